@@ -1,0 +1,238 @@
+#include "gamedata.h"
+
+#include "cp932.h"
+#include "numbers.h"
+#include "textrules.h"
+
+namespace wm {
+
+namespace {
+
+const QChar kHash(QLatin1Char('#'));
+const QChar kBlank(QLatin1Char(' '));
+const QChar kComma(QLatin1Char(','));
+
+struct FileListAttempt {
+    bool ok = false;
+    QString reason;
+};
+
+FileListAttempt readFileListFrom(AppData& d, const QString& nativePath) {
+    const ReadResult file = readTextLines(nativePath);
+    if (!file.ok)
+        return {false, file.error};
+    int n = 0;
+    for (const QString& line : file.lines) {
+        if (line.startsWith(kHash))
+            continue;
+        if (!d.strFileList.set(n, line))
+            return {false, QStringLiteral("項目が %1 件を超えています").arg(FileList::kEntries)};
+        ++n;
+    }
+    return {true, {}};
+}
+
+// Experience per level: "band" grows by one every ten levels.
+qint64 expIncrement(int level) {
+    const qint64 band = level / 10 + 1;
+    if (level <= 80)
+        return 3LL * level * band;
+    if (level <= 100)
+        return 2LL * level * level;
+    return 80LL * (level + 1);
+}
+
+void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo, const QString& what) {
+    QString text = d.nativeDataPath(entry) + QStringLiteral("\r\n");
+    if (lineNo > 0)
+        text += QStringLiteral("%1 行目: ").arg(lineNo);
+    text += what + QStringLiteral("\r\n読み込めたところまでのデータで続けます");
+    dialogs.messageBox(text, d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+}
+
+}  // namespace
+
+bool ReadFileList(AppData& d, Dialogs& dialogs) {
+    const QString path = toNativePath(JoinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
+    if (readFileListFrom(d, path).ok)
+        return true;
+
+    const QString typed = dialogs.inputBox(
+        QStringLiteral("FileList.txtが見つかりません\r\nファイルの格納場所を指定してください"),
+        QStringLiteral("OpenFileError"), path);
+    if (typed.isEmpty()) {
+        dialogs.messageBox(QStringLiteral("FileList.txt の場所が指定されなかったため、終了します"),
+                           d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        return false;
+    }
+    const QString second = toNativePath(typed);
+    const FileListAttempt attempt = readFileListFrom(d, second);
+    if (attempt.ok)
+        return true;
+    dialogs.messageBox(second + QStringLiteral(" を読み込めないため、終了します\r\n") + attempt.reason,
+                       d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    return false;
+}
+
+void FillExpTableByFormula(ExpTable& table) {
+    qint64 total = 2;
+    for (int level = 1; level <= 299; ++level) {
+        if (level > 1)
+            total += expIncrement(level);
+        table.set(level, qint32(total));
+    }
+}
+
+void LoadExpTable(AppData& d) {
+    ExpTable& table = d.varExpTable;
+    table.set(0, -1);
+    const ReadResult file = readTextLines(d.nativeDataPath(1));
+    if (!file.ok) {
+        FillExpTableByFormula(table);
+        return;
+    }
+    int level = 1;
+    for (const QString& line : file.lines) {
+        if (line.startsWith(kHash))
+            continue;
+        if (!ExpTable::inRange(level)) {
+            FillExpTableByFormula(table);  // more than 300 value lines
+            return;
+        }
+        const QString value = splitFields(line, kBlank, false).last();
+        if (!value.isEmpty()) {
+            table.set(level, value);
+        } else if (level == 1) {
+            table.set(level, 2);
+        } else {
+            // A computed level follows whatever the level before it holds, read or computed.
+            const QVariant before = table.at(level - 1);
+            const auto previous = before.typeId() == QMetaType::QString ? toNumber(before.toString())
+                                                                        : std::optional<double>(before.toDouble());
+            const auto sum = previous ? roundInt32(*previous + double(expIncrement(level))) : std::nullopt;
+            if (!sum) {
+                FillExpTableByFormula(table);
+                return;
+            }
+            table.set(level, *sum);
+        }
+        ++level;
+    }
+}
+
+void LoadMakeData(AppData& d, Dialogs& dialogs) {
+    const QString path = d.nativeDataPath(3);
+    auto fail = [&] {
+        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle, Dialogs::Buttons::Ok);
+    };
+    const ReadResult file = readTextLines(path);
+    if (!file.ok) {
+        fail();
+        return;
+    }
+    int section = 0;
+    int row = 0;
+    for (const QString& line : file.lines) {
+        if (line.startsWith(kHash)) {
+            const QString number = trimLeadingBlanks(line.mid(1, 2));
+            if (!isNumber(number))
+                continue;  // a comment
+            const auto s = roundInt16(*toNumber(number));
+            if (!s || !MakeData::inRange(*s, 1, 0)) {
+                fail();
+                return;
+            }
+            section = *s;
+            d.strMakeData.set(section, 1, 0, trimLeadingBlanks(line.mid(3)));
+            row = 1;
+            continue;
+        }
+        const QStringList fields = splitFields(line, kBlank, true);
+        for (int k = 1; k <= fields.size(); ++k) {
+            if (!d.strMakeData.set(section, k, row, fields.at(k - 1))) {
+                fail();
+                return;
+            }
+        }
+        ++row;
+    }
+}
+
+void LoadJobData(AppData& d, Dialogs& dialogs) {
+    const ReadResult file = readTextLines(d.nativeDataPath(5));
+    if (!file.ok) {
+        reportDataError(d, dialogs, 5, 0, QStringLiteral("ファイルを開けません: ") + file.error);
+        return;
+    }
+    int row = 0;
+    int lineNo = 0;
+    for (const QString& line : file.lines) {
+        ++lineNo;
+        if (line.startsWith(kHash))
+            continue;
+        ++row;
+        if (row > JobData::kRows) {
+            reportDataError(d, dialogs, 5, lineNo,
+                            QStringLiteral("職業は %1 件までです").arg(JobData::kRows));
+            return;
+        }
+        const QStringList fields = splitFields(line, kBlank, true);
+        for (int k = 1; k <= fields.size(); ++k) {
+            if (!d.strJobData.set(row, k, fields.at(k - 1))) {
+                reportDataError(d, dialogs, 5, lineNo,
+                                QStringLiteral("項目は %1 つまでです").arg(JobData::kColumns));
+                return;
+            }
+        }
+    }
+}
+
+void LoadGuildData(AppData& d, Dialogs& dialogs) {
+    const ReadResult file = readTextLines(d.nativeDataPath(9));
+    if (!file.ok) {
+        reportDataError(d, dialogs, 9, 0, QStringLiteral("ファイルを開けません: ") + file.error);
+        return;
+    }
+    GuildData& table = d.strGuildData;
+    int guild = 0;
+    int lineNo = 0;
+    for (const QString& line : file.lines) {
+        ++lineNo;
+        if (line.startsWith(kHash)) {
+            ++guild;
+            if (!table.set(guild, 0, 1, line.mid(1))) {
+                reportDataError(d, dialogs, 9, lineNo,
+                                QStringLiteral("ギルドは %1 件までです").arg(table.sections()));
+                return;
+            }
+            continue;
+        }
+        if (guild == 0) {
+            reportDataError(d, dialogs, 9, lineNo, QStringLiteral("最初の # 行より前に値があります"));
+            return;
+        }
+        // "a,b,c, d,e,f": a comma followed by a blank starts the second row.
+        int row = 1;
+        int field = 1;
+        QString rest = line;
+        for (;;) {
+            const qsizetype comma = rest.indexOf(kComma);
+            const QString value = trimLeadingBlanks(comma < 0 ? rest : rest.left(comma));
+            if (!table.set(guild, row, field, value)) {
+                reportDataError(d, dialogs, 9, lineNo,
+                                QStringLiteral("値は 1 行に %1 つまでです").arg(GuildData::kFields));
+                return;
+            }
+            if (comma < 0)
+                break;
+            rest = rest.mid(comma + 1);
+            ++field;
+            if (rest.startsWith(kBlank)) {
+                row = 2;
+                field = 1;
+            }
+        }
+    }
+}
+
+}  // namespace wm

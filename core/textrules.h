@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace wm {
+
+QString trimLeadingBlanks(const QString& text);
+QString trimTrailingBlanks(const QString& text);
+
+// Splits a data line: the field is the text before the first separator (trailing blanks
+// removed when asked), the rest is the text after it with leading blanks removed, so runs
+// of blanks count as one separator; whatever is left at the end is the last field, which
+// makes a line ending in a blank end with an empty field.
+QStringList splitFields(const QString& line, QChar separator, bool trimTrailing);
+
+// Folder and name joined with exactly one backslash.
+QString JoinPath(const QString& folder, const QString& name);
+// Paths are kept with backslashes inside the program; this is the form a file is opened
+// with and a message shows.
+QString toNativePath(const QString& path);
+// The program's own form of a folder the platform reports (no trailing separator except
+// at the root).
+QString programFolderFrom(const QString& platformDir);
+
+// Length of text in code page 932 bytes: double-byte characters count 2, everything else
+// (ASCII, half-width katakana) 1.
+int TextLenByte(const QString& text);
+// The longest start of text that is at most maxBytes long.
+QString cutToBytes(const QString& text, int maxBytes);
+
+}  // namespace wm
