@@ -8,6 +8,8 @@ QString AppData::dataPath(int entry) const {
     return JoinPath(JoinPath(programFolder, strFileList[0]), strFileList[entry]);
 }
 
-QString AppData::nativeDataPath(int entry) const { return toNativePath(dataPath(entry)); }
+QString AppData::nativeDataPath(int entry) const {
+    return toNativePath(dataPath(entry));
+}
 
 }  // namespace wm

@@ -12,7 +12,9 @@ namespace {
 
 constexpr const char* kCodec = "windows-31j";
 
-QString notEncodable() { return QStringLiteral("Shift_JIS で表せない文字が含まれています"); }
+QString notEncodable() {
+    return QStringLiteral("Shift_JIS で表せない文字が含まれています");
+}
 
 }  // namespace
 
@@ -35,7 +37,9 @@ bool encodeCp932(const QString& text, QByteArray* out) {
     return true;
 }
 
-bool canEncodeCp932(const QString& text) { return encodeCp932(text, nullptr); }
+bool canEncodeCp932(const QString& text) {
+    return encodeCp932(text, nullptr);
+}
 
 ReadResult readTextLines(const QString& nativePath) {
     ReadResult result;

@@ -7,7 +7,7 @@ namespace wm {
 // Modal message boxes and input prompts. The core only talks to the user through this,
 // so the same routines run with real boxes in the programs and scripted ones in tests.
 class Dialogs {
-public:
+  public:
     enum class Buttons { Ok, OkCancel, YesNo };
     enum class Icon { None, Information, Exclamation, Critical, Question };
     enum class Answer { Ok, Cancel, Yes, No };

@@ -42,7 +42,8 @@ qint64 expIncrement(int level) {
     return 80LL * (level + 1);
 }
 
-void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo, const QString& what) {
+void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo,
+                     const QString& what) {
     QString text = d.nativeDataPath(entry) + QStringLiteral("\r\n");
     if (lineNo > 0)
         text += QStringLiteral("%1 行目: ").arg(lineNo);
@@ -53,7 +54,8 @@ void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo, 
 }  // namespace
 
 bool ReadFileList(AppData& d, Dialogs& dialogs) {
-    const QString path = toNativePath(JoinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
+    const QString path =
+        toNativePath(JoinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
     if (readFileListFrom(d, path).ok)
         return true;
 
@@ -69,8 +71,9 @@ bool ReadFileList(AppData& d, Dialogs& dialogs) {
     const FileListAttempt attempt = readFileListFrom(d, second);
     if (attempt.ok)
         return true;
-    dialogs.messageBox(second + QStringLiteral(" を読み込めないため、終了します\r\n") + attempt.reason,
-                       d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    dialogs.messageBox(
+        second + QStringLiteral(" を読み込めないため、終了します\r\n") + attempt.reason, d.appTitle,
+        Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     return false;
 }
 
@@ -107,9 +110,11 @@ void LoadExpTable(AppData& d) {
         } else {
             // A computed level follows whatever the level before it holds, read or computed.
             const QVariant before = table.at(level - 1);
-            const auto previous = before.typeId() == QMetaType::QString ? toNumber(before.toString())
-                                                                        : std::optional<double>(before.toDouble());
-            const auto sum = previous ? roundInt32(*previous + double(expIncrement(level))) : std::nullopt;
+            const auto previous = before.typeId() == QMetaType::QString
+                                      ? toNumber(before.toString())
+                                      : std::optional<double>(before.toDouble());
+            const auto sum =
+                previous ? roundInt32(*previous + double(expIncrement(level))) : std::nullopt;
             if (!sum) {
                 FillExpTableByFormula(table);
                 return;
@@ -123,7 +128,8 @@ void LoadExpTable(AppData& d) {
 void LoadMakeData(AppData& d, Dialogs& dialogs) {
     const QString path = d.nativeDataPath(3);
     auto fail = [&] {
-        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle, Dialogs::Buttons::Ok);
+        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
+                           Dialogs::Buttons::Ok);
     };
     const ReadResult file = readTextLines(path);
     if (!file.ok) {
@@ -208,7 +214,8 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
             continue;
         }
         if (guild == 0) {
-            reportDataError(d, dialogs, 9, lineNo, QStringLiteral("最初の # 行より前に値があります"));
+            reportDataError(d, dialogs, 9, lineNo,
+                            QStringLiteral("最初の # 行より前に値があります"));
             return;
         }
         // "a,b,c, d,e,f": a comma followed by a blank starts the second row.
@@ -219,8 +226,9 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
             const qsizetype comma = rest.indexOf(kComma);
             const QString value = trimLeadingBlanks(comma < 0 ? rest : rest.left(comma));
             if (!table.set(guild, row, field, value)) {
-                reportDataError(d, dialogs, 9, lineNo,
-                                QStringLiteral("値は 1 行に %1 つまでです").arg(GuildData::kFields));
+                reportDataError(
+                    d, dialogs, 9, lineNo,
+                    QStringLiteral("値は 1 行に %1 つまでです").arg(GuildData::kFields));
                 return;
             }
             if (comma < 0)

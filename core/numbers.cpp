@@ -9,7 +9,8 @@ namespace wm {
 namespace {
 
 const QRegularExpression& numberPattern() {
-    static const QRegularExpression re(QStringLiteral("^[ \\t]*[+-]?(\\d+\\.?\\d*|\\.\\d+)[ \\t]*$"));
+    static const QRegularExpression re(
+        QStringLiteral("^[ \\t]*[+-]?(\\d+\\.?\\d*|\\.\\d+)[ \\t]*$"));
     return re;
 }
 
@@ -25,7 +26,9 @@ std::optional<T> roundInto(double value) {
 
 }  // namespace
 
-bool isNumber(const QString& text) { return numberPattern().match(text).hasMatch(); }
+bool isNumber(const QString& text) {
+    return numberPattern().match(text).hasMatch();
+}
 
 std::optional<double> toNumber(const QString& text) {
     if (!isNumber(text))
@@ -60,8 +63,12 @@ std::optional<qint64> intPart(const QString& text) {
     return floorInt(*v);
 }
 
-std::optional<qint16> roundInt16(double value) { return roundInto<qint16>(value); }
-std::optional<qint32> roundInt32(double value) { return roundInto<qint32>(value); }
+std::optional<qint16> roundInt16(double value) {
+    return roundInto<qint16>(value);
+}
+std::optional<qint32> roundInt32(double value) {
+    return roundInto<qint32>(value);
+}
 
 QString formatDigits(double value, int width) {
     const double r = std::round(std::fabs(value));  // halves away from zero, as a format does
@@ -71,13 +78,16 @@ QString formatDigits(double value, int width) {
     return digits;
 }
 
-QString numText(qint64 value) { return QString::number(value); }
+QString numText(qint64 value) {
+    return QString::number(value);
+}
 
 QString numText(double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 9.0e18)
         return QString::number(qint64(value));
     QString t = QString::number(value, 'g', 15);
-    t.replace(QLatin1String("e+"), QLatin1String("E+")).replace(QLatin1String("e-"), QLatin1String("E-"));
+    t.replace(QLatin1String("e+"), QLatin1String("E+"))
+        .replace(QLatin1String("e-"), QLatin1String("E-"));
     return t;
 }
 

@@ -19,11 +19,17 @@ std::optional<qint16> roundInt16(double value);
 std::optional<qint32> roundInt32(double value);
 // "000" and "00" formats: the rounded value with leading zeros to the given width.
 QString formatDigits(double value, int width);
-inline QString format000(double value) { return formatDigits(value, 3); }
-inline QString format00(double value) { return formatDigits(value, 2); }
+inline QString format000(double value) {
+    return formatDigits(value, 3);
+}
+inline QString format00(double value) {
+    return formatDigits(value, 2);
+}
 // Shortest decimal text: no thousands separators, a fraction only where the value has one.
 QString numText(double value);
 QString numText(qint64 value);
-inline QString numText(int value) { return numText(qint64(value)); }
+inline QString numText(int value) {
+    return numText(qint64(value));
+}
 
 }  // namespace wm

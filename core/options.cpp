@@ -70,8 +70,9 @@ bool SaveOption(const AppData& d, Dialogs& dialogs, int code) {
     const FileResult written = writeLines(path, lines);
     if (written.ok)
         return true;
-    dialogs.messageBox(path + QStringLiteral(" に起動設定を保存できませんでした\r\n") + written.error,
-                       QStringLiteral("起動設定"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    dialogs.messageBox(
+        path + QStringLiteral(" に起動設定を保存できませんでした\r\n") + written.error,
+        QStringLiteral("起動設定"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     return false;
 }
 

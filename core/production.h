@@ -16,6 +16,8 @@ QString GetProField(const MakeData& data, const QString& name, int column,
                     Section29 section29 = Section29::Skip);
 
 // The product name of a column-1 text: from its fifth character on.
-inline QString productName(const QString& column1) { return column1.mid(4); }
+inline QString productName(const QString& column1) {
+    return column1.mid(4);
+}
 
 }  // namespace wm

@@ -8,7 +8,7 @@ namespace wm {
 // The few things the startup and the option routines do to windows; the program implements
 // them. Window codes: 1 = small main window, 2 = large main window.
 class WindowOps {
-public:
+  public:
     virtual ~WindowOps() = default;
     virtual bool isMainVisible(int code) = 0;
     virtual void showMain(int code) = 0;

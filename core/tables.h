@@ -13,31 +13,31 @@ namespace wm {
 
 // The data file list: entries 0..10.
 class FileList {
-public:
+  public:
     static constexpr int kEntries = 11;
     QString operator[](int i) const { return inRange(i) ? entries_[size_t(i)] : QString(); }
     bool set(int i, const QString& value);
     static bool inRange(int i) { return i >= 0 && i < kEntries; }
 
-private:
+  private:
     std::array<QString, kEntries> entries_;
 };
 
 // Experience per level 0..300; each element empty, a number or a text.
 class ExpTable {
-public:
+  public:
     static constexpr int kMaxLevel = 300;
     QVariant at(int level) const { return inRange(level) ? values_[size_t(level)] : QVariant(); }
     bool set(int level, const QVariant& value);
     static bool inRange(int level) { return level >= 0 && level <= kMaxLevel; }
 
-private:
+  private:
     std::array<QVariant, kMaxLevel + 1> values_;
 };
 
 // Production data: section 0..32, column 0..5, row 0..80.
 class MakeData {
-public:
+  public:
     static constexpr int kSections = 32;
     static constexpr int kColumns = 5;
     static constexpr int kRows = 80;
@@ -50,16 +50,17 @@ public:
     // The name of section s (its header line).
     QString sectionName(int section) const { return at(section, 1, 0); }
 
-private:
+  private:
     static size_t index(int s, int c, int r) {
         return (size_t(s) * (kColumns + 1) + size_t(c)) * (kRows + 1) + size_t(r);
     }
-    std::vector<QString> cells_ = std::vector<QString>(size_t(kSections + 1) * (kColumns + 1) * (kRows + 1));
+    std::vector<QString> cells_ =
+        std::vector<QString>(size_t(kSections + 1) * (kColumns + 1) * (kRows + 1));
 };
 
 // Job list: row 0..24, column 1..4.
 class JobData {
-public:
+  public:
     static constexpr int kRows = 24;
     static constexpr int kColumns = 4;
     QString at(int row, int column) const;
@@ -68,14 +69,14 @@ public:
         return row >= 0 && row <= kRows && column >= 1 && column <= kColumns;
     }
 
-private:
+  private:
     std::array<std::array<QString, kColumns + 1>, kRows + 1> cells_;
 };
 
 // Guild data: guild 1..sections (31 in the calculator, 32 in the viewer), row 0..3,
 // field 1..3.
 class GuildData {
-public:
+  public:
     static constexpr int kRows = 3;
     static constexpr int kFields = 3;
     explicit GuildData(int sections = 31);
@@ -87,7 +88,7 @@ public:
                field <= kFields;
     }
 
-private:
+  private:
     size_t index(int g, int r, int f) const {
         return (size_t(g) * (kRows + 1) + size_t(r)) * (kFields + 1) + size_t(f);
     }

@@ -9,7 +9,7 @@ namespace {
 
 // Until the windows exist the startup only loads the data.
 class NoWindows : public wm::WindowOps {
-public:
+  public:
     bool isMainVisible(int) override { return false; }
     void showMain(int) override {}
     void hideMain(int) override {}

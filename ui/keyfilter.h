@@ -20,15 +20,15 @@ using KeyHandler = std::function<void(int& code)>;
 // handler. Navigation keys (arrows, Home, End, Delete, Tab, Page Up/Down, Escape) and
 // shortcuts with Ctrl or Alt never reach the handler.
 class KeyFilter : public QObject {
-public:
+  public:
     KeyFilter(QWidget* field, KeyHandler handler);
     // Installs a filter that lives as long as the field.
     static KeyFilter* install(QWidget* field, KeyHandler handler);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* field_;
     KeyHandler handler_;
 };

@@ -103,7 +103,8 @@ std::unique_ptr<QInputDialog> QtDialogs::buildInputBox(const QString& prompt, co
     return dialog;
 }
 
-QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+QString QtDialogs::inputBox(const QString& prompt, const QString& title,
+                            const QString& defaultText) {
     auto dialog = buildInputBox(prompt, title, defaultText);
     if (dialog->exec() != QDialog::Accepted)
         return QString();

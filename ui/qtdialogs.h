@@ -13,11 +13,13 @@ namespace wm {
 
 // Message boxes and input prompts as real Qt dialogs with Japanese button texts.
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QString programTitle) : title_(std::move(programTitle)) {}
 
-    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons,
+                      Icon icon) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
 
     // The parent of the boxes (the active window when none is set).
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -29,7 +31,7 @@ public:
                                                 const QString& defaultText) const;
     static Answer answerOf(const QMessageBox& box, const QAbstractButton* clicked);
 
-private:
+  private:
     QWidget* parentWidget() const;
 
     QString title_;

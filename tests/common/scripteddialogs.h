@@ -21,12 +21,14 @@ struct ShownBox {
 // left is a test failure (recorded, answered with Cancel/""), and so is an answer that was
 // never used: call verifyDone() in cleanup().
 class ScriptedDialogs : public wm::Dialogs {
-public:
+  public:
     void expectMessage(Answer answer) { script_.append({false, answer, {}}); }
     void expectInput(const QString& typed) { script_.append({true, Answer::Ok, typed}); }
 
-    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons,
+                      Icon icon) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
 
     const QList<ShownBox>& shown() const { return shown_; }
     const ShownBox& last() const { return shown_.last(); }
@@ -35,7 +37,7 @@ public:
     QStringList problems() const;
     void reset();
 
-private:
+  private:
     struct Step {
         bool input;
         Answer answer;
@@ -49,9 +51,9 @@ private:
 }  // namespace wmtest
 
 // In a Qt Test slot: fails the test when the dialogs were not used as scripted.
-#define WM_VERIFY_DIALOGS(dialogs)                                  \
-    do {                                                            \
-        const QStringList wmProblems = (dialogs).problems();        \
-        (dialogs).reset();                                          \
+#define WM_VERIFY_DIALOGS(dialogs)                                                        \
+    do {                                                                                  \
+        const QStringList wmProblems = (dialogs).problems();                              \
+        (dialogs).reset();                                                                \
         QVERIFY2(wmProblems.isEmpty(), qPrintable(wmProblems.join(QLatin1String("; ")))); \
     } while (false)

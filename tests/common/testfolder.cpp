@@ -14,11 +14,11 @@
 namespace wmtest {
 
 QStringList standardFileList() {
-    return {QStringLiteral("txtFile\\"),     QStringLiteral("ExpTable.txt"),
-            QStringLiteral("result"),        QStringLiteral("MakeData.txt"),
-            QStringLiteral("Reserve.txt"),   QStringLiteral("JobData.txt"),
-            QStringLiteral("PCData.txt"),    QStringLiteral("wmtool"),
-            QStringLiteral("Option.txt"),    QStringLiteral("GuildData.txt"),
+    return {QStringLiteral("txtFile\\"),   QStringLiteral("ExpTable.txt"),
+            QStringLiteral("result"),      QStringLiteral("MakeData.txt"),
+            QStringLiteral("Reserve.txt"), QStringLiteral("JobData.txt"),
+            QStringLiteral("PCData.txt"),  QStringLiteral("wmtool"),
+            QStringLiteral("Option.txt"),  QStringLiteral("GuildData.txt"),
             QStringLiteral("Reserve2.txt")};
 }
 
@@ -38,10 +38,13 @@ TestFolder::TestFolder() {
     QDir(dir_.path()).mkpath(QStringLiteral("txtFile"));
 }
 
-QString TestFolder::programFolder() const { return wm::programFolderFrom(dir_.path()); }
+QString TestFolder::programFolder() const {
+    return wm::programFolderFrom(dir_.path());
+}
 
 QString TestFolder::filePath(const QString& relative) const {
-    return dir_.path() + QLatin1Char('/') + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return dir_.path() + QLatin1Char('/') +
+           QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
 void TestFolder::writeBytes(const QString& relative, const QByteArray& bytes) const {
@@ -63,7 +66,9 @@ QByteArray TestFolder::readBytes(const QString& relative) const {
     return file.readAll();
 }
 
-bool TestFolder::exists(const QString& relative) const { return QFileInfo::exists(filePath(relative)); }
+bool TestFolder::exists(const QString& relative) const {
+    return QFileInfo::exists(filePath(relative));
+}
 
 void TestFolder::writeStandardFileList() const {
     writeLines(QStringLiteral("txtFile/FileList.txt"), standardFileList());

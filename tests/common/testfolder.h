@@ -11,7 +11,7 @@ namespace wmtest {
 
 // A throw-away program folder: txtFile with a file list and whatever data a test writes.
 class TestFolder {
-public:
+  public:
     TestFolder();
     bool isValid() const { return dir_.isValid(); }
     QString path() const { return dir_.path(); }
@@ -32,7 +32,7 @@ public:
     // An AppData pointing at this folder with the standard file list entries.
     void prepare(wm::AppData& d) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -8,21 +8,21 @@
 
 // Test main with a watchdog: a test that blocks (for example on a modal dialog that was
 // never meant to open) fails the run instead of hanging it.
-#define WM_TEST_MAIN(TestClass)                                                     \
-    int main(int argc, char** argv) {                                               \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()             \
-                                       ? QByteArray("offscreen")                     \
-                                       : qgetenv("QT_QPA_PLATFORM"));                \
-        QApplication app(argc, argv);                                               \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                    \
-        QTimer watchdog;                                                            \
-        watchdog.setSingleShot(true);                                               \
-        QObject::connect(&watchdog, &QTimer::timeout, [] {                          \
-            std::fprintf(stderr, "watchdog: a test blocked (modal dialog?)\n");     \
-            std::_Exit(3);                                                          \
-        });                                                                         \
-        watchdog.start(120000);                                                     \
-        TestClass tc;                                                               \
-        QTEST_SET_MAIN_SOURCE_PATH                                                  \
-        return QTest::qExec(&tc, argc, argv);                                       \
+#define WM_TEST_MAIN(TestClass)                                                 \
+    int main(int argc, char** argv) {                                           \
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()         \
+                                       ? QByteArray("offscreen")                \
+                                       : qgetenv("QT_QPA_PLATFORM"));           \
+        QApplication app(argc, argv);                                           \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                \
+        QTimer watchdog;                                                        \
+        watchdog.setSingleShot(true);                                           \
+        QObject::connect(&watchdog, &QTimer::timeout, [] {                      \
+            std::fprintf(stderr, "watchdog: a test blocked (modal dialog?)\n"); \
+            std::_Exit(3);                                                      \
+        });                                                                     \
+        watchdog.start(120000);                                                 \
+        TestClass tc;                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                              \
+        return QTest::qExec(&tc, argc, argv);                                   \
     }

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts wmtool (or `./run.sh wmview`) on the
+# bundled sample data.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/setup.sh
+
+program="${1:-wmtool}"
+case "$program" in
+    wmtool|wmview) ;;
+    *) echo "usage: $0 [wmtool|wmview]" >&2; exit 2 ;;
+esac
+
+extra=(fontconfig)
+wm_setup "${extra[@]}"
+# The windows are Japanese: make sure a font can show them.
+if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then
+    wm_install fonts-noto-cjk
+fi
+wm_build
+exec "$WM_BUILD_DIR/bin/$program"

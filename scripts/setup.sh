@@ -1,0 +1,43 @@
+# Shared by run.sh and test.sh: installs what is missing and builds.
+# Usage: source scripts/setup.sh; wm_setup [extra packages...]; wm_build
+
+wm_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Need root (or sudo) to install: $*" >&2
+        return 1
+    fi
+}
+
+wm_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# Installs the given Debian packages that are not installed yet.
+wm_install() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        wm_installed "$pkg" || missing+=("$pkg")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    wm_root apt-get update -q
+    wm_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+wm_setup() {
+    wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev "$@"
+}
+
+WM_BUILD_DIR="${WM_BUILD_DIR:-build}"
+
+wm_build() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
+    cmake --build "$WM_BUILD_DIR" -j 2
+}

@@ -1,0 +1,416 @@
+#include <QTest>
+
+#include "appdata.h"
+#include "gamedata.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::ScriptedDialogs;
+using wmtest::TestFolder;
+
+namespace {
+
+QStringList blankExpLines(int count) {
+    QStringList lines{"# experience"};
+    for (int i = 1; i <= count; ++i)
+        lines << QString("Lv%1 ").arg(i, 3, 10, QChar('0'));
+    return lines;
+}
+
+qint64 expValue(const AppData& d, int level) {
+    return d.varExpTable.at(level).toLongLong();
+}
+
+}  // namespace
+
+class LoadersTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
+
+    void fileListEntries();
+    void fileListElevenAndTwelve();
+    void fileListRecovery();
+    void fileListRecoveryFails_data();
+    void fileListRecoveryFails();
+
+    void expTableComputed_data();
+    void expTableComputed();
+    void expTableMissingFile();
+    void expTableMixed();
+    void expTableFallbacks_data();
+    void expTableFallbacks();
+
+    void makeDataSections();
+    void makeDataLimits_data();
+    void makeDataLimits();
+    void makeDataMissing();
+
+    void jobData();
+    void jobDataLimits_data();
+    void jobDataLimits();
+
+    void guildRows();
+    void guildLimits_data();
+    void guildLimits();
+    void guildThirtyTwoSections();
+
+    void badFilesNeverCrash();
+
+  private:
+    ScriptedDialogs dialogs;
+};
+
+void LoadersTest::fileListEntries() {
+    TestFolder folder;
+    folder.writeLines("txtFile/FileList.txt", {"# data folder", "txtFile\\", "#comment", "Exp.txt",
+                                               "", " #not a comment", "Make.txt"});
+    AppData d;
+    d.programFolder = folder.programFolder();
+    QVERIFY(ReadFileList(d, dialogs));
+    QCOMPARE(d.strFileList[0], QString("txtFile\\"));
+    QCOMPARE(d.strFileList[1], QString("Exp.txt"));
+    QCOMPARE(d.strFileList[2], QString());
+    QCOMPARE(d.strFileList[3], QString(" #not a comment"));
+    QCOMPARE(d.strFileList[4], QString("Make.txt"));
+    QCOMPARE(d.dataPath(4), folder.programFolder() + "\\txtFile\\Make.txt");
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void LoadersTest::fileListElevenAndTwelve() {
+    TestFolder folder;
+    QStringList lines;
+    for (int i = 0; i < 11; ++i)
+        lines << QString("e%1").arg(i);
+    folder.writeLines("txtFile/FileList.txt", lines);
+    AppData d;
+    d.programFolder = folder.programFolder();
+    QVERIFY(ReadFileList(d, dialogs));
+    QCOMPARE(d.strFileList[10], QString("e10"));
+
+    // A twelfth entry makes the file unusable although it exists.
+    folder.writeLines("txtFile/FileList.txt", lines << "e11");
+    dialogs.expectInput(QString());
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(!ReadFileList(d, dialogs));
+    QCOMPARE(dialogs.shown().at(0).title, QString("OpenFileError"));
+}
+
+void LoadersTest::fileListRecovery() {
+    TestFolder folder;
+    folder.writeLines("elsewhere/list.txt", {"txtFile\\", "other.txt"});
+    AppData d;
+    d.programFolder = folder.programFolder();
+    dialogs.expectInput(folder.filePath("elsewhere/list.txt"));
+    QVERIFY(ReadFileList(d, dialogs));
+    const wmtest::ShownBox& prompt = dialogs.shown().at(0);
+    QVERIFY(prompt.input);
+    QCOMPARE(prompt.title, QString("OpenFileError"));
+    QCOMPARE(prompt.text,
+             QString("FileList.txtが見つかりません\r\nファイルの格納場所を指定してください"));
+    QCOMPARE(prompt.defaultText, folder.path() + "/txtFile/FileList.txt");
+    // The data folder stays relative to the program folder.
+    QCOMPARE(d.dataPath(1), folder.programFolder() + "\\txtFile\\other.txt");
+}
+
+void LoadersTest::fileListRecoveryFails_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("cancel") << QString();
+    QTest::newRow("missing file") << QString("/no/such/FileList.txt");
+}
+
+void LoadersTest::fileListRecoveryFails() {
+    QFETCH(QString, typed);
+    TestFolder folder;
+    AppData d;
+    d.programFolder = folder.programFolder();
+    dialogs.expectInput(typed);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(!ReadFileList(d, dialogs));
+    const wmtest::ShownBox& message = dialogs.last();
+    QVERIFY(!message.input);
+    if (!typed.isEmpty()) {
+        QVERIFY2(message.text.contains(typed), qPrintable(message.text));
+        QVERIFY(message.text.contains("No such file"));
+    }
+}
+
+void LoadersTest::expTableComputed_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("1") << 1 << qint64(2);
+    QTest::newRow("2") << 2 << qint64(8);
+    QTest::newRow("3") << 3 << qint64(17);
+    QTest::newRow("9") << 9 << qint64(134);
+    QTest::newRow("10") << 10 << qint64(194);
+    QTest::newRow("11") << 11 << qint64(260);
+    QTest::newRow("80") << 80 << qint64(57419);
+    QTest::newRow("81") << 81 << qint64(70541);
+    QTest::newRow("100") << 100 << qint64(386359);
+    QTest::newRow("101") << 101 << qint64(394519);
+    QTest::newRow("299") << 299 << qint64(3586279);
+    QTest::newRow("300") << 300 << qint64(3610359);
+}
+
+void LoadersTest::expTableComputed() {
+    QFETCH(int, level);
+    QFETCH(qint64, value);
+    TestFolder folder;
+    // Every line without a value: the whole table comes from the formula.
+    folder.writeLines("txtFile/ExpTable.txt", blankExpLines(300));
+    AppData d;
+    folder.prepare(d);
+    LoadExpTable(d);
+    QCOMPARE(expValue(d, 0), qint64(-1));
+    QCOMPARE(expValue(d, level), value);
+
+    // The fallback table agrees for 1..299.
+    ExpTable fallback;
+    FillExpTableByFormula(fallback);
+    if (level < 300)
+        QCOMPARE(fallback.at(level).toLongLong(), value);
+    else
+        QVERIFY(!fallback.at(300).isValid());
+}
+
+void LoadersTest::expTableMissingFile() {
+    TestFolder folder;
+    AppData d;
+    folder.prepare(d);
+    LoadExpTable(d);
+    QCOMPARE(expValue(d, 1), qint64(2));
+    QCOMPARE(expValue(d, 299), qint64(3586279));
+    QVERIFY(!d.varExpTable.at(300).isValid());
+}
+
+void LoadersTest::expTableMixed() {
+    TestFolder folder;
+    QStringList lines = blankExpLines(20);
+    lines[1] = "Lv001 5";          // given
+    lines[15] = "Lv015 1000";      // given; 16 is computed from it
+    lines.insert(2, "# comment");  // comments do not count as levels
+    folder.writeLines("txtFile/ExpTable.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    LoadExpTable(d);
+    QCOMPARE(d.varExpTable.at(1).toString(), QString("5"));
+    QCOMPARE(expValue(d, 2), qint64(5 + 3 * 2 * 1));
+    QCOMPARE(d.varExpTable.at(15).toString(), QString("1000"));
+    // A computed level after given ones uses its own band (16 is in the second ten).
+    QCOMPARE(expValue(d, 16), qint64(1000 + 3 * 16 * 2));
+    QVERIFY(!d.varExpTable.at(21).isValid());
+}
+
+void LoadersTest::expTableFallbacks_data() {
+    QTest::addColumn<QStringList>("lines");
+    QStringList tooMany = blankExpLines(301);
+    QTest::newRow("301 value lines") << tooMany;
+    QStringList notNumber = blankExpLines(5);
+    notNumber[2] = "Lv002 abc";
+    QTest::newRow("previous not a number") << notNumber;
+}
+
+void LoadersTest::expTableFallbacks() {
+    QFETCH(QStringList, lines);
+    TestFolder folder;
+    folder.writeLines("txtFile/ExpTable.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    LoadExpTable(d);
+    QCOMPARE(expValue(d, 2), qint64(8));
+    QCOMPARE(expValue(d, 3), qint64(17));
+    QCOMPARE(expValue(d, 299), qint64(3586279));
+}
+
+void LoadersTest::makeDataSections() {
+    TestFolder folder;
+    folder.writeLines(
+        "txtFile/MakeData.txt",
+        {"# production data", "#--------", "#1 狩猟", "005:ウサギの肉   012:03  4 00 北の森,湖畔",
+         "#02   木こり", "001:丸太 010:02 8 00 森", "#32 細工", "010:金具 020:03 2 01鉄鉱石 3201"});
+    AppData d;
+    folder.prepare(d);
+    LoadMakeData(d, dialogs);
+    const MakeData& m = d.strMakeData;
+    QCOMPARE(m.sectionName(1), QString("狩猟"));
+    QCOMPARE(m.at(1, 1, 1), QString("005:ウサギの肉"));
+    QCOMPARE(m.at(1, 2, 1), QString("012:03"));
+    QCOMPARE(m.at(1, 3, 1), QString("4"));
+    QCOMPARE(m.at(1, 4, 1), QString("00"));
+    QCOMPARE(m.at(1, 5, 1), QString("北の森,湖畔"));
+    QCOMPARE(m.sectionName(2), QString("木こり"));
+    QCOMPARE(m.at(2, 1, 1), QString("001:丸太"));
+    QCOMPARE(m.sectionName(32), QString("細工"));
+    QCOMPARE(m.at(32, 4, 1), QString("01鉄鉱石"));
+    QVERIFY(m.sectionName(0).isEmpty());  // comments are no sections
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void LoadersTest::makeDataLimits_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("lastRowOfOne");
+    QTest::newRow("six fields") << QStringList{"#01 a", "001:x 1:01 1 00 p",
+                                               "001:y 1:01 1 00 p extra", "#02 b",
+                                               "001:z 1:01 1 00 p"}
+                                << 2;
+    QStringList many{"#01 a"};
+    for (int r = 1; r <= 81; ++r)
+        many << QString("001:p%1 001:01 1 00 x").arg(r);
+    many << "#02 b"
+         << "001:z 1:01 1 00 p";
+    QTest::newRow("81st product") << many << 80;
+    QTest::newRow("section 33") << QStringList{"#01 a", "001:x 1:01 1 00 p", "#33 c", "#02 b"} << 1;
+}
+
+void LoadersTest::makeDataLimits() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, lastRowOfOne);
+    TestFolder folder;
+    folder.writeLines("txtFile/MakeData.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    LoadMakeData(d, dialogs);
+    QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/MakeData.txt が開けません");
+    QCOMPARE(dialogs.last().title, QString("wmtool"));
+    QVERIFY(!d.strMakeData.at(1, 1, lastRowOfOne).isEmpty());
+    // Reading stopped: later sections stay empty.
+    QVERIFY(d.strMakeData.sectionName(2).isEmpty());
+}
+
+void LoadersTest::makeDataMissing() {
+    TestFolder folder;
+    AppData d;
+    folder.prepare(d);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    LoadMakeData(d, dialogs);
+    QVERIFY(dialogs.last().text.endsWith("/txtFile/MakeData.txt が開けません"));
+}
+
+void LoadersTest::jobData() {
+    TestFolder folder;
+    folder.writeLines("txtFile/JobData.txt", {"# jobs", "平民 50 01", "戦士  70 02 杖,製本,楽器,"});
+    AppData d;
+    folder.prepare(d);
+    LoadJobData(d, dialogs);
+    QCOMPARE(d.strJobData.at(1, 1), QString("平民"));
+    QCOMPARE(d.strJobData.at(1, 3), QString("01"));
+    QVERIFY(d.strJobData.at(1, 4).isEmpty());
+    QCOMPARE(d.strJobData.at(2, 2), QString("70"));
+    QCOMPARE(d.strJobData.at(2, 4), QString("杖,製本,楽器,"));
+    QVERIFY(d.strJobData.at(3, 1).isEmpty());
+}
+
+void LoadersTest::jobDataLimits_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("where");
+    QStringList many{"# jobs"};
+    for (int i = 1; i <= 25; ++i)
+        many << QString("job%1 50 %1").arg(i);
+    QTest::newRow("25 jobs") << many << "26 行目";
+    QTest::newRow("five fields") << QStringList{"平民 50 01", "戦士 70 02 剣, 余分"} << "2 行目";
+    QTest::newRow("missing file") << QStringList{} << "ファイルを開けません";
+}
+
+void LoadersTest::jobDataLimits() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, where);
+    TestFolder folder;
+    if (!lines.isEmpty())
+        folder.writeLines("txtFile/JobData.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    LoadJobData(d, dialogs);
+    const QString text = dialogs.last().text;
+    QVERIFY2(text.startsWith(folder.path() + "/txtFile/JobData.txt\r\n"), qPrintable(text));
+    QVERIFY2(text.contains(where), qPrintable(text));
+    if (!lines.isEmpty())
+        QVERIFY(!d.strJobData.at(1, 1).isEmpty());  // what came before stays
+}
+
+void LoadersTest::guildRows() {
+    TestFolder folder;
+    folder.writeLines("txtFile/GuildData.txt",
+                      {"#01: 狩猟", "x,y,z", "#02: 木こり", "x,y, z", "#03: 釣り",
+                       "港.小屋.ロイ,町.店.マリ, 港.ギルド.長,釣り竿,メモ"});
+    AppData d;
+    folder.prepare(d);
+    LoadGuildData(d, dialogs);
+    const GuildData& g = d.strGuildData;
+    QCOMPARE(g.at(1, 0, 1), QString("01: 狩猟"));
+    QCOMPARE(g.at(1, 1, 3), QString("z"));
+    QVERIFY(g.at(1, 2, 1).isEmpty());
+    QCOMPARE(g.at(2, 1, 1), QString("x"));
+    QCOMPARE(g.at(2, 1, 2), QString("y"));
+    QVERIFY(g.at(2, 1, 3).isEmpty());
+    QCOMPARE(g.at(2, 2, 1), QString("z"));
+    QCOMPARE(g.at(3, 1, 2), QString("町.店.マリ"));
+    QCOMPARE(g.at(3, 2, 1), QString("港.ギルド.長"));
+    QCOMPARE(g.at(3, 2, 2), QString("釣り竿"));
+    QCOMPARE(g.at(3, 2, 3), QString("メモ"));
+}
+
+void LoadersTest::guildLimits_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("value before first section") << QStringList{"a,b", "#01: x"} << "1 行目";
+    QTest::newRow("four values in a row") << QStringList{"#01: x", "a,b,c,d"} << "2 行目";
+    QStringList many;
+    for (int g = 1; g <= 32; ++g)
+        many << QString("#%1: w").arg(g, 2, 10, QChar('0')) << "a.b.c";
+    QTest::newRow("32 sections") << many << "63 行目";
+    QTest::newRow("missing file") << QStringList{} << "ファイルを開けません";
+}
+
+void LoadersTest::guildLimits() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, where);
+    TestFolder folder;
+    if (!lines.isEmpty())
+        folder.writeLines("txtFile/GuildData.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    LoadGuildData(d, dialogs);
+    const QString text = dialogs.last().text;
+    QVERIFY2(text.startsWith(folder.path() + "/txtFile/GuildData.txt\r\n"), qPrintable(text));
+    QVERIFY2(text.contains(where), qPrintable(text));
+}
+
+void LoadersTest::guildThirtyTwoSections() {
+    TestFolder folder;
+    QStringList lines;
+    for (int g = 1; g <= 32; ++g)
+        lines << QString("#%1: w%1").arg(g, 2, 10, QChar('0')) << "a.b.c";
+    folder.writeLines("txtFile/GuildData.txt", lines);
+    AppData d(32);
+    folder.prepare(d);
+    LoadGuildData(d, dialogs);
+    QCOMPARE(d.strGuildData.at(32, 0, 1), QString("32: w32"));
+    QCOMPARE(d.strGuildData.at(32, 1, 1), QString("a.b.c"));
+}
+
+void LoadersTest::badFilesNeverCrash() {
+    TestFolder folder;
+    const QByteArray junk("#01 \x83\r\n\x82\0\xff\xfe abc\r#02 x\n\x83", 24);
+    for (const char* name : {"ExpTable.txt", "MakeData.txt", "JobData.txt", "GuildData.txt"})
+        folder.writeBytes(QString("txtFile/") + name, junk);
+    AppData d;
+    folder.prepare(d);
+    LoadExpTable(d);
+    LoadMakeData(d, dialogs);
+    LoadJobData(d, dialogs);
+    dialogs.expectMessage(Dialogs::Answer::Ok);  // the guild file starts with no value line
+    // "#01 ..." starts a section, so the guild file only fails where a row gets too long;
+    // whatever happens, nothing may crash and every table stays inside its bounds.
+    LoadGuildData(d, dialogs);
+    dialogs.reset();
+    QCOMPARE(d.strMakeData.at(2, 0, 0), QString());
+    QVERIFY(d.varExpTable.at(1).isValid());
+}
+
+WM_TEST_MAIN(LoadersTest)
+#include "tst_loaders.moc"

@@ -1,0 +1,119 @@
+#include <QTest>
+
+#include "options.h"
+#include "recordingwindows.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::ScriptedDialogs;
+using wmtest::TestFolder;
+
+class OptionsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
+    void saveWritesFiveLines_data();
+    void saveWritesFiveLines();
+    void saveFailureIsReported();
+    void loadApplies_data();
+    void loadApplies();
+    void setOptionHidesSettingsOnlyWhenOpenedFromWindow();
+
+  private:
+    ScriptedDialogs dialogs;
+};
+
+void OptionsTest::saveWritesFiveLines_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("11") << 11 << "1"
+                        << "1";
+    QTest::newRow("12") << 12 << "2"
+                        << "1";
+    QTest::newRow("21") << 21 << "1"
+                        << "2";
+    QTest::newRow("22") << 22 << "2"
+                        << "2";
+}
+
+void OptionsTest::saveWritesFiveLines() {
+    QFETCH(int, code);
+    QFETCH(QString, size);
+    QFETCH(QString, page);
+    TestFolder folder;
+    AppData d;
+    folder.prepare(d);
+    QVERIFY(SaveOption(d, dialogs, code));
+    const QByteArray expected =
+        wmtest::cp932Lines({"#  数字はすべて半角で入力してください",
+                            "#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)", size,
+                            "#1 起動時の計算機データ(1=仕事技術計算 : 2=キャラデータ)", page});
+    QCOMPARE(folder.readBytes("txtFile/Option.txt"), expected);
+    // And it reads back in the same order.
+    QCOMPARE(*ReadOptionValues(d), (QStringList{size, page}));
+}
+
+void OptionsTest::saveFailureIsReported() {
+    TestFolder folder;
+    AppData d;
+    folder.prepare(d);
+    folder.writeBytes("txtFile/Option.txt/keep", "x");  // the options file is a folder now
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(!SaveOption(d, dialogs, 11));
+    QVERIFY(dialogs.last().text.startsWith(folder.path() + "/txtFile/Option.txt"));
+}
+
+void OptionsTest::loadApplies_data() {
+    QTest::addColumn<QStringList>("lines");  // empty list: no file at all
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<int>("missing");
+    QTest::newRow("written by the program")
+        << QStringList{"#  x", "#0 y", "2", "#1 z", "1"} << QStringList{"show 2", "page 2 1"} << 0;
+    QTest::newRow("hand-edited 2 and 2")
+        << QStringList{"2", "2"} << QStringList{"show 2", "page 2 2"} << 0;
+    QTest::newRow("1.9 is small") << QStringList{"1.9"} << QStringList{"show 1"} << 0;
+    QTest::newRow("small on character page")
+        << QStringList{"1", "2"} << QStringList{"show 1", "page 1 2"} << 0;
+    QTest::newRow("bad page ignored") << QStringList{"1", "x", "2"} << QStringList{"show 1"} << 0;
+    QTest::newRow("comments only") << QStringList{"# a", "# b"} << QStringList{"settings"} << 1;
+    QTest::newRow("first value 3") << QStringList{"3", "1"} << QStringList{"settings"} << 1;
+    QTest::newRow("first value text") << QStringList{"abc", "1"} << QStringList{"settings"} << 1;
+    QTest::newRow("no file") << QStringList{} << QStringList{"settings"} << 1;
+}
+
+void OptionsTest::loadApplies() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, log);
+    QFETCH(int, missing);
+    TestFolder folder;
+    if (!lines.isEmpty())
+        folder.writeLines("txtFile/Option.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    RecordingWindows windows;
+    LoadOption(d, windows);
+    QCOMPARE(windows.log, log);
+    QCOMPARE(d.intOptMissing, missing);
+}
+
+void OptionsTest::setOptionHidesSettingsOnlyWhenOpenedFromWindow() {
+    AppData d;
+    RecordingWindows windows;
+    windows.visible[1] = true;
+    windows.settingsVisible = true;
+    SetOption(d, windows, "2", 0);
+    QCOMPARE(windows.log, (QStringList{"hide 1", "show 2"}));
+    QVERIFY(windows.settingsVisible);
+    d.intOptCode = 1;
+    SetOption(d, windows, "1", 0);
+    QCOMPARE(windows.log, (QStringList{"hide 1", "show 2", "hide 2", "show 1", "hide settings"}));
+    SetOption(d, windows, "2", 5);  // no such line
+    SetOption(d, windows, "", 1);
+    QCOMPARE(windows.log.size(), 5);
+}
+
+WM_TEST_MAIN(OptionsTest)
+#include "tst_options.moc"

@@ -1,0 +1,71 @@
+#include <QTest>
+
+#include "recordingwindows.h"
+#include "scripteddialogs.h"
+#include "startup.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::ScriptedDialogs;
+using wmtest::TestFolder;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
+    void sampleDataStartsQuietly();
+    void sampleDataWithOptions();
+    void noFileListEndsTheProgram();
+
+  private:
+    ScriptedDialogs dialogs;
+};
+
+void StartupTest::sampleDataStartsQuietly() {
+    TestFolder folder;
+    folder.copySampleData();
+    AppData d;
+    d.programFolder = folder.programFolder();
+    d.intOptCode = 22;
+    RecordingWindows windows;
+    QVERIFY(runStartup(d, dialogs, windows));
+    QVERIFY2(dialogs.shown().isEmpty(), qPrintable(dialogs.shown().value(0).text));
+    QCOMPARE(d.intOptCode, 0);
+    // No options file ships: the settings window asks.
+    QCOMPARE(windows.log, QStringList{"settings"});
+    QCOMPARE(d.intOptMissing, 1);
+    // Every table was filled.
+    QCOMPARE(d.varExpTable.at(209).toString(), QString::number(d.varExpTable.at(209).toLongLong()));
+    QVERIFY(d.varExpTable.at(300).toLongLong() > d.varExpTable.at(299).toLongLong());
+    for (int s = 1; s <= 32; ++s)
+        QVERIFY2(!d.strMakeData.sectionName(s).isEmpty(), qPrintable(QString::number(s)));
+    QCOMPARE(d.strJobData.at(1, 1), QString("平民"));
+    QVERIFY(!d.strJobData.at(24, 1).isEmpty());
+}
+
+void StartupTest::sampleDataWithOptions() {
+    TestFolder folder;
+    folder.copySampleData();
+    folder.writeLines("txtFile/Option.txt", {"# x", "2", "# y", "2"});
+    AppData d;
+    d.programFolder = folder.programFolder();
+    RecordingWindows windows;
+    QVERIFY(runStartup(d, dialogs, windows));
+    QCOMPARE(windows.log, (QStringList{"show 2", "page 2 2"}));
+}
+
+void StartupTest::noFileListEndsTheProgram() {
+    TestFolder folder;
+    AppData d;
+    d.programFolder = folder.programFolder();
+    RecordingWindows windows;
+    dialogs.expectInput(QString());
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(!runStartup(d, dialogs, windows));
+    QVERIFY(windows.log.isEmpty());
+    QVERIFY(!d.varExpTable.at(1).isValid());  // no data file was read
+}
+
+WM_TEST_MAIN(StartupTest)
+#include "tst_startup.moc"

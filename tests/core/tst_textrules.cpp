@@ -1,0 +1,201 @@
+#include <QTest>
+
+#include "numbers.h"
+#include "testmain.h"
+#include "textrules.h"
+
+using namespace wm;
+
+class TextRulesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void numberTexts_data();
+    void numberTexts();
+    void rounding();
+    void digitFormats_data();
+    void digitFormats();
+    void shortestText_data();
+    void shortestText();
+    void splitting_data();
+    void splitting();
+    void paths_data();
+    void paths();
+    void byteLength_data();
+    void byteLength();
+    void byteCut_data();
+    void byteCut();
+};
+
+void TextRulesTest::numberTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("number");
+    QTest::addColumn<qint64>("floor");
+    QTest::newRow("digits") << "123" << true << qint64(123);
+    QTest::newRow("leading zeros") << "007" << true << qint64(7);
+    QTest::newRow("blanks around") << "  42 " << true << qint64(42);
+    QTest::newRow("plus sign") << "+5" << true << qint64(5);
+    QTest::newRow("minus fraction rounds down") << "-2.5" << true << qint64(-3);
+    QTest::newRow("fraction") << "1.9" << true << qint64(1);
+    QTest::newRow("trailing point") << "3." << true << qint64(3);
+    QTest::newRow("leading point") << ".5" << true << qint64(0);
+    QTest::newRow("empty") << "" << false << qint64(0);
+    QTest::newRow("blank") << "   " << false << qint64(0);
+    QTest::newRow("letters") << "12a" << false << qint64(0);
+    QTest::newRow("two points") << "1.2.3" << false << qint64(0);
+    QTest::newRow("inner blank") << "1 2" << false << qint64(0);
+    QTest::newRow("sign alone") << "-" << false << qint64(0);
+    QTest::newRow("full-width digits") << "１２" << false << qint64(0);
+    QTest::newRow("exponent") << "1e5" << false << qint64(0);
+}
+
+void TextRulesTest::numberTexts() {
+    QFETCH(QString, text);
+    QFETCH(bool, number);
+    QFETCH(qint64, floor);
+    QCOMPARE(isNumber(text), number);
+    const auto part = intPart(text);
+    QCOMPARE(part.has_value(), number);
+    if (number)
+        QCOMPARE(*part, floor);
+}
+
+void TextRulesTest::rounding() {
+    // Halves go to the even neighbour.
+    QCOMPARE(*roundInt16(2.5), qint16(2));
+    QCOMPARE(*roundInt16(3.5), qint16(4));
+    QCOMPARE(*roundInt16(-2.5), qint16(-2));
+    QCOMPARE(*roundInt16(2.51), qint16(3));
+    QCOMPARE(*roundInt16(32767.4), qint16(32767));
+    QVERIFY(!roundInt16(32767.5));
+    QVERIFY(!roundInt16(-32769));
+    QCOMPARE(*roundInt32(-32769), qint32(-32769));
+    QCOMPARE(*roundInt32(2147483647.0), qint32(2147483647));
+    QVERIFY(!roundInt32(2147483648.0));
+    QCOMPARE(floorInt(-0.5), qint64(-1));
+}
+
+void TextRulesTest::digitFormats_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("level 5") << 5.0 << 3 << "005";
+    QTest::newRow("level 300") << 300.0 << 3 << "300";
+    QTest::newRow("longer than width") << 1234.0 << 3 << "1234";
+    QTest::newRow("zero") << 0.0 << 3 << "000";
+    QTest::newRow("negative") << -5.0 << 3 << "-005";
+    QTest::newRow("rounded") << 5.6 << 3 << "006";
+    QTest::newRow("code 6") << 6.0 << 2 << "06";
+    QTest::newRow("code 30") << 30.0 << 2 << "30";
+}
+
+void TextRulesTest::digitFormats() {
+    QFETCH(double, value);
+    QFETCH(int, width);
+    QFETCH(QString, text);
+    QCOMPARE(formatDigits(value, width), text);
+}
+
+void TextRulesTest::shortestText_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 150.0 << "150";
+    QTest::newRow("negative") << -40.0 << "-40";
+    QTest::newRow("half") << 2.5 << "2.5";
+    QTest::newRow("tenth sum") << (0.1 + 0.2) << "0.3";
+    QTest::newRow("beyond 32 bits") << 5000000000.0 << "5000000000";
+}
+
+void TextRulesTest::shortestText() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numText(value), text);
+}
+
+void TextRulesTest::splitting_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("trim");
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("single blanks") << "a b c" << true << QStringList{"a", "b", "c"};
+    QTest::newRow("runs of blanks are one") << "a    b  c" << true << QStringList{"a", "b", "c"};
+    QTest::newRow("ending blank gives empty field")
+        << "Lv001 " << false << QStringList{"Lv001", ""};
+    QTest::newRow("no blank") << "abc" << false << QStringList{"abc"};
+    QTest::newRow("empty line") << "" << false << QStringList{""};
+    QTest::newRow("leading blank gives empty first") << " a" << false << QStringList{"", "a"};
+    QTest::newRow("double-byte with backslash byte")
+        << "ソ表 能" << true << QStringList{"ソ表", "能"};
+}
+
+void TextRulesTest::splitting() {
+    QFETCH(QString, line);
+    QFETCH(bool, trim);
+    QFETCH(QStringList, fields);
+    QCOMPARE(splitFields(line, QLatin1Char(' '), trim), fields);
+}
+
+void TextRulesTest::paths_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("joined");
+    QTest::newRow("plain") << "D:\\tool"
+                           << "result.txt"
+                           << "D:\\tool\\result.txt";
+    QTest::newRow("drive root") << "C:\\"
+                                << "txtFile\\FileList.txt"
+                                << "C:\\txtFile\\FileList.txt";
+    QTest::newRow("data folder entry") << "D:\\tool\\txtFile\\"
+                                       << "MakeData.txt"
+                                       << "D:\\tool\\txtFile\\MakeData.txt";
+    QTest::newRow("unix root") << programFolderFrom("/") << "txtFile\\FileList.txt"
+                               << "\\txtFile\\FileList.txt";
+    QTest::newRow("unix folder") << programFolderFrom("/opt/wm/") << "a.txt"
+                                 << "\\opt\\wm\\a.txt";
+}
+
+void TextRulesTest::paths() {
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, joined);
+    QCOMPARE(JoinPath(folder, name), joined);
+#ifndef Q_OS_WIN
+    QCOMPARE(toNativePath(JoinPath(programFolderFrom("/"), "txtFile\\FileList.txt")),
+             QString("/txtFile/FileList.txt"));
+#endif
+}
+
+void TextRulesTest::byteLength_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("three full-width and two ASCII") << "仕事技ab" << 8;
+    QTest::newRow("half-width katakana") << "ｼｽﾃﾑ" << 4;
+    QTest::newRow("wave dash") << "～" << 2;
+    QTest::newRow("ideographic space") << "　" << 2;
+    QTest::newRow("not in the code page") << "😀" << 1;
+}
+
+void TextRulesTest::byteLength() {
+    QFETCH(QString, text);
+    QFETCH(int, bytes);
+    QCOMPARE(TextLenByte(text), bytes);
+}
+
+void TextRulesTest::byteCut_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("cut");
+    QTest::newRow("fits") << "abc" << 14 << "abc";
+    QTest::newRow("ASCII") << "abcdefghijklmnop" << 14 << "abcdefghijklmn";
+    QTest::newRow("double-byte would cross") << "abcdeあいうえお" << 14 << "abcdeあいうえ";
+    QTest::newRow("exact") << "あいうえおかきa" << 15 << "あいうえおかきa";
+}
+
+void TextRulesTest::byteCut() {
+    QFETCH(QString, text);
+    QFETCH(int, max);
+    QFETCH(QString, cut);
+    QCOMPARE(cutToBytes(text, max), cut);
+}
+
+WM_TEST_MAIN(TextRulesTest)
+#include "tst_textrules.moc"
