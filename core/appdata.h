@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 #include "tables.h"
 
 namespace wm {
+
+// One set material of the chosen product: count per product, name, weight of that count.
+struct SetMaterial {
+    QString strNum;
+    QString strName;
+    QString strWeight;
+};
 
 // Everything the windows and routines share for the whole run: the program folder, the
 // game data tables and the few values that pass results between windows.
@@ -23,6 +31,9 @@ struct AppData {
     qint64 lngMinExp = 0;
     qint64 lngNeedExp = 0;
     qint64 lngLotExp = 0;
+    std::array<SetMaterial, 3> udtSetMat;
+    // Lookups by name: the viewer also searches section 29.
+    Section29 section29 = Section29::Skip;
     int intOptCode = 0;
     int intOptMissing = 0;
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <optional>
 
+#include "appdata.h"
+#include "dialogs.h"
 #include "tables.h"
 
 namespace wm {
-
-// Which sections a lookup by name searches: the calculator leaves section 29 out, the
-// viewer searches it too.
-enum class Section29 { Skip, Search };
 
 // Column `column` of the first product whose name (column 1 from its fifth character)
 // equals name: sections 1..32, rows 1..70 of each up to its first empty row. "" when none.
@@ -19,5 +19,43 @@ QString GetProField(const MakeData& data, const QString& name, int column,
 inline QString productName(const QString& column1) {
     return column1.mid(4);
 }
+
+// Fills udtSetMat from a product's set-material field ("02板材,01金具") and returns the
+// material text for the set box, lines ended by CR LF. An entry that does not follow the
+// format still shows, counting 0 pieces or weight 0.
+QString SetMatText(AppData& d, const QString& setField);
+
+// What the production routines read from the calculation page of a main window.
+struct ProductionInputs {
+    int workPosition = -1;  // position in the work list; 0..5 are the gathering works
+    QString work;           // the work list's text
+    QString product;        // the product list's text
+    QString stepExp;        // experience of one work step
+    QString steps;          // work steps of one run
+    QString runs;           // runs to total
+};
+
+enum class ProField { Work, Product, StepExp, Steps, Runs };
+
+// Text to append to the result list (CR LF line ends), or the field to put the focus on
+// after a failed check (the message has been shown then).
+struct ProductionOutcome {
+    QString append;
+    std::optional<ProField> focus;
+    bool selectAll = false;
+};
+
+// Totals of `runs` runs: experience, and weight or materials.
+ProductionOutcome CalcLotExp(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+// Runs needed for lngNeedExp, with their materials.
+ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+
+// value rounded up at a digit position: 1 = whole numbers, 2 = tenths, -1 = tens. A
+// remainder below a tenth of the unit is dropped. Position 0 is reported and gives 0.
+double RoundUpAt(Dialogs& dialogs, double value, int position);
+
+// Blanks before the decimal text of value up to a column of `width` bytes; a longer
+// number is written as it is.
+QString PadNumber(qint64 value, int width);
 
 }  // namespace wm

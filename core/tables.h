@@ -7,6 +7,10 @@
 
 namespace wm {
 
+// Which sections a lookup by name searches: the calculator leaves section 29 out, the
+// viewer searches it too.
+enum class Section29 { Skip, Search };
+
 // Fixed-size tables with the index ranges the data files are read into. Reading outside a
 // range gives an empty value; writing outside one is refused (set returns false), so a
 // bad data file can never write past a table.

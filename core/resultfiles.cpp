@@ -1,0 +1,120 @@
+#include "resultfiles.h"
+
+#include <QFileInfo>
+
+#include "cp932.h"
+#include "textrules.h"
+
+namespace wm {
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("テキストファイル作成");
+
+bool reportInvalidName(const AppData& d, Dialogs& dialogs, const QString& name,
+                       const QString& title) {
+    const QString reason = InvalidFileName(name);
+    if (reason.isEmpty())
+        return false;
+    dialogs.messageBox(
+        QStringLiteral("「") + name + QStringLiteral("」はファイル名に使えません\r\n") + reason,
+        title.isEmpty() ? d.appTitle : title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    return true;
+}
+
+}  // namespace
+
+QString MakeTxtPath(const AppData& d, const QString& name) {
+    const QString path = JoinPath(d.programFolder, name);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot >= 0 ? name.mid(dot) : name;
+    return extension == QLatin1String(".txt") ? path : path + QStringLiteral(".txt");
+}
+
+QString InvalidFileName(const QString& name) {
+    if (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/')) ||
+        (name.size() >= 2 && name.at(1) == QLatin1Char(':')))
+        return QStringLiteral(
+            "プログラムのフォルダーからの名前を入力してください（ドライブやルートから始まる名前は使"
+            "えません）");
+    for (const QChar ch : name) {
+        if (ch.unicode() < 0x20 || QStringLiteral("<>:\"|?*").contains(ch))
+            return QStringLiteral("次の文字は使えません： < > : \" | ? *");
+    }
+    for (const QString& part :
+         QString(name).replace(QLatin1Char('/'), QLatin1Char('\\')).split(QLatin1Char('\\'))) {
+        if (part.isEmpty() || part == QLatin1String(".") || part == QLatin1String(".."))
+            return QStringLiteral("フォルダー名が正しくありません");
+    }
+    if (!canEncodeCp932(name))
+        return QStringLiteral("Shift_JIS で表せない文字が含まれています");
+    return QString();
+}
+
+void SaveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
+    if (resultText.isEmpty()) {
+        dialogs.messageBox(QStringLiteral("結果がないので、ファイル作成は出来ません"), kSaveTitle);
+        return;
+    }
+    if (dialogs.messageBox(QStringLiteral("結果をテキストファイルに書き出しますか？"), kSaveTitle,
+                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return;
+    if (dialogs.messageBox(QStringLiteral("ファイル名を入力しますか？"), kSaveTitle,
+                           Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
+        const QString name =
+            dialogs.inputBox(QStringLiteral("テキストファイル名を入力してください"),
+                             QStringLiteral("ファイル名の入力"), d.strFileList[2]);
+        if (!name.isEmpty())
+            WriteResult(d, dialogs, resultText, name);
+        return;
+    }
+    WriteResult(d, dialogs, resultText, d.strFileList[2]);
+}
+
+bool WriteResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
+                 const QString& name) {
+    if (resultText.isEmpty())
+        return false;
+    if (reportInvalidName(d, dialogs, name, kSaveTitle))
+        return false;
+    const QString path = toNativePath(MakeTxtPath(d, name));
+    const QFileInfo existing(path);
+    if (existing.exists() && existing.size() > 0) {
+        const auto answer = dialogs.messageBox(
+            name + QStringLiteral(" は空ではありません\r\n上書きしてもよろしいですか？"),
+            QStringLiteral("上書きの確認"), Dialogs::Buttons::YesNo);
+        if (answer != Dialogs::Answer::Yes) {
+            dialogs.messageBox(name + QStringLiteral(" の書き込みをキャンセルをしました"),
+                               kSaveTitle);
+            return false;
+        }
+    }
+    QString text = resultText;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    const FileResult written = writeTextFile(path, text + QStringLiteral("\r\n"));
+    if (!written.ok) {
+        dialogs.messageBox(path + QStringLiteral(" に保存できませんでした\r\n") + written.error,
+                           kSaveTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    dialogs.messageBox(path + QStringLiteral(" に保存されました"), kSaveTitle);
+    return true;
+}
+
+bool AppendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
+    const QString title = QStringLiteral("ファイル作成");
+    if (reportInvalidName(d, dialogs, name, title))
+        return false;
+    const QString path = toNativePath(MakeTxtPath(d, name));
+    const FileResult appended = appendLine(path, line);
+    if (!appended.ok) {
+        dialogs.messageBox(path + QStringLiteral(" に保存できませんでした\r\n") + appended.error,
+                           title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    dialogs.messageBox(path + QStringLiteral("に保存しました"), title);
+    return true;
+}
+
+}  // namespace wm

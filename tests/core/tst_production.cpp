@@ -1,0 +1,303 @@
+#include <QTest>
+
+#include "production.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::ScriptedDialogs;
+
+namespace {
+
+// Section 1 gathering, 9 an intermediate, 13 crafted with materials, 14 one without,
+// 28 with rows 71..80, 29 a material only the viewer finds.
+void fillData(AppData& d) {
+    MakeData& m = d.strMakeData;
+    auto product = [&](int s, int r, const QString& c1, const QString& c2, const QString& c3,
+                       const QString& c4) {
+        m.set(s, 1, r, c1);
+        m.set(s, 2, r, c2);
+        m.set(s, 3, r, c3);
+        m.set(s, 4, r, c4);
+    };
+    m.set(1, 1, 0, "狩猟");
+    product(1, 1, "001:肉", "005:02", "3", "00");
+    product(1, 2, "002:abc", "005:02", "4", "00");
+    product(9, 1, "001:def", "001:01", "7", "00");
+    product(9, 2, "001:half", "001:01", "2.5", "00");
+    product(13, 1, "010:X", "005:03", "9", "02abc");
+    product(13, 2, "011:Y", "010:03", "9", "02abc,01def,03half");
+    product(13, 3, "012:Z", "010:03", "9", "00");
+    product(13, 4, "012:W", "010:03", "9", "xxabc,02nothing,");
+    for (int r = 1; r <= 80; ++r)
+        product(28, r, QString("001:ring%1").arg(r), "001:01", "1", "00");
+    product(29, 1, "001:chain", "001:01", "6", "00");
+}
+
+}  // namespace
+
+class ProductionTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        d = AppData();
+        fillData(d);
+    }
+    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
+
+    void lookupByName();
+    void materialTexts_data();
+    void materialTexts();
+    void lotTotals_data();
+    void lotTotals();
+    void lotChecks_data();
+    void lotChecks();
+    void runCounts_data();
+    void runCounts();
+    void runCountChecks();
+    void bigRunExperience();
+    void roundUp_data();
+    void roundUp();
+    void roundUpPositionZero();
+    void padding_data();
+    void padding();
+
+  private:
+    AppData d;
+    ScriptedDialogs dialogs;
+};
+
+void ProductionTest::lookupByName() {
+    QCOMPARE(GetProField(d.strMakeData, "abc", 3), QString("4"));
+    QCOMPARE(GetProField(d.strMakeData, "ring70", 1), QString("001:ring70"));
+    QCOMPARE(GetProField(d.strMakeData, "ring71", 1), QString());  // rows 71..80 are not searched
+    QCOMPARE(GetProField(d.strMakeData, "chain", 3), QString());
+    QCOMPARE(GetProField(d.strMakeData, "chain", 3, Section29::Search), QString("6"));
+    QCOMPARE(GetProField(d.strMakeData, "", 3), QString());
+}
+
+void ProductionTest::materialTexts_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("weights");
+    QTest::newRow("two entries") << "02abc,01def"
+                                 << "abc × 2\r\ndef × 1\r\n材料の合計重量 ： 15"
+                                 << QStringList{"8", "7", ""};
+    QTest::newRow("fraction weight floored")
+        << "03half"
+        << "half × 3\r\n材料の合計重量 ： 7" << QStringList{"7", "", ""};
+    QTest::newRow("four entries, no total") << "01abc,01def,01abc,01def"
+                                            << "abc × 1\r\ndef × 1\r\nabc × 1\r\n"
+                                            << QStringList{"4", "7", "4"};
+    QTest::newRow("none") << "00"
+                          << " × 0\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
+    QTest::newRow("empty field") << ""
+                                 << " × 0\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
+    QTest::newRow("count not a number")
+        << "xxabc"
+        << "abc × 0\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
+    QTest::newRow("unknown material")
+        << "02nothing"
+        << "nothing × 2\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
+}
+
+void ProductionTest::materialTexts() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QStringList, weights);
+    QCOMPARE(SetMatText(d, field), text);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(d.udtSetMat[size_t(k)].strWeight, weights.at(k));
+}
+
+void ProductionTest::lotTotals_data() {
+    QTest::addColumn<int>("work");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("runs");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("crafting example")
+        << 12 << "X"
+        << "02abc"
+        << "10"
+        << "X を 10 回分生産した時の合計  150 EXP\r\n  材料 ： abc × 20 = 80 \r\n";
+    QTest::newRow("three materials") << 12 << "Y"
+                                     << "02abc,01def,03half"
+                                     << "2"
+                                     << "Y を 2 回分生産した時の合計  30 EXP\r\n"
+                                        "  材料 ： abc × 4 = 16 def × 2 = 14 half × 6 = 14 \r\n";
+    QTest::newRow("fractional runs") << 12 << "Y"
+                                     << "02abc,01def"
+                                     << "2.5"
+                                     << "Y を 2.5 回分生産した時の合計  38 EXP\r\n"
+                                        "  材料 ： abc × 5 = 20 def × 2.5 = 17 \r\n";
+    QTest::newRow("no materials") << 12 << "Z"
+                                  << "00"
+                                  << "3"
+                                  << "Z を 3 回分生産した時の合計  45 EXP\r\n  材料 ： \r\n";
+    QTest::newRow("gathering")
+        << 0 << "abc"
+        << "00"
+        << "2.5"
+        << "abc を 2.5 回分生産した時の合計  38 EXP\r\n  重量 ： abc × 2.5 = 8\r\n";
+}
+
+void ProductionTest::lotTotals() {
+    QFETCH(int, work);
+    QFETCH(QString, product);
+    QFETCH(QString, field);
+    QFETCH(QString, runs);
+    QFETCH(QString, text);
+    SetMatText(d, field);
+    const ProductionOutcome out = CalcLotExp(d, dialogs, {work, "w", product, "5", "3", runs});
+    QVERIFY(!out.focus);
+    QCOMPARE(out.append, text);
+}
+
+void ProductionTest::lotChecks_data() {
+    QTest::addColumn<QStringList>("fields");  // work, product, step exp, steps, runs
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("focus");
+    QTest::newRow("no work") << QStringList{"", "X", "5", "3", "1"} << "作業未選択"
+                             << int(ProField::Work);
+    QTest::newRow("no product") << QStringList{"w", "", "5", "3", "1"} << "生産品未選択"
+                                << int(ProField::Product);
+    QTest::newRow("step exp") << QStringList{"w", "X", "a", "3", "1"} << "1回のEXP未入力"
+                              << int(ProField::StepExp);
+    QTest::newRow("steps") << QStringList{"w", "X", "5", "", "1"} << "作業工程未入力"
+                           << int(ProField::Steps);
+    QTest::newRow("runs") << QStringList{"w", "X", "5", "3", ""} << "作成個数未入力"
+                          << int(ProField::Runs);
+}
+
+void ProductionTest::lotChecks() {
+    QFETCH(QStringList, fields);
+    QFETCH(QString, title);
+    QFETCH(int, focus);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const ProductionOutcome out =
+        CalcLotExp(d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4]});
+    QCOMPARE(dialogs.last().title, title);
+    QVERIFY(out.append.isEmpty());
+    QCOMPARE(int(*out.focus), focus);
+}
+
+void ProductionTest::runCounts_data() {
+    QTest::addColumn<int>("work");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<qint64>("need");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("1000 with 10 x 3")
+        << 12 << "Y"
+        << "02abc,01def" << qint64(1000)
+        << "Y を 34 回分\r\n  材料 ： abc × 68 = 272  def × 34 = 238   合計 : 510\r\n";
+    QTest::newRow("remainder under a tenth dropped")
+        << 0 << "abc"
+        << "00" << qint64(301) << "abc を 10 回分\r\n  重量 ： abc × 10 = 40\r\n";
+    QTest::newRow("exactly 10 for 300")
+        << 12 << "X"
+        << "02abc" << qint64(300) << "X を 10 回分\r\n  材料 ： abc × 20 = 80   合計 : 80\r\n";
+    QTest::newRow("no materials") << 12 << "Z"
+                                  << "00" << qint64(300)
+                                  << "Z を 10 回分\r\n  材料 ：  合計 : 0\r\n";
+    QTest::newRow("gathering") << 0 << "abc"
+                               << "00" << qint64(310)
+                               << "abc を 11 回分\r\n  重量 ： abc × 11 = 44\r\n";
+}
+
+void ProductionTest::runCounts() {
+    QFETCH(int, work);
+    QFETCH(QString, product);
+    QFETCH(QString, field);
+    QFETCH(qint64, need);
+    QFETCH(QString, text);
+    SetMatText(d, field);
+    d.lngNeedExp = need;
+    const ProductionOutcome out = CalcRunCount(d, dialogs, {work, "w", product, "10", "3", ""});
+    QCOMPARE(out.append, text);
+}
+
+void ProductionTest::runCountChecks() {
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    ProductionOutcome out = CalcRunCount(d, dialogs, {12, "", "X", "10", "3", ""});
+    QCOMPARE(dialogs.last().text, QString("作業名が選択されていません"));
+    QCOMPARE(*out.focus, ProField::Work);
+
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    out = CalcRunCount(d, dialogs, {12, "w", "X", "", "3", ""});
+    QCOMPARE(*out.focus, ProField::StepExp);
+    QVERIFY(out.selectAll);
+
+    d.lngNeedExp = 0;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    out = CalcRunCount(d, dialogs, {12, "w", "X", "10", "3", ""});
+    QCOMPARE(dialogs.last().title, QString("必要経験値なし"));
+    QVERIFY(!out.focus);
+    QVERIFY(out.append.isEmpty());
+
+    d.lngNeedExp = 100;
+    out = CalcRunCount(d, dialogs, {12, "w", "X", "0", "3", ""});  // a run gives nothing
+    QVERIFY(out.append.isEmpty());
+}
+
+void ProductionTest::bigRunExperience() {
+    // 500 x 100 leaves 16 bits, and the material counts leave 32 bits.
+    SetMatText(d, "02abc");
+    d.lngNeedExp = 3000000000LL;
+    const ProductionOutcome out = CalcRunCount(d, dialogs, {12, "w", "X", "500", "100", ""});
+    QCOMPARE(out.append,
+             QString("X を 60000 回分\r\n  材料 ： abc × 120000 = 480000   合計 : 480000\r\n"));
+    const ProductionOutcome lot = CalcLotExp(d, dialogs, {12, "w", "X", "999", "99", "99999"});
+    QCOMPARE(d.lngLotExp, qint64(9890001099LL));
+    QVERIFY(lot.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
+}
+
+void ProductionTest::roundUp_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("result");
+    QTest::newRow("7.05 at 1") << 7.05 << 1 << 7.0;
+    QTest::newRow("7.5 at 1") << 7.5 << 1 << 8.0;
+    QTest::newRow("12.05 at 1") << 12.05 << 1 << 12.0;
+    QTest::newRow("123 at -1") << 123.0 << -1 << 130.0;
+    QTest::newRow("1.23 at 2") << 1.23 << 2 << 1.3;
+    QTest::newRow("33.3 at 1") << 1000.0 / 30.0 << 1 << 34.0;
+    QTest::newRow("exact") << 10.0 << 1 << 10.0;
+}
+
+void ProductionTest::roundUp() {
+    QFETCH(double, value);
+    QFETCH(int, position);
+    QFETCH(double, result);
+    QCOMPARE(RoundUpAt(dialogs, value, position), result);
+}
+
+void ProductionTest::roundUpPositionZero() {
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QCOMPARE(RoundUpAt(dialogs, 5.5, 0), 0.0);
+    QCOMPARE(dialogs.last().text, QString("切り上げ位置を指定して下さい"));
+    QCOMPARE(dialogs.last().title, QString("エラー"));
+    QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
+}
+
+void ProductionTest::padding_data() {
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("short") << qint64(17) << 9 << "       17";
+    QTest::newRow("negative") << qint64(-1) << 9 << "       -1";
+    QTest::newRow("full column") << qint64(123456789) << 9 << "123456789";
+    QTest::newRow("longer than column") << qint64(12345678901LL) << 9 << "12345678901";
+}
+
+void ProductionTest::padding() {
+    QFETCH(qint64, value);
+    QFETCH(int, width);
+    QFETCH(QString, text);
+    QCOMPARE(PadNumber(value, width), text);
+}
+
+WM_TEST_MAIN(ProductionTest)
+#include "tst_production.moc"
