@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "pcdata.h"
 #include "tables.h"
 
 namespace wm {
@@ -27,6 +28,7 @@ struct AppData {
     MakeData strMakeData;
     JobData strJobData;
     GuildData strGuildData;
+    PCData strPCData;
 
     qint64 lngMinExp = 0;
     qint64 lngNeedExp = 0;

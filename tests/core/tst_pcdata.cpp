@@ -1,0 +1,203 @@
+#include <QTest>
+
+#include "appdata.h"
+#include "pcdata.h"
+#include "rebirth.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::TestFolder;
+
+namespace {
+
+PCLine emptyPage() {
+    PCLine line;
+    line.name = "ロイ";
+    line.jobCode = "01";
+    line.values = {"1", "0", "0", "0", "0", "0", "0", "0", "0"};
+    line.itemTags.fill("0000");
+    line.weight = "0";
+    line.savedAt = QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33));
+    line.fame = "0";
+    line.workCodes = {"01", "02", "03", "04", "05", "06", "0", "0", "0", "0", "0", "0"};
+    return line;
+}
+
+QString save(const QString& name, int n) {
+    return QString("%1,01,%2 2008/03/05 14:07:33.0.").arg(name).arg(n);
+}
+
+}  // namespace
+
+class PCDataTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void freshPageLine();
+    void filledPageLine();
+    void savedLineBytes();
+    void threeSaves();
+    void elevenNames();
+    void hundredAndFirstSave_data();
+    void hundredAndFirstSave();
+    void lineShapes();
+    void missingFile();
+    void rebirth_data();
+    void rebirth();
+};
+
+void PCDataTest::freshPageLine() {
+    PCLine line = emptyPage();
+    QCOMPARE(BuildPCLine(line), QString("ロイ,01,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                                        "0,0,0.0 2008/03/05 14:07:33.0."
+                                        "01000,02000,03000,04000,05000,06000,,,,,,,"));
+    QCOMPARE(line.workLevels[0], QString("0"));  // empty level boxes now show 0
+    QCOMPARE(line.workLevels[6], QString());
+}
+
+void PCDataTest::filledPageLine() {
+    PCLine line = emptyPage();
+    line.values = {"75", "2000", "x", "", "30", "1500", "40", "50", "60"};
+    line.itemTags[0] = "0121301";   // a sword: weight 12, code 1301
+    line.itemTags[16] = "0032901";  // a necklace in the 首飾り list
+    line.itemTags[18] = "abc";      // not a number: empty field
+    line.weight = "345";
+    line.fame = "2501";
+    line.workLevels = {"12", "", "5", "0", "0", "0", "0", "45", "3", "", "", ""};
+    line.workCodes = {"01", "02", "03", "04", "05", "06", "30", "12", "06", "07", "0", "0"};
+    const QString built = BuildPCLine(line);
+    QCOMPARE(
+        built,
+        QString(
+            "ロイ,01,75,2000,0,0,30,1500,40,50,60,1301,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2901,0,.345 "
+            "2008/03/05 14:07:33.2501.01012,02000,03005,04000,05000,06000,12045,06003,,,"));
+}
+
+void PCDataTest::savedLineBytes() {
+    PCLine line = emptyPage();
+    TestFolder folder;
+    folder.writeLines("h.txt", {BuildPCLine(line)});
+    QByteArray expected = "\x83\x8d\x83\x43,01,1";  // ロイ in code page 932
+    QVERIFY(folder.readBytes("h.txt").startsWith(expected));
+    QVERIFY(folder.readBytes("h.txt").endsWith(",,,,,,\r\n"));
+}
+
+void PCDataTest::threeSaves() {
+    TestFolder folder;
+    folder.writeLines("txtFile/PCData.txt",
+                      {save("ロイ", 1), save("マリ", 1), save("ロイ", 2), save("ロイ", 3)});
+    AppData d;
+    folder.prepare(d);
+    LoadPCData(d);
+    QCOMPARE(d.strPCData.name(1), QString("ロイ"));
+    QCOMPARE(d.strPCData.name(2), QString("マリ"));
+    QCOMPARE(d.strPCData.at(1, 3, 3), QString("01,3 "));
+    QCOMPARE(d.strPCData.at(1, 2, 3), QString("2008/03/05 14:07:33.0."));
+    QVERIFY(d.strPCData.at(1, 1, 4).isEmpty());
+    // Reloading starts from scratch.
+    folder.writeLines("txtFile/PCData.txt", {save("マリ", 9)});
+    LoadPCData(d);
+    QCOMPARE(d.strPCData.name(1), QString("マリ"));
+    QVERIFY(d.strPCData.name(2).isEmpty());
+}
+
+void PCDataTest::elevenNames() {
+    TestFolder folder;
+    QStringList lines;
+    for (int i = 1; i <= 10; ++i)
+        lines << save(QString("pc%1").arg(i), 1);
+    lines << save("pc11", 1) << save("pc1", 2);
+    folder.writeLines("txtFile/PCData.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    LoadPCData(d);
+    QCOMPARE(d.strPCData.name(10), QString("pc10"));
+    // Loading stopped at the eleventh name: the later save of pc1 is not there either.
+    QVERIFY(d.strPCData.at(1, 1, 2).isEmpty());
+}
+
+void PCDataTest::hundredAndFirstSave_data() {
+    QTest::addColumn<int>("others");
+    QTest::addColumn<int>("slotOfLine101");
+    QTest::newRow("free slot left") << 1 << 3;
+    QTest::newRow("ten slots in use") << 9 << 0;
+}
+
+void PCDataTest::hundredAndFirstSave() {
+    QFETCH(int, others);
+    QFETCH(int, slotOfLine101);
+    TestFolder folder;
+    QStringList lines;
+    for (int i = 1; i <= others; ++i)
+        lines << save(QString("other%1").arg(i), 1);
+    for (int n = 1; n <= 101; ++n)
+        lines << save("ロイ", n);
+    lines << save("other1", 2);
+    folder.writeLines("txtFile/PCData.txt", lines);
+    AppData d;
+    folder.prepare(d);
+    LoadPCData(d);
+    const int roy = others + 1;
+    QCOMPARE(d.strPCData.at(roy, 3, 100), QString("01,100 "));
+    if (slotOfLine101) {
+        QCOMPARE(d.strPCData.name(slotOfLine101), QString("ロイ"));
+        QCOMPARE(d.strPCData.at(slotOfLine101, 3, 1), QString("01,101 "));
+        QCOMPARE(d.strPCData.at(1, 3, 2), QString("01,2 "));
+    } else {
+        QVERIFY(d.strPCData.at(1, 1, 2).isEmpty());
+    }
+}
+
+void PCDataTest::lineShapes() {
+    TestFolder folder;
+    folder.writeLines("txtFile/PCData.txt",
+                      {"roy,01,no-blank-here", "Roy,02,x y", "#comment,03 a", "", "after,01 x"});
+    AppData d;
+    folder.prepare(d);
+    LoadPCData(d);
+    QCOMPARE(d.strPCData.at(1, 2, 1), QString("01,no-blank-here"));
+    QVERIFY(d.strPCData.at(1, 3, 1).isEmpty());
+    QCOMPARE(d.strPCData.name(2), QString("Roy"));  // letter case makes another character
+    QCOMPARE(d.strPCData.name(3), QString("#comment"));
+    QVERIFY(d.strPCData.name(4).isEmpty());  // the empty line ended the loading
+}
+
+void PCDataTest::missingFile() {
+    TestFolder folder;
+    AppData d;
+    folder.prepare(d);
+    d.strPCData.set(1, 1, 1, "old");
+    LoadPCData(d);
+    QVERIFY(d.strPCData.name(1).isEmpty());
+}
+
+void PCDataTest::rebirth_data() {
+    QTest::addColumn<double>("count");
+    QTest::addColumn<double>("level");
+    QTest::addColumn<int>("box");  // 0 HP, 6 筋力
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("result");
+    QTest::newRow("HP 3000") << 1.0 << 100.0 << 0 << 3000.0 << qint64(259);
+    QTest::newRow("strength 50") << 1.0 << 100.0 << 6 << 50.0 << qint64(13);
+    QTest::newRow("HP 60000 capped") << 1.0 << 100.0 << 0 << 60000.0 << qint64(2000);
+    QTest::newRow("MP rule") << 1.0 << 100.0 << 4 << 3000.0 << qint64(259);
+    QTest::newRow("second at 76") << 2.0 << 76.0 << 0 << 1000.0 << qint64(149);
+    QTest::newRow("count 70 beyond 16 bits") << 70.0 << 500.0 << 0 << 99999.0 << qint64(36500);
+}
+
+void PCDataTest::rebirth() {
+    QFETCH(double, count);
+    QFETCH(double, level);
+    QFETCH(int, box);
+    QFETCH(double, value);
+    QFETCH(qint64, result);
+    std::array<double, 8> values{};
+    values[size_t(box)] = value;
+    const auto out = ComputeRebirth(count, level, values);
+    QVERIFY(out);
+    QCOMPARE((*out)[size_t(box)], result);
+    QVERIFY(!ComputeRebirth(2, 75, values));  // 76 needed for the second
+}
+
+WM_TEST_MAIN(PCDataTest)
+#include "tst_pcdata.moc"
