@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+#include "appdata.h"
+#include "dialogs.h"
+
+namespace wm {
+
+// A piece of text for the result list: `both` pieces (the dash rules) go to the lists of
+// both main windows, the others only to the window that calculated. Line ends are CR LF.
+struct ResultPiece {
+    bool both = false;
+    QString text;
+};
+
+enum class LevelField { LvMin, LvMax, Exp };
+
+struct LevelInputs {
+    int windowCode = 1;  // 1 small, 2 large: the large window draws longer rules
+    QString lvMin;
+    QString lvMax;
+    QString exp;
+    bool useExp = false;
+};
+
+struct LevelOutcome {
+    bool done = false;  // the calculation ran; lngNeedExp holds its total
+    QString lvMax;      // the target level, silently raised where needed
+    QList<ResultPiece> pieces;
+    std::optional<LevelField> focus;  // after a failed check; its text is to be selected
+};
+
+// The experience from the start level up to the target level, level by level.
+LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in);
+
+// The start-level label when the start level field is left, also setting lngMinExp;
+// nothing when the field holds no number (label and value stay as they were).
+std::optional<QString> StartLevelLabel(AppData& d, const QString& lvMin);
+
+// The whole table from level 1 up to maxLevel, one line each.
+QString ExpListText(const AppData& d, int maxLevel);
+
+// A table entry as a whole number (0 for an entry that is no number).
+qint64 ExpEntry(const AppData& d, int level);
+
+}  // namespace wm

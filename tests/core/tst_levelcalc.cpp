@@ -1,0 +1,217 @@
+#include <QTest>
+
+#include "gamedata.h"
+#include "levelcalc.h"
+#include "scripteddialogs.h"
+#include "testmain.h"
+
+using namespace wm;
+using wmtest::ScriptedDialogs;
+
+namespace {
+
+QString joined(const LevelOutcome& out, bool onlyShared = false) {
+    QString text;
+    for (const ResultPiece& piece : out.pieces) {
+        if (!onlyShared || piece.both)
+            text += piece.text;
+    }
+    return text;
+}
+
+QString dashes(int n) {
+    return QString(n, QLatin1Char('-'));
+}
+
+qint64 ExpEntryFor(int level) {
+    ExpTable t;
+    FillExpTableByFormula(t);
+    return t.at(level).toLongLong();
+}
+
+}  // namespace
+
+class LevelCalcTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        d = AppData();
+        d.varExpTable.set(0, -1);
+        FillExpTableByFormula(d.varExpTable);
+        d.varExpTable.set(300, 3610359);
+    }
+    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
+
+    void fiveToEight();
+    void largeWindowRules();
+    void silentTargets_data();
+    void silentTargets();
+    void inputErrors_data();
+    void inputErrors();
+    void remainingExperience();
+    void remainingOnly();
+    void largeRemainingLine();
+    void startLabel_data();
+    void startLabel();
+    void wholeList();
+
+  private:
+    AppData d;
+    ScriptedDialogs dialogs;
+};
+
+void LevelCalcTest::fiveToEight() {
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "8", "", false});
+    QVERIFY(out.done);
+    QCOMPARE(joined(out),
+             dashes(49) +
+                 "\r\nLv.005       44 EXP\r\nLv.006       62 EXP\r\nLv.007       83 EXP\r\n" +
+                 dashes(49) + "\r\nLv.005～Lv.008までの必要経験値        189 EXP\r\n");
+    QCOMPARE(joined(out, true), dashes(49) + dashes(49));  // what the other window gets
+    QCOMPARE(d.lngNeedExp, qint64(189));
+}
+
+void LevelCalcTest::largeWindowRules() {
+    const LevelOutcome out = CalculateLevels(d, dialogs, {2, "5", "6", "", false});
+    QCOMPARE(joined(out), dashes(56) + "\r\nLv.005       44 EXP\r\n" + dashes(56) +
+                              "\r\nLv.005～Lv.006までの必要経験値         44 EXP\r\n");
+}
+
+void LevelCalcTest::silentTargets_data() {
+    QTest::addColumn<QString>("lvMin");
+    QTest::addColumn<QString>("lvMax");
+    QTest::addColumn<QString>("newMax");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("empty target") << "5"
+                                  << ""
+                                  << "6" << 1;
+    QTest::newRow("target below start") << "10"
+                                        << "3"
+                                        << "11" << 1;
+    QTest::newRow("299 to 300") << "299"
+                                << "300"
+                                << "300" << 1;
+    QTest::newRow("level 0") << "0"
+                             << "2"
+                             << "2" << 2;
+}
+
+void LevelCalcTest::silentTargets() {
+    QFETCH(QString, lvMin);
+    QFETCH(QString, lvMax);
+    QFETCH(QString, newMax);
+    QFETCH(int, lines);
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, lvMin, lvMax, "", false});
+    QVERIFY(out.done);
+    QCOMPARE(out.lvMax, newMax);
+    QCOMPARE(joined(out).count(" EXP\r\nLv.") + joined(out).count(" EXP\r\n-"), lines);
+}
+
+void LevelCalcTest::inputErrors_data() {
+    QTest::addColumn<QString>("lvMin");
+    QTest::addColumn<QString>("lvMax");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QString>("newMax");
+    QTest::newRow("no start") << ""
+                              << "5"
+                              << "初期レベルが正しく入力されていません" << int(LevelField::LvMin)
+                              << "5";
+    QTest::newRow("bad target") << "5"
+                                << "x"
+                                << "上限レベルが正しく入力されていません" << int(LevelField::LvMax)
+                                << "x";
+    QTest::newRow("start 350") << "350"
+                               << ""
+                               << "初期レベルが上限値を越えています" << int(LevelField::LvMin)
+                               << "351";
+    QTest::newRow("target 301") << "5"
+                                << "301"
+                                << "上限レベルが上限値を越えています" << int(LevelField::LvMax)
+                                << "301";
+}
+
+void LevelCalcTest::inputErrors() {
+    QFETCH(QString, lvMin);
+    QFETCH(QString, lvMax);
+    QFETCH(QString, message);
+    QFETCH(int, focus);
+    QFETCH(QString, newMax);
+    d.lngNeedExp = 77;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, lvMin, lvMax, "", false});
+    QVERIFY(!out.done);
+    QVERIFY(out.pieces.isEmpty());
+    QCOMPARE(dialogs.last().text, message);
+    QCOMPARE(dialogs.last().title, QString("入力ミス"));
+    QCOMPARE(int(*out.focus), focus);
+    QCOMPARE(out.lvMax, newMax);
+    QCOMPARE(d.lngNeedExp, qint64(77));
+}
+
+void LevelCalcTest::remainingExperience() {
+    StartLevelLabel(d, "5");
+    QCOMPARE(d.lngMinExp, qint64(44));
+    // Equal to the level's experience is accepted...
+    LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", "44", true});
+    QVERIFY(out.done);
+    QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       44 EXP" + "\r\nLv.006       62 EXP\r\n" +
+                              dashes(49) + "\r\nLv.005～Lv.007までの必要経験値        106 EXP\r\n");
+    // ...one more is not.
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    out = CalculateLevels(d, dialogs, {1, "5", "7", "45", true});
+    QVERIFY(!out.done);
+    QCOMPARE(dialogs.last().text,
+             QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
+    QCOMPARE(*out.focus, LevelField::Exp);
+    // An empty box is reported without moving the focus.
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    out = CalculateLevels(d, dialogs, {1, "5", "7", "", true});
+    QCOMPARE(dialogs.last().text, QString("残り経験値が正しく入力されていません"));
+    QVERIFY(!out.focus);
+}
+
+void LevelCalcTest::remainingOnly() {
+    StartLevelLabel(d, "5");
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "6", "30", true});
+    QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       30 EXP\r\n" + dashes(49) +
+                              "\r\nLv.005～Lv.006までの必要経験値         30 EXP\r\n");
+    QCOMPARE(d.lngNeedExp, qint64(30));
+}
+
+void LevelCalcTest::largeRemainingLine() {
+    StartLevelLabel(d, "5");
+    const LevelOutcome out = CalculateLevels(d, dialogs, {2, "5", "6", "30", true});
+    QVERIFY(joined(out).startsWith(dashes(55) + "\r\nLv. 5    30 EXP\r\n" + dashes(56)));
+}
+
+void LevelCalcTest::startLabel_data() {
+    QTest::addColumn<QString>("lvMin");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("5") << "5"
+                       << "初期ＬＶから次までの経験値\n44 EXP";
+    QTest::newRow("209") << "209"
+                         << "初期ＬＶから次までの経験値\n" + QString::number(ExpEntryFor(209)) +
+                                " EXP";
+    QTest::newRow("299 provisional") << "299"
+                                     << "初期ＬＶから次までの経験値\n(仮) 3586279 EXP";
+    QTest::newRow("300 clears") << "300"
+                                << "";
+}
+
+void LevelCalcTest::startLabel() {
+    QFETCH(QString, lvMin);
+    QFETCH(QString, label);
+    QCOMPARE(*StartLevelLabel(d, lvMin), label);
+    QVERIFY(!StartLevelLabel(d, ""));
+}
+
+void LevelCalcTest::wholeList() {
+    const QString text = ExpListText(d, 199);
+    QCOMPARE(text.count("\r\n"), 199);
+    QVERIFY(text.startsWith("Lv.001        2 EXP\r\nLv.002        8 EXP\r\n"));
+    QVERIFY(text.endsWith(QString("Lv.199%1 EXP\r\n").arg(ExpEntry(d, 199), 9)));
+}
+
+WM_TEST_MAIN(LevelCalcTest)
+#include "tst_levelcalc.moc"
