@@ -1,0 +1,72 @@
+#include "charpanel.h"
+
+#include <cmath>
+
+#include "numbers.h"
+#include "textrules.h"
+
+namespace wm {
+
+QList<int> EquipmentGroupOf(int list) {
+    static const QList<QList<int>> groups{
+        {13, 14, 15, 16, 17, 18, 19}, {20, 21}, {24, 30, 31}, {25, 26, 27}};
+    for (const QList<int>& group : groups) {
+        if (group.contains(list)) {
+            QList<int> others = group;
+            others.removeAll(list);
+            return others;
+        }
+    }
+    return {};
+}
+
+QString EquipmentTag(const MakeData& data, int list, const QString& shownText) {
+    const int section = EquipmentSection(list);
+    for (int row = 1; row <= MakeData::kRows; ++row) {
+        const QString first = data.at(section, 1, row);
+        if (first.isEmpty())
+            break;
+        if (first.contains(shownText)) {
+            const QString weight = data.at(section, 3, row);
+            const auto w = toNumber(weight);
+            return (w ? format000(*w) : weight) + data.at(section, 5, row);
+        }
+    }
+    return QStringLiteral("0000");
+}
+
+std::optional<qint64> EquipmentWeight(const QString& tag) {
+    return intPart(tag.left(3));
+}
+
+int FameSlotCount(const QString& fame) {
+    const auto value = toNumber(fame);
+    const qint64 f = value ? floorInt(std::nearbyint(*value)) : 0;
+    if (f < 0 || f > 15000)
+        return 12;
+    if (f > 5000)
+        return 11;
+    if (f > 2500)
+        return 10;
+    return 9;
+}
+
+QStringList JobLimitTokens(const QString& limits) {
+    QStringList tokens = limits.split(QLatin1Char(','));
+    tokens.removeLast();  // text after the last comma is not read
+    return tokens;
+}
+
+std::optional<QString> MaxWeightText(const QString& strength, const QString& factor) {
+    const auto s = toNumber(strength);
+    const auto f = toNumber(factor);
+    if (!s || !f)
+        return std::nullopt;
+    return numText(*s * *f + 1000);
+}
+
+QString CutCharacterName(const QString& name) {
+    return TextLenByte(name) > 13 ? cutToBytes(name, 14) : name;
+}
+
+}  // namespace wm

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "tables.h"
+
+namespace wm {
+
+// The equipment kinds of the character page, 13..31, in list order.
+inline constexpr int kFirstEquipment = 13;
+inline constexpr int kLastEquipment = 31;
+// 製本 (30) and 楽器 (31) are carried, not worn: their weight is not counted.
+inline constexpr int kLastWeighedEquipment = 29;
+
+// The other lists of an equipment list's group (choosing in one resets them); empty for a
+// list that stands alone.
+QList<int> EquipmentGroupOf(int list);
+
+// The production section whose products fill an equipment list: necklaces (29) are kept
+// among the rings of section 28.
+inline int EquipmentSection(int list) {
+    return list == 29 ? 28 : list;
+}
+
+// The equipment code of the item shown in a list: its weight in "000" format followed by
+// its column-5 code, for the first row of the list's section whose column 1 contains the
+// shown text; "0000" when no row does (or "未選択" is shown).
+QString EquipmentTag(const MakeData& data, int list, const QString& shownText);
+
+// The weight part of an equipment code; nothing when it does not begin with a number.
+std::optional<qint64> EquipmentWeight(const QString& tag);
+
+// How many job slots a fame value allows (9..12); a fame that is no number counts as 0.
+int FameSlotCount(const QString& fame);
+
+// The equipment kinds a job's limit text names, each token the text before a comma.
+QStringList JobLimitTokens(const QString& limits);
+
+// The maximum weight from strength and the job's carry factor: strength x factor + 1000.
+// Nothing when either is no number.
+std::optional<QString> MaxWeightText(const QString& strength, const QString& factor);
+
+// The name rule of the character page: a name longer than 13 bytes is cut to at most 14.
+QString CutCharacterName(const QString& name);
+
+}  // namespace wm
