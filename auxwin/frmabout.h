@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "appdata.h"
+#include "dialogs.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace wm {
+
+// frmAbout: title, version and description of the program, and a way to the system
+// information tool. The opener appends the update times (AppendUpdateTimes) and shows it.
+// It deletes itself when closed (Qt::WA_DeleteOnClose), so an opener keeps a QPointer;
+// appending again to a window still open adds the lines a second time.
+class FrmAbout : public QWidget {
+    Q_OBJECT
+
+  public:
+    FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Appends the modification times of the production data file and of the program file
+    // (file list entry 7, taken from the program folder) to lblDescription.
+    void AppendUpdateTimes();
+    // Appends two line breaks, caption and the modification time of a file, or "不明" when
+    // the file does not exist.
+    void AppendFileTime(const QString& caption, const QString& nativePath);
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    std::array<QFrame*, 2> Line1{};
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
+
+  private:
+    void fitHeight();
+
+    AppData& data_;
+    Dialogs& dialogs_;
+};
+
+// A time as the platform shows dates and times by default.
+QString defaultDateTimeText(const QDateTime& time);
+
+}  // namespace wm

@@ -1,0 +1,164 @@
+#include "frmopt.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "options.h"
+
+namespace wm {
+
+namespace {
+
+const QString kCancel = QStringLiteral("キャンセル");
+
+QRadioButton* makeOption(const QString& caption, const QString& tip) {
+    auto* option = new QRadioButton(caption);
+    option->setToolTip(tip);
+    return option;
+}
+
+QGroupBox* makeChoice(const QString& tip, QLabel* label, QRadioButton* first,
+                      QRadioButton* second) {
+    auto* frame = new QGroupBox;
+    frame->setToolTip(tip);
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->addWidget(label);
+    row->addSpacing(12);
+    row->addWidget(first);
+    row->addWidget(second);
+    row->addStretch();
+    return frame;
+}
+
+}  // namespace
+
+FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), host_(host) {
+    setObjectName(QStringLiteral("frmOpt"));
+    setWindowTitle(QStringLiteral("起動設定"));
+    QFont base = font();
+    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
+    base.setPointSize(9);
+    setFont(base);
+
+    const QString frameTip = QStringLiteral("起動時の画面サイズを設定します");
+    const QString largerTip = QStringLiteral("起動時の計算機の画面サイズを大きい方に設定します");
+    const QString smallerTip = QStringLiteral("起動時の計算機の画面サイズを小さい方に設定します");
+    lblOpt[1] = new QLabel(QStringLiteral("初期画面"));
+    optWin[1] = makeOption(QStringLiteral("計算機"), largerTip);
+    optWin[2] = makeOption(QStringLiteral("キャラデータ"), smallerTip);
+    frmOpt[1] = makeChoice(frameTip, lblOpt[1], optWin[1], optWin[2]);
+    lblOpt[0] = new QLabel(QStringLiteral("画面サイズ"));
+    optWinSiz[1] = makeOption(QStringLiteral("小画面"), smallerTip);
+    optWinSiz[2] = makeOption(QStringLiteral("大画面"), largerTip);
+    frmOpt[0] = makeChoice(frameTip, lblOpt[0], optWinSiz[1], optWinSiz[2]);
+    // Both labels take the same width so the options line up.
+    const int labelWidth = qMax(lblOpt[0]->sizeHint().width(), lblOpt[1]->sizeHint().width());
+    lblOpt[0]->setFixedWidth(labelWidth);
+    lblOpt[1]->setFixedWidth(labelWidth);
+    optWin[1]->setChecked(true);
+    optWinSiz[1]->setChecked(true);
+
+    cmdSet = new QPushButton(QStringLiteral("適用"));
+    cmdSetup = new QPushButton(QStringLiteral("起動"));
+    cmdEnd = new QPushButton(QStringLiteral("終了"));
+    cmdSet->hide();
+    connect(cmdSet, &QPushButton::clicked, this, &FrmOpt::cmdSet_Click);
+    connect(cmdSetup, &QPushButton::clicked, this, &FrmOpt::cmdSetup_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &FrmOpt::cmdEnd_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(frmOpt[1]);
+    layout->addWidget(frmOpt[0]);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSet);
+    buttons->addWidget(cmdSetup);
+    buttons->addWidget(cmdEnd);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
+
+    presetFromMain();
+}
+
+void FrmOpt::presetFromMain() {
+    if (data_.intOptMissing == 1)
+        return;
+    const int size = host_.isMainVisible(1) ? 1 : 2;
+    optWinSiz[size]->setChecked(true);
+    optWin[host_.isCalcPageShown(size) ? 1 : 2]->setChecked(true);
+}
+
+void FrmOpt::openFromMain() {
+    cmdSetup->setText(QStringLiteral("ＯＫ"));
+    cmdEnd->setText(kCancel);
+    cmdSet->show();
+    presetFromMain();
+    showInFront();
+}
+
+void FrmOpt::cmdSet_Click() {
+    apply(false);
+}
+
+void FrmOpt::cmdSetup_Click() {
+    apply(true);
+}
+
+void FrmOpt::apply(bool start) {
+    // A non-zero code makes the size switch hide this window.
+    data_.intOptCode = start ? 1 : 0;
+    const int size = optWinSiz[1]->isChecked() ? 1 : 2;
+    SetOption(data_, host_, QString::number(size), 0);
+    const int page = optWin[1]->isChecked() ? 1 : 2;
+    SetOption(data_, host_, QString::number(page), 1);
+    SaveOption(data_, dialogs_, page * 10 + size);
+    if (!start)
+        showInFront();  // stays in front of the main window just shown
+}
+
+void FrmOpt::cmdEnd_Click() {
+    if (data_.intOptCode < 2) {
+        if (cmdEnd->text() == kCancel)
+            return;
+        const auto answer = dialogs_.messageBox(QStringLiteral("終了しますか？"),
+                                                QStringLiteral("プログラムの終了"),
+                                                Dialogs::Buttons::OkCancel, Dialogs::Icon::None);
+        if (answer == Dialogs::Answer::Ok)
+            host_.endProgram();
+        return;
+    }
+    restoreOpenedState();
+}
+
+// Cancel before anything was applied: back to the size and page that were showing when a
+// main window opened this window, as intOptCode recorded them.
+void FrmOpt::restoreOpenedState() {
+    const int size = data_.intOptCode / 10;
+    const int page = data_.intOptCode % 10;
+    if ((size != 1 && size != 2) || (page != 1 && page != 2))
+        return;
+    optWinSiz[size]->setChecked(true);
+    optWin[page]->setChecked(true);
+    if (!host_.isMainVisible(size)) {
+        if (host_.isMainVisible(3 - size))
+            host_.hideMain(3 - size);
+        host_.showMain(size);
+    }
+    host_.switchPage(size, page);
+    showInFront();
+}
+
+void FrmOpt::showInFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace wm

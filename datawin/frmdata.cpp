@@ -1,0 +1,837 @@
+#include "frmdata.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gamedata.h"
+#include "keyfilter.h"
+#include "numbers.h"
+#include "textrules.h"
+#include "version.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+const QString kUnknown = QStringLiteral("？？？");
+const QString kNoMaterials = QStringLiteral("00？？？,00？？？,00？？？");
+const QChar kDot(QLatin1Char('.'));
+const QChar kComma(QLatin1Char(','));
+
+// Load size: 6140 x 8040 twips at 15 twips per pixel.
+constexpr int kLoadWidth = 6140 / 15;
+constexpr int kLoadHeight = 8040 / 15;
+// Material rows list fewer products than the product list.
+constexpr int kProductRows = 80;
+constexpr int kMaterialRows = 70;
+// Works of section 13 and up: at most this many runs or pieces are worth showing.
+constexpr qint64 kCarryCap = 40;
+
+QString beforeDot(const QString& text) {
+    const qsizetype dot = text.indexOf(kDot);
+    return dot < 0 ? text : text.left(dot);
+}
+
+QString afterDot(const QString& text) {
+    const qsizetype dot = text.indexOf(kDot);
+    return dot < 0 ? QString() : text.mid(dot + 1);
+}
+
+qint64 floorDiv(qint64 a, qint64 b) {
+    qint64 q = a / b;
+    if (a % b != 0 && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+std::optional<qint64> intOf(const QLineEdit* field) {
+    return intPart(field->text());
+}
+
+// A position that does not exist in the list is a step that cannot be completed.
+void chooseIfExists(QComboBox* list, int index) {
+    if (index >= 0 && index < list->count())
+        chooseEntry(list, index);
+}
+
+QComboBox* newList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // Typing is never a choice: no completer may pick an entry behind the user's back.
+    list->setCompleter(nullptr);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(4);
+    list->setMaxVisibleItems(20);
+    return list;
+}
+
+void keepSpaceWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
+}  // namespace
+
+FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), section29_(section29) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    buildLayout();
+    buildTabOrder();
+    installKeyHandlers();
+    connectHandlers();
+
+    setWindowTitle(QStringLiteral("生産品の簡易表示　Ver.%1.%2.%3")
+                       .arg(kVersionMajor)
+                       .arg(kVersionMinor)
+                       .arg(kVersionRevision));
+    DataListSet();
+    LoadGuildData(data_, dialogs_);
+    resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+    optGP[1]->setChecked(true);
+    optGPClicked(1);
+}
+
+// ---- controls --------------------------------------------------------------------------
+
+void FrmData::buildControls() {
+    fraData = new QGroupBox(this);
+    QWidget* f = fraData;
+
+    auto label = [f](const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text), f);
+        l->setToolTip(QString::fromUtf8(tip));
+        return l;
+    };
+    auto list = [f](const char* tip) {
+        QComboBox* c = newList(f);
+        c->setToolTip(QString::fromUtf8(tip));
+        return c;
+    };
+    auto field = [f](const char* tip) {
+        auto* e = new QLineEdit(f);
+        e->setToolTip(QString::fromUtf8(tip));
+        return e;
+    };
+
+    lblData[1] = label("作業名", "作業名を選択します");
+    cmbData[6] = list("作業名を選択してください");
+    lblData[2] = label("生産品", "生産品の名前を選択または入力します");
+    cmbData[16] = list("生産品の選択、または入力してください");
+    lblData[3] = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
+    txtData[3] = field("生産Ｌｖを入力してください");
+    lblData[4] = label("経験値", "成功１回の経験値を入力します");
+    txtData[4] = field("成功１回の取得経験値を入力してください");
+    lblData[5] = label("回数", "生産品が完成するまでの回数を入力します");
+    txtData[5] = field("生産品完成までに必要な回数を入力してください");
+    lblData[10] = label("合計値", "生産品の経験値の合計値が表示されます");
+    txtData[2] = field("生産品の経験値の合計値を表示します");
+    lblData[6] = label("重量", "生産品の重量を入力します");
+    txtData[6] = field("生産品の重量を入力してください");
+    lblData[7] = label("材料", "生産品に必要な材料を選択します");
+    lblData[8] = label("数量", "生産品に必要な数を入力します");
+    lblData[9] = label("重量", "生産品に必要な数を入力します");
+    cmbData[7] = list("１つ目の材料の作業名を選択してください");
+    txtData[10] = field("１つ目の材料のレベルを表示します");
+    cmbData[17] = list("１つ目の材料の選択をしてください");
+    txtData[7] = field("１つ目の材料の必要な量を入力してください");
+    txtData[17] = field("１つめの材料の1回に必要な重量を表示します");
+    cmbData[8] = list("２つ目の材料の作業名を選択してください");
+    txtData[11] = field("2つ目の材料のレベルを表示します");
+    cmbData[18] = list("２つ目の材料の選択をしてください");
+    txtData[8] = field("２つ目の材料の必要な量を入力してください");
+    txtData[18] = field("２つめの材料の1回に必要な重量を表示します");
+    cmbData[9] = list("３つ目の材料の作業名を選択してください");
+    txtData[12] = field("３つ目の材料のレベルを表示します");
+    cmbData[19] = list("３つ目の材料の選択をしてください");
+    txtData[9] = field("３つ目の材料の必要な量を入力してください");
+    txtData[19] = field("３つめの材料の1回に必要な重量を表示します");
+    lblWeight[1] = label("現在重量", "キャラの現在の重量を入力します");
+    txtWeight[1] = field("キャラの現在の重量を入力してください");
+    txtWeight[1]->setText(QStringLiteral("0"));
+    lblWeight[2] = label("最大重量", "キャラの最大重量を入力します");
+    txtWeight[2] = field("キャラの最大重量を入力してください");
+    txtWeight[2]->setText(QStringLiteral("1000"));
+    txtData[0] = field("材料の合計重量を表示します");
+
+    fraWet = new QGroupBox(f);
+    optWet[0] = new QRadioButton(QStringLiteral("材料"), fraWet);
+    optWet[0]->setToolTip(
+        QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
+    optWet[1] = new QRadioButton(QStringLiteral("生産品"), fraWet);
+    optWet[1]->setToolTip(QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
+    optWet[0]->setChecked(true);
+
+    frmGuild = new QGroupBox(f);
+    QWidget* g = frmGuild;
+    optGP[1] = new QRadioButton(QStringLiteral("ギルド"), g);
+    optGP[1]->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
+    optGP[2] = new QRadioButton(QStringLiteral("習得"), g);
+    optGP[2]->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
+    auto glabel = [g](const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text), g);
+        l->setToolTip(QString::fromUtf8(tip));
+        return l;
+    };
+    auto gfield = [g](const char* tip) {
+        auto* e = new QLineEdit(g);
+        e->setToolTip(QString::fromUtf8(tip));
+        return e;
+    };
+    lblGuild[1] = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
+    cmbGuild = newList(g);
+    cmbGuild->setToolTip(QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
+    lblGuild[2] = glabel("建物", "その作業に関する人がいる場所が表示されます");
+    txtGuild[2] = gfield("その作業に関する人がいる場所が表示されます");
+    lblGuild[3] = glabel("人物", "その作業に関する人物の名前が表示されます");
+    txtGuild[3] = gfield("その作業の人物が表示されます");
+    lblGuild[4] = glabel("条件", "その作業に関する人物の名前が表示されます");
+    txtGuild[4] = gfield("その作業の習得に必要な材料を表示します");
+
+    txtST = new QPlainTextEdit(f);
+    txtST->setReadOnly(true);
+
+    for (QLineEdit* e : {txtData[0], txtData[2], txtData[17], txtData[18], txtData[19], txtGuild[2],
+                         txtGuild[3], txtGuild[4]})
+        e->setReadOnly(true);
+    // Display fields are skipped when moving on.
+    for (QWidget* w : {static_cast<QWidget*>(txtData[0]), static_cast<QWidget*>(txtData[2]),
+                       static_cast<QWidget*>(txtData[10]), static_cast<QWidget*>(txtData[11]),
+                       static_cast<QWidget*>(txtData[12]), static_cast<QWidget*>(txtData[17]),
+                       static_cast<QWidget*>(txtData[18]), static_cast<QWidget*>(txtData[19]),
+                       static_cast<QWidget*>(txtGuild[2]), static_cast<QWidget*>(txtGuild[3]),
+                       static_cast<QWidget*>(txtGuild[4]), static_cast<QWidget*>(txtST)})
+        w->setFocusPolicy(Qt::ClickFocus);
+
+    // Hidden material rows and the condition line keep their place, so nothing jumps.
+    for (int k = 1; k <= 3; ++k)
+        for (QWidget* w :
+             {static_cast<QWidget*>(cmbData[6 + k]), static_cast<QWidget*>(txtData[9 + k]),
+              static_cast<QWidget*>(cmbData[16 + k]), static_cast<QWidget*>(txtData[6 + k]),
+              static_cast<QWidget*>(txtData[16 + k])})
+            keepSpaceWhenHidden(w);
+    keepSpaceWhenHidden(lblGuild[4]);
+    keepSpaceWhenHidden(txtGuild[4]);
+
+    // Short number fields: three digits, five for the weights.
+    for (int k = 1; k <= 3; ++k)
+        cmbData[6 + k]->setMinimumContentsLength(6);  // ハーブ採り fits
+    for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+        txtData[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    for (int i : {0, 2, 17, 18, 19})
+        txtData[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                                    12);
+    for (int i : {1, 2})
+        txtWeight[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                                      12);
+}
+
+void FrmData::buildLayout() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(fraData);
+
+    auto* main = new QVBoxLayout(fraData);
+    main->setContentsMargins(6, 6, 6, 6);
+    main->setSpacing(6);
+
+    // Work and product lines, text-mode options to their right.
+    auto* top = new QGridLayout;
+    top->addWidget(lblData[1], 0, 0);
+    top->addWidget(cmbData[6], 0, 1);
+    top->addWidget(lblData[2], 1, 0);
+    top->addWidget(cmbData[16], 1, 1);
+    auto* wet = new QVBoxLayout(fraWet);
+    wet->setContentsMargins(6, 2, 6, 2);
+    wet->addWidget(optWet[0]);
+    wet->addWidget(optWet[1]);
+    top->addWidget(fraWet, 0, 2, 2, 1);
+    top->setColumnStretch(1, 1);
+    main->addLayout(top);
+
+    // Product numbers on the left, guild panel on the right.
+    auto* middle = new QHBoxLayout;
+    auto* numbers = new QGridLayout;
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{lblData[3], txtData[3]},
+                                                               {lblData[4], txtData[4]},
+                                                               {lblData[5], txtData[5]},
+                                                               {lblData[10], txtData[2]},
+                                                               {lblData[6], txtData[6]}}};
+    for (int i = 0; i < int(lines.size()); ++i) {
+        numbers->addWidget(lines[size_t(i)].first, i, 0);
+        numbers->addWidget(lines[size_t(i)].second, i, 1);
+    }
+    numbers->setRowStretch(int(lines.size()), 1);
+    middle->addLayout(numbers);
+    auto* guild = new QGridLayout(frmGuild);
+    guild->setContentsMargins(6, 4, 6, 4);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(optGP[1]);
+    modes->addWidget(optGP[2]);
+    modes->addStretch(1);
+    guild->addLayout(modes, 0, 0, 1, 2);
+    guild->addWidget(lblGuild[1], 1, 0);
+    guild->addWidget(cmbGuild, 1, 1);
+    for (int i = 2; i <= 4; ++i) {
+        guild->addWidget(lblGuild[i], i, 0);
+        guild->addWidget(txtGuild[i], i, 1);
+    }
+    guild->setColumnStretch(1, 1);
+    middle->addWidget(frmGuild, 1);
+    main->addLayout(middle);
+
+    // Materials table: work, level, material, amount, weight per run.
+    auto* mats = new QGridLayout;
+    mats->setHorizontalSpacing(4);
+    mats->addWidget(lblData[7], 0, 0, 1, 3);
+    mats->addWidget(lblData[8], 0, 3);
+    mats->addWidget(lblData[9], 0, 4);
+    for (int k = 1; k <= 3; ++k) {
+        mats->addWidget(cmbData[6 + k], k, 0);
+        mats->addWidget(txtData[9 + k], k, 1);
+        mats->addWidget(cmbData[16 + k], k, 2);
+        mats->addWidget(txtData[6 + k], k, 3);
+        mats->addWidget(txtData[16 + k], k, 4);
+    }
+    mats->setColumnStretch(0, 1);
+    mats->setColumnStretch(2, 1);
+    main->addLayout(mats);
+
+    // Current, maximum and total weight.
+    auto* weights = new QHBoxLayout;
+    weights->addWidget(lblWeight[1]);
+    weights->addWidget(txtWeight[1]);
+    weights->addSpacing(8);
+    weights->addWidget(lblWeight[2]);
+    weights->addWidget(txtWeight[2]);
+    weights->addStretch(1);
+    weights->addWidget(txtData[0]);
+    main->addLayout(weights);
+
+    main->addWidget(txtST, 1);
+}
+
+void FrmData::buildTabOrder() {
+    const QList<QWidget*> order{
+        cmbData[6],  cmbData[16],  txtData[3],   txtData[4],  txtData[5],  txtData[2],  txtData[6],
+        cmbData[7],  txtData[10],  cmbData[17],  txtData[7],  txtData[17], cmbData[8],  txtData[11],
+        cmbData[18], txtData[8],   txtData[18],  cmbData[9],  txtData[12], cmbData[19], txtData[9],
+        txtData[19], txtWeight[1], txtWeight[2], txtData[0],  optWet[0],   optWet[1],   optGP[1],
+        optGP[2],    cmbGuild,     txtGuild[2],  txtGuild[3], txtGuild[4], txtST};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// ---- keys ------------------------------------------------------------------------------
+
+void FrmData::installKeyHandlers() {
+    auto digitsOnly = [](QLineEdit* e, int maxLen, int& code) {
+        if (code >= '0' && code <= '9') {
+            if (e->text().size() >= maxLen && !e->hasSelectedText())
+                code = 0;
+        } else if (code != kKeyBackspace) {
+            code = 0;
+        }
+    };
+    for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19}) {
+        QLineEdit* e = txtData[size_t(i)];
+        KeyFilter::install(e, [this, e, digitsOnly](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                if (isNumber(e->text()))
+                    recalcTotalExp();
+                focusNextControl(e);
+                return;
+            }
+            digitsOnly(e, 3, code);
+        });
+        e->installEventFilter(this);
+    }
+    for (int i : {1, 2}) {
+        QLineEdit* e = txtWeight[size_t(i)];
+        KeyFilter::install(e, [this, e, digitsOnly](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                refreshInfo();
+                focusNextControl(e);
+                return;
+            }
+            digitsOnly(e, 5, code);
+        });
+        e->installEventFilter(this);
+    }
+    for (int i : {6, 7, 8, 9, 16, 17, 18, 19}) {
+        QComboBox* c = cmbData[size_t(i)];
+        const bool typable = i == 16;
+        KeyFilter::install(c, [c, typable](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                focusNextControl(c);
+            } else if (!typable) {
+                code = 0;
+            }
+        });
+    }
+    for (QRadioButton* o : optWet) {
+        KeyFilter::install(o, [this, o](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                refreshInfo();
+                focusNextControl(o);
+            }
+        });
+    }
+    for (QWidget* w : {static_cast<QWidget*>(optGP[1]), static_cast<QWidget*>(optGP[2]),
+                       static_cast<QWidget*>(cmbGuild)}) {
+        KeyFilter::install(w, [w](int& code) {
+            if (code == kKeyEnter)
+                focusNextControl(w);
+            code = 0;
+        });
+    }
+}
+
+bool FrmData::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Queued: a mouse press that brought the focus would otherwise place the caret and
+        // undo the selection.
+        if (auto* e = qobject_cast<QLineEdit*>(watched))
+            QTimer::singleShot(0, e, [e] { e->selectAll(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- lists -----------------------------------------------------------------------------
+
+int FrmData::listPos(const QComboBox* list) {
+    const int i = list->currentIndex();
+    if (i < 0)
+        return -1;
+    return list->itemText(i) == list->currentText() ? i : -1;
+}
+
+void FrmData::emptyEdit(QComboBox* list) {
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+}
+
+// A refilled list has nothing chosen until the user or the program chooses.
+static void refill(QComboBox* list, const QStringList& entries) {
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+}
+
+int FrmData::workPos() const {
+    return listPos(cmbData[6]);
+}
+
+int FrmData::workSection() const {
+    const int v = workPos() + 1;
+    return v > 28 ? v + 1 : v;
+}
+
+qint16 FrmData::LenByte(const QString& text) const {
+    return qint16(std::min(TextLenByte(text), 32767));
+}
+
+void FrmData::DataListSet() {
+    QStringList works;
+    for (int s = 1; s <= 31; ++s)
+        if (s != 29)
+            works << data_.strMakeData.sectionName(s);
+    refill(cmbData[6], works);
+
+    QStringList matWorks;
+    for (int s = 1; s <= 12; ++s)
+        if (s != 7 && s != 8)
+            matWorks << data_.strMakeData.sectionName(s);
+    matWorks << data_.strMakeData.sectionName(32);
+    for (int k = 1; k <= 3; ++k)
+        refill(cmbData[6 + k], matWorks);
+}
+
+QString FrmData::FindProPos(const QString& name) const {
+    for (int s : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 32}) {
+        for (int r = 1; r <= kMaterialRows; ++r) {
+            const QString first = data_.strMakeData.at(s, 1, r);
+            if (first.isEmpty())
+                break;
+            if (productName(first) == name)
+                return QStringLiteral("%1,%2")
+                    .arg(s, 2, 10, QLatin1Char('0'))
+                    .arg(r, 2, 10, QLatin1Char('0'));
+        }
+    }
+    return QString();
+}
+
+void FrmData::connectHandlers() {
+    connect(cmbData[6], &QComboBox::activated, this, [this] { cmbWorkChosen(); });
+    connect(cmbData[16], &QComboBox::activated, this, [this] { cmbProductChosen(); });
+    for (int k = 1; k <= 3; ++k) {
+        connect(cmbData[6 + k], &QComboBox::activated, this, [this, k] { cmbMatWorkChosen(k); });
+        connect(cmbData[16 + k], &QComboBox::activated, this, [this, k] { cmbMatChosen(k); });
+    }
+    connect(cmbGuild, &QComboBox::activated, this, [this] { cmbGuildChosen(); });
+    for (int i : {1, 2})
+        connect(optGP[size_t(i)], &QRadioButton::clicked, this, [this, i] { optGPClicked(i); });
+    for (QRadioButton* o : optWet)
+        connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
+}
+
+void FrmData::cmbWorkChosen() {
+    txtST->clear();
+    const int v = workPos() + 1;
+    optWet[0]->setText(v <= 6 ? QStringLiteral("採取場所") : QStringLiteral("材料"));
+    const int w = workSection();
+
+    QStringList products{kUnknown};
+    for (int r = 1; r <= kProductRows; ++r) {
+        const QString first = data_.strMakeData.at(w, 1, r);
+        if (first.isEmpty())
+            break;
+        products << productName(first);
+    }
+    refill(cmbData[16], products);
+
+    for (int i : {7, 8, 9, 17, 18, 19})
+        emptyEdit(cmbData[size_t(i)]);
+    for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19})
+        txtData[size_t(i)]->clear();
+    GuildListSet();
+}
+
+void FrmData::cmbMatWorkChosen(int k) {
+    txtData[9 + k]->clear();
+    const int v = listPos(cmbData[6 + k]) + 1;
+    const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
+    QStringList names;
+    for (int r = 1; r <= kMaterialRows; ++r) {
+        const QString first = data_.strMakeData.at(s, 1, r);
+        if (first.isEmpty())
+            break;
+        names << productName(first);
+    }
+    refill(cmbData[16 + k], names);
+}
+
+void FrmData::cmbMatChosen(int k) {
+    const int p = listPos(cmbData[16 + k]);
+    if (p < 0)
+        return;
+    const auto level = intPart(
+        GetProField(data_.strMakeData, cmbData[16 + k]->itemText(p), 1, section29_).left(3));
+    if (level)
+        txtData[9 + k]->setText(numText(*level));
+}
+
+// ---- product choice --------------------------------------------------------------------
+
+void FrmData::cmbProductChosen() {
+    const int s = workSection();
+    const int p = listPos(cmbData[16]);
+    const MakeData& md = data_.strMakeData;
+    if (p != 0) {
+        auto put = [](QLineEdit* e, const std::optional<qint64>& v) {
+            if (v)
+                e->setText(numText(*v));
+        };
+        put(txtData[3], intPart(md.at(s, 1, p).left(3)));
+        put(txtData[4], intPart(md.at(s, 2, p).left(3)));
+        put(txtData[5], intPart(md.at(s, 2, p).right(2)));
+        put(txtData[6], intPart(md.at(s, 3, p)));
+    } else {
+        for (int i = 2; i <= 6; ++i)
+            txtData[size_t(i)]->clear();
+    }
+
+    QString list;
+    if (cmbData[16]->currentText() == kUnknown) {
+        list = kNoMaterials;
+        for (int i = 3; i <= 6; ++i)
+            txtData[size_t(i)]->setText(QStringLiteral("0"));
+    } else {
+        list = md.at(s, 4, p);
+    }
+
+    bool done = false;
+    for (int k = 1; k <= 3; ++k) {
+        const std::array<QWidget*, 5> row{cmbData[6 + k], cmbData[16 + k], txtData[6 + k],
+                                          txtData[16 + k], txtData[9 + k]};
+        if (done) {
+            emptyEdit(cmbData[6 + k]);
+            emptyEdit(cmbData[16 + k]);
+            txtData[6 + k]->clear();
+            txtData[16 + k]->clear();
+            txtData[9 + k]->clear();
+            for (QWidget* w : row)
+                w->hide();
+        } else {
+            fillMaterialRow(k, list, done);
+            for (QWidget* w : row)
+                w->show();
+        }
+    }
+
+    for (int k = 1; k <= 3; ++k) {
+        const QString amount = txtData[6 + k]->text();
+        if (amount.isEmpty() || !isNumber(amount))
+            continue;
+        const auto total = intOf(txtData[0]);
+        const auto weight = intOf(txtData[16 + k]);
+        if (total && weight)
+            txtData[0]->setText(numText(*total + *weight));
+    }
+
+    if (!txtData[4]->text().isEmpty() || !txtData[5]->text().isEmpty()) {
+        const auto runs = intOf(txtData[5]);
+        const auto exp = intOf(txtData[4]);
+        if (runs && exp)
+            txtData[2]->setText(numText(*runs * *exp));
+    }
+    refreshInfo();
+}
+
+// One material entry of the product's list: amount, level, weight per run, then the row's
+// work and material chosen as if clicked. Each step that cannot be done is skipped.
+void FrmData::fillMaterialRow(int k, QString& list, bool& done) {
+    const qsizetype comma = list.indexOf(kComma);
+    QString entry;
+    if (comma >= 0) {
+        entry = list.left(comma);
+    } else {
+        entry = list;
+        done = true;
+    }
+    if (const auto amount = intPart(entry.left(2)))
+        txtData[6 + k]->setText(numText(*amount));
+    const QString name = entry.mid(2);
+    const MakeData& md = data_.strMakeData;
+    if (const auto level = intPart(GetProField(md, name, 1, section29_).left(3)))
+        txtData[9 + k]->setText(numText(*level));
+    const auto weight = intPart(GetProField(md, name, 3, section29_));
+    const auto amount = intOf(txtData[6 + k]);
+    if (weight && amount)
+        txtData[16 + k]->setText(numText(*weight * *amount));
+
+    const QString pos = FindProPos(name);
+    if (const auto s2 = intPart(pos.left(2))) {
+        const int index = *s2 == 32 ? 10 : (*s2 > 8 ? int(*s2) - 3 : int(*s2) - 1);
+        chooseIfExists(cmbData[6 + k], index);
+    } else {
+        // Not a material of the material works: the row shows no work and no material list
+        // rather than whatever an earlier product left there.
+        emptyEdit(cmbData[6 + k]);
+        refill(cmbData[16 + k], {});
+    }
+    if (const auto r = intPart(pos.right(2)))
+        chooseIfExists(cmbData[16 + k], int(*r) - 1);
+
+    if (comma >= 0)
+        list = list.mid(comma + 1);
+    if (done)
+        txtData[0]->setText(QStringLiteral("0"));
+}
+
+void FrmData::recalcTotalExp() {
+    const auto runs = intOf(txtData[5]);
+    const auto exp = intOf(txtData[4]);
+    if (runs && exp)
+        txtData[2]->setText(numText(*runs * *exp));
+}
+
+void FrmData::refreshInfo() {
+    if (optWet[0]->isChecked())
+        ShowMatInfo();
+    else
+        ShowProInfo();
+}
+
+// ---- information text ------------------------------------------------------------------
+
+void FrmData::ShowMatInfo() {
+    txtST->clear();
+    const int pos = workPos();
+    if (pos <= 5) {
+        ShowPlaceList();
+        return;
+    }
+    const QString product = cmbData[16]->currentText();
+    const auto current = intOf(txtWeight[1]);
+    const auto maximum = intOf(txtWeight[2]);
+    const auto total = intOf(txtData[0]);
+    if (product.isEmpty() || !current || !maximum || cmbData[17]->currentText() == kUnknown ||
+        !total || *total == 0)
+        return;
+
+    const qint64 free = *maximum - *current;
+    const qint64 w = *total;
+    qint64 runs = floorDiv(free, w);
+    if (pos > 11) {
+        int materials = 0;
+        while (materials < 3 && !cmbData[17 + materials]->currentText().isEmpty())
+            ++materials;
+        if (runs >= kCarryCap)
+            runs = kCarryCap + 1 - materials;
+    }
+
+    QString text;
+    for (int k = 1; k <= 3; ++k) {
+        const QString material = cmbData[16 + k]->currentText();
+        if (material.isEmpty())
+            break;
+        const QString f = GetProField(data_.strMakeData, material, 1, section29_);
+        const QString work = cmbData[6 + k]->currentText();
+        const auto amount = intOf(txtData[6 + k]);
+        if (!amount) {
+            txtST->setPlainText(text);
+            return;
+        }
+        text += work + QString(std::max(0, 11 - LenByte(work)), QLatin1Char(' ')) + f.left(3) +
+                QStringLiteral(" の ") + f.mid(4) + QStringLiteral(" を ") +
+                numText(*amount * runs) + QLatin1Char('\n');
+    }
+    text += product + QStringLiteral(" を ") + numText(runs) + QStringLiteral(" 回分作れます");
+    const auto exp = intOf(txtData[2]);
+    if (exp) {
+        text += QLatin1Char('\n') + product + QStringLiteral(" を ") + numText(runs) +
+                QStringLiteral(" 回分の経験値 ") + numText(*exp * runs);
+        text +=
+            QStringLiteral("\n残り重量は ") + numText(free - w * runs) + QStringLiteral(" です");
+    }
+    txtST->setPlainText(text);
+}
+
+void FrmData::ShowPlaceList() {
+    const int p = listPos(cmbData[16]);
+    if (cmbData[16]->currentText().isEmpty() || p < 0)
+        return;
+    QString places = data_.strMakeData.at(workPos() + 1, 5, p);
+    txtST->setPlainText(places.replace(kComma, QLatin1Char('\n')));
+}
+
+void FrmData::ShowProInfo() {
+    txtST->clear();
+    const QString product = cmbData[16]->currentText();
+    const auto piece = intOf(txtData[6]);
+    const auto current = intOf(txtWeight[1]);
+    const auto maximum = intOf(txtWeight[2]);
+    if (product.isEmpty() || !piece || !current || !maximum)
+        return;
+    const qint64 free = *maximum - *current;
+    const qint64 g = *piece;
+    qint64 count = g != 0 ? floorDiv(free, g) : 0;
+    if (cmbData[17]->currentText() == kUnknown && g == 0)
+        return;
+    const int pos = workPos();
+    if (pos > 11 && count >= kCarryCap)
+        count = kCarryCap;
+
+    QString text = product + QStringLiteral(" を ") + numText(count) + QStringLiteral(" 持てます") +
+                   QStringLiteral("\n残り重量は ") + numText(free - g * count) +
+                   QStringLiteral(" です");
+
+    const int p = listPos(cmbData[16]);
+    if ((pos == 6 || pos == 7) && p >= 0) {
+        const QString label =
+            pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
+        QString effects = data_.strMakeData.at(workSection(), 5, p);
+        QString part;
+        bool readable = true;
+        for (int n = 1; effects.contains(kComma); ++n) {
+            const qsizetype comma = effects.indexOf(kComma);
+            const QString item = effects.left(comma);
+            if (n == 1) {
+                const auto strength = intPart(item);
+                if (!strength) {
+                    readable = false;  // no strength: no effects at all
+                    break;
+                }
+                if (*strength != 0)
+                    part += QLatin1Char('\n') + label + numText(*strength);
+            } else if (isNumber(item)) {
+                part += item;
+            } else {
+                part += QStringLiteral("\n  ") + item + QLatin1Char(':');
+            }
+            effects = trimLeadingBlanks(effects.mid(comma + 1));
+        }
+        if (readable) {
+            if (!isNumber(effects))
+                part += QStringLiteral("\n  ");
+            text += part + effects;
+        }
+    }
+    txtST->setPlainText(text);
+}
+
+// ---- guild panel -----------------------------------------------------------------------
+
+void FrmData::optGPClicked(int index) {
+    lblGuild[4]->setVisible(index == 2);
+    txtGuild[4]->setVisible(index == 2);
+    for (int i = 2; i <= 4; ++i)
+        txtGuild[size_t(i)]->clear();
+    GuildListSet();
+}
+
+void FrmData::GuildListSet() {
+    const QString work = cmbData[6]->currentText();
+    const GuildData& gd = data_.strGuildData;
+    QStringList places;
+    const bool guildMode = optGP[1]->isChecked();
+    for (int g = 1; g <= 31; ++g) {
+        if (gd.at(g, 0, 1).mid(4) != work)
+            continue;
+        if (guildMode) {
+            const QString entry = gd.at(g, 2, 1);
+            if (entry.isEmpty())
+                break;
+            places << trimLeadingBlanks(beforeDot(entry));
+            cmbGuildTag = afterDot(entry);
+        } else {
+            for (int j = 1; j <= 3; ++j) {
+                const QString entry = gd.at(g, 1, j);
+                if (entry.isEmpty())
+                    break;
+                places << trimLeadingBlanks(beforeDot(entry));
+            }
+        }
+    }
+    refill(cmbGuild, places);
+    if (!work.isEmpty() && cmbGuild->count() > 0)
+        chooseEntry(cmbGuild, 0);
+}
+
+void FrmData::cmbGuildChosen() {
+    const int w0 = workPos();
+    const int c = listPos(cmbGuild) + 1;
+    QString rest;
+    if (optGP[1]->isChecked()) {
+        rest = cmbGuildTag;
+    } else {
+        rest = afterDot(data_.strGuildData.at(w0 + 1, 1, c));
+        cmbGuildTag = rest;
+        txtGuild[4]->setText(data_.strGuildData.at(w0 + 1, 2, 2));
+    }
+    // "building.person"; a text without a dot is the building alone.
+    txtGuild[2]->setText(beforeDot(rest));
+    txtGuild[3]->setText(afterDot(rest));
+}
+
+}  // namespace wm

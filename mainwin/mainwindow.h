@@ -1,0 +1,183 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+
+#include "appdata.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace wm {
+
+class MainWindow;
+
+// What a main window needs from the program that owns it. The program creates the windows
+// on first use and keeps them; a main window never creates another window itself.
+class MainHost {
+  public:
+    virtual ~MainHost() = default;
+    // The main window of a size (1 small, 2 large), created on first use.
+    virtual MainWindow& mainWindow(int code) = 0;
+    // Shows the settings window in its "ＯＫ / キャンセル / 適用" role; intOptCode is set.
+    virtual void showSettingsFromMain() = 0;
+    // Closing a main window or "閉じる": the whole program ends.
+    virtual void endProgram() = 0;
+};
+
+// The calculator's main window. One class for both sizes: window code 1 is frmWM (small),
+// 2 is FrmBigWM (large); they carry the same controls under the same names.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent = nullptr);
+
+    int windowCode() const { return windowCode_; }
+    bool isLarge() const { return windowCode_ == 2; }
+    // Whether the calculation page (frmSet(1)) is the page shown, window shown or not.
+    bool isCalcPageShown() const;
+
+    // Tab action i (1..6), as the tab buttons and the 表示 menu run it.
+    void cmdTab_Click(int i);
+    // The character page's sub-page buttons (0 能力, 1 装備, 2 技術).
+    void optWorkSet_Click(int i);
+    // The program's own choice of a sub-page: checks the button and runs its handler.
+    void chooseWorkSet(int i);
+    void optSum_Click(int i);
+    void MenuOption_Click();
+    // Appends to the result list at the end of its text, never as a new paragraph.
+    void appendResult(const QString& text);
+
+    // Window state kept as the texts the controls' tags hold.
+    QString titleTag;                            // title base: caption with the version
+    QString frmTabSetTag = QStringLiteral("0");  // "1" once the character page was shown
+    QString frmCOptTag = QStringLiteral("1");    // tab-order mode of the calculation page
+    std::array<QString, 7> cmdTabTag{};
+    std::array<QString, 32> cmbPCTag{};    // 13..31: equipment code and weight
+    std::array<QString, 13> cmbWorkTag{};  // 1..12: job slot codes
+    std::array<QString, 13> chkWorkTag{};  // 1..12: large window only, never read
+
+    // Tab frame and pages.
+    QGroupBox* frmTabSet = nullptr;
+    std::array<QPushButton*, 7> cmdTab{};  // 1, 2, 4, 6
+    std::array<QFrame*, 3> frmSet{};       // 1 calculation page, 2 character page
+
+    // Calculation page.
+    QGroupBox* frmExp = nullptr;
+    QLabel* lblLvMin = nullptr;
+    QLineEdit* txtLvMin = nullptr;
+    QLabel* lblLvMax = nullptr;
+    QLineEdit* txtLvMax = nullptr;
+    QLabel* lblMinExp = nullptr;
+    QCheckBox* chkExp = nullptr;
+    QLabel* lblExp = nullptr;
+    QLineEdit* txtExp = nullptr;
+    QGroupBox* frmPML = nullptr;
+    QLabel* lblSWork = nullptr;
+    QComboBox* cmbSWork = nullptr;
+    QLabel* lblSName = nullptr;
+    QComboBox* cmbSName = nullptr;
+    QLabel* lblSWorkLv = nullptr;
+    QLineEdit* txtSWorkLv = nullptr;
+    QLabel* lblSExpk = nullptr;
+    QLineEdit* txtSExpk = nullptr;
+    QLabel* lblSExp1 = nullptr;
+    QLineEdit* txtSExp1 = nullptr;
+    QLabel* lblSExpg = nullptr;
+    QLineEdit* txtSExpg = nullptr;
+    QLabel* lblSLot = nullptr;
+    QLineEdit* txtSLot = nullptr;
+    QGroupBox* frmPMset = nullptr;
+    QLabel* lblSset = nullptr;
+    QPlainTextEdit* txtSset = nullptr;
+    QGroupBox* frmSSet = nullptr;
+    QCheckBox* chkW = nullptr;
+    QCheckBox* chkK = nullptr;
+    QGroupBox* frmCOpt = nullptr;
+    std::array<QRadioButton*, 3> optSum{};  // 1, 2
+    QPushButton* cmd_k = nullptr;
+    QPushButton* cmdList = nullptr;
+    QPushButton* cmdClea = nullptr;
+    QPushButton* cmdWrite = nullptr;
+    QPushButton* cmdSExp = nullptr;
+    QPushButton* cmdExpLot = nullptr;
+    QPlainTextEdit* txtWorkList = nullptr;
+    std::array<QLabel*, 2> lblStats{};  // 0 calculation page, 1 character page
+
+    // Character page.
+    QGroupBox* fraWorkSet = nullptr;
+    std::array<QRadioButton*, 3> optWorkSet{};
+    QGroupBox* frmPCS = nullptr;
+    QGroupBox* frmPCA = nullptr;
+    QGroupBox* frmPCD2 = nullptr;
+    QGroupBox* frmWeight = nullptr;
+    QGroupBox* frmWork = nullptr;
+    std::array<QLabel*, 32> lblPC{};     // 0, 2..31
+    std::array<QComboBox*, 32> cmbPC{};  // 2, 3, 13..31
+    std::array<QLineEdit*, 13> txtPC{};  // 3..12
+    QLabel* lblWeight = nullptr;
+    QLabel* lblNowWeight = nullptr;
+    QLabel* lblMaxWeight = nullptr;
+    std::array<QLineEdit*, 3> txtWeight{};    // 0 equipment, 1 current, 2 maximum
+    std::array<QCheckBox*, 13> chkWork{};     // 1..12
+    std::array<QComboBox*, 13> cmbWork{};     // 1..12
+    std::array<QLineEdit*, 13> txtWork{};     // 1..12
+    std::array<QPushButton*, 2> cmdPCData{};  // 0 save, 1 show
+    QPushButton* cmdLUp = nullptr;
+
+    // Menus.
+    QMenu* MenuFile = nullptr;
+    QMenu* MenuCha = nullptr;
+    QAction* MenuChaSave = nullptr;
+    QAction* MenuChaLoad = nullptr;
+    QAction* MenuWork = nullptr;
+    QAction* stretor1 = nullptr;
+    QAction* MenuEnd = nullptr;
+    QMenu* MenuShow = nullptr;
+    std::array<QAction*, 7> MenuShowData{};  // 1, 2, 3, 4, 6
+    QMenu* MenuSystem = nullptr;
+    QAction* MenuAbout = nullptr;
+    QAction* MenuOption = nullptr;
+
+  signals:
+    // Actions whose windows or routines the program adds later; nothing happens until a
+    // handler is connected.
+    void productWindowRequested();           // tab action 4
+    void reincarnationRequested();           // tab action 6
+    void aboutRequested();                   // MenuAbout
+    void saveResultRequested();              // cmdWrite, MenuWork
+    void characterDataRequested(int index);  // cmdPCData(0) save, (1) show; MenuChaSave = 0
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    QWidget* buildTabFrame();
+    QFrame* buildCalculationPage();
+    QFrame* buildCharacterPage();
+    QGroupBox* buildStatusFrame();
+    QGroupBox* buildWeaponFrame();
+    QGroupBox* buildEquipmentFrame();
+    QGroupBox* buildWeightFrame();
+    QGroupBox* buildWorkFrame();
+    void switchPage(int i);
+    void switchSize();
+
+    int windowCode_;
+    AppData& data_;
+    MainHost& host_;
+};
+
+}  // namespace wm

@@ -1,0 +1,335 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <memory>
+
+#include "auxfixture.h"
+#include "frmroad.h"
+#include "gamedata.h"
+#include "pcdata.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using wm::FrmRoad;
+using wmtest::pcLine;
+
+namespace {
+
+const QStringList kValuesA = {"100", "3000", "50", "40", "30", "200", "45", "50", "20"};
+
+}  // namespace
+
+class TestFrmRoad : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<wmtest::TestFolder> folder_;
+    std::unique_ptr<wm::AppData> data_;
+    wmtest::ScriptedDialogs dialogs_;
+    QPointer<FrmRoad> win_;
+
+    FrmRoad& w() { return *win_; }
+
+    // Writes the character file, loads it and opens the window as the show button does.
+    void open(const QStringList& lines) {
+        folder_->writeLines("txtFile/PCData.txt", lines);
+        wm::LoadPCData(*data_);
+        QVERIFY(w().ShowPCData());
+        w().SetWorkRows();
+        QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
+    }
+    void chooseName(int pos) { wm::chooseEntry(w().cmbPC[1], pos); }
+    void chooseSave(int pos) { wm::chooseEntry(w().cmbPC[2], pos); }
+    QStringList items(const QComboBox* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->itemText(i);
+        return out;
+    }
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<wmtest::TestFolder>();
+        wmtest::writeGameData(*folder_);
+        data_ = std::make_unique<wm::AppData>();
+        folder_->prepare(*data_);
+        wm::LoadMakeData(*data_, dialogs_);
+        wm::LoadJobData(*data_, dialogs_);
+        win_ = new FrmRoad(*data_, dialogs_);
+    }
+
+    void cleanup() {
+        delete win_.data();
+        WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    void loadState() {
+        QCOMPARE(w().windowTitle(), QStringLiteral("PCデータ表示"));
+        QVERIFY(w().width() >= 438 && w().height() >= 388);
+        for (int k = 7; k <= 12; ++k) {
+            const QComboBox* list = w().cmbWork[size_t(k)];
+            QCOMPARE(list->count(), 25);
+            QCOMPARE(list->currentIndex(), -1);
+            QCOMPARE(list->itemText(0), QString());
+            QCOMPARE(list->itemText(1), QStringLiteral("薬調合"));
+            QCOMPARE(list->itemText(22), QStringLiteral("指輪細工"));
+            QCOMPARE(list->itemText(23), QStringLiteral("製本"));
+            QCOMPARE(list->itemText(24), QStringLiteral("楽器製作"));
+        }
+        QCOMPARE(w().cmbWork[1]->currentText(), QStringLiteral("狩猟"));
+        QCOMPARE(w().cmbWork[6]->currentText(), QStringLiteral("鉱石掘り"));
+    }
+
+    void noDataMeansNoWindow() {
+        dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
+        wm::LoadPCData(*data_);  // no file at all
+        QVERIFY(!w().ShowPCData());
+        QVERIFY(!w().isVisible());
+        QCOMPARE(dialogs_.shown().size(), 1);
+        QCOMPARE(dialogs_.last().text,
+                 QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"));
+        QCOMPARE(dialogs_.last().title, data_->appTitle);
+        QCOMPARE(dialogs_.last().buttons, wm::Dialogs::Buttons::Ok);
+    }
+
+    void threeSavesNewestFirst_data() {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("fame");
+        QTest::addColumn<QString>("job");
+        QTest::newRow("0 third save") << 0 << "102"
+                                      << "3000"
+                                      << "侍";
+        QTest::newRow("1 second save") << 1 << "101"
+                                       << "2000"
+                                       << "戦士";
+        QTest::newRow("2 first save") << 2 << "100"
+                                      << "1000"
+                                      << "平民";
+    }
+    void threeSavesNewestFirst() {
+        QFETCH(int, pos);
+        QFETCH(QString, level);
+        QFETCH(QString, fame);
+        QFETCH(QString, job);
+        QStringList v = kValuesA;
+        QStringList lines;
+        const QStringList jobs = {"01", "02", "03"};
+        for (int i = 0; i < 3; ++i) {
+            v[0] = QString::number(100 + i);
+            lines << pcLine("アリス", jobs.at(i), v,
+                            QStringLiteral("2008/03/0%1 14:07:33").arg(i + 1),
+                            QString::number(1000 * (i + 1)), "01010,");
+        }
+        open(lines);
+        QCOMPARE(items(w().cmbPC[2]), (QStringList{"2008/03/03 14:07:33", "2008/03/02 14:07:33",
+                                                   "2008/03/01 14:07:33"}));
+        QCOMPARE(w().cmbPC[2]->currentIndex(), 0);
+        chooseSave(pos == 0 ? 1 : 0);  // come from another save, so the choice shows
+        chooseSave(pos);
+        QCOMPARE(w().cmbPCTag[2], QString::number(pos));
+        QCOMPARE(w().txtPC[4]->text(), level);
+        QCOMPARE(w().txtPC[2]->text(), fame);
+        QCOMPARE(w().txtPC[3]->text(), job);
+        QCOMPARE(w().txtPCTag[4], level);
+    }
+
+    void nameShowsNewestSave() {
+        QStringList b = kValuesA;
+        b[1] = "4321";
+        b[8] = "77";
+        open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
+              pcLine("ボブ", "07", kValuesA, "2008/03/06 10:00:00", "200", "02005,"),
+              pcLine("ボブ", "02", b, "2008/03/07 11:00:00", "16000", "02099,")});
+        QCOMPARE(items(w().cmbPC[1]), (QStringList{"アリス", "ボブ"}));
+        QCOMPARE(w().cmbPC[1]->currentIndex(), 0);
+        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("100"));
+        chooseName(1);
+        QCOMPARE(w().cmbPCTag[1], QStringLiteral("1"));
+        QCOMPARE(w().cmbPC[2]->currentIndex(), 0);
+        QCOMPARE(w().cmbPC[2]->currentText(), QStringLiteral("2008/03/07 11:00:00"));
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("戦士"));
+        QCOMPARE(w().txtPC[5]->text(), QStringLiteral("4321"));
+        QCOMPARE(w().txtPC[12]->text(), QStringLiteral("77"));
+        QCOMPARE(w().txtWork[1]->text(), QStringLiteral("99"));
+        // Fame 16000 shows all twelve rows.
+        QVERIFY(!w().cmbWork[12]->isHidden());
+    }
+
+    void fewerWorkEntriesKeepEarlierLevels() {
+        // The older save fills slots 7..12; the newer one has only two of them.
+        const QString all = ",,,,,,07011,08012,09013,10014,11015,12016,";
+        const QString two = ",,,,,,13021,14022,";
+        open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "20000", all),
+              pcLine("アリス", "01", kValuesA, "2008/03/06 14:07:33", "20000", two)});
+        chooseSave(1);
+        QCOMPARE(w().txtWork[12]->text(), QStringLiteral("16"));
+        QCOMPARE(w().cmbWork[12]->currentIndex(), 6);
+        chooseSave(0);
+        QCOMPARE(w().cmbWork[7]->currentIndex(), 7);
+        QCOMPARE(w().cmbWork[8]->currentText(), QStringLiteral("刀鍛冶"));
+        QCOMPARE(w().txtWork[8]->text(), QStringLiteral("22"));
+        for (int k = 9; k <= 12; ++k) {
+            QCOMPARE(w().cmbWork[size_t(k)]->currentIndex(), 0);
+            QCOMPARE(w().cmbWork[size_t(k)]->currentText(), QString());
+            QCOMPARE(w().txtWork[size_t(k)]->text(), QString::number(4 + k));
+        }
+        // Empty first slots: code "0", no level.
+        QCOMPARE(w().cmbWorkTag[1], QStringLiteral("0"));
+        QCOMPARE(w().txtWork[1]->text(), QString());
+    }
+
+    void workCodes_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("12045") << "12045" << 6 << "革細工"
+                               << "45";
+        QTest::newRow("07 first") << "07001" << 1 << "薬調合"
+                                  << "1";
+        QTest::newRow("28 last before 29") << "28300" << 22 << "指輪細工"
+                                           << "300";
+        QTest::newRow("29 is section 30") << "29050" << 23 << "製本"
+                                          << "50";
+        QTest::newRow("30 is section 31") << "30007" << 24 << "楽器製作"
+                                          << "7";
+        QTest::newRow("31 not listed") << "31010" << 0 << ""
+                                       << "10";
+        QTest::newRow("05 not listed") << "05010" << 0 << ""
+                                       << "10";
+    }
+    void workCodes() {
+        QFETCH(QString, entry);
+        QFETCH(int, pos);
+        QFETCH(QString, name);
+        QFETCH(QString, level);
+        open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100",
+                     ",,,,,,07010," + entry + ",")});
+        QCOMPARE(w().cmbWork[8]->currentIndex(), pos);
+        QCOMPARE(w().cmbWork[8]->currentText(), name);
+        QCOMPARE(w().txtWork[8]->text(), level);
+        QCOMPARE(w().cmbWorkTag[8], entry.left(2));
+        QCOMPARE(w().txtWorkTag[8], entry.mid(2));
+
+        // Typing into the work name puts the saved work back; an unlisted code leaves it.
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_.data()));
+        w().cmbWork[8]->setFocus();
+        QTest::keyClicks(w().cmbWork[8], "x");
+        QCOMPARE(w().cmbWork[8]->currentText(), pos > 0 ? name : QStringLiteral("x"));
+    }
+
+    void unknownJobKeepsPreviousJob() {
+        open({pcLine("アリス", "03", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
+              pcLine("ボブ", "99", kValuesA, "2008/03/06 14:07:33", "100", "01010,")});
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("侍"));
+        chooseName(1);
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("侍"));
+        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("100"));
+    }
+
+    void statusKeys_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("HP seventh digit refused") << 5 << "123456" << false << "7"
+                                                  << "123456";
+        QTest::newRow("HP sixth digit taken") << 5 << "12345" << false << "6"
+                                              << "123456";
+        QTest::newRow("HP selection replaced") << 5 << "123456" << true << "9"
+                                               << "9";
+        QTest::newRow("MP seventh digit refused") << 9 << "999999" << false << "1"
+                                                  << "999999";
+        QTest::newRow("level fifth digit refused") << 4 << "1234" << false << "5"
+                                                   << "1234";
+        QTest::newRow("level fourth digit taken") << 4 << "123" << false << "4"
+                                                  << "1234";
+        QTest::newRow("fame eleventh digit refused") << 2 << "1234567890" << false << "1"
+                                                     << "1234567890";
+        QTest::newRow("fame tenth digit taken") << 2 << "123456789" << false << "0"
+                                                << "1234567890";
+        QTest::newRow("letters pass") << 5 << "123456" << false << "a"
+                                      << "123456a";
+        QTest::newRow("backspace") << 5 << "123456" << false << "\b"
+                                   << "12345";
+    }
+    void statusKeys() {
+        QFETCH(int, box);
+        QFETCH(QString, before);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100", "01010,")});
+        QLineEdit* e = w().txtPC[size_t(box)];
+        e->setText(before);
+        if (selectAll)
+            e->selectAll();
+        if (typed == "\b")
+            QTest::keyClick(e, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(e, typed);
+        QCOMPARE(e->text(), after);
+    }
+
+    void enterAndListKeys() {
+        open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
+              pcLine("Bob", "01", kValuesA, "2008/03/06 14:07:33", "100", "01010,")});
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_.data()));
+        // Typed keys never choose a list entry; Enter moves on.
+        w().cmbPC[1]->setFocus();
+        QTest::keyClicks(w().cmbPC[1], "b");
+        QCOMPARE(w().cmbPC[1]->currentIndex(), 0);
+        QTest::keyClick(w().cmbPC[1], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().cmbPC[2]);
+        // Enter in the fame box sets the rows and moves on without typing anything.
+        w().txtPC[2]->setFocus();
+        w().txtPC[2]->setText("5001");
+        QTest::keyClick(w().txtPC[2], Qt::Key_Return);
+        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("5001"));
+        QVERIFY(QApplication::focusWidget() != w().txtPC[2]);
+        QVERIFY(!w().cmbWork[11]->isHidden());
+        QVERIFY(w().cmbWork[12]->isHidden());
+    }
+
+    void workRowsByFame_data() {
+        QTest::addColumn<QString>("fame");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2500") << "2500" << 9 << "2500";
+        QTest::newRow("2501") << "2501" << 10 << "2501";
+        QTest::newRow("5000") << "5000" << 10 << "5000";
+        QTest::newRow("5001") << "5001" << 11 << "5001";
+        QTest::newRow("15000") << "15000" << 11 << "15000";
+        QTest::newRow("15001") << "15001" << 12 << "15001";
+        QTest::newRow("-1") << "-1" << 12 << "-1";
+        QTest::newRow("text") << "abc" << 9 << "0";
+        QTest::newRow("empty") << "" << 9 << "0";
+    }
+    void workRowsByFame() {
+        QFETCH(QString, fame);
+        QFETCH(int, rows);
+        QFETCH(QString, shown);
+        // Start from the other extreme, so rows must be hidden as well as shown.
+        w().txtPC[2]->setText(rows == 12 ? "0" : "20000");
+        w().txtPC[2]->setText(fame);
+        w().SetWorkRows();
+        QCOMPARE(w().txtPC[2]->text(), shown);
+        for (int k = 1; k <= 12; ++k) {
+            const bool hidden = k > rows;
+            QCOMPARE(w().chkWork[size_t(k)]->isHidden(), hidden);
+            QCOMPARE(w().cmbWork[size_t(k)]->isHidden(), hidden);
+            QCOMPARE(w().txtWork[size_t(k)]->isHidden(), hidden);
+        }
+    }
+};
+
+WM_TEST_MAIN(TestFrmRoad)
+#include "tst_frmroad.moc"

@@ -1,0 +1,302 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "auxfixture.h"
+#include "frmtra.h"
+#include "gamedata.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using wm::FrmTra;
+using wmtest::pcLine;
+
+class TestFrmTra : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<wmtest::TestFolder> folder_;
+    std::unique_ptr<wm::AppData> data_;
+    wmtest::ScriptedDialogs dialogs_;
+    QPointer<FrmTra> win_;
+
+    FrmTra& w() { return *win_; }
+    void open() {
+        win_ = new FrmTra(*data_);
+        w().show();
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_.data()));
+    }
+    // Count, level and the eight values HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    void enter(const QString& count, const QString& level, const QStringList& values) {
+        w().txtPC[2]->setText(count);
+        w().txtPC[3]->setText(level);
+        for (int v = 0; v < 8; ++v)
+            w().txtPC[size_t(4 + v)]->setText(values.at(v));
+    }
+    QStringList results() {
+        QStringList out;
+        for (int j = 14; j <= 21; ++j)
+            out << w().txtPC[size_t(j)]->text();
+        return out;
+    }
+    void compute() { QTest::mouseClick(w().cmdEX, Qt::LeftButton); }
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<wmtest::TestFolder>();
+        wmtest::writeGameData(*folder_);
+        data_ = std::make_unique<wm::AppData>();
+        folder_->prepare(*data_);
+        wm::LoadJobData(*data_, dialogs_);
+    }
+
+    void cleanup() {
+        delete win_.data();
+        WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    void reincarnation_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList zeros = {"0", "0", "0", "0", "0", "0", "0", "0"};
+        // With all values 0 each result is the base: 100 for HP and MP, 10 for the others.
+        QTest::newRow("HP 3000 and 筋力 50")
+            << "1"
+            << "100" << QStringList{"3000", "0", "0", "0", "0", "0", "50", "0"}
+            << QStringList{"259", "10", "10", "10", "100", "10", "13", "10"};
+        QTest::newRow("HP 60000 capped")
+            << "1"
+            << "100" << QStringList{"60000", "0", "0", "0", "0", "0", "0", "0"}
+            << QStringList{"2000", "10", "10", "10", "100", "10", "10", "10"};
+        QTest::newRow("bonus and stat caps")
+            << "1"
+            << "100" << QStringList{"0", "9999", "600", "0", "0", "0", "0", "0"}
+            << QStringList{"100", "300", "190", "10", "100", "10", "10", "10"};
+        QTest::newRow("count 2 at level 75 stops") << "2"
+                                                   << "75" << zeros << QStringList(8, QString());
+        QTest::newRow("count 2 at level 76")
+            << "2"
+            << "76" << zeros << QStringList{"100", "10", "10", "10", "100", "10", "10", "10"};
+        QTest::newRow("level 70 stops") << "1"
+                                        << "70" << zeros << QStringList(8, QString());
+        // Beyond 16 bits: count 63 raises the HP and MP cap to 33000.
+        QTest::newRow("count 63 MP 60000")
+            << "63"
+            << "381" << QStringList{"0", "0", "0", "0", "60000", "0", "0", "0"}
+            << QStringList{"100", "10", "10", "10", "33000", "10", "10", "10"};
+        QTest::newRow("HP 999999 at count 100")
+            << "100"
+            << "999" << QStringList{"999999", "0", "0", "0", "0", "0", "0", "0"}
+            << QStringList{"51500", "10", "10", "10", "100", "10", "10", "10"};
+        QTest::newRow("a value that is no number stops")
+            << "1"
+            << "100" << QStringList{"3000", "0", "0", "", "0", "0", "0", "0"}
+            << QStringList(8, QString());
+    }
+    void reincarnation() {
+        QFETCH(QString, count);
+        QFETCH(QString, level);
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, expected);
+        open();
+        enter(count, level, values);
+        compute();
+        QCOMPARE(results(), expected);
+    }
+
+    void countDefaults_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("countAfter");
+        QTest::addColumn<QString>("hp");
+        QTest::newRow("empty count") << ""
+                                     << "100"
+                                     << "1"
+                                     << "259";
+        QTest::newRow("count 0") << "0"
+                                 << "100"
+                                 << "1"
+                                 << "259";
+        QTest::newRow("empty level stops first") << ""
+                                                 << ""
+                                                 << ""
+                                                 << "";
+    }
+    void countDefaults() {
+        QFETCH(QString, count);
+        QFETCH(QString, level);
+        QFETCH(QString, countAfter);
+        QFETCH(QString, hp);
+        open();
+        enter(count, level, {"3000", "0", "0", "0", "0", "0", "0", "0"});
+        compute();
+        QCOMPARE(w().txtPC[2]->text(), countAfter);
+        QCOMPARE(w().txtPC[14]->text(), hp);
+    }
+
+    void stopLeavesEarlierResults() {
+        open();
+        enter("1", "100", {"3000", "0", "0", "0", "0", "0", "0", "0"});
+        compute();
+        w().txtPC[5]->setText("x");
+        w().txtPC[4]->setText("60000");
+        compute();
+        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
+    }
+
+    void digitLimits_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("level fourth digit") << 3 << "123" << false << "123";
+        QTest::newRow("level third digit") << 3 << "12" << false << "129";
+        QTest::newRow("level selection replaced") << 3 << "123" << true << "9";
+        QTest::newRow("count fourth digit") << 2 << "100" << false << "100";
+        QTest::newRow("HP seventh digit") << 4 << "123456" << false << "123456";
+        QTest::newRow("HP sixth digit") << 4 << "12345" << false << "123459";
+        QTest::newRow("MP seventh digit") << 8 << "123456" << false << "123456";
+        QTest::newRow("体力 fifth digit") << 5 << "1234" << false << "1234";
+        QTest::newRow("魅力 fourth digit") << 11 << "123" << false << "1239";
+        QTest::newRow("HP result seventh digit") << 14 << "123456" << false << "123456";
+        QTest::newRow("筋力 result fifth digit") << 20 << "1234" << false << "1234";
+    }
+    void digitLimits() {
+        QFETCH(int, box);
+        QFETCH(QString, before);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, after);
+        open();
+        QLineEdit* e = w().txtPC[size_t(box)];
+        e->setFocus();
+        e->setText(before);
+        if (selectAll)
+            e->selectAll();
+        QTest::keyClick(e, Qt::Key_9);
+        QCOMPARE(e->text(), after);
+        QCOMPARE(QApplication::focusWidget(), e);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(e->text(), after.chopped(1));
+    }
+
+    void otherKeysMoveOn_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("letter in count") << 2 << Qt::Key_A << "txtPC3";
+        QTest::newRow("letter in HP") << 4 << Qt::Key_A << "txtPC5";
+        QTest::newRow("Enter in 幸運") << 7 << Qt::Key_Return << "txtPC8";
+        QTest::newRow("blank in 魅力") << 11 << Qt::Key_Space << "cmdEX";
+        QTest::newRow("letter in HP result") << 14 << Qt::Key_Z << "txtPC15";
+    }
+    void otherKeysMoveOn() {
+        QFETCH(int, box);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, next);
+        open();
+        for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21})
+            w().txtPC[size_t(j)]->setObjectName(QStringLiteral("txtPC%1").arg(j));
+        w().cmdEX->setObjectName("cmdEX");
+        QLineEdit* e = w().txtPC[size_t(box)];
+        e->setFocus();
+        e->setText("12");
+        QTest::keyClick(e, key);
+        QCOMPARE(e->text(), QStringLiteral("12"));
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+
+    void loadFromSavedCharacter() {
+        folder_->writeLines(
+            "txtFile/PCData.txt",
+            {pcLine("アリス", "03", {"90", "3000", "1", "2", "3", "400", "5", "50", "7"},
+                    "2008/03/05 14:07:33", "100", "01010,"),
+             pcLine("Bob", "02", {"80", "1", "1", "1", "1", "1", "1", "1", "1"},
+                    "2008/03/06 09:00:00", "100", "01010,"),
+             pcLine("アリス", "07", {"100", "3000", "10", "20", "30", "500", "60", "50", "80"},
+                    "2008/03/07 14:07:33", "100", "01010,")});
+        open();
+        QCOMPARE(w().cmbPC[1]->count(), 4);
+        QCOMPARE(w().cmbPC[0]->count(), 2);
+        QCOMPARE(w().cmbPC[0]->currentText(), QStringLiteral("アリス"));
+        QCOMPARE(w().cmbPC[12]->count(), 2);
+        QCOMPARE(w().cmbPC[12]->currentText(), QStringLiteral("2008/03/07 14:07:33"));
+        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("商人"));
+        QCOMPARE(w().cmbPCTag[1], QStringLiteral("3"));
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("100"));
+        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("3000"));
+        QCOMPARE(w().txtPC[8]->text(), QStringLiteral("500"));
+        QCOMPARE(w().txtPC[11]->text(), QStringLiteral("80"));
+        QCOMPARE(w().txtPCTag[10], QStringLiteral("50"));
+        QCOMPARE(w().txtPC[2]->text(), QString());  // the count is not saved
+
+        wm::chooseEntry(w().cmbPC[12], 1);
+        QCOMPARE(w().cmbPCTag[12], QStringLiteral("1"));
+        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("侍"));
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("90"));
+        wm::chooseEntry(w().cmbPC[12], 0);
+        compute();
+        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("1"));
+        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
+        QCOMPARE(w().txtPC[20]->text(), QStringLiteral("13"));
+
+        wm::chooseEntry(w().cmbPC[0], 1);
+        QCOMPARE(w().cmbPC[12]->count(), 1);
+        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("戦士"));
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("80"));
+    }
+
+    void noCharacterFile() {
+        open();
+        QCOMPARE(w().cmbPC[0]->count(), 0);
+        QCOMPARE(w().cmbPC[12]->count(), 0);
+        QCOMPARE(w().cmbPC[1]->count(), 4);
+        QCOMPARE(w().cmbPC[1]->currentIndex(), -1);
+    }
+
+    void nameKeys_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("13 bytes take one more") << "あいうえおかa" << false << "あいうえおかab";
+        QTest::newRow("14 bytes refuse") << "あいうえおかき" << false << "あいうえおかき";
+        QTest::newRow("selection replaced") << "あいうえおかき" << true << "b";
+        QTest::newRow("empty") << "" << false << "b";
+    }
+    void nameKeys() {
+        QFETCH(QString, before);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, after);
+        open();
+        QComboBox* name = w().cmbPC[0];
+        name->setFocus();
+        name->setEditText(before);
+        if (selectAll)
+            name->lineEdit()->selectAll();
+        QTest::keyClick(name, Qt::Key_B);
+        QCOMPARE(name->currentText(), after);
+    }
+
+    void listKeys() {
+        open();
+        w().cmbPC[1]->setFocus();
+        QTest::keyClick(w().cmbPC[1], Qt::Key_S);
+        QCOMPARE(w().cmbPC[1]->currentIndex(), -1);
+        QTest::keyClick(w().cmbPC[1], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().cmbPC[12]);
+        w().cmbPC[0]->setFocus();
+        QTest::keyClick(w().cmbPC[0], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().cmbPC[1]);
+    }
+};
+
+WM_TEST_MAIN(TestFrmTra)
+#include "tst_frmtra.moc"

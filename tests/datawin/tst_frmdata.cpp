@@ -1,0 +1,553 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "frmdata.h"
+#include "gamedata.h"
+#include "productfixture.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using wm::FrmData;
+
+class TestFrmData : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<wmtest::TestFolder> folder_;
+    std::unique_ptr<wm::AppData> data_;
+    wmtest::ScriptedDialogs dialogs_;
+    QPointer<FrmData> win_;
+
+    FrmData& w() { return *win_; }
+    void chooseWork(int pos) { wm::chooseEntry(w().cmbData[6], pos); }
+    void chooseProduct(const QString& name) {
+        const int i = w().cmbData[16]->findText(name);
+        QVERIFY2(i >= 0, qPrintable(name));
+        wm::chooseEntry(w().cmbData[16], i);
+    }
+    void setWeights(int current, int maximum) {
+        w().txtWeight[1]->setText(QString::number(current));
+        w().txtWeight[2]->setText(QString::number(maximum));
+    }
+    QString info() { return w().txtST->toPlainText(); }
+    QStringList items(const QComboBox* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->itemText(i);
+        return out;
+    }
+    void showAndActivate() {
+        w().show();
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_.data()));
+    }
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<wmtest::TestFolder>();
+        wmtest::writeProductFixture(*folder_);
+        data_ = std::make_unique<wm::AppData>();
+        folder_->prepare(*data_);
+        wm::LoadMakeData(*data_, dialogs_);
+        win_ = new FrmData(*data_, dialogs_);
+    }
+
+    void cleanup() {
+        delete win_.data();
+        WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    void loadState() {
+        QCOMPARE(w().windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
+        QVERIFY(w().width() >= 409 && w().height() >= 536);
+        QVERIFY(w().optGP[1]->isChecked());
+        QVERIFY(w().lblGuild[4]->isHidden());
+        QVERIFY(w().txtGuild[4]->isHidden());
+        QVERIFY(w().optWet[0]->isChecked());
+        QCOMPARE(w().optWet[0]->text(), QStringLiteral("材料"));
+        QCOMPARE(w().txtWeight[1]->text(), QStringLiteral("0"));
+        QCOMPARE(w().txtWeight[2]->text(), QStringLiteral("1000"));
+        QCOMPARE(w().cmbData[6]->count(), 30);
+        QCOMPARE(w().cmbData[6]->currentIndex(), -1);
+        QCOMPARE(w().cmbData[6]->currentText(), QString());
+        QCOMPARE(w().cmbData[6]->itemText(27), QStringLiteral("作業28"));
+        QCOMPARE(w().cmbData[6]->itemText(28), QStringLiteral("作業30"));
+        for (int k = 1; k <= 3; ++k) {
+            QCOMPARE(items(w().cmbData[6 + k]),
+                     (QStringList{"狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り",
+                                  "製材", "精錬作業", "裁縫作業専門", "革細工", "素材32"}));
+            QCOMPARE(w().cmbData[6 + k]->currentIndex(), -1);
+        }
+        for (int i : {0, 2, 17, 18, 19})
+            QVERIFY(w().txtData[size_t(i)]->isReadOnly());
+        for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+            QVERIFY(!w().txtData[size_t(i)]->isReadOnly());
+        QVERIFY(w().txtGuild[2]->isReadOnly() && w().txtGuild[3]->isReadOnly() &&
+                w().txtGuild[4]->isReadOnly());
+        QVERIFY(w().txtST->isReadOnly());
+    }
+
+    void workPositions_data() {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("firstProduct");
+        QTest::addColumn<QString>("optionCaption");
+        QTest::newRow("0 hunting") << 0 << "ウサギの肉"
+                                   << "採取場所";
+        QTest::newRow("3 farming") << 3 << "糸"
+                                   << "採取場所";
+        QTest::newRow("5 mining") << 5 << "鉄鉱石"
+                                  << "採取場所";
+        QTest::newRow("6 medicine") << 6 << "傷薬"
+                                    << "材料";
+        QTest::newRow("11 leather") << 11 << "皮"
+                                    << "材料";
+        QTest::newRow("27 section 28") << 27 << "品28"
+                                       << "材料";
+        QTest::newRow("28 section 30") << 28 << "品30"
+                                       << "材料";
+        QTest::newRow("29 section 31") << 29 << "品31"
+                                       << "材料";
+    }
+    void workPositions() {
+        QFETCH(int, pos);
+        QFETCH(QString, firstProduct);
+        QFETCH(QString, optionCaption);
+        chooseWork(pos);
+        QCOMPARE(w().optWet[0]->text(), optionCaption);
+        QCOMPARE(w().cmbData[16]->itemText(0), QStringLiteral("？？？"));
+        QCOMPARE(w().cmbData[16]->itemText(1), firstProduct);
+        QCOMPARE(w().cmbData[16]->currentIndex(), -1);
+        QCOMPARE(w().cmbData[16]->currentText(), QString());
+    }
+
+    void materialWorkPositions_data() {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("firstMaterial");
+        QTest::newRow("0 section 1") << 0 << "ウサギの肉";
+        QTest::newRow("5 section 6") << 5 << "鉄鉱石";
+        QTest::newRow("6 section 9") << 6 << "板";
+        QTest::newRow("7 section 10") << 7 << "鉄";
+        QTest::newRow("8 section 11") << 8 << "布";
+        QTest::newRow("9 section 12") << 9 << "皮";
+        QTest::newRow("10 section 32") << 10 << "魔石";
+    }
+    void materialWorkPositions() {
+        QFETCH(int, pos);
+        QFETCH(QString, firstMaterial);
+        for (int k = 1; k <= 3; ++k) {
+            w().txtData[9 + k]->setText(QStringLiteral("99"));
+            wm::chooseEntry(w().cmbData[6 + k], pos);
+            QCOMPARE(w().cmbData[16 + k]->itemText(0), firstMaterial);
+            QCOMPARE(w().cmbData[16 + k]->currentIndex(), -1);
+            QCOMPARE(w().txtData[9 + k]->text(), QString());  // a new work empties the level
+        }
+    }
+
+    void eightyProductsSeventyMaterials() {
+        chooseWork(2);
+        QCOMPARE(w().cmbData[16]->count(), 81);
+        QCOMPARE(w().cmbData[16]->itemText(80), QStringLiteral("魚80"));
+        wm::chooseEntry(w().cmbData[7], 2);
+        QCOMPARE(w().cmbData[17]->count(), 70);
+        QCOMPARE(w().cmbData[17]->itemText(69), QStringLiteral("魚70"));
+        // Choosing a material shows its level.
+        wm::chooseEntry(w().cmbData[17], 4);
+        QCOMPARE(w().txtData[10]->text(), QStringLiteral("5"));
+    }
+
+    void guildSectionsSharingAWorkName() {
+        chooseWork(0);
+        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "王都"}));
+        QCOMPARE(w().cmbGuild->currentIndex(), 0);
+        // The last section read wins, whichever place is chosen.
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
+        wm::chooseEntry(w().cmbGuild, 1);
+        wm::chooseEntry(w().cmbGuild, 0);
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
+        // A work without a guild section leaves the list empty.
+        chooseWork(1);
+        QCOMPARE(w().cmbGuild->count(), 0);
+    }
+
+    void learningConditionByListPosition() {
+        showAndActivate();
+        chooseWork(0);
+        QTest::mouseClick(w().optGP[2], Qt::LeftButton);
+        QVERIFY(w().optGP[2]->isChecked());
+        QVERIFY(w().lblGuild[4]->isVisible());
+        QVERIFY(w().txtGuild[4]->isVisible());
+        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "港町", "雪村"}));
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩人小屋"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ハンス"));
+        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
+        // 雪村 comes from the second section, but details and condition are read from the
+        // section at the work's position, which has no third entry.
+        wm::chooseEntry(w().cmbGuild, 2);
+        QCOMPARE(w().txtGuild[2]->text(), QString());
+        QCOMPARE(w().txtGuild[3]->text(), QString());
+        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
+
+        QTest::mouseClick(w().optGP[1], Qt::LeftButton);
+        QVERIFY(w().lblGuild[4]->isHidden());
+        QVERIFY(w().txtGuild[4]->isHidden());
+        QCOMPARE(w().txtGuild[4]->text(), QString());
+        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "王都"}));
+    }
+
+    void entriesWithAndWithoutDots_data() {
+        QTest::addColumn<int>("work");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("building");
+        QTest::addColumn<QString>("person");
+        QTest::newRow("guild without dot") << 2 << 1 << "港町"
+                                           << ""
+                                           << "";
+        QTest::newRow("extra dots stay with the person") << 2 << 2 << "港町"
+                                                         << "漁師小屋"
+                                                         << "ロイ.二代目";
+        QTest::newRow("learning without dot") << 3 << 2 << "畑"
+                                              << ""
+                                              << "";
+        QTest::newRow("guild with dots") << 3 << 1 << "王都"
+                                         << "農業ギルド"
+                                         << "トム";
+    }
+    void entriesWithAndWithoutDots() {
+        QFETCH(int, work);
+        QFETCH(int, mode);
+        QFETCH(QString, place);
+        QFETCH(QString, building);
+        QFETCH(QString, person);
+        showAndActivate();
+        chooseWork(work);
+        QTest::mouseClick(w().optGP[size_t(mode)], Qt::LeftButton);
+        QCOMPARE(w().cmbGuild->currentText(), place);
+        QCOMPARE(w().txtGuild[2]->text(), building);
+        QCOMPARE(w().txtGuild[3]->text(), person);
+    }
+
+    void digitLimits_data() {
+        QTest::addColumn<bool>("weight");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("full");
+        QTest::newRow("txtData(3)") << false << 3 << "123";
+        QTest::newRow("txtData(7)") << false << 7 << "999";
+        QTest::newRow("txtWeight(1)") << true << 1 << "12345";
+        QTest::newRow("txtWeight(2)") << true << 2 << "54321";
+    }
+    void digitLimits() {
+        QFETCH(bool, weight);
+        QFETCH(int, index);
+        QFETCH(QString, full);
+        showAndActivate();
+        QLineEdit* e = weight ? w().txtWeight[size_t(index)] : w().txtData[size_t(index)];
+        e->setFocus();
+        e->clear();
+        QTest::keyClicks(e, QStringLiteral("a-") + full + QStringLiteral("7"));
+        QCOMPARE(e->text(), full);  // letters, signs and the extra digit are refused
+        e->selectAll();
+        QTest::keyClicks(e, QStringLiteral("8"));
+        QCOMPARE(e->text(), QStringLiteral("8"));
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QCOMPARE(e->text(), QString());
+    }
+
+    void enterRecalculatesTotalAndMovesOn() {
+        showAndActivate();
+        w().txtData[4]->setText(QStringLiteral("10"));
+        w().txtData[5]->setText(QStringLiteral("3"));
+        w().txtData[4]->setFocus();
+        QTest::keyClick(w().txtData[4], Qt::Key_Return);
+        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
+        QCOMPARE(QApplication::focusWidget(), w().txtData[5]);
+        // The total is a display field: moving on skips it.
+        QTest::keyClick(w().txtData[5], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().txtData[6]);
+        // Not a number: nothing is recalculated, the focus still moves.
+        w().txtData[4]->clear();
+        w().txtData[5]->setText(QStringLiteral("7"));
+        w().txtData[5]->setFocus();
+        QTest::keyClick(w().txtData[5], Qt::Key_Return);
+        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
+    }
+
+    void moveOnFollowsTabStops() {
+        // An option group is one stop: its selected button.
+        showAndActivate();
+        const QList<QWidget*> expected{
+            w().cmbData[6],   w().cmbData[16],  w().txtData[3],  w().txtData[4],  w().txtData[5],
+            w().txtData[6],   w().cmbData[7],   w().cmbData[17], w().txtData[7],  w().cmbData[8],
+            w().cmbData[18],  w().txtData[8],   w().cmbData[9],  w().cmbData[19], w().txtData[9],
+            w().txtWeight[1], w().txtWeight[2], w().optWet[0],   w().optGP[1],    w().cmbGuild,
+            w().cmbData[6]};
+        w().cmbData[6]->setFocus();
+        QList<QWidget*> seen{QApplication::focusWidget()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QVERIFY(wm::focusNextControl(QApplication::focusWidget()));
+            seen << QApplication::focusWidget();
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    void focusSelectsWholeText() {
+        showAndActivate();
+        w().txtData[4]->setText(QStringLiteral("123"));
+        w().txtWeight[2]->setFocus();
+        w().txtData[4]->setFocus();
+        QTRY_COMPARE(w().txtData[4]->selectedText(), QStringLiteral("123"));
+        QTest::mouseClick(w().txtWeight[2], Qt::LeftButton);
+        QTRY_COMPARE(w().txtWeight[2]->selectedText(), QStringLiteral("1000"));
+    }
+
+    void listKeys() {
+        showAndActivate();
+        w().cmbData[6]->setFocus();
+        QTest::keyClicks(w().cmbData[6], QStringLiteral("ab"));
+        QCOMPARE(w().cmbData[6]->currentText(), QString());
+        QTest::keyClick(w().cmbData[6], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().cmbData[16]);
+        // The product list takes typing, which is not a choice.
+        chooseWork(6);
+        w().cmbData[16]->setFocus();
+        QTest::keyClicks(w().cmbData[16], QStringLiteral("xy"));
+        QCOMPARE(w().cmbData[16]->currentText(), QStringLiteral("xy"));
+        QCOMPARE(w().txtData[3]->text(), QString());
+        // Down is a user's choice of the next entry.
+        w().cmbData[6]->setFocus();
+        QTest::keyClick(w().cmbData[6], Qt::Key_Down);
+        QCOMPARE(w().cmbData[16]->itemText(1), QStringLiteral("焼き肉"));
+    }
+
+    void unknownProductAfterWork_data() {
+        QTest::addColumn<int>("work");
+        QTest::addColumn<bool>("productMode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("medicine, materials") << 6 << false << "";
+        QTest::newRow("medicine, product")
+            << 6 << true << "？？？ を 0 持てます\n残り重量は 1000 です\n  ";
+        QTest::newRow("food, product")
+            << 7 << true << "？？？ を 0 持てます\n残り重量は 1000 です\n  ";
+        QTest::newRow("smelting, materials") << 9 << false << "";
+        QTest::newRow("smelting, product")
+            << 9 << true << "？？？ を 0 持てます\n残り重量は 1000 です";
+    }
+    void unknownProductAfterWork() {
+        QFETCH(int, work);
+        QFETCH(bool, productMode);
+        QFETCH(QString, text);
+        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        // A product before: its rows must not survive the work choice.
+        chooseWork(12);
+        chooseProduct(QStringLiteral("剣"));
+        chooseWork(work);
+        wm::chooseEntry(w().cmbData[16], 0);
+        for (int i : {3, 4, 5, 6, 7, 8, 9, 0, 2})
+            QCOMPARE(w().txtData[size_t(i)]->text(), QStringLiteral("0"));
+        for (int k = 1; k <= 3; ++k) {
+            QVERIFY(!w().cmbData[6 + k]->isHidden());
+            QCOMPARE(w().cmbData[6 + k]->currentText(), QString());
+            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
+            QCOMPARE(w().cmbData[16 + k]->count(), 0);
+            QCOMPARE(w().txtData[9 + k]->text(), QString());
+            QCOMPARE(w().txtData[16 + k]->text(), QString());
+        }
+        QCOMPARE(info(), text);
+    }
+
+    void oneMaterialWithCurrentAboveMaximum() {
+        chooseWork(12);
+        chooseProduct(QStringLiteral("剣"));  // three rows shown first
+        setWeights(1110, 1000);
+        chooseWork(9);
+        chooseProduct(QStringLiteral("鉄"));
+        QCOMPARE(w().txtData[3]->text(), QStringLiteral("10"));
+        QCOMPARE(w().txtData[4]->text(), QStringLiteral("15"));
+        QCOMPARE(w().txtData[5]->text(), QStringLiteral("2"));
+        QCOMPARE(w().txtData[6]->text(), QStringLiteral("20"));
+        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
+        QCOMPARE(w().cmbData[7]->currentText(), QStringLiteral("鉱石掘り"));
+        QCOMPARE(w().txtData[10]->text(), QStringLiteral("8"));
+        QCOMPARE(w().cmbData[17]->currentText(), QStringLiteral("鉄鉱石"));
+        QCOMPARE(w().txtData[7]->text(), QStringLiteral("2"));
+        QCOMPARE(w().txtData[17]->text(), QStringLiteral("20"));
+        QCOMPARE(w().txtData[0]->text(), QStringLiteral("20"));
+        for (int k = 2; k <= 3; ++k) {
+            QVERIFY(w().cmbData[6 + k]->isHidden());
+            QVERIFY(w().cmbData[16 + k]->isHidden());
+            QVERIFY(w().txtData[6 + k]->isHidden());
+            QVERIFY(w().txtData[9 + k]->isHidden());
+            QVERIFY(w().txtData[16 + k]->isHidden());
+            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
+            QCOMPARE(w().txtData[6 + k]->text(), QString());
+        }
+        // Free weight -110, 20 per run: runs round down to -6.
+        QCOMPARE(info(), QStringLiteral("鉱石掘り   008 の 鉄鉱石 を -12\n"
+                                        "鉄 を -6 回分作れます\n"
+                                        "鉄 を -6 回分の経験値 -180\n"
+                                        "残り重量は 10 です"));
+        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        QCOMPARE(info(), QStringLiteral("鉄 を -6 持てます\n残り重量は 10 です"));
+    }
+
+    void runsAndCounts_data() {
+        QTest::addColumn<int>("work");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("productMode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("three materials: 38 runs")
+            << 12 << "剣" << 5500 << false
+            << "精錬作業   010 の 鉄 を 76\n木こり     010 の 木材 を 38\n"
+               "革細工     005 の 皮 を 38\n剣 を 38 回分作れます\n"
+               "剣 を 38 回分の経験値 19000\n残り重量は 3410 です";
+        QTest::newRow("one material: 40 runs")
+            << 12 << "短剣" << 2000 << false
+            << "精錬作業   010 の 鉄 を 40\n短剣 を 40 回分作れます\n"
+               "短剣 を 40 回分の経験値 6000\n残り重量は 1200 です";
+        QTest::newRow("product count capped at 40")
+            << 12 << "剣" << 5500 << true << "剣 を 40 持てます\n残り重量は 4300 です";
+        QTest::newRow("12-byte work name, no padding")
+            << 14 << "外套" << 100 << false
+            << "裁縫作業専門010 の 布 を 50\n外套 を 25 回分作れます\n"
+               "外套 を 25 回分の経験値 1500\n残り重量は 0 です";
+        QTest::newRow("below section 13 no cap")
+            << 10 << "布" << 1000 << false
+            << "農作業     001 の 糸 を 1000\n布 を 500 回分作れます\n"
+               "布 を 500 回分の経験値 10000\n残り重量は 0 です";
+    }
+    void runsAndCounts() {
+        QFETCH(int, work);
+        QFETCH(QString, product);
+        QFETCH(int, maximum);
+        QFETCH(bool, productMode);
+        QFETCH(QString, text);
+        setWeights(0, maximum);
+        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        chooseWork(work);
+        chooseProduct(product);
+        QCOMPARE(info(), text);
+    }
+
+    void runsBeyond16Bits() {
+        // 2 per run and 99999 free: 49999 runs no longer fit 16 bits and are still shown.
+        setWeights(0, 99999);
+        chooseWork(10);
+        chooseProduct(QStringLiteral("布"));
+        w().txtData[0]->setText(QStringLiteral("1"));
+        w().optWet[0]->click();
+        QCOMPARE(info(), QStringLiteral("農作業     001 の 糸 を 199998\n布 を 99999 回分作れます\n"
+                                        "布 を 99999 回分の経験値 1999980\n残り重量は 0 です"));
+    }
+
+    void materialsTextStopsAtAFailingStep() {
+        setWeights(0, 1000);
+        chooseWork(12);
+        chooseProduct(QStringLiteral("剣"));
+        w().txtData[8]->clear();  // row 2 amount
+        w().optWet[0]->click();
+        QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n"));
+        w().txtData[8]->setText(QStringLiteral("1"));
+        w().txtData[2]->clear();
+        w().optWet[0]->click();
+        QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n木こり     010 の 木材 を 18\n"
+                                        "革細工     005 の 皮 を 18\n剣 を 18 回分作れます"));
+    }
+
+    void effects_data() {
+        QTest::addColumn<int>("work");
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("strength alone") << 6 << "傷薬"
+                                        << "傷薬 を 1000 持てます\n残り重量は 0 です30";
+        QTest::newRow("0, A, 5") << 6 << "眠り薬"
+                                 << "眠り薬 を 1000 持てます\n残り重量は 0 です\n  眠気:5";
+        QTest::newRow("strength and names")
+            << 6 << "万能薬"
+            << "万能薬 を 500 持てます\n残り重量は 0 です\n  薬物強度:20\n  HP回復:30\n  毒治療";
+        QTest::newRow("food")
+            << 7 << "焼き肉"
+            << "焼き肉 を 333 持てます\n残り重量は 1 です\n  腹持ち度:15\n  満腹:10";
+    }
+    void effects() {
+        QFETCH(int, work);
+        QFETCH(QString, product);
+        QFETCH(QString, text);
+        w().optWet[1]->setChecked(true);
+        chooseWork(work);
+        chooseProduct(product);
+        QCOMPARE(info(), text);
+    }
+
+    void typedProductHasNoEffects() {
+        showAndActivate();
+        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        chooseWork(6);
+        chooseProduct(QStringLiteral("眠り薬"));
+        w().cmbData[16]->lineEdit()->setText(QStringLiteral("X"));
+        w().txtWeight[2]->setFocus();
+        QTest::keyClick(w().txtWeight[2], Qt::Key_Return);
+        QCOMPARE(info(), QStringLiteral("X を 1000 持てます\n残り重量は 0 です"));
+        QCOMPARE(QApplication::focusWidget(), w().optWet[1]);
+    }
+
+    void gatheringPlaces() {
+        showAndActivate();
+        chooseWork(0);
+        QCOMPARE(info(), QString());  // a work choice alone builds no text
+        chooseProduct(QStringLiteral("ウサギの肉"));
+        QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
+        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        QCOMPARE(info(), QStringLiteral("ウサギの肉 を 250 持てます\n残り重量は 0 です"));
+        w().optWet[0]->setFocus();
+        QTest::keyClick(w().optWet[0], Qt::Key_Space);
+        QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
+    }
+
+    void weightEnterRebuildsText() {
+        showAndActivate();
+        chooseWork(12);
+        chooseProduct(QStringLiteral("短剣"));
+        QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 40\n短剣 を 40 回分作れます\n"
+                                        "短剣 を 40 回分の経験値 6000\n残り重量は 200 です"));
+        w().txtWeight[1]->setFocus();
+        w().txtWeight[1]->selectAll();
+        QTest::keyClicks(w().txtWeight[1], QStringLiteral("900"));
+        QVERIFY(info().endsWith(
+            QStringLiteral("残り重量は 200 です")));  // typing alone rebuilds nothing
+        QTest::keyClick(w().txtWeight[1], Qt::Key_Return);
+        QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 5\n短剣 を 5 回分作れます\n"
+                                        "短剣 を 5 回分の経験値 750\n残り重量は 0 です"));
+        QCOMPARE(QApplication::focusWidget(), w().txtWeight[2]);
+    }
+
+    void closingUnloadsAndReopeningReadsGuildsAgain() {
+        w().show();
+        w().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(win_.isNull());
+
+        QStringList guilds = wmtest::guildDataLines();
+        guilds[1] = QStringLiteral("森村.狩人小屋.ハンス, 新町.新ギルド.新長,条件1,備考");
+        guilds[2] = QStringLiteral("#02: 木こり");
+        folder_->writeLines(QStringLiteral("txtFile/GuildData.txt"), guilds);
+        win_ = new FrmData(*data_, dialogs_);
+        chooseWork(0);
+        QCOMPARE(items(w().cmbGuild), QStringList{QStringLiteral("新町")});
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("新ギルド"));
+    }
+};
+
+WM_TEST_MAIN(TestFrmData)
+#include "tst_frmdata.moc"

@@ -1,0 +1,342 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "mainwindow.h"
+#include "testmain.h"
+
+using wm::MainWindow;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Wendmoorツール　Ver.0.2.6");
+const QString kCalcTitle = kTitle + QStringLiteral("  ( 仕事技術計算 )");
+const QString kCharTitle = kTitle + QStringLiteral("  ( キャラデータ )");
+
+// Creates the windows the way the program does and records what they ask of it.
+class FakeHost : public wm::MainHost {
+  public:
+    MainWindow& mainWindow(int code) override {
+        if (!windows[code])
+            windows[code] = std::make_unique<MainWindow>(code, data, *this);
+        return *windows[code];
+    }
+    void showSettingsFromMain() override { ++settingsShown; }
+    void endProgram() override { ++ended; }
+
+    wm::AppData data;
+    std::array<std::unique_ptr<MainWindow>, 3> windows;
+    int settingsShown = 0;
+    int ended = 0;
+};
+
+// Tab action by its button where the window has one, else by its 表示 menu entry.
+void runTab(MainWindow& w, int i, bool byMenu) {
+    if (!byMenu && w.cmdTab[i])
+        QTest::mouseClick(w.cmdTab[i], Qt::LeftButton);
+    else
+        w.MenuShowData[i]->trigger();
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { host = std::make_unique<FakeHost>(); }
+    void cleanup() { host.reset(); }
+
+    void titleFollowsPage_data();
+    void titleFollowsPage();
+    void otherActionsKeepTitle_data();
+    void otherActionsKeepTitle();
+    void characterPageFilledOnce();
+    void subPages_data();
+    void subPages();
+    void sizeSwitch_data();
+    void sizeSwitch();
+    void settingsCode_data();
+    void settingsCode();
+    void closingEndsProgram_data();
+    void closingEndsProgram();
+    void characterButtonsReachProgram();
+    void resultAppendsToLastLine();
+    void sizeDifferences_data();
+    void sizeDifferences();
+    void listsStartUnchosen();
+
+  private:
+    MainWindow& shown(int code) {
+        MainWindow& w = host->mainWindow(code);
+        w.show();
+        return w;
+    }
+    std::unique_ptr<FakeHost> host;
+};
+
+void TestMainWindow::titleFollowsPage_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("byMenu");
+    for (int code : {1, 2}) {
+        for (bool byMenu : {false, true})
+            QTest::addRow("code %d %s", code, byMenu ? "menu" : "button") << code << byMenu;
+    }
+}
+
+void TestMainWindow::titleFollowsPage() {
+    QFETCH(int, code);
+    QFETCH(bool, byMenu);
+    MainWindow& w = shown(code);
+    QCOMPARE(w.windowTitle(), kTitle);
+    runTab(w, 2, byMenu);
+    QCOMPARE(w.windowTitle(), kCharTitle);
+    QVERIFY(w.frmSet[2]->isVisible());
+    QVERIFY(!w.frmSet[1]->isVisible());
+    runTab(w, 1, byMenu);
+    QCOMPARE(w.windowTitle(), kCalcTitle);
+    QVERIFY(w.frmSet[1]->isVisible());
+    QVERIFY(!w.frmSet[2]->isVisible());
+    QCOMPARE(w.titleTag, kTitle);
+}
+
+void TestMainWindow::otherActionsKeepTitle_data() {
+    QTest::addColumn<int>("tab");
+    for (int i : {3, 4, 5, 6})
+        QTest::addRow("tab %d", i) << i;
+}
+
+void TestMainWindow::otherActionsKeepTitle() {
+    QFETCH(int, tab);
+    MainWindow& w = shown(1);
+    w.cmdTab_Click(2);
+    QSignalSpy product(&w, &MainWindow::productWindowRequested);
+    QSignalSpy reincarnation(&w, &MainWindow::reincarnationRequested);
+    w.cmdTab_Click(tab);
+    QCOMPARE(w.windowTitle(), kCharTitle);
+    QCOMPARE(product.count(), tab == 4 ? 1 : 0);
+    QCOMPARE(reincarnation.count(), tab == 6 ? 1 : 0);
+    QCOMPARE(host->settingsShown, tab == 5 ? 1 : 0);
+    // Actions outside 1..6 do nothing at all.
+    w.cmdTab_Click(7);
+    w.cmdTab_Click(0);
+    QCOMPARE(w.windowTitle(), kCharTitle);
+}
+
+void TestMainWindow::characterPageFilledOnce() {
+    MainWindow& w = shown(1);
+    w.cmdTab_Click(1);
+    QCOMPARE(w.frmTabSetTag, QStringLiteral("0"));
+    w.cmdTab_Click(2);
+    QCOMPARE(w.frmTabSetTag, QStringLiteral("1"));
+    QVERIFY(w.optWorkSet[0]->isChecked());
+    QVERIFY(w.frmPCS->isVisible());
+
+    // The user's sub-page survives a second showing of the page.
+    QTest::mouseClick(w.optWorkSet[1], Qt::LeftButton);
+    w.cmdTab_Click(1);
+    w.cmdTab_Click(2);
+    QCOMPARE(w.frmTabSetTag, QStringLiteral("1"));
+    QVERIFY(w.optWorkSet[1]->isChecked());
+    QVERIFY(w.frmPCA->isVisible());
+    QVERIFY(!w.frmPCS->isVisible());
+}
+
+void TestMainWindow::subPages_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("sub");
+    // frmPCS, frmPCA, frmPCD2, frmWeight, frmWork
+    QTest::addColumn<QList<bool>>("visible");
+    for (int code : {1, 2}) {
+        QTest::addRow("%d 能力", code)
+            << code << 0 << QList<bool>{true, false, false, false, false};
+        QTest::addRow("%d 装備", code) << code << 1 << QList<bool>{false, true, true, true, false};
+        QTest::addRow("%d 技術", code) << code << 2 << QList<bool>{true, false, false, false, true};
+    }
+}
+
+void TestMainWindow::subPages() {
+    QFETCH(int, code);
+    QFETCH(int, sub);
+    QFETCH(QList<bool>, visible);
+    MainWindow& w = shown(code);
+    w.cmdTab_Click(2);
+    // Start from a different sub-page so every frame has to change.
+    w.chooseWorkSet(sub == 1 ? 2 : 1);
+    QTest::mouseClick(w.optWorkSet[sub], Qt::LeftButton);
+    const QList<bool> seen{w.frmPCS->isVisible(), w.frmPCA->isVisible(), w.frmPCD2->isVisible(),
+                           w.frmWeight->isVisible(), w.frmWork->isVisible()};
+    QCOMPARE(seen, visible);
+    // Buttons and help line belong to every sub-page.
+    QVERIFY(w.cmdPCData[0]->isVisible());
+    QVERIFY(w.cmdLUp->isVisible());
+}
+
+void TestMainWindow::sizeSwitch_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addRow("small to large") << 1 << false;
+    QTest::addRow("large to small") << 2 << true;
+}
+
+void TestMainWindow::sizeSwitch() {
+    QFETCH(int, code);
+    QFETCH(bool, byMenu);
+    MainWindow& w = shown(code);
+    w.cmdTab_Click(2);
+    w.txtPC[11]->clear();
+    QTest::keyClicks(w.txtPC[11], QStringLiteral("25"));
+    w.appendResult(QStringLiteral("here"));
+    QVERIFY(!host->windows[3 - code]);
+
+    runTab(w, 3, byMenu);
+    QVERIFY(host->windows[3 - code]);
+    MainWindow& other = *host->windows[3 - code];
+    QVERIFY(other.isVisible());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(other.windowTitle(), kTitle);  // its own load, no page chosen yet
+    QCOMPARE(w.windowTitle(), kCharTitle);
+
+    QTest::keyClicks(other.txtLvMin, QStringLiteral("5"));
+    other.appendResult(QStringLiteral("there"));
+    runTab(other, 3, byMenu);
+    QVERIFY(w.isVisible());
+    QVERIFY(!other.isVisible());
+    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
+    QCOMPARE(w.txtPC[11]->text(), QStringLiteral("25"));
+    QVERIFY(w.frmSet[2]->isVisible());
+    QCOMPARE(other.txtWorkList->toPlainText(), QStringLiteral("there"));
+
+    runTab(w, 3, byMenu);
+    QCOMPARE(other.txtLvMin->text(), QStringLiteral("5"));
+    QVERIFY(other.txtWorkList->toPlainText().isEmpty());
+}
+
+void TestMainWindow::settingsCode_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("expected");
+    QTest::addRow("small calc") << 1 << 1 << 11;
+    QTest::addRow("small char") << 1 << 2 << 12;
+    QTest::addRow("large calc") << 2 << 1 << 21;
+    QTest::addRow("large char") << 2 << 2 << 22;
+}
+
+void TestMainWindow::settingsCode() {
+    QFETCH(int, code);
+    QFETCH(int, page);
+    QFETCH(int, expected);
+    MainWindow& w = shown(code);
+    w.cmdTab_Click(page);
+    host->data.intOptMissing = 1;
+    w.MenuOption->trigger();
+    QCOMPARE(host->data.intOptCode, expected);
+    QCOMPARE(host->data.intOptMissing, 0);
+    QCOMPARE(host->settingsShown, 1);
+}
+
+void TestMainWindow::closingEndsProgram_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addRow("small close box") << 1 << false;
+    QTest::addRow("small 閉じる") << 1 << true;
+    QTest::addRow("large close box") << 2 << false;
+    QTest::addRow("large 閉じる") << 2 << true;
+}
+
+void TestMainWindow::closingEndsProgram() {
+    QFETCH(int, code);
+    QFETCH(bool, byMenu);
+    MainWindow& w = shown(code);
+    if (byMenu)
+        w.MenuEnd->trigger();
+    else
+        w.close();
+    QCOMPARE(host->ended, 1);
+}
+
+void TestMainWindow::characterButtonsReachProgram() {
+    MainWindow& w = shown(1);
+    w.cmdTab_Click(2);
+    QSignalSpy character(&w, &MainWindow::characterDataRequested);
+    QSignalSpy save(&w, &MainWindow::saveResultRequested);
+    QSignalSpy about(&w, &MainWindow::aboutRequested);
+    QTest::mouseClick(w.cmdPCData[1], Qt::LeftButton);
+    w.MenuChaSave->trigger();
+    w.MenuChaLoad->trigger();
+    QTest::mouseClick(w.cmdLUp, Qt::LeftButton);
+    QCOMPARE(character.count(), 2);
+    QCOMPARE(character.at(0).at(0).toInt(), 1);
+    QCOMPARE(character.at(1).at(0).toInt(), 0);
+    w.MenuWork->trigger();
+    w.MenuAbout->trigger();
+    QCOMPARE(save.count(), 1);
+    QCOMPARE(about.count(), 1);
+    // 幸運祈願 and PCデータ表示 change nothing on the page.
+    QCOMPARE(w.txtPC[8]->text(), QStringLiteral("0"));
+    QCOMPARE(w.windowTitle(), kCharTitle);
+}
+
+void TestMainWindow::resultAppendsToLastLine() {
+    MainWindow& w = shown(1);
+    w.appendResult(QStringLiteral("Lv.005 10\n"));
+    w.appendResult(QStringLiteral("-----"));
+    w.appendResult(QStringLiteral("-----\n"));
+    // A user click into the middle must not move where results go.
+    QTextCursor start = w.txtWorkList->textCursor();
+    start.setPosition(0);
+    w.txtWorkList->setTextCursor(start);
+    w.appendResult(QStringLiteral("end"));
+    QCOMPARE(w.txtWorkList->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
+}
+
+void TestMainWindow::sizeDifferences_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("menuWork");
+    QTest::addColumn<bool>("checkTips");
+    QTest::addRow("small") << 1 << QStringLiteral("作業ファイル作成") << true;
+    QTest::addRow("large") << 2 << QStringLiteral("作業ファイルの作成") << false;
+}
+
+void TestMainWindow::sizeDifferences() {
+    QFETCH(int, code);
+    QFETCH(QString, menuWork);
+    QFETCH(bool, checkTips);
+    MainWindow& w = shown(code);
+    QCOMPARE(w.MenuWork->text(), menuWork);
+    QCOMPARE(!w.chkW->toolTip().isEmpty(), checkTips);
+    QCOMPARE(!w.chkK->toolTip().isEmpty(), checkTips);
+    QCOMPARE(w.chkWorkTag[12].isEmpty(), checkTips);
+    // Both sizes keep the other size's texts otherwise.
+    QCOMPARE(w.cmdPCData[0]->text(), QStringLiteral("PC保存（&S）"));
+    const QSize expected = code == 1 ? QSize(518, 448) : QSize(642, 532);
+    QVERIFY2(w.width() >= expected.width() && w.width() <= expected.width() + 20,
+             qPrintable(QString::number(w.width())));
+    QVERIFY2(w.height() >= expected.height() && w.height() <= expected.height() + 20,
+             qPrintable(QString::number(w.height())));
+}
+
+void TestMainWindow::listsStartUnchosen() {
+    MainWindow& w = shown(1);
+    QCOMPARE(w.cmbWork[6]->currentIndex(), -1);
+    QCOMPARE(w.cmbWork[6]->currentText(), QStringLiteral("鉱石堀り"));
+    QCOMPARE(w.cmbWork[6]->itemText(0), QStringLiteral("鉱石掘り"));
+    QCOMPARE(w.cmbWork[1]->currentIndex(), -1);
+    QCOMPARE(w.cmbWorkTag[6], QStringLiteral("06"));
+    QCOMPARE(w.cmbWorkTag[7], QStringLiteral("0"));
+    QCOMPARE(w.cmbPCTag[13], QStringLiteral("0000"));
+    QCOMPARE(w.cmbPC[13]->currentIndex(), -1);
+    QCOMPARE(w.cmbPC[3]->placeholderText(), QStringLiteral("平民"));
+}
+
+WM_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

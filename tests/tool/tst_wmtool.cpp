@@ -1,0 +1,328 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+#include <optional>
+
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "wmtool.h"
+
+using wm::Dialogs;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Wendmoorツール　Ver.0.2.6");
+const QString kOptions = QStringLiteral("txtFile/Option.txt");
+
+// The program with "end the program" recorded instead of ending the test.
+class RecordingTool : public wm::WmTool {
+  public:
+    using WmTool::WmTool;
+    void endProgram() override { ++ended; }
+    int ended = 0;
+};
+
+// The options file exactly as the program writes it.
+QByteArray optionBytes(const QString& size, const QString& page) {
+    return wmtest::cp932Lines(
+        {QStringLiteral("#  数字はすべて半角で入力してください"),
+         QStringLiteral("#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)"), size,
+         QStringLiteral("#1 起動時の計算機データ(1=仕事技術計算 : 2=キャラデータ)"), page});
+}
+
+}  // namespace
+
+class TestWmTool : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void optionsFileChoosesWindow_data();
+    void optionsFileChoosesWindow();
+    void startWithoutOptionsFile();
+    void startChoosesLargeCharacterPage();
+    void quitAtStartup_data();
+    void quitAtStartup();
+    void openedFromMainWindow_data();
+    void openedFromMainWindow();
+    void okAppliesAndCloses();
+    void cancelAfterApplyDoesNothing();
+    void cancelRestoresOpenedState();
+    void unwritableOptionsFile();
+    void closingMainWindowEnds();
+
+  private:
+    // Runs the startup with these options lines (no file for nullopt).
+    bool start(const std::optional<QStringList>& optionLines);
+    wm::MainWindow* visibleMain() const;
+    void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    wmtest::ScriptedDialogs dialogs;
+    std::unique_ptr<wmtest::TestFolder> folder;
+    std::unique_ptr<RecordingTool> tool;
+};
+
+void TestWmTool::init() {
+    folder = std::make_unique<wmtest::TestFolder>();
+    QVERIFY(folder->isValid());
+    folder->writeStandardFileList();
+    // Just enough data for a quiet startup; the experience table comes from its formula.
+    folder->writeLines(QStringLiteral("txtFile/MakeData.txt"), {QStringLiteral("# 生産データ")});
+    folder->writeLines(QStringLiteral("txtFile/JobData.txt"), {QStringLiteral("# 職業")});
+    tool = std::make_unique<RecordingTool>(dialogs);
+    tool->data().programFolder = folder->programFolder();
+}
+
+void TestWmTool::cleanup() {
+    tool.reset();
+    folder.reset();
+    WM_VERIFY_DIALOGS(dialogs);
+}
+
+bool TestWmTool::start(const std::optional<QStringList>& optionLines) {
+    if (optionLines)
+        folder->writeLines(kOptions, *optionLines);
+    return tool->start();
+}
+
+wm::MainWindow* TestWmTool::visibleMain() const {
+    for (int code : {1, 2}) {
+        wm::MainWindow* w = tool->existingMain(code);
+        if (w && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+void TestWmTool::optionsFileChoosesWindow_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("code");  // 0: the settings window instead
+    QTest::addColumn<QString>("title");
+    const QString calc = kTitle + QStringLiteral("  ( 仕事技術計算 )");
+    const QString chara = kTitle + QStringLiteral("  ( キャラデータ )");
+    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara;
+    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle;
+    QTest::addRow("as written, 1 and 2")
+        << QStringList{"#  数字はすべて半角で入力してください", "#0 x", "1", "#1 x", "2"} << 1
+        << chara;
+    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc;
+    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle;
+    QTest::addRow("extra values ignored") << QStringList{"1", "1", "2"} << 1 << calc;
+    QTest::addRow("comments only") << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString();
+    QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString();
+    QTest::addRow("size not a number") << QStringList{"x", "1"} << 0 << QString();
+    QTest::addRow("empty file") << QStringList{} << 0 << QString();
+}
+
+void TestWmTool::optionsFileChoosesWindow() {
+    QFETCH(QStringList, lines);
+    QFETCH(int, code);
+    QFETCH(QString, title);
+    QVERIFY(start(lines));
+    wm::MainWindow* shown = visibleMain();
+    if (code == 0) {
+        QVERIFY(!shown);
+        QVERIFY(tool->existingFrmOpt() && tool->existingFrmOpt()->isVisible());
+        QCOMPARE(tool->data().intOptMissing, 1);
+        return;
+    }
+    QVERIFY(shown);
+    QCOMPARE(shown->windowCode(), code);
+    QCOMPARE(shown->windowTitle(), title);
+    QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
+    QVERIFY(!tool->existingFrmOpt() || !tool->existingFrmOpt()->isVisible());
+    QCOMPARE(tool->data().intOptMissing, 0);
+}
+
+void TestWmTool::startWithoutOptionsFile() {
+    QVERIFY(start(std::nullopt));
+    QVERIFY(!visibleMain());
+    wm::FrmOpt& opt = tool->frmOpt();
+    QVERIFY(opt.isVisible());
+    QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
+    QVERIFY(opt.optWin[1]->isChecked());
+    QVERIFY(opt.optWinSiz[1]->isChecked());
+    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("起動"));
+    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("終了"));
+    QVERIFY(!opt.cmdSet->isVisible());
+
+    click(opt.cmdSetup);
+    wm::MainWindow* shown = visibleMain();
+    QVERIFY(shown);
+    QCOMPARE(shown->windowCode(), 1);
+    QVERIFY(shown->isCalcPageShown());
+    QCOMPARE(shown->windowTitle(), kTitle + QStringLiteral("  ( 仕事技術計算 )"));
+    QVERIFY(!opt.isVisible());
+    QCOMPARE(folder->readBytes(kOptions), optionBytes("1", "1"));
+}
+
+void TestWmTool::startChoosesLargeCharacterPage() {
+    QVERIFY(start(std::nullopt));
+    wm::FrmOpt& opt = tool->frmOpt();
+    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
+    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    QVERIFY(!opt.optWin[1]->isChecked());
+    click(opt.cmdSetup);
+    wm::MainWindow* shown = visibleMain();
+    QVERIFY(shown);
+    QCOMPARE(shown->windowCode(), 2);
+    QVERIFY(!shown->isCalcPageShown());
+    QCOMPARE(shown->frmTabSetTag, QStringLiteral("1"));
+    QVERIFY(!tool->existingMain(1));
+    QVERIFY(!opt.isVisible());
+    QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
+}
+
+void TestWmTool::quitAtStartup_data() {
+    QTest::addColumn<bool>("confirm");
+    QTest::addRow("OK") << true;
+    QTest::addRow("Cancel") << false;
+}
+
+void TestWmTool::quitAtStartup() {
+    QFETCH(bool, confirm);
+    QVERIFY(start(std::nullopt));
+    wm::FrmOpt& opt = tool->frmOpt();
+    dialogs.expectMessage(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
+    click(opt.cmdEnd);
+    QCOMPARE(dialogs.shown().size(), 1);
+    QCOMPARE(dialogs.last().text, QStringLiteral("終了しますか？"));
+    QCOMPARE(dialogs.last().title, QStringLiteral("プログラムの終了"));
+    QCOMPARE(dialogs.last().buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(dialogs.last().icon, Dialogs::Icon::None);
+    QCOMPARE(tool->ended, confirm ? 1 : 0);
+    QVERIFY(opt.isVisible());
+    QVERIFY(!visibleMain());
+    QVERIFY(!folder->exists(kOptions));
+}
+
+void TestWmTool::openedFromMainWindow_data() {
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("code");
+    QTest::addRow("small calc") << "1"
+                                << "1" << 11;
+    QTest::addRow("small char") << "1"
+                                << "2" << 12;
+    QTest::addRow("large calc") << "2"
+                                << "1" << 21;
+    QTest::addRow("large char") << "2"
+                                << "2" << 22;
+}
+
+void TestWmTool::openedFromMainWindow() {
+    QFETCH(QString, size);
+    QFETCH(QString, page);
+    QFETCH(int, code);
+    QVERIFY(start(QStringList{size, page}));
+    wm::MainWindow* shown = visibleMain();
+    QVERIFY(shown);
+    const QString title = shown->windowTitle();
+    shown->MenuOption->trigger();
+    QCOMPARE(tool->data().intOptCode, code);
+    QCOMPARE(shown->windowTitle(), title);
+    wm::FrmOpt& opt = tool->frmOpt();
+    QVERIFY(opt.isVisible());
+    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("ＯＫ"));
+    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("キャンセル"));
+    QVERIFY(opt.cmdSet->isVisible());
+    QCOMPARE(opt.cmdSet->text(), QStringLiteral("適用"));
+    QVERIFY(opt.optWinSiz[size.toInt()]->isChecked());
+    QVERIFY(opt.optWin[page.toInt()]->isChecked());
+}
+
+void TestWmTool::okAppliesAndCloses() {
+    QVERIFY(start(QStringList{"1", "1"}));
+    tool->mainWindow(1).MenuOption->trigger();
+    wm::FrmOpt& opt = tool->frmOpt();
+    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    click(opt.cmdSetup);
+    QVERIFY(!opt.isVisible());
+    QCOMPARE(visibleMain(), tool->existingMain(2));
+    QVERIFY(tool->existingMain(2)->isCalcPageShown());
+    QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "1"));
+}
+
+void TestWmTool::cancelAfterApplyDoesNothing() {
+    QVERIFY(start(QStringList{"1", "1"}));
+    tool->mainWindow(1).MenuOption->trigger();
+    wm::FrmOpt& opt = tool->frmOpt();
+    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
+    click(opt.cmdSet);
+    QCOMPARE(tool->data().intOptCode, 0);
+    QVERIFY(opt.isVisible());
+    wm::MainWindow* large = tool->existingMain(2);
+    QCOMPARE(visibleMain(), large);
+    QVERIFY(!large->isCalcPageShown());
+    QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
+
+    click(opt.cmdEnd);
+    QVERIFY(dialogs.shown().isEmpty());
+    QCOMPARE(visibleMain(), large);
+    QVERIFY(!large->isCalcPageShown());
+    QVERIFY(opt.isVisible());
+    QVERIFY(opt.optWinSiz[2]->isChecked());
+    QCOMPARE(tool->ended, 0);
+}
+
+void TestWmTool::cancelRestoresOpenedState() {
+    QVERIFY(start(QStringList{"1", "1"}));
+    wm::MainWindow& small = tool->mainWindow(1);
+    small.MenuOption->trigger();
+    wm::FrmOpt& opt = tool->frmOpt();
+    // Meanwhile the user moves on in the main windows and picks other options.
+    small.cmdTab_Click(2);
+    small.cmdTab_Click(3);
+    tool->mainWindow(2).cmdTab_Click(2);
+    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
+    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+
+    click(opt.cmdEnd);
+    QVERIFY(dialogs.shown().isEmpty());
+    QCOMPARE(visibleMain(), &small);
+    QVERIFY(small.isCalcPageShown());
+    QVERIFY(opt.isVisible());
+    QVERIFY(opt.optWinSiz[1]->isChecked());
+    QVERIFY(opt.optWin[1]->isChecked());
+    QCOMPARE(tool->data().intOptCode, 11);
+    QCOMPARE(folder->readBytes(kOptions), wmtest::cp932Lines({"1", "1"}));
+    QCOMPARE(tool->ended, 0);
+}
+
+void TestWmTool::unwritableOptionsFile() {
+    // A folder where the file should be: it can be neither read nor replaced.
+    QVERIFY(QDir().mkpath(folder->filePath(kOptions)));
+    QVERIFY(start(std::nullopt));
+    wm::FrmOpt& opt = tool->frmOpt();
+    QVERIFY(opt.isVisible());
+    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    click(opt.cmdSetup);
+    QCOMPARE(dialogs.shown().size(), 1);
+    const QString nativePath = QDir::toNativeSeparators(folder->filePath(kOptions));
+    QVERIFY2(dialogs.last().text.contains(nativePath), qPrintable(dialogs.last().text));
+    // The choice still holds for this run.
+    wm::MainWindow* shown = visibleMain();
+    QVERIFY(shown);
+    QCOMPARE(shown->windowCode(), 2);
+    QVERIFY(!opt.isVisible());
+}
+
+void TestWmTool::closingMainWindowEnds() {
+    QVERIFY(start(QStringList{"2", "1"}));
+    wm::MainWindow* shown = visibleMain();
+    QVERIFY(shown);
+    shown->close();
+    QCOMPARE(tool->ended, 1);
+}
+
+WM_TEST_MAIN(TestWmTool)
+#include "tst_wmtool.moc"

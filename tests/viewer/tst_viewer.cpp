@@ -1,0 +1,155 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "frmdata.h"
+#include "gamedata.h"
+#include "productfixture.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "viewerstartup.h"
+#include "widgets.h"
+
+using wm::FrmData;
+
+class TestViewer : public QObject {
+    Q_OBJECT
+
+  private:
+    wmtest::ScriptedDialogs dialogs_;
+    QPointer<FrmData> win_;
+
+    static QStringList items(const QComboBox* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->itemText(i);
+        return out;
+    }
+
+  private slots:
+    void cleanup() {
+        delete win_.data();
+        WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    void startsOnThirtyTwoGuildSections() {
+        wmtest::TestFolder folder;
+        wmtest::writeProductFixture(folder, 32);
+        wm::AppData d = wm::viewerData();
+        folder.prepare(d);
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        QVERIFY(win_->isVisible());
+        QCOMPARE(win_->windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
+        QCOMPARE(d.strGuildData.at(32, 0, 1), QStringLiteral("32: 狩猟"));
+        QCOMPARE(d.strGuildData.at(32, 2, 1), QStringLiteral("偽町.偽ギルド.偽長"));
+        // Section 32 carries the first work's name but is never listed.
+        wm::chooseEntry(win_->cmbData[6], 0);
+        QCOMPARE(items(win_->cmbGuild), (QStringList{"森村", "王都"}));
+        win_->optGP[2]->click();
+        QCOMPARE(items(win_->cmbGuild), (QStringList{"森村", "港町", "雪村"}));
+    }
+
+    void materialOnlyInSection29_data() {
+        QTest::addColumn<bool>("viewer");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("wmview") << true << "5"
+                                << "7"
+                                << "秘剣 を 41 回分作れます\n秘剣 を 41 回分の経験値 2460\n"
+                                   "残り重量は 713 です";
+        QTest::newRow("wmtool") << false << ""
+                                << ""
+                                << "";
+    }
+    void materialOnlyInSection29() {
+        QFETCH(bool, viewer);
+        QFETCH(QString, level);
+        QFETCH(QString, weight);
+        QFETCH(QString, text);
+        wmtest::TestFolder folder;
+        wmtest::writeProductFixture(folder, viewer ? 32 : 31);
+        wm::AppData d = viewer ? wm::viewerData() : wm::AppData();
+        folder.prepare(d);
+        if (viewer) {
+            win_ = wm::startViewer(d, dialogs_);
+        } else {
+            wm::LoadMakeData(d, dialogs_);
+            win_ = new FrmData(d, dialogs_, wm::Section29::Skip);
+        }
+        QVERIFY(win_);
+        wm::chooseEntry(win_->cmbData[6], 13);
+        wm::chooseEntry(win_->cmbData[16], 1);
+        QCOMPARE(win_->cmbData[16]->currentText(), QStringLiteral("秘剣"));
+        QCOMPARE(win_->txtData[7]->text(), QStringLiteral("1"));
+        QCOMPARE(win_->txtData[10]->text(), level);
+        QCOMPARE(win_->txtData[17]->text(), weight);
+        // Section 29 is no material work: the row's lists stay empty in both programs.
+        QCOMPARE(win_->cmbData[7]->currentText(), QString());
+        QCOMPARE(win_->cmbData[17]->count(), 0);
+        QCOMPARE(win_->txtST->toPlainText(), text);
+    }
+
+    void missingFileListEndsBeforeTheWindow() {
+        wmtest::TestFolder folder;
+        wm::AppData d = wm::viewerData();
+        d.programFolder = folder.programFolder();
+        dialogs_.expectInput(QString());
+        dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
+        const int windows = QApplication::topLevelWidgets().size();
+        QCOMPARE(wm::startViewer(d, dialogs_), nullptr);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QCOMPARE(dialogs_.shown().size(), 2);
+        QVERIFY(dialogs_.shown().at(0).input);
+        QCOMPARE(dialogs_.shown().at(1).text,
+                 QStringLiteral("FileList.txt の場所が指定されなかったため、終了します"));
+    }
+
+    void closingTheWindowEndsTheProgram() {
+        wmtest::TestFolder folder;
+        wmtest::writeProductFixture(folder, 32);
+        wm::AppData d = wm::viewerData();
+        folder.prepare(d);
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        // Run the program's event loop: closing its only window must end it.
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QTimer::singleShot(0, win_.data(), &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(lastClosed.count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(win_.isNull());
+    }
+
+    void opensOnTheSampleData() {
+        if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
+            QSKIP("no sample data yet");
+        wmtest::TestFolder folder;
+        folder.copySampleData();
+        wm::AppData d = wm::viewerData();
+        d.programFolder = folder.programFolder();
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        QCOMPARE(win_->cmbData[6]->count(), 30);
+        for (int pos = 0; pos < win_->cmbData[6]->count(); ++pos) {
+            wm::chooseEntry(win_->cmbData[6], pos);
+            if (win_->cmbData[16]->count() > 1)
+                wm::chooseEntry(win_->cmbData[16], 1);
+            win_->optWet[1]->click();
+            win_->optWet[0]->click();
+        }
+    }
+};
+
+WM_TEST_MAIN(TestViewer)
+#include "tst_viewer.moc"

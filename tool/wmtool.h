@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <memory>
+
+#include "appdata.h"
+#include "dialogs.h"
+#include "frmopt.h"
+#include "mainwindow.h"
+
+namespace wm {
+
+// The calculator program: owns the shared data, the dialogs and every window, creates each
+// window on first use and keeps it until the program ends.
+class WmTool : public QObject, public MainHost, public SettingsHost {
+    Q_OBJECT
+
+  public:
+    // Real message boxes.
+    WmTool();
+    // Boxes from elsewhere (tests); they must outlive the program object.
+    explicit WmTool(Dialogs& dialogs);
+    ~WmTool() override;
+
+    AppData& data() { return data_; }
+    Dialogs& dialogs() { return *dialogs_; }
+
+    // The startup: data files, then the options file shows a window. False when the
+    // program has to end.
+    bool start();
+
+    // The main window of a size, created on first use; null when not created yet.
+    MainWindow& mainWindow(int code) override;
+    MainWindow* existingMain(int code) const;
+    FrmOpt& frmOpt();
+    FrmOpt* existingFrmOpt() const { return frmOpt_.get(); }
+
+    // Main window side.
+    void showSettingsFromMain() override;
+    // Ends the event loop; overridable so a test can watch it.
+    void endProgram() override;
+
+    // Window operations of the startup and option routines.
+    bool isMainVisible(int code) override;
+    void showMain(int code) override;
+    void hideMain(int code) override;
+    void switchPage(int code, int page) override;
+    void showSettings() override;
+    void hideSettings() override;
+    bool isCalcPageShown(int code) override;
+
+  signals:
+    // A main window was created; later windows and routines hook into its signals here.
+    void mainWindowCreated(wm::MainWindow* window);
+
+  private:
+    AppData data_;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs* dialogs_;
+    std::array<std::unique_ptr<MainWindow>, 3> mains_;  // 1 small, 2 large
+    std::unique_ptr<FrmOpt> frmOpt_;
+};
+
+}  // namespace wm

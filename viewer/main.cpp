@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include "appdata.h"
+#include "qtdialogs.h"
+#include "textrules.h"
+#include "viewerstartup.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    wm::AppData data = wm::viewerData();
+    data.programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
+    wm::QtDialogs dialogs(data.appTitle);
+    // The product window is the only window: closing it ends the program.
+    if (!wm::startViewer(data, dialogs))
+        return 1;
+    return app.exec();
+}

@@ -1,0 +1,25 @@
+#include "viewerstartup.h"
+
+#include "frmdata.h"
+#include "gamedata.h"
+
+namespace wm {
+
+AppData viewerData() {
+    AppData d(32);
+    d.appTitle = QStringLiteral("wmview");
+    return d;
+}
+
+FrmData* startViewer(AppData& d, Dialogs& dialogs) {
+    if (!ReadFileList(d, dialogs))
+        return nullptr;
+    LoadMakeData(d, dialogs);
+    LoadGuildData(d, dialogs);
+    // The viewer also finds materials that only section 29 lists.
+    auto* window = new FrmData(d, dialogs, Section29::Search);
+    window->show();
+    return window;
+}
+
+}  // namespace wm

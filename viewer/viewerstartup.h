@@ -1,0 +1,18 @@
+#pragma once
+
+#include "appdata.h"
+#include "dialogs.h"
+
+namespace wm {
+
+class FrmData;
+
+// The viewer's data: the calculator's tables, with room for a 32nd guild section.
+AppData viewerData();
+
+// File list, production data and guild data, then the product window shown modeless with
+// its own caption. Nullptr when the file list could not be read (the user has been told);
+// the program then ends. The window deletes itself when closed.
+FrmData* startViewer(AppData& d, Dialogs& dialogs);
+
+}  // namespace wm
