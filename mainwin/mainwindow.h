@@ -5,6 +5,7 @@
 #include <array>
 
 #include "appdata.h"
+#include "dialogs.h"
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,10 @@ class MainHost {
     virtual void showSettingsFromMain() = 0;
     // Closing a main window or "閉じる": the whole program ends.
     virtual void endProgram() = 0;
+    // The program's message boxes and prompts.
+    virtual Dialogs& dialogs() = 0;
+    // Appends a rule of n dashes to the result lists of both main windows.
+    virtual void AddRule(int n) = 0;
 };
 
 // The calculator's main window. One class for both sizes: window code 1 is frmWM (small),

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "pcdata.h"
 #include "qtdialogs.h"
 #include "startup.h"
 
@@ -11,6 +12,12 @@ namespace {
 
 bool isWindowCode(int code) {
     return code == 1 || code == 2;
+}
+
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace
@@ -23,6 +30,10 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 // The settings window reads the main windows while it goes; it goes first.
 WmTool::~WmTool() {
     frmOpt_.reset();
+    delete frmData_;
+    delete frmRoad_;
+    delete frmTra_;
+    delete frmAbout_;
 }
 
 bool WmTool::start() {
@@ -34,7 +45,15 @@ MainWindow& WmTool::mainWindow(int code) {
     auto& slot = mains_[code];
     if (!slot) {
         slot = std::make_unique<MainWindow>(code, data_, *this);
-        emit mainWindowCreated(slot.get());
+        MainWindow* window = slot.get();
+        connect(window, &MainWindow::productWindowRequested, this, &WmTool::openProductWindow);
+        connect(window, &MainWindow::reincarnationRequested, this, &WmTool::openReincarnation);
+        connect(window, &MainWindow::aboutRequested, this, &WmTool::openAbout);
+        connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
+            if (index == 1)
+                showCharacterData();
+        });
+        emit mainWindowCreated(window);
     }
     return *slot;
 }
@@ -47,6 +66,43 @@ FrmOpt& WmTool::frmOpt() {
     if (!frmOpt_)
         frmOpt_ = std::make_unique<FrmOpt>(data_, *dialogs_, *this);
     return *frmOpt_;
+}
+
+void WmTool::AddRule(int n) {
+    const QString rule(n, QLatin1Char('-'));
+    for (int code : {1, 2}) {
+        if (MainWindow* window = existingMain(code))
+            window->appendResult(rule);
+    }
+}
+
+void WmTool::openProductWindow() {
+    // A closed product window is loaded again, which reads the guild data again.
+    if (!frmData_)
+        frmData_ = new FrmData(data_, *dialogs_);
+    frmData_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
+    bringUp(frmData_);
+}
+
+void WmTool::openReincarnation() {
+    if (!frmTra_)
+        frmTra_ = new FrmTra(data_);
+    bringUp(frmTra_);
+}
+
+void WmTool::openAbout() {
+    if (!frmAbout_)
+        frmAbout_ = new FrmAbout(data_, *dialogs_);
+    frmAbout_->AppendUpdateTimes();
+    bringUp(frmAbout_);
+}
+
+void WmTool::showCharacterData() {
+    LoadPCData(data_);
+    if (!frmRoad_)
+        frmRoad_ = new FrmRoad(data_, *dialogs_);
+    if (frmRoad_->ShowPCData())
+        frmRoad_->SetWorkRows();
 }
 
 void WmTool::showSettingsFromMain() {

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <array>
 #include <memory>
 
 #include "appdata.h"
 #include "dialogs.h"
+#include "frmabout.h"
+#include "frmdata.h"
 #include "frmopt.h"
+#include "frmroad.h"
+#include "frmtra.h"
 #include "mainwindow.h"
 
 namespace wm {
@@ -24,7 +29,8 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     ~WmTool() override;
 
     AppData& data() { return data_; }
-    Dialogs& dialogs() { return *dialogs_; }
+    Dialogs& dialogs() override { return *dialogs_; }
+    void AddRule(int n) override;
 
     // The startup: data files, then the options file shows a window. False when the
     // program has to end.
@@ -50,6 +56,17 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     void hideSettings() override;
     bool isCalcPageShown(int code) override;
 
+    // The other windows, each created when it is opened and gone once the user closes it.
+    void openProductWindow();
+    void openReincarnation();
+    void openAbout();
+    // "PC表示": reads the character data and shows it, or says that there is none.
+    void showCharacterData();
+    FrmData* existingFrmData() const { return frmData_; }
+    FrmRoad* existingFrmRoad() const { return frmRoad_; }
+    FrmTra* existingFrmTra() const { return frmTra_; }
+    FrmAbout* existingFrmAbout() const { return frmAbout_; }
+
   signals:
     // A main window was created; later windows and routines hook into its signals here.
     void mainWindowCreated(wm::MainWindow* window);
@@ -60,6 +77,10 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     Dialogs* dialogs_;
     std::array<std::unique_ptr<MainWindow>, 3> mains_;  // 1 small, 2 large
     std::unique_ptr<FrmOpt> frmOpt_;
+    QPointer<FrmData> frmData_;
+    QPointer<FrmRoad> frmRoad_;
+    QPointer<FrmTra> frmTra_;
+    QPointer<FrmAbout> frmAbout_;
 };
 
 }  // namespace wm

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "fakehost.h"
 #include "mainwindow.h"
 #include "testmain.h"
 
@@ -21,23 +22,6 @@ namespace {
 const QString kTitle = QStringLiteral("Wendmoorツール　Ver.0.2.6");
 const QString kCalcTitle = kTitle + QStringLiteral("  ( 仕事技術計算 )");
 const QString kCharTitle = kTitle + QStringLiteral("  ( キャラデータ )");
-
-// Creates the windows the way the program does and records what they ask of it.
-class FakeHost : public wm::MainHost {
-  public:
-    MainWindow& mainWindow(int code) override {
-        if (!windows[code])
-            windows[code] = std::make_unique<MainWindow>(code, data, *this);
-        return *windows[code];
-    }
-    void showSettingsFromMain() override { ++settingsShown; }
-    void endProgram() override { ++ended; }
-
-    wm::AppData data;
-    std::array<std::unique_ptr<MainWindow>, 3> windows;
-    int settingsShown = 0;
-    int ended = 0;
-};
 
 // Tab action by its button where the window has one, else by its 表示 menu entry.
 void runTab(MainWindow& w, int i, bool byMenu) {

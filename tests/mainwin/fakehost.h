@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "appdata.h"
+#include "mainwindow.h"
+#include "scripteddialogs.h"
+
+// Creates the main windows the way the program does, answers their boxes from a script
+// and records what else they ask of the program.
+class FakeHost : public wm::MainHost {
+  public:
+    wm::MainWindow& mainWindow(int code) override {
+        if (!windows[code])
+            windows[code] = std::make_unique<wm::MainWindow>(code, data, *this);
+        return *windows[code];
+    }
+    void showSettingsFromMain() override { ++settingsShown; }
+    void endProgram() override { ++ended; }
+    wm::Dialogs& dialogs() override { return scripted; }
+    void AddRule(int n) override {
+        for (auto& window : windows) {
+            if (window)
+                window->appendResult(QString(n, QLatin1Char('-')));
+        }
+    }
+
+    wm::AppData data;
+    wmtest::ScriptedDialogs scripted;
+    std::array<std::unique_ptr<wm::MainWindow>, 3> windows;
+    int settingsShown = 0;
+    int ended = 0;
+};
