@@ -27,19 +27,6 @@ constexpr int kLoadHeight = 5820 / 15;
 constexpr int kFirstListedCode = 7;
 constexpr int kLastListedCode = 30;
 
-// The text before the first separator; all of it when there is none.
-QString before(const QString& text, QChar sep) {
-    const qsizetype i = text.indexOf(sep);
-    return i < 0 ? text : text.left(i);
-}
-
-// The text after the first separator; nothing when there is none, so a line that runs
-// short leaves the later fields empty instead of repeating the last one.
-QString after(const QString& text, QChar sep) {
-    const qsizetype i = text.indexOf(sep);
-    return i < 0 ? QString() : text.mid(i + 1);
-}
-
 double valueOf(const QString& text) {
     return toNumber(text).value_or(0);
 }
@@ -50,15 +37,6 @@ QString levelText(const QString& tag) {
         return QString();
     const auto v = toNumber(tag);
     return v ? numText(floorInt(*v)) : tag;
-}
-
-// A refilled list has nothing chosen until the user or the program chooses.
-void refill(QComboBox* list, const QStringList& entries) {
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    if (list->isEditable())
-        list->setEditText(QString());
 }
 
 QComboBox* makeList(const QString& tip, bool editable) {
@@ -252,7 +230,7 @@ void FrmRoad::WorkNameSet() {
     for (int s : {30, 31})
         names << data_.strMakeData.sectionName(s);
     for (int k = 7; k <= 12; ++k)
-        refill(cmbWork[size_t(k)], names);
+        refillList(cmbWork[size_t(k)], names);
 }
 
 int FrmRoad::workListPos(double code) {
@@ -269,7 +247,7 @@ bool FrmRoad::ShowPCData() {
             break;
         names << name;
     }
-    refill(cmbPC[1], names);
+    refillList(cmbPC[1], names);
     if (cmbPC[1]->count() == 0) {
         dialogs_.messageBox(
             QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"),
@@ -317,13 +295,8 @@ void FrmRoad::cmbPC_Click(int index) {
 
 void FrmRoad::showNameSaves() {
     const int slot = cmbPC[1]->currentIndex() + 1;
-    QStringList saves;
-    for (int r = PCData::kRecords; r >= 1; --r) {
-        const QString e = data_.strPCData.at(slot, 2, r);
-        if (!e.isEmpty())
-            saves << before(e, QLatin1Char('.'));
-    }
-    refill(cmbPC[2], saves);
+    const QStringList saves = SaveTimes(data_.strPCData, slot);
+    refillList(cmbPC[2], saves);
     chooseEntry(cmbPC[2], 0);
 }
 
@@ -340,25 +313,25 @@ void FrmRoad::showSave() {
     const int r = cmbPC[2]->count() - pos;  // position 0 is the newest save
 
     QString d = data_.strPCData.at(slot, 3, r);
-    const QString jobCode = before(d, QLatin1Char(','));
+    const QString jobCode = textBefore(d, QLatin1Char(','));
     for (int row = 1; row <= JobData::kRows; ++row) {
         if (data_.strJobData.at(row, 3) == jobCode) {
             setStatus(3, data_.strJobData.at(row, 1));
             break;
         }
     }
-    d = after(d, QLatin1Char(','));
+    d = textAfter(d, QLatin1Char(','));
     // Level, HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
     for (int j = 4; j <= 12; ++j) {
-        setStatus(j, before(d, QLatin1Char(',')));
-        d = after(d, QLatin1Char(','));
+        setStatus(j, textBefore(d, QLatin1Char(',')));
+        d = textAfter(d, QLatin1Char(','));
     }
 
     QString w = data_.strPCData.at(slot, 2, r);
     if (w.contains(QLatin1Char('.'))) {
-        w = after(w, QLatin1Char('.'));  // drops the save time
-        setStatus(2, before(w, QLatin1Char('.')));
-        showWorks(after(w, QLatin1Char('.')));
+        w = textAfter(w, QLatin1Char('.'));  // drops the save time
+        setStatus(2, textBefore(w, QLatin1Char('.')));
+        showWorks(textAfter(w, QLatin1Char('.')));
         return;
     }
     setStatus(2, QStringLiteral("0"));
@@ -379,7 +352,7 @@ void FrmRoad::showWorks(QString w) {
     for (int k = 1; k <= 12; ++k) {
         if (!w.contains(QLatin1Char(',')))
             break;
-        const QString piece = before(w, QLatin1Char(','));
+        const QString piece = textBefore(w, QLatin1Char(','));
         if (!piece.isEmpty()) {
             cmbWorkTag[size_t(k)] = piece.left(qMax<qsizetype>(0, piece.size() - 3));
             txtWorkTag[size_t(k)] = piece.mid(2);
@@ -393,7 +366,7 @@ void FrmRoad::showWorks(QString w) {
                 cmbWork[size_t(k)]->setCurrentIndex(pos);
         }
         txtWork[size_t(k)]->setText(levelText(txtWorkTag[size_t(k)]));
-        w = after(w, QLatin1Char(','));
+        w = textAfter(w, QLatin1Char(','));
     }
 }
 

@@ -20,26 +20,6 @@ namespace wm {
 
 namespace {
 
-QString before(const QString& text, QChar sep) {
-    const qsizetype i = text.indexOf(sep);
-    return i < 0 ? text : text.left(i);
-}
-
-// Nothing when there is no separator, so a short line leaves the later boxes empty.
-QString after(const QString& text, QChar sep) {
-    const qsizetype i = text.indexOf(sep);
-    return i < 0 ? QString() : text.mid(i + 1);
-}
-
-// A refilled list has nothing chosen until the user or the program chooses.
-void refill(QComboBox* list, const QStringList& entries) {
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    if (list->isEditable())
-        list->setEditText(QString());
-}
-
 // Value boxes 4..11 in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 and the label
 // that stands beside each (the labels are numbered in another order).
 struct ValueBox {
@@ -253,7 +233,7 @@ void FrmTra::Form_Load() {
             break;
         jobs << job;
     }
-    refill(cmbPC[1], jobs);
+    refillList(cmbPC[1], jobs);
     QStringList names;
     for (int slot = 1; slot <= PCData::kSlots; ++slot) {
         const QString name = data_.strPCData.name(slot);
@@ -261,7 +241,7 @@ void FrmTra::Form_Load() {
             break;
         names << name;
     }
-    refill(cmbPC[0], names);
+    refillList(cmbPC[0], names);
     if (!names.isEmpty())
         chooseEntry(cmbPC[0], 0);
 }
@@ -277,13 +257,8 @@ void FrmTra::cmbPC_Click(int index) {
 
 void FrmTra::showNameSaves() {
     const int slot = cmbPC[0]->currentIndex() + 1;
-    QStringList saves;
-    for (int r = PCData::kRecords; r >= 1; --r) {
-        const QString e = data_.strPCData.at(slot, 2, r);
-        if (!e.isEmpty())
-            saves << before(e, QLatin1Char('.'));
-    }
-    refill(cmbPC[12], saves);
+    const QStringList saves = SaveTimes(data_.strPCData, slot);
+    refillList(cmbPC[12], saves);
     chooseEntry(cmbPC[12], 0);
 }
 
@@ -294,20 +269,20 @@ void FrmTra::showSave() {
     const int slot = cmbPC[0]->currentIndex() + 1;
     const int r = cmbPC[12]->count() - pos;  // position 0 is the newest save
     QString d = data_.strPCData.at(slot, 3, r);
-    const QString jobCode = before(d, QLatin1Char(','));
+    const QString jobCode = textBefore(d, QLatin1Char(','));
     for (int row = 1; row <= JobData::kRows; ++row) {
         if (data_.strJobData.at(row, 3) == jobCode) {
             chooseEntry(cmbPC[1], row - 1);
             break;
         }
     }
-    d = after(d, QLatin1Char(','));
+    d = textAfter(d, QLatin1Char(','));
     // Level, HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
     for (int j = 3; j <= 11; ++j) {
-        const QString value = before(d, QLatin1Char(','));
+        const QString value = textBefore(d, QLatin1Char(','));
         txtPCTag[size_t(j)] = value;
         txtPC[size_t(j)]->setText(value);
-        d = after(d, QLatin1Char(','));
+        d = textAfter(d, QLatin1Char(','));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "appdata.h"
 #include "cp932.h"
 #include "numbers.h"
+#include "textrules.h"
 
 namespace wm {
 
@@ -48,6 +49,16 @@ QString BuildPCLine(PCLine& in) {
         line += format00(code) + (levelValue ? format000(*levelValue) : level) + comma;
     }
     return line;
+}
+
+QStringList SaveTimes(const PCData& table, int slot) {
+    QStringList saves;
+    for (int r = PCData::kRecords; r >= 1; --r) {
+        const QString e = table.at(slot, 2, r);
+        if (!e.isEmpty())
+            saves << textBefore(e, QLatin1Char('.'));
+    }
+    return saves;
 }
 
 void LoadPCData(AppData& d) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -49,6 +50,9 @@ struct PCLine {
 // The line appended to the character data file. An empty level box of a slot with a work
 // is set to "0" first, as the page then shows it.
 QString BuildPCLine(PCLine& line);
+
+// The save times of a character slot, newest first: each save's field 2 up to its first ".".
+QStringList SaveTimes(const PCData& table, int slot);
 
 // Reads the character data file (entry 6) into strPCData, grouped by name. Reading stops
 // silently at a line without a comma, or when no slot is left for a line.

@@ -62,6 +62,16 @@ QStringList splitFields(const QString& line, QChar separator, bool trimTrailing)
     }
 }
 
+QString textBefore(const QString& text, QChar sep) {
+    const qsizetype i = text.indexOf(sep);
+    return i < 0 ? text : text.left(i);
+}
+
+QString textAfter(const QString& text, QChar sep) {
+    const qsizetype i = text.indexOf(sep);
+    return i < 0 ? QString() : text.mid(i + 1);
+}
+
 QString JoinPath(const QString& folder, const QString& name) {
     if (folder.endsWith(kBackslash))
         return folder + name;

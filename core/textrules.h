@@ -15,6 +15,11 @@ QString trimTrailingBlanks(const QString& text);
 // makes a line ending in a blank end with an empty field.
 QStringList splitFields(const QString& line, QChar separator, bool trimTrailing);
 
+// The text before the first sep (all of it when there is none), and the text after it
+// (nothing when there is none, so a short line leaves the later fields empty).
+QString textBefore(const QString& text, QChar sep);
+QString textAfter(const QString& text, QChar sep);
+
 // Folder and name joined with exactly one backslash.
 QString JoinPath(const QString& folder, const QString& name);
 // Paths are kept with backslashes inside the program; this is the form a file is opened

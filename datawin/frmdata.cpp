@@ -203,6 +203,7 @@ void FrmData::buildControls() {
 
     txtST = new QPlainTextEdit(f);
     txtST->setReadOnly(true);
+    txtST->setFont(resultFont(txtST->font()));
 
     for (QLineEdit* e : {txtData[0], txtData[2], txtData[17], txtData[18], txtData[19], txtGuild[2],
                          txtGuild[3], txtGuild[4]})
@@ -428,14 +429,6 @@ void FrmData::emptyEdit(QComboBox* list) {
     list->setEditText(QString());
 }
 
-// A refilled list has nothing chosen until the user or the program chooses.
-static void refill(QComboBox* list, const QStringList& entries) {
-    list->clear();
-    list->addItems(entries);
-    list->setCurrentIndex(-1);
-    list->setEditText(QString());
-}
-
 int FrmData::workPos() const {
     return listPos(cmbData[6]);
 }
@@ -454,7 +447,7 @@ void FrmData::DataListSet() {
     for (int s = 1; s <= 31; ++s)
         if (s != 29)
             works << data_.strMakeData.sectionName(s);
-    refill(cmbData[6], works);
+    refillList(cmbData[6], works);
 
     QStringList matWorks;
     for (int s = 1; s <= 12; ++s)
@@ -462,7 +455,7 @@ void FrmData::DataListSet() {
             matWorks << data_.strMakeData.sectionName(s);
     matWorks << data_.strMakeData.sectionName(32);
     for (int k = 1; k <= 3; ++k)
-        refill(cmbData[6 + k], matWorks);
+        refillList(cmbData[6 + k], matWorks);
 }
 
 QString FrmData::FindProPos(const QString& name) const {
@@ -507,7 +500,7 @@ void FrmData::cmbWorkChosen() {
             break;
         products << productName(first);
     }
-    refill(cmbData[16], products);
+    refillList(cmbData[16], products);
 
     for (int i : {7, 8, 9, 17, 18, 19})
         emptyEdit(cmbData[size_t(i)]);
@@ -527,7 +520,7 @@ void FrmData::cmbMatWorkChosen(int k) {
             break;
         names << productName(first);
     }
-    refill(cmbData[16 + k], names);
+    refillList(cmbData[16 + k], names);
 }
 
 void FrmData::cmbMatChosen(int k) {
@@ -637,7 +630,7 @@ void FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         // Not a material of the material works: the row shows no work and no material list
         // rather than whatever an earlier product left there.
         emptyEdit(cmbData[6 + k]);
-        refill(cmbData[16 + k], {});
+        refillList(cmbData[16 + k], {});
     }
     if (const auto r = intPart(pos.right(2)))
         chooseIfExists(cmbData[16 + k], int(*r) - 1);
@@ -813,7 +806,7 @@ void FrmData::GuildListSet() {
             }
         }
     }
-    refill(cmbGuild, places);
+    refillList(cmbGuild, places);
     if (!work.isEmpty() && cmbGuild->count() > 0)
         chooseEntry(cmbGuild, 0);
 }

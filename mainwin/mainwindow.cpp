@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "version.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -122,6 +123,9 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     setWindowTitle(titleTag);
     resize(isLarge() ? kLargeSize : kSmallSize);
+    setupCalculationPage();
+    setupCharacterPage();
+    setupKeysAndHelp();
 }
 
 bool MainWindow::isCalcPageShown() const {
@@ -204,6 +208,8 @@ QFrame* MainWindow::buildCalculationPage() {
     lblMinExp->setFrameShape(QFrame::Panel);
     lblMinExp->setFrameShadow(QFrame::Sunken);
     lblMinExp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Room for its two lines from the start, so the page does not shift when it fills.
+    lblMinExp->setMinimumHeight(lblMinExp->fontMetrics().lineSpacing() * 2 + 6);
     chkExp = new QCheckBox;
     chkExp->setToolTip(QStringLiteral("残り経験値を使用する場合は、チェックしてください"));
     lblExp = makeLabel(QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします"));
@@ -274,7 +280,8 @@ QFrame* MainWindow::buildCalculationPage() {
     txtSset->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
     txtSset->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // A few lines of materials; the result list below gets the rest of the height.
-    txtSset->setFixedHeight(txtSset->fontMetrics().lineSpacing() * 3 + 12);
+    txtSset->setFont(resultFont(font()));
+    txtSset->setFixedHeight(txtSset->fontMetrics().lineSpacing() * 4 + 12);
     {
         auto* v = new QVBoxLayout(frmPMset);
         v->setContentsMargins(6, 4, 6, 4);
@@ -324,9 +331,9 @@ QFrame* MainWindow::buildCalculationPage() {
                    QStringLiteral("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
     cmdExpLot = makeButton(QStringLiteral("個数計算(&N)"),
                            QStringLiteral("生産品を作った個数より経験値を算出します"));
-    connect(cmdWrite, &QPushButton::clicked, this, &MainWindow::saveResultRequested);
 
     txtWorkList = new QPlainTextEdit;
+    txtWorkList->setFont(resultFont(font()));
     txtWorkList->setToolTip(QStringLiteral("仕事技術レベルの経験値の結果を表示されます"));
     txtWorkList->setReadOnly(true);
     txtWorkList->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -616,6 +623,7 @@ void MainWindow::switchPage(int i) {
     if (frmTabSetTag == QLatin1String("0") && i == 2) {
         // First showing of the character page: its lists are filled here.
         frmTabSetTag = QStringLiteral("1");
+        PCListSet();
         chooseWorkSet(0);
     }
     setWindowTitle(titleTag + QStringLiteral("  ( ") + cmdTabTag[i] + QStringLiteral(" )"));
@@ -639,10 +647,8 @@ void MainWindow::optWorkSet_Click(int i) {
     frmPCD2->setVisible(i == 1);
     frmWeight->setVisible(i == 1);
     frmWork->setVisible(i == 2);
-}
-
-void MainWindow::optSum_Click(int i) {
-    frmCOptTag = QString::number(i);
+    if (i == 2)
+        refillWorkSlots();
 }
 
 void MainWindow::MenuOption_Click() {

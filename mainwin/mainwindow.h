@@ -38,6 +38,8 @@ class MainHost {
     virtual Dialogs& dialogs() = 0;
     // Appends a rule of n dashes to the result lists of both main windows.
     virtual void AddRule(int n) = 0;
+    // The main window of a size if it has been created, else null.
+    virtual MainWindow* existingMainWindow(int code) = 0;
 };
 
 // The calculator's main window. One class for both sizes: window code 1 is frmWM (small),
@@ -141,6 +143,35 @@ class MainWindow : public QMainWindow {
     std::array<QPushButton*, 2> cmdPCData{};  // 0 save, 1 show
     QPushButton* cmdLUp = nullptr;
 
+    // Character page handlers.
+    void setupCharacterPage();
+    void PCListSet();
+    void FameFSet();
+    // Class (3) and equipment (13..31) lists; 2 is the name list.
+    void cmbPC_Click(int n);
+    void cmbPC_Change(int n);
+    void cmbPC_LostFocus(int n);
+    // Typed characters of the name list; set code to 0 to drop the key.
+    void cmbPC_KeyPress(int i, int& code);
+    void txtPC_Change(int i);
+    void cmbWork_Click(int k);
+    void cmbWork_Change(int k);
+    // The 技術 sub-page refills the lists of job slots 7..12.
+    void refillWorkSlots();
+    // 0 saves the character; showing it is the program's part.
+    void cmdPCData_Click(int i);
+    // These act on the visible main window, whichever window calls them.
+    void SetJobLimit(int jobIndex);
+    void CalcMaxWeight(int index);
+    // When valid, saves are stamped with this instead of the clock.
+    QDateTime pcSaveTime;
+
+  private:
+    MainWindow& visibleMainWindow();
+    bool pcGroupResetting_ = false;  // a group reset must not reset the list that caused it
+    bool workSlotsRefilling_ = false;
+
+  public:
     // Menus.
     QMenu* MenuFile = nullptr;
     QMenu* MenuCha = nullptr;
@@ -154,6 +185,29 @@ class MainWindow : public QMainWindow {
     QMenu* MenuSystem = nullptr;
     QAction* MenuAbout = nullptr;
     QAction* MenuOption = nullptr;
+
+    // Calculation page handlers.
+    void WorkListSet();
+    void cmbSWork_Click();
+    void cmbSName_Click();
+    void txtSExpg_Click();
+    void txtSExp1_Click();
+    void txtLvMin_LostFocus();
+    void chkExp_Click();
+    void cmd_k_Click();
+    void cmdList_Click();
+    void cmdClea_Click();
+    void cmdWrite_Click();
+    void cmdExpLot_Click();
+    void cmdSExp_Click();
+    // Keyboard and field help.
+    // Shows a help text in the help lines of the visible main window.
+    void ShowHelp(const QString& text);
+    void txtExp_KeyPress(int& code);
+    // The production section a work list position stands for (section 29 is no work).
+    static int workSection(int position) {
+        return position + 1 <= 28 ? position + 1 : position + 2;
+    }
 
   signals:
     // Actions whose windows or routines the program adds later; nothing happens until a
@@ -179,6 +233,17 @@ class MainWindow : public QMainWindow {
     QGroupBox* buildWorkFrame();
     void switchPage(int i);
     void switchSize();
+    // Calculation page.
+    void setupCalculationPage();
+    void setTabStop(QWidget* field, bool stop);
+    void focusProductionField(int field, bool selectAll);
+    // The experience of one run from the step experience and the step count.
+    void showRunExp();
+    // The remaining-experience box looks inactive while it is not used.
+    void shadeExpBox(bool used);
+    void setupKeysAndHelp();
+    // Keys of the name, class and equipment lists.
+    void cmbPC_Keys(int i, int& code);
 
     int windowCode_;
     AppData& data_;

@@ -39,6 +39,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // The main window of a size, created on first use; null when not created yet.
     MainWindow& mainWindow(int code) override;
     MainWindow* existingMain(int code) const;
+    MainWindow* existingMainWindow(int code) override { return existingMain(code); }
     FrmOpt& frmOpt();
     FrmOpt* existingFrmOpt() const { return frmOpt_.get(); }
 

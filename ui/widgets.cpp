@@ -1,11 +1,37 @@
 #include "widgets.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
 
 namespace wm {
+
+namespace {
+
+class EventHook : public QObject {
+  public:
+    EventHook(QObject* target, QEvent::Type type, std::function<void()> handler)
+        : QObject(target), type_(type), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == type_)
+            handler_();
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+    std::function<void()> handler_;
+};
+
+}  // namespace
+
+void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler) {
+    target->installEventFilter(new EventHook(target, type, std::move(handler)));
+}
 
 void chooseEntry(QComboBox* list, int index) {
     if (!list || list->currentIndex() == index)
@@ -13,6 +39,14 @@ void chooseEntry(QComboBox* list, int index) {
     list->setCurrentIndex(index);
     if (index >= 0 && list->currentIndex() == index)
         emit list->activated(index);
+}
+
+void refillList(QComboBox* list, const QStringList& entries) {
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->setEditText(QString());
 }
 
 bool focusNextControl(QWidget* from) {
@@ -29,6 +63,14 @@ bool focusNextControl(QWidget* from) {
         }
     }
     return false;
+}
+
+QFont resultFont(const QFont& base) {
+    QFont mono = base;
+    mono.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("MS Gothic"),
+                      QStringLiteral("monospace")});
+    mono.setStyleHint(QFont::Monospace);
+    return mono;
 }
 
 void selectAllText(QWidget* field) {

@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QEvent>
+#include <QStringList>
+#include <functional>
+
 class QComboBox;
+
+class QFont;
+class QObject;
 class QWidget;
 
 namespace wm {
@@ -9,9 +16,20 @@ namespace wm {
 // the same handling as a user's click (the activated signal).
 void chooseEntry(QComboBox* list, int index);
 
+// Replaces a list's entries; nothing is chosen until the user or the program chooses.
+void refillList(QComboBox* list, const QStringList& entries);
+
 // Moves the focus to the next control in the window's tab order, as the Tab key would.
 // False when there is none to move to.
 bool focusNextControl(QWidget* from);
+
+// Runs handler whenever target receives an event of the given type (focus lost, a click,
+// the mouse moving over it); the event then goes on as usual.
+void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler);
+
+// The font of result texts: numbers are padded by byte count, so a font whose full-width
+// characters are exactly two half-width ones keeps the columns.
+QFont resultFont(const QFont& base);
 
 // Selects the whole text of a line edit or an editable list.
 void selectAllText(QWidget* field);

@@ -19,6 +19,7 @@ class FakeHost : public wm::MainHost {
     void showSettingsFromMain() override { ++settingsShown; }
     void endProgram() override { ++ended; }
     wm::Dialogs& dialogs() override { return scripted; }
+    wm::MainWindow* existingMainWindow(int code) override { return windows[code].get(); }
     void AddRule(int n) override {
         for (auto& window : windows) {
             if (window)

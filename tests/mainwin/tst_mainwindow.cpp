@@ -38,7 +38,10 @@ class TestMainWindow : public QObject {
 
   private slots:
     void init() { host = std::make_unique<FakeHost>(); }
-    void cleanup() { host.reset(); }
+    void cleanup() {
+        WM_VERIFY_DIALOGS(host->scripted);
+        host.reset();
+    }
 
     void titleFollowsPage_data();
     void titleFollowsPage();
@@ -254,6 +257,9 @@ void TestMainWindow::characterButtonsReachProgram() {
     QSignalSpy character(&w, &MainWindow::characterDataRequested);
     QSignalSpy save(&w, &MainWindow::saveResultRequested);
     QSignalSpy about(&w, &MainWindow::aboutRequested);
+    // The save and the result file each say why there is nothing to write.
+    host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
+    host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     QTest::mouseClick(w.cmdPCData[1], Qt::LeftButton);
     w.MenuChaSave->trigger();
     w.MenuChaLoad->trigger();
@@ -265,6 +271,9 @@ void TestMainWindow::characterButtonsReachProgram() {
     w.MenuAbout->trigger();
     QCOMPARE(save.count(), 1);
     QCOMPARE(about.count(), 1);
+    QCOMPARE(host->scripted.shown().at(0).text, QStringLiteral("キャラ名を入力してください"));
+    QCOMPARE(host->scripted.shown().at(1).text,
+             QStringLiteral("結果がないので、ファイル作成は出来ません"));
     // 幸運祈願 and PCデータ表示 change nothing on the page.
     QCOMPARE(w.txtPC[8]->text(), QStringLiteral("0"));
     QCOMPARE(w.windowTitle(), kCharTitle);

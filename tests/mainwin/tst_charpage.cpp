@@ -1,0 +1,573 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "fakehost.h"
+#include "gamedata.h"
+#include "mainwindow.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using wm::MainWindow;
+using Answer = wm::Dialogs::Answer;
+
+namespace {
+
+const QStringList kJobs{"# 職業",          "平民 50 01",     "剣士 70 02 剣,刀,",
+                        "封印 40 03 盾,,", "軽装 60 04 鎧,", "商人 abc 05"};
+
+// One or a few products per equipment kind; necklaces (code 29xx) among the rings of 28.
+QStringList productionData() {
+    const QMap<int, QStringList> items{
+        {13, {"010:銅の剣 010:03 12 00 1301", "020:鉄の剣 020:03 20 00 1302"}},
+        {14, {"010:小太刀 010:03 15 00 1401"}},
+        {15, {"010:手斧 010:03 30 00 1501"}},
+        {20, {"005:革の兜 005:03 8 00 2001"}},
+        {21, {"005:布の帽子 005:03 2 00 2101"}},
+        {22, {"005:布の手袋 005:03 1 00 2201"}},
+        {23, {"005:革の靴 005:03 3 00 2301"}},
+        {24, {"010:木の盾 010:03 25 00 2401"}},
+        {25, {"005:布の服 005:03 6 00 2501"}},
+        {26, {"005:革の鎧 005:03 15 00 2601"}},
+        {27, {"010:鉄の鎧 010:03 60 00 2701"}},
+        {28,
+         {"005:銅の指輪 005:03 1 00 2801", "015:木彫りの首飾り 015:03 3 00 2901",
+          "020:銀の指輪 020:03 2 00 2802"}},
+        {29, {"020:銀の鎖 020:03 4 00 2911"}},
+        {30, {"001:雑記帳 001:02 40 00 3001"}},
+        {31, {"001:太鼓 001:02 50 00 3101"}}};
+    QStringList lines{"# 生産データ"};
+    for (int s = 1; s <= 32; ++s)
+        lines << QString("#%1 作業%1").arg(s, 2, 10, QChar('0')) << items.value(s);
+    return lines;
+}
+
+// A user's choice from a list's popup.
+void pick(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// Typed characters as a keyboard or an input method sends them, one code point a key.
+void typeText(QWidget* field, const QString& text) {
+    for (char32_t point : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&point, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, one);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, one);
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+    }
+}
+
+QColor labelColour(const MainWindow& w, int n) {
+    return w.lblPC[n]->palette().color(QPalette::WindowText);
+}
+
+}  // namespace
+
+class CharPageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void listsOnFirstShowing_data() { sizes(); }
+    void listsOnFirstShowing();
+    void exclusiveGroups_data();
+    void exclusiveGroups();
+    void jobLimits_data();
+    void jobLimits();
+    void limitsActOnVisibleWindow();
+    void maximumWeight();
+    void fameSlots_data();
+    void fameSlots();
+    void nameCut_data();
+    void nameCut();
+    void nameKeys_data();
+    void nameKeys();
+    void nameList();
+    void workSlots_data();
+    void workSlots();
+    void workSlotTypingRestores();
+    void threeSaves_data() { sizes(); }
+    void threeSaves();
+    void saveRefused_data();
+    void saveRefused();
+    void saveCancelled();
+    void failedAppendReported();
+
+  private:
+    void sizes() {
+        QTest::addColumn<int>("code");
+        QTest::newRow("small") << 1;
+        QTest::newRow("large") << 2;
+    }
+    MainWindow& page(int code) {
+        MainWindow& w = host->mainWindow(code);
+        w.show();
+        w.cmdTab_Click(2);
+        return w;
+    }
+    std::unique_ptr<wmtest::TestFolder> folder;
+    std::unique_ptr<FakeHost> host;
+};
+
+void CharPageTest::init() {
+    folder = std::make_unique<wmtest::TestFolder>();
+    folder->writeLines("txtFile/JobData.txt", kJobs);
+    folder->writeLines("txtFile/MakeData.txt", productionData());
+    host = std::make_unique<FakeHost>();
+    folder->prepare(host->data);
+    wm::LoadJobData(host->data, host->scripted);
+    wm::LoadMakeData(host->data, host->scripted);
+    host->data.strPCData.clear();
+}
+
+void CharPageTest::cleanup() {
+    WM_VERIFY_DIALOGS(host->scripted);
+    host.reset();
+    folder.reset();
+}
+
+void CharPageTest::listsOnFirstShowing() {
+    QFETCH(int, code);
+    MainWindow& w = page(code);
+    QCOMPARE(w.cmbPC[3]->count(), 24);
+    QCOMPARE(w.cmbPC[3]->currentText(), QString("平民"));
+    QCOMPARE(w.cmbPC[3]->itemText(23), QString());
+    QCOMPARE(w.cmbPCTag[3], QString("01"));
+    QCOMPARE(w.txtWeight[2]->text(), QString("1000"));  // strength 0 x 50 + 1000
+    const QMap<int, QStringList> expected{{13, {"未選択", "銅の剣", "鉄の剣"}},
+                                          {16, {"未選択"}},
+                                          {28, {"未選択", "銅の指輪", "銀の指輪"}},
+                                          {29, {"未選択", "木彫りの首飾り", "銀の鎖"}}};
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        QStringList shown;
+        for (int i = 0; i < w.cmbPC[it.key()]->count(); ++i)
+            shown << w.cmbPC[it.key()]->itemText(i);
+        QCOMPARE(shown, it.value());
+    }
+    for (int n = 13; n <= 31; ++n) {
+        QCOMPARE(w.cmbPC[n]->currentIndex(), 0);
+        QCOMPARE(w.cmbPCTag[n], QString("0000"));
+    }
+    QCOMPARE(w.txtWeight[0]->text(), QString("0"));
+}
+
+void CharPageTest::exclusiveGroups_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("firstReset");
+    QTest::addColumn<QString>("secondTag");
+    QTest::addColumn<QString>("weight");
+    for (int code : {1, 2}) {
+        auto row = [code](const char* name) { return &QTest::addRow("%d %s", code, name); };
+        *row("斧 after 剣") << code << 13 << 15 << true << "0301501"
+                            << "30";
+        *row("盾 after 製本") << code << 30 << 24 << true << "0252401"
+                              << "25";
+        *row("盾 after 楽器") << code << 31 << 24 << true << "0252401"
+                              << "25";
+        *row("製本 after 盾, not weighed") << code << 24 << 30 << true << "0403001"
+                                           << "0";
+        *row("帽子 after 兜") << code << 20 << 21 << true << "0022101"
+                              << "2";
+        *row("金属鎧 after 衣") << code << 25 << 27 << true << "0602701"
+                                << "60";
+        *row("首飾り beside 指輪") << code << 28 << 29 << false << "0032901"
+                                   << "5";
+        *row("靴 beside 手袋") << code << 22 << 23 << false << "0032301"
+                               << "4";
+    }
+}
+
+void CharPageTest::exclusiveGroups() {
+    QFETCH(int, code);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(bool, firstReset);
+    QFETCH(QString, secondTag);
+    QFETCH(QString, weight);
+    MainWindow& w = page(code);
+    pick(w.cmbPC[first], w.cmbPC[first]->count() - 1);
+    pick(w.cmbPC[second], 1);
+    QCOMPARE(w.cmbPC[first]->currentIndex(), firstReset ? 0 : w.cmbPC[first]->count() - 1);
+    QCOMPARE(w.cmbPCTag[first] == "0000", firstReset);
+    // The reset must not come back to the list just chosen.
+    QCOMPARE(w.cmbPC[second]->currentIndex(), 1);
+    QCOMPARE(w.cmbPCTag[second], secondTag);
+    QCOMPARE(w.txtWeight[0]->text(), weight);
+}
+
+void CharPageTest::jobLimits_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("job");
+    QTest::addColumn<QList<int>>("locked");
+    QList<int> all;
+    for (int n = 13; n <= 31; ++n)
+        all << n;
+    for (int code : {1, 2}) {
+        QTest::addRow("%d 剣,刀,", code) << code << 1 << QList<int>{13, 14};
+        QTest::addRow("%d empty token", code) << code << 2 << all;
+        QTest::addRow("%d 鎧, in two captions", code) << code << 3 << QList<int>{26, 27};
+        QTest::addRow("%d no limits", code) << code << 0 << QList<int>{};
+    }
+}
+
+void CharPageTest::jobLimits() {
+    QFETCH(int, code);
+    QFETCH(int, job);
+    QFETCH(QList<int>, locked);
+    MainWindow& w = page(code);
+    const QColor normal = labelColour(w, 13);
+    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
+    QVERIFY(grey != normal);
+    const QMap<int, int> weights{{13, 12}, {24, 25}, {26, 15}, {28, 1}};
+    int kept = 0;
+    for (auto it = weights.begin(); it != weights.end(); ++it) {
+        pick(w.cmbPC[it.key()], 1);
+        kept += locked.contains(it.key()) ? 0 : it.value();
+    }
+    pick(w.cmbPC[3], job);
+    for (int n = 13; n <= 31; ++n) {
+        const bool isLocked = locked.contains(n);
+        QCOMPARE(w.cmbPC[n]->isEnabled(), !isLocked);
+        QCOMPARE(labelColour(w, n), isLocked ? grey : normal);
+        if (weights.contains(n))
+            QCOMPARE(w.cmbPC[n]->currentIndex(), isLocked ? 0 : 1);
+    }
+    QCOMPARE(w.txtWeight[0]->text(), QString::number(kept));
+    QCOMPARE(w.cmbPCTag[3], QString("0%1").arg(job + 1));
+
+    // Another class first frees every list.
+    pick(w.cmbPC[3], 4);
+    for (int n = 13; n <= 31; ++n) {
+        QVERIFY(w.cmbPC[n]->isEnabled());
+        QCOMPARE(labelColour(w, n), normal);
+    }
+}
+
+void CharPageTest::limitsActOnVisibleWindow() {
+    MainWindow& large = page(2);
+    large.hide();
+    MainWindow& small = page(1);
+    // The hidden window's class change locks the lists of the one the user sees.
+    pick(large.cmbPC[3], 1);
+    QVERIFY(!small.cmbPC[13]->isEnabled());
+    QVERIFY(large.cmbPC[13]->isEnabled());
+    pick(large.cmbPC[3], 2);
+    pick(small.cmbPC[3], 0);
+    for (MainWindow* w : {&small, &large}) {
+        for (int n = 13; n <= 31; ++n)
+            QVERIFY(w->cmbPC[n]->isEnabled());
+    }
+}
+
+void CharPageTest::maximumWeight() {
+    MainWindow& w = page(1);
+    w.txtPC[11]->setText("30");
+    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+    // A new class changes the carry factor at once.
+    pick(w.cmbPC[3], 1);
+    QCOMPARE(w.txtWeight[2]->text(), QString("3100"));
+    // A factor or a strength that is no number keeps the last weight.
+    pick(w.cmbPC[3], 4);
+    QCOMPARE(w.txtWeight[2]->text(), QString("3100"));
+    pick(w.cmbPC[3], 0);
+    w.txtPC[11]->setText("");
+    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+    // Only strength counts.
+    w.txtPC[10]->setText("99");
+    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+}
+
+void CharPageTest::fameSlots_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("fame");
+    QTest::addColumn<int>("count");
+    const QList<std::pair<const char*, int>> rows{{"2500", 9},  {"2501", 10},  {"5000", 10},
+                                                  {"5001", 11}, {"15000", 11}, {"15001", 12},
+                                                  {"-1", 12},   {"", 9},       {"abc", 9}};
+    for (int code : {1, 2}) {
+        for (const auto& [fame, count] : rows)
+            QTest::addRow("%d fame '%s'", code, fame) << code << QString(fame) << count;
+    }
+}
+
+void CharPageTest::fameSlots() {
+    QFETCH(int, code);
+    QFETCH(QString, fame);
+    QFETCH(int, count);
+    MainWindow& w = page(code);
+    w.chooseWorkSet(2);
+    w.txtPC[3]->setText("20000");
+    w.txtPC[3]->setText(fame);
+    for (int k = 9; k <= 12; ++k) {
+        QCOMPARE(w.chkWork[k]->isVisible(), k <= count);
+        QCOMPARE(w.cmbWork[k]->isVisible(), k <= count);
+        QCOMPARE(w.txtWork[k]->isVisible(), k <= count);
+    }
+}
+
+void CharPageTest::nameCut_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("13 + double") << "abcdefghijklmあ"
+                                 << "abcdefghijklm";
+    QTest::newRow("14 single") << "abcdefghijklmn"
+                               << "abcdefghijklmn";
+    QTest::newRow("15 single") << "abcdefghijklmno"
+                               << "abcdefghijklmn";
+    QTest::newRow("7 double") << "あいうえおかき"
+                              << "あいうえおかき";
+    QTest::newRow("8 double") << "あいうえおかきく"
+                              << "あいうえおかき";
+    QTest::newRow("half-width kana") << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿ"
+                                     << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾ";
+    QTest::newRow("not in code page") << "a한b😀c€d"
+                                      << "abcd";
+}
+
+void CharPageTest::nameCut() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    MainWindow& w = page(1);
+    typeText(w.cmbPC[2], typed);
+    QCOMPARE(w.cmbPC[2]->currentText(), kept);
+    QCOMPARE(w.cmbPC[2]->lineEdit()->cursorPosition(), kept.size());
+    // Pasting goes round the key filter but not round the rules.
+    w.cmbPC[2]->setEditText(typed);
+    QCOMPARE(w.cmbPC[2]->currentText(), kept);
+}
+
+void CharPageTest::nameKeys_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("ascii") << int('a') << true;
+    QTest::newRow("kana") << int(u'あ') << true;
+    QTest::newRow("half-width kana") << int(u'ｱ') << true;
+    QTest::newRow("full-width tilde") << int(u'～') << true;
+    QTest::newRow("backspace") << 8 << true;
+    QTest::newRow("hangul") << int(u'한') << false;
+    QTest::newRow("euro") << int(u'€') << false;
+    QTest::newRow("half a surrogate pair") << 0xD83D << false;
+}
+
+void CharPageTest::nameKeys() {
+    QFETCH(int, code);
+    QFETCH(bool, kept);
+    MainWindow& w = page(1);
+    int key = code;
+    w.cmbPC_KeyPress(2, key);
+    QCOMPARE(key, kept ? code : 0);
+}
+
+void CharPageTest::nameList() {
+    MainWindow& w = page(1);
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto leaveName = [&](const QString& name) {
+        w.cmbPC[2]->setFocus();
+        w.cmbPC[2]->setEditText(name);
+        w.txtPC[4]->setFocus();
+    };
+    leaveName("");
+    leaveName("");
+    QCOMPARE(w.cmbPC[2]->count(), 1);
+    leaveName("Alice");
+    leaveName("Bob");
+    leaveName("alice");
+    QCOMPARE(w.cmbPC[2]->count(), 4);
+    QCOMPARE(w.cmbPC[2]->itemText(3), QString("alice"));
+    // A known name stays shown and is not added again.
+    leaveName("Alice");
+    QCOMPARE(w.cmbPC[2]->count(), 4);
+    QCOMPARE(w.cmbPC[2]->currentText(), QString("Alice"));
+}
+
+void CharPageTest::workSlots_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("slotCode");
+    for (int code : {1, 2}) {
+        QTest::addRow("%d empty entry", code) << code << 0 << ""
+                                              << "06";
+        QTest::addRow("%d section 7", code) << code << 1 << "作業07"
+                                            << "07";
+        QTest::addRow("%d section 28", code) << code << 22 << "作業28"
+                                             << "28";
+        QTest::addRow("%d section 30", code) << code << 23 << "作業30"
+                                             << "29";
+        QTest::addRow("%d section 31", code) << code << 24 << "作業31"
+                                             << "30";
+    }
+}
+
+void CharPageTest::workSlots() {
+    QFETCH(int, code);
+    QFETCH(int, position);
+    QFETCH(QString, name);
+    QFETCH(QString, slotCode);
+    MainWindow& w = page(code);
+    QTest::mouseClick(w.optWorkSet[2], Qt::LeftButton);
+    for (int k = 7; k <= 12; ++k) {
+        QCOMPARE(w.cmbWork[k]->count(), 25);
+        QCOMPARE(w.cmbWork[k]->currentIndex(), -1);
+    }
+    pick(w.cmbWork[8], position);
+    QCOMPARE(w.cmbWork[8]->itemText(position), name);
+    QCOMPARE(w.cmbWorkTag[8], slotCode);
+    pick(w.cmbWork[3], 0);
+    QCOMPARE(w.cmbWorkTag[3], QString("03"));
+    // The refill keeps the codes and shows the work each names.
+    QTest::mouseClick(w.optWorkSet[0], Qt::LeftButton);
+    QTest::mouseClick(w.optWorkSet[2], Qt::LeftButton);
+    QCOMPARE(w.cmbWorkTag[8], slotCode);
+    QCOMPARE(w.cmbWork[8]->currentIndex(), position);
+    QCOMPARE(w.cmbWork[7]->currentIndex(), -1);
+    QCOMPARE(w.cmbWorkTag[7], QString("0"));
+}
+
+void CharPageTest::workSlotTypingRestores() {
+    MainWindow& w = page(1);
+    w.chooseWorkSet(2);
+    pick(w.cmbWork[8], 6);
+    QTest::keyClicks(w.cmbWork[8], "x");
+    QCOMPARE(w.cmbWork[8]->currentText(), QString("作業12"));
+    QCOMPARE(w.cmbWorkTag[8], QString("12"));
+    // A slot without a work has nothing to restore.
+    QTest::keyClicks(w.cmbWork[9], "x");
+    QCOMPARE(w.cmbWorkTag[9], QString("0"));
+}
+
+void CharPageTest::threeSaves() {
+    QFETCH(int, code);
+    MainWindow& w = page(code);
+    w.cmbPC[2]->setEditText("騎士アリス");
+    pick(w.cmbPC[3], 1);
+    const QStringList values{"45", "300", "12", "8", "5", "40", "15", "30", ""};
+    for (int i = 4; i <= 12; ++i)
+        w.txtPC[i]->setText(values.at(i - 4));
+    w.txtPC[3]->setText("2600");
+    w.txtWeight[1]->setText("120");
+    pick(w.cmbPC[15], 1);
+    pick(w.cmbPC[29], 1);
+    pick(w.cmbPC[30], 1);
+    w.chooseWorkSet(2);
+    w.txtWork[1]->setText("10");
+    pick(w.cmbWork[7], 1);
+    w.txtWork[7]->setText("5");
+    pick(w.cmbWork[8], 6);
+    w.txtWork[8]->setText("45");
+    pick(w.cmbWork[9], 0);  // chosen, level 0: no trace
+    pick(w.cmbWork[10], 23);
+    w.txtWork[10]->setText("3");
+
+    const QString head =
+        "騎士アリス,02,%1,300,12,8,5,40,15,30,0,0,0,1501,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+        "2901,3001,0.120 2008/03/05 14:%2.2600.";
+    const QString works = "01010,02000,03000,04000,05000,06000,07005,12045,29003,,,";
+    QStringList lines;
+    for (int save = 0; save < 3; ++save) {
+        if (save == 2)
+            w.txtPC[4]->setText("46");
+        w.pcSaveTime = QDateTime(QDate(2008, 3, 5), QTime(14, 7 + save, 33));
+        host->scripted.expectMessage(Answer::Yes);
+        host->scripted.expectMessage(Answer::Ok);
+        QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+        lines << head.arg(save == 2 ? "46" : "45",
+                          QString("%1:33").arg(7 + save, 2, 10, QChar('0'))) +
+                     works;
+        QCOMPARE(folder->readBytes("txtFile/PCData.txt"), wmtest::cp932Lines(lines));
+    }
+    const auto& boxes = host->scripted.shown();
+    QCOMPARE(boxes.size(), 6);
+    QCOMPARE(boxes.at(0).text, QString("キャラデータの保存をしてもよろしいですか？"));
+    QCOMPARE(boxes.at(0).title, QString("保存の確認"));
+    QCOMPARE(boxes.at(0).buttons, wm::Dialogs::Buttons::YesNo);
+    QVERIFY(boxes.at(1).text.endsWith("に保存しました"));
+    // Used slots with an empty level now show the 0 that was saved.
+    QCOMPARE(w.txtWork[2]->text(), QString("0"));
+    QCOMPARE(w.txtWork[9]->text(), QString("0"));
+    QCOMPARE(w.txtWork[11]->text(), QString());
+    wm::LoadPCData(host->data);
+    QCOMPARE(host->data.strPCData.name(1), QString("騎士アリス"));
+    QVERIFY(!host->data.strPCData.at(1, 2, 3).isEmpty());
+    QVERIFY(host->data.strPCData.at(1, 2, 4).isEmpty());
+}
+
+void CharPageTest::saveRefused_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    for (int code : {1, 2}) {
+        for (bool byMenu : {false, true}) {
+            const char* how = byMenu ? "menu" : "button";
+            QTest::addRow("%d %s empty", code, how) << code << byMenu << ""
+                                                    << "キャラ名を入力してください"
+                                                    << "キャラ名の未入力";
+            QTest::addRow("%d %s comma", code, how) << code << byMenu << "A,B"
+                                                    << "キャラ名にカンマ（,）は使えません"
+                                                    << "入力ミス";
+        }
+    }
+}
+
+void CharPageTest::saveRefused() {
+    QFETCH(int, code);
+    QFETCH(bool, byMenu);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    MainWindow& w = page(code);
+    w.cmbPC[2]->setEditText(name);
+    host->scripted.expectMessage(Answer::Ok);
+    if (byMenu)
+        w.MenuChaSave->trigger();
+    else
+        QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+    QCOMPARE(host->scripted.shown().size(), 1);
+    QCOMPARE(host->scripted.last().text, message);
+    QCOMPARE(host->scripted.last().title, title);
+    QVERIFY(!folder->exists("txtFile/PCData.txt"));
+}
+
+void CharPageTest::saveCancelled() {
+    MainWindow& w = page(2);
+    w.cmbPC[2]->setEditText("Bob");
+    host->scripted.expectMessage(Answer::No);
+    host->scripted.expectMessage(Answer::Ok);
+    w.MenuChaSave->trigger();
+    QCOMPARE(host->scripted.last().text, QString("キャラデータの保存をキャンセルをしました"));
+    QCOMPARE(host->scripted.last().title, QString("データ保存"));
+    QVERIFY(!folder->exists("txtFile/PCData.txt"));
+}
+
+void CharPageTest::failedAppendReported() {
+    MainWindow& w = page(1);
+    QVERIFY(QDir(folder->path()).mkpath("txtFile/PCData.txt"));
+    w.cmbPC[2]->setEditText("Bob");
+    host->scripted.expectMessage(Answer::Yes);
+    host->scripted.expectMessage(Answer::Ok);
+    QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+    const QString path = QDir::toNativeSeparators(folder->filePath("txtFile/PCData.txt"));
+    QVERIFY2(host->scripted.last().text.startsWith(path + " に保存できませんでした"),
+             qPrintable(host->scripted.last().text));
+    QVERIFY(QFileInfo(folder->filePath("txtFile/PCData.txt")).isDir());
+}
+
+WM_TEST_MAIN(CharPageTest)
+#include "tst_charpage.moc"

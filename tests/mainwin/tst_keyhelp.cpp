@@ -1,0 +1,250 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "fakehost.h"
+#include "gamedata.h"
+#include "mainwindow.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using wm::MainWindow;
+
+class KeyHelpTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void startLevelDigits();
+    void enterInLevels_data();
+    void enterInLevels();
+    void remainingExperienceKeys();
+    void productFieldsEnter();
+    void statusBoxLimits_data();
+    void statusBoxLimits();
+    void listsDropKeys();
+    void nameCuts_data();
+    void nameCuts();
+    void inputMethodTextIsFiltered();
+    void selectOnFocus();
+    void helpLine();
+
+  private:
+    MainWindow& window(int code);
+    std::unique_ptr<FakeHost> host;
+};
+
+void KeyHelpTest::init() {
+    host = std::make_unique<FakeHost>();
+    host->data.varExpTable.set(0, -1);
+    wm::FillExpTableByFormula(host->data.varExpTable);
+    host->data.strMakeData.set(1, 1, 0, "狩猟");
+    host->data.strMakeData.set(1, 1, 1, "001:ウサギの肉");
+    host->data.strMakeData.set(1, 2, 1, "010:03");
+    host->data.strJobData.set(1, 1, "平民");
+    host->data.strJobData.set(1, 2, "50");
+    host->data.strJobData.set(1, 3, "01");
+}
+
+void KeyHelpTest::cleanup() {
+    WM_VERIFY_DIALOGS(host->scripted);
+    host.reset();
+}
+
+MainWindow& KeyHelpTest::window(int code) {
+    MainWindow& w = host->mainWindow(code);
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("window not active");
+    return w;
+}
+
+void KeyHelpTest::startLevelDigits() {
+    MainWindow& w = window(1);
+    w.txtLvMin->setFocus();
+    QTest::keyClicks(w.txtLvMin, "1a2 34");
+    QCOMPARE(w.txtLvMin->text(), QString("123"));
+    w.txtLvMin->selectAll();
+    QTest::keyClick(w.txtLvMin, Qt::Key_4);
+    QCOMPARE(w.txtLvMin->text(), QString("4"));
+    QTest::keyClick(w.txtLvMin, Qt::Key_Backspace);
+    QCOMPARE(w.txtLvMin->text(), QString());
+}
+
+void KeyHelpTest::enterInLevels_data() {
+    QTest::addColumn<bool>("target");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<bool>("movesOn");
+    QTest::newRow("start 299") << false << "299" << true;
+    QTest::newRow("start 300") << false << "300" << false;
+    QTest::newRow("target 300") << true << "300" << true;
+    QTest::newRow("target 301") << true << "301" << false;
+}
+
+void KeyHelpTest::enterInLevels() {
+    QFETCH(bool, target);
+    QFETCH(QString, level);
+    QFETCH(bool, movesOn);
+    MainWindow& w = window(1);
+    QLineEdit* field = target ? w.txtLvMax : w.txtLvMin;
+    QWidget* next = target ? static_cast<QWidget*>(w.txtExp) : w.txtLvMax;
+    field->setFocus();
+    field->setText(level);
+    field->deselect();
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(field->text(), level);
+    if (movesOn) {
+        QCOMPARE(QApplication::focusWidget(), next);
+    } else {
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->selectedText(), level);
+    }
+}
+
+void KeyHelpTest::remainingExperienceKeys() {
+    MainWindow& w = window(1);
+    w.txtExp->setFocus();
+    QTest::keyClick(w.txtExp, Qt::Key_Space);  // switches the box on
+    QVERIFY(w.chkExp->isChecked());
+    QCOMPARE(w.txtExp->text(), QString(" "));
+    w.txtExp->clear();
+    QTest::keyClick(w.txtExp, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.txtExp);  // empty and checked: stays
+    QTest::keyClicks(w.txtExp, "12345678");
+    QCOMPARE(w.txtExp->text(), QString("1234567"));
+    QTest::keyClick(w.txtExp, Qt::Key_Space);  // and off again, leaving one blank
+    QVERIFY(!w.chkExp->isChecked());
+    QCOMPARE(w.txtExp->text(), QString(" "));
+    QTest::keyClick(w.txtExp, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.cmd_k);
+    QTest::keyClick(w.cmd_k, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+}
+
+void KeyHelpTest::productFieldsEnter() {
+    MainWindow& w = window(2);
+    w.txtSLot->setFocus();
+    QTest::keyClick(w.txtSLot, Qt::Key_Return);  // empty: nothing at all
+    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
+    wm::chooseEntry(w.cmbSWork, 0);
+    wm::chooseEntry(w.cmbSName, 0);
+    w.txtSLot->setFocus();
+    QTest::keyClicks(w.txtSLot, "2x");
+    QTest::keyClick(w.txtSLot, Qt::Key_Return);
+    QCOMPARE(
+        w.txtWorkList->toPlainText(),
+        QString("ウサギの肉 を 2 回分生産した時の合計  60 EXP\n  重量 ： ウサギの肉 × 2 = 0\n"));
+
+    w.txtSExp1->setReadOnly(false);
+    w.txtSExp1->setText("7");
+    w.txtSExp1->setFocus();
+    QTest::keyClick(w.txtSExp1, Qt::Key_Return);
+    QCOMPARE(w.txtSExpg->text(), QString("21"));
+    QCOMPARE(QApplication::focusWidget(), w.txtSExpk);
+    QTest::keyClick(w.txtSExpk, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w.cmdSExp);
+}
+
+void KeyHelpTest::statusBoxLimits_data() {
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("fame") << 3 << "12345678";
+    QTest::newRow("HP") << 5 << "12345";
+    QTest::newRow("MP") << 9 << "12345";
+    QTest::newRow("strength") << 11 << "123";
+}
+
+void KeyHelpTest::statusBoxLimits() {
+    QFETCH(int, box);
+    QFETCH(QString, kept);
+    MainWindow& w = window(1);
+    w.cmdTab_Click(2);
+    QLineEdit* field = w.txtPC[box];
+    field->setFocus();
+    field->clear();
+    QTest::keyClicks(field, "1234567890x");
+    QCOMPARE(field->text(), kept);
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(QApplication::focusWidget() != field);
+}
+
+void KeyHelpTest::listsDropKeys() {
+    MainWindow& small = window(1);
+    small.cmdTab_Click(2);
+    small.chooseWorkSet(2);
+    small.cmbWork[7]->setFocus();
+    const int before = small.cmbWork[7]->currentIndex();
+    QTest::keyClicks(small.cmbWork[7], "ab1");
+    QCOMPARE(small.cmbWork[7]->currentIndex(), before);
+    small.optWorkSet[2]->setFocus();
+    QTest::keyClick(small.optWorkSet[2], Qt::Key_Return);
+    QVERIFY(QApplication::focusWidget() != small.optWorkSet[2]);
+}
+
+void KeyHelpTest::nameCuts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("after");
+    // The key goes in after the cut, and the name rule keeps the first fourteen bytes.
+    QTest::newRow("fifteen single-byte") << "abcdefghijklmno"
+                                         << "abcdefghijklmn";
+    QTest::newRow("mixed widths") << "abcdeあいうえお"
+                                  << "abcdeあいうえz";
+}
+
+void KeyHelpTest::nameCuts() {
+    QFETCH(QString, name);
+    QFETCH(QString, after);
+    MainWindow& w = window(1);
+    w.cmdTab_Click(2);
+    QComboBox* list = w.cmbPC[2];
+    list->setFocus();
+    list->lineEdit()->setText(name);
+    list->lineEdit()->end(false);
+    QTest::keyClick(list, Qt::Key_Z);
+    QCOMPARE(list->currentText(), after);
+}
+
+void KeyHelpTest::inputMethodTextIsFiltered() {
+    MainWindow& w = window(1);
+    w.txtLvMin->setFocus();
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("１2あ3"));
+    QApplication::sendEvent(w.txtLvMin, &commit);
+    QCOMPARE(w.txtLvMin->text(), QString("23"));
+}
+
+void KeyHelpTest::selectOnFocus() {
+    MainWindow& w = window(1);
+    w.txtLvMax->setText("250");
+    w.txtLvMin->setFocus();
+    QTest::mouseClick(w.txtLvMax, Qt::LeftButton);
+    QTRY_COMPARE(w.txtLvMax->selectedText(), QString("250"));
+}
+
+void KeyHelpTest::helpLine() {
+    MainWindow& w = window(1);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.cmdSExp, &enter);
+    QCOMPARE(w.lblStats[0]->text(),
+             QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
+    QCOMPARE(w.lblStats[1]->text(), w.lblStats[0]->text());
+    QApplication::sendEvent(w.cmbSWork, &enter);  // lists leave the line as it was
+    QCOMPARE(w.lblStats[0]->text(),
+             QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
+    QApplication::sendEvent(w.lblStats[1], &enter);
+    QCOMPARE(w.lblStats[0]->text(), QString());
+    QApplication::sendEvent(w.lblPC[22], &enter);
+    QCOMPARE(w.lblStats[0]->text(), QString("装備している手袋（こて）を選択します"));
+}
+
+WM_TEST_MAIN(KeyHelpTest)
+#include "tst_keyhelp.moc"
