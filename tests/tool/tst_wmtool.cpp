@@ -1,6 +1,11 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -57,6 +62,11 @@ class TestWmTool : public QObject {
     void cancelRestoresOpenedState();
     void unwritableOptionsFile();
     void closingMainWindowEnds();
+    void productWindowReloadsAfterClosing();
+    void reincarnationAndAboutWindows();
+    void characterDataFromEitherSize_data();
+    void characterDataFromEitherSize();
+    void rulesGoToBothWindows();
 
   private:
     // Runs the startup with these options lines (no file for nullopt).
@@ -326,3 +336,88 @@ void TestWmTool::closingMainWindowEnds() {
 
 WM_TEST_MAIN(TestWmTool)
 #include "tst_wmtool.moc"
+
+void TestWmTool::productWindowReloadsAfterClosing() {
+    folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
+                       {"#01: 狩猟", "a.b.c, 町.ギルド.長,なし,x"});
+    QVERIFY(start(QStringList{"1", "1"}));
+    wm::MainWindow* w = visibleMain();
+    QTest::mouseClick(w->cmdTab[4], Qt::LeftButton);
+    QPointer<wm::FrmData> first = tool->existingFrmData();
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->windowTitle(), QStringLiteral("生産品の追加・修正"));
+    QCOMPARE(tool->data().strGuildData.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
+    // Opening it again while it is open keeps the same window.
+    w->MenuShowData[4]->trigger();
+    QCOMPARE(tool->existingFrmData(), first.data());
+    // Closed, it is loaded again next time, reading the guild data again.
+    first->close();
+    QTRY_VERIFY(!first);
+    folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
+                       {"#01: 狩猟", "a.b.c, 港.ギルド.長,なし,x"});
+    w->MenuShowData[4]->trigger();
+    QVERIFY(tool->existingFrmData());
+    QCOMPARE(tool->data().strGuildData.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
+    QCOMPARE(tool->ended, 0);
+}
+
+void TestWmTool::reincarnationAndAboutWindows() {
+    QVERIFY(start(QStringList{"2", "1"}));
+    wm::MainWindow* w = visibleMain();
+    QVERIFY(w->isLarge());
+    const QString title = w->windowTitle();
+    QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
+    QVERIFY(tool->existingFrmTra() && tool->existingFrmTra()->isVisible());
+    w->MenuAbout->trigger();
+    wm::FrmAbout* about = tool->existingFrmAbout();
+    QVERIFY(about && about->isVisible());
+    const QString once = about->lblDescription->text();
+    QVERIFY(once.contains(QStringLiteral("生産データ更新日時：")));
+    // The production data exists, the program file named by the list does not.
+    QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
+    QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
+    w->MenuAbout->trigger();  // still open: the two lines are added again
+    QCOMPARE(about->lblDescription->text().count(QStringLiteral("プログラム更新日時：")), 2);
+    QCOMPARE(w->windowTitle(), title);
+}
+
+void TestWmTool::characterDataFromEitherSize_data() {
+    QTest::addColumn<QString>("size");
+    QTest::newRow("small") << "1";
+    QTest::newRow("large") << "2";
+}
+
+void TestWmTool::characterDataFromEitherSize() {
+    QFETCH(QString, size);
+    QVERIFY(start(QStringList{size, "2"}));
+    wm::MainWindow* w = visibleMain();
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
+    QCOMPARE(dialogs.last().text,
+             QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"));
+    QVERIFY(!tool->existingFrmRoad() || !tool->existingFrmRoad()->isVisible());
+
+    // Saved from the page, the character shows in the data window of either size.
+    w->cmbPC[2]->setEditText(QStringLiteral("ロイ"));
+    dialogs.expectMessage(Dialogs::Answer::Yes);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QTest::mouseClick(w->cmdPCData[0], Qt::LeftButton);
+    QVERIFY(dialogs.last().text.endsWith(QStringLiteral("PCData.txtに保存しました")));
+    QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
+    wm::FrmRoad* road = tool->existingFrmRoad();
+    QVERIFY(road && road->isVisible());
+    QCOMPARE(road->cmbPC[1]->currentText(), QStringLiteral("ロイ"));
+}
+
+void TestWmTool::rulesGoToBothWindows() {
+    QVERIFY(start(QStringList{"1", "1"}));
+    wm::MainWindow& large = tool->mainWindow(2);
+    wm::MainWindow* small = visibleMain();
+    small->txtLvMin->setText(QStringLiteral("5"));
+    QTest::mouseClick(small->cmd_k, Qt::LeftButton);
+    QCOMPARE(large.txtWorkList->toPlainText(), QString(98, QLatin1Char('-')));
+    // Switching size clears the list of the window switched to.
+    small->MenuShowData[3]->trigger();
+    QVERIFY(large.isVisible());
+    QVERIFY(large.txtWorkList->toPlainText().isEmpty());
+}
