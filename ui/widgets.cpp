@@ -34,7 +34,8 @@ void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler) 
 }
 
 void chooseEntry(QComboBox* list, int index) {
-    if (!list || list->currentIndex() == index)
+    // A position the list does not have changes nothing (Qt would clear the choice).
+    if (!list || list->currentIndex() == index || index < -1 || index >= list->count())
         return;
     list->setCurrentIndex(index);
     if (index >= 0 && list->currentIndex() == index)

@@ -13,7 +13,8 @@ class QWidget;
 namespace wm {
 
 // The program's own choice of a list entry: sets the position and, when it changed, runs
-// the same handling as a user's click (the activated signal).
+// the same handling as a user's click (the activated signal). A position the list does not
+// have is ignored.
 void chooseEntry(QComboBox* list, int index);
 
 // Replaces a list's entries; nothing is chosen until the user or the program chooses.

@@ -1,0 +1,165 @@
+#include <QComboBox>
+#include <QInputDialog>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "keyfilter.h"
+#include "qtdialogs.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using namespace wm;
+
+class UiTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void messageBoxButtons_data();
+    void messageBoxButtons();
+    void inputBox();
+    void keyFilterCodes();
+    void keyFilterLeavesNavigationAlone();
+    void keyFilterSeesInputMethodText();
+    void programChoiceRunsClickHandler();
+    void focusMovesInTabOrder();
+};
+
+void UiTest::messageBoxButtons_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("escapeAnswer");
+    QTest::newRow("ok") << int(Dialogs::Buttons::Ok) << QStringList{"OK"}
+                        << int(Dialogs::Answer::Ok);
+    QTest::newRow("ok cancel") << int(Dialogs::Buttons::OkCancel) << QStringList{"OK", "キャンセル"}
+                               << int(Dialogs::Answer::Cancel);
+    QTest::newRow("yes no") << int(Dialogs::Buttons::YesNo) << QStringList{"はい(&Y)", "いいえ(&N)"}
+                            << int(Dialogs::Answer::No);
+}
+
+void UiTest::messageBoxButtons() {
+    QFETCH(int, buttons);
+    QFETCH(QStringList, texts);
+    QFETCH(int, escapeAnswer);
+    QtDialogs dialogs("wmtool");
+    auto box = dialogs.buildMessageBox("一行目\r\n二行目", QString(), Dialogs::Buttons(buttons),
+                                       Dialogs::Icon::Exclamation);
+    QCOMPARE(box->windowTitle(), QString("wmtool"));  // no title: the program's
+    QCOMPARE(box->text(), QString("一行目\n二行目"));
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+    QStringList shown;
+    for (QAbstractButton* b : box->buttons())
+        shown << b->text();
+    shown.sort();
+    texts.sort();
+    QCOMPARE(shown, texts);
+    // The first button is the default; closing the box answers like its escape button.
+    QCOMPARE(QtDialogs::answerOf(*box, box->defaultButton()),
+             Dialogs::Buttons(buttons) == Dialogs::Buttons::YesNo ? Dialogs::Answer::Yes
+                                                                  : Dialogs::Answer::Ok);
+    QCOMPARE(int(QtDialogs::answerOf(*box, nullptr)), escapeAnswer);
+    auto titled =
+        dialogs.buildMessageBox("x", "入力ミス", Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    QCOMPARE(titled->windowTitle(), QString("入力ミス"));
+    QCOMPARE(titled->icon(), QMessageBox::NoIcon);
+}
+
+void UiTest::inputBox() {
+    QtDialogs dialogs("wmtool");
+    auto box =
+        dialogs.buildInputBox("テキストファイル名を入力してください", "ファイル名の入力", "result");
+    QCOMPARE(box->windowTitle(), QString("ファイル名の入力"));
+    QCOMPARE(box->textValue(), QString("result"));
+    QCOMPARE(box->okButtonText(), QString("OK"));
+    QCOMPARE(box->cancelButtonText(), QString("キャンセル"));
+}
+
+void UiTest::keyFilterCodes() {
+    QLineEdit edit;
+    QList<int> seen;
+    KeyFilter::install(&edit, [&](int& code) {
+        seen << code;
+        if (code == 'x')
+            code = 0;  // dropped
+        else if (code == 'a')
+            code = 'B';  // changed
+    });
+    edit.show();
+    QTest::keyClicks(&edit, "1xa");
+    QCOMPARE(edit.text(), QString("1B"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QCOMPARE(seen, (QList<int>{'1', 'x', 'a', kKeyBackspace, kKeyEnter}));
+    QCOMPARE(edit.text(), QString("1"));
+}
+
+void UiTest::keyFilterLeavesNavigationAlone() {
+    QLineEdit edit("abc");
+    int calls = 0;
+    KeyFilter::install(&edit, [&](int& code) {
+        ++calls;
+        code = 0;
+    });
+    edit.show();
+    edit.setCursorPosition(3);
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QTest::keyClick(&edit, Qt::Key_Shift);
+    QCOMPARE(edit.text(), QString("bc"));
+    QCOMPARE(calls, 0);
+}
+
+void UiTest::keyFilterSeesInputMethodText() {
+    QLineEdit edit;
+    KeyFilter::install(&edit, [](int& code) {
+        if (code < '0' || code > '9')
+            code = 0;
+    });
+    edit.show();
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("1あ2"));
+    QApplication::sendEvent(&edit, &commit);
+    QCOMPARE(edit.text(), QString("12"));
+}
+
+void UiTest::programChoiceRunsClickHandler() {
+    QComboBox list;
+    list.addItems({"a", "b"});
+    list.setCurrentIndex(-1);
+    QSignalSpy clicks(&list, &QComboBox::activated);
+    chooseEntry(&list, 0);
+    chooseEntry(&list, 0);  // no change, no second click
+    chooseEntry(&list, 1);
+    chooseEntry(&list, 5);  // no such entry
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(list.currentIndex(), 1);
+    refillList(&list, {"x", "y", "z"});
+    QCOMPARE(list.currentIndex(), -1);  // nothing chosen after a refill
+    QCOMPARE(list.count(), 3);
+}
+
+void UiTest::focusMovesInTabOrder() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QLineEdit;
+    auto* hidden = new QLineEdit;
+    auto* skipped = new QLineEdit;
+    auto* last = new QPushButton("OK");
+    for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(hidden),
+                       static_cast<QWidget*>(skipped), static_cast<QWidget*>(last)})
+        layout->addWidget(w);
+    skipped->setFocusPolicy(Qt::ClickFocus);  // out of the tab order
+    window.show();
+    hidden->hide();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QVERIFY(focusNextControl(first));
+    QCOMPARE(QApplication::focusWidget(), last);
+}
+
+WM_TEST_MAIN(UiTest)
+#include "tst_ui.moc"
