@@ -31,13 +31,14 @@ SysInfoLauncher setSysInfoLauncher(SysInfoLauncher next) {
 #ifdef Q_OS_WIN
 
 bool GetKeyValue(RegRoot, const QString& keyPath, const QString& valueName, QString& out) {
-    out.clear();
     HKEY key = nullptr;
     // Reading needs read rights only; asking for more fails for a user without
     // administrator rights.
     const QByteArray path = keyPath.toLocal8Bit();
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.constData(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.constData(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        out.clear();
         return false;
+    }
     char buffer[1024] = {};
     DWORD length = sizeof(buffer);
     DWORD type = 0;
@@ -46,8 +47,10 @@ bool GetKeyValue(RegRoot, const QString& keyPath, const QString& valueName, QStr
                                           reinterpret_cast<BYTE*>(buffer), &length);
     if (queried != ERROR_SUCCESS) {
         RegCloseKey(key);
+        out.clear();
         return false;
     }
+    // Only a failure empties out; a value of another kind leaves it as it was.
     if (type == REG_SZ) {
         DWORD n = qMin<DWORD>(length, sizeof(buffer));
         if (n > 0 && buffer[n - 1] == '\0')

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "gamedata.h"
@@ -65,12 +66,21 @@ void chooseIfExists(QComboBox* list, int index) {
         chooseEntry(list, index);
 }
 
+// Accepts any text but never calls it finished, so QComboBox cannot turn a typed (or
+// pasted) name into a choice when the focus leaves the edit field.
+class NeverFinished : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString&, int&) const override { return Intermediate; }
+};
+
 QComboBox* newList(QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     // Typing is never a choice: no completer may pick an entry behind the user's back.
     list->setCompleter(nullptr);
+    list->setValidator(new NeverFinished(list));
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(4);
     list->setMaxVisibleItems(20);
@@ -201,8 +211,8 @@ void FrmData::buildControls() {
     lblGuild[4] = glabel("条件", "その作業に関する人物の名前が表示されます");
     txtGuild[4] = gfield("その作業の習得に必要な材料を表示します");
 
+    // Not locked: the user may add notes to the text until the next rebuild.
     txtST = new QPlainTextEdit(f);
-    txtST->setReadOnly(true);
     txtST->setFont(resultFont(txtST->font()));
 
     for (QLineEdit* e : {txtData[0], txtData[2], txtData[17], txtData[18], txtData[19], txtGuild[2],

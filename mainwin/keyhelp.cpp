@@ -1,8 +1,10 @@
 // Keyboard entry field by field, select-on-focus and the help line of the main window.
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHoverEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,6 +65,28 @@ void selectOnFocus(QLineEdit* field) {
     onEvent(field, QEvent::FocusIn,
             [field] { QTimer::singleShot(0, field, [field] { field->selectAll(); }); });
 }
+
+// Moving from a control back onto the bare part of the frame that holds it enters no new
+// widget, so a frame with help of its own also listens to the mouse moving over itself.
+class BareFrameHover : public QObject {
+  public:
+    BareFrameHover(QWidget* frame, std::function<void()> handler)
+        : QObject(frame), frame_(frame), handler_(std::move(handler)) {
+        frame->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == frame_ && event->type() == QEvent::HoverMove &&
+            !frame_->childAt(static_cast<QHoverEvent*>(event)->position().toPoint()))
+            handler_();
+        return false;
+    }
+
+  private:
+    QWidget* frame_;
+    std::function<void()> handler_;
+};
 
 }  // namespace
 
@@ -160,6 +184,14 @@ void MainWindow::setupKeysAndHelp() {
         KeyFilter::install(cmbPC[n], [this, n](int& code) { cmbPC_Keys(n, code); });
     }
 
+    // An access key takes the focus to its button first, as a click does, so the field
+    // being left (the start level, the name) runs its lost-focus step before the button.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        if (!button->shortcut().isEmpty())
+            onEvent(button, QEvent::Shortcut,
+                    [button] { button->setFocus(Qt::ShortcutFocusReason); });
+    }
+
     for (QLineEdit* field : {txtLvMin, txtLvMax, txtExp})
         selectOnFocus(field);
     for (int i = 3; i <= 12; ++i)
@@ -193,6 +225,7 @@ void MainWindow::setupKeysAndHelp() {
         control->setAttribute(Qt::WA_Hover, true);
         onEvent(control, QEvent::Enter, [this, control] { ShowHelp(control->toolTip()); });
     }
+    new BareFrameHover(frmCOpt, [this] { ShowHelp(frmCOpt->toolTip()); });
 }
 
 void MainWindow::txtExp_KeyPress(int& code) {

@@ -93,7 +93,7 @@ class TestFrmData : public QObject {
             QVERIFY(!w().txtData[size_t(i)]->isReadOnly());
         QVERIFY(w().txtGuild[2]->isReadOnly() && w().txtGuild[3]->isReadOnly() &&
                 w().txtGuild[4]->isReadOnly());
-        QVERIFY(w().txtST->isReadOnly());
+        QVERIFY(!w().txtST->isReadOnly());
     }
 
     void workPositions_data() {
@@ -175,8 +175,14 @@ class TestFrmData : public QObject {
         wm::chooseEntry(w().cmbGuild, 0);
         QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
         QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
-        // A work without a guild section leaves the list empty.
+        // A work without a guild section leaves the list empty, building and person as they
+        // were.
         chooseWork(1);
+        QCOMPARE(w().cmbGuild->count(), 0);
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
+        // An empty guild entry ends the scan: the second 狩猟 section is not read.
+        data_->strGuildData.set(1, 2, 1, QString());
+        chooseWork(0);
         QCOMPARE(w().cmbGuild->count(), 0);
     }
 
@@ -323,6 +329,12 @@ class TestFrmData : public QObject {
         w().cmbData[16]->setFocus();
         QTest::keyClicks(w().cmbData[16], QStringLiteral("xy"));
         QCOMPARE(w().cmbData[16]->currentText(), QStringLiteral("xy"));
+        QCOMPARE(w().txtData[3]->text(), QString());
+        // Not even a typed name that matches an entry, when the focus moves on.
+        w().cmbData[16]->lineEdit()->setText(QStringLiteral("傷薬"));
+        QTest::keyClick(w().cmbData[16], Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().txtData[3]);
+        QCOMPARE(w().cmbData[16]->currentIndex(), -1);
         QCOMPARE(w().txtData[3]->text(), QString());
         // Down is a user's choice of the next entry.
         w().cmbData[6]->setFocus();

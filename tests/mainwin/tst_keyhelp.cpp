@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +245,12 @@ void KeyHelpTest::helpLine() {
     QCOMPARE(w.lblStats[0]->text(), QString());
     QApplication::sendEvent(w.lblPC[22], &enter);
     QCOMPARE(w.lblStats[0]->text(), QString("装備している手袋（こて）を選択します"));
+
+    // From an option back onto the bare frame around it: the frame's own text.
+    QTest::mouseMove(w.optSum[1], w.optSum[1]->rect().center());
+    QTRY_COMPARE(w.lblStats[0]->text(), QString("タブの移動を経験値用に切り替えます"));
+    QTest::mouseMove(w.frmCOpt, QPoint(2, 2));
+    QTRY_COMPARE(w.lblStats[0]->text(), QString("タブの移動の切り替えの設定をします"));
 }
 
 WM_TEST_MAIN(KeyHelpTest)
