@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTest>
 #include <array>
 #include <memory>
 
@@ -19,6 +20,15 @@ class FakeHost : public wm::MainHost {
     void showSettingsFromMain() override { ++settingsShown; }
     void endProgram() override { ++ended; }
     wm::Dialogs& dialogs() override { return scripted; }
+    // The main window of a size, shown and active, so that focus moves can be seen.
+    wm::MainWindow& shownWindow(int code) {
+        wm::MainWindow& w = mainWindow(code);
+        w.show();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            qWarning("window not active");
+        return w;
+    }
     wm::MainWindow* existingMainWindow(int code) override { return windows[code].get(); }
     void AddRule(int n) override {
         for (auto& window : windows) {

@@ -94,12 +94,7 @@ void CalcPageTest::cleanup() {
 }
 
 MainWindow& CalcPageTest::window(int code) {
-    MainWindow& w = host->mainWindow(code);
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w))
-        qWarning("window not active");
-    return w;
+    return host->shownWindow(code);
 }
 
 void CalcPageTest::choose(MainWindow& w, int work, int product) {
