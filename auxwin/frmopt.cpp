@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "keyfilter.h"
 #include "options.h"
 
 namespace wm {
@@ -83,6 +84,16 @@ FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* par
     buttons->addWidget(cmdEnd);
     layout->addLayout(buttons);
     setMinimumWidth(320);
+
+    // Enter on a choice confirms it, as the first button of a settings box would.
+    for (QRadioButton* option : {optWin[1], optWin[2], optWinSiz[1], optWinSiz[2]}) {
+        KeyFilter::install(option, [this](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                cmdSetup->click();
+            }
+        });
+    }
 
     presetFromMain();
 }

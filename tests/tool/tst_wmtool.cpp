@@ -179,7 +179,7 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
     QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
     QVERIFY(!opt.optWin[1]->isChecked());
-    click(opt.cmdSetup);
+    QTest::keyClick(opt.optWinSiz[2], Qt::Key_Return);  // Enter on a choice starts, like "起動"
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 2);
