@@ -37,7 +37,7 @@ void MainWindow::setupCalculationPage() {
     connect(cmdClea, &QPushButton::clicked, this, &MainWindow::cmdClea_Click);
     connect(cmdExpLot, &QPushButton::clicked, this, &MainWindow::cmdExpLot_Click);
     connect(cmdSExp, &QPushButton::clicked, this, &MainWindow::cmdSExp_Click);
-    onEvent(txtLvMin, QEvent::FocusOut, [this] { txtLvMin_LostFocus(); });
+    onLeave(txtLvMin, [this] { txtLvMin_LostFocus(); });
     onEvent(txtSExpg, QEvent::MouseButtonRelease, [this] { txtSExpg_Click(); });
     onEvent(txtSExp1, QEvent::MouseButtonRelease, [this] { txtSExp1_Click(); });
     shadeExpBox(false);

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -23,29 +22,6 @@ namespace {
 
 constexpr int kFirstFreeSlot = 7;  // job slots 7..12 can take any work
 constexpr int kLastSlot = 12;
-
-// Runs a handler when a field loses the focus to another control of the program. Opening
-// the field's own popup or switching to another application is no leaving.
-class LostFocusHook : public QObject {
-  public:
-    LostFocusHook(QWidget* field, std::function<void()> handler)
-        : QObject(field), handler_(std::move(handler)) {
-        field->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == parent() && event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-                handler_();
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> handler_;
-};
 
 // A label of an equipment kind the class cannot use is greyed; the others show as button
 // text.
@@ -74,7 +50,7 @@ void MainWindow::setupCharacterPage() {
     // The name list only grows by the lost-focus rule, never by Enter.
     cmbPC[2]->setInsertPolicy(QComboBox::NoInsert);
     connect(cmbPC[2], &QComboBox::editTextChanged, this, [this] { cmbPC_Change(2); });
-    new LostFocusHook(cmbPC[2], [this] { cmbPC_LostFocus(2); });
+    onLeave(cmbPC[2], [this] { cmbPC_LostFocus(2); });
 
     connect(cmbPC[3], &QComboBox::activated, this, [this] { cmbPC_Click(3); });
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n)

@@ -1,6 +1,7 @@
 #include "widgets.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFont>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,7 +28,30 @@ class EventHook : public QObject {
     std::function<void()> handler_;
 };
 
+class LeaveHook : public QObject {
+  public:
+    LeaveHook(QWidget* field, std::function<void()> handler)
+        : QObject(field), handler_(std::move(handler)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                handler_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> handler_;
+};
+
 }  // namespace
+
+void onLeave(QWidget* field, std::function<void()> handler) {
+    field->installEventFilter(new LeaveHook(field, std::move(handler)));
+}
 
 void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler) {
     target->installEventFilter(new EventHook(target, type, std::move(handler)));

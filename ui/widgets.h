@@ -32,6 +32,10 @@ void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler);
 // characters are exactly two half-width ones keeps the columns.
 QFont resultFont(const QFont& base);
 
+// Runs handler when field loses the focus to another control of the program; opening its
+// own popup or switching to another application is no leaving.
+void onLeave(QWidget* field, std::function<void()> handler);
+
 // Selects the whole text of a line edit or an editable list.
 void selectAllText(QWidget* field);
 
