@@ -12,6 +12,7 @@
 
 #include "keyfilter.h"
 #include "numbers.h"
+#include "savelists.h"
 #include "textrules.h"
 #include "widgets.h"
 
@@ -285,19 +286,11 @@ void FrmRoad::SetWorkRows() {
 void FrmRoad::cmbPC_Click(int index) {
     for (int k = 7; k <= 12; ++k)
         cmbWork[size_t(k)]->setCurrentIndex(0);
-    const int pos = cmbPC[size_t(index)]->currentIndex();
-    cmbPCTag[size_t(index)] = pos >= 0 ? QString::number(pos) : QStringLiteral("0");
+    cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
     if (index == 1)
-        showNameSaves();
+        showSaveTimes(cmbPC[2], data_.strPCData, cmbPC[1]->currentIndex() + 1);
     else if (index == 2)
         showSave();
-}
-
-void FrmRoad::showNameSaves() {
-    const int slot = cmbPC[1]->currentIndex() + 1;
-    const QStringList saves = SaveTimes(data_.strPCData, slot);
-    refillList(cmbPC[2], saves);
-    chooseEntry(cmbPC[2], 0);
 }
 
 void FrmRoad::setStatus(int j, const QString& text) {

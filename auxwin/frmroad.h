@@ -62,7 +62,6 @@ class FrmRoad : public QWidget {
     void buildControls();
     void buildLayout();
     void installKeyHandlers();
-    void showNameSaves();
     void showSave();
     void showWorks(QString w);
     void setStatus(int j, const QString& text);

@@ -13,6 +13,7 @@
 #include "numbers.h"
 #include "pcdata.h"
 #include "rebirth.h"
+#include "savelists.h"
 #include "textrules.h"
 #include "widgets.h"
 
@@ -247,19 +248,11 @@ void FrmTra::Form_Load() {
 }
 
 void FrmTra::cmbPC_Click(int index) {
-    const int pos = cmbPC[size_t(index)]->currentIndex();
-    cmbPCTag[size_t(index)] = pos >= 0 ? QString::number(pos) : QStringLiteral("0");
+    cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
     if (index == 0)
-        showNameSaves();
+        showSaveTimes(cmbPC[12], data_.strPCData, cmbPC[0]->currentIndex() + 1);
     else if (index == 12)
         showSave();
-}
-
-void FrmTra::showNameSaves() {
-    const int slot = cmbPC[0]->currentIndex() + 1;
-    const QStringList saves = SaveTimes(data_.strPCData, slot);
-    refillList(cmbPC[12], saves);
-    chooseEntry(cmbPC[12], 0);
 }
 
 void FrmTra::showSave() {

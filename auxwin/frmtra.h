@@ -47,7 +47,6 @@ class FrmTra : public QWidget {
     void buildControls();
     void buildLayout();
     void installKeyHandlers();
-    void showNameSaves();
     void showSave();
 
     AppData& data_;

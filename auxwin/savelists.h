@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include "pcdata.h"
+
+class QComboBox;
+
+namespace wm {
+
+// The tag a list of the character windows keeps: its position as text, "0" with nothing
+// chosen.
+QString listPositionTag(const QComboBox* list);
+
+// Fills a date list with the saves of a character slot, newest first, and chooses the
+// newest, which shows it.
+void showSaveTimes(QComboBox* dates, const PCData& table, int slot);
+
+}  // namespace wm
