@@ -11,11 +11,6 @@ case "$program" in
     *) echo "usage: $0 [wmtool|wmview]" >&2; exit 2 ;;
 esac
 
-extra=(fontconfig)
-wm_setup "${extra[@]}"
-# The windows are Japanese: make sure a font can show them.
-if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then
-    wm_install fonts-noto-cjk
-fi
+wm_setup
 wm_build
 exec "$WM_BUILD_DIR/bin/$program"

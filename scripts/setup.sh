@@ -30,7 +30,12 @@ wm_install() {
 }
 
 wm_setup() {
-    wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev "$@"
+    wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig "$@"
+    # The windows are Japanese: the programs and the window tests need a font that
+    # can show them, so layouts are tested as users see them.
+    if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then
+        wm_install fonts-noto-cjk
+    fi
 }
 
 WM_BUILD_DIR="${WM_BUILD_DIR:-build}"

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "clicks.h"
 #include "frmdata.h"
 #include "gamedata.h"
 #include "productfixture.h"
@@ -189,7 +190,7 @@ class TestFrmData : public QObject {
     void learningConditionByListPosition() {
         showAndActivate();
         chooseWork(0);
-        QTest::mouseClick(w().optGP[2], Qt::LeftButton);
+        wmtest::clickIndicator(w().optGP[2]);
         QVERIFY(w().optGP[2]->isChecked());
         QVERIFY(w().lblGuild[4]->isVisible());
         QVERIFY(w().txtGuild[4]->isVisible());
@@ -204,7 +205,7 @@ class TestFrmData : public QObject {
         QCOMPARE(w().txtGuild[3]->text(), QString());
         QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
 
-        QTest::mouseClick(w().optGP[1], Qt::LeftButton);
+        wmtest::clickIndicator(w().optGP[1]);
         QVERIFY(w().lblGuild[4]->isHidden());
         QVERIFY(w().txtGuild[4]->isHidden());
         QCOMPARE(w().txtGuild[4]->text(), QString());
@@ -238,7 +239,7 @@ class TestFrmData : public QObject {
         QFETCH(QString, person);
         showAndActivate();
         chooseWork(work);
-        QTest::mouseClick(w().optGP[size_t(mode)], Qt::LeftButton);
+        wmtest::clickIndicator(w().optGP[size_t(mode)]);
         QCOMPARE(w().cmbGuild->currentText(), place);
         QCOMPARE(w().txtGuild[2]->text(), building);
         QCOMPARE(w().txtGuild[3]->text(), person);
@@ -409,7 +410,7 @@ class TestFrmData : public QObject {
                                         "鉄 を -6 回分作れます\n"
                                         "鉄 を -6 回分の経験値 -180\n"
                                         "残り重量は 10 です"));
-        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        wmtest::clickIndicator(w().optWet[1]);
         QCOMPARE(info(), QStringLiteral("鉄 を -6 持てます\n残り重量は 10 です"));
     }
 
@@ -504,7 +505,7 @@ class TestFrmData : public QObject {
 
     void typedProductHasNoEffects() {
         showAndActivate();
-        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        wmtest::clickIndicator(w().optWet[1]);
         chooseWork(6);
         chooseProduct(QStringLiteral("眠り薬"));
         w().cmbData[16]->lineEdit()->setText(QStringLiteral("X"));
@@ -520,7 +521,7 @@ class TestFrmData : public QObject {
         QCOMPARE(info(), QString());  // a work choice alone builds no text
         chooseProduct(QStringLiteral("ウサギの肉"));
         QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
-        QTest::mouseClick(w().optWet[1], Qt::LeftButton);
+        wmtest::clickIndicator(w().optWet[1]);
         QCOMPARE(info(), QStringLiteral("ウサギの肉 を 250 持てます\n残り重量は 0 です"));
         w().optWet[0]->setFocus();
         QTest::keyClick(w().optWet[0], Qt::Key_Space);

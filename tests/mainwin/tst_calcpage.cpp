@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "clicks.h"
 #include "fakehost.h"
 #include "gamedata.h"
 #include "mainwindow.h"
@@ -188,7 +189,7 @@ void CalcPageTest::startLabelAndRemainingExperience() {
     w.txtLvMax->setFocus();
     QCOMPARE(w.lblMinExp->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
 
-    QTest::mouseClick(w.chkExp, Qt::LeftButton);
+    wmtest::clickIndicator(w.chkExp);
     QVERIFY(w.chkExp->isChecked());
     QCOMPARE(QApplication::focusWidget(), w.txtExp);
     w.txtLvMax->setText("6");
@@ -323,13 +324,13 @@ void CalcPageTest::productionChecksMoveFocus() {
 void CalcPageTest::tabOrderOptions() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QTest::mouseClick(w.optSum[2], Qt::LeftButton);
+    wmtest::clickIndicator(w.optSum[2]);
     QCOMPARE(w.frmCOptTag, QString("2"));
     QCOMPARE(QApplication::focusWidget(), w.cmbSWork);
     QVERIFY(w.txtSLot->focusPolicy() & Qt::TabFocus);
     QVERIFY(!(w.txtLvMin->focusPolicy() & Qt::TabFocus));
     QVERIFY(!(w.txtSExp1->focusPolicy() & Qt::TabFocus));  // taken from the data
-    QTest::mouseClick(w.optSum[1], Qt::LeftButton);
+    wmtest::clickIndicator(w.optSum[1]);
     QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
     QVERIFY(w.txtLvMin->focusPolicy() & Qt::TabFocus);
     QVERIFY(!(w.txtSLot->focusPolicy() & Qt::TabFocus));

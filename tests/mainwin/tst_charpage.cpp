@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "clicks.h"
 #include "fakehost.h"
 #include "gamedata.h"
 #include "mainwindow.h"
@@ -420,7 +421,7 @@ void CharPageTest::workSlots() {
     QFETCH(QString, name);
     QFETCH(QString, slotCode);
     MainWindow& w = page(code);
-    QTest::mouseClick(w.optWorkSet[2], Qt::LeftButton);
+    wmtest::clickIndicator(w.optWorkSet[2]);
     for (int k = 7; k <= 12; ++k) {
         QCOMPARE(w.cmbWork[k]->count(), 25);
         QCOMPARE(w.cmbWork[k]->currentIndex(), -1);
@@ -431,8 +432,8 @@ void CharPageTest::workSlots() {
     pick(w.cmbWork[3], 0);
     QCOMPARE(w.cmbWorkTag[3], QString("03"));
     // The refill keeps the codes and shows the work each names.
-    QTest::mouseClick(w.optWorkSet[0], Qt::LeftButton);
-    QTest::mouseClick(w.optWorkSet[2], Qt::LeftButton);
+    wmtest::clickIndicator(w.optWorkSet[0]);
+    wmtest::clickIndicator(w.optWorkSet[2]);
     QCOMPARE(w.cmbWorkTag[8], slotCode);
     QCOMPARE(w.cmbWork[8]->currentIndex(), position);
     QCOMPARE(w.cmbWork[7]->currentIndex(), -1);

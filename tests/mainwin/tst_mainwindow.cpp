@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "clicks.h"
 #include "fakehost.h"
 #include "mainwindow.h"
 #include "testmain.h"
@@ -129,7 +130,7 @@ void TestMainWindow::characterPageFilledOnce() {
     QVERIFY(w.frmPCS->isVisible());
 
     // The user's sub-page survives a second showing of the page.
-    QTest::mouseClick(w.optWorkSet[1], Qt::LeftButton);
+    wmtest::clickIndicator(w.optWorkSet[1]);
     w.cmdTab_Click(1);
     w.cmdTab_Click(2);
     QCOMPARE(w.frmTabSetTag, QStringLiteral("1"));
@@ -159,7 +160,7 @@ void TestMainWindow::subPages() {
     w.cmdTab_Click(2);
     // Start from a different sub-page so every frame has to change.
     w.chooseWorkSet(sub == 1 ? 2 : 1);
-    QTest::mouseClick(w.optWorkSet[sub], Qt::LeftButton);
+    wmtest::clickIndicator(w.optWorkSet[sub]);
     const QList<bool> seen{w.frmPCS->isVisible(), w.frmPCA->isVisible(), w.frmPCD2->isVisible(),
                            w.frmWeight->isVisible(), w.frmWork->isVisible()};
     QCOMPARE(seen, visible);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "clicks.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -176,8 +177,8 @@ void TestWmTool::startWithoutOptionsFile() {
 void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(start(std::nullopt));
     wm::FrmOpt& opt = tool->frmOpt();
-    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
-    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    wmtest::clickIndicator(opt.optWin[2]);
+    wmtest::clickIndicator(opt.optWinSiz[2]);
     QVERIFY(!opt.optWin[1]->isChecked());
     QTest::keyClick(opt.optWinSiz[2], Qt::Key_Return);  // Enter on a choice starts, like "起動"
     wm::MainWindow* shown = visibleMain();
@@ -252,7 +253,7 @@ void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
     wm::FrmOpt& opt = tool->frmOpt();
-    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    wmtest::clickIndicator(opt.optWinSiz[2]);
     click(opt.cmdSetup);
     QVERIFY(!opt.isVisible());
     QCOMPARE(visibleMain(), tool->existingMain(2));
@@ -264,8 +265,8 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
     wm::FrmOpt& opt = tool->frmOpt();
-    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
-    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
+    wmtest::clickIndicator(opt.optWinSiz[2]);
+    wmtest::clickIndicator(opt.optWin[2]);
     click(opt.cmdSet);
     QCOMPARE(tool->data().intOptCode, 0);
     QVERIFY(opt.isVisible());
@@ -292,8 +293,8 @@ void TestWmTool::cancelRestoresOpenedState() {
     small.cmdTab_Click(2);
     small.cmdTab_Click(3);
     tool->mainWindow(2).cmdTab_Click(2);
-    QTest::mouseClick(opt.optWin[2], Qt::LeftButton);
-    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    wmtest::clickIndicator(opt.optWin[2]);
+    wmtest::clickIndicator(opt.optWinSiz[2]);
 
     click(opt.cmdEnd);
     QVERIFY(dialogs.shown().isEmpty());
@@ -313,7 +314,7 @@ void TestWmTool::unwritableOptionsFile() {
     QVERIFY(start(std::nullopt));
     wm::FrmOpt& opt = tool->frmOpt();
     QVERIFY(opt.isVisible());
-    QTest::mouseClick(opt.optWinSiz[2], Qt::LeftButton);
+    wmtest::clickIndicator(opt.optWinSiz[2]);
     dialogs.expectMessage(Dialogs::Answer::Ok);
     click(opt.cmdSetup);
     QCOMPARE(dialogs.shown().size(), 1);
