@@ -73,6 +73,7 @@ void MainWindow::cmbSWork_Click() {
     for (QLineEdit* field : {txtSExp1, txtSExpk, txtSExpg, txtSWorkLv})
         field->clear();
     txtSset->clear();
+    setMaterials_ = {};
     const int section = workSection(cmbSWork->currentIndex());
     cmbSName->clear();
     for (int row = 1; row <= MakeData::kRows; ++row) {
@@ -100,11 +101,8 @@ void MainWindow::cmbSName_Click() {
     txtSExp1->setText(wholeNumber(m.at(section, 2, row).left(3)));
     txtSExpk->setText(wholeNumber(m.at(section, 2, row).right(2)));
     txtSExpg_Click();
-    const QString materials = boxText(SetMatText(data_, m.at(section, 4, row)));
-    for (int code : {1, 2}) {
-        if (MainWindow* window = host_.existingMainWindow(code))
-            window->txtSset->setPlainText(materials);
-    }
+    txtSset->setPlainText(boxText(SetMatText(data_, m.at(section, 4, row))));
+    setMaterials_ = data_.udtSetMat;
 }
 
 void MainWindow::txtSExpg_Click() {
@@ -255,6 +253,8 @@ ProductionInputs inputsOf(const MainWindow& w) {
 }  // namespace
 
 void MainWindow::cmdExpLot_Click() {
+    // The totals read the set materials from the shared data: give them this window's.
+    data_.udtSetMat = setMaterials_;
     const ProductionOutcome out = CalcLotExp(data_, host_.dialogs(), inputsOf(*this));
     if (out.focus) {
         focusProductionField(int(*out.focus), out.selectAll);
@@ -264,6 +264,7 @@ void MainWindow::cmdExpLot_Click() {
 }
 
 void MainWindow::cmdSExp_Click() {
+    data_.udtSetMat = setMaterials_;
     const ProductionOutcome out = CalcRunCount(data_, host_.dialogs(), inputsOf(*this));
     if (out.focus) {
         focusProductionField(int(*out.focus), out.selectAll);

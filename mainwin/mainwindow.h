@@ -248,6 +248,9 @@ class MainWindow : public QMainWindow {
     int windowCode_;
     AppData& data_;
     MainHost& host_;
+    // The set materials of the product chosen in this window; each window computes with
+    // its own product.
+    std::array<SetMaterial, 3> setMaterials_{};
 };
 
 }  // namespace wm

@@ -61,7 +61,9 @@ class CalcPageTest : public QObject {
     void startLabelAndRemainingExperience();
     void listAndClear();
     void workPositionsAroundTheGap();
-    void productFillsFieldsInBothWindows();
+    void productFillsFieldsOfItsWindow();
+    void eachWindowComputesWithItsOwnProduct_data();
+    void eachWindowComputesWithItsOwnProduct();
     void runExperienceLocks();
     void lotTotals();
     void runCounts();
@@ -241,7 +243,7 @@ void CalcPageTest::workPositionsAroundTheGap() {
     }
 }
 
-void CalcPageTest::productFillsFieldsInBothWindows() {
+void CalcPageTest::productFillsFieldsOfItsWindow() {
     MainWindow& other = host->mainWindow(2);
     MainWindow& w = window(1);
     choose(w, 12, 0);
@@ -251,11 +253,44 @@ void CalcPageTest::productFillsFieldsInBothWindows() {
     QCOMPARE(w.txtSExpg->text(), QString("15"));
     const QString set = "板材 × 2\n金具 × 1\n材料の合計重量 ： 15";
     QCOMPARE(w.txtSset->toPlainText(), set);
-    QCOMPARE(other.txtSset->toPlainText(), set);
+    QCOMPARE(other.txtSset->toPlainText(), QString());  // the other window has no product
     // Choosing another work empties the product fields.
     choose(w, 0, -1);
     QVERIFY(w.txtSExp1->text().isEmpty());
     QVERIFY(w.txtSset->toPlainText().isEmpty());
+}
+
+void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
+    QTest::addColumn<bool>("runCount");
+    QTest::addColumn<QString>("largeResult");
+    QTest::addColumn<QString>("smallMaterials");
+    QTest::newRow("個数計算") << false << "板材 を 10 回分生産した時の合計  10 EXP\n  材料 ： \n"
+                              << "板材 × 20 = 80 金具 × 10 = 70";
+    QTest::newRow("生産回数") << true << "板材 を 50 回分\n  材料 ：  合計 : 0\n"
+                              << "板材 × 8 = 32  金具 × 4 = 28";
+}
+
+void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
+    QFETCH(bool, runCount);
+    QFETCH(QString, largeResult);
+    QFETCH(QString, smallMaterials);
+    host->data.lngNeedExp = 50;
+    MainWindow& large = window(2);
+    choose(large, 8, 0);  // 製材: 板材, no materials
+    large.txtSLot->setText("10");
+    const QString largeSet = large.txtSset->toPlainText();
+    MainWindow& small = window(1);
+    choose(small, 12, 0);  // 鉄の剣: 板材 and 金具
+    small.txtSLot->setText("10");
+    QCOMPARE(large.txtSset->toPlainText(), largeSet);
+
+    QPushButton* largeButton = runCount ? large.cmdSExp : large.cmdExpLot;
+    QTest::mouseClick(largeButton, Qt::LeftButton);
+    QCOMPARE(large.txtWorkList->toPlainText(), largeResult);
+    QPushButton* smallButton = runCount ? small.cmdSExp : small.cmdExpLot;
+    QTest::mouseClick(smallButton, Qt::LeftButton);
+    QVERIFY2(small.txtWorkList->toPlainText().contains(smallMaterials),
+             qPrintable(small.txtWorkList->toPlainText()));
 }
 
 void CalcPageTest::runExperienceLocks() {
