@@ -21,15 +21,21 @@ QList<int> EquipmentGroupOf(int list) {
 }
 
 QString EquipmentTag(const MakeData& data, int list, const QString& shownText) {
-    const int section = EquipmentSection(list);
-    for (int row = 1; row <= MakeData::kRows; ++row) {
-        const QString first = data.at(section, 1, row);
-        if (first.isEmpty())
-            break;
-        if (first.contains(shownText)) {
-            const QString weight = data.at(section, 3, row);
-            const auto w = toNumber(weight);
-            return (w ? format000(*w) : weight) + data.at(section, 5, row);
+    // Search where the list's entries came from: the rings of section 28 without the
+    // necklaces kept among them; for the necklaces those, then section 29's own rows.
+    const QList<int> sections = list == 29 ? QList<int>{28, 29} : QList<int>{list};
+    for (int section : sections) {
+        for (int row = 1; row <= MakeData::kRows; ++row) {
+            const QString first = data.at(section, 1, row);
+            if (first.isEmpty())
+                break;
+            if (section == 28 && IsNecklaceRow(data, row) != (list == 29))
+                continue;
+            if (first.contains(shownText)) {
+                const QString weight = data.at(section, 3, row);
+                const auto w = toNumber(weight);
+                return (w ? format000(*w) : weight) + data.at(section, 5, row);
+            }
         }
     }
     return QStringLiteral("0000");

@@ -18,15 +18,15 @@ inline constexpr int kLastWeighedEquipment = 29;
 // list that stands alone.
 QList<int> EquipmentGroupOf(int list);
 
-// The production section whose products fill an equipment list: necklaces (29) are kept
-// among the rings of section 28.
-inline int EquipmentSection(int list) {
-    return list == 29 ? 28 : list;
+// A row of section 28 that is a necklace: its code begins with 29.
+inline bool IsNecklaceRow(const MakeData& data, int row) {
+    return data.at(28, 5, row).left(2).contains(u"29");
 }
 
 // The equipment code of the item shown in a list: its weight in "000" format followed by
-// its column-5 code, for the first row of the list's section whose column 1 contains the
-// shown text; "0000" when no row does (or "未選択" is shown).
+// its column-5 code, for the first row whose column 1 contains the shown text among the
+// rows the list was filled from (for 首飾り the necklaces of section 28, then section 29);
+// "0000" when no row does (or "未選択" is shown).
 QString EquipmentTag(const MakeData& data, int list, const QString& shownText);
 
 // The weight part of an equipment code; nothing when it does not begin with a number.

@@ -85,6 +85,9 @@ class CharPageTest : public QObject {
     void listsOnFirstShowing();
     void exclusiveGroups_data();
     void exclusiveGroups();
+    void necklaceWeightAndCode_data();
+    void necklaceWeightAndCode();
+    void sampleNecklacesWeighTheirRows();
     void jobLimits_data();
     void jobLimits();
     void limitsActOnVisibleWindow();
@@ -208,6 +211,56 @@ void CharPageTest::exclusiveGroups() {
     QCOMPARE(w.cmbPC[second]->currentIndex(), 1);
     QCOMPARE(w.cmbPCTag[second], secondTag);
     QCOMPARE(w.txtWeight[0]->text(), weight);
+}
+
+void CharPageTest::necklaceWeightAndCode_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("weight");
+    for (int code : {1, 2}) {
+        QTest::addRow("%d coded 29 among the rings", code) << code << 1 << "0032901"
+                                                           << "3";
+        QTest::addRow("%d section 29's own row", code) << code << 2 << "0042911"
+                                                       << "4";
+    }
+}
+
+void CharPageTest::necklaceWeightAndCode() {
+    QFETCH(int, code);
+    QFETCH(int, index);
+    QFETCH(QString, tag);
+    QFETCH(QString, weight);
+    MainWindow& w = page(code);
+    pick(w.cmbPC[29], index);
+    QCOMPARE(w.cmbPCTag[29], tag);
+    QCOMPARE(w.txtWeight[0]->text(), weight);
+}
+
+void CharPageTest::sampleNecklacesWeighTheirRows() {
+    wmtest::TestFolder sample;
+    sample.copySampleData();
+    sample.prepare(host->data);
+    host->data.strMakeData = wm::MakeData();
+    host->data.strJobData = wm::JobData();
+    wm::LoadJobData(host->data, host->scripted);
+    wm::LoadMakeData(host->data, host->scripted);
+    // Name, weight and code as the sample's rows give them: three among the rings, five in
+    // their own section.
+    const QList<QStringList> expected{
+        {"木彫りの首飾り", "1", "2901"}, {"貝殻の首飾り", "1", "2902"},
+        {"銀の首飾り", "2", "2903"},     {"銀の鎖", "1", "2911"},
+        {"真珠の首飾り", "1", "2912"},   {"水晶の首飾り", "1", "2913"},
+        {"金の首飾り", "2", "2914"},     {"紅玉の首飾り", "2", "2915"}};
+    MainWindow& w = page(1);
+    QCOMPARE(w.cmbPC[29]->count(), int(expected.size()) + 1);
+    for (int i = 0; i < expected.size(); ++i) {
+        const QStringList& item = expected.at(i);
+        pick(w.cmbPC[29], i + 1);
+        QCOMPARE(w.cmbPC[29]->currentText(), item.at(0));
+        QCOMPARE(w.txtWeight[0]->text(), item.at(1));
+        QCOMPARE(w.cmbPCTag[29], QString("00") + item.at(1) + item.at(2));
+    }
 }
 
 void CharPageTest::jobLimits_data() {
