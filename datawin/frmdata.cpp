@@ -36,6 +36,9 @@ constexpr int kLoadHeight = 8040 / 15;
 // Material rows list fewer products than the product list.
 constexpr int kProductRows = 80;
 constexpr int kMaterialRows = 70;
+// What a place of the guild panel keeps beside its name.
+constexpr int kDetailRole = Qt::UserRole;         // "building.person"
+constexpr int kConditionRole = Qt::UserRole + 1;  // learning condition
 // Works of section 13 and up: at most this many runs or pieces are worth showing.
 constexpr qint64 kCarryCap = 40;
 
@@ -499,6 +502,7 @@ void FrmData::connectHandlers() {
 
 void FrmData::cmbWorkChosen() {
     txtST->clear();
+    unknownMaterial_ = false;
     const int v = workPos() + 1;
     optWet[0]->setText(v <= 6 ? QStringLiteral("採取場所") : QStringLiteral("材料"));
     const int w = workSection();
@@ -573,22 +577,20 @@ void FrmData::cmbProductChosen() {
     }
 
     bool done = false;
+    unknownMaterial_ = false;
     for (int k = 1; k <= 3; ++k) {
         const std::array<QWidget*, 5> row{cmbData[6 + k], cmbData[16 + k], txtData[6 + k],
                                           txtData[16 + k], txtData[9 + k]};
-        if (done) {
-            emptyEdit(cmbData[6 + k]);
-            emptyEdit(cmbData[16 + k]);
-            txtData[6 + k]->clear();
-            txtData[16 + k]->clear();
-            txtData[9 + k]->clear();
-            for (QWidget* w : row)
-                w->hide();
-        } else {
-            fillMaterialRow(k, list, done);
-            for (QWidget* w : row)
-                w->show();
-        }
+        // Nothing of the previous product may stay in a row.
+        emptyMaterialRow(k);
+        // A row shows only what it could be filled with; the "？？？" rows stay open for
+        // typing.
+        const bool shown =
+            !done && (fillMaterialRow(k, list, done) || cmbData[16]->currentText() == kUnknown);
+        if (!shown)
+            emptyMaterialRow(k);
+        for (QWidget* w : row)
+            w->setVisible(shown);
     }
 
     for (int k = 1; k <= 3; ++k) {
@@ -610,9 +612,35 @@ void FrmData::cmbProductChosen() {
     refreshInfo();
 }
 
+void FrmData::emptyMaterialRow(int k) {
+    emptyEdit(cmbData[6 + k]);
+    refillList(cmbData[16 + k], {});
+    emptyEdit(cmbData[16 + k]);
+    for (QLineEdit* e : {txtData[6 + k], txtData[9 + k], txtData[16 + k]})
+        e->clear();
+}
+
+// The section and row where a lookup by name finds a material (the sections GetProField
+// searches), or nothing.
+std::optional<std::pair<int, int>> FrmData::findMaterial(const QString& name) const {
+    for (int s = 1; s <= MakeData::kSections; ++s) {
+        if (s == 29 && section29_ == Section29::Skip)
+            continue;
+        for (int r = 1; r <= kMaterialRows; ++r) {
+            const QString first = data_.strMakeData.at(s, 1, r);
+            if (first.isEmpty())
+                break;
+            if (productName(first) == name)
+                return std::make_pair(s, r);
+        }
+    }
+    return std::nullopt;
+}
+
 // One material entry of the product's list: amount, level, weight per run, then the row's
-// work and material chosen as if clicked. Each step that cannot be done is skipped.
-void FrmData::fillMaterialRow(int k, QString& list, bool& done) {
+// work and material chosen as if clicked. Each step that cannot be done is skipped. False
+// when the material is found nowhere, so the row cannot be filled.
+bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     const qsizetype comma = list.indexOf(kComma);
     QString entry;
     if (comma >= 0) {
@@ -621,13 +649,21 @@ void FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         entry = list;
         done = true;
     }
+    if (comma >= 0)
+        list = list.mid(comma + 1);
+    if (done)
+        txtData[0]->setText(QStringLiteral("0"));
+
     if (const auto amount = intPart(entry.left(2)))
         txtData[6 + k]->setText(numText(*amount));
     const QString name = entry.mid(2);
+    const auto found = findMaterial(name);
+    if (!found) {
+        unknownMaterial_ = unknownMaterial_ || name != kUnknown;
+        return false;
+    }
     const MakeData& md = data_.strMakeData;
-    if (const auto level = intPart(GetProField(md, name, 1, section29_).left(3)))
-        txtData[9 + k]->setText(numText(*level));
-    const auto weight = intPart(GetProField(md, name, 3, section29_));
+    const auto weight = intPart(md.at(found->first, 3, found->second));
     const auto amount = intOf(txtData[6 + k]);
     if (weight && amount)
         txtData[16 + k]->setText(numText(*weight * *amount));
@@ -636,19 +672,17 @@ void FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     if (const auto s2 = intPart(pos.left(2))) {
         const int index = *s2 == 32 ? 10 : (*s2 > 8 ? int(*s2) - 3 : int(*s2) - 1);
         chooseIfExists(cmbData[6 + k], index);
+        if (const auto r = intPart(pos.right(2)))
+            chooseIfExists(cmbData[16 + k], int(*r) - 1);
     } else {
-        // Not a material of the material works: the row shows no work and no material list
-        // rather than whatever an earlier product left there.
-        emptyEdit(cmbData[6 + k]);
-        refillList(cmbData[16 + k], {});
+        // Found outside the material works (the viewer's section 29): the row names the
+        // work and the material it was found in, without lists to choose from.
+        cmbData[6 + k]->setEditText(md.sectionName(found->first));
+        cmbData[16 + k]->setEditText(name);
     }
-    if (const auto r = intPart(pos.right(2)))
-        chooseIfExists(cmbData[16 + k], int(*r) - 1);
-
-    if (comma >= 0)
-        list = list.mid(comma + 1);
-    if (done)
-        txtData[0]->setText(QStringLiteral("0"));
+    if (const auto level = intPart(md.at(found->first, 1, found->second).left(3)))
+        txtData[9 + k]->setText(numText(*level));
+    return true;
 }
 
 void FrmData::recalcTotalExp() {
@@ -678,8 +712,9 @@ void FrmData::ShowMatInfo() {
     const auto current = intOf(txtWeight[1]);
     const auto maximum = intOf(txtWeight[2]);
     const auto total = intOf(txtData[0]);
+    // A material found nowhere has no weight: the runs cannot be counted.
     if (product.isEmpty() || !current || !maximum || cmbData[17]->currentText() == kUnknown ||
-        !total || *total == 0)
+        !total || *total == 0 || unknownMaterial_)
         return;
 
     const qint64 free = *maximum - *current;
@@ -690,7 +725,7 @@ void FrmData::ShowMatInfo() {
         while (materials < 3 && !cmbData[17 + materials]->currentText().isEmpty())
             ++materials;
         if (runs >= kCarryCap)
-            runs = kCarryCap + 1 - materials;
+            runs = std::min(kCarryCap, kCarryCap + 1 - materials);
     }
 
     QString text;
@@ -754,6 +789,7 @@ void FrmData::ShowProInfo() {
         const QString label =
             pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
         QString effects = data_.strMakeData.at(workSection(), 5, p);
+        const bool strengthOnly = !effects.contains(kComma) && isNumber(effects);
         QString part;
         bool readable = true;
         for (int n = 1; effects.contains(kComma); ++n) {
@@ -774,7 +810,12 @@ void FrmData::ShowProInfo() {
             }
             effects = trimLeadingBlanks(effects.mid(comma + 1));
         }
-        if (readable) {
+        if (readable && strengthOnly) {
+            // The strength alone: its own line with its label, none for 0.
+            const auto strength = intPart(effects);
+            if (strength && *strength != 0)
+                text += QLatin1Char('\n') + label + numText(*strength);
+        } else if (readable) {
             if (!isNumber(effects))
                 part += QStringLiteral("\n  ");
             text += part + effects;
@@ -796,7 +837,11 @@ void FrmData::optGPClicked(int index) {
 void FrmData::GuildListSet() {
     const QString work = cmbData[6]->currentText();
     const GuildData& gd = data_.strGuildData;
+    // Each place keeps the building and person (and, for learning, the condition) of the
+    // section it was read from, so it shows its own whichever section listed it.
     QStringList places;
+    QStringList details;
+    QStringList conditions;
     const bool guildMode = optGP[1]->isChecked();
     for (int g = 1; g <= 31; ++g) {
         if (gd.at(g, 0, 1).mid(4) != work)
@@ -806,32 +851,40 @@ void FrmData::GuildListSet() {
             if (entry.isEmpty())
                 break;
             places << trimLeadingBlanks(beforeDot(entry));
-            cmbGuildTag = afterDot(entry);
+            details << afterDot(entry);
+            conditions << QString();
         } else {
             for (int j = 1; j <= 3; ++j) {
                 const QString entry = gd.at(g, 1, j);
                 if (entry.isEmpty())
                     break;
                 places << trimLeadingBlanks(beforeDot(entry));
+                details << afterDot(entry);
+                conditions << gd.at(g, 2, 2);
             }
         }
     }
     refillList(cmbGuild, places);
+    for (int i = 0; i < cmbGuild->count(); ++i) {
+        cmbGuild->setItemData(i, details.at(i), kDetailRole);
+        cmbGuild->setItemData(i, conditions.at(i), kConditionRole);
+    }
+    // Nothing of the work before stays when this one has no place to choose.
+    cmbGuildTag.clear();
+    for (int i = 2; i <= 4; ++i)
+        txtGuild[size_t(i)]->clear();
     if (!work.isEmpty() && cmbGuild->count() > 0)
         chooseEntry(cmbGuild, 0);
 }
 
 void FrmData::cmbGuildChosen() {
-    const int w0 = workPos();
-    const int c = listPos(cmbGuild) + 1;
-    QString rest;
-    if (optGP[1]->isChecked()) {
-        rest = cmbGuildTag;
-    } else {
-        rest = afterDot(data_.strGuildData.at(w0 + 1, 1, c));
-        cmbGuildTag = rest;
-        txtGuild[4]->setText(data_.strGuildData.at(w0 + 1, 2, 2));
-    }
+    const int c = listPos(cmbGuild);
+    if (c < 0)
+        return;
+    const QString rest = cmbGuild->itemData(c, kDetailRole).toString();
+    cmbGuildTag = rest;
+    if (optGP[2]->isChecked())
+        txtGuild[4]->setText(cmbGuild->itemData(c, kConditionRole).toString());
     // "building.person"; a text without a dot is the building alone.
     txtGuild[2]->setText(beforeDot(rest));
     txtGuild[3]->setText(afterDot(rest));

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "appdata.h"
 #include "dialogs.h"
@@ -79,7 +81,9 @@ class FrmData : public QWidget {
     void optGPClicked(int index);
     void refreshInfo();
     void recalcTotalExp();
-    void fillMaterialRow(int k, QString& list, bool& done);
+    bool fillMaterialRow(int k, QString& list, bool& done);
+    void emptyMaterialRow(int k);
+    std::optional<std::pair<int, int>> findMaterial(const QString& name) const;
 
     // Position of the chosen entry; -1 when the edit field no longer shows it.
     static int listPos(const QComboBox* list);
@@ -90,6 +94,8 @@ class FrmData : public QWidget {
     AppData& data_;
     Dialogs& dialogs_;
     Section29 section29_;
+    // A material of the chosen product was found nowhere: its weight is unknown.
+    bool unknownMaterial_ = false;
 };
 
 }  // namespace wm

@@ -169,25 +169,32 @@ class TestFrmData : public QObject {
         chooseWork(0);
         QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "王都"}));
         QCOMPARE(w().cmbGuild->currentIndex(), 0);
-        // The last section read wins, whichever place is chosen.
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
+        // Each place shows its own building and person, whichever section it came from.
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("オルガ"));
         wm::chooseEntry(w().cmbGuild, 1);
-        wm::chooseEntry(w().cmbGuild, 0);
         QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
         QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
-        // A work without a guild section leaves the list empty, building and person as they
-        // were.
+        wm::chooseEntry(w().cmbGuild, 0);
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("オルガ"));
+        // A work without a guild section shows an empty list and empty fields.
         chooseWork(1);
         QCOMPARE(w().cmbGuild->count(), 0);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
-        // An empty guild entry ends the scan: the second 狩猟 section is not read.
+        QCOMPARE(w().txtGuild[2]->text(), QString());
+        QCOMPARE(w().txtGuild[3]->text(), QString());
+        // An empty guild entry ends the scan: the second 狩猟 section is not read, and
+        // nothing of the work before stays.
+        chooseWork(3);
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("農業ギルド"));
         data_->strGuildData.set(1, 2, 1, QString());
         chooseWork(0);
         QCOMPARE(w().cmbGuild->count(), 0);
+        QCOMPARE(w().txtGuild[2]->text(), QString());
+        QCOMPARE(w().txtGuild[3]->text(), QString());
     }
 
-    void learningConditionByListPosition() {
+    void learningPlacesFromEverySection() {
         showAndActivate();
         chooseWork(0);
         wmtest::clickIndicator(w().optGP[2]);
@@ -198,11 +205,14 @@ class TestFrmData : public QObject {
         QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩人小屋"));
         QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ハンス"));
         QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
-        // 雪村 comes from the second section, but details and condition are read from the
-        // section at the work's position, which has no third entry.
+        // 雪村 comes from the second section: its details and condition are read there.
         wm::chooseEntry(w().cmbGuild, 2);
-        QCOMPARE(w().txtGuild[2]->text(), QString());
-        QCOMPARE(w().txtGuild[3]->text(), QString());
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("氷小屋"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ユキ"));
+        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件2"));
+        wm::chooseEntry(w().cmbGuild, 1);
+        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("酒場"));
+        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ガント"));
         QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
 
         wmtest::clickIndicator(w().optGP[1]);
@@ -453,6 +463,50 @@ class TestFrmData : public QObject {
         QCOMPARE(info(), text);
     }
 
+    void productChoiceEmptiesEveryMaterialRow() {
+        // 湧き水 needs no materials; 万能薬 before it filled both rows.
+        data_->strMakeData.set(7, 1, 4, QStringLiteral("025:湧き水"));
+        data_->strMakeData.set(7, 2, 4, QStringLiteral("030:02"));
+        data_->strMakeData.set(7, 3, 4, QStringLiteral("1"));
+        data_->strMakeData.set(7, 4, 4, QStringLiteral("00"));
+        data_->strMakeData.set(7, 5, 4, QStringLiteral("10,MP回復,20"));
+        setWeights(0, 1000);
+        chooseWork(6);
+        chooseProduct(QStringLiteral("万能薬"));
+        QCOMPARE(w().txtData[10]->text(), QStringLiteral("3"));
+        QCOMPARE(w().txtData[17]->text(), QStringLiteral("4"));
+        QCOMPARE(w().txtData[11]->text(), QStringLiteral("10"));
+        chooseProduct(QStringLiteral("湧き水"));
+        for (int k = 1; k <= 3; ++k) {
+            QCOMPARE(w().txtData[9 + k]->text(), QString());
+            QCOMPARE(w().txtData[16 + k]->text(), QString());
+            QCOMPARE(w().cmbData[6 + k]->currentText(), QString());
+            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
+            QVERIFY(w().cmbData[16 + k]->isHidden());
+        }
+        QCOMPARE(w().txtData[0]->text(), QStringLiteral("0"));
+        QCOMPARE(info(), QString());  // nothing to carry: no runs
+    }
+
+    void unknownMaterialRowIsNotShown() {
+        // 謎の粉 is in no section: its row cannot be filled, and without its weight no run
+        // count can be given.
+        data_->strMakeData.set(13, 4, 2, QStringLiteral("01謎の粉,01鉄"));
+        setWeights(0, 1000);
+        chooseWork(12);
+        chooseProduct(QStringLiteral("剣"));
+        chooseProduct(QStringLiteral("短剣"));
+        QVERIFY(w().cmbData[7]->isHidden());
+        QVERIFY(w().txtData[7]->isHidden());
+        QCOMPARE(w().txtData[7]->text(), QString());
+        QCOMPARE(w().txtData[10]->text(), QString());
+        QCOMPARE(w().txtData[17]->text(), QString());
+        QVERIFY(!w().cmbData[18]->isHidden());
+        QCOMPARE(w().cmbData[18]->currentText(), QStringLiteral("鉄"));
+        QCOMPARE(w().txtData[18]->text(), QStringLiteral("20"));
+        QCOMPARE(info(), QString());
+    }
+
     void runsBeyond16Bits() {
         // 2 per run and 99999 free: 49999 runs no longer fit 16 bits and are still shown.
         setWeights(0, 99999);
@@ -482,8 +536,9 @@ class TestFrmData : public QObject {
         QTest::addColumn<int>("work");
         QTest::addColumn<QString>("product");
         QTest::addColumn<QString>("text");
-        QTest::newRow("strength alone") << 6 << "傷薬"
-                                        << "傷薬 を 1000 持てます\n残り重量は 0 です30";
+        QTest::newRow("strength alone")
+            << 6 << "傷薬"
+            << "傷薬 を 1000 持てます\n残り重量は 0 です\n  薬物強度:30";
         QTest::newRow("0, A, 5") << 6 << "眠り薬"
                                  << "眠り薬 を 1000 持てます\n残り重量は 0 です\n  眠気:5";
         QTest::newRow("strength and names")
@@ -492,8 +547,15 @@ class TestFrmData : public QObject {
         QTest::newRow("food")
             << 7 << "焼き肉"
             << "焼き肉 を 333 持てます\n残り重量は 1 です\n  腹持ち度:15\n  満腹:10";
+        QTest::newRow("strength 0 alone") << 6 << "無効薬"
+                                          << "無効薬 を 1000 持てます\n残り重量は 0 です";
     }
     void effects() {
+        // A lone strength of 0 shows no effect line at all.
+        data_->strMakeData.set(7, 1, 4, QStringLiteral("001:無効薬"));
+        data_->strMakeData.set(7, 2, 4, QStringLiteral("001:01"));
+        data_->strMakeData.set(7, 3, 4, QStringLiteral("1"));
+        data_->strMakeData.set(7, 5, 4, QStringLiteral("0"));
         QFETCH(int, work);
         QFETCH(QString, product);
         QFETCH(QString, text);

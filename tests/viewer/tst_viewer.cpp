@@ -63,10 +63,11 @@ class TestViewer : public QObject {
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QString>("text");
+        // 142 runs are capped at 40, one material or not.
         QTest::newRow("wmview") << true << "5"
                                 << "7"
-                                << "秘剣 を 41 回分作れます\n秘剣 を 41 回分の経験値 2460\n"
-                                   "残り重量は 713 です";
+                                << "特殊       005 の 秘薬の素 を 40\n秘剣 を 40 回分作れます\n"
+                                   "秘剣 を 40 回分の経験値 2400\n残り重量は 720 です";
         QTest::newRow("wmtool") << false << ""
                                 << ""
                                 << "";
@@ -90,13 +91,30 @@ class TestViewer : public QObject {
         wm::chooseEntry(win_->cmbData[6], 13);
         wm::chooseEntry(win_->cmbData[16], 1);
         QCOMPARE(win_->cmbData[16]->currentText(), QStringLiteral("秘剣"));
-        QCOMPARE(win_->txtData[7]->text(), QStringLiteral("1"));
         QCOMPARE(win_->txtData[10]->text(), level);
         QCOMPARE(win_->txtData[17]->text(), weight);
-        // Section 29 is no material work: the row's lists stay empty in both programs.
-        QCOMPARE(win_->cmbData[7]->currentText(), QString());
-        QCOMPARE(win_->cmbData[17]->count(), 0);
+        // The viewer fills the row from section 29, which is no material work; the
+        // calculator cannot fill it and does not show it.
+        QCOMPARE(win_->cmbData[7]->currentText(), viewer ? QStringLiteral("特殊") : QString());
+        QCOMPARE(win_->cmbData[17]->currentText(), viewer ? QStringLiteral("秘薬の素") : QString());
+        QCOMPARE(win_->txtData[7]->text(), viewer ? QStringLiteral("1") : QString());
+        QCOMPARE(win_->cmbData[17]->isHidden(), !viewer);
         QCOMPARE(win_->txtST->toPlainText(), text);
+    }
+
+    void guildWarningShownOnce() {
+        wmtest::TestFolder folder;
+        wmtest::writeProductFixture(folder, 32);
+        QStringList guilds = wmtest::guildDataLines(32);
+        guilds.prepend(QStringLiteral("値だけの行"));
+        folder.writeLines(QStringLiteral("txtFile/GuildData.txt"), guilds);
+        wm::AppData d = wm::viewerData();
+        folder.prepare(d);
+        dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        QCOMPARE(dialogs_.shown().size(), 1);
+        QVERIFY(dialogs_.last().text.contains(QStringLiteral("GuildData.txt")));
     }
 
     void missingFileListEndsBeforeTheWindow() {
