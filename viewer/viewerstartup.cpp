@@ -15,8 +15,8 @@ FrmData* startViewer(AppData& d, Dialogs& dialogs) {
     if (!ReadFileList(d, dialogs))
         return nullptr;
     LoadMakeData(d, dialogs);
-    LoadGuildData(d, dialogs);
-    // The viewer also finds materials that only section 29 lists.
+    // The guild data is read by the window as it loads; reading it here as well would
+    // report a bad file twice. The viewer also finds materials that only section 29 lists.
     auto* window = new FrmData(d, dialogs, Section29::Search);
     window->show();
     return window;
