@@ -307,6 +307,8 @@ void FrmRoad::showSave() {
 
     QString d = data_.strPCData.at(slot, 3, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
+    // A code no job has shows no job, not the one shown before.
+    setStatus(3, QString());
     for (int row = 1; row <= JobData::kRows; ++row) {
         if (data_.strJobData.at(row, 3) == jobCode) {
             setStatus(3, data_.strJobData.at(row, 1));
@@ -340,12 +342,11 @@ void FrmRoad::showSave() {
 }
 
 void FrmRoad::showWorks(QString w) {
-    // Entries go to the slots in their order; slots past the last entry keep what they
-    // showed before.
+    // Entries go to the slots in their order; slots past the last entry are empty, as the
+    // save left them.
     for (int k = 1; k <= 12; ++k) {
-        if (!w.contains(QLatin1Char(',')))
-            break;
-        const QString piece = textBefore(w, QLatin1Char(','));
+        const QString piece =
+            w.contains(QLatin1Char(',')) ? textBefore(w, QLatin1Char(',')) : QString();
         if (!piece.isEmpty()) {
             cmbWorkTag[size_t(k)] = piece.left(qMax<qsizetype>(0, piece.size() - 3));
             txtWorkTag[size_t(k)] = piece.mid(2);

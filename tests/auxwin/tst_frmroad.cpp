@@ -160,12 +160,15 @@ class TestFrmRoad : public QObject {
         QVERIFY(!w().cmbWork[12]->isHidden());
     }
 
-    void fewerWorkEntriesKeepEarlierLevels() {
+    void fewerWorkEntriesLeaveSlotsEmpty() {
         // The older save fills slots 7..12; the newer one has only two of them.
-        const QString all = ",,,,,,07011,08012,09013,10014,11015,12016,";
+        const QString all =
+            "01001,02002,03003,04004,05005,06006,07011,08012,09013,10014,11015,"
+            "12016,";
         const QString two = ",,,,,,13021,14022,";
         open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "20000", all),
-              pcLine("アリス", "01", kValuesA, "2008/03/06 14:07:33", "20000", two)});
+              pcLine("アリス", "01", kValuesA, "2008/03/06 14:07:33", "20000", two),
+              pcLine("ボブ", "01", kValuesA, "2008/03/07 14:07:33", "20000", "01005,")});
         chooseSave(1);
         QCOMPARE(w().txtWork[12]->text(), QStringLiteral("16"));
         QCOMPARE(w().cmbWork[12]->currentIndex(), 6);
@@ -176,11 +179,23 @@ class TestFrmRoad : public QObject {
         for (int k = 9; k <= 12; ++k) {
             QCOMPARE(w().cmbWork[size_t(k)]->currentIndex(), 0);
             QCOMPARE(w().cmbWork[size_t(k)]->currentText(), QString());
-            QCOMPARE(w().txtWork[size_t(k)]->text(), QString::number(4 + k));
+            QCOMPARE(w().txtWork[size_t(k)]->text(), QString());
+            QCOMPARE(w().cmbWorkTag[size_t(k)], QStringLiteral("0"));
+            QCOMPARE(w().txtWorkTag[size_t(k)], QString());
         }
         // Empty first slots: code "0", no level.
         QCOMPARE(w().cmbWorkTag[1], QStringLiteral("0"));
         QCOMPARE(w().txtWork[1]->text(), QString());
+
+        // Another character's save shows none of Alice's levels.
+        chooseSave(1);
+        chooseName(1);
+        QCOMPARE(w().txtWork[1]->text(), QStringLiteral("5"));
+        for (int k = 2; k <= 12; ++k) {
+            QCOMPARE(w().txtWork[size_t(k)]->text(), QString());
+            QCOMPARE(w().cmbWork[size_t(k)]->currentText(),
+                     k <= 6 ? w().cmbWork[size_t(k)]->itemText(0) : QString());
+        }
     }
 
     void workCodes_data() {
@@ -224,12 +239,13 @@ class TestFrmRoad : public QObject {
         QCOMPARE(w().cmbWork[8]->currentText(), pos > 0 ? name : QStringLiteral("x"));
     }
 
-    void unknownJobKeepsPreviousJob() {
+    void unknownJobShowsNoJob() {
         open({pcLine("アリス", "03", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
               pcLine("ボブ", "99", kValuesA, "2008/03/06 14:07:33", "100", "01010,")});
         QCOMPARE(w().txtPC[3]->text(), QStringLiteral("侍"));
         chooseName(1);
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("侍"));
+        QCOMPARE(w().txtPC[3]->text(), QString());
+        QCOMPARE(w().txtPCTag[3], QString());
         QCOMPARE(w().txtPC[4]->text(), QStringLiteral("100"));
     }
 
