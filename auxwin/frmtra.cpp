@@ -249,6 +249,9 @@ void FrmTra::Form_Load() {
 
 void FrmTra::cmbPC_Click(int index) {
     cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
+    // Results of another character or save would pass for this one's.
+    if (index == 0 || index == 12)
+        emptyResults();
     if (index == 0)
         showSaveTimes(cmbPC[12], data_.strPCData, cmbPC[0]->currentIndex() + 1);
     else if (index == 12)
@@ -279,7 +282,14 @@ void FrmTra::showSave() {
     }
 }
 
+void FrmTra::emptyResults() {
+    for (int j = 14; j <= 21; ++j)
+        txtPC[size_t(j)]->clear();
+}
+
 void FrmTra::cmdEX_Click() {
+    // A computation that stops leaves no results of earlier inputs behind.
+    emptyResults();
     if (txtPC[3]->text().isEmpty())
         return;
     if (txtPC[2]->text().isEmpty() || toNumber(txtPC[2]->text()).value_or(0) == 0)

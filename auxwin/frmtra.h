@@ -29,7 +29,7 @@ class FrmTra : public QWidget {
     void Form_Load();
     // Choosing a list entry (the user's click or the program's choice).
     void cmbPC_Click(int index);
-    // "計算": fills the result boxes, or silently does nothing.
+    // "計算": fills the result boxes, or silently empties them.
     void cmdEX_Click();
 
     // Controls, indexed as the window numbers them; unused indexes stay null.
@@ -48,6 +48,7 @@ class FrmTra : public QWidget {
     void buildLayout();
     void installKeyHandlers();
     void showSave();
+    void emptyResults();
 
     AppData& data_;
 };

@@ -142,14 +142,31 @@ class TestFrmTra : public QObject {
         QCOMPARE(w().txtPC[14]->text(), hp);
     }
 
-    void stopLeavesEarlierResults() {
+    void stopEmptiesResults_data() {
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("hp");
+        QTest::addColumn<QString>("vitality");
+        QTest::newRow("level too low") << "70"
+                                       << "3000"
+                                       << "0";
+        QTest::newRow("a value no number") << "100"
+                                           << "60000"
+                                           << "x";
+        QTest::newRow("no level") << ""
+                                  << "3000"
+                                  << "0";
+    }
+    void stopEmptiesResults() {
+        QFETCH(QString, level);
+        QFETCH(QString, hp);
+        QFETCH(QString, vitality);
         open();
         enter("1", "100", {"3000", "0", "0", "0", "0", "0", "0", "0"});
         compute();
-        w().txtPC[5]->setText("x");
-        w().txtPC[4]->setText("60000");
-        compute();
         QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
+        enter("1", level, {hp, vitality, "0", "0", "0", "0", "0", "0"});
+        compute();
+        QCOMPARE(results(), QStringList(8, QString()));
     }
 
     void digitLimits_data() {
@@ -247,8 +264,15 @@ class TestFrmTra : public QObject {
         QCOMPARE(w().txtPC[2]->text(), QStringLiteral("1"));
         QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
         QCOMPARE(w().txtPC[20]->text(), QStringLiteral("13"));
+        // Results belong to the save they were computed from.
+        wm::chooseEntry(w().cmbPC[12], 1);
+        QCOMPARE(results(), QStringList(8, QString()));
+        wm::chooseEntry(w().cmbPC[12], 0);
+        compute();
+        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
 
         wm::chooseEntry(w().cmbPC[0], 1);
+        QCOMPARE(results(), QStringList(8, QString()));
         QCOMPARE(w().cmbPC[12]->count(), 1);
         QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("戦士"));
         QCOMPARE(w().txtPC[3]->text(), QStringLiteral("80"));
