@@ -59,6 +59,7 @@ FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     lblDescription = new QLabel(QStringLiteral(
         "このツールは、MMORPG（Wendmoor)内にある仕事技術のレベルUPに必要な経験値などを求める計"
         "算機です。"));
+    description_ = lblDescription->text();
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lblDisclaimer = new QLabel(
@@ -124,6 +125,8 @@ void FrmAbout::AppendFileTime(const QString& caption, const QString& nativePath)
 }
 
 void FrmAbout::AppendUpdateTimes() {
+    // Each opening shows the times as they are now, once.
+    lblDescription->setText(description_);
     AppendFileTime(QStringLiteral("生産データ更新日時："), data_.nativeDataPath(3));
     AppendFileTime(QStringLiteral("プログラム更新日時："),
                    toNativePath(JoinPath(data_.programFolder, data_.strFileList[7])));

@@ -17,15 +17,16 @@ namespace wm {
 // frmAbout: title, version and description of the program, and a way to the system
 // information tool. The opener appends the update times (AppendUpdateTimes) and shows it.
 // It deletes itself when closed (Qt::WA_DeleteOnClose), so an opener keeps a QPointer;
-// appending again to a window still open adds the lines a second time.
+// appending again to a window still open replaces the lines.
 class FrmAbout : public QWidget {
     Q_OBJECT
 
   public:
     FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Appends the modification times of the production data file and of the program file
-    // (file list entry 7, taken from the program folder) to lblDescription.
+    // Shows the modification times of the production data file and of the program file
+    // (file list entry 7, taken from the program folder) after the description, in place
+    // of the lines an earlier call added.
     void AppendUpdateTimes();
     // Appends two line breaks, caption and the modification time of a file, or "不明" when
     // the file does not exist.
@@ -45,6 +46,8 @@ class FrmAbout : public QWidget {
 
   private:
     void fitHeight();
+
+    QString description_;  // the description without the update lines
 
     AppData& data_;
     Dialogs& dialogs_;

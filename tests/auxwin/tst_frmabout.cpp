@@ -120,11 +120,23 @@ class TestFrmAbout : public QObject {
 
         w().AppendUpdateTimes();
         QCOMPARE(w().lblDescription->text(), kDesign + lines);
-        // Opened again while still loaded: the lines come a second time.
-        w().AppendUpdateTimes();
-        QCOMPARE(w().lblDescription->text(), kDesign + lines + lines);
         // The window grows with the wrapped description instead of cutting it off.
         QVERIFY(w().height() >= w().layout()->totalHeightForWidth(w().width()));
+        const int height = w().height();
+        // Opened again while still loaded: the lines stand once, the window keeps its size.
+        w().AppendUpdateTimes();
+        QCOMPARE(w().lblDescription->text(), kDesign + lines);
+        QCOMPARE(w().height(), height);
+        // A file changed in between shows its new time.
+        if (makeData) {
+            const QDateTime later(QDate(2010, 1, 2), QTime(3, 4, 5));
+            setTime(folder_->filePath("txtFile/MakeData.txt"), later);
+            w().AppendUpdateTimes();
+            QCOMPARE(w().lblDescription->text(),
+                     kDesign + QStringLiteral("\n\n生産データ更新日時：") +
+                         wm::defaultDateTimeText(later) +
+                         QStringLiteral("\n\nプログラム更新日時：") + programText);
+        }
     }
 
 #ifndef Q_OS_WIN
