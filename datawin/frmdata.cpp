@@ -602,6 +602,9 @@ void FrmData::cmbProductChosen() {
         if (total && weight)
             txtData[0]->setText(numText(*total + *weight));
     }
+    // Without the weight of every material there is no total to show.
+    if (unknownMaterial_)
+        txtData[0]->clear();
 
     if (!txtData[4]->text().isEmpty() || !txtData[5]->text().isEmpty()) {
         const auto runs = intOf(txtData[5]);
@@ -659,7 +662,8 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     const QString name = entry.mid(2);
     const auto found = findMaterial(name);
     if (!found) {
-        unknownMaterial_ = unknownMaterial_ || name != kUnknown;
+        // "00" names no material; "？？？" is the placeholder of the unknown product.
+        unknownMaterial_ = unknownMaterial_ || (!name.isEmpty() && name != kUnknown);
         return false;
     }
     const MakeData& md = data_.strMakeData;

@@ -504,6 +504,7 @@ class TestFrmData : public QObject {
         QVERIFY(!w().cmbData[18]->isHidden());
         QCOMPARE(w().cmbData[18]->currentText(), QStringLiteral("鉄"));
         QCOMPARE(w().txtData[18]->text(), QStringLiteral("20"));
+        QCOMPARE(w().txtData[0]->text(), QString());  // not 20: 謎の粉 weighs something
         QCOMPARE(info(), QString());
     }
 
