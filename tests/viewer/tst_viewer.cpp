@@ -167,6 +167,62 @@ class TestViewer : public QObject {
             win_->optWet[0]->click();
         }
     }
+
+    void sampleDataShowsWhatBelongsToTheChoice() {
+        if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
+            QSKIP("no sample data yet");
+        wmtest::TestFolder folder;
+        folder.copySampleData();
+        wm::AppData d = wm::viewerData();
+        d.programFolder = folder.programFolder();
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        FrmData& w = *win_;
+        auto product = [&w](const QString& name) {
+            const int i = w.cmbData[16]->findText(name);
+            QVERIFY2(i > 0, qPrintable(name));
+            wm::chooseEntry(w.cmbData[16], i);
+        };
+        // 釣り has a second guild and a fourth learning place in another section.
+        wm::chooseEntry(w.cmbData[6], 2);
+        QCOMPARE(w.cmbGuild->currentText(), QStringLiteral("港町ベルナ"));
+        QCOMPARE(w.txtGuild[2]->text(), QStringLiteral("漁業ギルド"));
+        QCOMPARE(w.txtGuild[3]->text(), QStringLiteral("網元カイ"));
+        w.optGP[2]->click();
+        QCOMPARE(w.cmbGuild->count(), 4);
+        wm::chooseEntry(w.cmbGuild, 3);
+        QCOMPARE(w.txtGuild[2]->text(), QStringLiteral("オアシス"));
+        QCOMPARE(w.txtGuild[3]->text(), QStringLiteral("釣り人カリム"));
+        // 製本 has no guild.
+        w.optGP[1]->click();
+        wm::chooseEntry(w.cmbData[6], 28);
+        QCOMPARE(w.txtGuild[2]->text(), QString());
+        QCOMPARE(w.txtGuild[3]->text(), QString());
+
+        // 湧き水の霊薬 needs nothing: 万能薬's first row must not stay.
+        wm::chooseEntry(w.cmbData[6], 6);
+        product(QStringLiteral("万能薬"));
+        QCOMPARE(w.txtData[10]->text(), QStringLiteral("70"));
+        product(QStringLiteral("湧き水の霊薬"));
+        QCOMPARE(w.txtData[10]->text(), QString());
+        QCOMPARE(w.txtData[17]->text(), QString());
+        QCOMPARE(w.txtST->toPlainText(), QString());
+        // 虫除けの香: the strength on its own line.
+        w.optWet[1]->click();
+        product(QStringLiteral("虫除けの香"));
+        QCOMPARE(w.txtST->toPlainText(),
+                 QStringLiteral("虫除けの香 を 1000 持てます\n残り重量は 0 です\n  薬物強度:30"));
+
+        // 銀の首飾り: 銀の鎖 from section 29, runs capped.
+        w.optWet[0]->click();
+        wm::chooseEntry(w.cmbData[6], 27);
+        product(QStringLiteral("銀の首飾り"));
+        QCOMPARE(
+            w.txtST->toPlainText(),
+            QStringLiteral("首飾り細工 020 の 銀の鎖 を 39\n細工       025 の 宝石の台座 を 39\n"
+                           "銀の首飾り を 39 回分作れます\n"
+                           "銀の首飾り を 39 回分の経験値 11700\n残り重量は 922 です"));
+    }
 };
 
 WM_TEST_MAIN(TestViewer)
