@@ -30,7 +30,10 @@ wm_install() {
 }
 
 wm_setup() {
-    wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig "$@"
+    # qt6-wayland: the programs run natively on Wayland desktops as well as on X11.
+    # desktop-file-utils: the tests validate the menu entries.
+    wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fontconfig \
+        desktop-file-utils "$@"
     # The windows are Japanese: the programs and the window tests need a font that
     # can show them, so layouts are tested as users see them.
     if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then

@@ -1,10 +1,12 @@
 #include <QApplication>
 
+#include "programicon.h"
 #include "textrules.h"
 #include "wmtool.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    app.setWindowIcon(wm::programIcon(QStringLiteral("wmtool")));
     wm::WmTool tool;
     tool.data().programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     if (!tool.start())
