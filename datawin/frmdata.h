@@ -80,6 +80,8 @@ class FrmData : public QWidget {
     void refreshInfo();
     void recalcTotalExp();
     void fillMaterialRow(int k, QString& list, bool& done);
+    // 材料の内訳 of the chosen work and product.
+    void openMaterialTree();
 
     // Position of the chosen entry; -1 when the edit field no longer shows it.
     static int listPos(const QComboBox* list);
