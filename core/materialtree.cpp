@@ -1,8 +1,9 @@
 #include "materialtree.h"
 
 #include <QHash>
-#include <QSet>
 #include <QtNumeric>
+#include <array>
+#include <unordered_map>
 
 #include "numbers.h"
 #include "production.h"
@@ -15,160 +16,186 @@ const QString kUnknownWork = QStringLiteral("不明");
 const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
 
-struct Position {
-    int section = 0;
-    int row = 0;
-};
+constexpr int kNotFound = -1;
 
-// Every searched name with its first position, so each lookup of a deep tree costs one hash
-// probe instead of a scan of the whole table; built by the same walk as GetProField.
-QHash<QString, Position> indexByName(const MakeData& data, Section29 section29) {
-    QHash<QString, Position> index;
-    index.reserve(MakeData::kSections * kSearchedRows);
-    visitSearchedProducts(data, section29, [&](int s, int r) {
-        const QString name = productName(data.at(s, 1, r));
-        if (!index.contains(name))
-            index.insert(name, Position{s, r});
-        return false;
-    });
-    return index;
+// A product's place in the table as one number, for flat per-product arrays.
+int slotOf(int section, int row) {
+    return section * (MakeData::kRows + 1) + row;
 }
+constexpr int kSlots = (MakeData::kSections + 1) * (MakeData::kRows + 1);
 
 bool isGatheringSection(int section) {
     return section >= 1 && section <= 6;
 }
 
-std::vector<SetMaterialEntry> namedMaterials(const MakeData& data, Position at) {
-    std::vector<SetMaterialEntry> entries = parseSetMaterials(data.at(at.section, 4, at.row));
-    std::erase_if(entries, [](const SetMaterialEntry& e) { return e.name.isEmpty(); });
-    for (SetMaterialEntry& e : entries)
-        e.count = std::max<qint64>(e.count, 0);
-    return entries;
-}
-
-// Experience of one run: the step experience times the steps, as the product window counts.
-qint64 runExp(const MakeData& data, Position at) {
-    const QString field = data.at(at.section, 2, at.row);
-    return intPart(field.left(3)).value_or(0) * intPart(field.right(2)).value_or(0);
-}
+// What the tree needs of one product, read from its line once however often it is reached.
+struct ProductFacts {
+    int section = 0;
+    QString work;
+    MaterialKind kind = MaterialKind::Unmade;
+    qint64 weight = 0;  // of one piece
+    qint64 runExp = 0;  // the step experience times the steps, as the product window counts
+    QStringList places;
+    struct Material {
+        qint64 count;
+        QString name;
+        int slot;  // where the name is found, kNotFound when nowhere
+    };
+    std::vector<Material> materials;
+};
 
 class TreeBuilder {
   public:
-    TreeBuilder(const MakeData& data, Section29 section29)
-        : data_(data), index_(indexByName(data, section29)) {}
-
-    MaterialTree build(Position plan, qint64 runs);
+    TreeBuilder(const MakeData& data, Section29 section29);
+    MaterialTree build(int section, int row, qint64 runs);
 
   private:
     struct Pending {
         QString name;
+        int slot;
         qint64 pieces;
         int depth;
     };
 
-    // Fills what the product at `at` tells about `pieces` of it; false on an overflow.
-    bool describe(MaterialNode& node, Position at, qint64 pieces, bool cut) const;
-    bool expand(const MaterialNode& node, Position at, std::vector<Pending>& stack) const;
-    bool addTotals(MaterialTree& tree) const;
+    const ProductFacts& facts(int slot);
+    // Fills what the product tells about `pieces` of it; false on an overflow.
+    bool describe(MaterialNode& node, const ProductFacts& product, qint64 pieces, bool cut) const;
+    bool addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const;
 
     const MakeData& data_;
-    QHash<QString, Position> index_;
+    // Every searched name with its first position, the product GetProField would read.
+    std::unordered_map<QString, int> index_;
+    std::vector<std::optional<ProductFacts>> facts_ =
+        std::vector<std::optional<ProductFacts>>(kSlots);
 };
 
-bool TreeBuilder::describe(MaterialNode& node, Position at, qint64 pieces, bool cut) const {
-    node.section = at.section;
-    node.work = data_.sectionName(at.section);
+TreeBuilder::TreeBuilder(const MakeData& data, Section29 section29) : data_(data) {
+    index_.reserve(size_t(MakeData::kSections * kSearchedRows));
+    visitSearchedProducts(data, section29, [this](int s, int r) {
+        index_.try_emplace(productName(data_.at(s, 1, r)), slotOf(s, r));
+        return false;
+    });
+}
+
+const ProductFacts& TreeBuilder::facts(int slot) {
+    std::optional<ProductFacts>& cached = facts_[size_t(slot)];
+    if (cached)
+        return *cached;
+    const int s = slot / (MakeData::kRows + 1);
+    const int r = slot % (MakeData::kRows + 1);
+    ProductFacts& f = cached.emplace();
+    f.section = s;
+    f.work = data_.sectionName(s);
+    f.weight = intPart(data_.at(s, 3, r)).value_or(0);
+    const QString steps = data_.at(s, 2, r);
+    f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
+    if (isGatheringSection(s)) {
+        f.kind = MaterialKind::Gathered;
+        f.places = data_.at(s, 5, r).split(QLatin1Char(','));
+        return f;
+    }
+    for (const SetMaterialEntry& e : parseSetMaterials(data_.at(s, 4, r))) {
+        if (e.name.isEmpty())
+            continue;
+        const auto found = index_.find(e.name);
+        f.materials.push_back({std::max<qint64>(e.count, 0), e.name,
+                               found == index_.end() ? kNotFound : found->second});
+    }
+    f.kind = f.materials.empty() ? MaterialKind::Unmade : MaterialKind::Made;
+    return f;
+}
+
+bool TreeBuilder::describe(MaterialNode& node, const ProductFacts& product, qint64 pieces,
+                           bool cut) const {
+    node.section = product.section;
+    node.work = product.work;
     node.pieces = pieces;
-    if (qMulOverflow(pieces, intPart(data_.at(at.section, 3, at.row)).value_or(0), &node.weight))
+    if (qMulOverflow(pieces, product.weight, &node.weight))
         return false;
     if (cut) {
         node.kind = MaterialKind::CycleCut;
         return true;
     }
-    if (isGatheringSection(at.section)) {
-        node.kind = MaterialKind::Gathered;
-        node.places = data_.at(at.section, 5, at.row).split(QLatin1Char(','));
-    } else {
-        node.kind = namedMaterials(data_, at).empty() ? MaterialKind::Unmade : MaterialKind::Made;
-    }
+    node.kind = product.kind;
+    node.places = product.places;
     node.runs = pieces;
-    return !qMulOverflow(node.runs, runExp(data_, at), &node.exp);
+    return !qMulOverflow(node.runs, product.runExp, &node.exp);
 }
 
-bool TreeBuilder::expand(const MaterialNode& node, Position at, std::vector<Pending>& stack) const {
-    const std::vector<SetMaterialEntry> entries = namedMaterials(data_, at);
-    // Pushed last to first, so the first material comes out first.
-    for (auto e = entries.rbegin(); e != entries.rend(); ++e) {
-        qint64 pieces = 0;
-        if (qMulOverflow(node.runs, e->count, &pieces))
-            return false;
-        stack.push_back({e->name, pieces, node.depth + 1});
-    }
-    return true;
-}
-
-MaterialTree TreeBuilder::build(Position plan, qint64 runs) {
+MaterialTree TreeBuilder::build(int section, int row, qint64 runs) {
     MaterialTree tree;
-    auto refuse = [&tree](const QString& message) {
+    auto refuse = [](const QString& message) {
         MaterialTree refused;
         refused.error = message;
         return refused;
     };
-
-    std::vector<Pending> stack{{productName(data_.at(plan.section, 1, plan.row)), runs, 0}};
-    std::vector<QString> path;  // names from the plan down to the node being placed
-    QSet<QString> onPath;
-    bool first = true;
+    const QString planName = productName(data_.at(section, 1, row));
+    std::vector<Pending> stack{{planName, slotOf(section, row), runs, 0}};
+    std::vector<int> path;  // products from the plan down to the node being placed
+    std::vector<char> onPath(kSlots, 0);
+    std::vector<int> productSlots;  // of each node, for the totals
     while (!stack.empty()) {
         const Pending next = std::move(stack.back());
         stack.pop_back();
         if (int(tree.nodes.size()) >= kMaxMaterialNodes)
             return refuse(materialTreeTooLargeMessage());
         while (int(path.size()) > next.depth) {
-            onPath.remove(path.back());
+            onPath[size_t(path.back())] = 0;
             path.pop_back();
         }
 
         MaterialNode node;
         node.depth = next.depth;
         node.name = next.name;
-        const bool cut = onPath.contains(next.name);
-        std::optional<Position> at;
-        if (first)
-            at = plan;  // the plan names its row; its name may be listed elsewhere too
-        else if (const auto found = index_.constFind(next.name); found != index_.cend())
-            at = *found;
-        first = false;
-
-        if (!at) {
+        // The plan's name may be listed in another row too, or in none the lookups search.
+        const bool cut = next.depth > 0 && (next.name == planName ||
+                                            (next.slot != kNotFound && onPath[size_t(next.slot)]));
+        if (next.slot == kNotFound) {
             node.kind = cut ? MaterialKind::CycleCut : MaterialKind::Unknown;
             node.work = kUnknownWork;
             node.pieces = next.pieces;
-        } else if (!describe(node, *at, next.pieces, cut) ||
-                   (node.kind == MaterialKind::Made && !expand(node, *at, stack))) {
-            return refuse(materialCountTooLargeMessage());
+        } else {
+            const ProductFacts& product = facts(next.slot);
+            if (!describe(node, product, next.pieces, cut))
+                return refuse(materialCountTooLargeMessage());
+            if (node.kind == MaterialKind::Made) {
+                // Pushed last to first, so the first material comes out first.
+                for (auto m = product.materials.rbegin(); m != product.materials.rend(); ++m) {
+                    qint64 pieces = 0;
+                    if (qMulOverflow(node.runs, m->count, &pieces))
+                        return refuse(materialCountTooLargeMessage());
+                    stack.push_back({m->name, m->slot, pieces, next.depth + 1});
+                }
+                path.push_back(next.slot);
+                onPath[size_t(next.slot)] = 1;
+            }
         }
-        if (node.kind == MaterialKind::Made) {
-            path.push_back(node.name);
-            onPath.insert(node.name);
-        }
+        productSlots.push_back(next.slot);
         tree.nodes.push_back(std::move(node));
     }
-    if (!addTotals(tree))
+    if (!addTotals(tree, productSlots))
         return refuse(materialCountTooLargeMessage());
     return tree;
 }
 
-bool TreeBuilder::addTotals(MaterialTree& tree) const {
-    QHash<QString, size_t> leafAt;
-    QHash<int, size_t> workAt;
-    for (const MaterialNode& node : tree.nodes) {
+bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const {
+    // Leaves are the same material when they are the same product, or the same unknown name.
+    std::vector<int> leafOfSlot(kSlots, kNotFound);
+    QHash<QString, int> leafOfUnknown;
+    std::array<int, MakeData::kSections + 1> workOfSection;
+    workOfSection.fill(kNotFound);
+    for (size_t i = 0; i < tree.nodes.size(); ++i) {
+        const MaterialNode& node = tree.nodes[i];
         if (node.kind != MaterialKind::Made) {
-            if (!leafAt.contains(node.name)) {
-                leafAt.insert(node.name, tree.leaves.size());
+            if (productSlots[i] == kNotFound && !leafOfUnknown.contains(node.name))
+                leafOfUnknown.insert(node.name, kNotFound);
+            int& at = productSlots[i] != kNotFound ? leafOfSlot[size_t(productSlots[i])]
+                                                   : leafOfUnknown[node.name];
+            if (at == kNotFound) {
+                at = int(tree.leaves.size());
                 tree.leaves.push_back({node.name, node.work, 0, 0});
             }
-            LeafTotal& leaf = tree.leaves[leafAt.value(node.name)];
+            LeafTotal& leaf = tree.leaves[size_t(at)];
             if (qAddOverflow(leaf.pieces, node.pieces, &leaf.pieces) ||
                 qAddOverflow(leaf.weight, node.weight, &leaf.weight) ||
                 qAddOverflow(tree.leafWeight, node.weight, &tree.leafWeight))
@@ -176,11 +203,12 @@ bool TreeBuilder::addTotals(MaterialTree& tree) const {
         }
         if (node.kind == MaterialKind::Unknown || node.kind == MaterialKind::CycleCut)
             continue;
-        if (!workAt.contains(node.section)) {
-            workAt.insert(node.section, tree.works.size());
+        int& at = workOfSection[size_t(node.section)];
+        if (at == kNotFound) {
+            at = int(tree.works.size());
             tree.works.push_back({node.section, node.work, 0});
         }
-        WorkExp& work = tree.works[workAt.value(node.section)];
+        WorkExp& work = tree.works[size_t(at)];
         if (qAddOverflow(work.exp, node.exp, &work.exp))
             return false;
     }
@@ -208,7 +236,7 @@ MaterialTree buildMaterialTree(const MakeData& data, int section, int row, qint6
         refused.error = QStringLiteral("生産品が選択されていません");
         return refused;
     }
-    return TreeBuilder(data, section29).build({section, row}, runs);
+    return TreeBuilder(data, section29).build(section, row, runs);
 }
 
 RunsInput readRunCount(const QString& text) {

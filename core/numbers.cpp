@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -27,6 +28,11 @@ std::optional<T> roundInto(double value) {
 }  // namespace
 
 bool isNumber(const QString& text) {
+    // Plain digits, the usual case in the data files, need no pattern match.
+    if (!text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar ch) {
+            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+        }))
+        return true;
     return numberPattern().match(text).hasMatch();
 }
 

@@ -52,6 +52,7 @@ MakeData chainData() {
     product(11, 4, "001:二経験品", "002:01", "1", "01砂粒");
     product(11, 5, "001:二材料品", "001:01", "1", "01砂粒,01砂粒");
     product(11, 6, "001:同作業品", "001:01", "1", "01限界品");
+    product(11, 75, "001:遠い品", "001:01", "1", "01遠い品");
     product(13, 1, "035:鉄の長剣", "038:05", "45", "04鉄インゴット");
     product(13, 2, "022:鋼の剣", "010:02", "30", "01鉄インゴット,02木炭");
     product(13, 3, "030:謎の剣", "010:01", "5", "02謎の石,01木の枝");
@@ -175,6 +176,19 @@ void MaterialTreeTest::plans_data() {
                                   "",
                                   kWorkHeader,
                                   "細工\t15"};
+    // Rows past 70 are not found by name: the plan's own name still ends the chain.
+    QTest::newRow("cycle through a plan no lookup finds")
+        << 11 << 75 << qint64(1) << false
+        << QStringList{kHeader,
+                       "遠い品\t裁縫\t1\t1\t1\t1\t",
+                       "  遠い品\t不明\t1\t\t\t0\t循環するためここで打ち切り",
+                       "",
+                       kLeafHeader,
+                       "遠い品\t不明\t1\t0",
+                       "合計重量\t\t\t0",
+                       "",
+                       kWorkHeader,
+                       "裁縫\t1"};
     QTest::newRow("section 29, calculator") << 14 << 1 << qint64(2) << false
                                             << QStringList{kHeader,
                                                            "秘剣\t刀鍛冶\t2\t2\t120\t20\t",
