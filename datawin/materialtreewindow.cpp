@@ -64,7 +64,7 @@ MaterialTreeWindow::MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program 
     setWindowTitle(kTitle);
     buildControls();
     buildLayout();
-    resize(760, 560);
+    resize(760, 660);
 }
 
 void MaterialTreeWindow::buildControls() {
