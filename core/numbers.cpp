@@ -15,6 +15,12 @@ const QRegularExpression& numberPattern() {
     return re;
 }
 
+bool isPlainDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar ch) {
+        return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+    });
+}
+
 template <typename T>
 std::optional<T> roundInto(double value) {
     if (!std::isfinite(value))
@@ -29,14 +35,19 @@ std::optional<T> roundInto(double value) {
 
 bool isNumber(const QString& text) {
     // Plain digits, the usual case in the data files, need no pattern match.
-    if (!text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar ch) {
-            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-        }))
+    if (isPlainDigits(text))
         return true;
     return numberPattern().match(text).hasMatch();
 }
 
 std::optional<double> toNumber(const QString& text) {
+    // Up to 15 digits a double holds the value exactly, so no conversion routine is needed.
+    if (text.size() <= 15 && isPlainDigits(text)) {
+        double value = 0;
+        for (const QChar ch : text)
+            value = value * 10 + (ch.unicode() - '0');
+        return value;
+    }
     if (!isNumber(text))
         return std::nullopt;
     QString t = text.trimmed();
