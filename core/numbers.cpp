@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,6 +13,12 @@ const QRegularExpression& numberPattern() {
     static const QRegularExpression re(
         QStringLiteral("^[ \\t]*[+-]?(\\d+\\.?\\d*|\\.\\d+)[ \\t]*$"));
     return re;
+}
+
+bool isPlainDigits(const QString& text) {
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar ch) {
+        return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+    });
 }
 
 template <typename T>
@@ -27,10 +34,20 @@ std::optional<T> roundInto(double value) {
 }  // namespace
 
 bool isNumber(const QString& text) {
+    // Plain digits, the usual case in the data files, need no pattern match.
+    if (isPlainDigits(text))
+        return true;
     return numberPattern().match(text).hasMatch();
 }
 
 std::optional<double> toNumber(const QString& text) {
+    // Up to 15 digits a double holds the value exactly, so no conversion routine is needed.
+    if (text.size() <= 15 && isPlainDigits(text)) {
+        double value = 0;
+        for (const QChar ch : text)
+            value = value * 10 + (ch.unicode() - '0');
+        return value;
+    }
     if (!isNumber(text))
         return std::nullopt;
     QString t = text.trimmed();

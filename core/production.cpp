@@ -57,49 +57,52 @@ bool notNumber(const QString& text) {
 }  // namespace
 
 QString GetProField(const MakeData& data, const QString& name, int column, Section29 section29) {
-    for (int s = 1; s <= MakeData::kSections; ++s) {
-        if (s == 29 && section29 == Section29::Skip)
-            continue;
-        for (int r = 1; r <= 70; ++r) {
-            const QString first = data.at(s, 1, r);
-            if (first.isEmpty())
-                break;
-            if (productName(first) == name)
-                return data.at(s, column, r);
-        }
+    QString found;
+    visitSearchedProducts(data, section29, [&](int s, int r) {
+        if (productName(data.at(s, 1, r)) != name)
+            return false;
+        found = data.at(s, column, r);
+        return true;
+    });
+    return found;
+}
+
+std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
+    std::vector<SetMaterialEntry> entries;
+    QString rest = setField;
+    for (int k = 0; k < 3; ++k) {
+        const qsizetype comma = rest.indexOf(QLatin1Char(','));
+        const QString entry = comma >= 0 ? rest.left(comma) : rest;
+        entries.push_back({intPart(entry.left(2)).value_or(0), entry.mid(2)});
+        if (comma < 0)
+            break;
+        rest = rest.mid(comma + 1);
     }
-    return QString();
+    return entries;
 }
 
 QString SetMatText(AppData& d, const QString& setField) {
-    QString rest = setField;
+    const std::vector<SetMaterialEntry> entries = parseSetMaterials(setField);
     QString text;
     qint64 total = 0;
-    bool finished = false;
-    for (int k = 0; k < 3; ++k) {
-        SetMaterial& mat = d.udtSetMat[size_t(k)];
-        if (finished) {
+    // A field with more entries than are read gets no total line.
+    const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(d.udtSetMat.size());
+    for (size_t k = 0; k < d.udtSetMat.size(); ++k) {
+        SetMaterial& mat = d.udtSetMat[k];
+        if (k >= entries.size()) {
             mat = SetMaterial();
             continue;
         }
-        const qsizetype comma = rest.indexOf(QLatin1Char(','));
-        QString entry = rest;
-        if (comma >= 0)
-            entry = rest.left(comma);
-        else
-            finished = true;
-        const qint64 count = intPart(entry.left(2)).value_or(0);
-        mat.strNum = numText(count);
-        mat.strName = entry.mid(2);
+        const SetMaterialEntry& entry = entries[k];
+        mat.strNum = numText(entry.count);
+        mat.strName = entry.name;
         const double weight = numberOrZero(GetProField(d.strMakeData, mat.strName, 3, d.section29));
-        const qint64 matWeight = floorInt(weight * double(count));
+        const qint64 matWeight = floorInt(weight * double(entry.count));
         mat.strWeight = numText(matWeight);
         total += matWeight;
         text += mat.strName + QStringLiteral(" × ") + mat.strNum + kCrLf;
-        if (finished)
+        if (k + 1 == entries.size() && readToEnd)
             text += QStringLiteral("材料の合計重量 ： ") + numText(total);
-        if (comma >= 0)
-            rest = rest.mid(comma + 1);
     }
     return text;
 }

@@ -3,12 +3,34 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "appdata.h"
 #include "dialogs.h"
 #include "tables.h"
 
 namespace wm {
+
+// Lookups by name search only the first rows of a section; the rest are products that no
+// other product uses.
+inline constexpr int kSearchedRows = 70;
+
+// Calls visit(section, row) for every product a lookup by name searches, in the order it
+// searches them, until visit returns true: sections 1..32 (29 only when asked), rows 1..70 of
+// each up to its first empty row.
+template <typename Visit>
+void visitSearchedProducts(const MakeData& data, Section29 section29, Visit visit) {
+    for (int s = 1; s <= MakeData::kSections; ++s) {
+        if (s == 29 && section29 == Section29::Skip)
+            continue;
+        for (int r = 1; r <= kSearchedRows; ++r) {
+            if (data.at(s, 1, r).isEmpty())
+                break;
+            if (visit(s, r))
+                return;
+        }
+    }
+}
 
 // Column `column` of the first product whose name (column 1 from its fifth character)
 // equals name: sections 1..32, rows 1..70 of each up to its first empty row. "" when none.
@@ -19,6 +41,15 @@ QString GetProField(const MakeData& data, const QString& name, int column,
 inline QString productName(const QString& column1) {
     return column1.mid(4);
 }
+
+// One entry of a set-material field: the count per run and the material's name.
+struct SetMaterialEntry {
+    qint64 count = 0;
+    QString name;
+};
+// The entries of a set-material field ("02板材,01金具"), at most three; a count that is not
+// a number counts 0, and "00" gives one entry without a name.
+std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField);
 
 // Fills udtSetMat from a product's set-material field ("02板材,01金具") and returns the
 // material text for the set box, lines ended by CR LF. An entry that does not follow the

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -16,6 +17,7 @@
 
 #include "gamedata.h"
 #include "keyfilter.h"
+#include "materialtreewindow.h"
 #include "numbers.h"
 #include "textrules.h"
 #include "version.h"
@@ -116,6 +118,14 @@ FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* 
     resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     optGP[1]->setChecked(true);
     optGPClicked(1);
+
+    auto* materialTreeButton = new QPushButton(QStringLiteral("材料の内訳(&M)"), this);
+    materialTreeButton->setObjectName(QStringLiteral("materialTreeButton"));
+    materialTreeButton->setToolTip(QStringLiteral("材料をすべての段階まで表示します"));
+    materialTreeButton->setAutoDefault(true);
+    layout()->addWidget(materialTreeButton);
+    layout()->setAlignment(materialTreeButton, Qt::AlignRight);
+    connect(materialTreeButton, &QPushButton::clicked, this, &FrmData::openMaterialTree);
 }
 
 // ---- controls --------------------------------------------------------------------------
@@ -687,6 +697,20 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     if (const auto level = intPart(md.at(found->first, 1, found->second).left(3)))
         txtData[9 + k]->setText(numText(*level));
     return true;
+}
+
+void FrmData::openMaterialTree() {
+    auto* window = findChild<MaterialTreeWindow*>();
+    if (!window) {
+        // Only the viewer searches section 29.
+        const auto program = section29_ == Section29::Search ? MaterialTreeWindow::Program::Viewer
+                                                             : MaterialTreeWindow::Program::Tool;
+        window = new MaterialTreeWindow(data_, dialogs_, program, this);
+    }
+    window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(cmbData[16]), QString());
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void FrmData::recalcTotalExp() {

@@ -84,6 +84,8 @@ class FrmData : public QWidget {
     bool fillMaterialRow(int k, QString& list, bool& done);
     void emptyMaterialRow(int k);
     std::optional<std::pair<int, int>> findMaterial(const QString& name) const;
+    // 材料の内訳 of the chosen work and product.
+    void openMaterialTree();
 
     // Position of the chosen entry; -1 when the edit field no longer shows it.
     static int listPos(const QComboBox* list);

@@ -154,6 +154,8 @@ void MainWindow::buildMenus() {
         MenuShowData[i] = MenuShow->addAction(shows[i]);
         connect(MenuShowData[i], &QAction::triggered, this, [this, i] { cmdTab_Click(i); });
     }
+    materialTreeAction = MenuShow->addAction(QStringLiteral("材料の内訳"));
+    connect(materialTreeAction, &QAction::triggered, this, &MainWindow::materialTreeRequested);
 
     MenuSystem = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MenuAbout = MenuSystem->addAction(QStringLiteral("バージョン情報"));

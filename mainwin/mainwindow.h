@@ -182,6 +182,7 @@ class MainWindow : public QMainWindow {
     QAction* MenuEnd = nullptr;
     QMenu* MenuShow = nullptr;
     std::array<QAction*, 7> MenuShowData{};  // 1, 2, 3, 4, 6
+    QAction* materialTreeAction = nullptr;   // 材料の内訳
     QMenu* MenuSystem = nullptr;
     QAction* MenuAbout = nullptr;
     QAction* MenuOption = nullptr;
@@ -213,6 +214,7 @@ class MainWindow : public QMainWindow {
     // Actions whose windows or routines the program adds later; nothing happens until a
     // handler is connected.
     void productWindowRequested();           // tab action 4
+    void materialTreeRequested();            // materialTreeAction
     void reincarnationRequested();           // tab action 6
     void aboutRequested();                   // MenuAbout
     void saveResultRequested();              // cmdWrite, MenuWork

@@ -1,6 +1,8 @@
 #include "wmtool.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 
 #include "pcdata.h"
 #include "qtdialogs.h"
@@ -30,6 +32,7 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 // The settings window reads the main windows while it goes; it goes first.
 WmTool::~WmTool() {
     frmOpt_.reset();
+    materialTree_.reset();
     delete frmData_;
     delete frmRoad_;
     delete frmTra_;
@@ -49,6 +52,8 @@ MainWindow& WmTool::mainWindow(int code) {
         connect(window, &MainWindow::productWindowRequested, this, &WmTool::openProductWindow);
         connect(window, &MainWindow::reincarnationRequested, this, &WmTool::openReincarnation);
         connect(window, &MainWindow::aboutRequested, this, &WmTool::openAbout);
+        connect(window, &MainWindow::materialTreeRequested, this,
+                [this, window] { openMaterialTree(*window); });
         connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
             if (index == 1)
                 showCharacterData();
@@ -95,6 +100,17 @@ void WmTool::openAbout() {
         frmAbout_ = new FrmAbout(data_, *dialogs_);
     frmAbout_->AppendUpdateTimes();
     bringUp(frmAbout_);
+}
+
+void WmTool::openMaterialTree(const MainWindow& from) {
+    if (!materialTree_)
+        materialTree_ = std::make_unique<MaterialTreeWindow>(data_, *dialogs_,
+                                                             MaterialTreeWindow::Program::Tool);
+    const int work = from.cmbSWork->currentIndex();
+    const int product = from.cmbSName->currentIndex();
+    materialTree_->choosePlan(work >= 0 ? MainWindow::workSection(work) : 0,
+                              work >= 0 && product >= 0 ? product + 1 : 0, from.txtSLot->text());
+    bringUp(materialTree_.get());
 }
 
 void WmTool::showCharacterData() {

@@ -13,6 +13,7 @@
 #include "frmroad.h"
 #include "frmtra.h"
 #include "mainwindow.h"
+#include "materialtreewindow.h"
 
 namespace wm {
 
@@ -61,6 +62,9 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     void openProductWindow();
     void openReincarnation();
     void openAbout();
+    // 材料の内訳, with the plan the main window shows where one is chosen.
+    void openMaterialTree(const MainWindow& from);
+    MaterialTreeWindow* existingMaterialTree() const { return materialTree_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
     FrmData* existingFrmData() const { return frmData_; }
@@ -82,6 +86,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     QPointer<FrmRoad> frmRoad_;
     QPointer<FrmTra> frmTra_;
     QPointer<FrmAbout> frmAbout_;
+    std::unique_ptr<MaterialTreeWindow> materialTree_;
 };
 
 }  // namespace wm

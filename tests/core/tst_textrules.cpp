@@ -32,6 +32,9 @@ void TextRulesTest::numberTexts_data() {
     QTest::addColumn<qint64>("floor");
     QTest::newRow("digits") << "123" << true << qint64(123);
     QTest::newRow("leading zeros") << "007" << true << qint64(7);
+    QTest::newRow("fifteen digits") << "999999999999999" << true << qint64(999999999999999);
+    // Past 15 digits the value is read as a double, as any other number text.
+    QTest::newRow("sixteen digits") << "9999999999999999" << true << qint64(10000000000000000);
     QTest::newRow("blanks around") << "  42 " << true << qint64(42);
     QTest::newRow("plus sign") << "+5" << true << qint64(5);
     QTest::newRow("minus fraction rounds down") << "-2.5" << true << qint64(-3);

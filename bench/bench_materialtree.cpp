@@ -1,0 +1,84 @@
+#include <QTest>
+#include <algorithm>
+
+#include "materialtree.h"
+
+using namespace wm;
+
+namespace {
+
+constexpr int kChainRow = 70;  // lookups by name reach rows 1..70 of a section
+
+// The largest data the tables take: 32 sections of 80 products. Every product a lookup
+// can reach outside the gathering works is one link of a single chain, so the tree of the
+// plan in the last row is as deep as the data allows; each link also needs two gathered
+// materials, and the gathering works fill all their rows.
+MakeData deepestChain(Section29 section29) {
+    MakeData m;
+    std::vector<std::pair<int, int>> chain;
+    for (int s = 1; s <= MakeData::kSections; ++s) {
+        m.set(s, 1, 0, QStringLiteral("作業%1").arg(s));
+        for (int r = 1; r <= MakeData::kRows; ++r) {
+            m.set(s, 1, r,
+                  QStringLiteral("%1:品%2_%3").arg(r, 3, 10, QLatin1Char('0')).arg(s).arg(r));
+            m.set(s, 2, r, QStringLiteral("050:05"));
+            m.set(s, 3, r, QStringLiteral("7"));
+            m.set(s, 4, r, QStringLiteral("00"));
+            m.set(s, 5, r, QStringLiteral("北の森,南の丘"));
+            const bool searched = r <= kChainRow && (s != 29 || section29 == Section29::Search);
+            if (s > 6 && searched)
+                chain.emplace_back(s, r);
+        }
+    }
+    // The plan (section 32, row 80) needs the first link; each link the next one.
+    chain.insert(chain.begin(), {32, MakeData::kRows});
+    for (size_t i = 0; i < chain.size(); ++i) {
+        const auto [s, r] = chain[i];
+        const QString gathered = QStringLiteral("03品%1_%2,02品%3_%4")
+                                     .arg(1 + int(i) % 6)
+                                     .arg(1 + int(i) % kChainRow)
+                                     .arg(1 + int(i + 3) % 6)
+                                     .arg(1 + int(i + 7) % kChainRow);
+        const QString next =
+            i + 1 < chain.size()
+                ? QStringLiteral("01品%1_%2,").arg(chain[i + 1].first).arg(chain[i + 1].second)
+                : QString();
+        m.set(s, 4, r, next + gathered);
+    }
+    return m;
+}
+
+}  // namespace
+
+class MaterialTreeBench : public QObject {
+    Q_OBJECT
+  private slots:
+    void deepestChain_data() {
+        QTest::addColumn<bool>("viewer");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("wmtool") << false << 25 * kChainRow;
+        QTest::newRow("wmview") << true << 26 * kChainRow;
+    }
+    void deepestChain() {
+        QFETCH(bool, viewer);
+        QFETCH(int, depth);
+        const Section29 section29 = viewer ? Section29::Search : Section29::Skip;
+        const MakeData data = ::deepestChain(section29);
+        MaterialTree tree;
+        QBENCHMARK {
+            tree = buildMaterialTree(data, 32, MakeData::kRows, 1000, section29);
+        }
+        QCOMPARE(tree.error, QString());
+        const int deepest = std::max_element(tree.nodes.begin(), tree.nodes.end(),
+                                             [](const MaterialNode& a, const MaterialNode& b) {
+                                                 return a.depth < b.depth;
+                                             })
+                                ->depth;
+        // Every link below the plan, and the gathered materials of the last one.
+        QCOMPARE(deepest, depth + 1);
+        QCOMPARE(tree.nodes.size(), size_t(1 + depth + 2 * (depth + 1)));
+    }
+};
+
+QTEST_GUILESS_MAIN(MaterialTreeBench)
+#include "bench_materialtree.moc"

@@ -1,0 +1,300 @@
+#include "materialtree.h"
+
+#include <QHash>
+#include <QtNumeric>
+#include <array>
+#include <unordered_map>
+
+#include "numbers.h"
+#include "production.h"
+
+namespace wm {
+
+namespace {
+
+const QString kUnknownWork = QStringLiteral("不明");
+const QChar kTab(QLatin1Char('\t'));
+const QChar kNewline(QLatin1Char('\n'));
+
+constexpr int kNotFound = -1;
+
+// A product's place in the table as one number, for flat per-product arrays.
+int slotOf(int section, int row) {
+    return section * (MakeData::kRows + 1) + row;
+}
+constexpr int kSlots = (MakeData::kSections + 1) * (MakeData::kRows + 1);
+
+bool isGatheringSection(int section) {
+    return section >= 1 && section <= 6;
+}
+
+// What the tree needs of one product, read from its line once however often it is reached.
+struct ProductFacts {
+    int section = 0;
+    QString work;
+    MaterialKind kind = MaterialKind::Unmade;
+    qint64 weight = 0;  // of one piece
+    qint64 runExp = 0;  // the step experience times the steps, as the product window counts
+    QStringList places;
+    struct Material {
+        qint64 count;
+        QString name;
+        int slot;  // where the name is found, kNotFound when nowhere
+    };
+    std::vector<Material> materials;
+};
+
+class TreeBuilder {
+  public:
+    TreeBuilder(const MakeData& data, Section29 section29);
+    MaterialTree build(int section, int row, qint64 runs);
+
+  private:
+    struct Pending {
+        QString name;
+        int slot;
+        qint64 pieces;
+        int depth;
+    };
+
+    const ProductFacts& facts(int slot);
+    // Fills what the product tells about `pieces` of it; false on an overflow.
+    bool describe(MaterialNode& node, const ProductFacts& product, qint64 pieces, bool cut) const;
+    bool addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const;
+
+    const MakeData& data_;
+    // Every searched name with its first position, the product GetProField would read.
+    std::unordered_map<QString, int> index_;
+    std::vector<std::optional<ProductFacts>> facts_ =
+        std::vector<std::optional<ProductFacts>>(kSlots);
+};
+
+TreeBuilder::TreeBuilder(const MakeData& data, Section29 section29) : data_(data) {
+    index_.reserve(size_t(MakeData::kSections * kSearchedRows));
+    visitSearchedProducts(data, section29, [this](int s, int r) {
+        index_.try_emplace(productName(data_.at(s, 1, r)), slotOf(s, r));
+        return false;
+    });
+}
+
+const ProductFacts& TreeBuilder::facts(int slot) {
+    std::optional<ProductFacts>& cached = facts_[size_t(slot)];
+    if (cached)
+        return *cached;
+    const int s = slot / (MakeData::kRows + 1);
+    const int r = slot % (MakeData::kRows + 1);
+    ProductFacts& f = cached.emplace();
+    f.section = s;
+    f.work = data_.sectionName(s);
+    f.weight = intPart(data_.at(s, 3, r)).value_or(0);
+    const QString steps = data_.at(s, 2, r);
+    f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
+    if (isGatheringSection(s)) {
+        f.kind = MaterialKind::Gathered;
+        f.places = data_.at(s, 5, r).split(QLatin1Char(','));
+        return f;
+    }
+    for (const SetMaterialEntry& e : parseSetMaterials(data_.at(s, 4, r))) {
+        if (e.name.isEmpty())
+            continue;
+        const auto found = index_.find(e.name);
+        f.materials.push_back({std::max<qint64>(e.count, 0), e.name,
+                               found == index_.end() ? kNotFound : found->second});
+    }
+    f.kind = f.materials.empty() ? MaterialKind::Unmade : MaterialKind::Made;
+    return f;
+}
+
+bool TreeBuilder::describe(MaterialNode& node, const ProductFacts& product, qint64 pieces,
+                           bool cut) const {
+    node.section = product.section;
+    node.work = product.work;
+    node.pieces = pieces;
+    if (qMulOverflow(pieces, product.weight, &node.weight))
+        return false;
+    if (cut) {
+        node.kind = MaterialKind::CycleCut;
+        return true;
+    }
+    node.kind = product.kind;
+    node.places = product.places;
+    node.runs = pieces;
+    return !qMulOverflow(node.runs, product.runExp, &node.exp);
+}
+
+MaterialTree TreeBuilder::build(int section, int row, qint64 runs) {
+    MaterialTree tree;
+    auto refuse = [](const QString& message) {
+        MaterialTree refused;
+        refused.error = message;
+        return refused;
+    };
+    const QString planName = productName(data_.at(section, 1, row));
+    std::vector<Pending> stack{{planName, slotOf(section, row), runs, 0}};
+    std::vector<int> path;  // products from the plan down to the node being placed
+    std::vector<char> onPath(kSlots, 0);
+    std::vector<int> productSlots;  // of each node, for the totals
+    while (!stack.empty()) {
+        const Pending next = std::move(stack.back());
+        stack.pop_back();
+        if (int(tree.nodes.size()) >= kMaxMaterialNodes)
+            return refuse(materialTreeTooLargeMessage());
+        while (int(path.size()) > next.depth) {
+            onPath[size_t(path.back())] = 0;
+            path.pop_back();
+        }
+
+        MaterialNode node;
+        node.depth = next.depth;
+        node.name = next.name;
+        // The plan's name may be listed in another row too, or in none the lookups search.
+        const bool cut = next.depth > 0 && (next.name == planName ||
+                                            (next.slot != kNotFound && onPath[size_t(next.slot)]));
+        if (next.slot == kNotFound) {
+            node.kind = cut ? MaterialKind::CycleCut : MaterialKind::Unknown;
+            node.work = kUnknownWork;
+            node.pieces = next.pieces;
+        } else {
+            const ProductFacts& product = facts(next.slot);
+            if (!describe(node, product, next.pieces, cut))
+                return refuse(materialCountTooLargeMessage());
+            if (node.kind == MaterialKind::Made) {
+                // Pushed last to first, so the first material comes out first.
+                for (auto m = product.materials.rbegin(); m != product.materials.rend(); ++m) {
+                    qint64 pieces = 0;
+                    if (qMulOverflow(node.runs, m->count, &pieces))
+                        return refuse(materialCountTooLargeMessage());
+                    stack.push_back({m->name, m->slot, pieces, next.depth + 1});
+                }
+                path.push_back(next.slot);
+                onPath[size_t(next.slot)] = 1;
+            }
+        }
+        productSlots.push_back(next.slot);
+        tree.nodes.push_back(std::move(node));
+    }
+    if (!addTotals(tree, productSlots))
+        return refuse(materialCountTooLargeMessage());
+    return tree;
+}
+
+bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const {
+    // Leaves are the same material when they are the same product, or the same unknown name.
+    std::vector<int> leafOfSlot(kSlots, kNotFound);
+    QHash<QString, int> leafOfUnknown;
+    std::array<int, MakeData::kSections + 1> workOfSection;
+    workOfSection.fill(kNotFound);
+    for (size_t i = 0; i < tree.nodes.size(); ++i) {
+        const MaterialNode& node = tree.nodes[i];
+        if (node.kind != MaterialKind::Made) {
+            if (productSlots[i] == kNotFound && !leafOfUnknown.contains(node.name))
+                leafOfUnknown.insert(node.name, kNotFound);
+            int& at = productSlots[i] != kNotFound ? leafOfSlot[size_t(productSlots[i])]
+                                                   : leafOfUnknown[node.name];
+            if (at == kNotFound) {
+                at = int(tree.leaves.size());
+                tree.leaves.push_back({node.name, node.work, 0, 0});
+            }
+            LeafTotal& leaf = tree.leaves[size_t(at)];
+            if (qAddOverflow(leaf.pieces, node.pieces, &leaf.pieces) ||
+                qAddOverflow(leaf.weight, node.weight, &leaf.weight) ||
+                qAddOverflow(tree.leafWeight, node.weight, &tree.leafWeight))
+                return false;
+        }
+        if (node.kind == MaterialKind::Unknown || node.kind == MaterialKind::CycleCut)
+            continue;
+        int& at = workOfSection[size_t(node.section)];
+        if (at == kNotFound) {
+            at = int(tree.works.size());
+            tree.works.push_back({node.section, node.work, 0});
+        }
+        WorkExp& work = tree.works[size_t(at)];
+        if (qAddOverflow(work.exp, node.exp, &work.exp))
+            return false;
+    }
+    return true;
+}
+
+QString joinLine(const QStringList& cells) {
+    return cells.join(kTab);
+}
+
+}  // namespace
+
+QString materialCountTooLargeMessage() {
+    return QStringLiteral("個数が大きすぎるため、材料の内訳を計算できません");
+}
+
+QString materialTreeTooLargeMessage() {
+    return QStringLiteral("材料が多すぎるため、材料の内訳を表示できません");
+}
+
+MaterialTree buildMaterialTree(const MakeData& data, int section, int row, qint64 runs,
+                               Section29 section29) {
+    if (data.at(section, 1, row).isEmpty() || runs < 0) {
+        MaterialTree refused;
+        refused.error = QStringLiteral("生産品が選択されていません");
+        return refused;
+    }
+    return TreeBuilder(data, section29).build(section, row, runs);
+}
+
+RunsInput readRunCount(const QString& text) {
+    if (text.isEmpty())
+        return {std::nullopt, QStringLiteral("生産回数を入力してください")};
+    for (const QChar ch : text) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return {std::nullopt, QStringLiteral("生産回数は数字で入力してください")};
+    }
+    bool ok = false;
+    const qint64 runs = text.toLongLong(&ok);
+    if (!ok)
+        return {std::nullopt, materialCountTooLargeMessage()};
+    return {runs, QString()};
+}
+
+QStringList materialTreeHeaders() {
+    return {QStringLiteral("材料"),          QStringLiteral("作業"),   QStringLiteral("個数"),
+            QStringLiteral("生産回数"),      QStringLiteral("経験値"), QStringLiteral("重量"),
+            QStringLiteral("採取場所・備考")};
+}
+
+QStringList materialNodeColumns(const MaterialNode& node) {
+    const bool run = node.kind != MaterialKind::Unknown && node.kind != MaterialKind::CycleCut;
+    QString note;
+    if (node.kind == MaterialKind::Gathered)
+        note = node.places.join(QLatin1Char(','));
+    else if (node.kind == MaterialKind::CycleCut)
+        note = QStringLiteral("循環するためここで打ち切り");
+    return {node.name,
+            node.work,
+            numText(node.pieces),
+            run ? numText(node.runs) : QString(),
+            run ? numText(node.exp) : QString(),
+            node.kind == MaterialKind::Unknown ? QString() : numText(node.weight),
+            note};
+}
+
+QString materialTotalsText(const MaterialTree& tree) {
+    QStringList lines{joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
+                                QStringLiteral("個数"), QStringLiteral("重量")})};
+    for (const LeafTotal& leaf : tree.leaves)
+        lines << joinLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight)});
+    lines << joinLine({QStringLiteral("合計重量"), QString(), QString(), numText(tree.leafWeight)});
+    lines << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+    for (const WorkExp& work : tree.works)
+        lines << joinLine({work.work, numText(work.exp)});
+    return lines.join(kNewline);
+}
+
+QString materialTreeText(const MaterialTree& tree) {
+    QStringList lines{joinLine(materialTreeHeaders())};
+    for (const MaterialNode& node : tree.nodes) {
+        QStringList cells = materialNodeColumns(node);
+        cells[0].prepend(QString(node.depth * 2, QLatin1Char(' ')));
+        lines << joinLine(cells);
+    }
+    return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);
+}
+
+}  // namespace wm

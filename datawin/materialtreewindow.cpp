@@ -1,0 +1,277 @@
+#include "materialtreewindow.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "keyfilter.h"
+#include "production.h"
+#include "resultfiles.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+const QString kTitle = QStringLiteral("材料の内訳");
+
+// The work list shows sections 1..28, 30 and 31, as every work list of the program.
+int sectionOfPosition(int position) {
+    if (position < 0)
+        return 0;
+    return position + 1 <= 28 ? position + 1 : position + 2;
+}
+
+int positionOfSection(int section) {
+    if (section >= 1 && section <= 28)
+        return section - 1;
+    if (section == 30 || section == 31)
+        return section - 2;
+    return -1;
+}
+
+QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name) {
+    auto* button = new QPushButton(caption);
+    button->setToolTip(tip);
+    button->setObjectName(name);
+    // Enter on the focused button presses it.
+    button->setAutoDefault(true);
+    return button;
+}
+
+}  // namespace
+
+MaterialTreeWindow::MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program program,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), program_(program) {
+    setObjectName(QStringLiteral("materialTreeWindow"));
+    setWindowTitle(kTitle);
+    buildControls();
+    buildLayout();
+    resize(760, 660);
+}
+
+void MaterialTreeWindow::buildControls() {
+    workList_ = new QComboBox;
+    workList_->setObjectName(QStringLiteral("workList"));
+    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    QStringList works;
+    for (int s = 1; s <= 31; ++s) {
+        if (s != 29)
+            works << data_.strMakeData.sectionName(s);
+    }
+    refillList(workList_, works);
+    productList_ = new QComboBox;
+    productList_->setObjectName(QStringLiteral("productList"));
+    productList_->setToolTip(QStringLiteral("生産品を選択します"));
+    productList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    runsField_ = new QLineEdit(QStringLiteral("1"));
+    runsField_->setObjectName(QStringLiteral("runsField"));
+    runsField_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
+    runsField_->setMaxLength(19);
+    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, '0')));
+    KeyFilter::install(runsField_, [this](int& code) {
+        if (code == kKeyEnter) {
+            code = 0;
+            recalculate();
+        } else if (code != kKeyBackspace && (code < '0' || code > '9')) {
+            code = 0;
+        }
+    });
+
+    treeView_ = new QTreeWidget;
+    treeView_->setObjectName(QStringLiteral("materialTree"));
+    treeView_->setHeaderLabels(materialTreeHeaders());
+    treeView_->setUniformRowHeights(true);
+    treeView_->setAlternatingRowColors(true);
+    treeView_->setFont(resultFont(treeView_->font()));
+
+    totalsView_ = new QPlainTextEdit;
+    totalsView_->setObjectName(QStringLiteral("totals"));
+    totalsView_->setReadOnly(true);
+    totalsView_->setTabChangesFocus(true);
+    totalsView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    totalsView_->setFont(resultFont(totalsView_->font()));
+
+    copyButton_ =
+        actionButton(QStringLiteral("コピー(&C)"),
+                     QStringLiteral("内訳と合計をタブ区切りでクリップボードにコピーします"),
+                     QStringLiteral("copyButton"));
+    // The viewer writes no files.
+    if (program_ == Program::Tool)
+        saveButton_ = actionButton(QStringLiteral("Text作成(&T)"),
+                                   QStringLiteral("内訳と合計をテキストファイルに書き出します"),
+                                   QStringLiteral("saveButton"));
+
+    connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
+    connect(productList_, &QComboBox::activated, this, [this] { recalculate(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
+    if (saveButton_)
+        connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
+}
+
+void MaterialTreeWindow::buildLayout() {
+    auto* outer = new QVBoxLayout(this);
+    auto* plan = new QHBoxLayout;
+    plan->addWidget(buddyLabel(QStringLiteral("作業(&W)"), workList_));
+    plan->addWidget(workList_);
+    plan->addSpacing(8);
+    plan->addWidget(buddyLabel(QStringLiteral("生産品(&P)"), productList_));
+    plan->addWidget(productList_, 1);
+    plan->addSpacing(8);
+    plan->addWidget(buddyLabel(QStringLiteral("生産回数(&R)"), runsField_));
+    plan->addWidget(runsField_);
+    outer->addLayout(plan);
+    outer->addWidget(treeView_, 3);
+    outer->addWidget(buddyLabel(QStringLiteral("合計(&S)"), totalsView_));
+    outer->addWidget(totalsView_, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton_);
+    if (saveButton_)
+        buttons->addWidget(saveButton_);
+    outer->addLayout(buttons);
+
+    QWidget* previous = workList_;
+    for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsField_),
+                          static_cast<QWidget*>(treeView_), static_cast<QWidget*>(totalsView_),
+                          static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_)}) {
+        if (!next)
+            continue;
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {
+    if (!runs.isEmpty())
+        runsField_->setText(runs);
+    const int work = positionOfSection(section);
+    if (work < 0)
+        return;
+    chooseEntry(workList_, work);
+    const int product = row - 1;
+    if (product >= 0 && product < productList_->count() &&
+        product != productList_->currentIndex()) {
+        chooseEntry(productList_, product);
+        return;
+    }
+    // The same product again (perhaps with other runs), or none.
+    if (product < 0 || product >= productList_->count())
+        productList_->setCurrentIndex(-1);
+    recalculate();
+}
+
+int MaterialTreeWindow::chosenSection() const {
+    return sectionOfPosition(workList_->currentIndex());
+}
+
+void MaterialTreeWindow::workChosen() {
+    QStringList products;
+    const int section = chosenSection();
+    for (int row = 1; row <= MakeData::kRows; ++row) {
+        const QString first = data_.strMakeData.at(section, 1, row);
+        if (first.isEmpty())
+            break;
+        products << productName(first);
+    }
+    refillList(productList_, products);
+    tree_ = MaterialTree();
+    shown_ = false;
+    showTree();
+}
+
+void MaterialTreeWindow::recalculate() {
+    tree_ = MaterialTree();
+    shown_ = false;
+    const int row = productList_->currentIndex() + 1;
+    if (row >= 1) {
+        const RunsInput runs = readRunCount(runsField_->text());
+        QString error = runs.error;
+        if (runs.runs) {
+            const Section29 section29 =
+                program_ == Program::Viewer ? Section29::Search : Section29::Skip;
+            tree_ =
+                buildMaterialTree(data_.strMakeData, chosenSection(), row, *runs.runs, section29);
+            error = tree_.error;
+        }
+        shown_ = error.isEmpty();
+        if (!shown_) {
+            tree_ = MaterialTree();
+            showTree();
+            dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+            runsField_->setFocus(Qt::OtherFocusReason);
+            runsField_->selectAll();
+            return;
+        }
+    }
+    showTree();
+}
+
+void MaterialTreeWindow::showTree() {
+    treeView_->clear();
+    std::vector<QTreeWidgetItem*> parents;
+    for (const MaterialNode& node : tree_.nodes) {
+        parents.resize(size_t(node.depth));
+        auto* item =
+            parents.empty() ? new QTreeWidgetItem(treeView_) : new QTreeWidgetItem(parents.back());
+        const QStringList columns = materialNodeColumns(node);
+        for (int c = 0; c < columns.size(); ++c)
+            item->setText(c, columns[c]);
+        for (int c = 2; c <= 5; ++c)
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        parents.push_back(item);
+    }
+    treeView_->expandAll();
+    for (int c = 0; c < treeView_->columnCount(); ++c)
+        treeView_->resizeColumnToContents(c);
+
+    if (!shown_) {
+        totalsView_->clear();
+        return;
+    }
+    const QString totals = materialTotalsText(tree_);
+    // One tab stop past the longest first cell keeps the columns of the totals in line.
+    int widest = 0;
+    for (const QString& line : totals.split(QLatin1Char('\n')))
+        for (const QString& cell : line.split(QLatin1Char('\t')))
+            widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cell));
+    totalsView_->setTabStopDistance(widest + 16);
+    totalsView_->setPlainText(totals);
+}
+
+QString MaterialTreeWindow::resultText() const {
+    return shown_ ? materialTreeText(tree_) : QString();
+}
+
+void MaterialTreeWindow::copyText() {
+    const QString text = resultText();
+    if (text.isEmpty()) {
+        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void MaterialTreeWindow::saveText() {
+    SaveResult(data_, dialogs_, resultText());
+}
+
+}  // namespace wm

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+#include "appdata.h"
+#include "dialogs.h"
+#include "materialtree.h"
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace wm {
+
+// "材料の内訳": the material tree of a plan (work, product, runs) through every stage, with
+// its totals, to copy or save. A view over buildMaterialTree; the calculator and the viewer
+// both show it, the viewer finding section 29 materials too and writing no files.
+class MaterialTreeWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum class Program { Tool, Viewer };
+
+    MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program program, QWidget* parent = nullptr);
+
+    // Chooses a plan as the user would: the work of `section` (none for a section the work
+    // list lacks), the product in `row` (none for a row the list lacks) and, when not
+    // empty, the runs; the tree follows when a product is chosen.
+    void choosePlan(int section, int row, const QString& runs);
+
+    // What コピー puts on the clipboard and Text作成 writes; empty without a tree.
+    QString resultText() const;
+
+  private:
+    void buildControls();
+    void buildLayout();
+    void workChosen();
+    void recalculate();
+    void showTree();
+    void copyText();
+    void saveText();
+    int chosenSection() const;
+
+    AppData& data_;
+    Dialogs& dialogs_;
+    Program program_;
+    MaterialTree tree_;
+    bool shown_ = false;  // tree_ belongs to the plan the lists show
+
+    QComboBox* workList_ = nullptr;
+    QComboBox* productList_ = nullptr;
+    QLineEdit* runsField_ = nullptr;
+    QTreeWidget* treeView_ = nullptr;
+    QPlainTextEdit* totalsView_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+};
+
+}  // namespace wm
