@@ -14,6 +14,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "desktopinput.h"
 #include "gamedata.h"
 #include "keyfilter.h"
 #include "numbers.h"
@@ -97,6 +98,7 @@ void keepSpaceWhenHidden(QWidget* w) {
 
 FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), section29_(section29) {
+    installDesktopInput();
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     buildLayout();

@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -22,6 +24,7 @@ class UiTest : public QObject {
     void inputBox();
     void keyFilterCodes();
     void keyFilterLeavesNavigationAlone();
+    void keyFilterTypesPastedText();
     void keyFilterSeesInputMethodText();
     void programChoiceRunsClickHandler();
     void focusMovesInTabOrder();
@@ -97,19 +100,39 @@ void UiTest::keyFilterCodes() {
 
 void UiTest::keyFilterLeavesNavigationAlone() {
     QLineEdit edit("abc");
-    int calls = 0;
+    QList<int> seen;
     KeyFilter::install(&edit, [&](int& code) {
-        ++calls;
+        seen << code;
         code = 0;
     });
     edit.show();
     edit.setCursorPosition(3);
     QTest::keyClick(&edit, Qt::Key_Left);
     QTest::keyClick(&edit, Qt::Key_Home);
-    QTest::keyClick(&edit, Qt::Key_Delete);
     QTest::keyClick(&edit, Qt::Key_Shift);
-    QCOMPARE(edit.text(), QString("bc"));
-    QCOMPARE(calls, 0);
+    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(edit.cursorPosition(), 0);
+    QVERIFY(seen.isEmpty());
+    // Delete is asked as Backspace: a field that drops Backspace keeps its text.
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QCOMPARE(edit.text(), QString("abc"));
+    QCOMPARE(seen, QList<int>{kKeyBackspace});
+}
+
+void UiTest::keyFilterTypesPastedText() {
+    QLineEdit edit;
+    QList<int> seen;
+    KeyFilter::install(&edit, [&](int& code) {
+        seen << code;
+        if (code < '0' || code > '9' || (edit.text().size() >= 3 && !edit.hasSelectedText()))
+            code = 0;
+    });
+    edit.show();
+    QGuiApplication::clipboard()->setText("1\r\n2x34");
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    // Typed one by one: the limit holds, line ends never reach the field.
+    QCOMPARE(edit.text(), QString("123"));
+    QCOMPARE(seen, (QList<int>{'1', '2', 'x', '3', '4'}));
 }
 
 void UiTest::keyFilterSeesInputMethodText() {
