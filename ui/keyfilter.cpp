@@ -155,6 +155,14 @@ bool KeyFilter::inputMethod(QInputMethodEvent* im) {
     const QString committed = im->commitString();
     if (committed.isEmpty())
         return false;
+    if (im->preeditString().isEmpty() && committed.size() > 1) {
+        // A whole word at once: typed in turn, so a length limit holds as for keys.
+        QInputMethodEvent cleared(QString(), im->attributes());
+        cleared.setCommitString(QString(), im->replacementStart(), im->replacementLength());
+        QCoreApplication::sendEvent(field_, &cleared);
+        typeText(committed);
+        return true;
+    }
     QString accepted;
     for (const QChar ch : committed) {
         int code = ch.unicode();

@@ -137,8 +137,8 @@ void UiTest::keyFilterTypesPastedText() {
 
 void UiTest::keyFilterSeesInputMethodText() {
     QLineEdit edit;
-    KeyFilter::install(&edit, [](int& code) {
-        if (code < '0' || code > '9')
+    KeyFilter::install(&edit, [&edit](int& code) {
+        if (code < '0' || code > '9' || edit.text().size() >= 3)
             code = 0;
     });
     edit.show();
@@ -146,6 +146,11 @@ void UiTest::keyFilterSeesInputMethodText() {
     commit.setCommitString(QString::fromUtf8("1あ2"));
     QApplication::sendEvent(&edit, &commit);
     QCOMPARE(edit.text(), QString("12"));
+    // Committed in one go, the characters still meet the length limit in turn.
+    QInputMethodEvent word;
+    word.setCommitString(QString::fromUtf8("3456"));
+    QApplication::sendEvent(&edit, &word);
+    QCOMPARE(edit.text(), QString("123"));
 }
 
 void UiTest::programChoiceRunsClickHandler() {
