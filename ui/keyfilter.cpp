@@ -1,6 +1,7 @@
 #include "keyfilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -213,7 +214,12 @@ bool KeyFilter::allowsDeleting() {
 }
 
 void KeyFilter::typeText(const QString& text) {
+    const QWidget* focused = QApplication::focusWidget();
     for (const QChar ch : text) {
+        // A character that moved the focus on (Enter-like keys of some fields) ends the
+        // text here: the rest is not meant for the next field.
+        if (QApplication::focusWidget() != focused)
+            break;
         // Line ends and other control characters cannot be typed into a field.
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
             continue;

@@ -255,6 +255,8 @@ void DesktopKeysTest::wheelNeedsFocusedList() {
     wheelNotch(w.cmbSWork);
     QCOMPARE(w.cmbSWork->currentIndex(), 1);
     QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    // Nor does the wheel take the focus to the list first.
+    QCOMPARE(w.cmbSWork->focusPolicy(), Qt::StrongFocus);
     // The list the user works in still follows the wheel.
     w.cmbSWork->setFocus();
     wheelNotch(w.cmbSWork);

@@ -25,6 +25,7 @@ class UiTest : public QObject {
     void keyFilterCodes();
     void keyFilterLeavesNavigationAlone();
     void keyFilterTypesPastedText();
+    void pasteEndsWhereTheFocusMovesOn();
     void keyFilterSeesInputMethodText();
     void programChoiceRunsClickHandler();
     void focusMovesInTabOrder();
@@ -133,6 +134,30 @@ void UiTest::keyFilterTypesPastedText() {
     // Typed one by one: the limit holds, line ends never reach the field.
     QCOMPARE(edit.text(), QString("123"));
     QCOMPARE(seen, (QList<int>{'1', '2', 'x', '3', '4'}));
+}
+
+void UiTest::pasteEndsWhereTheFocusMovesOn() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QLineEdit;
+    auto* next = new QLineEdit;
+    layout->addWidget(first);
+    layout->addWidget(next);
+    KeyFilter::install(first, [first](int& code) {
+        if (code < '0' || code > '9') {
+            code = 0;
+            focusNextControl(first);
+        }
+    });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QGuiApplication::clipboard()->setText("12a34");
+    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(first->text(), QString("12"));
+    QCOMPARE(next->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), next);
 }
 
 void UiTest::keyFilterSeesInputMethodText() {
