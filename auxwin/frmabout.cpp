@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "desktopinput.h"
 #include "sysinfo.h"
 #include "textrules.h"
 #include "version.h"
@@ -40,6 +41,7 @@ QString defaultDateTimeText(const QDateTime& time) {
 
 FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
+    installDesktopInput();
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     QFont base = font();

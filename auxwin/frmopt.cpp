@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "desktopinput.h"
 #include "keyfilter.h"
 #include "options.h"
 
@@ -40,6 +41,7 @@ QGroupBox* makeChoice(const QString& tip, QLabel* label, QRadioButton* first,
 
 FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), host_(host) {
+    installDesktopInput();
     setObjectName(QStringLiteral("frmOpt"));
     setWindowTitle(QStringLiteral("起動設定"));
     QFont base = font();

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <cmath>
 
+#include "desktopinput.h"
 #include "keyfilter.h"
 #include "numbers.h"
 #include "savelists.h"
@@ -53,6 +54,7 @@ QComboBox* makeList(const QString& tip, bool editable) {
 
 FrmRoad::FrmRoad(AppData& data, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
+    installDesktopInput();
     setObjectName(QStringLiteral("frmRoad"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("PCデータ表示"));

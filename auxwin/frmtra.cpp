@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "desktopinput.h"
 #include "keyfilter.h"
 #include "numbers.h"
 #include "pcdata.h"
@@ -46,6 +47,7 @@ int maxBytesOf(int j) {
 }  // namespace
 
 FrmTra::FrmTra(AppData& data, QWidget* parent) : QWidget(parent, Qt::Window), data_(data) {
+    installDesktopInput();
     setObjectName(QStringLiteral("frmTra"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("転生用ステータス表示"));

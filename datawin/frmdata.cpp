@@ -15,6 +15,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "desktopinput.h"
 #include "gamedata.h"
 #include "keyfilter.h"
 #include "materialtreewindow.h"
@@ -102,6 +103,7 @@ void keepSpaceWhenHidden(QWidget* w) {
 
 FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), section29_(section29) {
+    installDesktopInput();
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     buildLayout();

@@ -115,12 +115,6 @@ void MainWindow::setupKeysAndHelp() {
         }
     });
     KeyFilter::install(txtExp, [this](int& code) { txtExp_KeyPress(code); });
-    KeyFilter::install(cmd_k, [this](int& code) {
-        if (code == kKeyEnter) {
-            code = 0;
-            txtLvMin->setFocus(Qt::TabFocusReason);
-        }
-    });
     for (QComboBox* list : {cmbSWork, cmbSName}) {
         QWidget* next = list == cmbSWork ? static_cast<QWidget*>(cmbSName) : txtSLot;
         KeyFilter::install(list, [next](int& code) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,8 +17,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <cmath>
 
+#include "desktopinput.h"
 #include "version.h"
 #include "widgets.h"
 
@@ -83,6 +87,7 @@ QGridLayout* tightGrid(QWidget* owner) {
 
 MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent)
     : QMainWindow(parent), windowCode_(windowCode), data_(data), host_(host) {
+    installDesktopInput();
     setObjectName(isLarge() ? QStringLiteral("FrmBigWM") : QStringLiteral("frmWM"));
     QFont base = font();
     base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
@@ -281,9 +286,13 @@ QFrame* MainWindow::buildCalculationPage() {
     txtSset = new QPlainTextEdit;
     txtSset->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
     txtSset->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // A few lines of materials; the result list below gets the rest of the height.
+    // Three materials and the total line; the result list below gets the rest of the
+    // height. Lines are laid out at whole pixels (the spacing rounded up), and the box
+    // wants one pixel more than its lines and margins before it drops the scroll bar.
     txtSset->setFont(resultFont(font()));
-    txtSset->setFixedHeight(txtSset->fontMetrics().lineSpacing() * 4 + 12);
+    const int line = int(std::ceil(QFontMetricsF(txtSset->font()).lineSpacing()));
+    const int margin = int(std::ceil(txtSset->document()->documentMargin()));
+    txtSset->setFixedHeight(line * 4 + margin * 2 + 1 + txtSset->frameWidth() * 2);
     {
         auto* v = new QVBoxLayout(frmPMset);
         v->setContentsMargins(6, 4, 6, 4);
@@ -406,7 +415,9 @@ QGroupBox* MainWindow::buildStatusFrame() {
         lblPC[s.index] = makeLabel(QString::fromUtf16(s.caption), tip);
         txtPC[s.index] = makeField(tip, QStringLiteral("0"));
     }
-    for (int i = 3; i <= 12; ++i)
+    // 名声 takes eight digits, the other boxes five at most.
+    fitDigits(txtPC[3], 8);
+    for (int i = 4; i <= 12; ++i)
         fitDigits(txtPC[i], 6);
 
     auto* g = tightGrid(frmPCS);

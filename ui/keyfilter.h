@@ -3,6 +3,10 @@
 #include <QObject>
 #include <functional>
 
+class QInputMethodEvent;
+class QKeyEvent;
+class QLineEdit;
+class QPoint;
 class QWidget;
 
 namespace wm {
@@ -17,8 +21,13 @@ inline constexpr int kKeySpace = 32;
 using KeyHandler = std::function<void(int& code)>;
 
 // Turns key presses and text committed by an input method into character codes for a
-// handler. Navigation keys (arrows, Home, End, Delete, Tab, Page Up/Down, Escape) and
-// shortcuts with Ctrl or Alt never reach the handler.
+// handler. Navigation keys (arrows, Home, End, Tab, Page Up/Down, Escape) and shortcuts
+// with Ctrl or Alt that change no text never reach the handler.
+//
+// Every other way of changing the text obeys the handler as typing does: pasted and dropped
+// text goes in character by character as if typed (only what typing would insert); Delete,
+// cut, undo and redo are asked as Backspace would be, so a field that drops Backspace keeps
+// its text. The field's context menu is an edit menu of our own, wired the same way.
 class KeyFilter : public QObject {
   public:
     KeyFilter(QWidget* field, KeyHandler handler);
@@ -29,7 +38,17 @@ class KeyFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool keyPress(QKeyEvent* key);
+    bool inputMethod(QInputMethodEvent* im);
+    bool editorEvent(QEvent* event);
+    // Whether the handler lets Backspace through: the rule for every deleting edit.
+    bool allowsDeleting();
+    // Types text into the field character by character through the handler.
+    void typeText(const QString& text);
+    void showContextMenu(const QPoint& globalPos);
+
     QWidget* field_;
+    QLineEdit* editor_;  // the field's own edit, or the edit field of a list
     KeyHandler handler_;
 };
 

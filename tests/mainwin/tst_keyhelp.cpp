@@ -122,7 +122,10 @@ void KeyHelpTest::remainingExperienceKeys() {
     QCOMPARE(w.txtExp->text(), QString(" "));
     QTest::keyClick(w.txtExp, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w.cmd_k);
+    // Enter presses the button: with no start level the calculation asks for one there.
+    host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     QTest::keyClick(w.cmd_k, Qt::Key_Return);
+    QCOMPARE(host->scripted.last().text, QString("初期レベルが正しく入力されていません"));
     QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
 }
 

@@ -68,6 +68,7 @@ class TestWmTool : public QObject {
     void characterDataFromEitherSize_data();
     void characterDataFromEitherSize();
     void rulesGoToBothWindows();
+    void enterPressesButtonsOfEveryWindow();
 
   private:
     // Runs the startup with these options lines (no file for nullopt).
@@ -333,6 +334,40 @@ void TestWmTool::closingMainWindowEnds() {
     QVERIFY(shown);
     shown->close();
     QCOMPARE(tool->ended, 1);
+}
+
+// Enter on the focused button of each window, pressed in the active window as a user would.
+void TestWmTool::enterPressesButtonsOfEveryWindow() {
+    auto enterOn = [](QPushButton* button) {
+        QWidget* window = button->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        button->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+    QVERIFY(start(QStringList{"1", "1"}));
+    wm::MainWindow* w = visibleMain();
+    QVERIFY(w);
+
+    QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
+    wm::FrmTra* rebirth = tool->existingFrmTra();
+    QVERIFY(rebirth);
+    rebirth->txtPC[3]->setText(QStringLiteral("100"));
+    for (int i = 4; i <= 11; ++i)
+        rebirth->txtPC[size_t(i)]->setText(QStringLiteral("50"));
+    enterOn(rebirth->cmdEX);
+    QVERIFY(!rebirth->txtPC[14]->text().isEmpty());
+
+    w->MenuAbout->trigger();
+    wm::FrmAbout* about = tool->existingFrmAbout();
+    QVERIFY(about && about->isVisible());
+    enterOn(about->cmdOK);
+    QVERIFY(!about->isVisible());
+
+    w->MenuOption->trigger();
+    wm::FrmOpt& opt = tool->frmOpt();
+    enterOn(opt.cmdSetup);  // ＯＫ
+    QVERIFY(!opt.isVisible());
 }
 
 WM_TEST_MAIN(TestWmTool)

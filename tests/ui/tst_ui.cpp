@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -22,6 +24,8 @@ class UiTest : public QObject {
     void inputBox();
     void keyFilterCodes();
     void keyFilterLeavesNavigationAlone();
+    void keyFilterTypesPastedText();
+    void pasteEndsWhereTheFocusMovesOn();
     void keyFilterSeesInputMethodText();
     void programChoiceRunsClickHandler();
     void focusMovesInTabOrder();
@@ -97,25 +101,69 @@ void UiTest::keyFilterCodes() {
 
 void UiTest::keyFilterLeavesNavigationAlone() {
     QLineEdit edit("abc");
-    int calls = 0;
+    QList<int> seen;
     KeyFilter::install(&edit, [&](int& code) {
-        ++calls;
+        seen << code;
         code = 0;
     });
     edit.show();
     edit.setCursorPosition(3);
     QTest::keyClick(&edit, Qt::Key_Left);
     QTest::keyClick(&edit, Qt::Key_Home);
-    QTest::keyClick(&edit, Qt::Key_Delete);
     QTest::keyClick(&edit, Qt::Key_Shift);
-    QCOMPARE(edit.text(), QString("bc"));
-    QCOMPARE(calls, 0);
+    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(edit.cursorPosition(), 0);
+    QVERIFY(seen.isEmpty());
+    // Delete is asked as Backspace: a field that drops Backspace keeps its text.
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QCOMPARE(edit.text(), QString("abc"));
+    QCOMPARE(seen, QList<int>{kKeyBackspace});
+}
+
+void UiTest::keyFilterTypesPastedText() {
+    QLineEdit edit;
+    QList<int> seen;
+    KeyFilter::install(&edit, [&](int& code) {
+        seen << code;
+        if (code < '0' || code > '9' || (edit.text().size() >= 3 && !edit.hasSelectedText()))
+            code = 0;
+    });
+    edit.show();
+    QGuiApplication::clipboard()->setText("1\r\n2x34");
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    // Typed one by one: the limit holds, line ends never reach the field.
+    QCOMPARE(edit.text(), QString("123"));
+    QCOMPARE(seen, (QList<int>{'1', '2', 'x', '3', '4'}));
+}
+
+void UiTest::pasteEndsWhereTheFocusMovesOn() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new QLineEdit;
+    auto* next = new QLineEdit;
+    layout->addWidget(first);
+    layout->addWidget(next);
+    KeyFilter::install(first, [first](int& code) {
+        if (code < '0' || code > '9') {
+            code = 0;
+            focusNextControl(first);
+        }
+    });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+    QGuiApplication::clipboard()->setText("12a34");
+    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(first->text(), QString("12"));
+    QCOMPARE(next->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), next);
 }
 
 void UiTest::keyFilterSeesInputMethodText() {
     QLineEdit edit;
-    KeyFilter::install(&edit, [](int& code) {
-        if (code < '0' || code > '9')
+    KeyFilter::install(&edit, [&edit](int& code) {
+        if (code < '0' || code > '9' || edit.text().size() >= 3)
             code = 0;
     });
     edit.show();
@@ -123,6 +171,11 @@ void UiTest::keyFilterSeesInputMethodText() {
     commit.setCommitString(QString::fromUtf8("1あ2"));
     QApplication::sendEvent(&edit, &commit);
     QCOMPARE(edit.text(), QString("12"));
+    // Committed in one go, the characters still meet the length limit in turn.
+    QInputMethodEvent word;
+    word.setCommitString(QString::fromUtf8("3456"));
+    QApplication::sendEvent(&edit, &word);
+    QCOMPARE(edit.text(), QString("123"));
 }
 
 void UiTest::programChoiceRunsClickHandler() {

@@ -1,0 +1,206 @@
+// The product window under the keyboard and the mouse: keys go to the focused control of
+// the shown, active window; pastes, drops and the context menu obey the fields' rules.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+
+#include "frmdata.h"
+#include "gamedata.h"
+#include "productfixture.h"
+#include "scripteddialogs.h"
+#include "testfolder.h"
+#include "testmain.h"
+#include "widgets.h"
+
+using wm::FrmData;
+
+namespace {
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QTest::keyClick(focused, key, modifiers);
+}
+
+// Opens the field's context menu and chooses an entry ("paste", "cut", "delete").
+void chooseFromContextMenu(QWidget* field, const QString& entry) {
+    QWidget* target = field;
+    if (auto* list = qobject_cast<QComboBox*>(field))
+        target = list->lineEdit();
+    const QPoint at(4, target->height() / 2);
+    QContextMenuEvent open(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &open);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction* action = menu->findChild<QAction*>(entry);
+    QVERIFY2(action, qPrintable(entry));
+    QVERIFY(action->isEnabled());
+    action->trigger();
+    menu->close();
+}
+
+void dropText(QWidget* field, const QString& text) {
+    QWidget* target = field;
+    if (auto* list = qobject_cast<QComboBox*>(field))
+        target = list->lineEdit();
+    QMimeData mime;
+    mime.setText(text);
+    const QPointF at(target->width() - 2, target->height() / 2.0);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at.toPoint(), actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, actions, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+}  // namespace
+
+class FrmDataKeysTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<wmtest::TestFolder> folder_;
+    std::unique_ptr<wm::AppData> data_;
+    wmtest::ScriptedDialogs dialogs_;
+    QPointer<FrmData> win_;
+    FrmData& w() { return *win_; }
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<wmtest::TestFolder>();
+        wmtest::writeProductFixture(*folder_);
+        data_ = std::make_unique<wm::AppData>();
+        folder_->prepare(*data_);
+        wm::LoadMakeData(*data_, dialogs_);
+        win_ = new FrmData(*data_, dialogs_);
+        w().show();
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_.data()));
+    }
+    void cleanup() {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        delete win_.data();
+        WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    void informationTextPassesTab() {
+        wm::chooseEntry(w().cmbData[6], 6);  // 薬調合
+        wm::chooseEntry(w().cmbData[16], 1);
+        const QString text = w().txtST->toPlainText();
+        QVERIFY(!text.isEmpty());
+        w().txtST->setFocus();
+        press(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != w().txtST);
+        w().txtST->setFocus();
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QApplication::focusWidget() != w().txtST);
+        QCOMPARE(w().txtST->toPlainText(), text);
+    }
+
+    void workListTakesNoEdits_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Delete") << "delete";
+        QTest::newRow("Ctrl+X") << "cut";
+        QTest::newRow("Ctrl+V") << "paste";
+        QTest::newRow("menu: delete") << "delete";
+        QTest::newRow("menu: cut") << "cut";
+        QTest::newRow("menu: paste") << "paste";
+        QTest::newRow("drop") << "drop";
+    }
+    void workListTakesNoEdits() {
+        QFETCH(QString, how);
+        QComboBox* work = w().cmbData[6];
+        wm::chooseEntry(work, 6);
+        QCOMPARE(work->currentText(), QString("薬調合"));
+        work->setFocus();
+        QGuiApplication::clipboard()->setText("料理");
+        press(Qt::Key_Home);
+        if (how == "delete") {
+            press(Qt::Key_Delete);
+            press(Qt::Key_Delete);
+        } else if (how == "cut") {
+            work->lineEdit()->selectAll();
+            press(Qt::Key_X, Qt::ControlModifier);
+        } else if (how == "paste") {
+            press(Qt::Key_V, Qt::ControlModifier);
+        } else if (how == "drop") {
+            dropText(work, "料理");
+        } else {
+            work->lineEdit()->setSelection(0, 2);
+            chooseFromContextMenu(work, how);
+        }
+        QCOMPARE(work->currentText(), QString("薬調合"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(work->currentText(), QString("薬調合"));
+        // The product list and the information stay as the choice left them.
+        QCOMPARE(w().cmbData[16]->itemText(1), QString("傷薬"));
+    }
+
+    void pastesTypeWhatTypingWould_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Ctrl+V") << "ctrl";
+        QTest::newRow("Shift+Insert") << "shift";
+        QTest::newRow("menu") << "paste";
+        QTest::newRow("drop") << "drop";
+    }
+    void pastesTypeWhatTypingWould() {
+        QFETCH(QString, how);
+        QLineEdit* weight = w().txtWeight[1];
+        weight->setFocus();
+        weight->selectAll();
+        const QString twenty = "12345678901234567890";
+        QGuiApplication::clipboard()->setText(twenty);
+        if (how == "ctrl")
+            press(Qt::Key_V, Qt::ControlModifier);
+        else if (how == "shift")
+            press(Qt::Key_Insert, Qt::ShiftModifier);
+        else if (how == "drop")
+            dropText(weight, twenty);
+        else
+            chooseFromContextMenu(weight, how);
+        // A drop lands at its place, behind the 0.
+        QCOMPARE(weight->text(), how == "drop" ? QString("01234") : QString("12345"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(weight->text(), QString("0"));
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::Redo);
+        QVERIFY(weight->text().size() <= 5);
+
+        // Letters are dropped, digits kept, three at most.
+        QLineEdit* level = w().txtData[3];
+        level->setFocus();
+        QGuiApplication::clipboard()->setText("1x2\n3456");
+        press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(level->text(), QString("123"));
+    }
+
+    void wheelLeavesUnfocusedWork() {
+        QComboBox* work = w().cmbData[6];
+        wm::chooseEntry(work, 6);
+        const QString products = w().cmbData[16]->itemText(1);
+        w().txtWeight[1]->setFocus();
+        const QPointF inside(work->width() / 2.0, work->height() / 2.0);
+        QWheelEvent wheel(inside, work->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(work->lineEdit(), &wheel);
+        QApplication::sendEvent(work, &wheel);
+        QCOMPARE(work->currentText(), QString("薬調合"));
+        QCOMPARE(w().cmbData[16]->itemText(1), products);
+        QCOMPARE(QApplication::focusWidget(), w().txtWeight[1]);
+        QCOMPARE(work->focusPolicy(), Qt::StrongFocus);
+    }
+};
+
+WM_TEST_MAIN(FrmDataKeysTest)
+#include "tst_frmdatakeys.moc"
