@@ -243,13 +243,7 @@ int FrmRoad::workListPos(double code) {
 }
 
 bool FrmRoad::ShowPCData() {
-    QStringList names;
-    for (int slot = 1; slot <= PCData::kSlots; ++slot) {
-        const QString name = data_.strPCData.name(slot);
-        if (name.isEmpty())
-            break;
-        names << name;
-    }
+    const QStringList names = data_.strPCData.names();
     refillList(cmbPC[1], names);
     if (cmbPC[1]->count() == 0) {
         dialogs_.messageBox(

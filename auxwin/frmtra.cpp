@@ -237,13 +237,7 @@ void FrmTra::Form_Load() {
         jobs << job;
     }
     refillList(cmbPC[1], jobs);
-    QStringList names;
-    for (int slot = 1; slot <= PCData::kSlots; ++slot) {
-        const QString name = data_.strPCData.name(slot);
-        if (name.isEmpty())
-            break;
-        names << name;
-    }
+    const QStringList names = data_.strPCData.names();
     refillList(cmbPC[0], names);
     if (!names.isEmpty())
         chooseEntry(cmbPC[0], 0);

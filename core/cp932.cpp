@@ -101,10 +101,25 @@ FileResult writeLines(const QString& nativePath, const QStringList& lines) {
     return writeTextFile(nativePath, text);
 }
 
+namespace {
+
+// A file edited by hand may lack the line end of its last line; a new line must not join it.
+bool endsWithoutLineEnd(const QString& nativePath) {
+    QFile file(nativePath);
+    const qint64 size = file.size();
+    if (size <= 0 || !file.open(QIODevice::ReadOnly) || !file.seek(size < 2 ? 0 : size - 2))
+        return false;
+    return !file.read(2).endsWith("\r\n");
+}
+
+}  // namespace
+
 FileResult appendLine(const QString& nativePath, const QString& line) {
     QByteArray bytes;
     if (!encodeCp932(line + QStringLiteral("\r\n"), &bytes))
         return {false, notEncodable()};
+    if (endsWithoutLineEnd(nativePath))
+        bytes.prepend("\r\n");
     QFile file(nativePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return {false, file.errorString()};

@@ -33,7 +33,8 @@ ReadResult readTextLines(const QString& nativePath);
 FileResult writeTextFile(const QString& nativePath, const QString& text);
 // Each line followed by CR LF.
 FileResult writeLines(const QString& nativePath, const QStringList& lines);
-// Appends line and CR LF in one write; on a short write the file is cut back to its old size.
+// Appends line and CR LF in one write, preceded by CR LF when the file does not end with one;
+// on a short write the file is cut back to its old size.
 FileResult appendLine(const QString& nativePath, const QString& line);
 
 }  // namespace wm

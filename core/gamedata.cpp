@@ -13,8 +13,9 @@ const QChar kBlank(QLatin1Char(' '));
 const QChar kComma(QLatin1Char(','));
 
 struct FileListAttempt {
-    bool ok = false;
-    QString reason;
+    bool ok = false;  // the file was read; with a lineNo the entries before that line
+    QString reason;   // why the file could not be opened, or why that line is refused
+    int lineNo = 0;
 };
 
 FileListAttempt readFileListFrom(AppData& d, const QString& nativePath) {
@@ -22,11 +23,13 @@ FileListAttempt readFileListFrom(AppData& d, const QString& nativePath) {
     if (!file.ok)
         return {false, file.error};
     int n = 0;
+    int lineNo = 0;
     for (const QString& line : file.lines) {
+        ++lineNo;
         if (line.startsWith(kHash))
             continue;
         if (!d.strFileList.set(n, line))
-            return {false, QStringLiteral("項目が %1 件を超えています").arg(FileList::kEntries)};
+            return {true, QStringLiteral("項目は %1 件までです").arg(FileList::kEntries), lineNo};
         ++n;
     }
     return {true, {}};
@@ -42,13 +45,26 @@ qint64 expIncrement(int level) {
     return 80LL * (level + 1);
 }
 
-void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo,
+void reportDataError(const AppData& d, Dialogs& dialogs, const QString& nativePath, int lineNo,
                      const QString& what) {
-    QString text = d.nativeDataPath(entry) + QStringLiteral("\r\n");
+    QString text = nativePath + QStringLiteral("\r\n");
     if (lineNo > 0)
         text += QStringLiteral("%1 行目: ").arg(lineNo);
     text += what + QStringLiteral("\r\n読み込めたところまでのデータで続けます");
     dialogs.messageBox(text, d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+}
+
+void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo,
+                     const QString& what) {
+    reportDataError(d, dialogs, d.nativeDataPath(entry), lineNo, what);
+}
+
+// A file list that was found but holds a line too many: said so, and the entries read stay.
+bool acceptFileList(const AppData& d, Dialogs& dialogs, const QString& nativePath,
+                    const FileListAttempt& attempt) {
+    if (attempt.lineNo > 0)
+        reportDataError(d, dialogs, nativePath, attempt.lineNo, attempt.reason);
+    return true;
 }
 
 }  // namespace
@@ -56,8 +72,9 @@ void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo,
 bool ReadFileList(AppData& d, Dialogs& dialogs) {
     const QString path =
         toNativePath(JoinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
-    if (readFileListFrom(d, path).ok)
-        return true;
+    const FileListAttempt first = readFileListFrom(d, path);
+    if (first.ok)
+        return acceptFileList(d, dialogs, path, first);
 
     const QString typed = dialogs.inputBox(
         QStringLiteral("FileList.txtが見つかりません\r\nファイルの格納場所を指定してください"),
@@ -70,7 +87,7 @@ bool ReadFileList(AppData& d, Dialogs& dialogs) {
     const QString second = toNativePath(typed);
     const FileListAttempt attempt = readFileListFrom(d, second);
     if (attempt.ok)
-        return true;
+        return acceptFileList(d, dialogs, second, attempt);
     dialogs.messageBox(
         second + QStringLiteral(" を読み込めないため、終了します\r\n") + attempt.reason, d.appTitle,
         Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
@@ -127,25 +144,26 @@ void LoadExpTable(AppData& d) {
 
 void LoadMakeData(AppData& d, Dialogs& dialogs) {
     const QString path = d.nativeDataPath(3);
-    auto fail = [&] {
-        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
-                           Dialogs::Buttons::Ok);
-    };
     const ReadResult file = readTextLines(path);
     if (!file.ok) {
-        fail();
+        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
+                           Dialogs::Buttons::Ok);
         return;
     }
     int section = 0;
     int row = 0;
+    int lineNo = 0;
     for (const QString& line : file.lines) {
+        ++lineNo;
         if (line.startsWith(kHash)) {
             const QString number = trimLeadingBlanks(line.mid(1, 2));
             if (!isNumber(number))
                 continue;  // a comment
-            const auto s = roundInt16(*toNumber(number));
+            const auto s = roundInt16(toNumber(number).value_or(-1));
             if (!s || !MakeData::inRange(*s, 1, 0)) {
-                fail();
+                reportDataError(
+                    d, dialogs, 3, lineNo,
+                    QStringLiteral("作業の番号は 1 から %1 までです").arg(MakeData::kSections));
                 return;
             }
             section = *s;
@@ -155,10 +173,13 @@ void LoadMakeData(AppData& d, Dialogs& dialogs) {
         }
         const QStringList fields = splitFields(line, kBlank, true);
         for (int k = 1; k <= fields.size(); ++k) {
-            if (!d.strMakeData.set(section, k, row, fields.at(k - 1))) {
-                fail();
-                return;
-            }
+            if (d.strMakeData.set(section, k, row, fields.at(k - 1)))
+                continue;
+            reportDataError(
+                d, dialogs, 3, lineNo,
+                k == 1 ? QStringLiteral("1 つの作業の生産品は %1 件までです").arg(MakeData::kRows)
+                       : QStringLiteral("項目は %1 つまでです").arg(MakeData::kColumns));
+            return;
         }
         ++row;
     }

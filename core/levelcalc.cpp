@@ -1,6 +1,7 @@
 #include "levelcalc.h"
 
 #include <cmath>
+#include <limits>
 
 #include "numbers.h"
 #include "production.h"
@@ -21,29 +22,43 @@ QString levelLine(qint64 level, qint64 value) {
            QStringLiteral(" EXP");
 }
 
-std::optional<double> entryNumber(const AppData& d, int level) {
+// A table entry as a whole number: rounded (halves to even) or rounded down. Nothing for an
+// entry that is no number or lies beyond 64 bits: such an entry cannot be used.
+std::optional<qint64> entryValue(const AppData& d, int level, bool roundDown) {
     const QVariant v = d.varExpTable.at(level);
     if (!v.isValid())
         return std::nullopt;
     if (v.typeId() == QMetaType::QString)
-        return toNumber(v.toString());
-    return v.toDouble();
+        return roundDown ? intPart(v.toString()) : roundInt64(v.toString());
+    return roundDown ? floorInt64(v.toDouble()) : roundInt64(v.toDouble());
+}
+
+// A level field: its value, or an infinity of its sign when no double holds it.
+double levelValue(const QString& text) {
+    if (const auto v = toNumber(text))
+        return *v;
+    const bool negative = text.trimmed().startsWith(QLatin1Char('-'));
+    return negative ? -std::numeric_limits<double>::infinity()
+                    : std::numeric_limits<double>::infinity();
 }
 
 LevelOutcome failed(Dialogs& dialogs, const QString& text, std::optional<LevelField> focus,
-                    const QString& lvMax) {
-    dialogs.messageBox(text, kInputError, Dialogs::Buttons::Ok);
+                    const QString& lvMax, const QString& title = kInputError) {
+    dialogs.messageBox(text, title, Dialogs::Buttons::Ok);
     LevelOutcome out;
     out.lvMax = lvMax;
     out.focus = focus;
     return out;
 }
 
+LevelOutcome tooLarge(Dialogs& dialogs, std::optional<LevelField> focus, const QString& lvMax) {
+    return failed(dialogs, tooLargeText(), focus, lvMax, QStringLiteral("計算範囲外"));
+}
+
 }  // namespace
 
 qint64 ExpEntry(const AppData& d, int level) {
-    const auto v = entryNumber(d, level);
-    return v ? floorInt(std::nearbyint(*v)) : 0;
+    return entryValue(d, level, false).value_or(0);
 }
 
 LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in) {
@@ -52,26 +67,34 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
     if (!isNumber(in.lvMin))
         return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
                       LevelField::LvMin, lvMax);
-    const double minValue = *toNumber(in.lvMin);
+    const double minValue = levelValue(in.lvMin);
+    const bool minFinite = std::isfinite(minValue);
     if (!isNumber(lvMax)) {
         if (!lvMax.isEmpty())
             return failed(dialogs, QStringLiteral("上限レベルが正しく入力されていません"),
                           LevelField::LvMax, lvMax);
-        lvMax = numText(minValue + 1);
+        if (minFinite)
+            lvMax = numText(minValue + 1);
     }
     // A target at or below the start is raised silently, before the range checks.
-    if (*intPart(lvMax) <= *intPart(in.lvMin))
+    if (minFinite && std::floor(levelValue(lvMax)) <= std::floor(minValue))
         lvMax = numText(minValue + 1);
     if (minValue >= 300)
         return failed(dialogs, QStringLiteral("初期レベルが上限値を越えています"),
                       LevelField::LvMin, lvMax);
-    if (*toNumber(lvMax) > 300)
+    // Below level 1 the table has nothing to add up.
+    if (minValue < 1)
+        return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
+                      LevelField::LvMin, lvMax);
+    const double maxValue = levelValue(lvMax);
+    if (maxValue > 300)
         return failed(dialogs, QStringLiteral("上限レベルが上限値を越えています"),
                       LevelField::LvMax, lvMax);
 
-    const qint64 minLevel = floorInt(std::nearbyint(minValue));
-    const qint64 maxLevel = floorInt(std::nearbyint(*toNumber(lvMax)));
-    qint64 total = 0;
+    // Both levels lie in 1..300 now.
+    const qint64 minLevel = qint64(std::nearbyint(minValue));
+    const qint64 maxLevel = qint64(std::nearbyint(maxValue));
+    std::optional<qint64> total = 0;
     qint64 start = minLevel;
     LevelOutcome out;
     out.lvMax = lvMax;
@@ -81,21 +104,24 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
                                Dialogs::Buttons::Ok);
             return out;
         }
-        if (*intPart(in.exp) > d.lngMinExp)
+        const auto floorExp = intPart(in.exp);
+        const auto remaining = roundInt64(in.exp);
+        if (!floorExp || !remaining)
+            return tooLarge(dialogs, LevelField::Exp, lvMax);
+        if (*floorExp > d.lngMinExp)
             return failed(
                 dialogs,
                 QStringLiteral("残り経験値が必要経験値より\r\n小さくなるようにしてください"),
                 LevelField::Exp, lvMax);
-        const qint64 remaining = floorInt(std::nearbyint(*toNumber(in.exp)));
         out.pieces.append({true, rule(large ? 55 : 42)});
         if (large)
             out.pieces.append({false, kCrLf + QStringLiteral("Lv. ") + numText(minLevel) +
-                                          QStringLiteral("    ") + numText(remaining) +
+                                          QStringLiteral("    ") + numText(*remaining) +
                                           QStringLiteral(" EXP")});
         else
-            out.pieces.append({false, levelLine(minLevel, remaining)});
+            out.pieces.append({false, levelLine(minLevel, *remaining)});
         start = minLevel + 1;
-        total = remaining;
+        total = *remaining;
     } else {
         out.pieces.append({true, rule(large ? 56 : 49)});
     }
@@ -103,40 +129,43 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
     for (qint64 level = start; level <= maxLevel - 1; ++level) {
         const qint64 value = ExpEntry(d, int(level));
         lines += levelLine(level, value);
-        total += value;
+        total = checkedAdd(*total, value);
+        if (!total)
+            return tooLarge(dialogs, std::nullopt, lvMax);
     }
     out.pieces.append({false, lines + kCrLf});
     out.pieces.append({true, rule(large ? 56 : 49)});
     out.pieces.append({false, kCrLf + QStringLiteral("Lv.") + format000(minValue) +
                                   QStringLiteral("～Lv.") + format000(double(maxLevel)) +
-                                  QStringLiteral("までの必要経験値") + PadNumber(total, 11) +
+                                  QStringLiteral("までの必要経験値") + PadNumber(*total, 11) +
                                   QStringLiteral(" EXP") + kCrLf});
-    d.lngNeedExp = total;
+    d.lngNeedExp = *total;
     out.done = true;
     return out;
 }
 
 std::optional<QString> StartLevelLabel(AppData& d, const QString& lvMin) {
-    const auto level = intPart(lvMin);
-    if (!level)
+    if (!isNumber(lvMin))
         return std::nullopt;
-    if (*level > 299)
+    // Outside 1..299 (a number no integer holds included) there is no entry to show.
+    const auto level = intPart(lvMin);
+    if (!level || *level > 299 || *level < 1)
         return QString();
     QString label = QStringLiteral("初期ＬＶから次までの経験値\n");
     if (*level > 209)
         label += QStringLiteral("(仮) ");
-    const qint64 rounded = floorInt(std::nearbyint(*toNumber(lvMin)));
-    const auto entry = entryNumber(d, int(rounded));
-    d.lngMinExp = entry ? floorInt(std::nearbyint(*entry)) : 0;
-    return label + numText(entry ? floorInt(*entry) : 0) + QStringLiteral(" EXP");
+    const auto rounded = roundInt64(lvMin);
+    const int entryLevel = int(rounded.value_or(0));
+    d.lngMinExp = entryValue(d, entryLevel, false).value_or(0);
+    return label + numText(entryValue(d, entryLevel, true).value_or(0)) + QStringLiteral(" EXP");
 }
 
 QString ExpListText(const AppData& d, int maxLevel) {
     QString text;
     for (int level = 1; level <= maxLevel; ++level) {
-        const auto v = entryNumber(d, level);
-        text += QStringLiteral("Lv.") + format000(level) + PadNumber(v ? floorInt(*v) : 0, 9) +
-                QStringLiteral(" EXP") + kCrLf;
+        text += QStringLiteral("Lv.") + format000(level) +
+                PadNumber(entryValue(d, level, true).value_or(0), 9) + QStringLiteral(" EXP") +
+                kCrLf;
     }
     return text;
 }

@@ -7,20 +7,56 @@
 
 namespace wm {
 
-QString PCData::at(int slot, int field, int record) const {
-    return inRange(slot, field, record) ? cells_[index(slot, field, record)] : QString();
+const PCData::Character* PCData::character(int slot) const {
+    return slot >= 1 && slot <= slotCount() ? &characters_[size_t(slot - 1)] : nullptr;
 }
 
-bool PCData::set(int slot, int field, int record, const QString& value) {
-    if (!inRange(slot, field, record))
-        return false;
-    cells_[index(slot, field, record)] = value;
-    return true;
+QString PCData::at(int slot, int field, int record) const {
+    const Character* c = character(slot);
+    if (!c || record < 1 || record > int(c->saves.size()))
+        return QString();
+    const Save& save = c->saves[size_t(record - 1)];
+    switch (field) {
+        case 1:
+            return c->name;
+        case 2:
+            return save.field2;
+        case 3:
+            return save.field3;
+        default:
+            return QString();
+    }
+}
+
+void PCData::add(const QString& name, const QString& field2, const QString& field3) {
+    auto found = slotOfName_.constFind(name);
+    if (found == slotOfName_.constEnd()) {
+        found = slotOfName_.insert(name, slotCount());
+        characters_.push_back({name, {}});
+    }
+    characters_[size_t(*found)].saves.push_back({field2, field3});
 }
 
 void PCData::clear() {
-    for (QString& cell : cells_)
-        cell.clear();
+    characters_.clear();
+    slotOfName_.clear();
+}
+
+int PCData::recordCount(int slot) const {
+    const Character* c = character(slot);
+    return c ? int(c->saves.size()) : 0;
+}
+
+QString PCData::name(int slot) const {
+    const Character* c = character(slot);
+    return c ? c->name : QString();
+}
+
+QStringList PCData::names() const {
+    QStringList list;
+    for (const Character& c : characters_)
+        list << c.name;
+    return list;
 }
 
 QString BuildPCLine(PCLine& in) {
@@ -53,11 +89,8 @@ QString BuildPCLine(PCLine& in) {
 
 QStringList SaveTimes(const PCData& table, int slot) {
     QStringList saves;
-    for (int r = PCData::kRecords; r >= 1; --r) {
-        const QString e = table.at(slot, 2, r);
-        if (!e.isEmpty())
-            saves << textBefore(e, QLatin1Char('.'));
-    }
+    for (int r = table.recordCount(slot); r >= 1; --r)
+        saves << textBefore(table.at(slot, 2, r), QLatin1Char('.'));
     return saves;
 }
 
@@ -70,29 +103,11 @@ void LoadPCData(AppData& d) {
     for (const QString& line : file.lines) {
         const qsizetype comma = line.indexOf(QLatin1Char(','));
         if (comma < 0)
-            return;
-        const QString name = line.left(comma);
-        int slot = 0;
-        int record = 0;
-        for (int s = 1; s <= PCData::kSlots && slot == 0; ++s) {
-            const QString slotName = table.name(s);
-            if (!slotName.isEmpty() && slotName != name)
-                continue;
-            for (int r = 1; r <= PCData::kRecords; ++r) {
-                if (table.at(s, 1, r).isEmpty()) {
-                    slot = s;
-                    record = r;
-                    break;
-                }
-            }
-        }
-        if (slot == 0)
-            return;
+            continue;
         const QString rest = line.mid(comma + 1);
         const qsizetype blank = rest.indexOf(QLatin1Char(' '));
-        table.set(slot, 1, record, name);
-        table.set(slot, 2, record, blank < 0 ? rest : rest.mid(blank + 1));
-        table.set(slot, 3, record, blank < 0 ? QString() : rest.left(blank + 1));
+        table.add(line.left(comma), blank < 0 ? rest : rest.mid(blank + 1),
+                  blank < 0 ? QString() : rest.left(blank + 1));
     }
 }
 

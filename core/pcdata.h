@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -10,28 +11,35 @@ namespace wm {
 
 struct AppData;
 
-// Saved characters: slot 0..10 (one character each), field 1..3, record 0..100.
+// Saved characters, each name once in the order of first appearance (slot 1, 2, ...), each
+// with all its saves in file order (record 1, 2, ...). Field 1 of a save is the name,
+// field 3 the text from the job code to the blank after the weight, field 2 the rest.
 class PCData {
   public:
-    static constexpr int kSlots = 10;
-    static constexpr int kRecords = 100;
     static constexpr int kFields = 3;
+    // "" outside the slots, records and fields there are.
     QString at(int slot, int field, int record) const;
-    bool set(int slot, int field, int record, const QString& value);
-    static bool inRange(int slot, int field, int record) {
-        return slot >= 0 && slot <= kSlots && field >= 1 && field <= kFields && record >= 0 &&
-               record <= kRecords;
-    }
+    // Adds a save: to the slot of its name, or to a new slot after the others.
+    void add(const QString& name, const QString& field2, const QString& field3);
     void clear();
-    // The character of a slot: field 1 of record 1.
-    QString name(int slot) const { return at(slot, 1, 1); }
+    int slotCount() const { return int(characters_.size()); }
+    int recordCount(int slot) const;
+    // The character of a slot.
+    QString name(int slot) const;
+    QStringList names() const;
 
   private:
-    static size_t index(int s, int f, int r) {
-        return (size_t(s) * (kFields + 1) + size_t(f)) * (kRecords + 1) + size_t(r);
-    }
-    std::vector<QString> cells_ =
-        std::vector<QString>(size_t(kSlots + 1) * (kFields + 1) * (kRecords + 1));
+    struct Save {
+        QString field2;
+        QString field3;
+    };
+    struct Character {
+        QString name;
+        std::vector<Save> saves;
+    };
+    const Character* character(int slot) const;
+    std::vector<Character> characters_;
+    QHash<QString, int> slotOfName_;  // 0-based
 };
 
 // What one save of the character page holds, as the page shows it.
@@ -52,10 +60,12 @@ struct PCLine {
 QString BuildPCLine(PCLine& line);
 
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".
+// One entry per save, so list position p is record (count - p).
 QStringList SaveTimes(const PCData& table, int slot);
 
-// Reads the character data file (entry 6) into strPCData, grouped by name. Reading stops
-// silently at a line without a comma, or when no slot is left for a line.
+// Reads the whole character data file (entry 6) into strPCData, grouped by name. A line
+// without a comma (an empty one too) is no save and is skipped; a missing file leaves the
+// table empty.
 void LoadPCData(AppData& d);
 
 }  // namespace wm

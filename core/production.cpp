@@ -16,15 +16,62 @@ bool isGathering(int workPosition) {
     return workPosition >= 0 && workPosition <= 5;
 }
 
-// A number the data should hold; a text that is not one counts as 0.
-double numberOrZero(const QString& text) {
-    return toNumber(text).value_or(0.0);
+const QString kTooLargeTitle = QStringLiteral("計算範囲外");
+
+// A number as typed: whole numbers exactly in 64 bits, others as a double. Products keep the
+// exact form while every factor is whole, so large whole values are never rounded.
+struct Amount {
+    std::optional<qint64> whole;
+    double value = 0;
+};
+
+// Nothing when the text is a number that no form can hold; a text that is not a number
+// counts as 0, as the data should never hold one.
+std::optional<Amount> amountOf(const QString& text) {
+    if (!isNumber(text))
+        return Amount{qint64(0), 0.0};
+    if (const auto whole = wholeNumber(text))
+        return Amount{whole, double(*whole)};
+    // A fraction, or a whole number beyond 64 bits: then it can take part in no result.
+    const auto value = toNumber(text);
+    if (!value || !floorInt64(*value))
+        return std::nullopt;
+    return Amount{std::nullopt, *value};
 }
 
-qint64 roundHalfEven64(double value) {
-    if (!std::isfinite(value))
-        return 0;
-    return floorInt(std::nearbyint(value));
+// a x b; nothing when the product leaves the 64-bit range.
+std::optional<Amount> times(const Amount& a, const Amount& b) {
+    if (a.whole && b.whole) {
+        const auto p = checkedMul(*a.whole, *b.whole);
+        if (!p)
+            return std::nullopt;
+        return Amount{p, double(*p)};
+    }
+    const double p = a.value * b.value;
+    if (!floorInt64(p) || !roundInt64(p))
+        return std::nullopt;
+    return Amount{std::nullopt, p};
+}
+
+QString amountText(const Amount& a) {
+    return a.whole ? numText(*a.whole) : numText(a.value);
+}
+
+std::optional<qint64> floorOf(const Amount& a) {
+    return a.whole ? a.whole : floorInt64(a.value);
+}
+
+std::optional<qint64> roundedOf(const Amount& a) {
+    return a.whole ? a.whole : roundInt64(a.value);
+}
+
+// Reports a number too large for the calculation.
+ProductionOutcome tooLarge(Dialogs& dialogs, std::optional<ProField> focus, bool selectAll) {
+    dialogs.messageBox(tooLargeText(), kTooLargeTitle, Dialogs::Buttons::Ok);
+    ProductionOutcome out;
+    out.focus = focus;
+    out.selectAll = selectAll;
+    return out;
 }
 
 struct Check {
@@ -84,7 +131,7 @@ std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
 QString SetMatText(AppData& d, const QString& setField) {
     const std::vector<SetMaterialEntry> entries = parseSetMaterials(setField);
     QString text;
-    qint64 total = 0;
+    std::optional<qint64> total = 0;
     // A field with more entries than are read gets no total line.
     const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(d.udtSetMat.size());
     for (size_t k = 0; k < d.udtSetMat.size(); ++k) {
@@ -96,13 +143,16 @@ QString SetMatText(AppData& d, const QString& setField) {
         const SetMaterialEntry& entry = entries[k];
         mat.strNum = numText(entry.count);
         mat.strName = entry.name;
-        const double weight = numberOrZero(GetProField(d.strMakeData, mat.strName, 3, d.section29));
-        const qint64 matWeight = floorInt(weight * double(entry.count));
-        mat.strWeight = numText(matWeight);
-        total += matWeight;
+        // A weight too large to count stays empty, and so does the total.
+        const auto weight = amountOf(GetProField(d.strMakeData, mat.strName, 3, d.section29));
+        const auto matWeight =
+            weight ? times(*weight, Amount{entry.count, double(entry.count)}) : std::nullopt;
+        const auto floored = matWeight ? floorOf(*matWeight) : std::nullopt;
+        mat.strWeight = floored ? numText(*floored) : QString();
+        total = total && floored ? checkedAdd(*total, *floored) : std::nullopt;
         text += mat.strName + QStringLiteral(" × ") + mat.strNum + kCrLf;
         if (k + 1 == entries.size() && readToEnd)
-            text += QStringLiteral("材料の合計重量 ： ") + numText(total);
+            text += QStringLiteral("材料の合計重量 ： ") + (total ? numText(*total) : tooLargeText());
     }
     return text;
 }
@@ -122,26 +172,52 @@ ProductionOutcome CalcLotExp(AppData& d, Dialogs& dialogs, const ProductionInput
               QStringLiteral("作成個数未入力"), ProField::Runs, false}}))
         return *failed;
 
-    const double runs = *toNumber(in.runs);
-    d.lngLotExp = roundHalfEven64(runs * (*toNumber(in.steps) * *toNumber(in.stepExp)));
+    const auto stepExp = amountOf(in.stepExp);
+    if (!stepExp)
+        return tooLarge(dialogs, ProField::StepExp, false);
+    const auto steps = amountOf(in.steps);
+    if (!steps)
+        return tooLarge(dialogs, ProField::Steps, false);
+    const auto runs = amountOf(in.runs);
+    if (!runs)
+        return tooLarge(dialogs, ProField::Runs, false);
+    // Anything below that leaves 64 bits comes from the number of runs.
+    const auto runExp = times(*steps, *stepExp);
+    const auto lotExpAmount = runExp ? times(*runs, *runExp) : std::nullopt;
+    const auto lotExp = lotExpAmount ? roundedOf(*lotExpAmount) : std::nullopt;
+    if (!lotExp)
+        return tooLarge(dialogs, ProField::Runs, false);
     QString text = in.product + QStringLiteral(" を ") + in.runs +
-                   QStringLiteral(" 回分生産した時の合計  ") + numText(d.lngLotExp) +
+                   QStringLiteral(" 回分生産した時の合計  ") + numText(*lotExp) +
                    QStringLiteral(" EXP") + kCrLf;
     if (isGathering(in.workPosition)) {
-        const qint64 weight =
-            intPart(GetProField(d.strMakeData, in.product, 3, d.section29)).value_or(0);
+        const auto wholeRuns = floorOf(*runs);
+        const auto weight = amountOf(GetProField(d.strMakeData, in.product, 3, d.section29));
+        const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
+        const auto total =
+            wholeRuns && pieceWeight ? checkedMul(*wholeRuns, *pieceWeight) : std::nullopt;
+        if (!total)
+            return tooLarge(dialogs, ProField::Runs, false);
         text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + in.runs +
-                QStringLiteral(" = ") + numText(floorInt(runs) * weight);
+                QStringLiteral(" = ") + numText(*total);
     } else {
         text += QStringLiteral("  材料 ： ");
         for (const SetMaterial& mat : d.udtSetMat) {
             if (mat.strName.isEmpty() || mat.strNum.isEmpty())
                 break;
-            text += mat.strName + QStringLiteral(" × ") + numText(runs * numberOrZero(mat.strNum)) +
-                    QStringLiteral(" = ") + numText(floorInt(runs * numberOrZero(mat.strWeight))) +
-                    QStringLiteral(" ");
+            const auto count = amountOf(mat.strNum);
+            const auto pieces = count ? times(*runs, *count) : std::nullopt;
+            const auto weight = wholeNumber(mat.strWeight);
+            const auto matWeight =
+                weight ? times(*runs, Amount{weight, double(*weight)}) : std::nullopt;
+            const auto flooredWeight = matWeight ? floorOf(*matWeight) : std::nullopt;
+            if (!pieces || !flooredWeight)
+                return tooLarge(dialogs, ProField::Runs, false);
+            text += mat.strName + QStringLiteral(" × ") + amountText(*pieces) +
+                    QStringLiteral(" = ") + numText(*flooredWeight) + QStringLiteral(" ");
         }
     }
+    d.lngLotExp = *lotExp;
     ProductionOutcome out;
     out.append = text + kCrLf;
     return out;
@@ -165,34 +241,50 @@ ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInp
         return {};
     }
 
-    // Each value rounded to a whole number first; the product is kept in 64 bits so large
-    // step values cannot overflow.
-    const qint64 runExp =
-        roundHalfEven64(*toNumber(in.stepExp)) * roundHalfEven64(*toNumber(in.steps));
-    if (runExp == 0)
+    // Each value rounded to a whole number first, then everything in exact 64-bit integers.
+    const auto stepExp = roundInt64(in.stepExp);
+    if (!stepExp)
+        return tooLarge(dialogs, ProField::StepExp, true);
+    const auto steps = roundInt64(in.steps);
+    if (!steps)
+        return tooLarge(dialogs, ProField::Steps, true);
+    const auto runExp = checkedMul(*stepExp, *steps);
+    if (!runExp)
+        return tooLarge(dialogs, ProField::StepExp, true);
+    if (*runExp == 0)
         return {};
-    const qint64 runs = floorInt(RoundUpAt(dialogs, double(d.lngNeedExp) / double(runExp), 1));
+    // The fewest runs whose experience reaches the need.
+    const auto runs = ceilDiv(d.lngNeedExp, *runExp);
+    if (!runs)
+        return tooLarge(dialogs, std::nullopt, false);
 
     QString text =
-        in.product + QStringLiteral(" を ") + numText(runs) + QStringLiteral(" 回分") + kCrLf;
+        in.product + QStringLiteral(" を ") + numText(*runs) + QStringLiteral(" 回分") + kCrLf;
     if (isGathering(in.workPosition)) {
-        const qint64 weight =
-            intPart(GetProField(d.strMakeData, in.product, 3, d.section29)).value_or(0);
-        text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + numText(runs) +
-                QStringLiteral(" = ") + numText(weight * runs) + kCrLf;
+        const auto weight = amountOf(GetProField(d.strMakeData, in.product, 3, d.section29));
+        const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
+        const auto total = pieceWeight ? checkedMul(*pieceWeight, *runs) : std::nullopt;
+        if (!total)
+            return tooLarge(dialogs, std::nullopt, false);
+        text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + numText(*runs) +
+                QStringLiteral(" = ") + numText(*total) + kCrLf;
     } else {
-        qint64 total = 0;
+        std::optional<qint64> total = 0;
         text += QStringLiteral("  材料 ： ");
         for (const SetMaterial& mat : d.udtSetMat) {
             if (mat.strName.isEmpty() || mat.strNum.isEmpty())
                 break;
-            const double weight = numberOrZero(mat.strWeight) * double(runs);
-            total = roundHalfEven64(double(total) + weight);
-            text += mat.strName + QStringLiteral(" × ") +
-                    numText(floorInt(numberOrZero(mat.strNum) * double(runs))) +
-                    QStringLiteral(" = ") + numText(floorInt(weight)) + QStringLiteral("  ");
+            const auto count = intPart(mat.strNum);
+            const auto pieces = count ? checkedMul(*count, *runs) : std::nullopt;
+            const auto weight = wholeNumber(mat.strWeight);
+            const auto matWeight = weight ? checkedMul(*weight, *runs) : std::nullopt;
+            total = total && matWeight ? checkedAdd(*total, *matWeight) : std::nullopt;
+            if (!pieces || !total)
+                return tooLarge(dialogs, std::nullopt, false);
+            text += mat.strName + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ") +
+                    numText(*matWeight) + QStringLiteral("  ");
         }
-        text += QStringLiteral(" 合計 : ") + numText(total) + kCrLf;
+        text += QStringLiteral(" 合計 : ") + numText(*total) + kCrLf;
     }
     ProductionOutcome out;
     out.append = text;

@@ -102,19 +102,32 @@ bool WriteResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
     return true;
 }
 
-bool AppendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
+namespace {
+
+bool appendAndConfirm(Dialogs& dialogs, const QString& nativePath, const QString& line) {
     const QString title = QStringLiteral("ファイル作成");
-    if (reportInvalidName(d, dialogs, name, title))
-        return false;
-    const QString path = toNativePath(MakeTxtPath(d, name));
-    const FileResult appended = appendLine(path, line);
+    const FileResult appended = appendLine(nativePath, line);
     if (!appended.ok) {
-        dialogs.messageBox(path + QStringLiteral(" に保存できませんでした\r\n") + appended.error,
-                           title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        dialogs.messageBox(
+            nativePath + QStringLiteral(" に保存できませんでした\r\n") + appended.error, title,
+            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         return false;
     }
-    dialogs.messageBox(path + QStringLiteral("に保存しました"), title);
+    dialogs.messageBox(nativePath + QStringLiteral("に保存しました"), title);
     return true;
+}
+
+}  // namespace
+
+bool AppendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
+    if (reportInvalidName(d, dialogs, name, QStringLiteral("ファイル作成")))
+        return false;
+    return appendAndConfirm(dialogs, toNativePath(MakeTxtPath(d, name)), line);
+}
+
+bool AppendToDataFile(const AppData& d, Dialogs& dialogs, int entry, const QString& line) {
+    // The file list is the program's own: its entries need none of the typed-name checks.
+    return appendAndConfirm(dialogs, d.nativeDataPath(entry), line);
 }
 
 }  // namespace wm

@@ -26,4 +26,8 @@ bool WriteResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
 // stays as it was. True when appended.
 bool AppendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line);
 
+// Appends one line to the data file of a file-list entry (the path the readers use) and
+// confirms; a failure is reported and the file stays as it was. True when appended.
+bool AppendToDataFile(const AppData& d, Dialogs& dialogs, int entry, const QString& line);
+
 }  // namespace wm

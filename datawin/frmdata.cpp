@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <limits>
 
 #include "desktopinput.h"
 #include "gamedata.h"
@@ -55,11 +56,19 @@ QString afterDot(const QString& text) {
     return dot < 0 ? QString() : text.mid(dot + 1);
 }
 
-qint64 floorDiv(qint64 a, qint64 b) {
+// floor(a / b); nothing for b = 0 or a quotient beyond 64 bits.
+std::optional<qint64> floorDiv(qint64 a, qint64 b) {
+    if (b == 0 || (b == -1 && a == std::numeric_limits<qint64>::min()))
+        return std::nullopt;
     qint64 q = a / b;
     if (a % b != 0 && ((a < 0) != (b < 0)))
         --q;
     return q;
+}
+
+// A number for a box: a result beyond 64 bits leaves the box empty.
+QString numOrEmpty(const std::optional<qint64>& value) {
+    return value ? numText(*value) : QString();
 }
 
 std::optional<qint64> intOf(const QLineEdit* field) {
@@ -612,7 +621,7 @@ void FrmData::cmbProductChosen() {
         const auto total = intOf(txtData[0]);
         const auto weight = intOf(txtData[16 + k]);
         if (total && weight)
-            txtData[0]->setText(numText(*total + *weight));
+            txtData[0]->setText(numOrEmpty(checkedAdd(*total, *weight)));
     }
     // Without the weight of every material there is no total to show.
     if (unknownMaterial_)
@@ -622,7 +631,7 @@ void FrmData::cmbProductChosen() {
         const auto runs = intOf(txtData[5]);
         const auto exp = intOf(txtData[4]);
         if (runs && exp)
-            txtData[2]->setText(numText(*runs * *exp));
+            txtData[2]->setText(numOrEmpty(checkedMul(*runs, *exp)));
     }
     refreshInfo();
 }
@@ -682,7 +691,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     const auto weight = intPart(md.at(found->first, 3, found->second));
     const auto amount = intOf(txtData[6 + k]);
     if (weight && amount)
-        txtData[16 + k]->setText(numText(*weight * *amount));
+        txtData[16 + k]->setText(numOrEmpty(checkedMul(*weight, *amount)));
 
     const QString pos = FindProPos(name);
     if (const auto s2 = intPart(pos.left(2))) {
@@ -719,7 +728,7 @@ void FrmData::recalcTotalExp() {
     const auto runs = intOf(txtData[5]);
     const auto exp = intOf(txtData[4]);
     if (runs && exp)
-        txtData[2]->setText(numText(*runs * *exp));
+        txtData[2]->setText(numOrEmpty(checkedMul(*runs, *exp)));
 }
 
 void FrmData::refreshInfo() {
@@ -747,9 +756,14 @@ void FrmData::ShowMatInfo() {
         !total || *total == 0 || unknownMaterial_)
         return;
 
-    const qint64 free = *maximum - *current;
+    // A result beyond 64 bits leaves the text empty.
+    const auto freeWeight = checkedSub(*maximum, *current);
+    const auto fit = freeWeight ? floorDiv(*freeWeight, *total) : std::nullopt;
+    if (!fit)
+        return;
+    const qint64 free = *freeWeight;
     const qint64 w = *total;
-    qint64 runs = floorDiv(free, w);
+    qint64 runs = *fit;
     if (pos > 11) {
         int materials = 0;
         while (materials < 3 && !cmbData[17 + materials]->currentText().isEmpty())
@@ -770,17 +784,24 @@ void FrmData::ShowMatInfo() {
             txtST->setPlainText(text);
             return;
         }
+        const auto pieces = checkedMul(*amount, runs);
+        if (!pieces)
+            return;
         text += work + QString(std::max(0, 11 - LenByte(work)), QLatin1Char(' ')) + f.left(3) +
-                QStringLiteral(" の ") + f.mid(4) + QStringLiteral(" を ") +
-                numText(*amount * runs) + QLatin1Char('\n');
+                QStringLiteral(" の ") + f.mid(4) + QStringLiteral(" を ") + numText(*pieces) +
+                QLatin1Char('\n');
     }
     text += product + QStringLiteral(" を ") + numText(runs) + QStringLiteral(" 回分作れます");
     const auto exp = intOf(txtData[2]);
     if (exp) {
+        const auto runExp = checkedMul(*exp, runs);
+        const auto used = checkedMul(w, runs);
+        const auto left = used ? checkedSub(free, *used) : std::nullopt;
+        if (!runExp || !left)
+            return;
         text += QLatin1Char('\n') + product + QStringLiteral(" を ") + numText(runs) +
-                QStringLiteral(" 回分の経験値 ") + numText(*exp * runs);
-        text +=
-            QStringLiteral("\n残り重量は ") + numText(free - w * runs) + QStringLiteral(" です");
+                QStringLiteral(" 回分の経験値 ") + numText(*runExp);
+        text += QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
     }
     txtST->setPlainText(text);
 }
@@ -801,18 +822,28 @@ void FrmData::ShowProInfo() {
     const auto maximum = intOf(txtWeight[2]);
     if (product.isEmpty() || !piece || !current || !maximum)
         return;
-    const qint64 free = *maximum - *current;
+    // A result beyond 64 bits leaves the text empty.
+    const auto freeWeight = checkedSub(*maximum, *current);
+    if (!freeWeight)
+        return;
+    const qint64 free = *freeWeight;
     const qint64 g = *piece;
-    qint64 count = g != 0 ? floorDiv(free, g) : 0;
+    const auto fit = g != 0 ? floorDiv(free, g) : std::optional<qint64>(0);
+    if (!fit)
+        return;
+    qint64 count = *fit;
     if (cmbData[17]->currentText() == kUnknown && g == 0)
         return;
     const int pos = workPos();
     if (pos > 11 && count >= kCarryCap)
         count = kCarryCap;
 
+    const auto used = checkedMul(g, count);
+    const auto left = used ? checkedSub(free, *used) : std::nullopt;
+    if (!left)
+        return;
     QString text = product + QStringLiteral(" を ") + numText(count) + QStringLiteral(" 持てます") +
-                   QStringLiteral("\n残り重量は ") + numText(free - g * count) +
-                   QStringLiteral(" です");
+                   QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
 
     const int p = listPos(cmbData[16]);
     if ((pos == 6 || pos == 7) && p >= 0) {

@@ -305,7 +305,8 @@ void MainWindow::cmdPCData_Click(int i) {
         if (txtWork[k]->text() != line.workLevels[size_t(k - 1)])
             txtWork[k]->setText(line.workLevels[size_t(k - 1)]);
     }
-    AppendText(data_, dialogs, data_.strFileList[0] + data_.strFileList[6], text);
+    // The very file PC表示 and the reincarnation window read.
+    AppendToDataFile(data_, dialogs, 6, text);
 }
 
 }  // namespace wm

@@ -138,6 +138,33 @@ class TestFrmRoad : public QObject {
         QCOMPARE(w().txtPCTag[4], level);
     }
 
+    void everyCharacterListed() {
+        // 101 saves of one name, then ten more names: each listed once, with all saves.
+        QStringList lines;
+        QStringList v = kValuesA;
+        for (int n = 1; n <= 101; ++n) {
+            v[0] = QString::number(n);
+            lines << pcLine("アリス", "01", v, QStringLiteral("2008/03/05 14:%1:00").arg(n % 60),
+                            "100", "01010,");
+        }
+        QStringList names = {"アリス"};
+        for (int i = 1; i <= 10; ++i) {
+            v[0] = QString::number(500 + i);
+            names << QStringLiteral("pc%1").arg(i);
+            lines << pcLine(names.last(), "02", v, "2008/03/06 10:00:00", "100", "01010,");
+        }
+        open(lines);
+        QCOMPARE(items(w().cmbPC[1]), names);
+        QCOMPARE(w().cmbPC[2]->count(), 101);
+        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("101"));
+        chooseSave(100);  // the oldest
+        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("1"));
+        chooseName(10);
+        QCOMPARE(w().cmbPC[2]->count(), 1);
+        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("510"));
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("戦士"));
+    }
+
     void nameShowsNewestSave() {
         QStringList b = kValuesA;
         b[1] = "4321";

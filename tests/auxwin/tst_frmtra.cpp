@@ -278,6 +278,31 @@ class TestFrmTra : public QObject {
         QCOMPARE(w().txtPC[3]->text(), QStringLiteral("80"));
     }
 
+    void everyCharacterListed() {
+        // 101 saves of one name, then ten more names: each listed once, with all saves.
+        QStringList lines;
+        QStringList v = {"1", "1", "1", "1", "1", "1", "1", "1", "1"};
+        for (int n = 1; n <= 101; ++n) {
+            v[0] = QString::number(n);
+            lines << pcLine("アリス", "01", v, "2008/03/05 14:07:33", "100", "01010,");
+        }
+        for (int i = 1; i <= 10; ++i) {
+            v[0] = QString::number(500 + i);
+            lines << pcLine(QStringLiteral("pc%1").arg(i), "02", v, "2008/03/06 10:00:00", "100",
+                            "01010,");
+        }
+        folder_->writeLines("txtFile/PCData.txt", lines);
+        open();
+        QCOMPARE(w().cmbPC[0]->count(), 11);
+        QCOMPARE(w().cmbPC[0]->itemText(10), QStringLiteral("pc10"));
+        QCOMPARE(w().cmbPC[12]->count(), 101);
+        wm::chooseEntry(w().cmbPC[12], 100);  // the oldest
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("1"));
+        wm::chooseEntry(w().cmbPC[0], 10);
+        QCOMPARE(w().cmbPC[12]->count(), 1);
+        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("510"));
+    }
+
     void noCharacterFile() {
         open();
         QCOMPARE(w().cmbPC[0]->count(), 0);

@@ -57,6 +57,8 @@ class Cp932FilesTest : public QObject {
     void writeIntoMissingFolderFails();
     void writeOnFullDiskKeepsOldFile();
     void appendAddsOneLine();
+    void appendStartsNewLine_data();
+    void appendStartsNewLine();
     void appendOnFullDiskKeepsFile();
 };
 
@@ -193,6 +195,26 @@ void Cp932FilesTest::appendAddsOneLine() {
     QVERIFY(appendLine(path, "一行目").ok);
     QVERIFY(appendLine(path, "二行目").ok);
     QCOMPARE(folder.readBytes("hist.txt"), wmtest::cp932Lines({"一行目", "二行目"}));
+}
+
+void Cp932FilesTest::appendStartsNewLine_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("empty file") << QByteArray("") << QByteArray("x\r\n");
+    QTest::newRow("ends with CR LF") << QByteArray("a\r\n") << QByteArray("a\r\nx\r\n");
+    QTest::newRow("no line end") << QByteArray("a,1 b") << QByteArray("a,1 b\r\nx\r\n");
+    QTest::newRow("one byte") << QByteArray("a") << QByteArray("a\r\nx\r\n");
+    QTest::newRow("LF only") << QByteArray("a\n") << QByteArray("a\n\r\nx\r\n");
+    QTest::newRow("lone CR") << QByteArray("a\r") << QByteArray("a\r\r\nx\r\n");
+}
+
+void Cp932FilesTest::appendStartsNewLine() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    wmtest::TestFolder folder;
+    folder.writeBytes("hist.txt", before);
+    QVERIFY(appendLine(folder.filePath("hist.txt"), "x").ok);
+    QCOMPARE(folder.readBytes("hist.txt"), after);
 }
 
 void Cp932FilesTest::appendOnFullDiskKeepsFile() {

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <limits>
 
 #include "gamedata.h"
 #include "levelcalc.h"
@@ -54,6 +55,10 @@ class LevelCalcTest : public QObject {
     void startLabel_data();
     void startLabel();
     void wholeList();
+    void remainingBeyond64Bits_data();
+    void remainingBeyond64Bits();
+    void totalBeyond64Bits();
+    void entriesAtTheLimit();
 
   private:
     AppData d;
@@ -91,9 +96,6 @@ void LevelCalcTest::silentTargets_data() {
     QTest::newRow("299 to 300") << "299"
                                 << "300"
                                 << "300" << 1;
-    QTest::newRow("level 0") << "0"
-                             << "2"
-                             << "2" << 2;
 }
 
 void LevelCalcTest::silentTargets() {
@@ -129,6 +131,27 @@ void LevelCalcTest::inputErrors_data() {
                                 << "301"
                                 << "上限レベルが上限値を越えています" << int(LevelField::LvMax)
                                 << "301";
+    QTest::newRow("start 0") << "0"
+                             << "2"
+                             << "初期レベルが正しく入力されていません" << int(LevelField::LvMin)
+                             << "2";
+    QTest::newRow("start below 1")
+        << "0.5"
+        << "3"
+        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "3";
+    QTest::newRow("negative start")
+        << "-999999"
+        << ""
+        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "-999998";
+    QTest::newRow("start of 310 digits")
+        << QString(310, QLatin1Char('9')) << "5"
+        << "初期レベルが上限値を越えています" << int(LevelField::LvMin) << "5";
+    QTest::newRow("negative start of 310 digits")
+        << "-" + QString(310, QLatin1Char('9')) << "5"
+        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "5";
+    QTest::newRow("target of 310 digits")
+        << "5" << QString(310, QLatin1Char('9')) << "上限レベルが上限値を越えています"
+        << int(LevelField::LvMax) << QString(310, QLatin1Char('9'));
 }
 
 void LevelCalcTest::inputErrors() {
@@ -197,6 +220,12 @@ void LevelCalcTest::startLabel_data() {
                                      << "初期ＬＶから次までの経験値\n(仮) 3586279 EXP";
     QTest::newRow("300 clears") << "300"
                                 << "";
+    QTest::newRow("0 clears") << "0"
+                              << "";
+    QTest::newRow("negative clears") << "-5"
+                                     << "";
+    QTest::newRow("310 digits clear") << QString(310, QLatin1Char('9')) << "";
+    QTest::newRow("negative 310 digits clear") << "-" + QString(310, QLatin1Char('9')) << "";
 }
 
 void LevelCalcTest::startLabel() {
@@ -211,6 +240,66 @@ void LevelCalcTest::wholeList() {
     QCOMPARE(text.count("\r\n"), 199);
     QVERIFY(text.startsWith("Lv.001        2 EXP\r\nLv.002        8 EXP\r\n"));
     QVERIFY(text.endsWith(QString("Lv.199%1 EXP\r\n").arg(ExpEntry(d, 199), 9)));
+}
+
+void LevelCalcTest::remainingBeyond64Bits_data() {
+    QTest::addColumn<QString>("remaining");
+    QTest::newRow("310 digits") << QString(310, QLatin1Char('9'));
+    QTest::newRow("minus 310 digits") << "-" + QString(310, QLatin1Char('9'));
+    QTest::newRow("one below the smallest") << "-9223372036854775809";
+}
+
+void LevelCalcTest::remainingBeyond64Bits() {
+    QFETCH(QString, remaining);
+    StartLevelLabel(d, "5");
+    d.lngNeedExp = 77;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", remaining, true});
+    QVERIFY(!out.done);
+    QVERIFY(out.pieces.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(*out.focus, LevelField::Exp);
+    QCOMPARE(d.lngNeedExp, qint64(77));
+}
+
+void LevelCalcTest::totalBeyond64Bits() {
+    d.varExpTable.set(5, "5000000000000000000");
+    d.varExpTable.set(6, "5000000000000000000");
+    d.lngNeedExp = 77;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", "", false});
+    QVERIFY(!out.done);
+    QVERIFY(out.pieces.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
+    QCOMPARE(d.lngNeedExp, qint64(77));
+    // A remaining experience that pushes the total over is refused the same way.
+    d.varExpTable.set(5, "9223372036854775807");
+    StartLevelLabel(d, "5");
+    d.varExpTable.set(6, "1");
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(!CalculateLevels(d, dialogs, {1, "5", "7", "9223372036854775807", true}).done);
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+}
+
+void LevelCalcTest::entriesAtTheLimit() {
+    // The largest total still adds up exactly; an entry beyond 64 bits counts as unusable (0).
+    d.varExpTable.set(5, "9223372036854775806");
+    d.varExpTable.set(6, "1");
+    d.varExpTable.set(7, "99999999999999999999");
+    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "8", "", false});
+    QVERIFY(out.done);
+    QCOMPARE(d.lngNeedExp, std::numeric_limits<qint64>::max());
+    QVERIFY(
+        joined(out).contains("Lv.0059223372036854775806 EXP\r\nLv.006        1 EXP\r\n"
+                             "Lv.007        0 EXP\r\n"));
+    QVERIFY(joined(out).contains("までの必要経験値9223372036854775807 EXP"));
+    QCOMPARE(ExpEntry(d, 7), qint64(0));
+    QCOMPARE(*StartLevelLabel(d, "7"), QString("初期ＬＶから次までの経験値\n0 EXP"));
+    QCOMPARE(d.lngMinExp, qint64(0));
+    QVERIFY(ExpListText(d, 7).endsWith("Lv.007        0 EXP\r\n"));
+    QCOMPARE(*StartLevelLabel(d, "5"),
+             QString("初期ＬＶから次までの経験値\n9223372036854775806 EXP"));
 }
 
 WM_TEST_MAIN(LevelCalcTest)

@@ -90,12 +90,19 @@ void LoadersTest::fileListElevenAndTwelve() {
     QVERIFY(ReadFileList(d, dialogs));
     QCOMPARE(d.strFileList[10], QString("e10"));
 
-    // A twelfth entry makes the file unusable although it exists.
+    // A twelfth entry is reported with its line; the file was found, so nobody is asked
+    // where it is, and the program goes on with the eleven entries.
+    lines.insert(3, "# a comment line counts for the line number");
     folder.writeLines("txtFile/FileList.txt", lines << "e11");
-    dialogs.expectInput(QString());
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!ReadFileList(d, dialogs));
-    QCOMPARE(dialogs.shown().at(0).title, QString("OpenFileError"));
+    QVERIFY(ReadFileList(d, dialogs));
+    QCOMPARE(dialogs.shown().size(), 1);
+    const QString text = dialogs.last().text;
+    QCOMPARE(text, folder.path() +
+                       "/txtFile/FileList.txt\r\n13 行目: 項目は 11 件までです\r\n"
+                       "読み込めたところまでのデータで続けます");
+    QVERIFY(!dialogs.last().input);
+    QCOMPARE(d.strFileList[10], QString("e10"));
 }
 
 void LoadersTest::fileListRecovery() {
@@ -251,29 +258,34 @@ void LoadersTest::makeDataSections() {
 void LoadersTest::makeDataLimits_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("lastRowOfOne");
+    QTest::addColumn<QString>("why");
     QTest::newRow("six fields") << QStringList{"#01 a", "001:x 1:01 1 00 p",
                                                "001:y 1:01 1 00 p extra", "#02 b",
                                                "001:z 1:01 1 00 p"}
-                                << 2;
+                                << 2 << "3 行目: 項目は 5 つまでです";
     QStringList many{"#01 a"};
     for (int r = 1; r <= 81; ++r)
         many << QString("001:p%1 001:01 1 00 x").arg(r);
     many << "#02 b"
          << "001:z 1:01 1 00 p";
-    QTest::newRow("81st product") << many << 80;
-    QTest::newRow("section 33") << QStringList{"#01 a", "001:x 1:01 1 00 p", "#33 c", "#02 b"} << 1;
+    QTest::newRow("81st product") << many << 80 << "82 行目: 1 つの作業の生産品は 80 件までです";
+    QTest::newRow("section 33") << QStringList{"#01 a", "001:x 1:01 1 00 p", "#33 c", "#02 b"} << 1
+                                << "3 行目: 作業の番号は 1 から 32 までです";
 }
 
 void LoadersTest::makeDataLimits() {
     QFETCH(QStringList, lines);
     QFETCH(int, lastRowOfOne);
+    QFETCH(QString, why);
     TestFolder folder;
     folder.writeLines("txtFile/MakeData.txt", lines);
     AppData d;
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
     LoadMakeData(d, dialogs);
-    QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/MakeData.txt が開けません");
+    // The file opened: the message says where and why it cannot be used.
+    QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/MakeData.txt\r\n" + why +
+                                      "\r\n読み込めたところまでのデータで続けます");
     QCOMPARE(dialogs.last().title, QString("wmtool"));
     QVERIFY(!d.strMakeData.at(1, 1, lastRowOfOne).isEmpty());
     // Reading stopped: later sections stay empty.

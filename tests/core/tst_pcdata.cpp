@@ -38,8 +38,8 @@ class PCDataTest : public QObject {
     void savedLineBytes();
     void threeSaves();
     void elevenNames();
-    void hundredAndFirstSave_data();
-    void hundredAndFirstSave();
+    void manySaves_data();
+    void manySaves();
     void lineShapes();
     void missingFile();
     void rebirth_data();
@@ -111,47 +111,61 @@ void PCDataTest::elevenNames() {
     AppData d;
     folder.prepare(d);
     LoadPCData(d);
-    QCOMPARE(d.strPCData.name(10), QString("pc10"));
-    // Loading stopped at the eleventh name: the later save of pc1 is not there either.
-    QVERIFY(d.strPCData.at(1, 1, 2).isEmpty());
+    QCOMPARE(d.strPCData.slotCount(), 11);
+    QCOMPARE(d.strPCData.name(11), QString("pc11"));
+    // The later save of pc1 joins its first one.
+    QCOMPARE(d.strPCData.recordCount(1), 2);
+    QCOMPARE(d.strPCData.at(1, 3, 2), QString("01,2 "));
 }
 
-void PCDataTest::hundredAndFirstSave_data() {
-    QTest::addColumn<int>("others");
-    QTest::addColumn<int>("slotOfLine101");
-    QTest::newRow("free slot left") << 1 << 3;
-    QTest::newRow("ten slots in use") << 9 << 0;
+void PCDataTest::manySaves_data() {
+    QTest::addColumn<int>("before");  // other names before the many saves
+    QTest::addColumn<int>("after");   // other names after them
+    QTest::newRow("one name first") << 1 << 0;
+    QTest::newRow("ten names after") << 0 << 10;
+    QTest::newRow("names around") << 9 << 3;
 }
 
-void PCDataTest::hundredAndFirstSave() {
-    QFETCH(int, others);
-    QFETCH(int, slotOfLine101);
+void PCDataTest::manySaves() {
+    QFETCH(int, before);
+    QFETCH(int, after);
     TestFolder folder;
     QStringList lines;
-    for (int i = 1; i <= others; ++i)
-        lines << save(QString("other%1").arg(i), 1);
-    for (int n = 1; n <= 101; ++n)
+    QStringList expected;
+    for (int i = 1; i <= before; ++i) {
+        lines << save(QString("before%1").arg(i), 1);
+        expected << QString("before%1").arg(i);
+    }
+    for (int n = 1; n <= 150; ++n)
         lines << save("ロイ", n);
-    lines << save("other1", 2);
+    expected << "ロイ";
+    for (int i = 1; i <= after; ++i) {
+        lines << save(QString("after%1").arg(i), 1);
+        expected << QString("after%1").arg(i);
+    }
+    lines << save("ロイ", 151);
     folder.writeLines("txtFile/PCData.txt", lines);
     AppData d;
     folder.prepare(d);
     LoadPCData(d);
-    const int roy = others + 1;
-    QCOMPARE(d.strPCData.at(roy, 3, 100), QString("01,100 "));
-    if (slotOfLine101) {
-        QCOMPARE(d.strPCData.name(slotOfLine101), QString("ロイ"));
-        QCOMPARE(d.strPCData.at(slotOfLine101, 3, 1), QString("01,101 "));
-        QCOMPARE(d.strPCData.at(1, 3, 2), QString("01,2 "));
-    } else {
-        QVERIFY(d.strPCData.at(1, 1, 2).isEmpty());
-    }
+    QCOMPARE(d.strPCData.names(), expected);  // each name once, in order of first appearance
+    const int roy = before + 1;
+    QCOMPARE(d.strPCData.recordCount(roy), 151);
+    QCOMPARE(d.strPCData.at(roy, 3, 1), QString("01,1 "));
+    QCOMPARE(d.strPCData.at(roy, 3, 101), QString("01,101 "));
+    QCOMPARE(d.strPCData.at(roy, 3, 151), QString("01,151 "));
+    QCOMPARE(d.strPCData.at(roy, 1, 151), QString("ロイ"));
+    QVERIFY(d.strPCData.at(roy, 3, 152).isEmpty());
+    const QStringList times = SaveTimes(d.strPCData, roy);
+    QCOMPARE(times.size(), 151);
+    QCOMPARE(times.first(), QString("2008/03/05 14:07:33"));
 }
 
 void PCDataTest::lineShapes() {
     TestFolder folder;
     folder.writeLines("txtFile/PCData.txt",
-                      {"roy,01,no-blank-here", "Roy,02,x y", "#comment,03 a", "", "after,01 x"});
+                      {"roy,01,no-blank-here", "Roy,02,x y", "#comment,03 a", "", "no comma",
+                       "after,01 x", "roy,01 y", "after,02 z"});
     AppData d;
     folder.prepare(d);
     LoadPCData(d);
@@ -159,16 +173,20 @@ void PCDataTest::lineShapes() {
     QVERIFY(d.strPCData.at(1, 3, 1).isEmpty());
     QCOMPARE(d.strPCData.name(2), QString("Roy"));  // letter case makes another character
     QCOMPARE(d.strPCData.name(3), QString("#comment"));
-    QVERIFY(d.strPCData.name(4).isEmpty());  // the empty line ended the loading
+    // The empty line and the line without a comma are no saves; reading goes on after them.
+    QCOMPARE(d.strPCData.names(), QStringList({"roy", "Roy", "#comment", "after"}));
+    QCOMPARE(d.strPCData.at(1, 2, 2), QString("y"));
+    QCOMPARE(d.strPCData.recordCount(4), 2);
 }
 
 void PCDataTest::missingFile() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    d.strPCData.set(1, 1, 1, "old");
+    d.strPCData.add("old", "x", "y");
     LoadPCData(d);
     QVERIFY(d.strPCData.name(1).isEmpty());
+    QCOMPARE(d.strPCData.slotCount(), 0);
 }
 
 void PCDataTest::rebirth_data() {

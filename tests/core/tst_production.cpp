@@ -1,4 +1,5 @@
 #include <QTest>
+#include <limits>
 
 #include "production.h"
 #include "scripteddialogs.h"
@@ -24,8 +25,11 @@ void fillData(AppData& d) {
     m.set(1, 1, 0, "狩猟");
     product(1, 1, "001:肉", "005:02", "3", "00");
     product(1, 2, "002:abc", "005:02", "4", "00");
+    product(1, 3, "001:one", "001:01", "1", "00");
+    product(1, 4, "001:huge", "001:01", "99999999999999999999", "00");
     product(9, 1, "001:def", "001:01", "7", "00");
     product(9, 2, "001:half", "001:01", "2.5", "00");
+    product(9, 3, "001:heavy", "001:01", "4611686018427387904", "00");  // 2^62
     product(13, 1, "010:X", "005:03", "9", "02abc");
     product(13, 2, "011:Y", "010:03", "9", "02abc,01def,03half");
     product(13, 3, "012:Z", "010:03", "9", "00");
@@ -57,6 +61,12 @@ class ProductionTest : public QObject {
     void runCounts();
     void runCountChecks();
     void bigRunExperience();
+    void heavyMaterials();
+    void lotBeyond64Bits_data();
+    void lotBeyond64Bits();
+    void runCountBeyond64Bits_data();
+    void runCountBeyond64Bits();
+    void largestValues();
     void roundUp_data();
     void roundUp();
     void roundUpPositionZero();
@@ -193,9 +203,15 @@ void ProductionTest::runCounts_data() {
         << 12 << "Y"
         << "02abc,01def" << qint64(1000)
         << "Y を 34 回分\r\n  材料 ： abc × 68 = 272  def × 34 = 238   合計 : 510\r\n";
-    QTest::newRow("remainder under a tenth dropped")
+    QTest::newRow("a remainder under a tenth still needs a run")
         << 0 << "abc"
-        << "00" << qint64(301) << "abc を 10 回分\r\n  重量 ： abc × 10 = 40\r\n";
+        << "00" << qint64(301) << "abc を 11 回分\r\n  重量 ： abc × 11 = 44\r\n";
+    QTest::newRow("31 needs 2 runs of 30")
+        << 0 << "abc"
+        << "00" << qint64(31) << "abc を 2 回分\r\n  重量 ： abc × 2 = 8\r\n";
+    QTest::newRow("29 needs 1 run of 30")
+        << 0 << "abc"
+        << "00" << qint64(29) << "abc を 1 回分\r\n  重量 ： abc × 1 = 4\r\n";
     QTest::newRow("exactly 10 for 300")
         << 12 << "X"
         << "02abc" << qint64(300) << "X を 10 回分\r\n  材料 ： abc × 20 = 80   合計 : 80\r\n";
@@ -252,6 +268,149 @@ void ProductionTest::bigRunExperience() {
     const ProductionOutcome lot = CalcLotExp(d, dialogs, {12, "w", "X", "999", "99", "99999"});
     QCOMPARE(d.lngLotExp, qint64(9890001099LL));
     QVERIFY(lot.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
+}
+
+void ProductionTest::heavyMaterials() {
+    // Two pieces of a 2^62 material weigh more than 64 bits hold: no total, no weight.
+    QCOMPARE(SetMatText(d, "01heavy,02heavy"),
+             QString("heavy × 1\r\nheavy × 2\r\n材料の合計重量 ： 数が大きすぎて計算できません"));
+    QCOMPARE(d.udtSetMat[0].strWeight, QString("4611686018427387904"));
+    QVERIFY(d.udtSetMat[1].strWeight.isEmpty());
+    // One piece alone is fine.
+    QCOMPARE(SetMatText(d, "01heavy"),
+             QString("heavy × 1\r\n材料の合計重量 ： 4611686018427387904"));
+    // A weight beyond 64 bits in the data cannot be used either.
+    SetMatText(d, "01huge");
+    QVERIFY(d.udtSetMat[0].strWeight.isEmpty());
+    // The run routines refuse a material whose weight is unknown for being too large.
+    SetMatText(d, "02heavy");
+    d.lngNeedExp = 30;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(CalcRunCount(d, dialogs, {12, "w", "X", "10", "3", ""}).append.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(CalcLotExp(d, dialogs, {12, "w", "X", "10", "3", "1"}).append.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+}
+
+void ProductionTest::lotBeyond64Bits_data() {
+    QTest::addColumn<int>("work");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("inputs");  // step exp, steps, runs
+    QTest::addColumn<int>("focus");
+    const QString digits310(310, QLatin1Char('9'));
+    QTest::newRow("experience 5e18 x 15")
+        << 12 << "X"
+        << "02abc" << QStringList{"5", "3", "5000000000000000000"} << int(ProField::Runs);
+    QTest::newRow("310 digits of runs")
+        << 12 << "X"
+        << "02abc" << QStringList{"5", "3", digits310} << int(ProField::Runs);
+    QTest::newRow("310 digits of steps")
+        << 12 << "X"
+        << "02abc" << QStringList{"5", digits310, "1"} << int(ProField::Steps);
+    QTest::newRow("310 digits of step exp")
+        << 12 << "X"
+        << "02abc" << QStringList{digits310, "3", "1"} << int(ProField::StepExp);
+    QTest::newRow("fraction beyond 64 bits")
+        << 12 << "X"
+        << "02abc" << QStringList{"0.5", "1", "20000000000000000000.5"} << int(ProField::Runs);
+    QTest::newRow("gathering weight")
+        << 0 << "abc"
+        << "00" << QStringList{"1", "1", "3000000000000000000"} << int(ProField::Runs);
+    QTest::newRow("gathering weight in the data")
+        << 0 << "huge"
+        << "00" << QStringList{"1", "1", "1"} << int(ProField::Runs);
+    QTest::newRow("material weight")
+        << 12 << "X"
+        << "02abc" << QStringList{"1", "1", "2000000000000000000"} << int(ProField::Runs);
+    QTest::newRow("fractional material count")
+        << 12 << "X"
+        << "02abc" << QStringList{"0.5", "1", "6000000000000000000.5"} << int(ProField::Runs);
+}
+
+void ProductionTest::lotBeyond64Bits() {
+    QFETCH(int, work);
+    QFETCH(QString, product);
+    QFETCH(QString, field);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, focus);
+    SetMatText(d, field);
+    d.lngLotExp = 77;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const ProductionOutcome out =
+        CalcLotExp(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2]});
+    QVERIFY(out.append.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
+    QCOMPARE(int(*out.focus), focus);
+    QCOMPARE(d.lngLotExp, qint64(77));  // nothing half computed is kept
+}
+
+void ProductionTest::runCountBeyond64Bits_data() {
+    QTest::addColumn<int>("work");
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<qint64>("need");
+    QTest::addColumn<QStringList>("inputs");  // step exp, steps
+    QTest::addColumn<int>("focus");           // -1: none
+    const QString digits310(310, QLatin1Char('9'));
+    const qint64 max = std::numeric_limits<qint64>::max();
+    QTest::newRow("310 digits of step exp")
+        << 12 << "X"
+        << "02abc" << qint64(100) << QStringList{digits310, "3"} << int(ProField::StepExp);
+    QTest::newRow("310 digits of steps")
+        << 12 << "X"
+        << "02abc" << qint64(100) << QStringList{"3", digits310} << int(ProField::Steps);
+    QTest::newRow("run experience")
+        << 12 << "X"
+        << "02abc" << qint64(100) << QStringList{"3037000500", "3037000500"}
+        << int(ProField::StepExp);
+    QTest::newRow("gathering weight") << 0 << "abc"
+                                      << "00" << max << QStringList{"1", "1"} << -1;
+    QTest::newRow("material count") << 12 << "X"
+                                    << "02one" << max << QStringList{"1", "1"} << -1;
+    QTest::newRow("material total") << 12 << "X"
+                                    << "01one,01one" << max << QStringList{"1", "1"} << -1;
+    QTest::newRow("quotient") << 0 << "one"
+                              << "00" << std::numeric_limits<qint64>::min()
+                              << QStringList{"-1", "1"} << -1;
+}
+
+void ProductionTest::runCountBeyond64Bits() {
+    QFETCH(int, work);
+    QFETCH(QString, product);
+    QFETCH(QString, field);
+    QFETCH(qint64, need);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, focus);
+    SetMatText(d, field);
+    d.lngNeedExp = need;
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    const ProductionOutcome out =
+        CalcRunCount(d, dialogs, {work, "w", product, inputs[0], inputs[1], ""});
+    QVERIFY(out.append.isEmpty());
+    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
+    QCOMPARE(out.focus ? int(*out.focus) : -1, focus);
+}
+
+void ProductionTest::largestValues() {
+    // Right at the 64-bit limit everything is still counted exactly.
+    const qint64 max = std::numeric_limits<qint64>::max();
+    SetMatText(d, "00");
+    d.lngNeedExp = max;
+    QCOMPARE(CalcRunCount(d, dialogs, {0, "w", "one", "1", "1", ""}).append,
+             QString("one を 9223372036854775807 回分\r\n"
+                     "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
+    QCOMPARE(CalcLotExp(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807"}).append,
+             QString("one を 9223372036854775807 回分生産した時の合計  9223372036854775807 EXP\r\n"
+                     "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
+    QCOMPARE(d.lngLotExp, max);
+    SetMatText(d, "01one");
+    QCOMPARE(CalcLotExp(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602"}).append,
+             QString("X を 3074457345618258602 回分生産した時の合計  9223372036854775806 EXP\r\n"
+                     "  材料 ： one × 3074457345618258602 = 3074457345618258602 \r\n"));
 }
 
 void ProductionTest::roundUp_data() {

@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QTest>
 
+#include "pcdata.h"
 #include "resultfiles.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -33,6 +35,8 @@ class ResultFilesTest : public QObject {
     void failedWriteKeepsOldFile();
     void appendAndConfirm();
     void failedAppendIsReported();
+    void historySavePath_data();
+    void historySavePath();
 
   private:
     std::unique_ptr<TestFolder> folder;
@@ -180,6 +184,44 @@ void ResultFilesTest::failedAppendIsReported() {
     QVERIFY(!AppendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
     QVERIFY(dialogs.last().text.contains("保存できませんでした"));
     QVERIFY(!dialogs.last().text.contains("に保存しました"));
+}
+
+void ResultFilesTest::historySavePath_data() {
+    QTest::addColumn<QString>("folderEntry");
+    QTest::addColumn<QString>("fileEntry");
+    QTest::addColumn<QString>("written");  // below the temporary folder; the program is in prog
+    QTest::newRow("usual") << "txtFile\\"
+                           << "PCData.txt"
+                           << "prog/txtFile/PCData.txt";
+    QTest::newRow("no trailing backslash") << "txtFile"
+                                           << "PCData.txt"
+                                           << "prog/txtFile/PCData.txt";
+    QTest::newRow("other extension") << "txtFile\\"
+                                     << "PCData.dat"
+                                     << "prog/txtFile/PCData.dat";
+    QTest::newRow("dot folder") << ".\\txtFile\\"
+                                << "PCData.txt"
+                                << "prog/txtFile/PCData.txt";
+    QTest::newRow("shared folder") << "..\\shared\\txtFile\\"
+                                   << "PCData.txt"
+                                   << "shared/txtFile/PCData.txt";
+}
+
+void ResultFilesTest::historySavePath() {
+    QFETCH(QString, folderEntry);
+    QFETCH(QString, fileEntry);
+    QFETCH(QString, written);
+    QVERIFY(QDir(folder->path()).mkpath("prog/txtFile"));
+    QVERIFY(QDir(folder->path()).mkpath("shared/txtFile"));
+    d.programFolder = folder->programFolder() + "\\prog";
+    d.strFileList.set(0, folderEntry);
+    d.strFileList.set(6, fileEntry);
+    dialogs.expectMessage(Answer::Ok);
+    QVERIFY(AppendToDataFile(d, dialogs, 6, "ロイ,01 x"));
+    QCOMPARE(dialogs.last().text, d.nativeDataPath(6) + "に保存しました");
+    QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({"ロイ,01 x"}));
+    LoadPCData(d);  // the readers find the save
+    QCOMPARE(d.strPCData.names(), QStringList{"ロイ"});
 }
 
 WM_TEST_MAIN(ResultFilesTest)

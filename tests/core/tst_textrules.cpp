@@ -1,4 +1,6 @@
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 #include "numbers.h"
 #include "testmain.h"
@@ -12,6 +14,9 @@ class TextRulesTest : public QObject {
     void numberTexts_data();
     void numberTexts();
     void rounding();
+    void exactIntegers_data();
+    void exactIntegers();
+    void checkedArithmetic();
     void digitFormats_data();
     void digitFormats();
     void shortestText_data();
@@ -33,8 +38,8 @@ void TextRulesTest::numberTexts_data() {
     QTest::newRow("digits") << "123" << true << qint64(123);
     QTest::newRow("leading zeros") << "007" << true << qint64(7);
     QTest::newRow("fifteen digits") << "999999999999999" << true << qint64(999999999999999);
-    // Past 15 digits the value is read as a double, as any other number text.
-    QTest::newRow("sixteen digits") << "9999999999999999" << true << qint64(10000000000000000);
+    // The integer part is read exactly, past the 15 digits a double holds.
+    QTest::newRow("sixteen digits") << "9999999999999999" << true << qint64(9999999999999999);
     QTest::newRow("blanks around") << "  42 " << true << qint64(42);
     QTest::newRow("plus sign") << "+5" << true << qint64(5);
     QTest::newRow("minus fraction rounds down") << "-2.5" << true << qint64(-3);
@@ -75,6 +80,97 @@ void TextRulesTest::rounding() {
     QCOMPARE(*roundInt32(2147483647.0), qint32(2147483647));
     QVERIFY(!roundInt32(2147483648.0));
     QCOMPARE(floorInt(-0.5), qint64(-1));
+}
+
+void TextRulesTest::exactIntegers_data() {
+    // "-" in floor or round: the result leaves 64 bits and is refused.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("floor");
+    QTest::addColumn<QString>("round");
+    QTest::newRow("largest") << "9223372036854775807"
+                             << "9223372036854775807"
+                             << "9223372036854775807";
+    QTest::newRow("smallest") << "-9223372036854775808"
+                              << "-9223372036854775808"
+                              << "-9223372036854775808";
+    QTest::newRow("one past largest") << "9223372036854775808"
+                                      << "-"
+                                      << "-";
+    QTest::newRow("floor below smallest") << "-9223372036854775808.5"
+                                          << "-"
+                                          << "-9223372036854775808";
+    QTest::newRow("round above largest") << "9223372036854775807.5"
+                                         << "9223372036854775807"
+                                         << "-";
+    QTest::newRow("310 digits") << QString(310, QLatin1Char('1')) << "-"
+                                << "-";
+    QTest::newRow("minus 310 digits") << "-" + QString(310, QLatin1Char('1')) << "-"
+                                      << "-";
+    QTest::newRow("half to even down") << "2.5"
+                                       << "2"
+                                       << "2";
+    QTest::newRow("half to even up") << "3.50"
+                                     << "3"
+                                     << "4";
+    QTest::newRow("just above half") << "2.5000001"
+                                     << "2"
+                                     << "3";
+    QTest::newRow("minus half") << "-0.5"
+                                << "-1"
+                                << "0";
+    QTest::newRow("minus one and a half") << "-1.5"
+                                          << "-2"
+                                          << "-2";
+    QTest::newRow("minus below half") << "-7.2"
+                                      << "-8"
+                                      << "-7";
+    QTest::newRow("leading zeros and blanks") << " +0012. "
+                                              << "12"
+                                              << "12";
+    QTest::newRow("tiny fraction") << "0." + QString(400, QLatin1Char('0')) + "1"
+                                   << "0"
+                                   << "0";
+    QTest::newRow("not a number") << "12a"
+                                  << "-"
+                                  << "-";
+}
+
+void TextRulesTest::exactIntegers() {
+    QFETCH(QString, text);
+    QFETCH(QString, floor);
+    QFETCH(QString, round);
+    const auto asText = [](const std::optional<qint64>& v) {
+        return v ? QString::number(*v) : QStringLiteral("-");
+    };
+    QCOMPARE(asText(intPart(text)), floor);
+    QCOMPARE(asText(roundInt64(text)), round);
+}
+
+void TextRulesTest::checkedArithmetic() {
+    const qint64 max = std::numeric_limits<qint64>::max();
+    const qint64 min = std::numeric_limits<qint64>::min();
+    QCOMPARE(*checkedAdd(max - 1, 1), max);
+    QVERIFY(!checkedAdd(max, 1));
+    QVERIFY(!checkedAdd(min, -1));
+    QCOMPARE(*checkedSub(min + 1, 1), min);
+    QVERIFY(!checkedSub(0, min));
+    QCOMPARE(*checkedMul(3037000499LL, 3037000499LL), 9223372030926249001LL);
+    QVERIFY(!checkedMul(3037000500LL, 3037000500LL));
+    QVERIFY(!checkedMul(min, -1));
+    QCOMPARE(*ceilDiv(31, 15), qint64(3));
+    QCOMPARE(*ceilDiv(30, 15), qint64(2));
+    QCOMPARE(*ceilDiv(-31, 15), qint64(-2));
+    QCOMPARE(*ceilDiv(31, -15), qint64(-2));
+    QCOMPARE(*ceilDiv(max, 1), max);
+    QVERIFY(!ceilDiv(min, -1));
+    QVERIFY(!ceilDiv(1, 0));
+    // Doubles: 2^63 itself is out of range, the largest double below it is in.
+    QVERIFY(!roundInt64(9223372036854775808.0));
+    QCOMPARE(*floorInt64(9223372036854774784.0), qint64(9223372036854774784LL));
+    QCOMPARE(*floorInt64(-9223372036854775808.0), min);
+    QVERIFY(!floorInt64(std::numeric_limits<double>::infinity()));
+    QVERIFY(!roundInt64(std::nan("")));
+    QCOMPARE(*roundInt64(-2.5), qint64(-2));
 }
 
 void TextRulesTest::digitFormats_data() {

@@ -522,6 +522,58 @@ class TestFrmData : public QObject {
                                         "布 を 99999 回分の経験値 1999980\n残り重量は 0 です"));
     }
 
+    void weightsBeyond64Bits() {
+        // 5e18 twice leaves 64 bits: the total weight box stays empty instead of wrapping.
+        data_->strMakeData.set(2, 3, 1, QStringLiteral("5000000000000000000"));   // 木材
+        data_->strMakeData.set(12, 3, 1, QStringLiteral("5000000000000000000"));  // 皮
+        setWeights(0, 1000);
+        chooseWork(12);
+        chooseProduct(QStringLiteral("剣"));
+        QCOMPARE(w().txtData[18]->text(), QStringLiteral("5000000000000000000"));
+        QCOMPARE(w().txtData[0]->text(), QString());
+        QCOMPARE(info(), QString());
+        // Two pieces of one such material: the row's weight stays empty too.
+        data_->strMakeData.set(9, 3, 1, QStringLiteral("1"));
+        chooseWork(8);
+        chooseProduct(QStringLiteral("板"));
+        QCOMPARE(w().txtData[17]->text(), QString());
+    }
+
+    void infoBeyond64Bits_data() {
+        QTest::addColumn<int>("box");  // txtData box set to the value
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("productMode");
+        QTest::newRow("experience x runs") << 2 << "9223372036854775807" << false;
+        QTest::newRow("amount x runs") << 7 << "9223372036854775807" << false;
+        QTest::newRow("largest experience") << 2 << "92234642714974" << false;
+        QTest::newRow("free weight") << -1 << "-9223372036854775807" << false;
+        QTest::newRow("free weight, products") << -1 << "-9223372036854775807" << true;
+    }
+    void infoBeyond64Bits() {
+        QFETCH(int, box);
+        QFETCH(QString, value);
+        QFETCH(bool, productMode);
+        setWeights(0, 99999);
+        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        chooseWork(10);
+        chooseProduct(QStringLiteral("布"));
+        w().txtData[0]->setText(QStringLiteral("1"));
+        if (box < 0)
+            w().txtWeight[1]->setText(value);  // current weight
+        else
+            w().txtData[size_t(box)]->setText(value);
+        w().optWet[productMode ? 1 : 0]->click();
+        if (value == QLatin1String("92234642714974")) {
+            // 99999 runs of the largest experience that fits are still shown exactly.
+            QCOMPARE(
+                info(),
+                QStringLiteral("農作業     001 の 糸 を 199998\n布 を 99999 回分作れます\n"
+                               "布 を 99999 回分の経験値 9223372036854685026\n残り重量は 0 です"));
+            return;
+        }
+        QCOMPARE(info(), QString());
+    }
+
     void materialsTextStopsAtAFailingStep() {
         setWeights(0, 1000);
         chooseWork(12);

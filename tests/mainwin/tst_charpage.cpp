@@ -107,6 +107,8 @@ class CharPageTest : public QObject {
     void saveRefused_data();
     void saveRefused();
     void saveCancelled();
+    void saveGoesWhereReadersLook_data();
+    void saveGoesWhereReadersLook();
     void failedAppendReported();
 
   private:
@@ -608,6 +610,38 @@ void CharPageTest::saveCancelled() {
     QCOMPARE(host->scripted.last().text, QString("キャラデータの保存をキャンセルをしました"));
     QCOMPARE(host->scripted.last().title, QString("データ保存"));
     QVERIFY(!folder->exists("txtFile/PCData.txt"));
+}
+
+void CharPageTest::saveGoesWhereReadersLook_data() {
+    QTest::addColumn<QString>("folderEntry");
+    QTest::addColumn<QString>("fileEntry");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no trailing backslash") << "txtFile"
+                                           << "PCData.txt"
+                                           << "txtFile/PCData.txt";
+    QTest::newRow("other extension") << "txtFile\\"
+                                     << "PCData.dat"
+                                     << "txtFile/PCData.dat";
+    QTest::newRow("dot folder") << ".\\txtFile\\"
+                                << "PCData.txt"
+                                << "txtFile/PCData.txt";
+}
+
+void CharPageTest::saveGoesWhereReadersLook() {
+    QFETCH(QString, folderEntry);
+    QFETCH(QString, fileEntry);
+    QFETCH(QString, written);
+    host->data.strFileList.set(0, folderEntry);
+    host->data.strFileList.set(6, fileEntry);
+    MainWindow& w = page(1);
+    w.cmbPC[2]->setEditText("Bob");
+    host->scripted.expectMessage(Answer::Yes);
+    host->scripted.expectMessage(Answer::Ok);
+    QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+    QCOMPARE(host->scripted.last().text, host->data.nativeDataPath(6) + "に保存しました");
+    QVERIFY(folder->readBytes(written).startsWith("Bob,"));
+    wm::LoadPCData(host->data);  // what PC表示 and the reincarnation window read
+    QCOMPARE(host->data.strPCData.names(), QStringList{"Bob"});
 }
 
 void CharPageTest::failedAppendReported() {
