@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace wm {
 
@@ -14,6 +15,18 @@ constexpr const char* kCodec = "windows-31j";
 
 QString notEncodable() {
     return QStringLiteral("Shift_JIS で表せない文字が含まれています");
+}
+
+// A decoded line is never shorter than half its bytes (no character takes more than two, and
+// only a lead byte cut off at the end can vanish); a shorter result means the decoder gave up.
+std::optional<QString> decodeLine(const QByteArray& bytes) {
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError() && text.size() < (bytes.size() - 1) / 2)
+        return std::nullopt;
+    return text;
 }
 
 }  // namespace
@@ -44,34 +57,64 @@ bool canEncodeCp932(const QString& text) {
 ReadResult readTextLines(const QString& nativePath) {
     ReadResult result;
     QFile file(nativePath);
-    if (QFileInfo(nativePath).isDir()) {
+    const QFileInfo info(nativePath);
+    if (info.isDir()) {
         result.error = QStringLiteral("フォルダーです");
+        return result;
+    }
+    // A FIFO would block the program before any window and a device never ends: only
+    // regular files are opened.
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("通常のファイルではありません");
+        return result;
+    }
+    const QString tooLarge =
+        QStringLiteral("ファイルが大きすぎます（%1 MiB まで）").arg(kMaxTextFileBytes >> 20);
+    if (info.size() > kMaxTextFileBytes) {
+        result.error = tooLarge;
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    // Read at most one byte past the limit, in case the file grew after the check.
+    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         return result;
     }
+    if (bytes.size() > kMaxTextFileBytes) {
+        result.error = tooLarge;
+        return result;
+    }
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.
+    auto addLine = [&](const QByteArray& lineBytes) {
+        const auto line = decodeLine(lineBytes);
+        if (!line) {
+            result.error =
+                QStringLiteral("%1 行目を Shift_JIS として読めません").arg(result.lines.size() + 1);
+            result.lines.clear();
+            return false;
+        }
+        result.lines << *line;
+        return true;
+    };
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        result.lines << decodeCp932(bytes.mid(start, i - start));
+        if (!addLine(bytes.mid(start, i - start)))
+            return result;
         if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
-    if (start < size)
-        result.lines << decodeCp932(bytes.mid(start));
+    if (start < size && !addLine(bytes.mid(start)))
+        return result;
     result.ok = true;
     return result;
 }
