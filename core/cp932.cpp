@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <optional>
@@ -123,18 +122,7 @@ FileResult writeTextFile(const QString& nativePath, const QString& text) {
     QByteArray bytes;
     if (!encodeCp932(text, &bytes))
         return {false, notEncodable()};
-    QSaveFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {};
+    return replaceFile(nativePath, bytes);
 }
 
 FileResult writeLines(const QString& nativePath, const QStringList& lines) {
@@ -148,20 +136,7 @@ FileResult appendLine(const QString& nativePath, const QString& line) {
     QByteArray bytes;
     if (!encodeCp932(line + QStringLiteral("\r\n"), &bytes))
         return {false, notEncodable()};
-    QFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    const qint64 oldSize = file.size();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
-        file.resize(oldSize);
-        return {false, reason.isEmpty() ? QStringLiteral("書き込みが途中で失敗しました") : reason};
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return {false, file.errorString()};
-    return {};
+    return appendToFile(nativePath, bytes);
 }
 
 }  // namespace wm

@@ -4,13 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace wm {
+#include "filewrite.h"
 
-// Outcome of a file operation; error holds the reason shown to the user.
-struct FileResult {
-    bool ok = true;
-    QString error;
-};
+namespace wm {
 
 struct ReadResult {
     bool ok = false;
