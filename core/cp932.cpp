@@ -77,15 +77,24 @@ ReadResult readTextLines(const QString& nativePath) {
         result.error = file.errorString();
         return result;
     }
-    // Read at most one byte past the limit, in case the file grew after the check.
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (bytes.size() > kMaxTextFileBytes) {
-        result.error = tooLarge;
-        return result;
+    // In pieces, stopping past the limit in case the file grew after the check (one read
+    // of the whole limit would reserve that much memory for every file).
+    QByteArray bytes;
+    qint64 pieceSize = info.size() + 1;  // all of it at once, unless it grew
+    for (;;) {
+        const QByteArray piece = file.read(pieceSize);
+        pieceSize = qint64(1) << 16;
+        if (file.error() != QFileDevice::NoError) {
+            result.error = file.errorString();
+            return result;
+        }
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > kMaxTextFileBytes) {
+            result.error = tooLarge;
+            return result;
+        }
     }
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.

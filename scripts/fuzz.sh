@@ -29,6 +29,8 @@ CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM
     -DWM_FUZZ=ON >/dev/null
 cmake --build "$dir" -j 2 --target "$target"
 mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-findings/$target"
+# The loaders read and write files on every run: keep them in memory where possible.
+[ -d /dev/shm ] && export TMPDIR="${TMPDIR:-/dev/shm}"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 exec "$dir/tests/fuzz/$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
