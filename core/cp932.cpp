@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace wm {
 
@@ -14,6 +14,18 @@ constexpr const char* kCodec = "windows-31j";
 
 QString notEncodable() {
     return QStringLiteral("Shift_JIS で表せない文字が含まれています");
+}
+
+// A decoded line is never shorter than half its bytes (no character takes more than two, and
+// only a lead byte cut off at the end can vanish); a shorter result means the decoder gave up.
+std::optional<QString> decodeLine(const QByteArray& bytes) {
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError() && text.size() < (bytes.size() - 1) / 2)
+        return std::nullopt;
+    return text;
 }
 
 }  // namespace
@@ -44,34 +56,73 @@ bool canEncodeCp932(const QString& text) {
 ReadResult readTextLines(const QString& nativePath) {
     ReadResult result;
     QFile file(nativePath);
-    if (QFileInfo(nativePath).isDir()) {
+    const QFileInfo info(nativePath);
+    if (info.isDir()) {
         result.error = QStringLiteral("フォルダーです");
+        return result;
+    }
+    // A FIFO would block the program before any window and a device never ends: only
+    // regular files are opened.
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("通常のファイルではありません");
+        return result;
+    }
+    const QString tooLarge =
+        QStringLiteral("ファイルが大きすぎます（%1 MiB まで）").arg(kMaxTextFileBytes >> 20);
+    if (info.size() > kMaxTextFileBytes) {
+        result.error = tooLarge;
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
+    // In pieces, stopping past the limit in case the file grew after the check (one read
+    // of the whole limit would reserve that much memory for every file).
+    QByteArray bytes;
+    qint64 pieceSize = info.size() + 1;  // all of it at once, unless it grew
+    for (;;) {
+        const QByteArray piece = file.read(pieceSize);
+        pieceSize = qint64(1) << 16;
+        if (file.error() != QFileDevice::NoError) {
+            result.error = file.errorString();
+            return result;
+        }
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        if (bytes.size() > kMaxTextFileBytes) {
+            result.error = tooLarge;
+            return result;
+        }
     }
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.
+    auto addLine = [&](const QByteArray& lineBytes) {
+        const auto line = decodeLine(lineBytes);
+        if (!line) {
+            result.error =
+                QStringLiteral("%1 行目を Shift_JIS として読めません").arg(result.lines.size() + 1);
+            result.lines.clear();
+            return false;
+        }
+        result.lines << *line;
+        return true;
+    };
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        result.lines << decodeCp932(bytes.mid(start, i - start));
+        if (!addLine(bytes.mid(start, i - start)))
+            return result;
         if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
-    if (start < size)
-        result.lines << decodeCp932(bytes.mid(start));
+    if (start < size && !addLine(bytes.mid(start)))
+        return result;
     result.ok = true;
     return result;
 }
@@ -80,18 +131,7 @@ FileResult writeTextFile(const QString& nativePath, const QString& text) {
     QByteArray bytes;
     if (!encodeCp932(text, &bytes))
         return {false, notEncodable()};
-    QSaveFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {};
+    return replaceFile(nativePath, bytes);
 }
 
 FileResult writeLines(const QString& nativePath, const QStringList& lines) {
@@ -120,20 +160,7 @@ FileResult appendLine(const QString& nativePath, const QString& line) {
         return {false, notEncodable()};
     if (endsWithoutLineEnd(nativePath))
         bytes.prepend("\r\n");
-    QFile file(nativePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return {false, file.errorString()};
-    const qint64 oldSize = file.size();
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
-        file.resize(oldSize);
-        return {false, reason.isEmpty() ? QStringLiteral("書き込みが途中で失敗しました") : reason};
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return {false, file.errorString()};
-    return {};
+    return appendToFile(nativePath, bytes);
 }
 
 }  // namespace wm

@@ -4,13 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace wm {
+#include "filewrite.h"
 
-// Outcome of a file operation; error holds the reason shown to the user.
-struct FileResult {
-    bool ok = true;
-    QString error;
-};
+namespace wm {
 
 struct ReadResult {
     bool ok = false;
@@ -24,8 +20,12 @@ QString decodeCp932(const QByteArray& bytes);
 bool encodeCp932(const QString& text, QByteArray* out);
 bool canEncodeCp932(const QString& text);
 
+// Far above the largest legal data or history file; a larger one is refused unread.
+constexpr qint64 kMaxTextFileBytes = qint64(64) << 20;
+
 // Reads a whole code page 932 text file. Lines end with CR LF; a lone CR or LF also ends a
-// line, and a last line without an end is kept.
+// line, and a last line without an end is kept. Only a regular file of at most
+// kMaxTextFileBytes is read; anything else fails with the reason in error.
 ReadResult readTextLines(const QString& nativePath);
 
 // Replaces the file with text (already holding its CR LF line ends) through a temporary

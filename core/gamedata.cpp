@@ -119,7 +119,7 @@ void LoadExpTable(AppData& d) {
             FillExpTableByFormula(table);  // more than 300 value lines
             return;
         }
-        const QString value = splitFields(line, kBlank, false).last();
+        const QString value = lastField(line, kBlank);
         if (!value.isEmpty()) {
             table.set(level, value);
         } else if (level == 1) {
@@ -171,7 +171,8 @@ void LoadMakeData(AppData& d, Dialogs& dialogs) {
             row = 1;
             continue;
         }
-        const QStringList fields = splitFields(line, kBlank, true);
+        // One field past the columns is enough to find a line that holds too many.
+        const QStringList fields = splitFields(line, kBlank, true, MakeData::kColumns + 1);
         for (int k = 1; k <= fields.size(); ++k) {
             if (d.strMakeData.set(section, k, row, fields.at(k - 1)))
                 continue;
@@ -203,7 +204,7 @@ void LoadJobData(AppData& d, Dialogs& dialogs) {
                             QStringLiteral("職業は %1 件までです").arg(JobData::kRows));
             return;
         }
-        const QStringList fields = splitFields(line, kBlank, true);
+        const QStringList fields = splitFields(line, kBlank, true, JobData::kColumns + 1);
         for (int k = 1; k <= fields.size(); ++k) {
             if (!d.strJobData.set(row, k, fields.at(k - 1))) {
                 reportDataError(d, dialogs, 5, lineNo,
@@ -242,10 +243,11 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
         // "a,b,c, d,e,f": a comma followed by a blank starts the second row.
         int row = 1;
         int field = 1;
-        QString rest = line;
+        qsizetype start = 0;
         for (;;) {
-            const qsizetype comma = rest.indexOf(kComma);
-            const QString value = trimLeadingBlanks(comma < 0 ? rest : rest.left(comma));
+            const qsizetype comma = line.indexOf(kComma, start);
+            const QString value =
+                trimLeadingBlanks(comma < 0 ? line.mid(start) : line.mid(start, comma - start));
             if (!table.set(guild, row, field, value)) {
                 reportDataError(
                     d, dialogs, 9, lineNo,
@@ -254,9 +256,9 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
             }
             if (comma < 0)
                 break;
-            rest = rest.mid(comma + 1);
+            start = comma + 1;
             ++field;
-            if (rest.startsWith(kBlank)) {
+            if (start < line.size() && line.at(start) == kBlank) {
                 row = 2;
                 field = 1;
             }

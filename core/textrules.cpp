@@ -47,19 +47,34 @@ QString trimTrailingBlanks(const QString& text) {
     return text.left(n);
 }
 
-QStringList splitFields(const QString& line, QChar separator, bool trimTrailing) {
+QStringList splitFields(const QString& line, QChar separator, bool trimTrailing,
+                        qsizetype maxFields) {
+    // Positions only, no copies of the rest: a line of many fields splits in linear time.
     QStringList fields;
-    QString rest = line;
+    const QStringView text(line);
+    auto add = [&](QStringView field) {
+        if (trimTrailing) {
+            while (!field.isEmpty() && field.back() == kBlank)
+                field.chop(1);
+        }
+        fields << field.toString();
+    };
+    qsizetype start = 0;
     for (;;) {
-        const qsizetype at = rest.indexOf(separator);
-        if (at < 0) {
-            fields << (trimTrailing ? trimTrailingBlanks(rest) : rest);
+        const qsizetype at = text.indexOf(separator, start);
+        if (at < 0 || fields.size() + 1 == maxFields) {
+            add(text.mid(start));
             return fields;
         }
-        const QString field = rest.left(at);
-        fields << (trimTrailing ? trimTrailingBlanks(field) : field);
-        rest = trimLeadingBlanks(rest.mid(at + 1));
+        add(text.mid(start, at - start));
+        start = at + 1;
+        while (start < text.size() && text.at(start) == kBlank)
+            ++start;
     }
+}
+
+QString lastField(const QString& line, QChar separator) {
+    return line.mid(line.lastIndexOf(separator) + 1);
 }
 
 QString textBefore(const QString& text, QChar sep) {

@@ -12,8 +12,12 @@ QString trimTrailingBlanks(const QString& text);
 // Splits a data line: the field is the text before the first separator (trailing blanks
 // removed when asked), the rest is the text after it with leading blanks removed, so runs
 // of blanks count as one separator; whatever is left at the end is the last field, which
-// makes a line ending in a blank end with an empty field.
-QStringList splitFields(const QString& line, QChar separator, bool trimTrailing);
+// makes a line ending in a blank end with an empty field. With maxFields > 0 at most that
+// many fields are made, the last holding the rest of the line.
+QStringList splitFields(const QString& line, QChar separator, bool trimTrailing,
+                        qsizetype maxFields = -1);
+// The last field splitFields would give: the text after the last separator.
+QString lastField(const QString& line, QChar separator);
 
 // The text before the first sep (all of it when there is none), and the text after it
 // (nothing when there is none, so a short line leaves the later fields empty).

@@ -1,5 +1,6 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 # Usage: source scripts/setup.sh; wm_setup [extra packages...]; wm_build
+#        or wm_setup_sanitize; wm_build_sanitize for the sanitizer build
 
 wm_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -48,4 +49,27 @@ wm_build() {
     [ -n "${CI:-}" ] && werror=ON
     cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
     cmake --build "$WM_BUILD_DIR" -j 2
+}
+
+WM_SANITIZE_DIR="${WM_SANITIZE_DIR:-build-sanitize}"
+
+# clang with its runtime (ASan, UBSan, libFuzzer); Debian 12 names the runtime
+# libclang-rt-14-dev, later releases libclang-rt-dev.
+wm_setup_sanitize() {
+    wm_setup clang
+    if ! wm_installed libclang-rt-dev && ! wm_installed libclang-rt-14-dev; then
+        if apt-cache show libclang-rt-dev >/dev/null 2>&1; then
+            wm_install libclang-rt-dev
+        else
+            wm_install libclang-rt-14-dev
+        fi
+    fi
+}
+
+wm_build_sanitize() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    CC=clang CXX=clang++ cmake -S . -B "$WM_SANITIZE_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DWM_WERROR="$werror" -DWM_SANITIZE=ON
+    cmake --build "$WM_SANITIZE_DIR" -j 2
 }

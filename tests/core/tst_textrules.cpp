@@ -214,22 +214,32 @@ void TextRulesTest::splitting_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("trim");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("single blanks") << "a b c" << true << QStringList{"a", "b", "c"};
-    QTest::newRow("runs of blanks are one") << "a    b  c" << true << QStringList{"a", "b", "c"};
+    QTest::addColumn<int>("maxFields");
+    QTest::newRow("single blanks") << "a b c" << true << QStringList{"a", "b", "c"} << -1;
+    QTest::newRow("runs of blanks are one")
+        << "a    b  c" << true << QStringList{"a", "b", "c"} << -1;
     QTest::newRow("ending blank gives empty field")
-        << "Lv001 " << false << QStringList{"Lv001", ""};
-    QTest::newRow("no blank") << "abc" << false << QStringList{"abc"};
-    QTest::newRow("empty line") << "" << false << QStringList{""};
-    QTest::newRow("leading blank gives empty first") << " a" << false << QStringList{"", "a"};
+        << "Lv001 " << false << QStringList{"Lv001", ""} << -1;
+    QTest::newRow("no blank") << "abc" << false << QStringList{"abc"} << -1;
+    QTest::newRow("empty line") << "" << false << QStringList{""} << -1;
+    QTest::newRow("leading blank gives empty first") << " a" << false << QStringList{"", "a"} << -1;
     QTest::newRow("double-byte with backslash byte")
-        << "ソ表 能" << true << QStringList{"ソ表", "能"};
+        << "ソ表 能" << true << QStringList{"ソ表", "能"} << -1;
+    // A limited split: the last field holds the rest, trailing blanks trimmed when asked.
+    QTest::newRow("limit, rest in last")
+        << "a  b c  d " << true << QStringList{"a", "b", "c  d"} << 3;
+    QTest::newRow("limit, rest untrimmed") << "a b c " << false << QStringList{"a", "b c "} << 2;
+    QTest::newRow("limit above the fields") << "a b" << true << QStringList{"a", "b"} << 5;
 }
 
 void TextRulesTest::splitting() {
     QFETCH(QString, line);
     QFETCH(bool, trim);
     QFETCH(QStringList, fields);
-    QCOMPARE(splitFields(line, QLatin1Char(' '), trim), fields);
+    QFETCH(int, maxFields);
+    QCOMPARE(splitFields(line, QLatin1Char(' '), trim, maxFields), fields);
+    if (maxFields < 0)
+        QCOMPARE(lastField(line, QLatin1Char(' ')), fields.last());
 }
 
 void TextRulesTest::paths_data() {

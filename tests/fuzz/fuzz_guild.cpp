@@ -1,0 +1,31 @@
+// The guild data after a good first guild: it stays whatever follows.
+#include "fuzzcommon.h"
+#include "gamedata.h"
+
+using namespace wm;
+
+namespace {
+const QByteArray kPrefix("#01 guild\r\na,b,c, d,e,f\r\n#02 next\r\nx,y\r\n");
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray input = wmfuzz::bytesOf(data, size);
+    wmfuzz::SilentDialogs dialogs;
+    AppData before;
+    wmfuzz::prepare(before);
+    wmfuzz::writeDataFile(QStringLiteral("GuildData.txt"), kPrefix);
+    LoadGuildData(before, dialogs);
+    FUZZ_CHECK(dialogs.messages == 0);
+    FUZZ_CHECK(before.strGuildData.at(1, 2, 3) == QStringLiteral("f"));
+
+    wmfuzz::writeDataFile(QStringLiteral("GuildData.txt"), kPrefix + input);
+    AppData d;
+    wmfuzz::prepare(d);
+    LoadGuildData(d, dialogs);
+    FUZZ_CHECK(dialogs.messages <= 1);
+    for (int row = 0; row <= GuildData::kRows; ++row) {
+        for (int field = 1; field <= GuildData::kFields; ++field)
+            FUZZ_CHECK(d.strGuildData.at(1, row, field) == before.strGuildData.at(1, row, field));
+    }
+    return 0;
+}

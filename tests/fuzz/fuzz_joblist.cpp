@@ -1,0 +1,34 @@
+// The job list after two good jobs: they stay, and more than the table holds is reported.
+#include "fuzzcommon.h"
+#include "gamedata.h"
+
+using namespace wm;
+
+namespace {
+const QByteArray kPrefix("# jobs\r\n\x95\xbd\x96\xaf 50 01\r\nwarrior 70 02 a,b,\r\n");
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray input = wmfuzz::bytesOf(data, size);
+    wmfuzz::SilentDialogs dialogs;
+    AppData before;
+    wmfuzz::prepare(before);
+    wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix);
+    LoadJobData(before, dialogs);
+    FUZZ_CHECK(dialogs.messages == 0);
+
+    wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix + input);
+    AppData d;
+    wmfuzz::prepare(d);
+    LoadJobData(d, dialogs);
+    FUZZ_CHECK(dialogs.messages <= 1);
+    for (int row = 1; row <= 2; ++row) {
+        for (int column = 1; column <= JobData::kColumns; ++column)
+            FUZZ_CHECK(d.strJobData.at(row, column) == before.strJobData.at(row, column));
+    }
+    // More job lines than rows can only end in the message.
+    const int jobs = int(wmfuzz::valueLines(wmfuzz::linesOf(kPrefix + input)).size());
+    if (jobs > JobData::kRows)
+        FUZZ_CHECK(dialogs.messages == 1);
+    return 0;
+}

@@ -1,0 +1,65 @@
+// The text rules that take product fields and material entries apart, over one decoded
+// line, with the sample production data loaded for the weights.
+#include "fuzzcommon.h"
+#include "gamedata.h"
+#include "numbers.h"
+#include "production.h"
+#include "textrules.h"
+
+using namespace wm;
+
+namespace {
+
+const AppData& sampleData() {
+    static AppData d;
+    static const bool loaded = [] {
+        QFile sample(QStringLiteral(WM_SAMPLE_DATA_DIR "/MakeData.txt"));
+        if (!sample.open(QIODevice::ReadOnly))
+            std::abort();
+        wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), sample.readAll());
+        wmfuzz::prepare(d);
+        wmfuzz::SilentDialogs dialogs;
+        LoadMakeData(d, dialogs);
+        return dialogs.messages == 0;
+    }();
+    FUZZ_CHECK(loaded);
+    return d;
+}
+
+QString withoutBlanks(QString text) {
+    return text.remove(QLatin1Char(' '));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString line = decodeCp932(wmfuzz::bytesOf(data, size));
+    const QChar blank(QLatin1Char(' '));
+
+    // Splitting drops blanks and nothing else; a limited split agrees with the full one.
+    const QStringList fields = splitFields(line, blank, true);
+    FUZZ_CHECK(!fields.isEmpty());
+    FUZZ_CHECK(withoutBlanks(fields.join(QString())) == withoutBlanks(line));
+    FUZZ_CHECK(splitFields(line, blank, false).last() == lastField(line, blank));
+    const QStringList limited = splitFields(line, blank, true, 6);
+    FUZZ_CHECK(limited.size() == qMin(fields.size(), qsizetype(6)));
+    for (qsizetype i = 0; i + 1 < limited.size(); ++i)
+        FUZZ_CHECK(limited.at(i) == fields.at(i));
+    FUZZ_CHECK(cutToBytes(line, 10).size() <= line.size());
+    FUZZ_CHECK(TextLenByte(cutToBytes(line, 10)) <= 10);
+
+    // Material entries: at most three, each named from the field, the total their sum.
+    AppData d = sampleData();
+    const QString text = SetMatText(d, line);
+    qint64 sum = 0;
+    for (const SetMaterial& material : d.udtSetMat) {
+        FUZZ_CHECK(line.contains(material.strName));
+        sum += material.strWeight.toLongLong();
+    }
+    const qsizetype at = text.indexOf(QStringLiteral("材料の合計重量 ： "));
+    if (at >= 0)
+        FUZZ_CHECK(text.mid(at).endsWith(numText(sum)));
+    const QString found = GetProField(d.strMakeData, line, 3);
+    FUZZ_CHECK(found.isEmpty() || !GetProField(d.strMakeData, line, 1).isEmpty());
+    return 0;
+}
