@@ -1,10 +1,12 @@
 #include <QApplication>
 
+#include "firstshow.h"
 #include "textrules.h"
 #include "wmtool.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    wm::installFirstShowHook();
     wm::WmTool tool;
     tool.data().programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     if (!tool.start())

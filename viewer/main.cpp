@@ -1,12 +1,14 @@
 #include <QApplication>
 
 #include "appdata.h"
+#include "firstshow.h"
 #include "qtdialogs.h"
 #include "textrules.h"
 #include "viewerstartup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    wm::installFirstShowHook();
     wm::AppData data = wm::viewerData();
     data.programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     wm::QtDialogs dialogs(data.appTitle);
