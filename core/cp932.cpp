@@ -59,19 +59,25 @@ ReadResult readTextLines(const QString& nativePath) {
     }
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.
+    // One decoder for the whole file: opening one costs more than decoding a line. It is
+    // stateless, so each line decodes as it would alone.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    auto decodeLine = [&decoder](const QByteArray& line) {
+        return decoder.isValid() ? QString(decoder.decode(line)) : QString::fromLatin1(line);
+    };
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        result.lines << decodeCp932(bytes.mid(start, i - start));
+        result.lines << decodeLine(bytes.mid(start, i - start));
         if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        result.lines << decodeCp932(bytes.mid(start));
+        result.lines << decodeLine(bytes.mid(start));
     result.ok = true;
     return result;
 }

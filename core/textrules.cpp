@@ -48,17 +48,21 @@ QString trimTrailingBlanks(const QString& text) {
 }
 
 QStringList splitFields(const QString& line, QChar separator, bool trimTrailing) {
+    // Positions in the line instead of copies of its rest: the loaders split every line.
+    const QStringView text(line);
     QStringList fields;
-    QString rest = line;
+    qsizetype start = 0;
     for (;;) {
-        const qsizetype at = rest.indexOf(separator);
-        if (at < 0) {
-            fields << (trimTrailing ? trimTrailingBlanks(rest) : rest);
+        const qsizetype at = text.indexOf(separator, start);
+        qsizetype end = at < 0 ? text.size() : at;
+        while (trimTrailing && end > start && text.at(end - 1) == kBlank)
+            --end;
+        fields << text.mid(start, end - start).toString();
+        if (at < 0)
             return fields;
-        }
-        const QString field = rest.left(at);
-        fields << (trimTrailing ? trimTrailingBlanks(field) : field);
-        rest = trimLeadingBlanks(rest.mid(at + 1));
+        start = at + 1;
+        while (start < text.size() && text.at(start) == kBlank)
+            ++start;
     }
 }
 
