@@ -2,6 +2,7 @@
 // turn and reports, for each, the median time from starting the process to its first
 // painted window and the median peak memory at that moment, and their ratios to the bare
 // window. Usage: startcompare <wmtool> <barewindow> [runs]
+// or, to profile one start by hand: startcompare --prepare <folder> <wmtool> [option code]
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,6 +83,10 @@ QString prepareFolder(const QString& folder, const QString& wmtool, int optionCo
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() >= 4 && args[1] == QLatin1String("--prepare")) {
+        const int code = args.size() > 4 ? args[4].toInt() : 11;
+        return prepareFolder(args[2], args[3], code).isEmpty() ? 1 : 0;
+    }
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: startcompare <wmtool> <barewindow> [runs]\n");
         return 2;
