@@ -1,7 +1,8 @@
 // Starts wmtool (small and large window, on the largest data) and the bare Qt window in
 // turn and reports, for each, the median time from starting the process to its first
 // painted window and the median peak memory at that moment, and their ratios to the bare
-// window. Usage: startcompare <wmtool> <barewindow> [runs]
+// window. Usage: startcompare <wmtool> <barewindow> [runs [earlier wmtool]]; an earlier
+// build, when given, is started in the same rounds to compare before and after.
 // or, to profile one start by hand: startcompare --prepare <folder> <wmtool> [option code]
 
 #include <QCoreApplication>
@@ -100,6 +101,16 @@ int main(int argc, char** argv) {
     std::vector<Program> programs{{QStringLiteral("bare window"), args[2], {}, {}},
                                   {QStringLiteral("wmtool small"), small, {}, {}},
                                   {QStringLiteral("wmtool large"), large, {}, {}}};
+    if (args.size() > 4) {
+        const QString earlierSmall =
+            prepareFolder(dir.filePath(QStringLiteral("earlier-small")), args[4], 11);
+        const QString earlierLarge =
+            prepareFolder(dir.filePath(QStringLiteral("earlier-large")), args[4], 22);
+        if (earlierSmall.isEmpty() || earlierLarge.isEmpty())
+            return 1;
+        programs.push_back({QStringLiteral("earlier small"), earlierSmall, {}, {}});
+        programs.push_back({QStringLiteral("earlier large"), earlierLarge, {}, {}});
+    }
     // One start of each untimed, so every program meets the same warm file cache.
     for (Program& program : programs) {
         Program warmUp{program.label, program.path, {}, {}};
