@@ -508,6 +508,9 @@ QGroupBox* MainWindow::buildWeightFrame() {
 
 QGroupBox* MainWindow::buildWorkFrame() {
     frmWork = makeFrame();
+    // The lists below get their texts before the frame joins the window; with the window's
+    // font already set they are laid out in it, and the default font is never loaded.
+    frmWork->setFont(font());
     static const char16_t* const fixedJobs[] = {u"狩猟",   u"木こり",     u"釣り",
                                                 u"農作業", u"ハーブ採り", u"鉱石掘り"};
     auto* g = tightGrid(frmWork);

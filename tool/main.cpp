@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "firstshow.h"
 #include "programicon.h"
 #include "textrules.h"
 #include "wmtool.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmtool")));
+    wm::installFirstShowHook();
     wm::WmTool tool;
     tool.data().programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     if (!tool.start())

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "appdata.h"
+#include "firstshow.h"
 #include "programicon.h"
 #include "qtdialogs.h"
 #include "textrules.h"
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmview")));
+    wm::installFirstShowHook();
     wm::AppData data = wm::viewerData();
     data.programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     wm::QtDialogs dialogs(data.appTitle);

@@ -1,0 +1,175 @@
+// Timings of the calculator on the largest data it accepts: the startup loaders, the first
+// main window, the level list, a product choice and the character history.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gamedata.h"
+#include "largestdata.h"
+#include "options.h"
+#include "pcdata.h"
+#include "textrules.h"
+#include "wmtool.h"
+
+namespace {
+
+// Answers every box with its first button and counts them: a benchmark that meets a box
+// measures the wrong thing.
+class CountingDialogs : public wm::Dialogs {
+  public:
+    int boxes = 0;
+    QString last;
+    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override {
+        ++boxes;
+        last = text;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString inputBox(const QString& prompt, const QString&, const QString& defaultText) override {
+        ++boxes;
+        last = prompt;
+        return defaultText;
+    }
+};
+
+}  // namespace
+
+class BenchWmTool : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init() {
+        dialogs_.boxes = 0;
+        dialogs_.last.clear();
+    }
+    void cleanup() { QVERIFY2(dialogs_.boxes == 0, qPrintable(dialogs_.last)); }
+
+    void startupLoaders();
+    void firstWindow_data() { windowSizes(); }
+    void firstWindow();
+    void levelList_data() { windowSizes(); }
+    void levelList();
+    void productChoice_data() { windowSizes(); }
+    void productChoice();
+    void characterHistory();
+    void characterHistoryWindow();
+
+  private:
+    static void windowSizes();
+    void loadAll(wm::AppData& d);
+
+    QTemporaryDir dir_;
+    CountingDialogs dialogs_;
+    wm::AppData loaded_;
+};
+
+void BenchWmTool::windowSizes() {
+    QTest::addColumn<int>("code");
+    QTest::newRow("small") << 1;
+    QTest::newRow("large") << 2;
+}
+
+void BenchWmTool::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QString error;
+    QVERIFY2(wmbench::writeLargestData(dir_.path(), 11, &error), qPrintable(error));
+    loadAll(loaded_);
+    QCOMPARE(loaded_.strMakeData.at(32, 1, 80).isEmpty(), false);
+    QCOMPARE(loaded_.strJobData.at(24, 1).isEmpty(), false);
+    QCOMPARE(loaded_.strGuildData.at(31, 2, 1).isEmpty(), false);
+    QVERIFY(loaded_.varExpTable.at(300).isValid());
+}
+
+void BenchWmTool::loadAll(wm::AppData& d) {
+    d.programFolder = wm::programFolderFrom(dir_.path());
+    QVERIFY(wm::ReadFileList(d, dialogs_));
+    wm::LoadExpTable(d);
+    wm::LoadMakeData(d, dialogs_);
+    wm::LoadJobData(d, dialogs_);
+    wm::LoadGuildData(d, dialogs_);
+    QVERIFY(wm::ReadOptionValues(d).has_value());
+}
+
+void BenchWmTool::startupLoaders() {
+    QBENCHMARK {
+        wm::AppData d;
+        loadAll(d);
+    }
+}
+
+// What the program does once its data is read: the options file shows the window.
+void BenchWmTool::firstWindow() {
+    QFETCH(int, code);
+    QString error;
+    QVERIFY(wmbench::writeLargestData(dir_.path(), code * 10 + code, &error));
+    QBENCHMARK {
+        wm::WmTool tool(dialogs_);
+        tool.data() = loaded_;
+        wm::LoadOption(tool.data(), tool);
+        QVERIFY(QTest::qWaitForWindowExposed(&tool.mainWindow(code)));
+    }
+}
+
+// 計算開始 from level 1 to 299 into an empty result list.
+void BenchWmTool::levelList() {
+    QFETCH(int, code);
+    wm::WmTool tool(dialogs_);
+    tool.data() = loaded_;
+    tool.showMain(code);
+    wm::MainWindow& window = tool.mainWindow(code);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QBENCHMARK {
+        window.txtWorkList->clear();
+        window.txtLvMin->setText(QStringLiteral("1"));
+        window.txtLvMax->setText(QStringLiteral("299"));
+        window.cmd_k->click();
+    }
+    QVERIFY(window.txtWorkList->toPlainText().contains(QStringLiteral("299")));
+}
+
+// A work and then its last product, as the user chooses them from the two lists.
+void BenchWmTool::productChoice() {
+    QFETCH(int, code);
+    wm::WmTool tool(dialogs_);
+    tool.data() = loaded_;
+    tool.showMain(code);
+    wm::MainWindow& window = tool.mainWindow(code);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int work = 0;
+    QBENCHMARK {
+        work = (work + 7) % window.cmbSWork->count();
+        window.cmbSWork->setCurrentIndex(work);
+        emit window.cmbSWork->activated(work);
+        window.cmbSName->setCurrentIndex(79);
+        emit window.cmbSName->activated(79);
+    }
+    QVERIFY(!window.txtSWorkLv->text().isEmpty());
+}
+
+void BenchWmTool::characterHistory() {
+    wm::AppData d = loaded_;
+    QBENCHMARK {
+        wm::LoadPCData(d);
+    }
+    QCOMPARE(d.strPCData.at(wm::PCData::kSlots, 1, wm::PCData::kRecords),
+             QStringLiteral("キャラ10"));
+}
+
+// PC表示: the history read again and shown in the character data window.
+void BenchWmTool::characterHistoryWindow() {
+    wm::WmTool tool(dialogs_);
+    tool.data() = loaded_;
+    tool.showMain(1);
+    QBENCHMARK {
+        tool.showCharacterData();
+    }
+    QVERIFY(tool.existingFrmRoad() && tool.existingFrmRoad()->isVisible());
+}
+
+QTEST_MAIN(BenchWmTool)
+#include "bench_wmtool.moc"
