@@ -156,7 +156,9 @@ void BenchWmTool::characterHistory() {
     QBENCHMARK {
         wm::LoadPCData(d);
     }
-    QCOMPARE(d.strPCData.at(wm::PCData::kSlots, 1, wm::PCData::kRecords),
+    QCOMPARE(d.strPCData.slotCount(), wmbench::kHistoryCharacters);
+    QCOMPARE(d.strPCData.recordCount(wmbench::kHistoryCharacters), wmbench::kHistorySaves);
+    QCOMPARE(d.strPCData.at(wmbench::kHistoryCharacters, 1, wmbench::kHistorySaves),
              QStringLiteral("キャラ10"));
 }
 

@@ -212,8 +212,7 @@ bool writeLargestData(const QString& folder, int optionCode, QString* error) {
         !write(d.nativeDataPath(3), makeData(), error) ||
         !write(d.nativeDataPath(5), jobData(), error) ||
         !write(d.nativeDataPath(9), guildData(), error) ||
-        !writeCharacterHistory(d.nativeDataPath(6), wm::PCData::kSlots, wm::PCData::kRecords,
-                               error))
+        !writeCharacterHistory(d.nativeDataPath(6), kHistoryCharacters, kHistorySaves, error))
         return false;
     if (optionCode != 0) {
         NoDialogs dialogs;

@@ -11,6 +11,10 @@ namespace wmbench {
 // none. False, with the reason in *error, when a file could not be written.
 bool writeLargestData(const QString& folder, int optionCode, QString* error);
 
+// The history of the largest data: ten characters with 100 saves each.
+constexpr int kHistoryCharacters = 10;
+constexpr int kHistorySaves = 100;
+
 // The character history alone: characters x saves lines, oldest first.
 bool writeCharacterHistory(const QString& nativePath, int characters, int saves, QString* error);
 
