@@ -126,7 +126,10 @@ FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* 
                        .arg(kVersionRevision));
     DataListSet();
     LoadGuildData(data_, dialogs_);
-    resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+    // The designed size is where every control fits; the user may only make it larger, and
+    // the information text takes the room.
+    setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+    resize(minimumSize());
     optGP[1]->setChecked(true);
     optGPClicked(1);
 

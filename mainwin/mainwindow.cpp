@@ -127,6 +127,8 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
         kDesignCaption +
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     setWindowTitle(titleTag);
+    // The designed size is where every control fits; the user may only make it larger.
+    setMinimumSize(isLarge() ? kLargeSize : kSmallSize);
     resize(isLarge() ? kLargeSize : kSmallSize);
     setupCalculationPage();
     setupCharacterPage();
@@ -202,7 +204,10 @@ QFrame* MainWindow::buildCalculationPage() {
     auto* page = new QFrame;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setHorizontalSpacing(4);
+    // Two pixels between the controls, the result list and the help line: with less
+    // room the small window's frames would be squeezed at its designed height.
+    grid->setVerticalSpacing(2);
 
     frmExp = makeFrame();
     lblLvMin = makeLabel(QStringLiteral("初期ＬＶ"),

@@ -11,6 +11,7 @@
 
 #include "frmdata.h"
 #include "gamedata.h"
+#include "layoutcheck.h"
 #include "productfixture.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -38,6 +39,30 @@ class TestViewer : public QObject {
     void cleanup() {
         delete win_.data();
         WM_VERIFY_DIALOGS(dialogs_);
+    }
+
+    // The window may be made larger, never smaller than it starts; the information text
+    // takes the extra room, and the layout stays clean.
+    void growsItsInformationText() {
+        wmtest::TestFolder folder;
+        folder.copySampleData();
+        wm::AppData d = wm::viewerData();
+        folder.prepare(d);
+        win_ = wm::startViewer(d, dialogs_);
+        QVERIFY(win_);
+        const QSize start = win_->size();
+        QCOMPARE(win_->minimumSize(), start);
+        QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
+                 qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
+        const QSize text = win_->txtST->size();
+        win_->resize(start + QSize(200, 300));
+        QTRY_COMPARE(win_->size(), start + QSize(200, 300));
+        QVERIFY(win_->txtST->height() >= text.height() + 290);
+        QVERIFY(win_->txtST->width() >= text.width() + 190);
+        QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
+                 qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
+        win_->resize(100, 100);
+        QTRY_COMPARE(win_->size(), start);
     }
 
     void startsOnThirtyTwoGuildSections() {
