@@ -70,6 +70,6 @@ wm_build_sanitize() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
     CC=clang CXX=clang++ cmake -S . -B "$WM_SANITIZE_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DWM_WERROR="$werror" -DWM_SANITIZE=ON
+        -DWM_WERROR="$werror" -DWM_SANITIZE=ON -DWM_BUILD_BENCHMARKS=OFF
     cmake --build "$WM_SANITIZE_DIR" -j 2
 }
