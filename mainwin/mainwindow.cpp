@@ -135,6 +135,12 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     setupKeysAndHelp();
 }
 
+MainWindow::~MainWindow() {
+    // Hiding takes the focus away and ends the edit of a list: its handlers must run while
+    // this is still a whole window, as on any close, not during the base class's teardown.
+    hide();
+}
+
 bool MainWindow::isCalcPageShown() const {
     return frmSet[1]->isVisibleTo(this);
 }

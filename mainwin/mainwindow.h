@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
 
   public:
     MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     int windowCode() const { return windowCode_; }
     bool isLarge() const { return windowCode_ == 2; }

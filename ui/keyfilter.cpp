@@ -117,10 +117,15 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::InputMethod)
             return inputMethod(static_cast<QInputMethodEvent*>(event));
     }
+    // Only menus, drops and middle clicks concern the edit field. Other events (the hide of
+    // a field being destroyed among them) never touch it: it may no longer be a line edit.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ContextMenu && type != QEvent::Drop && type != QEvent::MouseButtonRelease)
+        return false;
     if (!editor_ || editor_->isReadOnly())
         return false;
     // A list passes its menu on to its edit field; take it wherever it arrives first.
-    if (event->type() == QEvent::ContextMenu && (watched == editor_ || watched == field_)) {
+    if (type == QEvent::ContextMenu && (watched == editor_ || watched == field_)) {
         showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
