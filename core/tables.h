@@ -7,19 +7,46 @@
 
 namespace wm {
 
-// Which sections a lookup by name searches: the calculator leaves section 29 out, the
-// viewer searches it too.
-enum class Section29 { Skip, Search };
+// The work sections of the production data the rules single out, numbered as the file
+// numbers its works (#01..#32).
+namespace Section {
+inline constexpr int FirstGathering = 1;  // 狩猟: sections 1..6 are the gathering works
+inline constexpr int LastGathering = 6;   // 鉱石掘り
+inline constexpr int Rings = 28;          // 指輪細工: its rows hold the necklaces too
+inline constexpr int Necklaces = 29;      // 首飾り細工: not a work of the calculator
+inline constexpr int Books = 30;          // 製本
+inline constexpr int Instruments = 31;    // 楽器製作
+}  // namespace Section
+
+// Which sections a lookup by name searches: the calculator leaves the necklace section
+// out, the viewer searches it too.
+enum class NecklaceSection { Skip, Search };
 
 // Fixed-size tables with the index ranges the data files are read into. Reading outside a
 // range gives an empty value; writing outside one is refused (set returns false), so a
 // bad data file can never write past a table.
+
+// The entries of the data file list (FileList.txt), in file order.
+enum class FileListEntry {
+    DataFolder = 0,   // the data folder, ending in a backslash
+    ExpTable = 1,     // 経験値テーブル
+    ResultName = 2,   // default name of a result text file
+    Products = 3,     // 生産データ
+    Reserved = 4,     // not used
+    Jobs = 5,         // 職業データ
+    History = 6,      // キャラデータ: the character history
+    ProgramFile = 7,  // the program whose time the version window shows
+    Options = 8,      // 起動設定: the startup options
+    Guilds = 9,       // ギルドデータ
+    Reserved2 = 10,   // not used
+};
 
 // The data file list: entries 0..10.
 class FileList {
   public:
     static constexpr int kEntries = 11;
     QString operator[](int i) const { return inRange(i) ? entries_[size_t(i)] : QString(); }
+    QString operator[](FileListEntry e) const { return (*this)[int(e)]; }
     bool set(int i, const QString& value);
     static bool inRange(int i) { return i >= 0 && i < kEntries; }
 
@@ -40,7 +67,7 @@ class ExpTable {
 };
 
 // Production data: section 0..32, column 0..5, row 0..80.
-class MakeData {
+class ProductTable {
   public:
     static constexpr int kSections = 32;
     static constexpr int kColumns = 5;
@@ -63,7 +90,7 @@ class MakeData {
 };
 
 // Job list: row 0..24, column 1..4.
-class JobData {
+class JobTable {
   public:
     static constexpr int kRows = 24;
     static constexpr int kColumns = 4;
@@ -79,11 +106,11 @@ class JobData {
 
 // Guild data: guild 1..sections (31 in the calculator, 32 in the viewer), row 0..3,
 // field 1..3.
-class GuildData {
+class GuildTable {
   public:
     static constexpr int kRows = 3;
     static constexpr int kFields = 3;
-    explicit GuildData(int sections = 31);
+    explicit GuildTable(int sections = 31);
     int sections() const { return sections_; }
     QString at(int guild, int row, int field) const;
     bool set(int guild, int row, int field, const QString& value);

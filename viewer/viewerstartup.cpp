@@ -12,12 +12,12 @@ AppData viewerData() {
 }
 
 FrmData* startViewer(AppData& d, Dialogs& dialogs) {
-    if (!ReadFileList(d, dialogs))
+    if (!readFileList(d, dialogs))
         return nullptr;
-    LoadMakeData(d, dialogs);
+    loadProducts(d, dialogs);
     // The guild data is read by the window as it loads; reading it here as well would
     // report a bad file twice. The viewer also finds materials that only section 29 lists.
-    auto* window = new FrmData(d, dialogs, Section29::Search);
+    auto* window = new FrmData(d, dialogs, NecklaceSection::Search);
     window->show();
     return window;
 }

@@ -31,14 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AppData d;
     d.programFolder = wmfuzz::programDir().path().replace(QLatin1Char('/'), QLatin1Char('\\'));
     wmfuzz::SilentDialogs dialogs;
-    const bool read = ReadFileList(d, dialogs);
+    const bool read = readFileList(d, dialogs);
     const QStringList entries = wmfuzz::valueLines(lines);
     // Up to eleven entries are taken line by line; more make the list unusable.
     FUZZ_CHECK(read == (entries.size() <= FileList::kEntries));
     if (read) {
         FUZZ_CHECK(dialogs.inputs == 0 && dialogs.messages == 0);
         for (int i = 0; i < FileList::kEntries; ++i)
-            FUZZ_CHECK(d.strFileList[i] == entries.value(i));
+            FUZZ_CHECK(d.fileList[i] == entries.value(i));
     } else {
         FUZZ_CHECK(dialogs.inputs == 1 && dialogs.messages == 1);
     }

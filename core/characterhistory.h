@@ -11,10 +11,11 @@ namespace wm {
 
 struct AppData;
 
-// Saved characters, each name once in the order of first appearance (slot 1, 2, ...), each
-// with all its saves in file order (record 1, 2, ...). Field 1 of a save is the name,
-// field 3 the text from the job code to the blank after the weight, field 2 the rest.
-class PCData {
+// The character history (キャラデータ): saved characters, each name once in the order of
+// first appearance (slot 1, 2, ...), each with all its saves in file order (record 1, 2,
+// ...). Field 1 of a save is the name, field 3 the text from the job code to the blank
+// after the weight, field 2 the rest.
+class CharacterHistory {
   public:
     static constexpr int kFields = 3;
     // "" outside the slots, records and fields there are.
@@ -43,29 +44,29 @@ class PCData {
 };
 
 // What one save of the character page holds, as the page shows it.
-struct PCLine {
-    QString name;                      // the name list's text
-    QString jobCode;                   // job list column 3 of the chosen job
-    std::array<QString, 9> values;     // status boxes 4..12
-    std::array<QString, 19> itemTags;  // tags of the equipment lists 13..31 ("WWWcode")
-    QString weight;                    // current weight box
+struct CharacterLine {
+    QString name;                            // the name list's text
+    QString jobCode;                         // job list column 3 of the chosen job
+    std::array<QString, 9> values;           // status boxes 4..12
+    std::array<QString, 19> equipmentCodes;  // equipment codes of the lists 13..31 ("WWWcode")
+    QString weight;                          // current weight box
     QDateTime savedAt;
     QString fame;                        // fame box
-    std::array<QString, 12> workCodes;   // tags of the job slots 1..12
+    std::array<QString, 12> workCodes;   // work codes of the job slots 1..12
     std::array<QString, 12> workLevels;  // level boxes 1..12
 };
 
 // The line appended to the character data file. An empty level box of a slot with a work
 // is set to "0" first, as the page then shows it.
-QString BuildPCLine(PCLine& line);
+QString characterLine(CharacterLine& line);
 
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".
 // One entry per save, so list position p is record (count - p).
-QStringList SaveTimes(const PCData& table, int slot);
+QStringList saveTimes(const CharacterHistory& table, int slot);
 
-// Reads the whole character data file (entry 6) into strPCData, grouped by name. A line
+// Reads the whole character data file (entry 6) into history, grouped by name. A line
 // without a comma (an empty one too) is no save and is skipped; a missing file leaves the
 // table empty.
-void LoadPCData(AppData& d);
+void loadHistory(AppData& d);
 
 }  // namespace wm

@@ -1,4 +1,4 @@
-#include "charpanel.h"
+#include "characterrules.h"
 
 #include <cmath>
 
@@ -7,7 +7,7 @@
 
 namespace wm {
 
-QList<int> EquipmentGroupOf(int list) {
+QList<int> equipmentGroupOf(int list) {
     static const QList<QList<int>> groups{
         {13, 14, 15, 16, 17, 18, 19}, {20, 21}, {24, 30, 31}, {25, 26, 27}};
     for (const QList<int>& group : groups) {
@@ -20,16 +20,19 @@ QList<int> EquipmentGroupOf(int list) {
     return {};
 }
 
-QString EquipmentTag(const MakeData& data, int list, const QString& shownText) {
+QString equipmentCode(const ProductTable& data, int list, const QString& shownText) {
     // Search where the list's entries came from: the rings of section 28 without the
     // necklaces kept among them; for the necklaces those, then section 29's own rows.
-    const QList<int> sections = list == 29 ? QList<int>{28, 29} : QList<int>{list};
+    const QList<int> sections = list == Section::Necklaces
+                                    ? QList<int>{Section::Rings, Section::Necklaces}
+                                    : QList<int>{list};
     for (int section : sections) {
-        for (int row = 1; row <= MakeData::kRows; ++row) {
+        for (int row = 1; row <= ProductTable::kRows; ++row) {
             const QString first = data.at(section, 1, row);
             if (first.isEmpty())
                 break;
-            if (section == 28 && IsNecklaceRow(data, row) != (list == 29))
+            if (section == Section::Rings &&
+                isNecklaceRow(data, row) != (list == Section::Necklaces))
                 continue;
             if (first.contains(shownText)) {
                 const QString weight = data.at(section, 3, row);
@@ -41,11 +44,11 @@ QString EquipmentTag(const MakeData& data, int list, const QString& shownText) {
     return QStringLiteral("0000");
 }
 
-std::optional<qint64> EquipmentWeight(const QString& tag) {
-    return intPart(tag.left(3));
+std::optional<qint64> equipmentWeight(const QString& code) {
+    return intPart(code.left(3));
 }
 
-int FameSlotCount(const QString& fame) {
+int slotCountForFame(const QString& fame) {
     const auto value = toNumber(fame);
     const qint64 f = value ? floorInt(std::nearbyint(*value)) : 0;
     if (f < 0 || f > 15000)
@@ -57,13 +60,13 @@ int FameSlotCount(const QString& fame) {
     return 9;
 }
 
-QStringList JobLimitTokens(const QString& limits) {
+QStringList jobLimitTokens(const QString& limits) {
     QStringList tokens = limits.split(QLatin1Char(','));
     tokens.removeLast();  // text after the last comma is not read
     return tokens;
 }
 
-std::optional<QString> MaxWeightText(const QString& strength, const QString& factor) {
+std::optional<QString> maxWeightText(const QString& strength, const QString& factor) {
     const auto s = toNumber(strength);
     const auto f = toNumber(factor);
     if (!s || !f)
@@ -71,8 +74,8 @@ std::optional<QString> MaxWeightText(const QString& strength, const QString& fac
     return numText(*s * *f + 1000);
 }
 
-QString CutCharacterName(const QString& name) {
-    return TextLenByte(name) > 13 ? cutToBytes(name, 14) : name;
+QString cutCharacterName(const QString& name) {
+    return byteLength(name) > 13 ? cutToBytes(name, 14) : name;
 }
 
 }  // namespace wm

@@ -12,37 +12,37 @@ namespace wm {
 inline constexpr int kFirstEquipment = 13;
 inline constexpr int kLastEquipment = 31;
 // 製本 (30) and 楽器 (31) are carried, not worn: their weight is not counted.
-inline constexpr int kLastWeighedEquipment = 29;
+inline constexpr int kLastWeighedEquipment = Section::Necklaces;
 
 // The other lists of an equipment list's group (choosing in one resets them); empty for a
 // list that stands alone.
-QList<int> EquipmentGroupOf(int list);
+QList<int> equipmentGroupOf(int list);
 
-// A row of section 28 that is a necklace: its code begins with 29.
-inline bool IsNecklaceRow(const MakeData& data, int row) {
-    return data.at(28, 5, row).left(2).contains(u"29");
+// A row of the rings section that is a necklace: its code begins with 29.
+inline bool isNecklaceRow(const ProductTable& data, int row) {
+    return data.at(Section::Rings, 5, row).left(2).contains(u"29");
 }
 
 // The equipment code of the item shown in a list: its weight in "000" format followed by
 // its column-5 code, for the first row whose column 1 contains the shown text among the
-// rows the list was filled from (for 首飾り the necklaces of section 28, then section 29);
-// "0000" when no row does (or "未選択" is shown).
-QString EquipmentTag(const MakeData& data, int list, const QString& shownText);
+// rows the list was filled from (for 首飾り the necklaces among the rings, then the necklace
+// section); "0000" when no row does (or "未選択" is shown).
+QString equipmentCode(const ProductTable& data, int list, const QString& shownText);
 
 // The weight part of an equipment code; nothing when it does not begin with a number.
-std::optional<qint64> EquipmentWeight(const QString& tag);
+std::optional<qint64> equipmentWeight(const QString& code);
 
 // How many job slots a fame value allows (9..12); a fame that is no number counts as 0.
-int FameSlotCount(const QString& fame);
+int slotCountForFame(const QString& fame);
 
 // The equipment kinds a job's limit text names, each token the text before a comma.
-QStringList JobLimitTokens(const QString& limits);
+QStringList jobLimitTokens(const QString& limits);
 
 // The maximum weight from strength and the job's carry factor: strength x factor + 1000.
 // Nothing when either is no number.
-std::optional<QString> MaxWeightText(const QString& strength, const QString& factor);
+std::optional<QString> maxWeightText(const QString& strength, const QString& factor);
 
 // The name rule of the character page: a name longer than 13 bytes is cut to at most 14.
-QString CutCharacterName(const QString& name);
+QString cutCharacterName(const QString& name);
 
 }  // namespace wm
