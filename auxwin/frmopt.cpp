@@ -128,9 +128,9 @@ void FrmOpt::apply(bool start) {
     // A non-zero code makes the size switch hide this window.
     data_.settingsOpener = start ? 1 : 0;
     const int size = optWinSiz[1]->isChecked() ? 1 : 2;
-    applyOption(data_, host_, QString::number(size), 0);
+    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
     const int page = optWin[1]->isChecked() ? 1 : 2;
-    applyOption(data_, host_, QString::number(page), 1);
+    applyOption(data_, host_, QString::number(page), OptionLine::Page);
     saveOptions(data_, dialogs_, page * 10 + size);
     if (!start)
         showInFront();  // stays in front of the main window just shown

@@ -306,8 +306,8 @@ void FrmRoad::showSave() {
     // A code no job has shows no job, not the one shown before.
     setStatus(3, QString());
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        if (data_.jobs.at(row, 3) == jobCode) {
-            setStatus(3, data_.jobs.at(row, 1));
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+            setStatus(3, data_.jobs.at(row, JobColumn::Name));
             break;
         }
     }

@@ -231,7 +231,7 @@ void FrmTra::Form_Load() {
     loadHistory(data_);
     QStringList jobs;
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        const QString job = data_.jobs.at(row, 1);
+        const QString job = data_.jobs.at(row, JobColumn::Name);
         if (job.isEmpty())
             break;
         jobs << job;
@@ -263,7 +263,7 @@ void FrmTra::showSave() {
     QString d = data_.history.at(slot, 3, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        if (data_.jobs.at(row, 3) == jobCode) {
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
             chooseEntry(cmbPC[1], row - 1);
             break;
         }

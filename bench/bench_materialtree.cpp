@@ -17,14 +17,14 @@ ProductTable deepestChain(NecklaceSection necklaceSection) {
     ProductTable m;
     std::vector<std::pair<int, int>> chain;
     for (int s = 1; s <= ProductTable::kSections; ++s) {
-        m.set(s, 1, 0, QStringLiteral("作業%1").arg(s));
+        m.set(s, ProductColumn::Name, 0, QStringLiteral("作業%1").arg(s));
         for (int r = 1; r <= ProductTable::kRows; ++r) {
-            m.set(s, 1, r,
+            m.set(s, ProductColumn::Name, r,
                   QStringLiteral("%1:品%2_%3").arg(r, 3, 10, QLatin1Char('0')).arg(s).arg(r));
-            m.set(s, 2, r, QStringLiteral("050:05"));
-            m.set(s, 3, r, QStringLiteral("7"));
-            m.set(s, 4, r, QStringLiteral("00"));
-            m.set(s, 5, r, QStringLiteral("北の森,南の丘"));
+            m.set(s, ProductColumn::ExpAndSteps, r, QStringLiteral("050:05"));
+            m.set(s, ProductColumn::Weight, r, QStringLiteral("7"));
+            m.set(s, ProductColumn::SetMaterials, r, QStringLiteral("00"));
+            m.set(s, ProductColumn::Extra, r, QStringLiteral("北の森,南の丘"));
             const bool searched =
                 r <= kChainRow && (s != 29 || necklaceSection == NecklaceSection::Search);
             if (s > 6 && searched)
@@ -44,7 +44,7 @@ ProductTable deepestChain(NecklaceSection necklaceSection) {
             i + 1 < chain.size()
                 ? QStringLiteral("01品%1_%2,").arg(chain[i + 1].first).arg(chain[i + 1].second)
                 : QString();
-        m.set(s, 4, r, next + gathered);
+        m.set(s, ProductColumn::SetMaterials, r, next + gathered);
     }
     return m;
 }

@@ -79,8 +79,8 @@ void BenchWmTool::initTestCase() {
     QString error;
     QVERIFY2(wmbench::writeLargestData(dir_.path(), 11, &error), qPrintable(error));
     loadAll(loaded_);
-    QCOMPARE(loaded_.products.at(32, 1, 80).isEmpty(), false);
-    QCOMPARE(loaded_.jobs.at(24, 1).isEmpty(), false);
+    QCOMPARE(loaded_.products.at(32, wm::ProductColumn::Name, 80).isEmpty(), false);
+    QCOMPARE(loaded_.jobs.at(24, wm::JobColumn::Name).isEmpty(), false);
     QCOMPARE(loaded_.guilds.at(31, 2, 1).isEmpty(), false);
     QVERIFY(loaded_.expTable.at(300).isValid());
 }

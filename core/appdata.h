@@ -19,7 +19,7 @@ struct SetMaterial {
 // Everything the windows and routines share for the whole run: the program folder, the
 // game data tables and the few values that pass results between windows.
 struct AppData {
-    explicit AppData(int guildSections = 31) : guilds(guildSections) {}
+    explicit AppData(int guildSections = GuildTable::kCalculatorSections) : guilds(guildSections) {}
 
     QString programFolder;  // backslash form, see programFolderFrom()
     QString appTitle = QStringLiteral("wmtool");

@@ -8,8 +8,13 @@
 namespace wm {
 
 QList<int> equipmentGroupOf(int list) {
+    // One weapon, one head piece, one item in the other hand, one body armour.
     static const QList<QList<int>> groups{
-        {13, 14, 15, 16, 17, 18, 19}, {20, 21}, {24, 30, 31}, {25, 26, 27}};
+        {Section::Swords, Section::Katanas, Section::Axes, Section::Staffs, Section::Abacuses,
+         Section::Whips, Section::FightingGloves},
+        {Section::Helmets, Section::Hats},
+        {Section::Shields, Section::Books, Section::Instruments},
+        {Section::Clothes, Section::LeatherArmour, Section::MetalArmour}};
     for (const QList<int>& group : groups) {
         if (group.contains(list)) {
             QList<int> others = group;
@@ -28,16 +33,16 @@ QString equipmentCode(const ProductTable& data, int list, const QString& shownTe
                                     : QList<int>{list};
     for (int section : sections) {
         for (int row = 1; row <= ProductTable::kRows; ++row) {
-            const QString first = data.at(section, 1, row);
+            const QString first = data.at(section, ProductColumn::Name, row);
             if (first.isEmpty())
                 break;
             if (section == Section::Rings &&
                 isNecklaceRow(data, row) != (list == Section::Necklaces))
                 continue;
             if (first.contains(shownText)) {
-                const QString weight = data.at(section, 3, row);
+                const QString weight = data.at(section, ProductColumn::Weight, row);
                 const auto w = toNumber(weight);
-                return (w ? format000(*w) : weight) + data.at(section, 5, row);
+                return (w ? format000(*w) : weight) + data.at(section, ProductColumn::Extra, row);
             }
         }
     }

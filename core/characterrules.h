@@ -8,9 +8,10 @@
 
 namespace wm {
 
-// The equipment kinds of the character page, 13..31, in list order.
-inline constexpr int kFirstEquipment = 13;
-inline constexpr int kLastEquipment = 31;
+// The equipment kinds of the character page, 13..31, in list order; each kind's list is
+// filled from the section of the same number.
+inline constexpr int kFirstEquipment = Section::Swords;
+inline constexpr int kLastEquipment = Section::Instruments;
 // 製本 (30) and 楽器 (31) are carried, not worn: their weight is not counted.
 inline constexpr int kLastWeighedEquipment = Section::Necklaces;
 
@@ -20,7 +21,7 @@ QList<int> equipmentGroupOf(int list);
 
 // A row of the rings section that is a necklace: its code begins with 29.
 inline bool isNecklaceRow(const ProductTable& data, int row) {
-    return data.at(Section::Rings, 5, row).left(2).contains(u"29");
+    return data.at(Section::Rings, ProductColumn::Extra, row).left(2).contains(u"29");
 }
 
 // The equipment code of the item shown in a list: its weight in "000" format followed by

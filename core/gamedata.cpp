@@ -167,7 +167,7 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
                 return;
             }
             section = *s;
-            d.products.set(section, 1, 0, trimLeadingBlanks(line.mid(3)));
+            d.products.set(section, ProductColumn::Name, 0, trimLeadingBlanks(line.mid(3)));
             row = 1;
             continue;
         }

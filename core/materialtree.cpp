@@ -72,7 +72,7 @@ class TreeBuilder {
 TreeBuilder::TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection) : data_(data) {
     index_.reserve(size_t(ProductTable::kSections * kSearchedRows));
     visitSearchedProducts(data, necklaceSection, [this](int s, int r) {
-        index_.try_emplace(productName(data_.at(s, 1, r)), slotOf(s, r));
+        index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
         return false;
     });
 }
@@ -86,15 +86,16 @@ const ProductFacts& TreeBuilder::facts(int slot) {
     ProductFacts& f = cached.emplace();
     f.section = s;
     f.work = data_.sectionName(s);
-    f.weight = intPart(data_.at(s, 3, r)).value_or(0);
-    const QString steps = data_.at(s, 2, r);
+    f.weight = intPart(data_.at(s, ProductColumn::Weight, r)).value_or(0);
+    const QString steps = data_.at(s, ProductColumn::ExpAndSteps, r);
     f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
     if (isGatheringSection(s)) {
         f.kind = MaterialKind::Gathered;
-        f.places = data_.at(s, 5, r).split(QLatin1Char(','));
+        f.places = data_.at(s, ProductColumn::Extra, r).split(QLatin1Char(','));
         return f;
     }
-    for (const SetMaterialEntry& e : parseSetMaterials(data_.at(s, 4, r))) {
+    for (const SetMaterialEntry& e :
+         parseSetMaterials(data_.at(s, ProductColumn::SetMaterials, r))) {
         if (e.name.isEmpty())
             continue;
         const auto found = index_.find(e.name);
@@ -129,7 +130,7 @@ MaterialTree TreeBuilder::build(int section, int row, qint64 runs) {
         refused.error = message;
         return refused;
     };
-    const QString planName = productName(data_.at(section, 1, row));
+    const QString planName = productName(data_.at(section, ProductColumn::Name, row));
     std::vector<Pending> stack{{planName, slotOf(section, row), runs, 0}};
     std::vector<int> path;  // products from the plan down to the node being placed
     std::vector<char> onPath(kSlots, 0);
@@ -231,7 +232,7 @@ QString materialTreeTooLargeMessage() {
 
 MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
                                NecklaceSection necklaceSection) {
-    if (data.at(section, 1, row).isEmpty() || runs < 0) {
+    if (data.at(section, ProductColumn::Name, row).isEmpty() || runs < 0) {
         MaterialTree refused;
         refused.error = QStringLiteral("生産品が選択されていません");
         return refused;

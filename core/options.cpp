@@ -35,22 +35,22 @@ void loadOptions(AppData& d, WindowOps& windows) {
         return;
     }
     for (int n = 0; n < values->size(); ++n)
-        applyOption(d, windows, values->at(n), n);
+        applyOption(d, windows, values->at(n), OptionLine(n));
 }
 
-void applyOption(AppData& d, WindowOps& windows, const QString& value, int index) {
+void applyOption(AppData& d, WindowOps& windows, const QString& value, OptionLine line) {
     const auto v = intPart(value);
     if (!v || (*v != 1 && *v != 2))
         return;
     const int chosen = int(*v);
     const int other = 3 - chosen;
-    if (index == 0) {
+    if (line == OptionLine::WindowSize) {
         if (windows.isMainVisible(other))
             windows.hideMain(other);
         windows.showMain(chosen);
         if (d.settingsOpener != 0)
             windows.hideSettings();
-    } else if (index == 1) {
+    } else if (line == OptionLine::Page) {
         // Page 1 prefers the small window, page 2 the large one, whichever is visible.
         const int code = windows.isMainVisible(chosen) ? chosen : other;
         windows.switchPage(code, chosen);

@@ -109,7 +109,7 @@ QString productField(const ProductTable& data, const QString& name, int column,
                      NecklaceSection necklaceSection) {
     QString found;
     visitSearchedProducts(data, necklaceSection, [&](int s, int r) {
-        if (productName(data.at(s, 1, r)) != name)
+        if (productName(data.at(s, ProductColumn::Name, r)) != name)
             return false;
         found = data.at(s, column, r);
         return true;
@@ -147,7 +147,8 @@ QString setMaterialText(AppData& d, const QString& setField) {
         mat.count = numText(entry.count);
         mat.name = entry.name;
         // A weight too large to count stays empty, and so does the total.
-        const auto weight = amountOf(productField(d.products, mat.name, 3, d.necklaceSection));
+        const auto weight =
+            amountOf(productField(d.products, mat.name, ProductColumn::Weight, d.necklaceSection));
         const auto matWeight =
             weight ? times(*weight, Amount{entry.count, double(entry.count)}) : std::nullopt;
         const auto floored = matWeight ? floorOf(*matWeight) : std::nullopt;
@@ -196,7 +197,8 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
                    QStringLiteral(" EXP") + kCrLf;
     if (isGathering(in.workPosition)) {
         const auto wholeRuns = floorOf(*runs);
-        const auto weight = amountOf(productField(d.products, in.product, 3, d.necklaceSection));
+        const auto weight = amountOf(
+            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total =
             wholeRuns && pieceWeight ? checkedMul(*wholeRuns, *pieceWeight) : std::nullopt;
@@ -265,7 +267,8 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
     QString text =
         in.product + QStringLiteral(" を ") + numText(*runs) + QStringLiteral(" 回分") + kCrLf;
     if (isGathering(in.workPosition)) {
-        const auto weight = amountOf(productField(d.products, in.product, 3, d.necklaceSection));
+        const auto weight = amountOf(
+            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total = pieceWeight ? checkedMul(*pieceWeight, *runs) : std::nullopt;
         if (!total)

@@ -24,7 +24,7 @@ void visitSearchedProducts(const ProductTable& data, NecklaceSection necklaceSec
         if (s == Section::Necklaces && necklaceSection == NecklaceSection::Skip)
             continue;
         for (int r = 1; r <= kSearchedRows; ++r) {
-            if (data.at(s, 1, r).isEmpty())
+            if (data.at(s, ProductColumn::Name, r).isEmpty())
                 break;
             if (visit(s, r))
                 return;

@@ -12,11 +12,43 @@ namespace wm {
 namespace Section {
 inline constexpr int FirstGathering = 1;  // 狩猟: sections 1..6 are the gathering works
 inline constexpr int LastGathering = 6;   // 鉱石掘り
-inline constexpr int Rings = 28;          // 指輪細工: its rows hold the necklaces too
-inline constexpr int Necklaces = 29;      // 首飾り細工: not a work of the calculator
-inline constexpr int Books = 30;          // 製本
-inline constexpr int Instruments = 31;    // 楽器製作
+// Sections 13..31 make equipment, one kind each; the character page lists each kind.
+inline constexpr int Swords = 13;          // 剣鍛冶
+inline constexpr int Katanas = 14;         // 刀鍛冶
+inline constexpr int Axes = 15;            // 斧鍛冶
+inline constexpr int Staffs = 16;          // 杖細工
+inline constexpr int Abacuses = 17;        // ソロバン細工
+inline constexpr int Whips = 18;           // ムチ細工
+inline constexpr int FightingGloves = 19;  // グローブ縫製
+inline constexpr int Helmets = 20;         // 兜鍛冶
+inline constexpr int Hats = 21;            // 帽子縫製
+inline constexpr int Shields = 24;         // 盾鍛冶
+inline constexpr int Clothes = 25;         // 衣縫製
+inline constexpr int LeatherArmour = 26;   // 皮鎧縫製
+inline constexpr int MetalArmour = 27;     // 金属鎧鍛冶
+inline constexpr int Rings = 28;           // 指輪細工: its rows hold the necklaces too
+inline constexpr int Necklaces = 29;       // 首飾り細工: not a work of the calculator
+inline constexpr int Books = 30;           // 製本
+inline constexpr int Instruments = 31;     // 楽器製作
 }  // namespace Section
+
+// The fields of a product line, the columns of ProductTable; row 0 of a section holds its
+// name in column Name.
+namespace ProductColumn {
+inline constexpr int Name = 1;          // level (3 digits), a separator, the product name
+inline constexpr int ExpAndSteps = 2;   // experience of one step (first 3), steps of a run (last 2)
+inline constexpr int Weight = 3;        // weight of one piece
+inline constexpr int SetMaterials = 4;  // セット材料: up to three "NNname" entries
+inline constexpr int Extra = 5;         // gathering places, effect or item code
+}  // namespace ProductColumn
+
+// The columns of the job list (職業).
+namespace JobColumn {
+inline constexpr int Name = 1;
+inline constexpr int CarryFactor = 2;  // carrying weight per point of strength
+inline constexpr int Code = 3;
+inline constexpr int Limits = 4;  // equipment kinds the job cannot use, each ended by a comma
+}  // namespace JobColumn
 
 // Which sections a lookup by name searches: the calculator leaves the necklace section
 // out, the viewer searches it too.
@@ -79,7 +111,7 @@ class ProductTable {
                row >= 0 && row <= kRows;
     }
     // The name of section s (its header line).
-    QString sectionName(int section) const { return at(section, 1, 0); }
+    QString sectionName(int section) const { return at(section, ProductColumn::Name, 0); }
 
   private:
     static size_t index(int s, int c, int r) {
@@ -110,7 +142,9 @@ class GuildTable {
   public:
     static constexpr int kRows = 3;
     static constexpr int kFields = 3;
-    explicit GuildTable(int sections = 31);
+    static constexpr int kCalculatorSections = 31;
+    static constexpr int kViewerSections = 32;
+    explicit GuildTable(int sections = kCalculatorSections);
     int sections() const { return sections_; }
     QString at(int guild, int row, int field) const;
     bool set(int guild, int row, int field, const QString& value);

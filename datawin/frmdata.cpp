@@ -501,7 +501,7 @@ void FrmData::DataListSet() {
 QString FrmData::FindProPos(const QString& name) const {
     for (int s : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 32}) {
         for (int r = 1; r <= kMaterialRows; ++r) {
-            const QString first = data_.products.at(s, 1, r);
+            const QString first = data_.products.at(s, ProductColumn::Name, r);
             if (first.isEmpty())
                 break;
             if (productName(first) == name)
@@ -537,7 +537,7 @@ void FrmData::cmbWorkChosen() {
 
     QStringList products{kUnknown};
     for (int r = 1; r <= kProductRows; ++r) {
-        const QString first = data_.products.at(w, 1, r);
+        const QString first = data_.products.at(w, ProductColumn::Name, r);
         if (first.isEmpty())
             break;
         products << productName(first);
@@ -557,7 +557,7 @@ void FrmData::cmbMatWorkChosen(int k) {
     const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
     QStringList names;
     for (int r = 1; r <= kMaterialRows; ++r) {
-        const QString first = data_.products.at(s, 1, r);
+        const QString first = data_.products.at(s, ProductColumn::Name, r);
         if (first.isEmpty())
             break;
         names << productName(first);
@@ -569,8 +569,9 @@ void FrmData::cmbMatChosen(int k) {
     const int p = listPos(cmbData[16 + k]);
     if (p < 0)
         return;
-    const auto level = intPart(
-        productField(data_.products, cmbData[16 + k]->itemText(p), 1, necklaceSection_).left(3));
+    const auto level = intPart(productField(data_.products, cmbData[16 + k]->itemText(p),
+                                            ProductColumn::Name, necklaceSection_)
+                                   .left(3));
     if (level)
         txtData[9 + k]->setText(numText(*level));
 }
@@ -586,10 +587,10 @@ void FrmData::cmbProductChosen() {
             if (v)
                 e->setText(numText(*v));
         };
-        put(txtData[3], intPart(md.at(s, 1, p).left(3)));
-        put(txtData[4], intPart(md.at(s, 2, p).left(3)));
-        put(txtData[5], intPart(md.at(s, 2, p).right(2)));
-        put(txtData[6], intPart(md.at(s, 3, p)));
+        put(txtData[3], intPart(md.at(s, ProductColumn::Name, p).left(3)));
+        put(txtData[4], intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
+        put(txtData[5], intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
+        put(txtData[6], intPart(md.at(s, ProductColumn::Weight, p)));
     } else {
         for (int i = 2; i <= 6; ++i)
             txtData[size_t(i)]->clear();
@@ -601,7 +602,7 @@ void FrmData::cmbProductChosen() {
         for (int i = 3; i <= 6; ++i)
             txtData[size_t(i)]->setText(QStringLiteral("0"));
     } else {
-        list = md.at(s, 4, p);
+        list = md.at(s, ProductColumn::SetMaterials, p);
     }
 
     bool done = false;
@@ -658,7 +659,7 @@ std::optional<std::pair<int, int>> FrmData::findMaterial(const QString& name) co
         if (s == Section::Necklaces && necklaceSection_ == NecklaceSection::Skip)
             continue;
         for (int r = 1; r <= kMaterialRows; ++r) {
-            const QString first = data_.products.at(s, 1, r);
+            const QString first = data_.products.at(s, ProductColumn::Name, r);
             if (first.isEmpty())
                 break;
             if (productName(first) == name)
@@ -695,7 +696,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         return false;
     }
     const ProductTable& md = data_.products;
-    const auto weight = intPart(md.at(found->first, 3, found->second));
+    const auto weight = intPart(md.at(found->first, ProductColumn::Weight, found->second));
     const auto amount = intOf(txtData[6 + k]);
     if (weight && amount)
         txtData[16 + k]->setText(numOrEmpty(checkedMul(*weight, *amount)));
@@ -712,7 +713,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         cmbData[6 + k]->setEditText(md.sectionName(found->first));
         cmbData[16 + k]->setEditText(name);
     }
-    if (const auto level = intPart(md.at(found->first, 1, found->second).left(3)))
+    if (const auto level = intPart(md.at(found->first, ProductColumn::Name, found->second).left(3)))
         txtData[9 + k]->setText(numText(*level));
     return true;
 }
@@ -785,7 +786,8 @@ void FrmData::ShowMatInfo() {
         const QString material = cmbData[16 + k]->currentText();
         if (material.isEmpty())
             break;
-        const QString f = productField(data_.products, material, 1, necklaceSection_);
+        const QString f =
+            productField(data_.products, material, ProductColumn::Name, necklaceSection_);
         const QString work = cmbData[6 + k]->currentText();
         const auto amount = intOf(txtData[6 + k]);
         if (!amount) {
@@ -818,7 +820,7 @@ void FrmData::ShowPlaceList() {
     const int p = listPos(cmbData[16]);
     if (cmbData[16]->currentText().isEmpty() || p < 0)
         return;
-    QString places = data_.products.at(workPos() + 1, 5, p);
+    QString places = data_.products.at(workPos() + 1, ProductColumn::Extra, p);
     txtST->setPlainText(places.replace(kComma, QLatin1Char('\n')));
 }
 
@@ -857,7 +859,7 @@ void FrmData::ShowProInfo() {
     if ((pos == 6 || pos == 7) && p >= 0) {
         const QString label =
             pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
-        QString effects = data_.products.at(workSection(), 5, p);
+        QString effects = data_.products.at(workSection(), ProductColumn::Extra, p);
         const bool strengthOnly = !effects.contains(kComma) && isNumber(effects);
         QString part;
         bool readable = true;

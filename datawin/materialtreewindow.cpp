@@ -187,7 +187,7 @@ void MaterialTreeWindow::workChosen() {
     QStringList products;
     const int section = chosenSection();
     for (int row = 1; row <= ProductTable::kRows; ++row) {
-        const QString first = data_.products.at(section, 1, row);
+        const QString first = data_.products.at(section, ProductColumn::Name, row);
         if (first.isEmpty())
             break;
         products << productName(first);

@@ -77,7 +77,7 @@ void MainWindow::cmbSWork_Click() {
     const int section = workSection(cmbSWork->currentIndex());
     cmbSName->clear();
     for (int row = 1; row <= ProductTable::kRows; ++row) {
-        const QString first = data_.products.at(section, 1, row);
+        const QString first = data_.products.at(section, ProductColumn::Name, row);
         if (first.isEmpty())
             break;
         cmbSName->addItem(productName(first));
@@ -97,11 +97,12 @@ void MainWindow::cmbSName_Click() {
         const auto v = intPart(text);
         return v ? numText(*v) : QString();
     };
-    txtSWorkLv->setText(wholeNumber(m.at(section, 1, row).left(3)));
-    txtSExp1->setText(wholeNumber(m.at(section, 2, row).left(3)));
-    txtSExpk->setText(wholeNumber(m.at(section, 2, row).right(2)));
+    txtSWorkLv->setText(wholeNumber(m.at(section, ProductColumn::Name, row).left(3)));
+    txtSExp1->setText(wholeNumber(m.at(section, ProductColumn::ExpAndSteps, row).left(3)));
+    txtSExpk->setText(wholeNumber(m.at(section, ProductColumn::ExpAndSteps, row).right(2)));
     txtSExpg_Click();
-    txtSset->setPlainText(boxText(setMaterialText(data_, m.at(section, 4, row))));
+    txtSset->setPlainText(
+        boxText(setMaterialText(data_, m.at(section, ProductColumn::SetMaterials, row))));
     setMaterials_ = data_.setMaterials;
 }
 

@@ -74,7 +74,7 @@ void MainWindow::setupCharacterPage() {
 void MainWindow::PCListSet() {
     cmbPC[3]->clear();
     for (int row = 1; row <= JobTable::kRows; ++row)
-        cmbPC[3]->addItem(data_.jobs.at(row, 1));
+        cmbPC[3]->addItem(data_.jobs.at(row, JobColumn::Name));
     leaveUnchosen(cmbPC[3]);
     chooseEntry(cmbPC[3], 0);
 
@@ -87,7 +87,7 @@ void MainWindow::PCListSet() {
     const ProductTable& make = data_.products;
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n) {
         for (int row = 1; row <= ProductTable::kRows; ++row) {
-            const QString product = make.at(n, 1, row);
+            const QString product = make.at(n, ProductColumn::Name, row);
             if (product.isEmpty())
                 break;
             // Necklaces are kept among the rings, told apart by their code.
@@ -223,7 +223,7 @@ MainWindow& MainWindow::visibleMainWindow() {
 }
 
 void MainWindow::SetJobLimit(int jobIndex) {
-    const QString limits = data_.jobs.at(jobIndex + 1, 4);
+    const QString limits = data_.jobs.at(jobIndex + 1, JobColumn::Limits);
     for (int code : {1, 2}) {
         MainWindow* window = host_.existingMainWindow(code);
         if (!window)
@@ -244,7 +244,7 @@ void MainWindow::SetJobLimit(int jobIndex) {
             chooseEntry(shown.cmbPC[n], 0);
         }
     }
-    shown.cmbPCTag[3] = data_.jobs.at(shown.cmbPC[3]->currentIndex() + 1, 3);
+    shown.cmbPCTag[3] = data_.jobs.at(shown.cmbPC[3]->currentIndex() + 1, JobColumn::Code);
 }
 
 void MainWindow::CalcMaxWeight(int index) {
@@ -254,7 +254,8 @@ void MainWindow::CalcMaxWeight(int index) {
     const int job = shown.cmbPC[3]->currentIndex();
     if (job < 0)
         return;
-    const auto weight = maxWeightText(shown.txtPC[11]->text(), data_.jobs.at(job + 1, 2));
+    const auto weight =
+        maxWeightText(shown.txtPC[11]->text(), data_.jobs.at(job + 1, JobColumn::CarryFactor));
     if (weight)
         shown.txtWeight[2]->setText(*weight);
 }
@@ -287,7 +288,7 @@ void MainWindow::cmdPCData_Click(int i) {
 
     CharacterLine line;
     line.name = name;
-    line.jobCode = data_.jobs.at(cmbPC[3]->currentIndex() + 1, 3);
+    line.jobCode = data_.jobs.at(cmbPC[3]->currentIndex() + 1, JobColumn::Code);
     for (int box = 4; box <= 12; ++box)
         line.values[size_t(box - 4)] = txtPC[box]->text();
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n)

@@ -6,7 +6,7 @@
 namespace wm {
 
 AppData viewerData() {
-    AppData d(32);
+    AppData d(GuildTable::kViewerSections);
     d.appTitle = QStringLiteral("wmview");
     return d;
 }

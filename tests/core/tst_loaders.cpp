@@ -398,7 +398,7 @@ void LoadersTest::guildThirtyTwoSections() {
     for (int g = 1; g <= 32; ++g)
         lines << QString("#%1: w%1").arg(g, 2, 10, QChar('0')) << "a.b.c";
     folder.writeLines("txtFile/GuildData.txt", lines);
-    AppData d(32);
+    AppData d(GuildTable::kViewerSections);
     folder.prepare(d);
     loadGuilds(d, dialogs);
     QCOMPARE(d.guilds.at(32, 0, 1), QString("32: w32"));

@@ -104,14 +104,14 @@ void OptionsTest::applyOptionHidesSettingsOnlyWhenOpenedFromWindow() {
     RecordingWindows windows;
     windows.visible[1] = true;
     windows.settingsVisible = true;
-    applyOption(d, windows, "2", 0);
+    applyOption(d, windows, "2", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2"}));
     QVERIFY(windows.settingsVisible);
     d.settingsOpener = 1;
-    applyOption(d, windows, "1", 0);
+    applyOption(d, windows, "1", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2", "hide 2", "show 1", "hide settings"}));
-    applyOption(d, windows, "2", 5);  // no such line
-    applyOption(d, windows, "", 1);
+    applyOption(d, windows, "2", OptionLine(5));  // no such line
+    applyOption(d, windows, "", OptionLine::Page);
     QCOMPARE(windows.log.size(), 5);
 }
 
