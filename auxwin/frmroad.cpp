@@ -301,7 +301,7 @@ void FrmRoad::showSave() {
     const int slot = cmbPC[1]->currentIndex() + 1;
     const int r = cmbPC[2]->count() - pos;  // position 0 is the newest save
 
-    QString d = data_.history.at(slot, 3, r);
+    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     // A code no job has shows no job, not the one shown before.
     setStatus(3, QString());
@@ -318,7 +318,7 @@ void FrmRoad::showSave() {
         d = textAfter(d, QLatin1Char(','));
     }
 
-    QString w = data_.history.at(slot, 2, r);
+    QString w = data_.history.at(slot, HistoryField::SavedAtAndWorks, r);
     if (w.contains(QLatin1Char('.'))) {
         w = textAfter(w, QLatin1Char('.'));  // drops the save time
         setStatus(2, textBefore(w, QLatin1Char('.')));

@@ -260,7 +260,7 @@ void FrmTra::showSave() {
         return;
     const int slot = cmbPC[0]->currentIndex() + 1;
     const int r = cmbPC[12]->count() - pos;  // position 0 is the newest save
-    QString d = data_.history.at(slot, 3, r);
+    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     for (int row = 1; row <= JobTable::kRows; ++row) {
         if (data_.jobs.at(row, JobColumn::Code) == jobCode) {

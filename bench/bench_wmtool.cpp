@@ -158,8 +158,9 @@ void BenchWmTool::characterHistory() {
     }
     QCOMPARE(d.history.slotCount(), wmbench::kHistoryCharacters);
     QCOMPARE(d.history.recordCount(wmbench::kHistoryCharacters), wmbench::kHistorySaves);
-    QCOMPARE(d.history.at(wmbench::kHistoryCharacters, 1, wmbench::kHistorySaves),
-             QStringLiteral("キャラ10"));
+    QCOMPARE(
+        d.history.at(wmbench::kHistoryCharacters, wm::HistoryField::Name, wmbench::kHistorySaves),
+        QStringLiteral("キャラ10"));
 }
 
 // PC表示: the history read again and shown in the character data window.

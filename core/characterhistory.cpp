@@ -11,30 +11,30 @@ const CharacterHistory::Character* CharacterHistory::character(int slot) const {
     return slot >= 1 && slot <= slotCount() ? &characters_[size_t(slot - 1)] : nullptr;
 }
 
-QString CharacterHistory::at(int slot, int field, int record) const {
+QString CharacterHistory::at(int slot, HistoryField field, int record) const {
     const Character* c = character(slot);
     if (!c || record < 1 || record > int(c->saves.size()))
         return QString();
     const Save& save = c->saves[size_t(record - 1)];
     switch (field) {
-        case 1:
+        case HistoryField::Name:
             return c->name;
-        case 2:
-            return save.field2;
-        case 3:
-            return save.field3;
-        default:
-            return QString();
+        case HistoryField::SavedAtAndWorks:
+            return save.savedAtAndWorks;
+        case HistoryField::JobToWeight:
+            return save.jobToWeight;
     }
+    return QString();
 }
 
-void CharacterHistory::add(const QString& name, const QString& field2, const QString& field3) {
+void CharacterHistory::add(const QString& name, const QString& savedAtAndWorks,
+                           const QString& jobToWeight) {
     auto found = slotOfName_.constFind(name);
     if (found == slotOfName_.constEnd()) {
         found = slotOfName_.insert(name, slotCount());
         characters_.push_back({name, {}});
     }
-    characters_[size_t(*found)].saves.push_back({field2, field3});
+    characters_[size_t(*found)].saves.push_back({savedAtAndWorks, jobToWeight});
 }
 
 void CharacterHistory::clear() {
@@ -90,7 +90,7 @@ QString characterLine(CharacterLine& in) {
 QStringList saveTimes(const CharacterHistory& table, int slot) {
     QStringList saves;
     for (int r = table.recordCount(slot); r >= 1; --r)
-        saves << textBefore(table.at(slot, 2, r), QLatin1Char('.'));
+        saves << textBefore(table.at(slot, HistoryField::SavedAtAndWorks, r), QLatin1Char('.'));
     return saves;
 }
 

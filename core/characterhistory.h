@@ -11,17 +11,19 @@ namespace wm {
 
 struct AppData;
 
+// The three fields a saved line splits into: the name; the rest after the blank that ends
+// the weight (save time, level and works); the text from the job code to that blank.
+enum class HistoryField { Name = 1, SavedAtAndWorks = 2, JobToWeight = 3 };
+
 // The character history (キャラデータ): saved characters, each name once in the order of
 // first appearance (slot 1, 2, ...), each with all its saves in file order (record 1, 2,
-// ...). Field 1 of a save is the name, field 3 the text from the job code to the blank
-// after the weight, field 2 the rest.
+// ...).
 class CharacterHistory {
   public:
-    static constexpr int kFields = 3;
-    // "" outside the slots, records and fields there are.
-    QString at(int slot, int field, int record) const;
+    // "" outside the slots and records there are.
+    QString at(int slot, HistoryField field, int record) const;
     // Adds a save: to the slot of its name, or to a new slot after the others.
-    void add(const QString& name, const QString& field2, const QString& field3);
+    void add(const QString& name, const QString& savedAtAndWorks, const QString& jobToWeight);
     void clear();
     int slotCount() const { return int(characters_.size()); }
     int recordCount(int slot) const;
@@ -31,8 +33,8 @@ class CharacterHistory {
 
   private:
     struct Save {
-        QString field2;
-        QString field3;
+        QString savedAtAndWorks;
+        QString jobToWeight;
     };
     struct Character {
         QString name;

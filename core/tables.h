@@ -147,6 +147,13 @@ class GuildTable {
     explicit GuildTable(int sections = kCalculatorSections);
     int sections() const { return sections_; }
     QString at(int guild, int row, int field) const;
+    // What the guild panel reads of a section: its name line (the work's name from the
+    // fifth character on), learning places 1..3, the guild's own place and the condition
+    // for learning there; a place reads "place.building.person".
+    QString nameLine(int guild) const { return at(guild, 0, 1); }
+    QString learningPlace(int guild, int n) const { return at(guild, 1, n); }
+    QString guildPlace(int guild) const { return at(guild, 2, 1); }
+    QString learningCondition(int guild) const { return at(guild, 2, 2); }
     bool set(int guild, int row, int field, const QString& value);
     bool inRange(int guild, int row, int field) const {
         return guild >= 1 && guild <= sections_ && row >= 0 && row <= kRows && field >= 1 &&

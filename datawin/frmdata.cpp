@@ -915,10 +915,10 @@ void FrmData::GuildListSet() {
     QStringList conditions;
     const bool guildMode = optGP[1]->isChecked();
     for (int g = 1; g <= 31; ++g) {
-        if (gd.at(g, 0, 1).mid(4) != work)
+        if (gd.nameLine(g).mid(4) != work)
             continue;
         if (guildMode) {
-            const QString entry = gd.at(g, 2, 1);
+            const QString entry = gd.guildPlace(g);
             if (entry.isEmpty())
                 break;
             places << trimLeadingBlanks(beforeDot(entry));
@@ -926,12 +926,12 @@ void FrmData::GuildListSet() {
             conditions << QString();
         } else {
             for (int j = 1; j <= 3; ++j) {
-                const QString entry = gd.at(g, 1, j);
+                const QString entry = gd.learningPlace(g, j);
                 if (entry.isEmpty())
                     break;
                 places << trimLeadingBlanks(beforeDot(entry));
                 details << afterDot(entry);
-                conditions << gd.at(g, 2, 2);
+                conditions << gd.learningCondition(g);
             }
         }
     }

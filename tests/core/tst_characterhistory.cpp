@@ -92,9 +92,9 @@ void CharacterHistoryTest::threeSaves() {
     loadHistory(d);
     QCOMPARE(d.history.name(1), QString("ロイ"));
     QCOMPARE(d.history.name(2), QString("マリ"));
-    QCOMPARE(d.history.at(1, 3, 3), QString("01,3 "));
-    QCOMPARE(d.history.at(1, 2, 3), QString("2008/03/05 14:07:33.0."));
-    QVERIFY(d.history.at(1, 1, 4).isEmpty());
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 3), QString("01,3 "));
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 3), QString("2008/03/05 14:07:33.0."));
+    QVERIFY(d.history.at(1, HistoryField::Name, 4).isEmpty());
     // Reloading starts from scratch.
     folder.writeLines("txtFile/PCData.txt", {save("マリ", 9)});
     loadHistory(d);
@@ -116,7 +116,7 @@ void CharacterHistoryTest::elevenNames() {
     QCOMPARE(d.history.name(11), QString("pc11"));
     // The later save of pc1 joins its first one.
     QCOMPARE(d.history.recordCount(1), 2);
-    QCOMPARE(d.history.at(1, 3, 2), QString("01,2 "));
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 2), QString("01,2 "));
 }
 
 void CharacterHistoryTest::manySaves_data() {
@@ -152,11 +152,11 @@ void CharacterHistoryTest::manySaves() {
     QCOMPARE(d.history.names(), expected);  // each name once, in order of first appearance
     const int roy = before + 1;
     QCOMPARE(d.history.recordCount(roy), 151);
-    QCOMPARE(d.history.at(roy, 3, 1), QString("01,1 "));
-    QCOMPARE(d.history.at(roy, 3, 101), QString("01,101 "));
-    QCOMPARE(d.history.at(roy, 3, 151), QString("01,151 "));
-    QCOMPARE(d.history.at(roy, 1, 151), QString("ロイ"));
-    QVERIFY(d.history.at(roy, 3, 152).isEmpty());
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 1), QString("01,1 "));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 101), QString("01,101 "));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 151), QString("01,151 "));
+    QCOMPARE(d.history.at(roy, HistoryField::Name, 151), QString("ロイ"));
+    QVERIFY(d.history.at(roy, HistoryField::JobToWeight, 152).isEmpty());
     const QStringList times = saveTimes(d.history, roy);
     QCOMPARE(times.size(), 151);
     QCOMPARE(times.first(), QString("2008/03/05 14:07:33"));
@@ -170,13 +170,13 @@ void CharacterHistoryTest::lineShapes() {
     AppData d;
     folder.prepare(d);
     loadHistory(d);
-    QCOMPARE(d.history.at(1, 2, 1), QString("01,no-blank-here"));
-    QVERIFY(d.history.at(1, 3, 1).isEmpty());
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 1), QString("01,no-blank-here"));
+    QVERIFY(d.history.at(1, HistoryField::JobToWeight, 1).isEmpty());
     QCOMPARE(d.history.name(2), QString("Roy"));  // letter case makes another character
     QCOMPARE(d.history.name(3), QString("#comment"));
     // The empty line and the line without a comma are no saves; reading goes on after them.
     QCOMPARE(d.history.names(), QStringList({"roy", "Roy", "#comment", "after"}));
-    QCOMPARE(d.history.at(1, 2, 2), QString("y"));
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 2), QString("y"));
     QCOMPARE(d.history.recordCount(4), 2);
 }
 

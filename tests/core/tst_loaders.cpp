@@ -363,6 +363,13 @@ void LoadersTest::guildRows() {
     QCOMPARE(g.at(3, 2, 1), QString("港.ギルド.長"));
     QCOMPARE(g.at(3, 2, 2), QString("釣り竿"));
     QCOMPARE(g.at(3, 2, 3), QString("メモ"));
+    // The same cells as the guild panel names them.
+    QCOMPARE(g.nameLine(3), QString("03: 釣り"));
+    QCOMPARE(g.learningPlace(3, 1), QString("港.小屋.ロイ"));
+    QCOMPARE(g.learningPlace(3, 2), QString("町.店.マリ"));
+    QCOMPARE(g.guildPlace(3), QString("港.ギルド.長"));
+    QCOMPARE(g.learningCondition(3), QString("釣り竿"));
+    QCOMPARE(g.guildPlace(2), QString("z"));
 }
 
 void LoadersTest::guildLimits_data() {

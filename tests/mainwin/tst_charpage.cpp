@@ -559,8 +559,8 @@ void CharPageTest::threeSaves() {
     QCOMPARE(w.txtWork[11]->text(), QString());
     wm::loadHistory(host->data);
     QCOMPARE(host->data.history.name(1), QString("騎士アリス"));
-    QVERIFY(!host->data.history.at(1, 2, 3).isEmpty());
-    QVERIFY(host->data.history.at(1, 2, 4).isEmpty());
+    QVERIFY(!host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 3).isEmpty());
+    QVERIFY(host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 4).isEmpty());
 }
 
 void CharPageTest::saveRefused_data() {
