@@ -96,7 +96,7 @@ bool readFileList(AppData& d, Dialogs& dialogs) {
 
 void fillExpTableByFormula(ExpTable& table) {
     qint64 total = 2;
-    for (int level = 1; level <= 299; ++level) {
+    for (int level = 1; level < ExpTable::kMaxLevel; ++level) {
         if (level > 1)
             total += expIncrement(level);
         table.set(level, qint32(total));

@@ -80,7 +80,7 @@ LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
     // A target at or below the start is raised silently, before the range checks.
     if (minFinite && std::floor(levelValue(targetLevel)) <= std::floor(minValue))
         targetLevel = numText(minValue + 1);
-    if (minValue >= 300)
+    if (minValue >= ExpTable::kMaxLevel)
         return failed(dialogs, QStringLiteral("初期レベルが上限値を越えています"),
                       LevelField::StartLevel, targetLevel);
     // Below level 1 the table has nothing to add up.
@@ -88,7 +88,7 @@ LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
         return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
                       LevelField::StartLevel, targetLevel);
     const double maxValue = levelValue(targetLevel);
-    if (maxValue > 300)
+    if (maxValue > ExpTable::kMaxLevel)
         return failed(dialogs, QStringLiteral("上限レベルが上限値を越えています"),
                       LevelField::TargetLevel, targetLevel);
 
@@ -150,10 +150,10 @@ std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel) {
         return std::nullopt;
     // Outside 1..299 (a number no integer holds included) there is no entry to show.
     const auto level = intPart(startLevel);
-    if (!level || *level > 299 || *level < 1)
+    if (!level || *level >= ExpTable::kMaxLevel || *level < 1)
         return QString();
     QString label = QStringLiteral("初期ＬＶから次までの経験値\n");
-    if (*level > 209)
+    if (*level > ExpTable::kLastConfirmedLevel)
         label += QStringLiteral("(仮) ");
     const auto rounded = roundInt64(startLevel);
     const int entryLevel = int(rounded.value_or(0));

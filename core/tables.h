@@ -90,6 +90,8 @@ class FileList {
 class ExpTable {
   public:
     static constexpr int kMaxLevel = 300;
+    // Above this level the game's values are provisional (仮).
+    static constexpr int kLastConfirmedLevel = 209;
     QVariant at(int level) const { return inRange(level) ? values_[size_t(level)] : QVariant(); }
     bool set(int level, const QVariant& value);
     static bool inRange(int level) { return level >= 0 && level <= kMaxLevel; }
