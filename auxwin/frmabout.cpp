@@ -129,9 +129,11 @@ void FrmAbout::AppendFileTime(const QString& caption, const QString& nativePath)
 void FrmAbout::AppendUpdateTimes() {
     // Each opening shows the times as they are now, once.
     lblDescription->setText(description_);
-    AppendFileTime(QStringLiteral("生産データ更新日時："), data_.nativeDataPath(3));
-    AppendFileTime(QStringLiteral("プログラム更新日時："),
-                   toNativePath(JoinPath(data_.programFolder, data_.strFileList[7])));
+    AppendFileTime(QStringLiteral("生産データ更新日時："),
+                   data_.nativeDataPath(FileListEntry::Products));
+    AppendFileTime(
+        QStringLiteral("プログラム更新日時："),
+        toNativePath(joinPath(data_.programFolder, data_.fileList[FileListEntry::ProgramFile])));
     fitHeight();
 }
 

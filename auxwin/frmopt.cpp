@@ -101,7 +101,7 @@ FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* par
 }
 
 void FrmOpt::presetFromMain() {
-    if (data_.intOptMissing == 1)
+    if (data_.optionsMissing == 1)
         return;
     const int size = host_.isMainVisible(1) ? 1 : 2;
     optWinSiz[size]->setChecked(true);
@@ -126,18 +126,18 @@ void FrmOpt::cmdSetup_Click() {
 
 void FrmOpt::apply(bool start) {
     // A non-zero code makes the size switch hide this window.
-    data_.intOptCode = start ? 1 : 0;
+    data_.settingsOpener = start ? 1 : 0;
     const int size = optWinSiz[1]->isChecked() ? 1 : 2;
-    SetOption(data_, host_, QString::number(size), 0);
+    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
     const int page = optWin[1]->isChecked() ? 1 : 2;
-    SetOption(data_, host_, QString::number(page), 1);
-    SaveOption(data_, dialogs_, page * 10 + size);
+    applyOption(data_, host_, QString::number(page), OptionLine::Page);
+    saveOptions(data_, dialogs_, page * 10 + size);
     if (!start)
         showInFront();  // stays in front of the main window just shown
 }
 
 void FrmOpt::cmdEnd_Click() {
-    if (data_.intOptCode < 2) {
+    if (data_.settingsOpener < 2) {
         if (cmdEnd->text() == kCancel)
             return;
         const auto answer = dialogs_.messageBox(QStringLiteral("終了しますか？"),
@@ -151,10 +151,10 @@ void FrmOpt::cmdEnd_Click() {
 }
 
 // Cancel before anything was applied: back to the size and page that were showing when a
-// main window opened this window, as intOptCode recorded them.
+// main window opened this window, as settingsOpener recorded them.
 void FrmOpt::restoreOpenedState() {
-    const int size = data_.intOptCode / 10;
-    const int page = data_.intOptCode % 10;
+    const int size = data_.settingsOpener / 10;
+    const int page = data_.settingsOpener % 10;
     if ((size != 1 && size != 2) || (page != 1 && page != 2))
         return;
     optWinSiz[size]->setChecked(true);

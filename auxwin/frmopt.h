@@ -33,7 +33,7 @@ class FrmOpt : public QWidget {
     FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* parent = nullptr);
 
     // A main window opens the window: the buttons take their ＯＫ / キャンセル / 適用
-    // captions, the choices follow the visible main window. intOptCode is already set.
+    // captions, the choices follow the visible main window. settingsOpener is already set.
     void openFromMain();
     // Presets the choices from the visible main window, unless opened at startup.
     void presetFromMain();

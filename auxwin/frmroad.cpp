@@ -219,7 +219,7 @@ void FrmRoad::installKeyHandlers() {
                 return;
             }
             if (code >= '0' && code <= '9' && !box->hasSelectedText() &&
-                TextLenByte(box->text()) > maxBytes)
+                byteLength(box->text()) > maxBytes)
                 code = 0;
         });
     }
@@ -228,10 +228,10 @@ void FrmRoad::installKeyHandlers() {
 void FrmRoad::WorkNameSet() {
     QStringList names = {QString()};
     for (int s = 7; s <= 28; ++s)
-        names << data_.strMakeData.sectionName(s);
+        names << data_.products.sectionName(s);
     // Section 29 is not a work; 30 and 31 are the last two works of the game.
     for (int s : {30, 31})
-        names << data_.strMakeData.sectionName(s);
+        names << data_.products.sectionName(s);
     for (int k = 7; k <= 12; ++k)
         refillList(cmbWork[size_t(k)], names);
 }
@@ -243,7 +243,7 @@ int FrmRoad::workListPos(double code) {
 }
 
 bool FrmRoad::ShowPCData() {
-    const QStringList names = data_.strPCData.names();
+    const QStringList names = data_.history.names();
     refillList(cmbPC[1], names);
     if (cmbPC[1]->count() == 0) {
         dialogs_.messageBox(
@@ -284,7 +284,7 @@ void FrmRoad::cmbPC_Click(int index) {
         cmbWork[size_t(k)]->setCurrentIndex(0);
     cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
     if (index == 1)
-        showSaveTimes(cmbPC[2], data_.strPCData, cmbPC[1]->currentIndex() + 1);
+        showSaveTimes(cmbPC[2], data_.history, cmbPC[1]->currentIndex() + 1);
     else if (index == 2)
         showSave();
 }
@@ -301,13 +301,13 @@ void FrmRoad::showSave() {
     const int slot = cmbPC[1]->currentIndex() + 1;
     const int r = cmbPC[2]->count() - pos;  // position 0 is the newest save
 
-    QString d = data_.strPCData.at(slot, 3, r);
+    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     // A code no job has shows no job, not the one shown before.
     setStatus(3, QString());
-    for (int row = 1; row <= JobData::kRows; ++row) {
-        if (data_.strJobData.at(row, 3) == jobCode) {
-            setStatus(3, data_.strJobData.at(row, 1));
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+            setStatus(3, data_.jobs.at(row, JobColumn::Name));
             break;
         }
     }
@@ -318,7 +318,7 @@ void FrmRoad::showSave() {
         d = textAfter(d, QLatin1Char(','));
     }
 
-    QString w = data_.strPCData.at(slot, 2, r);
+    QString w = data_.history.at(slot, HistoryField::SavedAtAndWorks, r);
     if (w.contains(QLatin1Char('.'))) {
         w = textAfter(w, QLatin1Char('.'));  // drops the save time
         setStatus(2, textBefore(w, QLatin1Char('.')));

@@ -18,7 +18,7 @@ namespace wm {
 // frmRoad "PCデータ表示": browse the saved characters, one save at a time. It only
 // displays; nothing typed here goes anywhere.
 //
-// The opener runs LoadPCData, then ShowPCData, then SetWorkRows. The window deletes
+// The opener runs loadHistory, then ShowPCData, then SetWorkRows. The window deletes
 // itself when the user closes it (Qt::WA_DeleteOnClose), so an opener keeps a QPointer.
 class FrmRoad : public QWidget {
     Q_OBJECT
@@ -27,7 +27,7 @@ class FrmRoad : public QWidget {
     // Builds the window at its load size and fills the work lists of slots 7..12.
     FrmRoad(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Fills the name list from strPCData, chooses the first name and shows the window;
+    // Fills the name list from history, chooses the first name and shows the window;
     // without any saved character it says so and stays closed. True when shown.
     bool ShowPCData();
     // Rows 10..12 of the work slots by the fame in txtPC(2).

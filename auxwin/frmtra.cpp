@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "characterhistory.h"
 #include "desktopinput.h"
 #include "keyfilter.h"
 #include "numbers.h"
-#include "pcdata.h"
-#include "rebirth.h"
+#include "reincarnation.h"
 #include "savelists.h"
 #include "textrules.h"
 #include "widgets.h"
@@ -196,7 +196,7 @@ void FrmTra::installKeyHandlers() {
             if (code == kKeyBackspace)
                 return;
             if (code >= '0' && code <= '9') {
-                if (!e->hasSelectedText() && TextLenByte(e->text()) >= maxBytes)
+                if (!e->hasSelectedText() && byteLength(e->text()) >= maxBytes)
                     code = 0;
                 return;
             }
@@ -221,23 +221,23 @@ void FrmTra::installKeyHandlers() {
             // The name: at most 14 bytes, unless typing replaces a selection.
             const QString text = c->currentText();
             const bool selected = c->lineEdit() && c->lineEdit()->hasSelectedText();
-            if (!selected && !text.isEmpty() && TextLenByte(text) > 13)
+            if (!selected && !text.isEmpty() && byteLength(text) > 13)
                 code = 0;
         });
     }
 }
 
 void FrmTra::Form_Load() {
-    LoadPCData(data_);
+    loadHistory(data_);
     QStringList jobs;
-    for (int row = 1; row <= JobData::kRows; ++row) {
-        const QString job = data_.strJobData.at(row, 1);
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        const QString job = data_.jobs.at(row, JobColumn::Name);
         if (job.isEmpty())
             break;
         jobs << job;
     }
     refillList(cmbPC[1], jobs);
-    const QStringList names = data_.strPCData.names();
+    const QStringList names = data_.history.names();
     refillList(cmbPC[0], names);
     if (!names.isEmpty())
         chooseEntry(cmbPC[0], 0);
@@ -249,7 +249,7 @@ void FrmTra::cmbPC_Click(int index) {
     if (index == 0 || index == 12)
         emptyResults();
     if (index == 0)
-        showSaveTimes(cmbPC[12], data_.strPCData, cmbPC[0]->currentIndex() + 1);
+        showSaveTimes(cmbPC[12], data_.history, cmbPC[0]->currentIndex() + 1);
     else if (index == 12)
         showSave();
 }
@@ -260,10 +260,10 @@ void FrmTra::showSave() {
         return;
     const int slot = cmbPC[0]->currentIndex() + 1;
     const int r = cmbPC[12]->count() - pos;  // position 0 is the newest save
-    QString d = data_.strPCData.at(slot, 3, r);
+    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
-    for (int row = 1; row <= JobData::kRows; ++row) {
-        if (data_.strJobData.at(row, 3) == jobCode) {
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
             chooseEntry(cmbPC[1], row - 1);
             break;
         }
@@ -299,7 +299,7 @@ void FrmTra::cmdEX_Click() {
             return;
         values[size_t(v)] = *value;
     }
-    const auto results = ComputeRebirth(n, lv, values);
+    const auto results = reincarnationStatus(n, lv, values);
     if (!results)
         return;
     for (int v = 0; v < 8; ++v)

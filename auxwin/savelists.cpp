@@ -11,8 +11,8 @@ QString listPositionTag(const QComboBox* list) {
     return pos >= 0 ? QString::number(pos) : QStringLiteral("0");
 }
 
-void showSaveTimes(QComboBox* dates, const PCData& table, int slot) {
-    refillList(dates, SaveTimes(table, slot));
+void showSaveTimes(QComboBox* dates, const CharacterHistory& table, int slot) {
+    refillList(dates, saveTimes(table, slot));
     chooseEntry(dates, 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "pcdata.h"
+#include "characterhistory.h"
 
 class QComboBox;
 
@@ -14,6 +14,6 @@ QString listPositionTag(const QComboBox* list);
 
 // Fills a date list with the saves of a character slot, newest first, and chooses the
 // newest, which shows it.
-void showSaveTimes(QComboBox* dates, const PCData& table, int slot);
+void showSaveTimes(QComboBox* dates, const CharacterHistory& table, int slot);
 
 }  // namespace wm

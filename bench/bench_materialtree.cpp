@@ -13,25 +13,26 @@ constexpr int kChainRow = 70;  // lookups by name reach rows 1..70 of a section
 // can reach outside the gathering works is one link of a single chain, so the tree of the
 // plan in the last row is as deep as the data allows; each link also needs two gathered
 // materials, and the gathering works fill all their rows.
-MakeData deepestChain(Section29 section29) {
-    MakeData m;
+ProductTable deepestChain(NecklaceSection necklaceSection) {
+    ProductTable m;
     std::vector<std::pair<int, int>> chain;
-    for (int s = 1; s <= MakeData::kSections; ++s) {
-        m.set(s, 1, 0, QStringLiteral("作業%1").arg(s));
-        for (int r = 1; r <= MakeData::kRows; ++r) {
-            m.set(s, 1, r,
+    for (int s = 1; s <= ProductTable::kSections; ++s) {
+        m.set(s, ProductColumn::Name, 0, QStringLiteral("作業%1").arg(s));
+        for (int r = 1; r <= ProductTable::kRows; ++r) {
+            m.set(s, ProductColumn::Name, r,
                   QStringLiteral("%1:品%2_%3").arg(r, 3, 10, QLatin1Char('0')).arg(s).arg(r));
-            m.set(s, 2, r, QStringLiteral("050:05"));
-            m.set(s, 3, r, QStringLiteral("7"));
-            m.set(s, 4, r, QStringLiteral("00"));
-            m.set(s, 5, r, QStringLiteral("北の森,南の丘"));
-            const bool searched = r <= kChainRow && (s != 29 || section29 == Section29::Search);
+            m.set(s, ProductColumn::ExpAndSteps, r, QStringLiteral("050:05"));
+            m.set(s, ProductColumn::Weight, r, QStringLiteral("7"));
+            m.set(s, ProductColumn::SetMaterials, r, QStringLiteral("00"));
+            m.set(s, ProductColumn::Extra, r, QStringLiteral("北の森,南の丘"));
+            const bool searched =
+                r <= kChainRow && (s != 29 || necklaceSection == NecklaceSection::Search);
             if (s > 6 && searched)
                 chain.emplace_back(s, r);
         }
     }
     // The plan (section 32, row 80) needs the first link; each link the next one.
-    chain.insert(chain.begin(), {32, MakeData::kRows});
+    chain.insert(chain.begin(), {32, ProductTable::kRows});
     for (size_t i = 0; i < chain.size(); ++i) {
         const auto [s, r] = chain[i];
         const QString gathered = QStringLiteral("03品%1_%2,02品%3_%4")
@@ -43,7 +44,7 @@ MakeData deepestChain(Section29 section29) {
             i + 1 < chain.size()
                 ? QStringLiteral("01品%1_%2,").arg(chain[i + 1].first).arg(chain[i + 1].second)
                 : QString();
-        m.set(s, 4, r, next + gathered);
+        m.set(s, ProductColumn::SetMaterials, r, next + gathered);
     }
     return m;
 }
@@ -62,11 +63,12 @@ class MaterialTreeBench : public QObject {
     void deepestChain() {
         QFETCH(bool, viewer);
         QFETCH(int, depth);
-        const Section29 section29 = viewer ? Section29::Search : Section29::Skip;
-        const MakeData data = ::deepestChain(section29);
+        const NecklaceSection necklaceSection =
+            viewer ? NecklaceSection::Search : NecklaceSection::Skip;
+        const ProductTable data = ::deepestChain(necklaceSection);
         MaterialTree tree;
         QBENCHMARK {
-            tree = buildMaterialTree(data, 32, MakeData::kRows, 1000, section29);
+            tree = buildMaterialTree(data, 32, ProductTable::kRows, 1000, necklaceSection);
         }
         QCOMPARE(tree.error, QString());
         const int deepest = std::max_element(tree.nodes.begin(), tree.nodes.end(),

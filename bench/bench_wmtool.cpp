@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "characterhistory.h"
 #include "gamedata.h"
 #include "largestdata.h"
 #include "options.h"
-#include "pcdata.h"
 #include "textrules.h"
 #include "wmtool.h"
 
@@ -79,20 +79,20 @@ void BenchWmTool::initTestCase() {
     QString error;
     QVERIFY2(wmbench::writeLargestData(dir_.path(), 11, &error), qPrintable(error));
     loadAll(loaded_);
-    QCOMPARE(loaded_.strMakeData.at(32, 1, 80).isEmpty(), false);
-    QCOMPARE(loaded_.strJobData.at(24, 1).isEmpty(), false);
-    QCOMPARE(loaded_.strGuildData.at(31, 2, 1).isEmpty(), false);
-    QVERIFY(loaded_.varExpTable.at(300).isValid());
+    QCOMPARE(loaded_.products.at(32, wm::ProductColumn::Name, 80).isEmpty(), false);
+    QCOMPARE(loaded_.jobs.at(24, wm::JobColumn::Name).isEmpty(), false);
+    QCOMPARE(loaded_.guilds.at(31, 2, 1).isEmpty(), false);
+    QVERIFY(loaded_.expTable.at(300).isValid());
 }
 
 void BenchWmTool::loadAll(wm::AppData& d) {
     d.programFolder = wm::programFolderFrom(dir_.path());
-    QVERIFY(wm::ReadFileList(d, dialogs_));
-    wm::LoadExpTable(d);
-    wm::LoadMakeData(d, dialogs_);
-    wm::LoadJobData(d, dialogs_);
-    wm::LoadGuildData(d, dialogs_);
-    QVERIFY(wm::ReadOptionValues(d).has_value());
+    QVERIFY(wm::readFileList(d, dialogs_));
+    wm::loadExpTable(d);
+    wm::loadProducts(d, dialogs_);
+    wm::loadJobs(d, dialogs_);
+    wm::loadGuilds(d, dialogs_);
+    QVERIFY(wm::readOptionValues(d).has_value());
 }
 
 void BenchWmTool::startupLoaders() {
@@ -110,7 +110,7 @@ void BenchWmTool::firstWindow() {
     QBENCHMARK {
         wm::WmTool tool(dialogs_);
         tool.data() = loaded_;
-        wm::LoadOption(tool.data(), tool);
+        wm::loadOptions(tool.data(), tool);
         QVERIFY(QTest::qWaitForWindowExposed(&tool.mainWindow(code)));
     }
 }
@@ -154,12 +154,13 @@ void BenchWmTool::productChoice() {
 void BenchWmTool::characterHistory() {
     wm::AppData d = loaded_;
     QBENCHMARK {
-        wm::LoadPCData(d);
+        wm::loadHistory(d);
     }
-    QCOMPARE(d.strPCData.slotCount(), wmbench::kHistoryCharacters);
-    QCOMPARE(d.strPCData.recordCount(wmbench::kHistoryCharacters), wmbench::kHistorySaves);
-    QCOMPARE(d.strPCData.at(wmbench::kHistoryCharacters, 1, wmbench::kHistorySaves),
-             QStringLiteral("キャラ10"));
+    QCOMPARE(d.history.slotCount(), wmbench::kHistoryCharacters);
+    QCOMPARE(d.history.recordCount(wmbench::kHistoryCharacters), wmbench::kHistorySaves);
+    QCOMPARE(
+        d.history.at(wmbench::kHistoryCharacters, wm::HistoryField::Name, wmbench::kHistorySaves),
+        QStringLiteral("キャラ10"));
 }
 
 // PC表示: the history read again and shown in the character data window.

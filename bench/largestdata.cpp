@@ -5,11 +5,11 @@
 #include <QStringList>
 
 #include "appdata.h"
+#include "characterhistory.h"
 #include "cp932.h"
 #include "dialogs.h"
 #include "gamedata.h"
 #include "options.h"
-#include "pcdata.h"
 #include "textrules.h"
 
 namespace wmbench {
@@ -93,9 +93,9 @@ QStringList fileList() {
             QStringLiteral("Reserve2.txt")};
 }
 
-QStringList expTable() {
+QStringList expLines() {
     wm::ExpTable table;
-    wm::FillExpTableByFormula(table);
+    wm::fillExpTableByFormula(table);
     QStringList lines{QStringLiteral("# 経験値テーブル")};
     for (int level = 1; level <= 300; ++level) {
         const qint64 exp =
@@ -105,7 +105,7 @@ QStringList expTable() {
     return lines;
 }
 
-QStringList makeData() {
+QStringList productLines() {
     QStringList lines{QStringLiteral("# 生産データ")};
     for (int s = 1; s <= 32; ++s) {
         lines << QLatin1Char('#') + two(s) + QLatin1Char(' ') + kWorks.at(s - 1);
@@ -115,7 +115,7 @@ QStringList makeData() {
     return lines;
 }
 
-QStringList jobData() {
+QStringList jobLines() {
     static const QString kLimits[] = {
         QString(),
         QStringLiteral(" 杖,ソロバン,製本,楽器,"),
@@ -131,7 +131,7 @@ QStringList jobData() {
     return lines;
 }
 
-QStringList guildData() {
+QStringList guildLines() {
     QStringList lines;
     for (int guild = 1; guild <= 31; ++guild) {
         const int section = guild <= 28 ? guild : guild == 31 ? 3 : guild + 1;
@@ -173,13 +173,13 @@ bool writeCharacterHistory(const QString& nativePath, int characters, int saves,
     QStringList lines;
     for (int save = 0; save < saves; ++save) {
         for (int c = 1; c <= characters; ++c) {
-            wm::PCLine pc;
+            wm::CharacterLine pc;
             pc.name = QStringLiteral("キャラ") + two(c);
             pc.jobCode = two(c % 24 + 1);
             for (size_t i = 0; i < pc.values.size(); ++i)
                 pc.values[i] = QString::number(10 + save + int(i));
-            for (size_t i = 0; i < pc.itemTags.size(); ++i)
-                pc.itemTags[i] = three(int(i) + 1) + two(int(i) + 13) + two(save % 80 + 1);
+            for (size_t i = 0; i < pc.equipmentCodes.size(); ++i)
+                pc.equipmentCodes[i] = three(int(i) + 1) + two(int(i) + 13) + two(save % 80 + 1);
             pc.weight = QString::number(1000 + save);
             pc.savedAt = first.addSecs(qint64(save * characters + c) * 60);
             pc.fame = QString::number(save * 10);
@@ -187,7 +187,7 @@ bool writeCharacterHistory(const QString& nativePath, int characters, int saves,
                 pc.workCodes[i] = two(int(i) + 1);
                 pc.workLevels[i] = QString::number(save + int(i));
             }
-            lines << wm::BuildPCLine(pc);
+            lines << wm::characterLine(pc);
         }
     }
     return write(nativePath, lines, error);
@@ -205,18 +205,20 @@ bool writeLargestData(const QString& folder, int optionCode, QString* error) {
     int entry = 0;
     for (const QString& line : list) {
         if (!line.startsWith(QLatin1Char('#')))
-            d.strFileList.set(entry++, line);
+            d.fileList.set(entry++, line);
     }
     const QString listPath = QDir(folder).filePath(QStringLiteral("txtFile/FileList.txt"));
-    if (!write(listPath, list, error) || !write(d.nativeDataPath(1), expTable(), error) ||
-        !write(d.nativeDataPath(3), makeData(), error) ||
-        !write(d.nativeDataPath(5), jobData(), error) ||
-        !write(d.nativeDataPath(9), guildData(), error) ||
-        !writeCharacterHistory(d.nativeDataPath(6), kHistoryCharacters, kHistorySaves, error))
+    if (!write(listPath, list, error) ||
+        !write(d.nativeDataPath(wm::FileListEntry::ExpTable), expLines(), error) ||
+        !write(d.nativeDataPath(wm::FileListEntry::Products), productLines(), error) ||
+        !write(d.nativeDataPath(wm::FileListEntry::Jobs), jobLines(), error) ||
+        !write(d.nativeDataPath(wm::FileListEntry::Guilds), guildLines(), error) ||
+        !writeCharacterHistory(d.nativeDataPath(wm::FileListEntry::History), kHistoryCharacters,
+                               kHistorySaves, error))
         return false;
     if (optionCode != 0) {
         NoDialogs dialogs;
-        if (!wm::SaveOption(d, dialogs, optionCode)) {
+        if (!wm::saveOptions(d, dialogs, optionCode)) {
             if (error)
                 *error = dialogs.seen;
             return false;

@@ -4,11 +4,11 @@
 
 namespace wm {
 
-QString AppData::dataPath(int entry) const {
-    return JoinPath(JoinPath(programFolder, strFileList[0]), strFileList[entry]);
+QString AppData::dataPath(FileListEntry entry) const {
+    return joinPath(joinPath(programFolder, fileList[FileListEntry::DataFolder]), fileList[entry]);
 }
 
-QString AppData::nativeDataPath(int entry) const {
+QString AppData::nativeDataPath(FileListEntry entry) const {
     return toNativePath(dataPath(entry));
 }
 

@@ -3,46 +3,50 @@
 #include <QString>
 #include <array>
 
-#include "pcdata.h"
+#include "characterhistory.h"
 #include "tables.h"
 
 namespace wm {
 
-// One set material of the chosen product: count per product, name, weight of that count.
+// One set material (セット材料) of the chosen product, as the set box shows it: count per
+// product, name, weight of that count.
 struct SetMaterial {
-    QString strNum;
-    QString strName;
-    QString strWeight;
+    QString count;
+    QString name;
+    QString weight;
 };
 
 // Everything the windows and routines share for the whole run: the program folder, the
 // game data tables and the few values that pass results between windows.
 struct AppData {
-    explicit AppData(int guildSections = 31) : strGuildData(guildSections) {}
+    explicit AppData(int guildSections = GuildTable::kCalculatorSections) : guilds(guildSections) {}
 
     QString programFolder;  // backslash form, see programFolderFrom()
     QString appTitle = QStringLiteral("wmtool");
 
-    FileList strFileList;
-    ExpTable varExpTable;
-    MakeData strMakeData;
-    JobData strJobData;
-    GuildData strGuildData;
-    PCData strPCData;
+    FileList fileList;
+    ExpTable expTable;
+    ProductTable products;
+    JobTable jobs;
+    GuildTable guilds;
+    CharacterHistory history;
 
-    qint64 lngMinExp = 0;
-    qint64 lngNeedExp = 0;
-    qint64 lngLotExp = 0;
-    std::array<SetMaterial, 3> udtSetMat;
-    // Lookups by name: the viewer also searches section 29.
-    Section29 section29 = Section29::Skip;
-    int intOptCode = 0;
-    int intOptMissing = 0;
+    qint64 startLevelExp = 0;  // experience of the start level's table entry
+    qint64 neededExp = 0;      // 必要経験値: total of the last level calculation
+    qint64 producedExp = 0;    // experience of the last production total
+    std::array<SetMaterial, 3> setMaterials;
+    // Lookups by name: the viewer also searches the necklace section.
+    NecklaceSection necklaceSection = NecklaceSection::Skip;
+    // Where the settings window was last used from: 0 the startup or its apply button, 1
+    // its confirm button, otherwise the opening main window's code x 10 + page. Not 0:
+    // choosing a size hides the settings window.
+    int settingsOpener = 0;
+    int optionsMissing = 0;  // 1 when the startup found no options file
 
-    // JoinPath(JoinPath(program folder, entry 0), entry k): the data file of an entry.
-    QString dataPath(int entry) const;
+    // joinPath(joinPath(program folder, data folder entry), entry): the data file of an entry.
+    QString dataPath(FileListEntry entry) const;
     // The same, in the form a file is opened with and a message shows.
-    QString nativeDataPath(int entry) const;
+    QString nativeDataPath(FileListEntry entry) const;
 };
 
 }  // namespace wm

@@ -28,7 +28,7 @@ FileListAttempt readFileListFrom(AppData& d, const QString& nativePath) {
         ++lineNo;
         if (line.startsWith(kHash))
             continue;
-        if (!d.strFileList.set(n, line))
+        if (!d.fileList.set(n, line))
             return {true, QStringLiteral("項目は %1 件までです").arg(FileList::kEntries), lineNo};
         ++n;
     }
@@ -54,7 +54,7 @@ void reportDataError(const AppData& d, Dialogs& dialogs, const QString& nativePa
     dialogs.messageBox(text, d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
-void reportDataError(const AppData& d, Dialogs& dialogs, int entry, int lineNo,
+void reportDataError(const AppData& d, Dialogs& dialogs, FileListEntry entry, int lineNo,
                      const QString& what) {
     reportDataError(d, dialogs, d.nativeDataPath(entry), lineNo, what);
 }
@@ -69,9 +69,9 @@ bool acceptFileList(const AppData& d, Dialogs& dialogs, const QString& nativePat
 
 }  // namespace
 
-bool ReadFileList(AppData& d, Dialogs& dialogs) {
+bool readFileList(AppData& d, Dialogs& dialogs) {
     const QString path =
-        toNativePath(JoinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
+        toNativePath(joinPath(d.programFolder, QStringLiteral("txtFile\\FileList.txt")));
     const FileListAttempt first = readFileListFrom(d, path);
     if (first.ok)
         return acceptFileList(d, dialogs, path, first);
@@ -94,21 +94,21 @@ bool ReadFileList(AppData& d, Dialogs& dialogs) {
     return false;
 }
 
-void FillExpTableByFormula(ExpTable& table) {
+void fillExpTableByFormula(ExpTable& table) {
     qint64 total = 2;
-    for (int level = 1; level <= 299; ++level) {
+    for (int level = 1; level < ExpTable::kMaxLevel; ++level) {
         if (level > 1)
             total += expIncrement(level);
         table.set(level, qint32(total));
     }
 }
 
-void LoadExpTable(AppData& d) {
-    ExpTable& table = d.varExpTable;
+void loadExpTable(AppData& d) {
+    ExpTable& table = d.expTable;
     table.set(0, -1);
-    const ReadResult file = readTextLines(d.nativeDataPath(1));
+    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::ExpTable));
     if (!file.ok) {
-        FillExpTableByFormula(table);
+        fillExpTableByFormula(table);
         return;
     }
     int level = 1;
@@ -116,7 +116,7 @@ void LoadExpTable(AppData& d) {
         if (line.startsWith(kHash))
             continue;
         if (!ExpTable::inRange(level)) {
-            FillExpTableByFormula(table);  // more than 300 value lines
+            fillExpTableByFormula(table);  // more than 300 value lines
             return;
         }
         const QString value = lastField(line, kBlank);
@@ -133,7 +133,7 @@ void LoadExpTable(AppData& d) {
             const auto sum =
                 previous ? roundInt32(*previous + double(expIncrement(level))) : std::nullopt;
             if (!sum) {
-                FillExpTableByFormula(table);
+                fillExpTableByFormula(table);
                 return;
             }
             table.set(level, *sum);
@@ -142,8 +142,8 @@ void LoadExpTable(AppData& d) {
     }
 }
 
-void LoadMakeData(AppData& d, Dialogs& dialogs) {
-    const QString path = d.nativeDataPath(3);
+void loadProducts(AppData& d, Dialogs& dialogs) {
+    const QString path = d.nativeDataPath(FileListEntry::Products);
     const ReadResult file = readTextLines(path);
     if (!file.ok) {
         dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
@@ -160,36 +160,38 @@ void LoadMakeData(AppData& d, Dialogs& dialogs) {
             if (!isNumber(number))
                 continue;  // a comment
             const auto s = roundInt16(toNumber(number).value_or(-1));
-            if (!s || !MakeData::inRange(*s, 1, 0)) {
+            if (!s || !ProductTable::inRange(*s, 1, 0)) {
                 reportDataError(
-                    d, dialogs, 3, lineNo,
-                    QStringLiteral("作業の番号は 1 から %1 までです").arg(MakeData::kSections));
+                    d, dialogs, FileListEntry::Products, lineNo,
+                    QStringLiteral("作業の番号は 1 から %1 までです").arg(ProductTable::kSections));
                 return;
             }
             section = *s;
-            d.strMakeData.set(section, 1, 0, trimLeadingBlanks(line.mid(3)));
+            d.products.set(section, ProductColumn::Name, 0, trimLeadingBlanks(line.mid(3)));
             row = 1;
             continue;
         }
         // One field past the columns is enough to find a line that holds too many.
-        const QStringList fields = splitFields(line, kBlank, true, MakeData::kColumns + 1);
+        const QStringList fields = splitFields(line, kBlank, true, ProductTable::kColumns + 1);
         for (int k = 1; k <= fields.size(); ++k) {
-            if (d.strMakeData.set(section, k, row, fields.at(k - 1)))
+            if (d.products.set(section, k, row, fields.at(k - 1)))
                 continue;
             reportDataError(
-                d, dialogs, 3, lineNo,
-                k == 1 ? QStringLiteral("1 つの作業の生産品は %1 件までです").arg(MakeData::kRows)
-                       : QStringLiteral("項目は %1 つまでです").arg(MakeData::kColumns));
+                d, dialogs, FileListEntry::Products, lineNo,
+                k == 1
+                    ? QStringLiteral("1 つの作業の生産品は %1 件までです").arg(ProductTable::kRows)
+                    : QStringLiteral("項目は %1 つまでです").arg(ProductTable::kColumns));
             return;
         }
         ++row;
     }
 }
 
-void LoadJobData(AppData& d, Dialogs& dialogs) {
-    const ReadResult file = readTextLines(d.nativeDataPath(5));
+void loadJobs(AppData& d, Dialogs& dialogs) {
+    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::Jobs));
     if (!file.ok) {
-        reportDataError(d, dialogs, 5, 0, QStringLiteral("ファイルを開けません: ") + file.error);
+        reportDataError(d, dialogs, FileListEntry::Jobs, 0,
+                        QStringLiteral("ファイルを開けません: ") + file.error);
         return;
     }
     int row = 0;
@@ -199,29 +201,30 @@ void LoadJobData(AppData& d, Dialogs& dialogs) {
         if (line.startsWith(kHash))
             continue;
         ++row;
-        if (row > JobData::kRows) {
-            reportDataError(d, dialogs, 5, lineNo,
-                            QStringLiteral("職業は %1 件までです").arg(JobData::kRows));
+        if (row > JobTable::kRows) {
+            reportDataError(d, dialogs, FileListEntry::Jobs, lineNo,
+                            QStringLiteral("職業は %1 件までです").arg(JobTable::kRows));
             return;
         }
-        const QStringList fields = splitFields(line, kBlank, true, JobData::kColumns + 1);
+        const QStringList fields = splitFields(line, kBlank, true, JobTable::kColumns + 1);
         for (int k = 1; k <= fields.size(); ++k) {
-            if (!d.strJobData.set(row, k, fields.at(k - 1))) {
-                reportDataError(d, dialogs, 5, lineNo,
-                                QStringLiteral("項目は %1 つまでです").arg(JobData::kColumns));
+            if (!d.jobs.set(row, k, fields.at(k - 1))) {
+                reportDataError(d, dialogs, FileListEntry::Jobs, lineNo,
+                                QStringLiteral("項目は %1 つまでです").arg(JobTable::kColumns));
                 return;
             }
         }
     }
 }
 
-void LoadGuildData(AppData& d, Dialogs& dialogs) {
-    const ReadResult file = readTextLines(d.nativeDataPath(9));
+void loadGuilds(AppData& d, Dialogs& dialogs) {
+    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::Guilds));
     if (!file.ok) {
-        reportDataError(d, dialogs, 9, 0, QStringLiteral("ファイルを開けません: ") + file.error);
+        reportDataError(d, dialogs, FileListEntry::Guilds, 0,
+                        QStringLiteral("ファイルを開けません: ") + file.error);
         return;
     }
-    GuildData& table = d.strGuildData;
+    GuildTable& table = d.guilds;
     int guild = 0;
     int lineNo = 0;
     for (const QString& line : file.lines) {
@@ -229,14 +232,14 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
         if (line.startsWith(kHash)) {
             ++guild;
             if (!table.set(guild, 0, 1, line.mid(1))) {
-                reportDataError(d, dialogs, 9, lineNo,
+                reportDataError(d, dialogs, FileListEntry::Guilds, lineNo,
                                 QStringLiteral("ギルドは %1 件までです").arg(table.sections()));
                 return;
             }
             continue;
         }
         if (guild == 0) {
-            reportDataError(d, dialogs, 9, lineNo,
+            reportDataError(d, dialogs, FileListEntry::Guilds, lineNo,
                             QStringLiteral("最初の # 行より前に値があります"));
             return;
         }
@@ -250,8 +253,8 @@ void LoadGuildData(AppData& d, Dialogs& dialogs) {
                 trimLeadingBlanks(comma < 0 ? line.mid(start) : line.mid(start, comma - start));
             if (!table.set(guild, row, field, value)) {
                 reportDataError(
-                    d, dialogs, 9, lineNo,
-                    QStringLiteral("値は 1 行に %1 つまでです").arg(GuildData::kFields));
+                    d, dialogs, FileListEntry::Guilds, lineNo,
+                    QStringLiteral("値は 1 行に %1 つまでです").arg(GuildTable::kFields));
                 return;
             }
             if (comma < 0)

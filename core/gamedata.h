@@ -5,26 +5,26 @@
 
 namespace wm {
 
-// Reads FileList.txt into strFileList, with one recovery prompt for another path when the
+// Reads FileList.txt into fileList, with one recovery prompt for another path when the
 // file cannot be opened. A line too many is reported with its line number and the entries
 // before it are used. False when the list could not be read at all; the user has been told
 // and the program must end.
-bool ReadFileList(AppData& d, Dialogs& dialogs);
+bool readFileList(AppData& d, Dialogs& dialogs);
 
 // Experience table (entry 1). Never fails visibly: a file that cannot be read gives the
 // computed table.
-void LoadExpTable(AppData& d);
+void loadExpTable(AppData& d);
 // Fills levels 1..299 by the formula (the table used when the file cannot be read).
-void FillExpTableByFormula(ExpTable& table);
+void fillExpTableByFormula(ExpTable& table);
 
 // Production data (entry 3). A file that cannot be opened is reported as "<path> が開けません";
 // reading stops at the first line outside the table, reported with its line number and
 // reason. What was read stays.
-void LoadMakeData(AppData& d, Dialogs& dialogs);
+void loadProducts(AppData& d, Dialogs& dialogs);
 
 // Job list (entry 5) and guild data (entry 9). A missing file or a line outside the table
 // is reported with the path, line number and reason; the program goes on with what was read.
-void LoadJobData(AppData& d, Dialogs& dialogs);
-void LoadGuildData(AppData& d, Dialogs& dialogs);
+void loadJobs(AppData& d, Dialogs& dialogs);
+void loadGuilds(AppData& d, Dialogs& dialogs);
 
 }  // namespace wm

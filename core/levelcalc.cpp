@@ -18,14 +18,14 @@ QString rule(int length) {
 }
 
 QString levelLine(qint64 level, qint64 value) {
-    return kCrLf + QStringLiteral("Lv.") + format000(double(level)) + PadNumber(value, 9) +
+    return kCrLf + QStringLiteral("Lv.") + format000(double(level)) + padNumber(value, 9) +
            QStringLiteral(" EXP");
 }
 
 // A table entry as a whole number: rounded (halves to even) or rounded down. Nothing for an
 // entry that is no number or lies beyond 64 bits: such an entry cannot be used.
 std::optional<qint64> entryValue(const AppData& d, int level, bool roundDown) {
-    const QVariant v = d.varExpTable.at(level);
+    const QVariant v = d.expTable.at(level);
     if (!v.isValid())
         return std::nullopt;
     if (v.typeId() == QMetaType::QString)
@@ -43,53 +43,54 @@ double levelValue(const QString& text) {
 }
 
 LevelOutcome failed(Dialogs& dialogs, const QString& text, std::optional<LevelField> focus,
-                    const QString& lvMax, const QString& title = kInputError) {
+                    const QString& targetLevel, const QString& title = kInputError) {
     dialogs.messageBox(text, title, Dialogs::Buttons::Ok);
     LevelOutcome out;
-    out.lvMax = lvMax;
+    out.targetLevel = targetLevel;
     out.focus = focus;
     return out;
 }
 
-LevelOutcome tooLarge(Dialogs& dialogs, std::optional<LevelField> focus, const QString& lvMax) {
-    return failed(dialogs, tooLargeText(), focus, lvMax, QStringLiteral("計算範囲外"));
+LevelOutcome tooLarge(Dialogs& dialogs, std::optional<LevelField> focus,
+                      const QString& targetLevel) {
+    return failed(dialogs, tooLargeText(), focus, targetLevel, QStringLiteral("計算範囲外"));
 }
 
 }  // namespace
 
-qint64 ExpEntry(const AppData& d, int level) {
+qint64 expEntry(const AppData& d, int level) {
     return entryValue(d, level, false).value_or(0);
 }
 
-LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in) {
+LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in) {
     const bool large = in.windowCode == 2;
-    QString lvMax = in.lvMax;
-    if (!isNumber(in.lvMin))
+    QString targetLevel = in.targetLevel;
+    if (!isNumber(in.startLevel))
         return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
-                      LevelField::LvMin, lvMax);
-    const double minValue = levelValue(in.lvMin);
+                      LevelField::StartLevel, targetLevel);
+    const double minValue = levelValue(in.startLevel);
     const bool minFinite = std::isfinite(minValue);
-    if (!isNumber(lvMax)) {
-        if (!lvMax.isEmpty())
+    if (!isNumber(targetLevel)) {
+        if (!targetLevel.isEmpty())
             return failed(dialogs, QStringLiteral("上限レベルが正しく入力されていません"),
-                          LevelField::LvMax, lvMax);
+                          LevelField::TargetLevel, targetLevel);
         if (minFinite)
-            lvMax = numText(minValue + 1);
+            targetLevel = numText(minValue + 1);
     }
     // A target at or below the start is raised silently, before the range checks.
-    if (minFinite && std::floor(levelValue(lvMax)) <= std::floor(minValue))
-        lvMax = numText(minValue + 1);
-    if (minValue >= 300)
+    if (minFinite && std::floor(levelValue(targetLevel)) <= std::floor(minValue))
+        targetLevel = numText(minValue + 1);
+    if (minValue >= ExpTable::kMaxLevel)
         return failed(dialogs, QStringLiteral("初期レベルが上限値を越えています"),
-                      LevelField::LvMin, lvMax);
+                      LevelField::StartLevel, targetLevel);
     // Below level 1 the table has nothing to add up.
     if (minValue < 1)
         return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
-                      LevelField::LvMin, lvMax);
-    const double maxValue = levelValue(lvMax);
-    if (maxValue > 300)
+                      LevelField::StartLevel, targetLevel);
+    const double maxValue = levelValue(targetLevel);
+    if (maxValue > ExpTable::kMaxLevel)
         return failed(dialogs, QStringLiteral("上限レベルが上限値を越えています"),
-                      LevelField::LvMax, lvMax);
+                      LevelField::TargetLevel, targetLevel);
 
     // Both levels lie in 1..300 now.
     const qint64 minLevel = qint64(std::nearbyint(minValue));
@@ -97,7 +98,7 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
     std::optional<qint64> total = 0;
     qint64 start = minLevel;
     LevelOutcome out;
-    out.lvMax = lvMax;
+    out.targetLevel = targetLevel;
     if (in.useExp) {
         if (!isNumber(in.exp)) {
             dialogs.messageBox(QStringLiteral("残り経験値が正しく入力されていません"), kInputError,
@@ -107,12 +108,12 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
         const auto floorExp = intPart(in.exp);
         const auto remaining = roundInt64(in.exp);
         if (!floorExp || !remaining)
-            return tooLarge(dialogs, LevelField::Exp, lvMax);
-        if (*floorExp > d.lngMinExp)
+            return tooLarge(dialogs, LevelField::Exp, targetLevel);
+        if (*floorExp > d.startLevelExp)
             return failed(
                 dialogs,
                 QStringLiteral("残り経験値が必要経験値より\r\n小さくなるようにしてください"),
-                LevelField::Exp, lvMax);
+                LevelField::Exp, targetLevel);
         out.pieces.append({true, rule(large ? 55 : 42)});
         if (large)
             out.pieces.append({false, kCrLf + QStringLiteral("Lv. ") + numText(minLevel) +
@@ -127,44 +128,44 @@ LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
     }
     QString lines;
     for (qint64 level = start; level <= maxLevel - 1; ++level) {
-        const qint64 value = ExpEntry(d, int(level));
+        const qint64 value = expEntry(d, int(level));
         lines += levelLine(level, value);
         total = checkedAdd(*total, value);
         if (!total)
-            return tooLarge(dialogs, std::nullopt, lvMax);
+            return tooLarge(dialogs, std::nullopt, targetLevel);
     }
     out.pieces.append({false, lines + kCrLf});
     out.pieces.append({true, rule(large ? 56 : 49)});
     out.pieces.append({false, kCrLf + QStringLiteral("Lv.") + format000(minValue) +
                                   QStringLiteral("～Lv.") + format000(double(maxLevel)) +
-                                  QStringLiteral("までの必要経験値") + PadNumber(*total, 11) +
+                                  QStringLiteral("までの必要経験値") + padNumber(*total, 11) +
                                   QStringLiteral(" EXP") + kCrLf});
-    d.lngNeedExp = *total;
+    d.neededExp = *total;
     out.done = true;
     return out;
 }
 
-std::optional<QString> StartLevelLabel(AppData& d, const QString& lvMin) {
-    if (!isNumber(lvMin))
+std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel) {
+    if (!isNumber(startLevel))
         return std::nullopt;
     // Outside 1..299 (a number no integer holds included) there is no entry to show.
-    const auto level = intPart(lvMin);
-    if (!level || *level > 299 || *level < 1)
+    const auto level = intPart(startLevel);
+    if (!level || *level >= ExpTable::kMaxLevel || *level < 1)
         return QString();
     QString label = QStringLiteral("初期ＬＶから次までの経験値\n");
-    if (*level > 209)
+    if (*level > ExpTable::kLastConfirmedLevel)
         label += QStringLiteral("(仮) ");
-    const auto rounded = roundInt64(lvMin);
+    const auto rounded = roundInt64(startLevel);
     const int entryLevel = int(rounded.value_or(0));
-    d.lngMinExp = entryValue(d, entryLevel, false).value_or(0);
+    d.startLevelExp = entryValue(d, entryLevel, false).value_or(0);
     return label + numText(entryValue(d, entryLevel, true).value_or(0)) + QStringLiteral(" EXP");
 }
 
-QString ExpListText(const AppData& d, int maxLevel) {
+QString expListText(const AppData& d, int maxLevel) {
     QString text;
     for (int level = 1; level <= maxLevel; ++level) {
         text += QStringLiteral("Lv.") + format000(level) +
-                PadNumber(entryValue(d, level, true).value_or(0), 9) + QStringLiteral(" EXP") +
+                padNumber(entryValue(d, level, true).value_or(0), 9) + QStringLiteral(" EXP") +
                 kCrLf;
     }
     return text;

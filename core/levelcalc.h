@@ -16,34 +16,34 @@ struct ResultPiece {
     QString text;
 };
 
-enum class LevelField { LvMin, LvMax, Exp };
+enum class LevelField { StartLevel, TargetLevel, Exp };
 
 struct LevelInputs {
     int windowCode = 1;  // 1 small, 2 large: the large window draws longer rules
-    QString lvMin;
-    QString lvMax;
+    QString startLevel;
+    QString targetLevel;
     QString exp;
     bool useExp = false;
 };
 
 struct LevelOutcome {
-    bool done = false;  // the calculation ran; lngNeedExp holds its total
-    QString lvMax;      // the target level, silently raised where needed
+    bool done = false;    // the calculation ran; neededExp holds its total
+    QString targetLevel;  // the target level, silently raised where needed
     QList<ResultPiece> pieces;
     std::optional<LevelField> focus;  // after a failed check; its text is to be selected
 };
 
 // The experience from the start level up to the target level, level by level.
-LevelOutcome CalculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in);
+LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in);
 
-// The start-level label when the start level field is left, also setting lngMinExp;
+// The start-level label when the start level field is left, also setting startLevelExp;
 // nothing when the field holds no number (label and value stay as they were).
-std::optional<QString> StartLevelLabel(AppData& d, const QString& lvMin);
+std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel);
 
 // The whole table from level 1 up to maxLevel, one line each.
-QString ExpListText(const AppData& d, int maxLevel);
+QString expListText(const AppData& d, int maxLevel);
 
 // A table entry as a whole number (0 for an entry that is no number).
-qint64 ExpEntry(const AppData& d, int level);
+qint64 expEntry(const AppData& d, int level);
 
 }  // namespace wm

@@ -20,12 +20,12 @@ constexpr int kNotFound = -1;
 
 // A product's place in the table as one number, for flat per-product arrays.
 int slotOf(int section, int row) {
-    return section * (MakeData::kRows + 1) + row;
+    return section * (ProductTable::kRows + 1) + row;
 }
-constexpr int kSlots = (MakeData::kSections + 1) * (MakeData::kRows + 1);
+constexpr int kSlots = (ProductTable::kSections + 1) * (ProductTable::kRows + 1);
 
 bool isGatheringSection(int section) {
-    return section >= 1 && section <= 6;
+    return section >= Section::FirstGathering && section <= Section::LastGathering;
 }
 
 // What the tree needs of one product, read from its line once however often it is reached.
@@ -46,7 +46,7 @@ struct ProductFacts {
 
 class TreeBuilder {
   public:
-    TreeBuilder(const MakeData& data, Section29 section29);
+    TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection);
     MaterialTree build(int section, int row, qint64 runs);
 
   private:
@@ -62,17 +62,17 @@ class TreeBuilder {
     bool describe(MaterialNode& node, const ProductFacts& product, qint64 pieces, bool cut) const;
     bool addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const;
 
-    const MakeData& data_;
-    // Every searched name with its first position, the product GetProField would read.
+    const ProductTable& data_;
+    // Every searched name with its first position, the product productField would read.
     std::unordered_map<QString, int> index_;
     std::vector<std::optional<ProductFacts>> facts_ =
         std::vector<std::optional<ProductFacts>>(kSlots);
 };
 
-TreeBuilder::TreeBuilder(const MakeData& data, Section29 section29) : data_(data) {
-    index_.reserve(size_t(MakeData::kSections * kSearchedRows));
-    visitSearchedProducts(data, section29, [this](int s, int r) {
-        index_.try_emplace(productName(data_.at(s, 1, r)), slotOf(s, r));
+TreeBuilder::TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection) : data_(data) {
+    index_.reserve(size_t(ProductTable::kSections * kSearchedRows));
+    visitSearchedProducts(data, necklaceSection, [this](int s, int r) {
+        index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
         return false;
     });
 }
@@ -81,20 +81,21 @@ const ProductFacts& TreeBuilder::facts(int slot) {
     std::optional<ProductFacts>& cached = facts_[size_t(slot)];
     if (cached)
         return *cached;
-    const int s = slot / (MakeData::kRows + 1);
-    const int r = slot % (MakeData::kRows + 1);
+    const int s = slot / (ProductTable::kRows + 1);
+    const int r = slot % (ProductTable::kRows + 1);
     ProductFacts& f = cached.emplace();
     f.section = s;
     f.work = data_.sectionName(s);
-    f.weight = intPart(data_.at(s, 3, r)).value_or(0);
-    const QString steps = data_.at(s, 2, r);
+    f.weight = intPart(data_.at(s, ProductColumn::Weight, r)).value_or(0);
+    const QString steps = data_.at(s, ProductColumn::ExpAndSteps, r);
     f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
     if (isGatheringSection(s)) {
         f.kind = MaterialKind::Gathered;
-        f.places = data_.at(s, 5, r).split(QLatin1Char(','));
+        f.places = data_.at(s, ProductColumn::Extra, r).split(QLatin1Char(','));
         return f;
     }
-    for (const SetMaterialEntry& e : parseSetMaterials(data_.at(s, 4, r))) {
+    for (const SetMaterialEntry& e :
+         parseSetMaterials(data_.at(s, ProductColumn::SetMaterials, r))) {
         if (e.name.isEmpty())
             continue;
         const auto found = index_.find(e.name);
@@ -129,7 +130,7 @@ MaterialTree TreeBuilder::build(int section, int row, qint64 runs) {
         refused.error = message;
         return refused;
     };
-    const QString planName = productName(data_.at(section, 1, row));
+    const QString planName = productName(data_.at(section, ProductColumn::Name, row));
     std::vector<Pending> stack{{planName, slotOf(section, row), runs, 0}};
     std::vector<int> path;  // products from the plan down to the node being placed
     std::vector<char> onPath(kSlots, 0);
@@ -182,7 +183,7 @@ bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productS
     // Leaves are the same material when they are the same product, or the same unknown name.
     std::vector<int> leafOfSlot(kSlots, kNotFound);
     QHash<QString, int> leafOfUnknown;
-    std::array<int, MakeData::kSections + 1> workOfSection;
+    std::array<int, ProductTable::kSections + 1> workOfSection;
     workOfSection.fill(kNotFound);
     for (size_t i = 0; i < tree.nodes.size(); ++i) {
         const MaterialNode& node = tree.nodes[i];
@@ -229,14 +230,14 @@ QString materialTreeTooLargeMessage() {
     return QStringLiteral("材料が多すぎるため、材料の内訳を表示できません");
 }
 
-MaterialTree buildMaterialTree(const MakeData& data, int section, int row, qint64 runs,
-                               Section29 section29) {
-    if (data.at(section, 1, row).isEmpty() || runs < 0) {
+MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
+                               NecklaceSection necklaceSection) {
+    if (data.at(section, ProductColumn::Name, row).isEmpty() || runs < 0) {
         MaterialTree refused;
         refused.error = QStringLiteral("生産品が選択されていません");
         return refused;
     }
-    return TreeBuilder(data, section29).build(section, row, runs);
+    return TreeBuilder(data, necklaceSection).build(section, row, runs);
 }
 
 RunsInput readRunCount(const QString& text) {

@@ -67,10 +67,10 @@ inline constexpr int kMaxMaterialNodes = 20000;
 
 // The material tree of `runs` runs of the product in row `row` of `section`: every material
 // at every stage down to gathered or unmade ones. Materials are found by name as every other
-// lookup finds them (the viewer also searches section 29). Counts use checked 64-bit
+// lookup finds them (the viewer also searches the necklace section). Counts use checked 64-bit
 // arithmetic; a count beyond it refuses the plan.
-MaterialTree buildMaterialTree(const MakeData& data, int section, int row, qint64 runs,
-                               Section29 section29 = Section29::Skip);
+MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
+                               NecklaceSection necklaceSection = NecklaceSection::Skip);
 
 // The runs a text asks for, or the message that tells why it cannot be used.
 struct RunsInput {

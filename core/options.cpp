@@ -14,8 +14,8 @@ bool namesWindowSize(const QString& value) {
 
 }  // namespace
 
-std::optional<QStringList> ReadOptionValues(const AppData& d) {
-    const ReadResult file = readTextLines(d.nativeDataPath(8));
+std::optional<QStringList> readOptionValues(const AppData& d) {
+    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::Options));
     if (!file.ok)
         return std::nullopt;
     QStringList values;
@@ -26,38 +26,38 @@ std::optional<QStringList> ReadOptionValues(const AppData& d) {
     return values;
 }
 
-void LoadOption(AppData& d, WindowOps& windows) {
-    const auto values = ReadOptionValues(d);
+void loadOptions(AppData& d, WindowOps& windows) {
+    const auto values = readOptionValues(d);
     // Without a usable window size nothing would be shown at all: ask instead.
     if (!values || values->isEmpty() || !namesWindowSize(values->first())) {
-        d.intOptMissing = 1;
+        d.optionsMissing = 1;
         windows.showSettings();
         return;
     }
     for (int n = 0; n < values->size(); ++n)
-        SetOption(d, windows, values->at(n), n);
+        applyOption(d, windows, values->at(n), OptionLine(n));
 }
 
-void SetOption(AppData& d, WindowOps& windows, const QString& value, int index) {
+void applyOption(AppData& d, WindowOps& windows, const QString& value, OptionLine line) {
     const auto v = intPart(value);
     if (!v || (*v != 1 && *v != 2))
         return;
     const int chosen = int(*v);
     const int other = 3 - chosen;
-    if (index == 0) {
+    if (line == OptionLine::WindowSize) {
         if (windows.isMainVisible(other))
             windows.hideMain(other);
         windows.showMain(chosen);
-        if (d.intOptCode != 0)
+        if (d.settingsOpener != 0)
             windows.hideSettings();
-    } else if (index == 1) {
+    } else if (line == OptionLine::Page) {
         // Page 1 prefers the small window, page 2 the large one, whichever is visible.
         const int code = windows.isMainVisible(chosen) ? chosen : other;
         windows.switchPage(code, chosen);
     }
 }
 
-bool SaveOption(const AppData& d, Dialogs& dialogs, int code) {
+bool saveOptions(const AppData& d, Dialogs& dialogs, int code) {
     const QString digits = QString::number(code);
     const QStringList lines{
         QStringLiteral("#  数字はすべて半角で入力してください"),
@@ -66,7 +66,7 @@ bool SaveOption(const AppData& d, Dialogs& dialogs, int code) {
         QStringLiteral("#1 起動時の計算機データ(1=仕事技術計算 : 2=キャラデータ)"),
         digits.left(1),
     };
-    const QString path = d.nativeDataPath(8);
+    const QString path = d.nativeDataPath(FileListEntry::Options);
     const FileResult written = writeLines(path, lines);
     if (written.ok)
         return true;

@@ -13,7 +13,9 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // Gathering works carry their own weight; every other work consumes set materials.
 bool isGathering(int workPosition) {
-    return workPosition >= 0 && workPosition <= 5;
+    // Work list position p is section p + 1 up to the rings.
+    return workPosition >= Section::FirstGathering - 1 &&
+           workPosition <= Section::LastGathering - 1;
 }
 
 const QString kTooLargeTitle = QStringLiteral("計算範囲外");
@@ -66,7 +68,7 @@ std::optional<qint64> roundedOf(const Amount& a) {
 }
 
 // Reports a number too large for the calculation.
-ProductionOutcome tooLarge(Dialogs& dialogs, std::optional<ProField> focus, bool selectAll) {
+ProductionOutcome tooLarge(Dialogs& dialogs, std::optional<ProductionField> focus, bool selectAll) {
     dialogs.messageBox(tooLargeText(), kTooLargeTitle, Dialogs::Buttons::Ok);
     ProductionOutcome out;
     out.focus = focus;
@@ -78,7 +80,7 @@ struct Check {
     bool failed;
     QString text;
     QString title;
-    ProField field;
+    ProductionField field;
     bool selectAll;
 };
 
@@ -103,10 +105,11 @@ bool notNumber(const QString& text) {
 
 }  // namespace
 
-QString GetProField(const MakeData& data, const QString& name, int column, Section29 section29) {
+QString productField(const ProductTable& data, const QString& name, int column,
+                     NecklaceSection necklaceSection) {
     QString found;
-    visitSearchedProducts(data, section29, [&](int s, int r) {
-        if (productName(data.at(s, 1, r)) != name)
+    visitSearchedProducts(data, necklaceSection, [&](int s, int r) {
+        if (productName(data.at(s, ProductColumn::Name, r)) != name)
             return false;
         found = data.at(s, column, r);
         return true;
@@ -128,114 +131,117 @@ std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
     return entries;
 }
 
-QString SetMatText(AppData& d, const QString& setField) {
+QString setMaterialText(AppData& d, const QString& setField) {
     const std::vector<SetMaterialEntry> entries = parseSetMaterials(setField);
     QString text;
     std::optional<qint64> total = 0;
     // A field with more entries than are read gets no total line.
-    const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(d.udtSetMat.size());
-    for (size_t k = 0; k < d.udtSetMat.size(); ++k) {
-        SetMaterial& mat = d.udtSetMat[k];
+    const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(d.setMaterials.size());
+    for (size_t k = 0; k < d.setMaterials.size(); ++k) {
+        SetMaterial& mat = d.setMaterials[k];
         if (k >= entries.size()) {
             mat = SetMaterial();
             continue;
         }
         const SetMaterialEntry& entry = entries[k];
-        mat.strNum = numText(entry.count);
-        mat.strName = entry.name;
+        mat.count = numText(entry.count);
+        mat.name = entry.name;
         // A weight too large to count stays empty, and so does the total.
-        const auto weight = amountOf(GetProField(d.strMakeData, mat.strName, 3, d.section29));
+        const auto weight =
+            amountOf(productField(d.products, mat.name, ProductColumn::Weight, d.necklaceSection));
         const auto matWeight =
             weight ? times(*weight, Amount{entry.count, double(entry.count)}) : std::nullopt;
         const auto floored = matWeight ? floorOf(*matWeight) : std::nullopt;
-        mat.strWeight = floored ? numText(*floored) : QString();
+        mat.weight = floored ? numText(*floored) : QString();
         total = total && floored ? checkedAdd(*total, *floored) : std::nullopt;
-        text += mat.strName + QStringLiteral(" × ") + mat.strNum + kCrLf;
+        text += mat.name + QStringLiteral(" × ") + mat.count + kCrLf;
         if (k + 1 == entries.size() && readToEnd)
-            text += QStringLiteral("材料の合計重量 ： ") + (total ? numText(*total) : tooLargeText());
+            text +=
+                QStringLiteral("材料の合計重量 ： ") + (total ? numText(*total) : tooLargeText());
     }
     return text;
 }
 
-ProductionOutcome CalcLotExp(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
+ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
     if (auto failed = firstFailure(
             dialogs,
             {{in.work.isEmpty(), QStringLiteral("作業が選択されていません"),
-              QStringLiteral("作業未選択"), ProField::Work, false},
+              QStringLiteral("作業未選択"), ProductionField::Work, false},
              {in.product.isEmpty(), QStringLiteral("生産品名が選択されていません"),
-              QStringLiteral("生産品未選択"), ProField::Product, false},
+              QStringLiteral("生産品未選択"), ProductionField::Product, false},
              {notNumber(in.stepExp), QStringLiteral("1回の経験値を数字で入力してください"),
-              QStringLiteral("1回のEXP未入力"), ProField::StepExp, false},
+              QStringLiteral("1回のEXP未入力"), ProductionField::StepExp, false},
              {notNumber(in.steps), QStringLiteral("作業工程の回数を数字で入力してください"),
-              QStringLiteral("作業工程未入力"), ProField::Steps, false},
+              QStringLiteral("作業工程未入力"), ProductionField::Steps, false},
              {notNumber(in.runs), QStringLiteral("計算する個数がわかりません"),
-              QStringLiteral("作成個数未入力"), ProField::Runs, false}}))
+              QStringLiteral("作成個数未入力"), ProductionField::Runs, false}}))
         return *failed;
 
     const auto stepExp = amountOf(in.stepExp);
     if (!stepExp)
-        return tooLarge(dialogs, ProField::StepExp, false);
+        return tooLarge(dialogs, ProductionField::StepExp, false);
     const auto steps = amountOf(in.steps);
     if (!steps)
-        return tooLarge(dialogs, ProField::Steps, false);
+        return tooLarge(dialogs, ProductionField::Steps, false);
     const auto runs = amountOf(in.runs);
     if (!runs)
-        return tooLarge(dialogs, ProField::Runs, false);
+        return tooLarge(dialogs, ProductionField::Runs, false);
     // Anything below that leaves 64 bits comes from the number of runs.
     const auto runExp = times(*steps, *stepExp);
     const auto lotExpAmount = runExp ? times(*runs, *runExp) : std::nullopt;
     const auto lotExp = lotExpAmount ? roundedOf(*lotExpAmount) : std::nullopt;
     if (!lotExp)
-        return tooLarge(dialogs, ProField::Runs, false);
+        return tooLarge(dialogs, ProductionField::Runs, false);
     QString text = in.product + QStringLiteral(" を ") + in.runs +
                    QStringLiteral(" 回分生産した時の合計  ") + numText(*lotExp) +
                    QStringLiteral(" EXP") + kCrLf;
     if (isGathering(in.workPosition)) {
         const auto wholeRuns = floorOf(*runs);
-        const auto weight = amountOf(GetProField(d.strMakeData, in.product, 3, d.section29));
+        const auto weight = amountOf(
+            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total =
             wholeRuns && pieceWeight ? checkedMul(*wholeRuns, *pieceWeight) : std::nullopt;
         if (!total)
-            return tooLarge(dialogs, ProField::Runs, false);
+            return tooLarge(dialogs, ProductionField::Runs, false);
         text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + in.runs +
                 QStringLiteral(" = ") + numText(*total);
     } else {
         text += QStringLiteral("  材料 ： ");
-        for (const SetMaterial& mat : d.udtSetMat) {
-            if (mat.strName.isEmpty() || mat.strNum.isEmpty())
+        for (const SetMaterial& mat : d.setMaterials) {
+            if (mat.name.isEmpty() || mat.count.isEmpty())
                 break;
-            const auto count = amountOf(mat.strNum);
+            const auto count = amountOf(mat.count);
             const auto pieces = count ? times(*runs, *count) : std::nullopt;
-            const auto weight = wholeNumber(mat.strWeight);
+            const auto weight = wholeNumber(mat.weight);
             const auto matWeight =
                 weight ? times(*runs, Amount{weight, double(*weight)}) : std::nullopt;
             const auto flooredWeight = matWeight ? floorOf(*matWeight) : std::nullopt;
             if (!pieces || !flooredWeight)
-                return tooLarge(dialogs, ProField::Runs, false);
-            text += mat.strName + QStringLiteral(" × ") + amountText(*pieces) +
-                    QStringLiteral(" = ") + numText(*flooredWeight) + QStringLiteral(" ");
+                return tooLarge(dialogs, ProductionField::Runs, false);
+            text += mat.name + QStringLiteral(" × ") + amountText(*pieces) + QStringLiteral(" = ") +
+                    numText(*flooredWeight) + QStringLiteral(" ");
         }
     }
-    d.lngLotExp = *lotExp;
+    d.producedExp = *lotExp;
     ProductionOutcome out;
     out.append = text + kCrLf;
     return out;
 }
 
-ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
+ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
     if (auto failed = firstFailure(
             dialogs,
             {{in.work.isEmpty(), QStringLiteral("作業名が選択されていません"),
-              QStringLiteral("作業未選択"), ProField::Work, false},
+              QStringLiteral("作業未選択"), ProductionField::Work, false},
              {in.product.isEmpty(), QStringLiteral("生産品名が選択されていません"),
-              QStringLiteral("生産品未選択"), ProField::Product, false},
+              QStringLiteral("生産品未選択"), ProductionField::Product, false},
              {notNumber(in.stepExp), QStringLiteral("1回の経験値を数字で入力してください"),
-              QStringLiteral("1回のEXP未入力"), ProField::StepExp, true},
+              QStringLiteral("1回のEXP未入力"), ProductionField::StepExp, true},
              {notNumber(in.steps), QStringLiteral("作業工程の回数を数字で入力してください"),
-              QStringLiteral("作業工程未入力"), ProField::Steps, true}}))
+              QStringLiteral("作業工程未入力"), ProductionField::Steps, true}}))
         return *failed;
-    if (d.lngNeedExp == 0) {
+    if (d.neededExp == 0) {
         dialogs.messageBox(QStringLiteral("計算する範囲の経験値がわかりません"),
                            QStringLiteral("必要経験値なし"), Dialogs::Buttons::Ok);
         return {};
@@ -244,24 +250,25 @@ ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInp
     // Each value rounded to a whole number first, then everything in exact 64-bit integers.
     const auto stepExp = roundInt64(in.stepExp);
     if (!stepExp)
-        return tooLarge(dialogs, ProField::StepExp, true);
+        return tooLarge(dialogs, ProductionField::StepExp, true);
     const auto steps = roundInt64(in.steps);
     if (!steps)
-        return tooLarge(dialogs, ProField::Steps, true);
+        return tooLarge(dialogs, ProductionField::Steps, true);
     const auto runExp = checkedMul(*stepExp, *steps);
     if (!runExp)
-        return tooLarge(dialogs, ProField::StepExp, true);
+        return tooLarge(dialogs, ProductionField::StepExp, true);
     if (*runExp == 0)
         return {};
     // The fewest runs whose experience reaches the need.
-    const auto runs = ceilDiv(d.lngNeedExp, *runExp);
+    const auto runs = ceilDiv(d.neededExp, *runExp);
     if (!runs)
         return tooLarge(dialogs, std::nullopt, false);
 
     QString text =
         in.product + QStringLiteral(" を ") + numText(*runs) + QStringLiteral(" 回分") + kCrLf;
     if (isGathering(in.workPosition)) {
-        const auto weight = amountOf(GetProField(d.strMakeData, in.product, 3, d.section29));
+        const auto weight = amountOf(
+            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total = pieceWeight ? checkedMul(*pieceWeight, *runs) : std::nullopt;
         if (!total)
@@ -271,17 +278,17 @@ ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInp
     } else {
         std::optional<qint64> total = 0;
         text += QStringLiteral("  材料 ： ");
-        for (const SetMaterial& mat : d.udtSetMat) {
-            if (mat.strName.isEmpty() || mat.strNum.isEmpty())
+        for (const SetMaterial& mat : d.setMaterials) {
+            if (mat.name.isEmpty() || mat.count.isEmpty())
                 break;
-            const auto count = intPart(mat.strNum);
+            const auto count = intPart(mat.count);
             const auto pieces = count ? checkedMul(*count, *runs) : std::nullopt;
-            const auto weight = wholeNumber(mat.strWeight);
+            const auto weight = wholeNumber(mat.weight);
             const auto matWeight = weight ? checkedMul(*weight, *runs) : std::nullopt;
             total = total && matWeight ? checkedAdd(*total, *matWeight) : std::nullopt;
             if (!pieces || !total)
                 return tooLarge(dialogs, std::nullopt, false);
-            text += mat.strName + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ") +
+            text += mat.name + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ") +
                     numText(*matWeight) + QStringLiteral("  ");
         }
         text += QStringLiteral(" 合計 : ") + numText(*total) + kCrLf;
@@ -291,7 +298,7 @@ ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInp
     return out;
 }
 
-double RoundUpAt(Dialogs& dialogs, double value, int position) {
+double roundUpAt(Dialogs& dialogs, double value, int position) {
     if (position == 0) {
         dialogs.messageBox(QStringLiteral("切り上げ位置を指定して下さい"), QStringLiteral("エラー"),
                            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
@@ -301,9 +308,9 @@ double RoundUpAt(Dialogs& dialogs, double value, int position) {
     return std::floor(f * value + 0.9) / f;
 }
 
-QString PadNumber(qint64 value, int width) {
+QString padNumber(qint64 value, int width) {
     const QString digits = numText(value);
-    const int blanks = width - TextLenByte(digits);
+    const int blanks = width - byteLength(digits);
     return blanks > 0 ? QString(blanks, QLatin1Char(' ')) + digits : digits;
 }
 

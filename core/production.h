@@ -19,12 +19,12 @@ inline constexpr int kSearchedRows = 70;
 // searches them, until visit returns true: sections 1..32 (29 only when asked), rows 1..70 of
 // each up to its first empty row.
 template <typename Visit>
-void visitSearchedProducts(const MakeData& data, Section29 section29, Visit visit) {
-    for (int s = 1; s <= MakeData::kSections; ++s) {
-        if (s == 29 && section29 == Section29::Skip)
+void visitSearchedProducts(const ProductTable& data, NecklaceSection necklaceSection, Visit visit) {
+    for (int s = 1; s <= ProductTable::kSections; ++s) {
+        if (s == Section::Necklaces && necklaceSection == NecklaceSection::Skip)
             continue;
         for (int r = 1; r <= kSearchedRows; ++r) {
-            if (data.at(s, 1, r).isEmpty())
+            if (data.at(s, ProductColumn::Name, r).isEmpty())
                 break;
             if (visit(s, r))
                 return;
@@ -34,8 +34,8 @@ void visitSearchedProducts(const MakeData& data, Section29 section29, Visit visi
 
 // Column `column` of the first product whose name (column 1 from its fifth character)
 // equals name: sections 1..32, rows 1..70 of each up to its first empty row. "" when none.
-QString GetProField(const MakeData& data, const QString& name, int column,
-                    Section29 section29 = Section29::Skip);
+QString productField(const ProductTable& data, const QString& name, int column,
+                     NecklaceSection necklaceSection = NecklaceSection::Skip);
 
 // The product name of a column-1 text: from its fifth character on.
 inline QString productName(const QString& column1) {
@@ -51,10 +51,10 @@ struct SetMaterialEntry {
 // a number counts 0, and "00" gives one entry without a name.
 std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField);
 
-// Fills udtSetMat from a product's set-material field ("02板材,01金具") and returns the
+// Fills setMaterials from a product's set-material field ("02板材,01金具") and returns the
 // material text for the set box, lines ended by CR LF. An entry that does not follow the
 // format still shows, counting 0 pieces or weight 0.
-QString SetMatText(AppData& d, const QString& setField);
+QString setMaterialText(AppData& d, const QString& setField);
 
 // What the production routines read from the calculation page of a main window.
 struct ProductionInputs {
@@ -66,27 +66,27 @@ struct ProductionInputs {
     QString runs;           // runs to total
 };
 
-enum class ProField { Work, Product, StepExp, Steps, Runs };
+enum class ProductionField { Work, Product, StepExp, Steps, Runs };
 
 // Text to append to the result list (CR LF line ends), or the field to put the focus on
 // after a failed check (the message has been shown then).
 struct ProductionOutcome {
     QString append;
-    std::optional<ProField> focus;
+    std::optional<ProductionField> focus;
     bool selectAll = false;
 };
 
 // Totals of `runs` runs: experience, and weight or materials.
-ProductionOutcome CalcLotExp(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
-// Runs needed for lngNeedExp, with their materials.
-ProductionOutcome CalcRunCount(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+// Runs needed for neededExp, with their materials.
+ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
 
 // value rounded up at a digit position: 1 = whole numbers, 2 = tenths, -1 = tens. A
 // remainder below a tenth of the unit is dropped. Position 0 is reported and gives 0.
-double RoundUpAt(Dialogs& dialogs, double value, int position);
+double roundUpAt(Dialogs& dialogs, double value, int position);
 
 // Blanks before the decimal text of value up to a column of `width` bytes; a longer
 // number is written as it is.
-QString PadNumber(qint64 value, int width);
+QString padNumber(qint64 value, int width);
 
 }  // namespace wm

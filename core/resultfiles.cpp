@@ -13,7 +13,7 @@ const QString kSaveTitle = QStringLiteral("テキストファイル作成");
 
 bool reportInvalidName(const AppData& d, Dialogs& dialogs, const QString& name,
                        const QString& title) {
-    const QString reason = InvalidFileName(name);
+    const QString reason = invalidFileName(name);
     if (reason.isEmpty())
         return false;
     dialogs.messageBox(
@@ -24,14 +24,14 @@ bool reportInvalidName(const AppData& d, Dialogs& dialogs, const QString& name,
 
 }  // namespace
 
-QString MakeTxtPath(const AppData& d, const QString& name) {
-    const QString path = JoinPath(d.programFolder, name);
+QString resultFilePath(const AppData& d, const QString& name) {
+    const QString path = joinPath(d.programFolder, name);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot >= 0 ? name.mid(dot) : name;
     return extension == QLatin1String(".txt") ? path : path + QStringLiteral(".txt");
 }
 
-QString InvalidFileName(const QString& name) {
+QString invalidFileName(const QString& name) {
     if (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/')) ||
         (name.size() >= 2 && name.at(1) == QLatin1Char(':')))
         return QStringLiteral(
@@ -51,7 +51,7 @@ QString InvalidFileName(const QString& name) {
     return QString();
 }
 
-void SaveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
+void saveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
     if (resultText.isEmpty()) {
         dialogs.messageBox(QStringLiteral("結果がないので、ファイル作成は出来ません"), kSaveTitle);
         return;
@@ -61,23 +61,23 @@ void SaveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
         return;
     if (dialogs.messageBox(QStringLiteral("ファイル名を入力しますか？"), kSaveTitle,
                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
-        const QString name =
-            dialogs.inputBox(QStringLiteral("テキストファイル名を入力してください"),
-                             QStringLiteral("ファイル名の入力"), d.strFileList[2]);
+        const QString name = dialogs.inputBox(
+            QStringLiteral("テキストファイル名を入力してください"),
+            QStringLiteral("ファイル名の入力"), d.fileList[FileListEntry::ResultName]);
         if (!name.isEmpty())
-            WriteResult(d, dialogs, resultText, name);
+            writeResult(d, dialogs, resultText, name);
         return;
     }
-    WriteResult(d, dialogs, resultText, d.strFileList[2]);
+    writeResult(d, dialogs, resultText, d.fileList[FileListEntry::ResultName]);
 }
 
-bool WriteResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
+bool writeResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
                  const QString& name) {
     if (resultText.isEmpty())
         return false;
     if (reportInvalidName(d, dialogs, name, kSaveTitle))
         return false;
-    const QString path = toNativePath(MakeTxtPath(d, name));
+    const QString path = toNativePath(resultFilePath(d, name));
     const QFileInfo existing(path);
     if (existing.exists() && existing.size() > 0) {
         const auto answer = dialogs.messageBox(
@@ -119,13 +119,14 @@ bool appendAndConfirm(Dialogs& dialogs, const QString& nativePath, const QString
 
 }  // namespace
 
-bool AppendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
+bool appendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
     if (reportInvalidName(d, dialogs, name, QStringLiteral("ファイル作成")))
         return false;
-    return appendAndConfirm(dialogs, toNativePath(MakeTxtPath(d, name)), line);
+    return appendAndConfirm(dialogs, toNativePath(resultFilePath(d, name)), line);
 }
 
-bool AppendToDataFile(const AppData& d, Dialogs& dialogs, int entry, const QString& line) {
+bool appendToDataFile(const AppData& d, Dialogs& dialogs, FileListEntry entry,
+                      const QString& line) {
     // The file list is the program's own: its entries need none of the typed-name checks.
     return appendAndConfirm(dialogs, d.nativeDataPath(entry), line);
 }

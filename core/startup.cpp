@@ -6,13 +6,13 @@
 namespace wm {
 
 bool runStartup(AppData& d, Dialogs& dialogs, WindowOps& windows) {
-    d.intOptCode = 0;
-    if (!ReadFileList(d, dialogs))
+    d.settingsOpener = 0;
+    if (!readFileList(d, dialogs))
         return false;
-    LoadExpTable(d);
-    LoadMakeData(d, dialogs);
-    LoadJobData(d, dialogs);
-    LoadOption(d, windows);
+    loadExpTable(d);
+    loadProducts(d, dialogs);
+    loadJobs(d, dialogs);
+    loadOptions(d, windows);
     return true;
 }
 

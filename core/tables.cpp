@@ -16,36 +16,36 @@ bool ExpTable::set(int level, const QVariant& value) {
     return true;
 }
 
-QString MakeData::at(int section, int column, int row) const {
+QString ProductTable::at(int section, int column, int row) const {
     return inRange(section, column, row) ? cells_[index(section, column, row)] : QString();
 }
 
-bool MakeData::set(int section, int column, int row, const QString& value) {
+bool ProductTable::set(int section, int column, int row, const QString& value) {
     if (!inRange(section, column, row))
         return false;
     cells_[index(section, column, row)] = value;
     return true;
 }
 
-QString JobData::at(int row, int column) const {
+QString JobTable::at(int row, int column) const {
     return inRange(row, column) ? cells_[size_t(row)][size_t(column)] : QString();
 }
 
-bool JobData::set(int row, int column, const QString& value) {
+bool JobTable::set(int row, int column, const QString& value) {
     if (!inRange(row, column))
         return false;
     cells_[size_t(row)][size_t(column)] = value;
     return true;
 }
 
-GuildData::GuildData(int sections)
+GuildTable::GuildTable(int sections)
     : sections_(sections), cells_(size_t(sections + 1) * (kRows + 1) * (kFields + 1)) {}
 
-QString GuildData::at(int guild, int row, int field) const {
+QString GuildTable::at(int guild, int row, int field) const {
     return inRange(guild, row, field) ? cells_[index(guild, row, field)] : QString();
 }
 
-bool GuildData::set(int guild, int row, int field, const QString& value) {
+bool GuildTable::set(int guild, int row, int field, const QString& value) {
     if (!inRange(guild, row, field))
         return false;
     cells_[index(guild, row, field)] = value;

@@ -87,7 +87,7 @@ QString textAfter(const QString& text, QChar sep) {
     return i < 0 ? QString() : text.mid(i + 1);
 }
 
-QString JoinPath(const QString& folder, const QString& name) {
+QString joinPath(const QString& folder, const QString& name) {
     if (folder.endsWith(kBackslash))
         return folder + name;
     return folder + kBackslash + name;
@@ -111,7 +111,7 @@ QString programFolderFrom(const QString& platformDir) {
     return folder;
 }
 
-int TextLenByte(const QString& text) {
+int byteLength(const QString& text) {
     int total = 0;
     forEachChar(text, [&](const QString& ch, qsizetype) {
         total += charBytes(ch);

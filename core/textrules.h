@@ -25,7 +25,7 @@ QString textBefore(const QString& text, QChar sep);
 QString textAfter(const QString& text, QChar sep);
 
 // Folder and name joined with exactly one backslash.
-QString JoinPath(const QString& folder, const QString& name);
+QString joinPath(const QString& folder, const QString& name);
 // Paths are kept with backslashes inside the program; this is the form a file is opened
 // with and a message shows.
 QString toNativePath(const QString& path);
@@ -35,7 +35,7 @@ QString programFolderFrom(const QString& platformDir);
 
 // Length of text in code page 932 bytes: double-byte characters count 2, everything else
 // (ASCII, half-width katakana) 1.
-int TextLenByte(const QString& text);
+int byteLength(const QString& text);
 // The longest start of text that is at most maxBytes long.
 QString cutToBytes(const QString& text, int maxBytes);
 

@@ -110,8 +110,11 @@ void keepSpaceWhenHidden(QWidget* w) {
 
 }  // namespace
 
-FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* parent)
-    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), section29_(section29) {
+FrmData::FrmData(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSection, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      data_(data),
+      dialogs_(dialogs),
+      necklaceSection_(necklaceSection) {
     installDesktopInput();
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -125,7 +128,7 @@ FrmData::FrmData(AppData& data, Dialogs& dialogs, Section29 section29, QWidget* 
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
     DataListSet();
-    LoadGuildData(data_, dialogs_);
+    loadGuilds(data_, dialogs_);
     // The designed size is where every control fits; the user may only make it larger, and
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
@@ -472,25 +475,25 @@ int FrmData::workPos() const {
 
 int FrmData::workSection() const {
     const int v = workPos() + 1;
-    return v > 28 ? v + 1 : v;
+    return v > Section::Rings ? v + 1 : v;
 }
 
 qint16 FrmData::LenByte(const QString& text) const {
-    return qint16(std::min(TextLenByte(text), 32767));
+    return qint16(std::min(byteLength(text), 32767));
 }
 
 void FrmData::DataListSet() {
     QStringList works;
-    for (int s = 1; s <= 31; ++s)
-        if (s != 29)
-            works << data_.strMakeData.sectionName(s);
+    for (int s = 1; s <= Section::Instruments; ++s)
+        if (s != Section::Necklaces)
+            works << data_.products.sectionName(s);
     refillList(cmbData[6], works);
 
     QStringList matWorks;
     for (int s = 1; s <= 12; ++s)
         if (s != 7 && s != 8)
-            matWorks << data_.strMakeData.sectionName(s);
-    matWorks << data_.strMakeData.sectionName(32);
+            matWorks << data_.products.sectionName(s);
+    matWorks << data_.products.sectionName(32);
     for (int k = 1; k <= 3; ++k)
         refillList(cmbData[6 + k], matWorks);
 }
@@ -498,7 +501,7 @@ void FrmData::DataListSet() {
 QString FrmData::FindProPos(const QString& name) const {
     for (int s : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 32}) {
         for (int r = 1; r <= kMaterialRows; ++r) {
-            const QString first = data_.strMakeData.at(s, 1, r);
+            const QString first = data_.products.at(s, ProductColumn::Name, r);
             if (first.isEmpty())
                 break;
             if (productName(first) == name)
@@ -528,12 +531,13 @@ void FrmData::cmbWorkChosen() {
     txtST->clear();
     unknownMaterial_ = false;
     const int v = workPos() + 1;
-    optWet[0]->setText(v <= 6 ? QStringLiteral("採取場所") : QStringLiteral("材料"));
+    optWet[0]->setText(v <= Section::LastGathering ? QStringLiteral("採取場所")
+                                                   : QStringLiteral("材料"));
     const int w = workSection();
 
     QStringList products{kUnknown};
     for (int r = 1; r <= kProductRows; ++r) {
-        const QString first = data_.strMakeData.at(w, 1, r);
+        const QString first = data_.products.at(w, ProductColumn::Name, r);
         if (first.isEmpty())
             break;
         products << productName(first);
@@ -553,7 +557,7 @@ void FrmData::cmbMatWorkChosen(int k) {
     const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
     QStringList names;
     for (int r = 1; r <= kMaterialRows; ++r) {
-        const QString first = data_.strMakeData.at(s, 1, r);
+        const QString first = data_.products.at(s, ProductColumn::Name, r);
         if (first.isEmpty())
             break;
         names << productName(first);
@@ -565,8 +569,9 @@ void FrmData::cmbMatChosen(int k) {
     const int p = listPos(cmbData[16 + k]);
     if (p < 0)
         return;
-    const auto level = intPart(
-        GetProField(data_.strMakeData, cmbData[16 + k]->itemText(p), 1, section29_).left(3));
+    const auto level = intPart(productField(data_.products, cmbData[16 + k]->itemText(p),
+                                            ProductColumn::Name, necklaceSection_)
+                                   .left(3));
     if (level)
         txtData[9 + k]->setText(numText(*level));
 }
@@ -576,16 +581,16 @@ void FrmData::cmbMatChosen(int k) {
 void FrmData::cmbProductChosen() {
     const int s = workSection();
     const int p = listPos(cmbData[16]);
-    const MakeData& md = data_.strMakeData;
+    const ProductTable& md = data_.products;
     if (p != 0) {
         auto put = [](QLineEdit* e, const std::optional<qint64>& v) {
             if (v)
                 e->setText(numText(*v));
         };
-        put(txtData[3], intPart(md.at(s, 1, p).left(3)));
-        put(txtData[4], intPart(md.at(s, 2, p).left(3)));
-        put(txtData[5], intPart(md.at(s, 2, p).right(2)));
-        put(txtData[6], intPart(md.at(s, 3, p)));
+        put(txtData[3], intPart(md.at(s, ProductColumn::Name, p).left(3)));
+        put(txtData[4], intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
+        put(txtData[5], intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
+        put(txtData[6], intPart(md.at(s, ProductColumn::Weight, p)));
     } else {
         for (int i = 2; i <= 6; ++i)
             txtData[size_t(i)]->clear();
@@ -597,7 +602,7 @@ void FrmData::cmbProductChosen() {
         for (int i = 3; i <= 6; ++i)
             txtData[size_t(i)]->setText(QStringLiteral("0"));
     } else {
-        list = md.at(s, 4, p);
+        list = md.at(s, ProductColumn::SetMaterials, p);
     }
 
     bool done = false;
@@ -647,14 +652,14 @@ void FrmData::emptyMaterialRow(int k) {
         e->clear();
 }
 
-// The section and row where a lookup by name finds a material (the sections GetProField
+// The section and row where a lookup by name finds a material (the sections productField
 // searches), or nothing.
 std::optional<std::pair<int, int>> FrmData::findMaterial(const QString& name) const {
-    for (int s = 1; s <= MakeData::kSections; ++s) {
-        if (s == 29 && section29_ == Section29::Skip)
+    for (int s = 1; s <= ProductTable::kSections; ++s) {
+        if (s == Section::Necklaces && necklaceSection_ == NecklaceSection::Skip)
             continue;
         for (int r = 1; r <= kMaterialRows; ++r) {
-            const QString first = data_.strMakeData.at(s, 1, r);
+            const QString first = data_.products.at(s, ProductColumn::Name, r);
             if (first.isEmpty())
                 break;
             if (productName(first) == name)
@@ -690,8 +695,8 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         unknownMaterial_ = unknownMaterial_ || (!name.isEmpty() && name != kUnknown);
         return false;
     }
-    const MakeData& md = data_.strMakeData;
-    const auto weight = intPart(md.at(found->first, 3, found->second));
+    const ProductTable& md = data_.products;
+    const auto weight = intPart(md.at(found->first, ProductColumn::Weight, found->second));
     const auto amount = intOf(txtData[6 + k]);
     if (weight && amount)
         txtData[16 + k]->setText(numOrEmpty(checkedMul(*weight, *amount)));
@@ -708,7 +713,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
         cmbData[6 + k]->setEditText(md.sectionName(found->first));
         cmbData[16 + k]->setEditText(name);
     }
-    if (const auto level = intPart(md.at(found->first, 1, found->second).left(3)))
+    if (const auto level = intPart(md.at(found->first, ProductColumn::Name, found->second).left(3)))
         txtData[9 + k]->setText(numText(*level));
     return true;
 }
@@ -717,8 +722,9 @@ void FrmData::openMaterialTree() {
     auto* window = findChild<MaterialTreeWindow*>();
     if (!window) {
         // Only the viewer searches section 29.
-        const auto program = section29_ == Section29::Search ? MaterialTreeWindow::Program::Viewer
-                                                             : MaterialTreeWindow::Program::Tool;
+        const auto program = necklaceSection_ == NecklaceSection::Search
+                                 ? MaterialTreeWindow::Program::Viewer
+                                 : MaterialTreeWindow::Program::Tool;
         window = new MaterialTreeWindow(data_, dialogs_, program, this);
     }
     window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(cmbData[16]), QString());
@@ -780,7 +786,8 @@ void FrmData::ShowMatInfo() {
         const QString material = cmbData[16 + k]->currentText();
         if (material.isEmpty())
             break;
-        const QString f = GetProField(data_.strMakeData, material, 1, section29_);
+        const QString f =
+            productField(data_.products, material, ProductColumn::Name, necklaceSection_);
         const QString work = cmbData[6 + k]->currentText();
         const auto amount = intOf(txtData[6 + k]);
         if (!amount) {
@@ -813,7 +820,7 @@ void FrmData::ShowPlaceList() {
     const int p = listPos(cmbData[16]);
     if (cmbData[16]->currentText().isEmpty() || p < 0)
         return;
-    QString places = data_.strMakeData.at(workPos() + 1, 5, p);
+    QString places = data_.products.at(workPos() + 1, ProductColumn::Extra, p);
     txtST->setPlainText(places.replace(kComma, QLatin1Char('\n')));
 }
 
@@ -852,7 +859,7 @@ void FrmData::ShowProInfo() {
     if ((pos == 6 || pos == 7) && p >= 0) {
         const QString label =
             pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
-        QString effects = data_.strMakeData.at(workSection(), 5, p);
+        QString effects = data_.products.at(workSection(), ProductColumn::Extra, p);
         const bool strengthOnly = !effects.contains(kComma) && isNumber(effects);
         QString part;
         bool readable = true;
@@ -900,7 +907,7 @@ void FrmData::optGPClicked(int index) {
 
 void FrmData::GuildListSet() {
     const QString work = cmbData[6]->currentText();
-    const GuildData& gd = data_.strGuildData;
+    const GuildTable& gd = data_.guilds;
     // Each place keeps the building and person (and, for learning, the condition) of the
     // section it was read from, so it shows its own whichever section listed it.
     QStringList places;
@@ -908,10 +915,10 @@ void FrmData::GuildListSet() {
     QStringList conditions;
     const bool guildMode = optGP[1]->isChecked();
     for (int g = 1; g <= 31; ++g) {
-        if (gd.at(g, 0, 1).mid(4) != work)
+        if (gd.nameLine(g).mid(4) != work)
             continue;
         if (guildMode) {
-            const QString entry = gd.at(g, 2, 1);
+            const QString entry = gd.guildPlace(g);
             if (entry.isEmpty())
                 break;
             places << trimLeadingBlanks(beforeDot(entry));
@@ -919,12 +926,12 @@ void FrmData::GuildListSet() {
             conditions << QString();
         } else {
             for (int j = 1; j <= 3; ++j) {
-                const QString entry = gd.at(g, 1, j);
+                const QString entry = gd.learningPlace(g, j);
                 if (entry.isEmpty())
                     break;
                 places << trimLeadingBlanks(beforeDot(entry));
                 details << afterDot(entry);
-                conditions << gd.at(g, 2, 2);
+                conditions << gd.learningCondition(g);
             }
         }
     }

@@ -30,8 +30,8 @@ class FrmData : public QWidget {
     Q_OBJECT
 
   public:
-    FrmData(AppData& data, Dialogs& dialogs, Section29 section29 = Section29::Skip,
-            QWidget* parent = nullptr);
+    FrmData(AppData& data, Dialogs& dialogs,
+            NecklaceSection necklaceSection = NecklaceSection::Skip, QWidget* parent = nullptr);
 
     // Length in code page 932 bytes (double-byte characters count 2).
     qint16 LenByte(const QString& text) const;
@@ -95,7 +95,7 @@ class FrmData : public QWidget {
 
     AppData& data_;
     Dialogs& dialogs_;
-    Section29 section29_;
+    NecklaceSection necklaceSection_;
     // A material of the chosen product was found nowhere: its weight is unknown.
     bool unknownMaterial_ = false;
 };

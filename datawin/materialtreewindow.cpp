@@ -29,13 +29,13 @@ const QString kTitle = QStringLiteral("材料の内訳");
 int sectionOfPosition(int position) {
     if (position < 0)
         return 0;
-    return position + 1 <= 28 ? position + 1 : position + 2;
+    return position + 1 <= Section::Rings ? position + 1 : position + 2;
 }
 
 int positionOfSection(int section) {
-    if (section >= 1 && section <= 28)
+    if (section >= 1 && section <= Section::Rings)
         return section - 1;
-    if (section == 30 || section == 31)
+    if (section == Section::Books || section == Section::Instruments)
         return section - 2;
     return -1;
 }
@@ -72,9 +72,9 @@ void MaterialTreeWindow::buildControls() {
     workList_->setObjectName(QStringLiteral("workList"));
     workList_->setToolTip(QStringLiteral("作業名を選択します"));
     QStringList works;
-    for (int s = 1; s <= 31; ++s) {
-        if (s != 29)
-            works << data_.strMakeData.sectionName(s);
+    for (int s = 1; s <= Section::Instruments; ++s) {
+        if (s != Section::Necklaces)
+            works << data_.products.sectionName(s);
     }
     refillList(workList_, works);
     productList_ = new QComboBox;
@@ -186,8 +186,8 @@ int MaterialTreeWindow::chosenSection() const {
 void MaterialTreeWindow::workChosen() {
     QStringList products;
     const int section = chosenSection();
-    for (int row = 1; row <= MakeData::kRows; ++row) {
-        const QString first = data_.strMakeData.at(section, 1, row);
+    for (int row = 1; row <= ProductTable::kRows; ++row) {
+        const QString first = data_.products.at(section, ProductColumn::Name, row);
         if (first.isEmpty())
             break;
         products << productName(first);
@@ -206,10 +206,10 @@ void MaterialTreeWindow::recalculate() {
         const RunsInput runs = readRunCount(runsField_->text());
         QString error = runs.error;
         if (runs.runs) {
-            const Section29 section29 =
-                program_ == Program::Viewer ? Section29::Search : Section29::Skip;
-            tree_ =
-                buildMaterialTree(data_.strMakeData, chosenSection(), row, *runs.runs, section29);
+            const NecklaceSection necklaceSection =
+                program_ == Program::Viewer ? NecklaceSection::Search : NecklaceSection::Skip;
+            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs,
+                                      necklaceSection);
             error = tree_.error;
         }
         shown_ = error.isEmpty();
@@ -271,7 +271,7 @@ void MaterialTreeWindow::copyText() {
 }
 
 void MaterialTreeWindow::saveText() {
-    SaveResult(data_, dialogs_, resultText());
+    saveResult(data_, dialogs_, resultText());
 }
 
 }  // namespace wm

@@ -62,9 +62,9 @@ void MainWindow::setTabStop(QWidget* field, bool stop) {
 
 void MainWindow::WorkListSet() {
     cmbSWork->clear();
-    for (int s = 1; s <= 31; ++s) {
-        if (s != 29)
-            cmbSWork->addItem(data_.strMakeData.sectionName(s));
+    for (int s = 1; s <= Section::Instruments; ++s) {
+        if (s != Section::Necklaces)
+            cmbSWork->addItem(data_.products.sectionName(s));
     }
     cmbSWork->setCurrentIndex(-1);
 }
@@ -76,8 +76,8 @@ void MainWindow::cmbSWork_Click() {
     setMaterials_ = {};
     const int section = workSection(cmbSWork->currentIndex());
     cmbSName->clear();
-    for (int row = 1; row <= MakeData::kRows; ++row) {
-        const QString first = data_.strMakeData.at(section, 1, row);
+    for (int row = 1; row <= ProductTable::kRows; ++row) {
+        const QString first = data_.products.at(section, ProductColumn::Name, row);
         if (first.isEmpty())
             break;
         cmbSName->addItem(productName(first));
@@ -92,17 +92,18 @@ void MainWindow::cmbSName_Click() {
     txtSset->clear();
     const int section = workSection(cmbSWork->currentIndex());
     const int row = cmbSName->currentIndex() + 1;
-    const MakeData& m = data_.strMakeData;
+    const ProductTable& m = data_.products;
     auto wholeNumber = [](const QString& text) {
         const auto v = intPart(text);
         return v ? numText(*v) : QString();
     };
-    txtSWorkLv->setText(wholeNumber(m.at(section, 1, row).left(3)));
-    txtSExp1->setText(wholeNumber(m.at(section, 2, row).left(3)));
-    txtSExpk->setText(wholeNumber(m.at(section, 2, row).right(2)));
+    txtSWorkLv->setText(wholeNumber(m.at(section, ProductColumn::Name, row).left(3)));
+    txtSExp1->setText(wholeNumber(m.at(section, ProductColumn::ExpAndSteps, row).left(3)));
+    txtSExpk->setText(wholeNumber(m.at(section, ProductColumn::ExpAndSteps, row).right(2)));
     txtSExpg_Click();
-    txtSset->setPlainText(boxText(SetMatText(data_, m.at(section, 4, row))));
-    setMaterials_ = data_.udtSetMat;
+    txtSset->setPlainText(
+        boxText(setMaterialText(data_, m.at(section, ProductColumn::SetMaterials, row))));
+    setMaterials_ = data_.setMaterials;
 }
 
 void MainWindow::txtSExpg_Click() {
@@ -131,7 +132,7 @@ void MainWindow::txtSExp1_Click() {
 }
 
 void MainWindow::txtLvMin_LostFocus() {
-    if (const auto label = StartLevelLabel(data_, txtLvMin->text()))
+    if (const auto label = startLevelLabel(data_, txtLvMin->text()))
         lblMinExp->setText(*label);
 }
 
@@ -144,12 +145,12 @@ void MainWindow::chkExp_Click() {
 void MainWindow::cmd_k_Click() {
     LevelInputs in;
     in.windowCode = windowCode_;
-    in.lvMin = txtLvMin->text();
-    in.lvMax = txtLvMax->text();
+    in.startLevel = txtLvMin->text();
+    in.targetLevel = txtLvMax->text();
     in.exp = txtExp->text();
     in.useExp = chkExp->isChecked();
-    const LevelOutcome out = CalculateLevels(data_, host_.dialogs(), in);
-    txtLvMax->setText(out.lvMax);
+    const LevelOutcome out = calculateLevels(data_, host_.dialogs(), in);
+    txtLvMax->setText(out.targetLevel);
     for (const ResultPiece& piece : out.pieces) {
         if (piece.both)
             host_.AddRule(int(piece.text.size()));
@@ -157,9 +158,9 @@ void MainWindow::cmd_k_Click() {
             appendResult(boxText(piece.text));
     }
     if (out.focus) {
-        QLineEdit* field = *out.focus == LevelField::LvMin   ? txtLvMin
-                           : *out.focus == LevelField::LvMax ? txtLvMax
-                                                             : txtExp;
+        QLineEdit* field = *out.focus == LevelField::StartLevel    ? txtLvMin
+                           : *out.focus == LevelField::TargetLevel ? txtLvMax
+                                                                   : txtExp;
         field->selectAll();
         field->setFocus();
     } else if (out.done) {
@@ -169,7 +170,7 @@ void MainWindow::cmd_k_Click() {
 
 void MainWindow::cmdList_Click() {
     txtWorkList->clear();
-    appendResult(boxText(ExpListText(data_, isLarge() ? 299 : 199)));
+    appendResult(boxText(expListText(data_, isLarge() ? 299 : 199)));
 }
 
 void MainWindow::cmdClea_Click() {
@@ -180,7 +181,7 @@ void MainWindow::cmdClea_Click() {
 }
 
 void MainWindow::cmdWrite_Click() {
-    SaveResult(data_, host_.dialogs(), txtWorkList->toPlainText());
+    saveResult(data_, host_.dialogs(), txtWorkList->toPlainText());
 }
 
 void MainWindow::optSum_Click(int i) {
@@ -215,20 +216,20 @@ void MainWindow::optSum_Click(int i) {
 
 void MainWindow::focusProductionField(int field, bool selectAll) {
     QWidget* target = nullptr;
-    switch (ProField(field)) {
-        case ProField::Work:
+    switch (ProductionField(field)) {
+        case ProductionField::Work:
             target = cmbSWork;
             break;
-        case ProField::Product:
+        case ProductionField::Product:
             target = cmbSName;
             break;
-        case ProField::StepExp:
+        case ProductionField::StepExp:
             target = txtSExp1;
             break;
-        case ProField::Steps:
+        case ProductionField::Steps:
             target = txtSExpk;
             break;
-        case ProField::Runs:
+        case ProductionField::Runs:
             target = txtSLot;
             break;
     }
@@ -254,8 +255,8 @@ ProductionInputs inputsOf(const MainWindow& w) {
 
 void MainWindow::cmdExpLot_Click() {
     // The totals read the set materials from the shared data: give them this window's.
-    data_.udtSetMat = setMaterials_;
-    const ProductionOutcome out = CalcLotExp(data_, host_.dialogs(), inputsOf(*this));
+    data_.setMaterials = setMaterials_;
+    const ProductionOutcome out = totalsForRuns(data_, host_.dialogs(), inputsOf(*this));
     if (out.focus) {
         focusProductionField(int(*out.focus), out.selectAll);
         return;
@@ -264,8 +265,8 @@ void MainWindow::cmdExpLot_Click() {
 }
 
 void MainWindow::cmdSExp_Click() {
-    data_.udtSetMat = setMaterials_;
-    const ProductionOutcome out = CalcRunCount(data_, host_.dialogs(), inputsOf(*this));
+    data_.setMaterials = setMaterials_;
+    const ProductionOutcome out = runsNeeded(data_, host_.dialogs(), inputsOf(*this));
     if (out.focus) {
         focusProductionField(int(*out.focus), out.selectAll);
         return;

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "charpanel.h"
+#include "characterhistory.h"
+#include "characterrules.h"
 #include "cp932.h"
 #include "keyfilter.h"
 #include "mainwindow.h"
 #include "numbers.h"
-#include "pcdata.h"
 #include "resultfiles.h"
 #include "widgets.h"
 
@@ -73,8 +73,8 @@ void MainWindow::setupCharacterPage() {
 
 void MainWindow::PCListSet() {
     cmbPC[3]->clear();
-    for (int row = 1; row <= JobData::kRows; ++row)
-        cmbPC[3]->addItem(data_.strJobData.at(row, 1));
+    for (int row = 1; row <= JobTable::kRows; ++row)
+        cmbPC[3]->addItem(data_.jobs.at(row, JobColumn::Name));
     leaveUnchosen(cmbPC[3]);
     chooseEntry(cmbPC[3], 0);
 
@@ -84,15 +84,15 @@ void MainWindow::PCListSet() {
         cmbPC[n]->clear();
         cmbPC[n]->addItem(QStringLiteral("未選択"));
     }
-    const MakeData& make = data_.strMakeData;
+    const ProductTable& make = data_.products;
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n) {
-        for (int row = 1; row <= MakeData::kRows; ++row) {
-            const QString product = make.at(n, 1, row);
+        for (int row = 1; row <= ProductTable::kRows; ++row) {
+            const QString product = make.at(n, ProductColumn::Name, row);
             if (product.isEmpty())
                 break;
             // Necklaces are kept among the rings, told apart by their code.
-            const bool necklace = n == 28 && make.at(n, 5, row).left(2).contains(u"29");
-            cmbPC[necklace ? 29 : n]->addItem(product.mid(4));
+            const bool necklace = n == Section::Rings && isNecklaceRow(make, row);
+            cmbPC[necklace ? Section::Necklaces : n]->addItem(product.mid(4));
         }
     }
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n) {
@@ -102,7 +102,7 @@ void MainWindow::PCListSet() {
 }
 
 void MainWindow::FameFSet() {
-    const int shownSlots = FameSlotCount(txtPC[3]->text());
+    const int shownSlots = slotCountForFame(txtPC[3]->text());
     for (int k = 10; k <= kLastSlot; ++k) {
         const bool shown = k <= shownSlots;
         chkWork[k]->setVisible(shown);
@@ -113,7 +113,7 @@ void MainWindow::FameFSet() {
 
 void MainWindow::cmbPC_Click(int n) {
     if (!pcGroupResetting_) {
-        const QList<int> others = EquipmentGroupOf(n);
+        const QList<int> others = equipmentGroupOf(n);
         if (!others.isEmpty()) {
             pcGroupResetting_ = true;
             for (int other : others)
@@ -129,10 +129,10 @@ void MainWindow::cmbPC_Click(int n) {
     if (n == 2)
         return;
     if (n >= kFirstEquipment && n <= kLastEquipment)
-        cmbPCTag[n] = EquipmentTag(data_.strMakeData, n, cmbPC[n]->currentText());
+        cmbPCTag[n] = equipmentCode(data_.products, n, cmbPC[n]->currentText());
     qint64 total = 0;
     for (int m = kFirstEquipment; m <= kLastWeighedEquipment; ++m)
-        total += EquipmentWeight(cmbPCTag[m]).value_or(0);
+        total += equipmentWeight(cmbPCTag[m]).value_or(0);
     txtWeight[0]->setText(numText(total));
 }
 
@@ -142,7 +142,7 @@ void MainWindow::cmbPC_Change(int n) {
         // Pasted text bypasses the key filter; the saved file cannot hold such characters.
         QString name = list->currentText();
         name.removeIf([](QChar ch) { return !canEncodeCp932(QString(ch)); });
-        name = CutCharacterName(name);
+        name = cutCharacterName(name);
         if (name != list->currentText()) {
             list->setEditText(name);
             return;  // the change this causes finishes the job
@@ -202,9 +202,9 @@ void MainWindow::refillWorkSlots() {
         QComboBox* list = cmbWork[k];
         list->clear();
         list->addItem(QString());
-        for (int s = 7; s <= 31; ++s) {
-            if (s != 29)
-                list->addItem(data_.strMakeData.sectionName(s));
+        for (int s = Section::LastGathering + 1; s <= Section::Instruments; ++s) {
+            if (s != Section::Necklaces)
+                list->addItem(data_.products.sectionName(s));
         }
         // The slot codes survive the refill; show the work each one names.
         const int position = int(intPart(cmbWorkTag[k]).value_or(0)) - 6;
@@ -223,7 +223,7 @@ MainWindow& MainWindow::visibleMainWindow() {
 }
 
 void MainWindow::SetJobLimit(int jobIndex) {
-    const QString limits = data_.strJobData.at(jobIndex + 1, 4);
+    const QString limits = data_.jobs.at(jobIndex + 1, JobColumn::Limits);
     for (int code : {1, 2}) {
         MainWindow* window = host_.existingMainWindow(code);
         if (!window)
@@ -235,7 +235,7 @@ void MainWindow::SetJobLimit(int jobIndex) {
     }
     MainWindow& shown = visibleMainWindow();
     // An empty token (",," or a leading comma) is in every caption and locks every list.
-    for (const QString& token : JobLimitTokens(limits)) {
+    for (const QString& token : jobLimitTokens(limits)) {
         for (int n = kFirstEquipment; n <= kLastEquipment; ++n) {
             if (!shown.lblPC[n]->text().contains(token))
                 continue;
@@ -244,7 +244,7 @@ void MainWindow::SetJobLimit(int jobIndex) {
             chooseEntry(shown.cmbPC[n], 0);
         }
     }
-    shown.cmbPCTag[3] = data_.strJobData.at(shown.cmbPC[3]->currentIndex() + 1, 3);
+    shown.cmbPCTag[3] = data_.jobs.at(shown.cmbPC[3]->currentIndex() + 1, JobColumn::Code);
 }
 
 void MainWindow::CalcMaxWeight(int index) {
@@ -254,7 +254,8 @@ void MainWindow::CalcMaxWeight(int index) {
     const int job = shown.cmbPC[3]->currentIndex();
     if (job < 0)
         return;
-    const auto weight = MaxWeightText(shown.txtPC[11]->text(), data_.strJobData.at(job + 1, 2));
+    const auto weight =
+        maxWeightText(shown.txtPC[11]->text(), data_.jobs.at(job + 1, JobColumn::CarryFactor));
     if (weight)
         shown.txtWeight[2]->setText(*weight);
 }
@@ -285,13 +286,13 @@ void MainWindow::cmdPCData_Click(int i) {
         return;
     }
 
-    PCLine line;
+    CharacterLine line;
     line.name = name;
-    line.jobCode = data_.strJobData.at(cmbPC[3]->currentIndex() + 1, 3);
+    line.jobCode = data_.jobs.at(cmbPC[3]->currentIndex() + 1, JobColumn::Code);
     for (int box = 4; box <= 12; ++box)
         line.values[size_t(box - 4)] = txtPC[box]->text();
     for (int n = kFirstEquipment; n <= kLastEquipment; ++n)
-        line.itemTags[size_t(n - kFirstEquipment)] = cmbPCTag[n];
+        line.equipmentCodes[size_t(n - kFirstEquipment)] = cmbPCTag[n];
     line.weight = txtWeight[1]->text();
     line.savedAt = pcSaveTime.isValid() ? pcSaveTime : QDateTime::currentDateTime();
     line.fame = txtPC[3]->text();
@@ -299,14 +300,14 @@ void MainWindow::cmdPCData_Click(int i) {
         line.workCodes[size_t(k - 1)] = cmbWorkTag[k];
         line.workLevels[size_t(k - 1)] = txtWork[k]->text();
     }
-    const QString text = BuildPCLine(line);
+    const QString text = characterLine(line);
     // The builder fills in "0" for the empty level of a used slot; the page shows it too.
     for (int k = 1; k <= kLastSlot; ++k) {
         if (txtWork[k]->text() != line.workLevels[size_t(k - 1)])
             txtWork[k]->setText(line.workLevels[size_t(k - 1)]);
     }
     // The very file PC表示 and the reincarnation window read.
-    AppendToDataFile(data_, dialogs, 6, text);
+    appendToDataFile(data_, dialogs, FileListEntry::History, text);
 }
 
 }  // namespace wm

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "charpanel.h"
+#include "characterrules.h"
 #include "keyfilter.h"
 #include "mainwindow.h"
 #include "numbers.h"
@@ -266,8 +266,8 @@ void MainWindow::cmbPC_Keys(int i, int& code) {
         code = 0;
         return;
     }
-    if (!nameOpen && TextLenByte(fieldText(name)) > 13 && name->lineEdit()) {
-        name->lineEdit()->setText(CutCharacterName(fieldText(name)));
+    if (!nameOpen && byteLength(fieldText(name)) > 13 && name->lineEdit()) {
+        name->lineEdit()->setText(cutCharacterName(fieldText(name)));
         name->lineEdit()->end(false);
     }
     cmbPC_KeyPress(2, code);

@@ -632,7 +632,7 @@ void MainWindow::cmdTab_Click(int i) {
             emit productWindowRequested();
             break;
         case 5:
-            data_.intOptCode = windowCode_ * 10 + (isCalcPageShown() ? 1 : 2);
+            data_.settingsOpener = windowCode_ * 10 + (isCalcPageShown() ? 1 : 2);
             host_.showSettingsFromMain();
             break;
         case 6:
@@ -679,7 +679,7 @@ void MainWindow::optWorkSet_Click(int i) {
 }
 
 void MainWindow::MenuOption_Click() {
-    data_.intOptMissing = 0;
+    data_.optionsMissing = 0;
     cmdTab_Click(5);
 }
 

@@ -30,7 +30,7 @@ class MainHost {
     virtual ~MainHost() = default;
     // The main window of a size (1 small, 2 large), created on first use.
     virtual MainWindow& mainWindow(int code) = 0;
-    // Shows the settings window in its "ＯＫ / キャンセル / 適用" role; intOptCode is set.
+    // Shows the settings window in its "ＯＫ / キャンセル / 適用" role; settingsOpener is set.
     virtual void showSettingsFromMain() = 0;
     // Closing a main window or "閉じる": the whole program ends.
     virtual void endProgram() = 0;

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 
-#include "pcdata.h"
+#include "characterhistory.h"
 #include "qtdialogs.h"
 #include "startup.h"
 
@@ -114,7 +114,7 @@ void WmTool::openMaterialTree(const MainWindow& from) {
 }
 
 void WmTool::showCharacterData() {
-    LoadPCData(data_);
+    loadHistory(data_);
     if (!frmRoad_)
         frmRoad_ = new FrmRoad(data_, *dialogs_);
     if (frmRoad_->ShowPCData())

@@ -6,18 +6,18 @@
 namespace wm {
 
 AppData viewerData() {
-    AppData d(32);
+    AppData d(GuildTable::kViewerSections);
     d.appTitle = QStringLiteral("wmview");
     return d;
 }
 
 FrmData* startViewer(AppData& d, Dialogs& dialogs) {
-    if (!ReadFileList(d, dialogs))
+    if (!readFileList(d, dialogs))
         return nullptr;
-    LoadMakeData(d, dialogs);
+    loadProducts(d, dialogs);
     // The guild data is read by the window as it loads; reading it here as well would
     // report a bad file twice. The viewer also finds materials that only section 29 lists.
-    auto* window = new FrmData(d, dialogs, Section29::Search);
+    auto* window = new FrmData(d, dialogs, NecklaceSection::Search);
     window->show();
     return window;
 }

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "auxfixture.h"
+#include "characterhistory.h"
 #include "frmroad.h"
 #include "gamedata.h"
-#include "pcdata.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -37,7 +37,7 @@ class TestFrmRoad : public QObject {
     // Writes the character file, loads it and opens the window as the show button does.
     void open(const QStringList& lines) {
         folder_->writeLines("txtFile/PCData.txt", lines);
-        wm::LoadPCData(*data_);
+        wm::loadHistory(*data_);
         QVERIFY(w().ShowPCData());
         w().SetWorkRows();
         QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
@@ -57,8 +57,8 @@ class TestFrmRoad : public QObject {
         wmtest::writeGameData(*folder_);
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        wm::LoadMakeData(*data_, dialogs_);
-        wm::LoadJobData(*data_, dialogs_);
+        wm::loadProducts(*data_, dialogs_);
+        wm::loadJobs(*data_, dialogs_);
         win_ = new FrmRoad(*data_, dialogs_);
     }
 
@@ -86,7 +86,7 @@ class TestFrmRoad : public QObject {
 
     void noDataMeansNoWindow() {
         dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
-        wm::LoadPCData(*data_);  // no file at all
+        wm::loadHistory(*data_);  // no file at all
         QVERIFY(!w().ShowPCData());
         QVERIFY(!w().isVisible());
         QCOMPARE(dialogs_.shown().size(), 1);

@@ -53,7 +53,7 @@ class TestFrmTra : public QObject {
         wmtest::writeGameData(*folder_);
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        wm::LoadJobData(*data_, dialogs_);
+        wm::loadJobs(*data_, dialogs_);
     }
 
     void cleanup() {

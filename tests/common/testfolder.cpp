@@ -92,7 +92,7 @@ void TestFolder::prepare(wm::AppData& d) const {
     d.programFolder = programFolder();
     const QStringList entries = standardFileList();
     for (int i = 0; i < entries.size(); ++i)
-        d.strFileList.set(i, entries.at(i));
+        d.fileList.set(i, entries.at(i));
 }
 
 }  // namespace wmtest

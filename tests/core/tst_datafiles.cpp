@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "appdata.h"
+#include "characterhistory.h"
 #include "cp932.h"
 #include "gamedata.h"
 #include "options.h"
-#include "pcdata.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -125,16 +125,16 @@ void DataFilesTest::specialDataFileIsReported() {
             QSKIP("cannot make that file here");
     }
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadJobData(d, dialogs);
+    loadJobs(d, dialogs);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadGuildData(d, dialogs);
+    loadGuilds(d, dialogs);
     const QString reason = Special(kind) == Special::OverLimit ? "ファイルが大きすぎます"
                                                                : "通常のファイルではありません";
     QCOMPARE(dialogs.shown().size(), 2);
     for (const auto& box : dialogs.shown())
         QVERIFY2(box.text.contains(reason), qPrintable(box.text));
-    QVERIFY(dialogs.shown().at(0).text.startsWith(d.nativeDataPath(5)));
-    QVERIFY(dialogs.shown().at(1).text.startsWith(d.nativeDataPath(9)));
+    QVERIFY(dialogs.shown().at(0).text.startsWith(d.nativeDataPath(FileListEntry::Jobs)));
+    QVERIFY(dialogs.shown().at(1).text.startsWith(d.nativeDataPath(FileListEntry::Guilds)));
 }
 
 // The other readers of outside data neither hang nor read a FIFO or a device.
@@ -148,14 +148,14 @@ void DataFilesTest::specialFilesElsewhere() {
     }
     if (!makeSpecial(folder, "MakeData.txt", Special::DeviceLink))
         QSKIP("cannot link to /dev/zero here");
-    LoadExpTable(d);
-    QCOMPARE(d.varExpTable.at(1).toInt(), 2);  // the computed table
-    QVERIFY(!ReadOptionValues(d));
-    LoadPCData(d);
-    QVERIFY(d.strPCData.name(1).isEmpty());
+    loadExpTable(d);
+    QCOMPARE(d.expTable.at(1).toInt(), 2);  // the computed table
+    QVERIFY(!readOptionValues(d));
+    loadHistory(d);
+    QVERIFY(d.history.name(1).isEmpty());
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadMakeData(d, dialogs);
-    QVERIFY(dialogs.last().text.startsWith(d.nativeDataPath(3)));
+    loadProducts(d, dialogs);
+    QVERIFY(dialogs.last().text.startsWith(d.nativeDataPath(FileListEntry::Products)));
 }
 
 void DataFilesTest::longLinesLoadInLinearTime_data() {
@@ -189,20 +189,20 @@ void DataFilesTest::longLinesLoadInLinearTime() {
     QElapsedTimer timer;
     timer.start();
     if (name == "FileList.txt") {
-        QVERIFY(ReadFileList(d, dialogs));
-        QCOMPARE(d.strFileList[1].size(), line.size());
+        QVERIFY(readFileList(d, dialogs));
+        QCOMPARE(d.fileList[FileListEntry::ExpTable].size(), line.size());
     } else if (name == "ExpTable.txt") {
-        LoadExpTable(d);
-        QCOMPARE(d.varExpTable.at(1).toInt(), 2);  // the line's last field is empty
+        loadExpTable(d);
+        QCOMPARE(d.expTable.at(1).toInt(), 2);  // the line's last field is empty
     } else if (name == "MakeData.txt") {
-        LoadMakeData(d, dialogs);
+        loadProducts(d, dialogs);
     } else if (name == "JobData.txt") {
-        LoadJobData(d, dialogs);
-        QCOMPARE(d.strJobData.at(1, 4), QString("a"));  // the fields before the fifth stay
+        loadJobs(d, dialogs);
+        QCOMPARE(d.jobs.at(1, 4), QString("a"));  // the fields before the fifth stay
     } else {
-        LoadGuildData(d, dialogs);
+        loadGuilds(d, dialogs);
         if (!reported)
-            QCOMPARE(d.strGuildData.at(1, 1, 1).size(), line.size());
+            QCOMPARE(d.guilds.at(1, 1, 1).size(), line.size());
     }
     const qint64 elapsed = timer.elapsed();
     qInfo("%s: %lld ms", qPrintable(name), elapsed);

@@ -26,7 +26,7 @@ QString dashes(int n) {
 
 qint64 ExpEntryFor(int level) {
     ExpTable t;
-    FillExpTableByFormula(t);
+    fillExpTableByFormula(t);
     return t.at(level).toLongLong();
 }
 
@@ -37,9 +37,9 @@ class LevelCalcTest : public QObject {
   private slots:
     void init() {
         d = AppData();
-        d.varExpTable.set(0, -1);
-        FillExpTableByFormula(d.varExpTable);
-        d.varExpTable.set(300, 3610359);
+        d.expTable.set(0, -1);
+        fillExpTableByFormula(d.expTable);
+        d.expTable.set(300, 3610359);
     }
     void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
 
@@ -66,25 +66,25 @@ class LevelCalcTest : public QObject {
 };
 
 void LevelCalcTest::fiveToEight() {
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "8", "", false});
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "8", "", false});
     QVERIFY(out.done);
     QCOMPARE(joined(out),
              dashes(49) +
                  "\r\nLv.005       44 EXP\r\nLv.006       62 EXP\r\nLv.007       83 EXP\r\n" +
                  dashes(49) + "\r\nLv.005～Lv.008までの必要経験値        189 EXP\r\n");
     QCOMPARE(joined(out, true), dashes(49) + dashes(49));  // what the other window gets
-    QCOMPARE(d.lngNeedExp, qint64(189));
+    QCOMPARE(d.neededExp, qint64(189));
 }
 
 void LevelCalcTest::largeWindowRules() {
-    const LevelOutcome out = CalculateLevels(d, dialogs, {2, "5", "6", "", false});
+    const LevelOutcome out = calculateLevels(d, dialogs, {2, "5", "6", "", false});
     QCOMPARE(joined(out), dashes(56) + "\r\nLv.005       44 EXP\r\n" + dashes(56) +
                               "\r\nLv.005～Lv.006までの必要経験値         44 EXP\r\n");
 }
 
 void LevelCalcTest::silentTargets_data() {
-    QTest::addColumn<QString>("lvMin");
-    QTest::addColumn<QString>("lvMax");
+    QTest::addColumn<QString>("startLevel");
+    QTest::addColumn<QString>("targetLevel");
     QTest::addColumn<QString>("newMax");
     QTest::addColumn<int>("lines");
     QTest::newRow("empty target") << "5"
@@ -99,117 +99,117 @@ void LevelCalcTest::silentTargets_data() {
 }
 
 void LevelCalcTest::silentTargets() {
-    QFETCH(QString, lvMin);
-    QFETCH(QString, lvMax);
+    QFETCH(QString, startLevel);
+    QFETCH(QString, targetLevel);
     QFETCH(QString, newMax);
     QFETCH(int, lines);
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, lvMin, lvMax, "", false});
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, startLevel, targetLevel, "", false});
     QVERIFY(out.done);
-    QCOMPARE(out.lvMax, newMax);
+    QCOMPARE(out.targetLevel, newMax);
     QCOMPARE(joined(out).count(" EXP\r\nLv.") + joined(out).count(" EXP\r\n-"), lines);
 }
 
 void LevelCalcTest::inputErrors_data() {
-    QTest::addColumn<QString>("lvMin");
-    QTest::addColumn<QString>("lvMax");
+    QTest::addColumn<QString>("startLevel");
+    QTest::addColumn<QString>("targetLevel");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("focus");
     QTest::addColumn<QString>("newMax");
     QTest::newRow("no start") << ""
                               << "5"
-                              << "初期レベルが正しく入力されていません" << int(LevelField::LvMin)
-                              << "5";
+                              << "初期レベルが正しく入力されていません"
+                              << int(LevelField::StartLevel) << "5";
     QTest::newRow("bad target") << "5"
                                 << "x"
-                                << "上限レベルが正しく入力されていません" << int(LevelField::LvMax)
-                                << "x";
+                                << "上限レベルが正しく入力されていません"
+                                << int(LevelField::TargetLevel) << "x";
     QTest::newRow("start 350") << "350"
                                << ""
-                               << "初期レベルが上限値を越えています" << int(LevelField::LvMin)
+                               << "初期レベルが上限値を越えています" << int(LevelField::StartLevel)
                                << "351";
     QTest::newRow("target 301") << "5"
                                 << "301"
-                                << "上限レベルが上限値を越えています" << int(LevelField::LvMax)
-                                << "301";
+                                << "上限レベルが上限値を越えています"
+                                << int(LevelField::TargetLevel) << "301";
     QTest::newRow("start 0") << "0"
                              << "2"
-                             << "初期レベルが正しく入力されていません" << int(LevelField::LvMin)
-                             << "2";
+                             << "初期レベルが正しく入力されていません"
+                             << int(LevelField::StartLevel) << "2";
     QTest::newRow("start below 1")
         << "0.5"
         << "3"
-        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "3";
+        << "初期レベルが正しく入力されていません" << int(LevelField::StartLevel) << "3";
     QTest::newRow("negative start")
         << "-999999"
         << ""
-        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "-999998";
+        << "初期レベルが正しく入力されていません" << int(LevelField::StartLevel) << "-999998";
     QTest::newRow("start of 310 digits")
         << QString(310, QLatin1Char('9')) << "5"
-        << "初期レベルが上限値を越えています" << int(LevelField::LvMin) << "5";
+        << "初期レベルが上限値を越えています" << int(LevelField::StartLevel) << "5";
     QTest::newRow("negative start of 310 digits")
         << "-" + QString(310, QLatin1Char('9')) << "5"
-        << "初期レベルが正しく入力されていません" << int(LevelField::LvMin) << "5";
+        << "初期レベルが正しく入力されていません" << int(LevelField::StartLevel) << "5";
     QTest::newRow("target of 310 digits")
         << "5" << QString(310, QLatin1Char('9')) << "上限レベルが上限値を越えています"
-        << int(LevelField::LvMax) << QString(310, QLatin1Char('9'));
+        << int(LevelField::TargetLevel) << QString(310, QLatin1Char('9'));
 }
 
 void LevelCalcTest::inputErrors() {
-    QFETCH(QString, lvMin);
-    QFETCH(QString, lvMax);
+    QFETCH(QString, startLevel);
+    QFETCH(QString, targetLevel);
     QFETCH(QString, message);
     QFETCH(int, focus);
     QFETCH(QString, newMax);
-    d.lngNeedExp = 77;
+    d.neededExp = 77;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, lvMin, lvMax, "", false});
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, startLevel, targetLevel, "", false});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
     QCOMPARE(dialogs.last().text, message);
     QCOMPARE(dialogs.last().title, QString("入力ミス"));
     QCOMPARE(int(*out.focus), focus);
-    QCOMPARE(out.lvMax, newMax);
-    QCOMPARE(d.lngNeedExp, qint64(77));
+    QCOMPARE(out.targetLevel, newMax);
+    QCOMPARE(d.neededExp, qint64(77));
 }
 
 void LevelCalcTest::remainingExperience() {
-    StartLevelLabel(d, "5");
-    QCOMPARE(d.lngMinExp, qint64(44));
+    startLevelLabel(d, "5");
+    QCOMPARE(d.startLevelExp, qint64(44));
     // Equal to the level's experience is accepted...
-    LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", "44", true});
+    LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", "44", true});
     QVERIFY(out.done);
     QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       44 EXP" + "\r\nLv.006       62 EXP\r\n" +
                               dashes(49) + "\r\nLv.005～Lv.007までの必要経験値        106 EXP\r\n");
     // ...one more is not.
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = CalculateLevels(d, dialogs, {1, "5", "7", "45", true});
+    out = calculateLevels(d, dialogs, {1, "5", "7", "45", true});
     QVERIFY(!out.done);
     QCOMPARE(dialogs.last().text,
              QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
     QCOMPARE(*out.focus, LevelField::Exp);
     // An empty box is reported without moving the focus.
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = CalculateLevels(d, dialogs, {1, "5", "7", "", true});
+    out = calculateLevels(d, dialogs, {1, "5", "7", "", true});
     QCOMPARE(dialogs.last().text, QString("残り経験値が正しく入力されていません"));
     QVERIFY(!out.focus);
 }
 
 void LevelCalcTest::remainingOnly() {
-    StartLevelLabel(d, "5");
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "6", "30", true});
+    startLevelLabel(d, "5");
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "6", "30", true});
     QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       30 EXP\r\n" + dashes(49) +
                               "\r\nLv.005～Lv.006までの必要経験値         30 EXP\r\n");
-    QCOMPARE(d.lngNeedExp, qint64(30));
+    QCOMPARE(d.neededExp, qint64(30));
 }
 
 void LevelCalcTest::largeRemainingLine() {
-    StartLevelLabel(d, "5");
-    const LevelOutcome out = CalculateLevels(d, dialogs, {2, "5", "6", "30", true});
+    startLevelLabel(d, "5");
+    const LevelOutcome out = calculateLevels(d, dialogs, {2, "5", "6", "30", true});
     QVERIFY(joined(out).startsWith(dashes(55) + "\r\nLv. 5    30 EXP\r\n" + dashes(56)));
 }
 
 void LevelCalcTest::startLabel_data() {
-    QTest::addColumn<QString>("lvMin");
+    QTest::addColumn<QString>("startLevel");
     QTest::addColumn<QString>("label");
     QTest::newRow("5") << "5"
                        << "初期ＬＶから次までの経験値\n44 EXP";
@@ -229,17 +229,17 @@ void LevelCalcTest::startLabel_data() {
 }
 
 void LevelCalcTest::startLabel() {
-    QFETCH(QString, lvMin);
+    QFETCH(QString, startLevel);
     QFETCH(QString, label);
-    QCOMPARE(*StartLevelLabel(d, lvMin), label);
-    QVERIFY(!StartLevelLabel(d, ""));
+    QCOMPARE(*startLevelLabel(d, startLevel), label);
+    QVERIFY(!startLevelLabel(d, ""));
 }
 
 void LevelCalcTest::wholeList() {
-    const QString text = ExpListText(d, 199);
+    const QString text = expListText(d, 199);
     QCOMPARE(text.count("\r\n"), 199);
     QVERIFY(text.startsWith("Lv.001        2 EXP\r\nLv.002        8 EXP\r\n"));
-    QVERIFY(text.endsWith(QString("Lv.199%1 EXP\r\n").arg(ExpEntry(d, 199), 9)));
+    QVERIFY(text.endsWith(QString("Lv.199%1 EXP\r\n").arg(expEntry(d, 199), 9)));
 }
 
 void LevelCalcTest::remainingBeyond64Bits_data() {
@@ -251,54 +251,54 @@ void LevelCalcTest::remainingBeyond64Bits_data() {
 
 void LevelCalcTest::remainingBeyond64Bits() {
     QFETCH(QString, remaining);
-    StartLevelLabel(d, "5");
-    d.lngNeedExp = 77;
+    startLevelLabel(d, "5");
+    d.neededExp = 77;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", remaining, true});
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", remaining, true});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(*out.focus, LevelField::Exp);
-    QCOMPARE(d.lngNeedExp, qint64(77));
+    QCOMPARE(d.neededExp, qint64(77));
 }
 
 void LevelCalcTest::totalBeyond64Bits() {
-    d.varExpTable.set(5, "5000000000000000000");
-    d.varExpTable.set(6, "5000000000000000000");
-    d.lngNeedExp = 77;
+    d.expTable.set(5, "5000000000000000000");
+    d.expTable.set(6, "5000000000000000000");
+    d.neededExp = 77;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "7", "", false});
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", "", false});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
-    QCOMPARE(d.lngNeedExp, qint64(77));
+    QCOMPARE(d.neededExp, qint64(77));
     // A remaining experience that pushes the total over is refused the same way.
-    d.varExpTable.set(5, "9223372036854775807");
-    StartLevelLabel(d, "5");
-    d.varExpTable.set(6, "1");
+    d.expTable.set(5, "9223372036854775807");
+    startLevelLabel(d, "5");
+    d.expTable.set(6, "1");
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!CalculateLevels(d, dialogs, {1, "5", "7", "9223372036854775807", true}).done);
+    QVERIFY(!calculateLevels(d, dialogs, {1, "5", "7", "9223372036854775807", true}).done);
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
 }
 
 void LevelCalcTest::entriesAtTheLimit() {
     // The largest total still adds up exactly; an entry beyond 64 bits counts as unusable (0).
-    d.varExpTable.set(5, "9223372036854775806");
-    d.varExpTable.set(6, "1");
-    d.varExpTable.set(7, "99999999999999999999");
-    const LevelOutcome out = CalculateLevels(d, dialogs, {1, "5", "8", "", false});
+    d.expTable.set(5, "9223372036854775806");
+    d.expTable.set(6, "1");
+    d.expTable.set(7, "99999999999999999999");
+    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "8", "", false});
     QVERIFY(out.done);
-    QCOMPARE(d.lngNeedExp, std::numeric_limits<qint64>::max());
+    QCOMPARE(d.neededExp, std::numeric_limits<qint64>::max());
     QVERIFY(
         joined(out).contains("Lv.0059223372036854775806 EXP\r\nLv.006        1 EXP\r\n"
                              "Lv.007        0 EXP\r\n"));
     QVERIFY(joined(out).contains("までの必要経験値9223372036854775807 EXP"));
-    QCOMPARE(ExpEntry(d, 7), qint64(0));
-    QCOMPARE(*StartLevelLabel(d, "7"), QString("初期ＬＶから次までの経験値\n0 EXP"));
-    QCOMPARE(d.lngMinExp, qint64(0));
-    QVERIFY(ExpListText(d, 7).endsWith("Lv.007        0 EXP\r\n"));
-    QCOMPARE(*StartLevelLabel(d, "5"),
+    QCOMPARE(expEntry(d, 7), qint64(0));
+    QCOMPARE(*startLevelLabel(d, "7"), QString("初期ＬＶから次までの経験値\n0 EXP"));
+    QCOMPARE(d.startLevelExp, qint64(0));
+    QVERIFY(expListText(d, 7).endsWith("Lv.007        0 EXP\r\n"));
+    QCOMPARE(*startLevelLabel(d, "5"),
              QString("初期ＬＶから次までの経験値\n9223372036854775806 EXP"));
 }
 

@@ -20,7 +20,7 @@ QStringList blankExpLines(int count) {
 }
 
 qint64 expValue(const AppData& d, int level) {
-    return d.varExpTable.at(level).toLongLong();
+    return d.expTable.at(level).toLongLong();
 }
 
 }  // namespace
@@ -43,14 +43,14 @@ class LoadersTest : public QObject {
     void expTableFallbacks_data();
     void expTableFallbacks();
 
-    void makeDataSections();
-    void makeDataLimits_data();
-    void makeDataLimits();
-    void makeDataMissing();
+    void productSections();
+    void productLimits_data();
+    void productLimits();
+    void productsMissing();
 
-    void jobData();
-    void jobDataLimits_data();
-    void jobDataLimits();
+    void jobTable();
+    void jobLimits_data();
+    void jobLimits();
 
     void guildRows();
     void guildLimits_data();
@@ -69,13 +69,13 @@ void LoadersTest::fileListEntries() {
                                                "", " #not a comment", "Make.txt"});
     AppData d;
     d.programFolder = folder.programFolder();
-    QVERIFY(ReadFileList(d, dialogs));
-    QCOMPARE(d.strFileList[0], QString("txtFile\\"));
-    QCOMPARE(d.strFileList[1], QString("Exp.txt"));
-    QCOMPARE(d.strFileList[2], QString());
-    QCOMPARE(d.strFileList[3], QString(" #not a comment"));
-    QCOMPARE(d.strFileList[4], QString("Make.txt"));
-    QCOMPARE(d.dataPath(4), folder.programFolder() + "\\txtFile\\Make.txt");
+    QVERIFY(readFileList(d, dialogs));
+    QCOMPARE(d.fileList[0], QString("txtFile\\"));
+    QCOMPARE(d.fileList[1], QString("Exp.txt"));
+    QCOMPARE(d.fileList[2], QString());
+    QCOMPARE(d.fileList[3], QString(" #not a comment"));
+    QCOMPARE(d.fileList[4], QString("Make.txt"));
+    QCOMPARE(d.dataPath(FileListEntry::Reserved), folder.programFolder() + "\\txtFile\\Make.txt");
     QVERIFY(dialogs.shown().isEmpty());
 }
 
@@ -87,22 +87,22 @@ void LoadersTest::fileListElevenAndTwelve() {
     folder.writeLines("txtFile/FileList.txt", lines);
     AppData d;
     d.programFolder = folder.programFolder();
-    QVERIFY(ReadFileList(d, dialogs));
-    QCOMPARE(d.strFileList[10], QString("e10"));
+    QVERIFY(readFileList(d, dialogs));
+    QCOMPARE(d.fileList[10], QString("e10"));
 
     // A twelfth entry is reported with its line; the file was found, so nobody is asked
     // where it is, and the program goes on with the eleven entries.
     lines.insert(3, "# a comment line counts for the line number");
     folder.writeLines("txtFile/FileList.txt", lines << "e11");
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(ReadFileList(d, dialogs));
+    QVERIFY(readFileList(d, dialogs));
     QCOMPARE(dialogs.shown().size(), 1);
     const QString text = dialogs.last().text;
     QCOMPARE(text, folder.path() +
                        "/txtFile/FileList.txt\r\n13 行目: 項目は 11 件までです\r\n"
                        "読み込めたところまでのデータで続けます");
     QVERIFY(!dialogs.last().input);
-    QCOMPARE(d.strFileList[10], QString("e10"));
+    QCOMPARE(d.fileList[10], QString("e10"));
 }
 
 void LoadersTest::fileListRecovery() {
@@ -111,7 +111,7 @@ void LoadersTest::fileListRecovery() {
     AppData d;
     d.programFolder = folder.programFolder();
     dialogs.expectInput(folder.filePath("elsewhere/list.txt"));
-    QVERIFY(ReadFileList(d, dialogs));
+    QVERIFY(readFileList(d, dialogs));
     const wmtest::ShownBox& prompt = dialogs.shown().at(0);
     QVERIFY(prompt.input);
     QCOMPARE(prompt.title, QString("OpenFileError"));
@@ -119,7 +119,7 @@ void LoadersTest::fileListRecovery() {
              QString("FileList.txtが見つかりません\r\nファイルの格納場所を指定してください"));
     QCOMPARE(prompt.defaultText, folder.path() + "/txtFile/FileList.txt");
     // The data folder stays relative to the program folder.
-    QCOMPARE(d.dataPath(1), folder.programFolder() + "\\txtFile\\other.txt");
+    QCOMPARE(d.dataPath(FileListEntry::ExpTable), folder.programFolder() + "\\txtFile\\other.txt");
 }
 
 void LoadersTest::fileListRecoveryFails_data() {
@@ -135,7 +135,7 @@ void LoadersTest::fileListRecoveryFails() {
     d.programFolder = folder.programFolder();
     dialogs.expectInput(typed);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!ReadFileList(d, dialogs));
+    QVERIFY(!readFileList(d, dialogs));
     const wmtest::ShownBox& message = dialogs.last();
     QVERIFY(!message.input);
     if (!typed.isEmpty()) {
@@ -169,13 +169,13 @@ void LoadersTest::expTableComputed() {
     folder.writeLines("txtFile/ExpTable.txt", blankExpLines(300));
     AppData d;
     folder.prepare(d);
-    LoadExpTable(d);
+    loadExpTable(d);
     QCOMPARE(expValue(d, 0), qint64(-1));
     QCOMPARE(expValue(d, level), value);
 
     // The fallback table agrees for 1..299.
     ExpTable fallback;
-    FillExpTableByFormula(fallback);
+    fillExpTableByFormula(fallback);
     if (level < 300)
         QCOMPARE(fallback.at(level).toLongLong(), value);
     else
@@ -186,10 +186,10 @@ void LoadersTest::expTableMissingFile() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    LoadExpTable(d);
+    loadExpTable(d);
     QCOMPARE(expValue(d, 1), qint64(2));
     QCOMPARE(expValue(d, 299), qint64(3586279));
-    QVERIFY(!d.varExpTable.at(300).isValid());
+    QVERIFY(!d.expTable.at(300).isValid());
 }
 
 void LoadersTest::expTableMixed() {
@@ -201,13 +201,13 @@ void LoadersTest::expTableMixed() {
     folder.writeLines("txtFile/ExpTable.txt", lines);
     AppData d;
     folder.prepare(d);
-    LoadExpTable(d);
-    QCOMPARE(d.varExpTable.at(1).toString(), QString("5"));
+    loadExpTable(d);
+    QCOMPARE(d.expTable.at(1).toString(), QString("5"));
     QCOMPARE(expValue(d, 2), qint64(5 + 3 * 2 * 1));
-    QCOMPARE(d.varExpTable.at(15).toString(), QString("1000"));
+    QCOMPARE(d.expTable.at(15).toString(), QString("1000"));
     // A computed level after given ones uses its own band (16 is in the second ten).
     QCOMPARE(expValue(d, 16), qint64(1000 + 3 * 16 * 2));
-    QVERIFY(!d.varExpTable.at(21).isValid());
+    QVERIFY(!d.expTable.at(21).isValid());
 }
 
 void LoadersTest::expTableFallbacks_data() {
@@ -225,13 +225,13 @@ void LoadersTest::expTableFallbacks() {
     folder.writeLines("txtFile/ExpTable.txt", lines);
     AppData d;
     folder.prepare(d);
-    LoadExpTable(d);
+    loadExpTable(d);
     QCOMPARE(expValue(d, 2), qint64(8));
     QCOMPARE(expValue(d, 3), qint64(17));
     QCOMPARE(expValue(d, 299), qint64(3586279));
 }
 
-void LoadersTest::makeDataSections() {
+void LoadersTest::productSections() {
     TestFolder folder;
     folder.writeLines(
         "txtFile/MakeData.txt",
@@ -239,8 +239,8 @@ void LoadersTest::makeDataSections() {
          "#02   木こり", "001:丸太 010:02 8 00 森", "#32 細工", "010:金具 020:03 2 01鉄鉱石 3201"});
     AppData d;
     folder.prepare(d);
-    LoadMakeData(d, dialogs);
-    const MakeData& m = d.strMakeData;
+    loadProducts(d, dialogs);
+    const ProductTable& m = d.products;
     QCOMPARE(m.sectionName(1), QString("狩猟"));
     QCOMPARE(m.at(1, 1, 1), QString("005:ウサギの肉"));
     QCOMPARE(m.at(1, 2, 1), QString("012:03"));
@@ -255,7 +255,7 @@ void LoadersTest::makeDataSections() {
     QVERIFY(dialogs.shown().isEmpty());
 }
 
-void LoadersTest::makeDataLimits_data() {
+void LoadersTest::productLimits_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("lastRowOfOne");
     QTest::addColumn<QString>("why");
@@ -273,7 +273,7 @@ void LoadersTest::makeDataLimits_data() {
                                 << "3 行目: 作業の番号は 1 から 32 までです";
 }
 
-void LoadersTest::makeDataLimits() {
+void LoadersTest::productLimits() {
     QFETCH(QStringList, lines);
     QFETCH(int, lastRowOfOne);
     QFETCH(QString, why);
@@ -282,40 +282,40 @@ void LoadersTest::makeDataLimits() {
     AppData d;
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadMakeData(d, dialogs);
+    loadProducts(d, dialogs);
     // The file opened: the message says where and why it cannot be used.
     QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/MakeData.txt\r\n" + why +
                                       "\r\n読み込めたところまでのデータで続けます");
     QCOMPARE(dialogs.last().title, QString("wmtool"));
-    QVERIFY(!d.strMakeData.at(1, 1, lastRowOfOne).isEmpty());
+    QVERIFY(!d.products.at(1, 1, lastRowOfOne).isEmpty());
     // Reading stopped: later sections stay empty.
-    QVERIFY(d.strMakeData.sectionName(2).isEmpty());
+    QVERIFY(d.products.sectionName(2).isEmpty());
 }
 
-void LoadersTest::makeDataMissing() {
+void LoadersTest::productsMissing() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadMakeData(d, dialogs);
+    loadProducts(d, dialogs);
     QVERIFY(dialogs.last().text.endsWith("/txtFile/MakeData.txt が開けません"));
 }
 
-void LoadersTest::jobData() {
+void LoadersTest::jobTable() {
     TestFolder folder;
     folder.writeLines("txtFile/JobData.txt", {"# jobs", "平民 50 01", "戦士  70 02 杖,製本,楽器,"});
     AppData d;
     folder.prepare(d);
-    LoadJobData(d, dialogs);
-    QCOMPARE(d.strJobData.at(1, 1), QString("平民"));
-    QCOMPARE(d.strJobData.at(1, 3), QString("01"));
-    QVERIFY(d.strJobData.at(1, 4).isEmpty());
-    QCOMPARE(d.strJobData.at(2, 2), QString("70"));
-    QCOMPARE(d.strJobData.at(2, 4), QString("杖,製本,楽器,"));
-    QVERIFY(d.strJobData.at(3, 1).isEmpty());
+    loadJobs(d, dialogs);
+    QCOMPARE(d.jobs.at(1, 1), QString("平民"));
+    QCOMPARE(d.jobs.at(1, 3), QString("01"));
+    QVERIFY(d.jobs.at(1, 4).isEmpty());
+    QCOMPARE(d.jobs.at(2, 2), QString("70"));
+    QCOMPARE(d.jobs.at(2, 4), QString("杖,製本,楽器,"));
+    QVERIFY(d.jobs.at(3, 1).isEmpty());
 }
 
-void LoadersTest::jobDataLimits_data() {
+void LoadersTest::jobLimits_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("where");
     QStringList many{"# jobs"};
@@ -326,7 +326,7 @@ void LoadersTest::jobDataLimits_data() {
     QTest::newRow("missing file") << QStringList{} << "ファイルを開けません";
 }
 
-void LoadersTest::jobDataLimits() {
+void LoadersTest::jobLimits() {
     QFETCH(QStringList, lines);
     QFETCH(QString, where);
     TestFolder folder;
@@ -335,12 +335,12 @@ void LoadersTest::jobDataLimits() {
     AppData d;
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadJobData(d, dialogs);
+    loadJobs(d, dialogs);
     const QString text = dialogs.last().text;
     QVERIFY2(text.startsWith(folder.path() + "/txtFile/JobData.txt\r\n"), qPrintable(text));
     QVERIFY2(text.contains(where), qPrintable(text));
     if (!lines.isEmpty())
-        QVERIFY(!d.strJobData.at(1, 1).isEmpty());  // what came before stays
+        QVERIFY(!d.jobs.at(1, 1).isEmpty());  // what came before stays
 }
 
 void LoadersTest::guildRows() {
@@ -350,8 +350,8 @@ void LoadersTest::guildRows() {
                        "港.小屋.ロイ,町.店.マリ, 港.ギルド.長,釣り竿,メモ"});
     AppData d;
     folder.prepare(d);
-    LoadGuildData(d, dialogs);
-    const GuildData& g = d.strGuildData;
+    loadGuilds(d, dialogs);
+    const GuildTable& g = d.guilds;
     QCOMPARE(g.at(1, 0, 1), QString("01: 狩猟"));
     QCOMPARE(g.at(1, 1, 3), QString("z"));
     QVERIFY(g.at(1, 2, 1).isEmpty());
@@ -363,6 +363,13 @@ void LoadersTest::guildRows() {
     QCOMPARE(g.at(3, 2, 1), QString("港.ギルド.長"));
     QCOMPARE(g.at(3, 2, 2), QString("釣り竿"));
     QCOMPARE(g.at(3, 2, 3), QString("メモ"));
+    // The same cells as the guild panel names them.
+    QCOMPARE(g.nameLine(3), QString("03: 釣り"));
+    QCOMPARE(g.learningPlace(3, 1), QString("港.小屋.ロイ"));
+    QCOMPARE(g.learningPlace(3, 2), QString("町.店.マリ"));
+    QCOMPARE(g.guildPlace(3), QString("港.ギルド.長"));
+    QCOMPARE(g.learningCondition(3), QString("釣り竿"));
+    QCOMPARE(g.guildPlace(2), QString("z"));
 }
 
 void LoadersTest::guildLimits_data() {
@@ -386,7 +393,7 @@ void LoadersTest::guildLimits() {
     AppData d;
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    LoadGuildData(d, dialogs);
+    loadGuilds(d, dialogs);
     const QString text = dialogs.last().text;
     QVERIFY2(text.startsWith(folder.path() + "/txtFile/GuildData.txt\r\n"), qPrintable(text));
     QVERIFY2(text.contains(where), qPrintable(text));
@@ -398,11 +405,11 @@ void LoadersTest::guildThirtyTwoSections() {
     for (int g = 1; g <= 32; ++g)
         lines << QString("#%1: w%1").arg(g, 2, 10, QChar('0')) << "a.b.c";
     folder.writeLines("txtFile/GuildData.txt", lines);
-    AppData d(32);
+    AppData d(GuildTable::kViewerSections);
     folder.prepare(d);
-    LoadGuildData(d, dialogs);
-    QCOMPARE(d.strGuildData.at(32, 0, 1), QString("32: w32"));
-    QCOMPARE(d.strGuildData.at(32, 1, 1), QString("a.b.c"));
+    loadGuilds(d, dialogs);
+    QCOMPARE(d.guilds.at(32, 0, 1), QString("32: w32"));
+    QCOMPARE(d.guilds.at(32, 1, 1), QString("a.b.c"));
 }
 
 void LoadersTest::badFilesNeverCrash() {
@@ -412,16 +419,16 @@ void LoadersTest::badFilesNeverCrash() {
         folder.writeBytes(QString("txtFile/") + name, junk);
     AppData d;
     folder.prepare(d);
-    LoadExpTable(d);
-    LoadMakeData(d, dialogs);
-    LoadJobData(d, dialogs);
+    loadExpTable(d);
+    loadProducts(d, dialogs);
+    loadJobs(d, dialogs);
     dialogs.expectMessage(Dialogs::Answer::Ok);  // the guild file starts with no value line
     // "#01 ..." starts a section, so the guild file only fails where a row gets too long;
     // whatever happens, nothing may crash and every table stays inside its bounds.
-    LoadGuildData(d, dialogs);
+    loadGuilds(d, dialogs);
     dialogs.reset();
-    QCOMPARE(d.strMakeData.at(2, 0, 0), QString());
-    QVERIFY(d.varExpTable.at(1).isValid());
+    QCOMPARE(d.products.at(2, 0, 0), QString());
+    QVERIFY(d.expTable.at(1).isValid());
 }
 
 WM_TEST_MAIN(LoadersTest)

@@ -18,8 +18,8 @@ struct Plan {
 
 // A small chain: ore and branches are gathered, charcoal and ingots made from them, swords
 // from the ingots; plus a missing material, a cycle and a material only section 29 lists.
-MakeData chainData() {
-    MakeData m;
+ProductTable chainData() {
+    ProductTable m;
     auto product = [&m](int s, int r, const QString& c1, const QString& c2, const QString& c3,
                         const QString& c4, const QString& c5 = QString()) {
         m.set(s, 1, r, c1);
@@ -230,8 +230,8 @@ void MaterialTreeTest::plans() {
     QFETCH(qint64, runs);
     QFETCH(bool, viewer);
     QFETCH(QStringList, text);
-    const MaterialTree tree = buildMaterialTree(chainData(), section, row, runs,
-                                                viewer ? Section29::Search : Section29::Skip);
+    const MaterialTree tree = buildMaterialTree(
+        chainData(), section, row, runs, viewer ? NecklaceSection::Search : NecklaceSection::Skip);
     QCOMPARE(tree.error, QString());
     QCOMPARE(lines(tree), text);
 }
@@ -280,7 +280,7 @@ void MaterialTreeTest::countsAtTheLimit() {
 
 void MaterialTreeTest::branchingWithoutEndIsRefused() {
     // Every stage needs the next one twice: the tree doubles at each of 20 stages.
-    MakeData m;
+    ProductTable m;
     m.set(32, 1, 0, "細工");
     for (int r = 1; r <= 20; ++r) {
         m.set(32, 1, r, QStringLiteral("001:段%1").arg(r));

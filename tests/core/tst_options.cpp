@@ -19,7 +19,7 @@ class OptionsTest : public QObject {
     void saveFailureIsReported();
     void loadApplies_data();
     void loadApplies();
-    void setOptionHidesSettingsOnlyWhenOpenedFromWindow();
+    void applyOptionHidesSettingsOnlyWhenOpenedFromWindow();
 
   private:
     ScriptedDialogs dialogs;
@@ -46,14 +46,14 @@ void OptionsTest::saveWritesFiveLines() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    QVERIFY(SaveOption(d, dialogs, code));
+    QVERIFY(saveOptions(d, dialogs, code));
     const QByteArray expected =
         wmtest::cp932Lines({"#  数字はすべて半角で入力してください",
                             "#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)", size,
                             "#1 起動時の計算機データ(1=仕事技術計算 : 2=キャラデータ)", page});
     QCOMPARE(folder.readBytes("txtFile/Option.txt"), expected);
     // And it reads back in the same order.
-    QCOMPARE(*ReadOptionValues(d), (QStringList{size, page}));
+    QCOMPARE(*readOptionValues(d), (QStringList{size, page}));
 }
 
 void OptionsTest::saveFailureIsReported() {
@@ -62,7 +62,7 @@ void OptionsTest::saveFailureIsReported() {
     folder.prepare(d);
     folder.writeBytes("txtFile/Option.txt/keep", "x");  // the options file is a folder now
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!SaveOption(d, dialogs, 11));
+    QVERIFY(!saveOptions(d, dialogs, 11));
     QVERIFY(dialogs.last().text.startsWith(folder.path() + "/txtFile/Option.txt"));
 }
 
@@ -94,24 +94,24 @@ void OptionsTest::loadApplies() {
     AppData d;
     folder.prepare(d);
     RecordingWindows windows;
-    LoadOption(d, windows);
+    loadOptions(d, windows);
     QCOMPARE(windows.log, log);
-    QCOMPARE(d.intOptMissing, missing);
+    QCOMPARE(d.optionsMissing, missing);
 }
 
-void OptionsTest::setOptionHidesSettingsOnlyWhenOpenedFromWindow() {
+void OptionsTest::applyOptionHidesSettingsOnlyWhenOpenedFromWindow() {
     AppData d;
     RecordingWindows windows;
     windows.visible[1] = true;
     windows.settingsVisible = true;
-    SetOption(d, windows, "2", 0);
+    applyOption(d, windows, "2", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2"}));
     QVERIFY(windows.settingsVisible);
-    d.intOptCode = 1;
-    SetOption(d, windows, "1", 0);
+    d.settingsOpener = 1;
+    applyOption(d, windows, "1", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2", "hide 2", "show 1", "hide settings"}));
-    SetOption(d, windows, "2", 5);  // no such line
-    SetOption(d, windows, "", 1);
+    applyOption(d, windows, "2", OptionLine(5));  // no such line
+    applyOption(d, windows, "", OptionLine::Page);
     QCOMPARE(windows.log.size(), 5);
 }
 

@@ -14,7 +14,7 @@ namespace {
 // Section 1 gathering, 9 an intermediate, 13 crafted with materials, 14 one without,
 // 28 with rows 71..80, 29 a material only the viewer finds.
 void fillData(AppData& d) {
-    MakeData& m = d.strMakeData;
+    ProductTable& m = d.products;
     auto product = [&](int s, int r, const QString& c1, const QString& c2, const QString& c3,
                        const QString& c4) {
         m.set(s, 1, r, c1);
@@ -53,17 +53,17 @@ class ProductionTest : public QObject {
     void lookupByName();
     void materialTexts_data();
     void materialTexts();
-    void lotTotals_data();
-    void lotTotals();
-    void lotChecks_data();
-    void lotChecks();
+    void runTotals_data();
+    void runTotals();
+    void runTotalChecks_data();
+    void runTotalChecks();
     void runCounts_data();
     void runCounts();
     void runCountChecks();
     void bigRunExperience();
     void heavyMaterials();
-    void lotBeyond64Bits_data();
-    void lotBeyond64Bits();
+    void runTotalsBeyond64Bits_data();
+    void runTotalsBeyond64Bits();
     void runCountBeyond64Bits_data();
     void runCountBeyond64Bits();
     void largestValues();
@@ -79,12 +79,12 @@ class ProductionTest : public QObject {
 };
 
 void ProductionTest::lookupByName() {
-    QCOMPARE(GetProField(d.strMakeData, "abc", 3), QString("4"));
-    QCOMPARE(GetProField(d.strMakeData, "ring70", 1), QString("001:ring70"));
-    QCOMPARE(GetProField(d.strMakeData, "ring71", 1), QString());  // rows 71..80 are not searched
-    QCOMPARE(GetProField(d.strMakeData, "chain", 3), QString());
-    QCOMPARE(GetProField(d.strMakeData, "chain", 3, Section29::Search), QString("6"));
-    QCOMPARE(GetProField(d.strMakeData, "", 3), QString());
+    QCOMPARE(productField(d.products, "abc", 3), QString("4"));
+    QCOMPARE(productField(d.products, "ring70", 1), QString("001:ring70"));
+    QCOMPARE(productField(d.products, "ring71", 1), QString());  // rows 71..80 are not searched
+    QCOMPARE(productField(d.products, "chain", 3), QString());
+    QCOMPARE(productField(d.products, "chain", 3, NecklaceSection::Search), QString("6"));
+    QCOMPARE(productField(d.products, "", 3), QString());
 }
 
 void ProductionTest::materialTexts_data() {
@@ -116,12 +116,12 @@ void ProductionTest::materialTexts() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QStringList, weights);
-    QCOMPARE(SetMatText(d, field), text);
+    QCOMPARE(setMaterialText(d, field), text);
     for (int k = 0; k < 3; ++k)
-        QCOMPARE(d.udtSetMat[size_t(k)].strWeight, weights.at(k));
+        QCOMPARE(d.setMaterials[size_t(k)].weight, weights.at(k));
 }
 
-void ProductionTest::lotTotals_data() {
+void ProductionTest::runTotals_data() {
     QTest::addColumn<int>("work");
     QTest::addColumn<QString>("product");
     QTest::addColumn<QString>("field");
@@ -153,41 +153,41 @@ void ProductionTest::lotTotals_data() {
         << "abc を 2.5 回分生産した時の合計  38 EXP\r\n  重量 ： abc × 2.5 = 8\r\n";
 }
 
-void ProductionTest::lotTotals() {
+void ProductionTest::runTotals() {
     QFETCH(int, work);
     QFETCH(QString, product);
     QFETCH(QString, field);
     QFETCH(QString, runs);
     QFETCH(QString, text);
-    SetMatText(d, field);
-    const ProductionOutcome out = CalcLotExp(d, dialogs, {work, "w", product, "5", "3", runs});
+    setMaterialText(d, field);
+    const ProductionOutcome out = totalsForRuns(d, dialogs, {work, "w", product, "5", "3", runs});
     QVERIFY(!out.focus);
     QCOMPARE(out.append, text);
 }
 
-void ProductionTest::lotChecks_data() {
+void ProductionTest::runTotalChecks_data() {
     QTest::addColumn<QStringList>("fields");  // work, product, step exp, steps, runs
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("focus");
     QTest::newRow("no work") << QStringList{"", "X", "5", "3", "1"} << "作業未選択"
-                             << int(ProField::Work);
+                             << int(ProductionField::Work);
     QTest::newRow("no product") << QStringList{"w", "", "5", "3", "1"} << "生産品未選択"
-                                << int(ProField::Product);
+                                << int(ProductionField::Product);
     QTest::newRow("step exp") << QStringList{"w", "X", "a", "3", "1"} << "1回のEXP未入力"
-                              << int(ProField::StepExp);
+                              << int(ProductionField::StepExp);
     QTest::newRow("steps") << QStringList{"w", "X", "5", "", "1"} << "作業工程未入力"
-                           << int(ProField::Steps);
+                           << int(ProductionField::Steps);
     QTest::newRow("runs") << QStringList{"w", "X", "5", "3", ""} << "作成個数未入力"
-                          << int(ProField::Runs);
+                          << int(ProductionField::Runs);
 }
 
-void ProductionTest::lotChecks() {
+void ProductionTest::runTotalChecks() {
     QFETCH(QStringList, fields);
     QFETCH(QString, title);
     QFETCH(int, focus);
     dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        CalcLotExp(d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4]});
+        totalsForRuns(d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4]});
     QCOMPARE(dialogs.last().title, title);
     QVERIFY(out.append.isEmpty());
     QCOMPARE(int(*out.focus), focus);
@@ -229,71 +229,72 @@ void ProductionTest::runCounts() {
     QFETCH(QString, field);
     QFETCH(qint64, need);
     QFETCH(QString, text);
-    SetMatText(d, field);
-    d.lngNeedExp = need;
-    const ProductionOutcome out = CalcRunCount(d, dialogs, {work, "w", product, "10", "3", ""});
+    setMaterialText(d, field);
+    d.neededExp = need;
+    const ProductionOutcome out = runsNeeded(d, dialogs, {work, "w", product, "10", "3", ""});
     QCOMPARE(out.append, text);
 }
 
 void ProductionTest::runCountChecks() {
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    ProductionOutcome out = CalcRunCount(d, dialogs, {12, "", "X", "10", "3", ""});
+    ProductionOutcome out = runsNeeded(d, dialogs, {12, "", "X", "10", "3", ""});
     QCOMPARE(dialogs.last().text, QString("作業名が選択されていません"));
-    QCOMPARE(*out.focus, ProField::Work);
+    QCOMPARE(*out.focus, ProductionField::Work);
 
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = CalcRunCount(d, dialogs, {12, "w", "X", "", "3", ""});
-    QCOMPARE(*out.focus, ProField::StepExp);
+    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", ""});
+    QCOMPARE(*out.focus, ProductionField::StepExp);
     QVERIFY(out.selectAll);
 
-    d.lngNeedExp = 0;
+    d.neededExp = 0;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = CalcRunCount(d, dialogs, {12, "w", "X", "10", "3", ""});
+    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", ""});
     QCOMPARE(dialogs.last().title, QString("必要経験値なし"));
     QVERIFY(!out.focus);
     QVERIFY(out.append.isEmpty());
 
-    d.lngNeedExp = 100;
-    out = CalcRunCount(d, dialogs, {12, "w", "X", "0", "3", ""});  // a run gives nothing
+    d.neededExp = 100;
+    out = runsNeeded(d, dialogs, {12, "w", "X", "0", "3", ""});  // a run gives nothing
     QVERIFY(out.append.isEmpty());
 }
 
 void ProductionTest::bigRunExperience() {
     // 500 x 100 leaves 16 bits, and the material counts leave 32 bits.
-    SetMatText(d, "02abc");
-    d.lngNeedExp = 3000000000LL;
-    const ProductionOutcome out = CalcRunCount(d, dialogs, {12, "w", "X", "500", "100", ""});
+    setMaterialText(d, "02abc");
+    d.neededExp = 3000000000LL;
+    const ProductionOutcome out = runsNeeded(d, dialogs, {12, "w", "X", "500", "100", ""});
     QCOMPARE(out.append,
              QString("X を 60000 回分\r\n  材料 ： abc × 120000 = 480000   合計 : 480000\r\n"));
-    const ProductionOutcome lot = CalcLotExp(d, dialogs, {12, "w", "X", "999", "99", "99999"});
-    QCOMPARE(d.lngLotExp, qint64(9890001099LL));
-    QVERIFY(lot.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
+    const ProductionOutcome totals =
+        totalsForRuns(d, dialogs, {12, "w", "X", "999", "99", "99999"});
+    QCOMPARE(d.producedExp, qint64(9890001099LL));
+    QVERIFY(totals.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
 }
 
 void ProductionTest::heavyMaterials() {
     // Two pieces of a 2^62 material weigh more than 64 bits hold: no total, no weight.
-    QCOMPARE(SetMatText(d, "01heavy,02heavy"),
+    QCOMPARE(setMaterialText(d, "01heavy,02heavy"),
              QString("heavy × 1\r\nheavy × 2\r\n材料の合計重量 ： 数が大きすぎて計算できません"));
-    QCOMPARE(d.udtSetMat[0].strWeight, QString("4611686018427387904"));
-    QVERIFY(d.udtSetMat[1].strWeight.isEmpty());
+    QCOMPARE(d.setMaterials[0].weight, QString("4611686018427387904"));
+    QVERIFY(d.setMaterials[1].weight.isEmpty());
     // One piece alone is fine.
-    QCOMPARE(SetMatText(d, "01heavy"),
+    QCOMPARE(setMaterialText(d, "01heavy"),
              QString("heavy × 1\r\n材料の合計重量 ： 4611686018427387904"));
     // A weight beyond 64 bits in the data cannot be used either.
-    SetMatText(d, "01huge");
-    QVERIFY(d.udtSetMat[0].strWeight.isEmpty());
+    setMaterialText(d, "01huge");
+    QVERIFY(d.setMaterials[0].weight.isEmpty());
     // The run routines refuse a material whose weight is unknown for being too large.
-    SetMatText(d, "02heavy");
-    d.lngNeedExp = 30;
+    setMaterialText(d, "02heavy");
+    d.neededExp = 30;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(CalcRunCount(d, dialogs, {12, "w", "X", "10", "3", ""}).append.isEmpty());
+    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", ""}).append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(CalcLotExp(d, dialogs, {12, "w", "X", "10", "3", "1"}).append.isEmpty());
+    QVERIFY(totalsForRuns(d, dialogs, {12, "w", "X", "10", "3", "1"}).append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
 }
 
-void ProductionTest::lotBeyond64Bits_data() {
+void ProductionTest::runTotalsBeyond64Bits_data() {
     QTest::addColumn<int>("work");
     QTest::addColumn<QString>("product");
     QTest::addColumn<QString>("field");
@@ -302,49 +303,51 @@ void ProductionTest::lotBeyond64Bits_data() {
     const QString digits310(310, QLatin1Char('9'));
     QTest::newRow("experience 5e18 x 15")
         << 12 << "X"
-        << "02abc" << QStringList{"5", "3", "5000000000000000000"} << int(ProField::Runs);
+        << "02abc" << QStringList{"5", "3", "5000000000000000000"} << int(ProductionField::Runs);
     QTest::newRow("310 digits of runs")
         << 12 << "X"
-        << "02abc" << QStringList{"5", "3", digits310} << int(ProField::Runs);
+        << "02abc" << QStringList{"5", "3", digits310} << int(ProductionField::Runs);
     QTest::newRow("310 digits of steps")
         << 12 << "X"
-        << "02abc" << QStringList{"5", digits310, "1"} << int(ProField::Steps);
+        << "02abc" << QStringList{"5", digits310, "1"} << int(ProductionField::Steps);
     QTest::newRow("310 digits of step exp")
         << 12 << "X"
-        << "02abc" << QStringList{digits310, "3", "1"} << int(ProField::StepExp);
+        << "02abc" << QStringList{digits310, "3", "1"} << int(ProductionField::StepExp);
     QTest::newRow("fraction beyond 64 bits")
         << 12 << "X"
-        << "02abc" << QStringList{"0.5", "1", "20000000000000000000.5"} << int(ProField::Runs);
+        << "02abc" << QStringList{"0.5", "1", "20000000000000000000.5"}
+        << int(ProductionField::Runs);
     QTest::newRow("gathering weight")
         << 0 << "abc"
-        << "00" << QStringList{"1", "1", "3000000000000000000"} << int(ProField::Runs);
+        << "00" << QStringList{"1", "1", "3000000000000000000"} << int(ProductionField::Runs);
     QTest::newRow("gathering weight in the data")
         << 0 << "huge"
-        << "00" << QStringList{"1", "1", "1"} << int(ProField::Runs);
+        << "00" << QStringList{"1", "1", "1"} << int(ProductionField::Runs);
     QTest::newRow("material weight")
         << 12 << "X"
-        << "02abc" << QStringList{"1", "1", "2000000000000000000"} << int(ProField::Runs);
+        << "02abc" << QStringList{"1", "1", "2000000000000000000"} << int(ProductionField::Runs);
     QTest::newRow("fractional material count")
         << 12 << "X"
-        << "02abc" << QStringList{"0.5", "1", "6000000000000000000.5"} << int(ProField::Runs);
+        << "02abc" << QStringList{"0.5", "1", "6000000000000000000.5"}
+        << int(ProductionField::Runs);
 }
 
-void ProductionTest::lotBeyond64Bits() {
+void ProductionTest::runTotalsBeyond64Bits() {
     QFETCH(int, work);
     QFETCH(QString, product);
     QFETCH(QString, field);
     QFETCH(QStringList, inputs);
     QFETCH(int, focus);
-    SetMatText(d, field);
-    d.lngLotExp = 77;
+    setMaterialText(d, field);
+    d.producedExp = 77;
     dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        CalcLotExp(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2]});
+        totalsForRuns(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2]});
     QVERIFY(out.append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
     QCOMPARE(int(*out.focus), focus);
-    QCOMPARE(d.lngLotExp, qint64(77));  // nothing half computed is kept
+    QCOMPARE(d.producedExp, qint64(77));  // nothing half computed is kept
 }
 
 void ProductionTest::runCountBeyond64Bits_data() {
@@ -358,14 +361,14 @@ void ProductionTest::runCountBeyond64Bits_data() {
     const qint64 max = std::numeric_limits<qint64>::max();
     QTest::newRow("310 digits of step exp")
         << 12 << "X"
-        << "02abc" << qint64(100) << QStringList{digits310, "3"} << int(ProField::StepExp);
+        << "02abc" << qint64(100) << QStringList{digits310, "3"} << int(ProductionField::StepExp);
     QTest::newRow("310 digits of steps")
         << 12 << "X"
-        << "02abc" << qint64(100) << QStringList{"3", digits310} << int(ProField::Steps);
+        << "02abc" << qint64(100) << QStringList{"3", digits310} << int(ProductionField::Steps);
     QTest::newRow("run experience")
         << 12 << "X"
         << "02abc" << qint64(100) << QStringList{"3037000500", "3037000500"}
-        << int(ProField::StepExp);
+        << int(ProductionField::StepExp);
     QTest::newRow("gathering weight") << 0 << "abc"
                                       << "00" << max << QStringList{"1", "1"} << -1;
     QTest::newRow("material count") << 12 << "X"
@@ -384,11 +387,11 @@ void ProductionTest::runCountBeyond64Bits() {
     QFETCH(qint64, need);
     QFETCH(QStringList, inputs);
     QFETCH(int, focus);
-    SetMatText(d, field);
-    d.lngNeedExp = need;
+    setMaterialText(d, field);
+    d.neededExp = need;
     dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        CalcRunCount(d, dialogs, {work, "w", product, inputs[0], inputs[1], ""});
+        runsNeeded(d, dialogs, {work, "w", product, inputs[0], inputs[1], ""});
     QVERIFY(out.append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
@@ -398,17 +401,17 @@ void ProductionTest::runCountBeyond64Bits() {
 void ProductionTest::largestValues() {
     // Right at the 64-bit limit everything is still counted exactly.
     const qint64 max = std::numeric_limits<qint64>::max();
-    SetMatText(d, "00");
-    d.lngNeedExp = max;
-    QCOMPARE(CalcRunCount(d, dialogs, {0, "w", "one", "1", "1", ""}).append,
+    setMaterialText(d, "00");
+    d.neededExp = max;
+    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", ""}).append,
              QString("one を 9223372036854775807 回分\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
-    QCOMPARE(CalcLotExp(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807"}).append,
+    QCOMPARE(totalsForRuns(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807"}).append,
              QString("one を 9223372036854775807 回分生産した時の合計  9223372036854775807 EXP\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
-    QCOMPARE(d.lngLotExp, max);
-    SetMatText(d, "01one");
-    QCOMPARE(CalcLotExp(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602"}).append,
+    QCOMPARE(d.producedExp, max);
+    setMaterialText(d, "01one");
+    QCOMPARE(totalsForRuns(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602"}).append,
              QString("X を 3074457345618258602 回分生産した時の合計  9223372036854775806 EXP\r\n"
                      "  材料 ： one × 3074457345618258602 = 3074457345618258602 \r\n"));
 }
@@ -430,12 +433,12 @@ void ProductionTest::roundUp() {
     QFETCH(double, value);
     QFETCH(int, position);
     QFETCH(double, result);
-    QCOMPARE(RoundUpAt(dialogs, value, position), result);
+    QCOMPARE(roundUpAt(dialogs, value, position), result);
 }
 
 void ProductionTest::roundUpPositionZero() {
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QCOMPARE(RoundUpAt(dialogs, 5.5, 0), 0.0);
+    QCOMPARE(roundUpAt(dialogs, 5.5, 0), 0.0);
     QCOMPARE(dialogs.last().text, QString("切り上げ位置を指定して下さい"));
     QCOMPARE(dialogs.last().title, QString("エラー"));
     QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
@@ -455,7 +458,7 @@ void ProductionTest::padding() {
     QFETCH(qint64, value);
     QFETCH(int, width);
     QFETCH(QString, text);
-    QCOMPARE(PadNumber(value, width), text);
+    QCOMPARE(padNumber(value, width), text);
 }
 
 WM_TEST_MAIN(ProductionTest)

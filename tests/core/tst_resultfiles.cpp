@@ -1,7 +1,7 @@
 #include <QDir>
 #include <QTest>
 
-#include "pcdata.h"
+#include "characterhistory.h"
 #include "resultfiles.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -64,14 +64,14 @@ void ResultFilesTest::pathRule() {
     QFETCH(QString, path);
     AppData windows;
     windows.programFolder = "D:\\tool";
-    QCOMPARE(MakeTxtPath(windows, name), path);
+    QCOMPARE(resultFilePath(windows, name), path);
 }
 
 void ResultFilesTest::defaultName() {
     dialogs.expectMessage(Answer::Yes);  // write?
     dialogs.expectMessage(Answer::No);   // type a name? no: the default
     dialogs.expectMessage(Answer::Ok);
-    SaveResult(d, dialogs, "Lv.005  1\nLv.006  2");
+    saveResult(d, dialogs, "Lv.005  1\nLv.006  2");
     QCOMPARE(folder->readBytes("result.txt"), QByteArray("Lv.005  1\r\nLv.006  2\r\n"));
     QCOMPARE(dialogs.shown().at(0).text, QString("結果をテキストファイルに書き出しますか？"));
     QCOMPARE(dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
@@ -85,7 +85,7 @@ void ResultFilesTest::typedName() {
     dialogs.expectMessage(Answer::Yes);
     dialogs.expectInput("memo.txt");
     dialogs.expectMessage(Answer::Ok);
-    SaveResult(d, dialogs, "経験値～\n");
+    saveResult(d, dialogs, "経験値～\n");
     const wmtest::ShownBox& prompt = dialogs.shown().at(2);
     QCOMPARE(prompt.text, QString("テキストファイル名を入力してください"));
     QCOMPARE(prompt.title, QString("ファイル名の入力"));
@@ -98,24 +98,24 @@ void ResultFilesTest::cancelledPrompt() {
     dialogs.expectMessage(Answer::Yes);
     dialogs.expectMessage(Answer::Yes);
     dialogs.expectInput(QString());
-    SaveResult(d, dialogs, "x");
+    saveResult(d, dialogs, "x");
     QCOMPARE(dialogs.shown().size(), 3);
     QVERIFY(!folder->exists("result.txt"));
 }
 
 void ResultFilesTest::declinedQuestions() {
     dialogs.expectMessage(Answer::No);
-    SaveResult(d, dialogs, "x");
+    saveResult(d, dialogs, "x");
     QCOMPARE(dialogs.shown().size(), 1);
     QVERIFY(!folder->exists("result.txt"));
 }
 
 void ResultFilesTest::overwrite() {
-    QVERIFY(!WriteResult(d, dialogs, "", "result"));  // nothing to write: no file, no box
+    QVERIFY(!writeResult(d, dialogs, "", "result"));  // nothing to write: no file, no box
     folder->writeBytes("result.txt", "first\r\n");
     dialogs.expectMessage(Answer::No);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!WriteResult(d, dialogs, "second", "result"));
+    QVERIFY(!writeResult(d, dialogs, "second", "result"));
     QCOMPARE(dialogs.shown().at(0).text,
              QString("result は空ではありません\r\n上書きしてもよろしいですか？"));
     QCOMPARE(dialogs.shown().at(0).title, QString("上書きの確認"));
@@ -124,18 +124,18 @@ void ResultFilesTest::overwrite() {
 
     dialogs.expectMessage(Answer::Yes);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(WriteResult(d, dialogs, "second", "result"));
+    QVERIFY(writeResult(d, dialogs, "second", "result"));
     QCOMPARE(folder->readBytes("result.txt"), QByteArray("second\r\n"));
 
     // An empty file is replaced without asking.
     folder->writeBytes("empty.txt", "");
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(WriteResult(d, dialogs, "third", "empty"));
+    QVERIFY(writeResult(d, dialogs, "third", "empty"));
 }
 
 void ResultFilesTest::emptyResultWritesNothing() {
     dialogs.expectMessage(Answer::Ok);
-    SaveResult(d, dialogs, "");
+    saveResult(d, dialogs, "");
     QCOMPARE(dialogs.last().text, QString("結果がないので、ファイル作成は出来ません"));
     QVERIFY(!folder->exists("result.txt"));
 }
@@ -152,17 +152,17 @@ void ResultFilesTest::invalidNames_data() {
 void ResultFilesTest::invalidNames() {
     QFETCH(QString, name);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!WriteResult(d, dialogs, "x", name));
+    QVERIFY(!writeResult(d, dialogs, "x", name));
     QVERIFY(dialogs.last().text.contains("ファイル名に使えません"));
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!AppendText(d, dialogs, name, "x"));
+    QVERIFY(!appendText(d, dialogs, name, "x"));
     QCOMPARE(dialogs.shown().size(), 2);
 }
 
 void ResultFilesTest::failedWriteKeepsOldFile() {
     folder->writeBytes("sub", "a plain file where a folder is needed");
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!WriteResult(d, dialogs, "x", "sub\\memo"));
+    QVERIFY(!writeResult(d, dialogs, "x", "sub\\memo"));
     QVERIFY(dialogs.last().text.startsWith(folder->path() +
                                            "/sub/memo.txt に保存できませんでした\r\n"));
     QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
@@ -171,8 +171,8 @@ void ResultFilesTest::failedWriteKeepsOldFile() {
 void ResultFilesTest::appendAndConfirm() {
     dialogs.expectMessage(Answer::Ok);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(AppendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
-    QVERIFY(AppendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,02"));
+    QVERIFY(appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
+    QVERIFY(appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,02"));
     QCOMPARE(folder->readBytes("txtFile/PCData.txt"), wmtest::cp932Lines({"ロイ,01", "ロイ,02"}));
     QCOMPARE(dialogs.last().text, folder->path() + "/txtFile/PCData.txtに保存しました");
     QCOMPARE(dialogs.last().title, QString("ファイル作成"));
@@ -181,7 +181,7 @@ void ResultFilesTest::appendAndConfirm() {
 void ResultFilesTest::failedAppendIsReported() {
     folder->writeBytes("txtFile/PCData.txt/keep", "x");  // a folder where the file should be
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!AppendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
+    QVERIFY(!appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
     QVERIFY(dialogs.last().text.contains("保存できませんでした"));
     QVERIFY(!dialogs.last().text.contains("に保存しました"));
 }
@@ -214,14 +214,14 @@ void ResultFilesTest::historySavePath() {
     QVERIFY(QDir(folder->path()).mkpath("prog/txtFile"));
     QVERIFY(QDir(folder->path()).mkpath("shared/txtFile"));
     d.programFolder = folder->programFolder() + "\\prog";
-    d.strFileList.set(0, folderEntry);
-    d.strFileList.set(6, fileEntry);
+    d.fileList.set(0, folderEntry);
+    d.fileList.set(6, fileEntry);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(AppendToDataFile(d, dialogs, 6, "ロイ,01 x"));
-    QCOMPARE(dialogs.last().text, d.nativeDataPath(6) + "に保存しました");
+    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, "ロイ,01 x"));
+    QCOMPARE(dialogs.last().text, d.nativeDataPath(FileListEntry::History) + "に保存しました");
     QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({"ロイ,01 x"}));
-    LoadPCData(d);  // the readers find the save
-    QCOMPARE(d.strPCData.names(), QStringList{"ロイ"});
+    loadHistory(d);  // the readers find the save
+    QCOMPARE(d.history.names(), QStringList{"ロイ"});
 }
 
 WM_TEST_MAIN(ResultFilesTest)

@@ -27,21 +27,21 @@ void StartupTest::sampleDataStartsQuietly() {
     folder.copySampleData();
     AppData d;
     d.programFolder = folder.programFolder();
-    d.intOptCode = 22;
+    d.settingsOpener = 22;
     RecordingWindows windows;
     QVERIFY(runStartup(d, dialogs, windows));
     QVERIFY2(dialogs.shown().isEmpty(), qPrintable(dialogs.shown().value(0).text));
-    QCOMPARE(d.intOptCode, 0);
+    QCOMPARE(d.settingsOpener, 0);
     // No options file ships: the settings window asks.
     QCOMPARE(windows.log, QStringList{"settings"});
-    QCOMPARE(d.intOptMissing, 1);
+    QCOMPARE(d.optionsMissing, 1);
     // Every table was filled.
-    QCOMPARE(d.varExpTable.at(209).toString(), QString::number(d.varExpTable.at(209).toLongLong()));
-    QVERIFY(d.varExpTable.at(300).toLongLong() > d.varExpTable.at(299).toLongLong());
+    QCOMPARE(d.expTable.at(209).toString(), QString::number(d.expTable.at(209).toLongLong()));
+    QVERIFY(d.expTable.at(300).toLongLong() > d.expTable.at(299).toLongLong());
     for (int s = 1; s <= 32; ++s)
-        QVERIFY2(!d.strMakeData.sectionName(s).isEmpty(), qPrintable(QString::number(s)));
-    QCOMPARE(d.strJobData.at(1, 1), QString("平民"));
-    QVERIFY(!d.strJobData.at(24, 1).isEmpty());
+        QVERIFY2(!d.products.sectionName(s).isEmpty(), qPrintable(QString::number(s)));
+    QCOMPARE(d.jobs.at(1, 1), QString("平民"));
+    QVERIFY(!d.jobs.at(24, 1).isEmpty());
 }
 
 void StartupTest::sampleDataWithOptions() {
@@ -64,7 +64,7 @@ void StartupTest::noFileListEndsTheProgram() {
     dialogs.expectMessage(Dialogs::Answer::Ok);
     QVERIFY(!runStartup(d, dialogs, windows));
     QVERIFY(windows.log.isEmpty());
-    QVERIFY(!d.varExpTable.at(1).isValid());  // no data file was read
+    QVERIFY(!d.expTable.at(1).isValid());  // no data file was read
 }
 
 WM_TEST_MAIN(StartupTest)

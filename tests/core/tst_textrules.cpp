@@ -25,8 +25,8 @@ class TextRulesTest : public QObject {
     void splitting();
     void paths_data();
     void paths();
-    void byteLength_data();
-    void byteLength();
+    void byteLengths_data();
+    void byteLengths();
     void byteCut_data();
     void byteCut();
 };
@@ -265,14 +265,14 @@ void TextRulesTest::paths() {
     QFETCH(QString, folder);
     QFETCH(QString, name);
     QFETCH(QString, joined);
-    QCOMPARE(JoinPath(folder, name), joined);
+    QCOMPARE(joinPath(folder, name), joined);
 #ifndef Q_OS_WIN
-    QCOMPARE(toNativePath(JoinPath(programFolderFrom("/"), "txtFile\\FileList.txt")),
+    QCOMPARE(toNativePath(joinPath(programFolderFrom("/"), "txtFile\\FileList.txt")),
              QString("/txtFile/FileList.txt"));
 #endif
 }
 
-void TextRulesTest::byteLength_data() {
+void TextRulesTest::byteLengths_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("bytes");
     QTest::newRow("empty") << "" << 0;
@@ -283,10 +283,10 @@ void TextRulesTest::byteLength_data() {
     QTest::newRow("not in the code page") << "😀" << 1;
 }
 
-void TextRulesTest::byteLength() {
+void TextRulesTest::byteLengths() {
     QFETCH(QString, text);
     QFETCH(int, bytes);
-    QCOMPARE(TextLenByte(text), bytes);
+    QCOMPARE(byteLength(text), bytes);
 }
 
 void TextRulesTest::byteCut_data() {

@@ -98,11 +98,11 @@ void WriteFaultsTest::savesReportTheFailure() {
         FaultGuard fault(call.constData(), options ? "Option.txt" : "out.txt", "EIO");
         if (options) {
             dialogs.expectMessage(Dialogs::Answer::Ok);
-            QVERIFY(!SaveOption(d, dialogs, 21));
+            QVERIFY(!saveOptions(d, dialogs, 21));
         } else {
             dialogs.expectMessage(Dialogs::Answer::Yes);  // overwrite
             dialogs.expectMessage(Dialogs::Answer::Ok);
-            QVERIFY(!WriteResult(d, dialogs, "result", "out"));
+            QVERIFY(!writeResult(d, dialogs, "result", "out"));
         }
     }
     const QString text = dialogs.last().text;

@@ -59,7 +59,7 @@ class TestFrmData : public QObject {
         wmtest::writeProductFixture(*folder_);
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        wm::LoadMakeData(*data_, dialogs_);
+        wm::loadProducts(*data_, dialogs_);
         win_ = new FrmData(*data_, dialogs_);
     }
 
@@ -188,7 +188,7 @@ class TestFrmData : public QObject {
         // nothing of the work before stays.
         chooseWork(3);
         QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("農業ギルド"));
-        data_->strGuildData.set(1, 2, 1, QString());
+        data_->guilds.set(1, 2, 1, QString());
         chooseWork(0);
         QCOMPARE(w().cmbGuild->count(), 0);
         QCOMPARE(w().txtGuild[2]->text(), QString());
@@ -468,11 +468,11 @@ class TestFrmData : public QObject {
 
     void productChoiceEmptiesEveryMaterialRow() {
         // 湧き水 needs no materials; 万能薬 before it filled both rows.
-        data_->strMakeData.set(7, 1, 4, QStringLiteral("025:湧き水"));
-        data_->strMakeData.set(7, 2, 4, QStringLiteral("030:02"));
-        data_->strMakeData.set(7, 3, 4, QStringLiteral("1"));
-        data_->strMakeData.set(7, 4, 4, QStringLiteral("00"));
-        data_->strMakeData.set(7, 5, 4, QStringLiteral("10,MP回復,20"));
+        data_->products.set(7, 1, 4, QStringLiteral("025:湧き水"));
+        data_->products.set(7, 2, 4, QStringLiteral("030:02"));
+        data_->products.set(7, 3, 4, QStringLiteral("1"));
+        data_->products.set(7, 4, 4, QStringLiteral("00"));
+        data_->products.set(7, 5, 4, QStringLiteral("10,MP回復,20"));
         setWeights(0, 1000);
         chooseWork(6);
         chooseProduct(QStringLiteral("万能薬"));
@@ -494,7 +494,7 @@ class TestFrmData : public QObject {
     void unknownMaterialRowIsNotShown() {
         // 謎の粉 is in no section: its row cannot be filled, and without its weight no run
         // count can be given.
-        data_->strMakeData.set(13, 4, 2, QStringLiteral("01謎の粉,01鉄"));
+        data_->products.set(13, 4, 2, QStringLiteral("01謎の粉,01鉄"));
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
@@ -524,8 +524,8 @@ class TestFrmData : public QObject {
 
     void weightsBeyond64Bits() {
         // 5e18 twice leaves 64 bits: the total weight box stays empty instead of wrapping.
-        data_->strMakeData.set(2, 3, 1, QStringLiteral("5000000000000000000"));   // 木材
-        data_->strMakeData.set(12, 3, 1, QStringLiteral("5000000000000000000"));  // 皮
+        data_->products.set(2, 3, 1, QStringLiteral("5000000000000000000"));   // 木材
+        data_->products.set(12, 3, 1, QStringLiteral("5000000000000000000"));  // 皮
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
@@ -533,7 +533,7 @@ class TestFrmData : public QObject {
         QCOMPARE(w().txtData[0]->text(), QString());
         QCOMPARE(info(), QString());
         // Two pieces of one such material: the row's weight stays empty too.
-        data_->strMakeData.set(9, 3, 1, QStringLiteral("1"));
+        data_->products.set(9, 3, 1, QStringLiteral("1"));
         chooseWork(8);
         chooseProduct(QStringLiteral("板"));
         QCOMPARE(w().txtData[17]->text(), QString());
@@ -608,10 +608,10 @@ class TestFrmData : public QObject {
     }
     void effects() {
         // A lone strength of 0 shows no effect line at all.
-        data_->strMakeData.set(7, 1, 4, QStringLiteral("001:無効薬"));
-        data_->strMakeData.set(7, 2, 4, QStringLiteral("001:01"));
-        data_->strMakeData.set(7, 3, 4, QStringLiteral("1"));
-        data_->strMakeData.set(7, 5, 4, QStringLiteral("0"));
+        data_->products.set(7, 1, 4, QStringLiteral("001:無効薬"));
+        data_->products.set(7, 2, 4, QStringLiteral("001:01"));
+        data_->products.set(7, 3, 4, QStringLiteral("1"));
+        data_->products.set(7, 5, 4, QStringLiteral("0"));
         QFETCH(int, work);
         QFETCH(QString, product);
         QFETCH(QString, text);

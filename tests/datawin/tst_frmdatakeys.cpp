@@ -82,7 +82,7 @@ class FrmDataKeysTest : public QObject {
         wmtest::writeProductFixture(*folder_);
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        wm::LoadMakeData(*data_, dialogs_);
+        wm::loadProducts(*data_, dialogs_);
         win_ = new FrmData(*data_, dialogs_);
         w().show();
         w().activateWindow();

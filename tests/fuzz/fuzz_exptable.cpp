@@ -12,12 +12,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wmfuzz::writeDataFile(QStringLiteral("ExpTable.txt"), bytes);
     AppData d;
     wmfuzz::prepare(d);
-    LoadExpTable(d);
-    const ExpTable& table = d.varExpTable;
+    loadExpTable(d);
+    const ExpTable& table = d.expTable;
     FUZZ_CHECK(table.at(0).toInt() == -1);
 
     ExpTable computed;
-    FillExpTableByFormula(computed);
+    fillExpTableByFormula(computed);
     bool isComputed = true;
     for (int level = 1; level <= 299; ++level)
         isComputed = isComputed && table.at(level) == computed.at(level);

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AppData d;
     d.programFolder = wmfuzz::programDir().path().replace(QLatin1Char('/'), QLatin1Char('\\'));
     wmfuzz::SilentDialogs dialogs;
-    const bool read = ReadFileList(d, dialogs);
+    const bool read = readFileList(d, dialogs);
     const QStringList entries = wmfuzz::valueLines(lines);
     // The list is always taken once the file is read: up to eleven entries line by line,
     // and a line past them is reported (one message) with the entries before it kept.
@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(dialogs.inputs == 0);
     FUZZ_CHECK(dialogs.messages == (entries.size() > FileList::kEntries ? 1 : 0));
     for (int i = 0; i < FileList::kEntries; ++i)
-        FUZZ_CHECK(d.strFileList[i] == entries.value(i));
+        FUZZ_CHECK(d.fileList[i] == entries.value(i));
     return 0;
 }

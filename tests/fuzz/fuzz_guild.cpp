@@ -14,18 +14,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AppData before;
     wmfuzz::prepare(before);
     wmfuzz::writeDataFile(QStringLiteral("GuildData.txt"), kPrefix);
-    LoadGuildData(before, dialogs);
+    loadGuilds(before, dialogs);
     FUZZ_CHECK(dialogs.messages == 0);
-    FUZZ_CHECK(before.strGuildData.at(1, 2, 3) == QStringLiteral("f"));
+    FUZZ_CHECK(before.guilds.at(1, 2, 3) == QStringLiteral("f"));
 
     wmfuzz::writeDataFile(QStringLiteral("GuildData.txt"), kPrefix + input);
     AppData d;
     wmfuzz::prepare(d);
-    LoadGuildData(d, dialogs);
+    loadGuilds(d, dialogs);
     FUZZ_CHECK(dialogs.messages <= 1);
-    for (int row = 0; row <= GuildData::kRows; ++row) {
-        for (int field = 1; field <= GuildData::kFields; ++field)
-            FUZZ_CHECK(d.strGuildData.at(1, row, field) == before.strGuildData.at(1, row, field));
+    for (int row = 0; row <= GuildTable::kRows; ++row) {
+        for (int field = 1; field <= GuildTable::kFields; ++field)
+            FUZZ_CHECK(d.guilds.at(1, row, field) == before.guilds.at(1, row, field));
     }
     return 0;
 }

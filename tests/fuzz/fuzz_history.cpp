@@ -1,7 +1,7 @@
 // The character history after one good save: every save is filed under its own name, and
 // the first save stays first.
+#include "characterhistory.h"
 #include "fuzzcommon.h"
-#include "pcdata.h"
 
 using namespace wm;
 
@@ -14,10 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wmfuzz::writeDataFile(QStringLiteral("PCData.txt"), kPrefix + input);
     AppData d;
     wmfuzz::prepare(d);
-    LoadPCData(d);
-    const PCData& table = d.strPCData;
+    loadHistory(d);
+    const CharacterHistory& table = d.history;
     FUZZ_CHECK(table.name(1) == QStringLiteral("Alice"));
-    FUZZ_CHECK(table.at(1, 2, 1) == QStringLiteral("2024/01/02 03:04:05.7.0101,"));
+    FUZZ_CHECK(table.at(1, HistoryField::SavedAtAndWorks, 1) ==
+               QStringLiteral("2024/01/02 03:04:05.7.0101,"));
     // Every name (an empty one of a hand-edited line too) is in one slot only, and every save
     // of a slot carries that slot's name.
     QStringList names;
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         names << name;
         FUZZ_CHECK(table.recordCount(slot) >= 1);
         for (int record = 1; record <= table.recordCount(slot); ++record)
-            FUZZ_CHECK(table.at(slot, 1, record) == name);
-        FUZZ_CHECK(table.at(slot, 1, table.recordCount(slot) + 1).isEmpty());
+            FUZZ_CHECK(table.at(slot, HistoryField::Name, record) == name);
+        FUZZ_CHECK(table.at(slot, HistoryField::Name, table.recordCount(slot) + 1).isEmpty());
     }
     FUZZ_CHECK(table.name(table.slotCount() + 1).isEmpty());
     return 0;

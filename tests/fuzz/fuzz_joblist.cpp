@@ -14,21 +14,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AppData before;
     wmfuzz::prepare(before);
     wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix);
-    LoadJobData(before, dialogs);
+    loadJobs(before, dialogs);
     FUZZ_CHECK(dialogs.messages == 0);
 
     wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix + input);
     AppData d;
     wmfuzz::prepare(d);
-    LoadJobData(d, dialogs);
+    loadJobs(d, dialogs);
     FUZZ_CHECK(dialogs.messages <= 1);
     for (int row = 1; row <= 2; ++row) {
-        for (int column = 1; column <= JobData::kColumns; ++column)
-            FUZZ_CHECK(d.strJobData.at(row, column) == before.strJobData.at(row, column));
+        for (int column = 1; column <= JobTable::kColumns; ++column)
+            FUZZ_CHECK(d.jobs.at(row, column) == before.jobs.at(row, column));
     }
     // More job lines than rows can only end in the message.
     const int jobs = int(wmfuzz::valueLines(wmfuzz::linesOf(kPrefix + input)).size());
-    if (jobs > JobData::kRows)
+    if (jobs > JobTable::kRows)
         FUZZ_CHECK(dialogs.messages == 1);
     return 0;
 }

@@ -34,19 +34,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     AppData before;
     wmfuzz::prepare(before);
     wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), kPrefix);
-    LoadMakeData(before, dialogs);
+    loadProducts(before, dialogs);
     FUZZ_CHECK(dialogs.messages == 0);
 
     wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), kPrefix + input);
     AppData d;
     wmfuzz::prepare(d);
-    LoadMakeData(d, dialogs);
+    loadProducts(d, dialogs);
     FUZZ_CHECK(dialogs.messages <= 1);  // one message, at the first bad line
     if (reopensFirst(wmfuzz::linesOf(input)))
         return 0;
     for (int row = 0; row <= 2; ++row) {
-        for (int column = 0; column <= MakeData::kColumns; ++column)
-            FUZZ_CHECK(d.strMakeData.at(1, column, row) == before.strMakeData.at(1, column, row));
+        for (int column = 0; column <= ProductTable::kColumns; ++column)
+            FUZZ_CHECK(d.products.at(1, column, row) == before.products.at(1, column, row));
     }
     return 0;
 }

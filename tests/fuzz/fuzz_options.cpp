@@ -13,18 +13,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wmfuzz::writeDataFile(QStringLiteral("Option.txt"), bytes);
     AppData d;
     wmfuzz::prepare(d);
-    const auto read = ReadOptionValues(d);
+    const auto read = readOptionValues(d);
     FUZZ_CHECK(read && *read == values);
 
     RecordingWindows windows;
-    LoadOption(d, windows);
+    loadOptions(d, windows);
     const auto windowSize = values.isEmpty() ? std::nullopt : intPart(values.first());
     if (windowSize && (*windowSize == 1 || *windowSize == 2)) {
         const int chosen = int(*windowSize);
         FUZZ_CHECK(windows.visible[chosen] && !windows.visible[3 - chosen]);
-        FUZZ_CHECK(!windows.settingsVisible && d.intOptMissing == 0);
+        FUZZ_CHECK(!windows.settingsVisible && d.optionsMissing == 0);
     } else {
-        FUZZ_CHECK(windows.settingsVisible && d.intOptMissing == 1);
+        FUZZ_CHECK(windows.settingsVisible && d.optionsMissing == 1);
         FUZZ_CHECK(!windows.visible[1] && !windows.visible[2]);
     }
     return 0;

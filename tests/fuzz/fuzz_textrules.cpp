@@ -19,7 +19,7 @@ const AppData& sampleData() {
         wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), sample.readAll());
         wmfuzz::prepare(d);
         wmfuzz::SilentDialogs dialogs;
-        LoadMakeData(d, dialogs);
+        loadProducts(d, dialogs);
         return dialogs.messages == 0;
     }();
     FUZZ_CHECK(loaded);
@@ -46,20 +46,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (qsizetype i = 0; i + 1 < limited.size(); ++i)
         FUZZ_CHECK(limited.at(i) == fields.at(i));
     FUZZ_CHECK(cutToBytes(line, 10).size() <= line.size());
-    FUZZ_CHECK(TextLenByte(cutToBytes(line, 10)) <= 10);
+    FUZZ_CHECK(byteLength(cutToBytes(line, 10)) <= 10);
 
     // Material entries: at most three, each named from the field, the total their sum.
     AppData d = sampleData();
-    const QString text = SetMatText(d, line);
+    const QString text = setMaterialText(d, line);
     qint64 sum = 0;
-    for (const SetMaterial& material : d.udtSetMat) {
-        FUZZ_CHECK(line.contains(material.strName));
-        sum += material.strWeight.toLongLong();
+    for (const SetMaterial& material : d.setMaterials) {
+        FUZZ_CHECK(line.contains(material.name));
+        sum += material.weight.toLongLong();
     }
     const qsizetype at = text.indexOf(QStringLiteral("材料の合計重量 ： "));
     if (at >= 0)
         FUZZ_CHECK(text.mid(at).endsWith(numText(sum)));
-    const QString found = GetProField(d.strMakeData, line, 3);
-    FUZZ_CHECK(found.isEmpty() || !GetProField(d.strMakeData, line, 1).isEmpty());
+    const QString found = productField(d.products, line, 3);
+    FUZZ_CHECK(found.isEmpty() || !productField(d.products, line, 1).isEmpty());
     return 0;
 }

@@ -73,7 +73,7 @@ inline void prepare(wm::AppData& d) {
     d.programFolder = programDir().path().replace(QLatin1Char('/'), QLatin1Char('\\'));
     const QStringList entries = standardFileList();
     for (int i = 0; i < entries.size(); ++i)
-        d.strFileList.set(i, entries.at(i));
+        d.fileList.set(i, entries.at(i));
 }
 
 inline QByteArray bytesOf(const uint8_t* data, size_t size) {

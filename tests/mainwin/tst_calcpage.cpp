@@ -85,9 +85,9 @@ void CalcPageTest::init() {
     folder->writeLines("txtFile/MakeData.txt", productionData());
     host = std::make_unique<FakeHost>();
     folder->prepare(host->data);
-    host->data.varExpTable.set(0, -1);
-    wm::FillExpTableByFormula(host->data.varExpTable);
-    wm::LoadMakeData(host->data, host->scripted);
+    host->data.expTable.set(0, -1);
+    wm::fillExpTableByFormula(host->data.expTable);
+    wm::loadProducts(host->data, host->scripted);
 }
 
 void CalcPageTest::cleanup() {
@@ -125,7 +125,7 @@ void CalcPageTest::fiveToEightInBothSizes() {
                           "\nLv.005       44 EXP\nLv.006       62 EXP\nLv.007       83 EXP\n" +
                           dashes(rule) + "\nLv.005～Lv.008までの必要経験値        189 EXP\n";
     QCOMPARE(w.txtWorkList->toPlainText(), block);
-    QCOMPARE(host->data.lngNeedExp, qint64(189));
+    QCOMPARE(host->data.neededExp, qint64(189));
     // The rules go to both windows' lists.
     QCOMPARE(other.txtWorkList->toPlainText(), dashes(rule) + dashes(rule));
     QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
@@ -274,7 +274,7 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
     QFETCH(bool, runCount);
     QFETCH(QString, largeResult);
     QFETCH(QString, smallMaterials);
-    host->data.lngNeedExp = 50;
+    host->data.neededExp = 50;
     MainWindow& large = window(2);
     choose(large, 8, 0);  // 製材: 板材, no materials
     large.txtSLot->setText("10");
@@ -322,16 +322,16 @@ void CalcPageTest::lotTotals() {
     QTest::mouseClick(w.cmdExpLot, Qt::LeftButton);
     QVERIFY(w.txtWorkList->toPlainText().endsWith(
         "ウサギの肉 を 3 回分生産した時の合計  90 EXP\n  重量 ： ウサギの肉 × 3 = 12\n"));
-    QCOMPARE(host->data.lngLotExp, qint64(90));
+    QCOMPARE(host->data.producedExp, qint64(90));
 }
 
 void CalcPageTest::runCounts() {
     MainWindow& w = window(1);
-    host->data.lngNeedExp = 1000;
+    host->data.neededExp = 1000;
     choose(w, 12, 1);  // 木の剣: 10 x 3, no materials
     QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
     QCOMPARE(w.txtWorkList->toPlainText(), QString("木の剣 を 34 回分\n  材料 ：  合計 : 0\n"));
-    host->data.lngNeedExp = 300;
+    host->data.neededExp = 300;
     QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
     QVERIFY(w.txtWorkList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
 }
@@ -349,7 +349,7 @@ void CalcPageTest::productionChecksMoveFocus() {
     QCOMPARE(host->scripted.last().text, QString("計算する個数がわかりません"));
     QCOMPARE(QApplication::focusWidget(), w.txtSLot);
 
-    host->data.lngNeedExp = 0;
+    host->data.neededExp = 0;
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));

@@ -133,9 +133,9 @@ void CharPageTest::init() {
     folder->writeLines("txtFile/MakeData.txt", productionData());
     host = std::make_unique<FakeHost>();
     folder->prepare(host->data);
-    wm::LoadJobData(host->data, host->scripted);
-    wm::LoadMakeData(host->data, host->scripted);
-    host->data.strPCData.clear();
+    wm::loadJobs(host->data, host->scripted);
+    wm::loadProducts(host->data, host->scripted);
+    host->data.history.clear();
 }
 
 void CharPageTest::cleanup() {
@@ -243,10 +243,10 @@ void CharPageTest::sampleNecklacesWeighTheirRows() {
     wmtest::TestFolder sample;
     sample.copySampleData();
     sample.prepare(host->data);
-    host->data.strMakeData = wm::MakeData();
-    host->data.strJobData = wm::JobData();
-    wm::LoadJobData(host->data, host->scripted);
-    wm::LoadMakeData(host->data, host->scripted);
+    host->data.products = wm::ProductTable();
+    host->data.jobs = wm::JobTable();
+    wm::loadJobs(host->data, host->scripted);
+    wm::loadProducts(host->data, host->scripted);
     // Name, weight and code as the sample's rows give them: three among the rings, five in
     // their own section.
     const QList<QStringList> expected{
@@ -557,10 +557,10 @@ void CharPageTest::threeSaves() {
     QCOMPARE(w.txtWork[2]->text(), QString("0"));
     QCOMPARE(w.txtWork[9]->text(), QString("0"));
     QCOMPARE(w.txtWork[11]->text(), QString());
-    wm::LoadPCData(host->data);
-    QCOMPARE(host->data.strPCData.name(1), QString("騎士アリス"));
-    QVERIFY(!host->data.strPCData.at(1, 2, 3).isEmpty());
-    QVERIFY(host->data.strPCData.at(1, 2, 4).isEmpty());
+    wm::loadHistory(host->data);
+    QCOMPARE(host->data.history.name(1), QString("騎士アリス"));
+    QVERIFY(!host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 3).isEmpty());
+    QVERIFY(host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 4).isEmpty());
 }
 
 void CharPageTest::saveRefused_data() {
@@ -631,17 +631,18 @@ void CharPageTest::saveGoesWhereReadersLook() {
     QFETCH(QString, folderEntry);
     QFETCH(QString, fileEntry);
     QFETCH(QString, written);
-    host->data.strFileList.set(0, folderEntry);
-    host->data.strFileList.set(6, fileEntry);
+    host->data.fileList.set(0, folderEntry);
+    host->data.fileList.set(6, fileEntry);
     MainWindow& w = page(1);
     w.cmbPC[2]->setEditText("Bob");
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
-    QCOMPARE(host->scripted.last().text, host->data.nativeDataPath(6) + "に保存しました");
+    QCOMPARE(host->scripted.last().text,
+             host->data.nativeDataPath(wm::FileListEntry::History) + "に保存しました");
     QVERIFY(folder->readBytes(written).startsWith("Bob,"));
-    wm::LoadPCData(host->data);  // what PC表示 and the reincarnation window read
-    QCOMPARE(host->data.strPCData.names(), QStringList{"Bob"});
+    wm::loadHistory(host->data);  // what PC表示 and the reincarnation window read
+    QCOMPARE(host->data.history.names(), QStringList{"Bob"});
 }
 
 void CharPageTest::failedAppendReported() {

@@ -95,9 +95,9 @@ class DesktopKeysTest : public QObject {
 
 void DesktopKeysTest::init() {
     host = std::make_unique<FakeHost>();
-    host->data.varExpTable.set(0, -1);
-    wm::FillExpTableByFormula(host->data.varExpTable);
-    wm::MakeData& make = host->data.strMakeData;
+    host->data.expTable.set(0, -1);
+    wm::fillExpTableByFormula(host->data.expTable);
+    wm::ProductTable& make = host->data.products;
     make.set(1, 1, 0, "狩猟");
     make.set(1, 1, 1, "001:ウサギの肉");
     make.set(1, 2, 1, "010:03");
@@ -111,9 +111,9 @@ void DesktopKeysTest::init() {
     make.set(3, 2, 1, "050:10");
     make.set(3, 3, 1, "30");
     make.set(3, 4, 1, "02ウサギの肉,03木材,12ウサギの肉");
-    host->data.strJobData.set(1, 1, "平民");
-    host->data.strJobData.set(1, 2, "50");
-    host->data.strJobData.set(1, 3, "01");
+    host->data.jobs.set(1, 1, "平民");
+    host->data.jobs.set(1, 2, "50");
+    host->data.jobs.set(1, 3, "01");
 }
 
 void DesktopKeysTest::cleanup() {
@@ -151,7 +151,7 @@ void DesktopKeysTest::enterPressesLevelButton() {
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    host->data.lngNeedExp = 100;
+    host->data.neededExp = 100;
     wm::chooseEntry(w.cmbSWork, 0);
     wm::chooseEntry(w.cmbSName, 0);  // ウサギの肉: 10 experience in 3 steps
     w.txtSExpk->setReadOnly(false);

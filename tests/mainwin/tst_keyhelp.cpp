@@ -45,14 +45,14 @@ class KeyHelpTest : public QObject {
 
 void KeyHelpTest::init() {
     host = std::make_unique<FakeHost>();
-    host->data.varExpTable.set(0, -1);
-    wm::FillExpTableByFormula(host->data.varExpTable);
-    host->data.strMakeData.set(1, 1, 0, "狩猟");
-    host->data.strMakeData.set(1, 1, 1, "001:ウサギの肉");
-    host->data.strMakeData.set(1, 2, 1, "010:03");
-    host->data.strJobData.set(1, 1, "平民");
-    host->data.strJobData.set(1, 2, "50");
-    host->data.strJobData.set(1, 3, "01");
+    host->data.expTable.set(0, -1);
+    wm::fillExpTableByFormula(host->data.expTable);
+    host->data.products.set(1, 1, 0, "狩猟");
+    host->data.products.set(1, 1, 1, "001:ウサギの肉");
+    host->data.products.set(1, 2, 1, "010:03");
+    host->data.jobs.set(1, 1, "平民");
+    host->data.jobs.set(1, 2, "50");
+    host->data.jobs.set(1, 3, "01");
 }
 
 void KeyHelpTest::cleanup() {

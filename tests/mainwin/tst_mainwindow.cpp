@@ -225,10 +225,10 @@ void TestMainWindow::settingsCode() {
     QFETCH(int, expected);
     MainWindow& w = shown(code);
     w.cmdTab_Click(page);
-    host->data.intOptMissing = 1;
+    host->data.optionsMissing = 1;
     w.MenuOption->trigger();
-    QCOMPARE(host->data.intOptCode, expected);
-    QCOMPARE(host->data.intOptMissing, 0);
+    QCOMPARE(host->data.settingsOpener, expected);
+    QCOMPARE(host->data.optionsMissing, 0);
     QCOMPARE(host->settingsShown, 1);
 }
 

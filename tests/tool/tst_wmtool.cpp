@@ -142,7 +142,7 @@ void TestWmTool::optionsFileChoosesWindow() {
     if (code == 0) {
         QVERIFY(!shown);
         QVERIFY(tool->existingFrmOpt() && tool->existingFrmOpt()->isVisible());
-        QCOMPARE(tool->data().intOptMissing, 1);
+        QCOMPARE(tool->data().optionsMissing, 1);
         return;
     }
     QVERIFY(shown);
@@ -150,7 +150,7 @@ void TestWmTool::optionsFileChoosesWindow() {
     QCOMPARE(shown->windowTitle(), title);
     QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
     QVERIFY(!tool->existingFrmOpt() || !tool->existingFrmOpt()->isVisible());
-    QCOMPARE(tool->data().intOptMissing, 0);
+    QCOMPARE(tool->data().optionsMissing, 0);
 }
 
 void TestWmTool::startWithoutOptionsFile() {
@@ -238,7 +238,7 @@ void TestWmTool::openedFromMainWindow() {
     QVERIFY(shown);
     const QString title = shown->windowTitle();
     shown->MenuOption->trigger();
-    QCOMPARE(tool->data().intOptCode, code);
+    QCOMPARE(tool->data().settingsOpener, code);
     QCOMPARE(shown->windowTitle(), title);
     wm::FrmOpt& opt = tool->frmOpt();
     QVERIFY(opt.isVisible());
@@ -269,7 +269,7 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     wmtest::clickIndicator(opt.optWinSiz[2]);
     wmtest::clickIndicator(opt.optWin[2]);
     click(opt.cmdSet);
-    QCOMPARE(tool->data().intOptCode, 0);
+    QCOMPARE(tool->data().settingsOpener, 0);
     QVERIFY(opt.isVisible());
     wm::MainWindow* large = tool->existingMain(2);
     QCOMPARE(visibleMain(), large);
@@ -304,7 +304,7 @@ void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(opt.isVisible());
     QVERIFY(opt.optWinSiz[1]->isChecked());
     QVERIFY(opt.optWin[1]->isChecked());
-    QCOMPARE(tool->data().intOptCode, 11);
+    QCOMPARE(tool->data().settingsOpener, 11);
     QCOMPARE(folder->readBytes(kOptions), wmtest::cp932Lines({"1", "1"}));
     QCOMPARE(tool->ended, 0);
 }
@@ -382,7 +382,7 @@ void TestWmTool::productWindowReloadsAfterClosing() {
     QPointer<wm::FrmData> first = tool->existingFrmData();
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("生産品の追加・修正"));
-    QCOMPARE(tool->data().strGuildData.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
+    QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
     // Opening it again while it is open keeps the same window.
     w->MenuShowData[4]->trigger();
     QCOMPARE(tool->existingFrmData(), first.data());
@@ -393,7 +393,7 @@ void TestWmTool::productWindowReloadsAfterClosing() {
                        {"#01: 狩猟", "a.b.c, 港.ギルド.長,なし,x"});
     w->MenuShowData[4]->trigger();
     QVERIFY(tool->existingFrmData());
-    QCOMPARE(tool->data().strGuildData.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
+    QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
     QCOMPARE(tool->ended, 0);
 }
 

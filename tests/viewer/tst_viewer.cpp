@@ -74,8 +74,8 @@ class TestViewer : public QObject {
         QVERIFY(win_);
         QVERIFY(win_->isVisible());
         QCOMPARE(win_->windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
-        QCOMPARE(d.strGuildData.at(32, 0, 1), QStringLiteral("32: 狩猟"));
-        QCOMPARE(d.strGuildData.at(32, 2, 1), QStringLiteral("偽町.偽ギルド.偽長"));
+        QCOMPARE(d.guilds.at(32, 0, 1), QStringLiteral("32: 狩猟"));
+        QCOMPARE(d.guilds.at(32, 2, 1), QStringLiteral("偽町.偽ギルド.偽長"));
         // Section 32 carries the first work's name but is never listed.
         wm::chooseEntry(win_->cmbData[6], 0);
         QCOMPARE(items(win_->cmbGuild), (QStringList{"森村", "王都"}));
@@ -109,8 +109,8 @@ class TestViewer : public QObject {
         if (viewer) {
             win_ = wm::startViewer(d, dialogs_);
         } else {
-            wm::LoadMakeData(d, dialogs_);
-            win_ = new FrmData(d, dialogs_, wm::Section29::Skip);
+            wm::loadProducts(d, dialogs_);
+            win_ = new FrmData(d, dialogs_, wm::NecklaceSection::Skip);
         }
         QVERIFY(win_);
         wm::chooseEntry(win_->cmbData[6], 13);

@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "appdata.h"
-#include "pcdata.h"
-#include "rebirth.h"
+#include "characterhistory.h"
+#include "reincarnation.h"
 #include "testfolder.h"
 #include "testmain.h"
 
@@ -11,12 +11,12 @@ using wmtest::TestFolder;
 
 namespace {
 
-PCLine emptyPage() {
-    PCLine line;
+CharacterLine emptyPage() {
+    CharacterLine line;
     line.name = "ロイ";
     line.jobCode = "01";
     line.values = {"1", "0", "0", "0", "0", "0", "0", "0", "0"};
-    line.itemTags.fill("0000");
+    line.equipmentCodes.fill("0000");
     line.weight = "0";
     line.savedAt = QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33));
     line.fame = "0";
@@ -30,7 +30,7 @@ QString save(const QString& name, int n) {
 
 }  // namespace
 
-class PCDataTest : public QObject {
+class CharacterHistoryTest : public QObject {
     Q_OBJECT
   private slots:
     void freshPageLine();
@@ -42,30 +42,31 @@ class PCDataTest : public QObject {
     void manySaves();
     void lineShapes();
     void missingFile();
-    void rebirth_data();
-    void rebirth();
+    void reincarnation_data();
+    void reincarnation();
 };
 
-void PCDataTest::freshPageLine() {
-    PCLine line = emptyPage();
-    QCOMPARE(BuildPCLine(line), QString("ロイ,01,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
-                                        "0,0,0.0 2008/03/05 14:07:33.0."
-                                        "01000,02000,03000,04000,05000,06000,,,,,,,"));
+void CharacterHistoryTest::freshPageLine() {
+    CharacterLine line = emptyPage();
+    QCOMPARE(characterLine(line),
+             QString("ロイ,01,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                     "0,0,0.0 2008/03/05 14:07:33.0."
+                     "01000,02000,03000,04000,05000,06000,,,,,,,"));
     QCOMPARE(line.workLevels[0], QString("0"));  // empty level boxes now show 0
     QCOMPARE(line.workLevels[6], QString());
 }
 
-void PCDataTest::filledPageLine() {
-    PCLine line = emptyPage();
+void CharacterHistoryTest::filledPageLine() {
+    CharacterLine line = emptyPage();
     line.values = {"75", "2000", "x", "", "30", "1500", "40", "50", "60"};
-    line.itemTags[0] = "0121301";   // a sword: weight 12, code 1301
-    line.itemTags[16] = "0032901";  // a necklace in the 首飾り list
-    line.itemTags[18] = "abc";      // not a number: empty field
+    line.equipmentCodes[0] = "0121301";   // a sword: weight 12, code 1301
+    line.equipmentCodes[16] = "0032901";  // a necklace in the 首飾り list
+    line.equipmentCodes[18] = "abc";      // not a number: empty field
     line.weight = "345";
     line.fame = "2501";
     line.workLevels = {"12", "", "5", "0", "0", "0", "0", "45", "3", "", "", ""};
     line.workCodes = {"01", "02", "03", "04", "05", "06", "30", "12", "06", "07", "0", "0"};
-    const QString built = BuildPCLine(line);
+    const QString built = characterLine(line);
     QCOMPARE(
         built,
         QString(
@@ -73,35 +74,35 @@ void PCDataTest::filledPageLine() {
             "2008/03/05 14:07:33.2501.01012,02000,03005,04000,05000,06000,12045,06003,,,"));
 }
 
-void PCDataTest::savedLineBytes() {
-    PCLine line = emptyPage();
+void CharacterHistoryTest::savedLineBytes() {
+    CharacterLine line = emptyPage();
     TestFolder folder;
-    folder.writeLines("h.txt", {BuildPCLine(line)});
+    folder.writeLines("h.txt", {characterLine(line)});
     QByteArray expected = "\x83\x8d\x83\x43,01,1";  // ロイ in code page 932
     QVERIFY(folder.readBytes("h.txt").startsWith(expected));
     QVERIFY(folder.readBytes("h.txt").endsWith(",,,,,,\r\n"));
 }
 
-void PCDataTest::threeSaves() {
+void CharacterHistoryTest::threeSaves() {
     TestFolder folder;
     folder.writeLines("txtFile/PCData.txt",
                       {save("ロイ", 1), save("マリ", 1), save("ロイ", 2), save("ロイ", 3)});
     AppData d;
     folder.prepare(d);
-    LoadPCData(d);
-    QCOMPARE(d.strPCData.name(1), QString("ロイ"));
-    QCOMPARE(d.strPCData.name(2), QString("マリ"));
-    QCOMPARE(d.strPCData.at(1, 3, 3), QString("01,3 "));
-    QCOMPARE(d.strPCData.at(1, 2, 3), QString("2008/03/05 14:07:33.0."));
-    QVERIFY(d.strPCData.at(1, 1, 4).isEmpty());
+    loadHistory(d);
+    QCOMPARE(d.history.name(1), QString("ロイ"));
+    QCOMPARE(d.history.name(2), QString("マリ"));
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 3), QString("01,3 "));
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 3), QString("2008/03/05 14:07:33.0."));
+    QVERIFY(d.history.at(1, HistoryField::Name, 4).isEmpty());
     // Reloading starts from scratch.
     folder.writeLines("txtFile/PCData.txt", {save("マリ", 9)});
-    LoadPCData(d);
-    QCOMPARE(d.strPCData.name(1), QString("マリ"));
-    QVERIFY(d.strPCData.name(2).isEmpty());
+    loadHistory(d);
+    QCOMPARE(d.history.name(1), QString("マリ"));
+    QVERIFY(d.history.name(2).isEmpty());
 }
 
-void PCDataTest::elevenNames() {
+void CharacterHistoryTest::elevenNames() {
     TestFolder folder;
     QStringList lines;
     for (int i = 1; i <= 10; ++i)
@@ -110,15 +111,15 @@ void PCDataTest::elevenNames() {
     folder.writeLines("txtFile/PCData.txt", lines);
     AppData d;
     folder.prepare(d);
-    LoadPCData(d);
-    QCOMPARE(d.strPCData.slotCount(), 11);
-    QCOMPARE(d.strPCData.name(11), QString("pc11"));
+    loadHistory(d);
+    QCOMPARE(d.history.slotCount(), 11);
+    QCOMPARE(d.history.name(11), QString("pc11"));
     // The later save of pc1 joins its first one.
-    QCOMPARE(d.strPCData.recordCount(1), 2);
-    QCOMPARE(d.strPCData.at(1, 3, 2), QString("01,2 "));
+    QCOMPARE(d.history.recordCount(1), 2);
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 2), QString("01,2 "));
 }
 
-void PCDataTest::manySaves_data() {
+void CharacterHistoryTest::manySaves_data() {
     QTest::addColumn<int>("before");  // other names before the many saves
     QTest::addColumn<int>("after");   // other names after them
     QTest::newRow("one name first") << 1 << 0;
@@ -126,7 +127,7 @@ void PCDataTest::manySaves_data() {
     QTest::newRow("names around") << 9 << 3;
 }
 
-void PCDataTest::manySaves() {
+void CharacterHistoryTest::manySaves() {
     QFETCH(int, before);
     QFETCH(int, after);
     TestFolder folder;
@@ -147,49 +148,49 @@ void PCDataTest::manySaves() {
     folder.writeLines("txtFile/PCData.txt", lines);
     AppData d;
     folder.prepare(d);
-    LoadPCData(d);
-    QCOMPARE(d.strPCData.names(), expected);  // each name once, in order of first appearance
+    loadHistory(d);
+    QCOMPARE(d.history.names(), expected);  // each name once, in order of first appearance
     const int roy = before + 1;
-    QCOMPARE(d.strPCData.recordCount(roy), 151);
-    QCOMPARE(d.strPCData.at(roy, 3, 1), QString("01,1 "));
-    QCOMPARE(d.strPCData.at(roy, 3, 101), QString("01,101 "));
-    QCOMPARE(d.strPCData.at(roy, 3, 151), QString("01,151 "));
-    QCOMPARE(d.strPCData.at(roy, 1, 151), QString("ロイ"));
-    QVERIFY(d.strPCData.at(roy, 3, 152).isEmpty());
-    const QStringList times = SaveTimes(d.strPCData, roy);
+    QCOMPARE(d.history.recordCount(roy), 151);
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 1), QString("01,1 "));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 101), QString("01,101 "));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 151), QString("01,151 "));
+    QCOMPARE(d.history.at(roy, HistoryField::Name, 151), QString("ロイ"));
+    QVERIFY(d.history.at(roy, HistoryField::JobToWeight, 152).isEmpty());
+    const QStringList times = saveTimes(d.history, roy);
     QCOMPARE(times.size(), 151);
     QCOMPARE(times.first(), QString("2008/03/05 14:07:33"));
 }
 
-void PCDataTest::lineShapes() {
+void CharacterHistoryTest::lineShapes() {
     TestFolder folder;
     folder.writeLines("txtFile/PCData.txt",
                       {"roy,01,no-blank-here", "Roy,02,x y", "#comment,03 a", "", "no comma",
                        "after,01 x", "roy,01 y", "after,02 z"});
     AppData d;
     folder.prepare(d);
-    LoadPCData(d);
-    QCOMPARE(d.strPCData.at(1, 2, 1), QString("01,no-blank-here"));
-    QVERIFY(d.strPCData.at(1, 3, 1).isEmpty());
-    QCOMPARE(d.strPCData.name(2), QString("Roy"));  // letter case makes another character
-    QCOMPARE(d.strPCData.name(3), QString("#comment"));
+    loadHistory(d);
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 1), QString("01,no-blank-here"));
+    QVERIFY(d.history.at(1, HistoryField::JobToWeight, 1).isEmpty());
+    QCOMPARE(d.history.name(2), QString("Roy"));  // letter case makes another character
+    QCOMPARE(d.history.name(3), QString("#comment"));
     // The empty line and the line without a comma are no saves; reading goes on after them.
-    QCOMPARE(d.strPCData.names(), QStringList({"roy", "Roy", "#comment", "after"}));
-    QCOMPARE(d.strPCData.at(1, 2, 2), QString("y"));
-    QCOMPARE(d.strPCData.recordCount(4), 2);
+    QCOMPARE(d.history.names(), QStringList({"roy", "Roy", "#comment", "after"}));
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 2), QString("y"));
+    QCOMPARE(d.history.recordCount(4), 2);
 }
 
-void PCDataTest::missingFile() {
+void CharacterHistoryTest::missingFile() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    d.strPCData.add("old", "x", "y");
-    LoadPCData(d);
-    QVERIFY(d.strPCData.name(1).isEmpty());
-    QCOMPARE(d.strPCData.slotCount(), 0);
+    d.history.add("old", "x", "y");
+    loadHistory(d);
+    QVERIFY(d.history.name(1).isEmpty());
+    QCOMPARE(d.history.slotCount(), 0);
 }
 
-void PCDataTest::rebirth_data() {
+void CharacterHistoryTest::reincarnation_data() {
     QTest::addColumn<double>("count");
     QTest::addColumn<double>("level");
     QTest::addColumn<int>("box");  // 0 HP, 6 筋力
@@ -203,7 +204,7 @@ void PCDataTest::rebirth_data() {
     QTest::newRow("count 70 beyond 16 bits") << 70.0 << 500.0 << 0 << 99999.0 << qint64(36500);
 }
 
-void PCDataTest::rebirth() {
+void CharacterHistoryTest::reincarnation() {
     QFETCH(double, count);
     QFETCH(double, level);
     QFETCH(int, box);
@@ -211,11 +212,11 @@ void PCDataTest::rebirth() {
     QFETCH(qint64, result);
     std::array<double, 8> values{};
     values[size_t(box)] = value;
-    const auto out = ComputeRebirth(count, level, values);
+    const auto out = reincarnationStatus(count, level, values);
     QVERIFY(out);
     QCOMPARE((*out)[size_t(box)], result);
-    QVERIFY(!ComputeRebirth(2, 75, values));  // 76 needed for the second
+    QVERIFY(!reincarnationStatus(2, 75, values));  // 76 needed for the second
 }
 
-WM_TEST_MAIN(PCDataTest)
-#include "tst_pcdata.moc"
+WM_TEST_MAIN(CharacterHistoryTest)
+#include "tst_characterhistory.moc"

@@ -1,4 +1,4 @@
-#include "rebirth.h"
+#include "reincarnation.h"
 
 #include <cmath>
 
@@ -6,13 +6,13 @@
 
 namespace wm {
 
-double RebirthLevel(double count) {
+double reincarnationLevel(double count) {
     return (count - 1) * 5 + 71;
 }
 
-std::optional<std::array<qint64, 8>> ComputeRebirth(double n, double lv,
-                                                    const std::array<double, 8>& values) {
-    if (RebirthLevel(n) > lv)
+std::optional<std::array<qint64, 8>> reincarnationStatus(double n, double lv,
+                                                         const std::array<double, 8>& values) {
+    if (reincarnationLevel(n) > lv)
         return std::nullopt;
     const double capStat = std::nearbyint(lv * 3);
     const double capBonus = std::nearbyint((n - 1) * 10 + 250);

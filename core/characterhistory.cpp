@@ -1,4 +1,4 @@
-#include "pcdata.h"
+#include "characterhistory.h"
 
 #include "appdata.h"
 #include "cp932.h"
@@ -7,65 +7,65 @@
 
 namespace wm {
 
-const PCData::Character* PCData::character(int slot) const {
+const CharacterHistory::Character* CharacterHistory::character(int slot) const {
     return slot >= 1 && slot <= slotCount() ? &characters_[size_t(slot - 1)] : nullptr;
 }
 
-QString PCData::at(int slot, int field, int record) const {
+QString CharacterHistory::at(int slot, HistoryField field, int record) const {
     const Character* c = character(slot);
     if (!c || record < 1 || record > int(c->saves.size()))
         return QString();
     const Save& save = c->saves[size_t(record - 1)];
     switch (field) {
-        case 1:
+        case HistoryField::Name:
             return c->name;
-        case 2:
-            return save.field2;
-        case 3:
-            return save.field3;
-        default:
-            return QString();
+        case HistoryField::SavedAtAndWorks:
+            return save.savedAtAndWorks;
+        case HistoryField::JobToWeight:
+            return save.jobToWeight;
     }
+    return QString();
 }
 
-void PCData::add(const QString& name, const QString& field2, const QString& field3) {
+void CharacterHistory::add(const QString& name, const QString& savedAtAndWorks,
+                           const QString& jobToWeight) {
     auto found = slotOfName_.constFind(name);
     if (found == slotOfName_.constEnd()) {
         found = slotOfName_.insert(name, slotCount());
         characters_.push_back({name, {}});
     }
-    characters_[size_t(*found)].saves.push_back({field2, field3});
+    characters_[size_t(*found)].saves.push_back({savedAtAndWorks, jobToWeight});
 }
 
-void PCData::clear() {
+void CharacterHistory::clear() {
     characters_.clear();
     slotOfName_.clear();
 }
 
-int PCData::recordCount(int slot) const {
+int CharacterHistory::recordCount(int slot) const {
     const Character* c = character(slot);
     return c ? int(c->saves.size()) : 0;
 }
 
-QString PCData::name(int slot) const {
+QString CharacterHistory::name(int slot) const {
     const Character* c = character(slot);
     return c ? c->name : QString();
 }
 
-QStringList PCData::names() const {
+QStringList CharacterHistory::names() const {
     QStringList list;
     for (const Character& c : characters_)
         list << c.name;
     return list;
 }
 
-QString BuildPCLine(PCLine& in) {
+QString characterLine(CharacterLine& in) {
     const QString comma = QStringLiteral(",");
     QString line = in.name + comma + in.jobCode;
     for (const QString& value : in.values)
         line += comma + (isNumber(value) ? value : QStringLiteral("0"));
-    for (const QString& tag : in.itemTags)
-        line += comma + (isNumber(tag) ? tag.mid(3) : QString());
+    for (const QString& code : in.equipmentCodes)
+        line += comma + (isNumber(code) ? code.mid(3) : QString());
     line += QStringLiteral(".") + in.weight + QStringLiteral(" ");
     line += in.savedAt.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     line += QStringLiteral(".") + in.fame + QStringLiteral(".");
@@ -87,17 +87,17 @@ QString BuildPCLine(PCLine& in) {
     return line;
 }
 
-QStringList SaveTimes(const PCData& table, int slot) {
+QStringList saveTimes(const CharacterHistory& table, int slot) {
     QStringList saves;
     for (int r = table.recordCount(slot); r >= 1; --r)
-        saves << textBefore(table.at(slot, 2, r), QLatin1Char('.'));
+        saves << textBefore(table.at(slot, HistoryField::SavedAtAndWorks, r), QLatin1Char('.'));
     return saves;
 }
 
-void LoadPCData(AppData& d) {
-    PCData& table = d.strPCData;
+void loadHistory(AppData& d) {
+    CharacterHistory& table = d.history;
     table.clear();
-    const ReadResult file = readTextLines(d.nativeDataPath(6));
+    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::History));
     if (!file.ok)
         return;
     for (const QString& line : file.lines) {

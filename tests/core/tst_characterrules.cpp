@@ -1,17 +1,17 @@
 #include <QTest>
 
-#include "charpanel.h"
+#include "characterrules.h"
 #include "testmain.h"
 
 using namespace wm;
 
-class CharPanelTest : public QObject {
+class CharacterRulesTest : public QObject {
     Q_OBJECT
   private slots:
     void fameSlots_data();
     void fameSlots();
     void groups();
-    void equipmentTags();
+    void equipmentCodes();
     void jobTokens_data();
     void jobTokens();
     void maxWeight();
@@ -19,7 +19,7 @@ class CharPanelTest : public QObject {
     void nameCut();
 };
 
-void CharPanelTest::fameSlots_data() {
+void CharacterRulesTest::fameSlots_data() {
     QTest::addColumn<QString>("fame");
     QTest::addColumn<int>("count");
     QTest::newRow("empty") << "" << 9;
@@ -35,24 +35,24 @@ void CharPanelTest::fameSlots_data() {
     QTest::newRow("beyond 32 bits") << "99999999999" << 12;
 }
 
-void CharPanelTest::fameSlots() {
+void CharacterRulesTest::fameSlots() {
     QFETCH(QString, fame);
     QFETCH(int, count);
-    QCOMPARE(FameSlotCount(fame), count);
+    QCOMPARE(slotCountForFame(fame), count);
 }
 
-void CharPanelTest::groups() {
-    QCOMPARE(EquipmentGroupOf(15), (QList<int>{13, 14, 16, 17, 18, 19}));
-    QCOMPARE(EquipmentGroupOf(24), (QList<int>{30, 31}));
-    QCOMPARE(EquipmentGroupOf(30), (QList<int>{24, 31}));
-    QCOMPARE(EquipmentGroupOf(21), (QList<int>{20}));
-    QCOMPARE(EquipmentGroupOf(26), (QList<int>{25, 27}));
+void CharacterRulesTest::groups() {
+    QCOMPARE(equipmentGroupOf(15), (QList<int>{13, 14, 16, 17, 18, 19}));
+    QCOMPARE(equipmentGroupOf(24), (QList<int>{30, 31}));
+    QCOMPARE(equipmentGroupOf(30), (QList<int>{24, 31}));
+    QCOMPARE(equipmentGroupOf(21), (QList<int>{20}));
+    QCOMPARE(equipmentGroupOf(26), (QList<int>{25, 27}));
     for (int alone : {22, 23, 28, 29})
-        QVERIFY(EquipmentGroupOf(alone).isEmpty());
+        QVERIFY(equipmentGroupOf(alone).isEmpty());
 }
 
-void CharPanelTest::equipmentTags() {
-    MakeData m;
+void CharacterRulesTest::equipmentCodes() {
+    ProductTable m;
     m.set(28, 1, 1, "010:銀の指輪");
     m.set(28, 3, 1, "3");
     m.set(28, 5, 1, "2801");
@@ -62,17 +62,17 @@ void CharPanelTest::equipmentTags() {
     m.set(13, 1, 1, "010:剣");
     m.set(13, 3, 1, "abc");
     m.set(13, 5, 1, "1301");
-    QCOMPARE(EquipmentTag(m, 29, "銀の首飾り"), QString("0122901"));  // necklaces come from 28
-    QCOMPARE(EquipmentTag(m, 28, "銀の指輪"), QString("0032801"));
-    QCOMPARE(EquipmentTag(m, 28, "未選択"), QString("0000"));
-    QCOMPARE(EquipmentTag(m, 28, "銀"), QString("0032801"));  // the first row containing it
-    QCOMPARE(*EquipmentWeight("0122901"), qint64(12));
-    QCOMPARE(*EquipmentWeight("0000"), qint64(0));
-    QCOMPARE(EquipmentTag(m, 13, "剣"), QString("abc1301"));
-    QVERIFY(!EquipmentWeight("abc1301"));  // adds nothing to the sum
+    QCOMPARE(equipmentCode(m, 29, "銀の首飾り"), QString("0122901"));  // necklaces come from 28
+    QCOMPARE(equipmentCode(m, 28, "銀の指輪"), QString("0032801"));
+    QCOMPARE(equipmentCode(m, 28, "未選択"), QString("0000"));
+    QCOMPARE(equipmentCode(m, 28, "銀"), QString("0032801"));  // the first row containing it
+    QCOMPARE(*equipmentWeight("0122901"), qint64(12));
+    QCOMPARE(*equipmentWeight("0000"), qint64(0));
+    QCOMPARE(equipmentCode(m, 13, "剣"), QString("abc1301"));
+    QVERIFY(!equipmentWeight("abc1301"));  // adds nothing to the sum
 }
 
-void CharPanelTest::jobTokens_data() {
+void CharacterRulesTest::jobTokens_data() {
     QTest::addColumn<QString>("limits");
     QTest::addColumn<QStringList>("tokens");
     QTest::newRow("two kinds") << "剣,刀," << QStringList{"剣", "刀"};
@@ -81,20 +81,20 @@ void CharPanelTest::jobTokens_data() {
     QTest::newRow("empty token") << "剣,,刀," << QStringList{"剣", "", "刀"};
 }
 
-void CharPanelTest::jobTokens() {
+void CharacterRulesTest::jobTokens() {
     QFETCH(QString, limits);
     QFETCH(QStringList, tokens);
-    QCOMPARE(JobLimitTokens(limits), tokens);
+    QCOMPARE(jobLimitTokens(limits), tokens);
 }
 
-void CharPanelTest::maxWeight() {
-    QCOMPARE(*MaxWeightText("30", "50"), QString("2500"));
-    QCOMPARE(*MaxWeightText("0", "50"), QString("1000"));
-    QVERIFY(!MaxWeightText("", "50"));
-    QVERIFY(!MaxWeightText("30", ""));
+void CharacterRulesTest::maxWeight() {
+    QCOMPARE(*maxWeightText("30", "50"), QString("2500"));
+    QCOMPARE(*maxWeightText("0", "50"), QString("1000"));
+    QVERIFY(!maxWeightText("", "50"));
+    QVERIFY(!maxWeightText("30", ""));
 }
 
-void CharPanelTest::nameCut_data() {
+void CharacterRulesTest::nameCut_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cut");
     QTest::newRow("short") << "ロイ"
@@ -111,11 +111,11 @@ void CharPanelTest::nameCut_data() {
                                                    << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾ";
 }
 
-void CharPanelTest::nameCut() {
+void CharacterRulesTest::nameCut() {
     QFETCH(QString, name);
     QFETCH(QString, cut);
-    QCOMPARE(CutCharacterName(name), cut);
+    QCOMPARE(cutCharacterName(name), cut);
 }
 
-WM_TEST_MAIN(CharPanelTest)
-#include "tst_charpanel.moc"
+WM_TEST_MAIN(CharacterRulesTest)
+#include "tst_characterrules.moc"

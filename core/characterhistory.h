@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace wm {
+
+struct AppData;
+
+// The three fields a saved line splits into: the name; the rest after the blank that ends
+// the weight (save time, level and works); the text from the job code to that blank.
+enum class HistoryField { Name = 1, SavedAtAndWorks = 2, JobToWeight = 3 };
+
+// The character history (キャラデータ): saved characters, each name once in the order of
+// first appearance (slot 1, 2, ...), each with all its saves in file order (record 1, 2,
+// ...).
+class CharacterHistory {
+  public:
+    // "" outside the slots and records there are.
+    QString at(int slot, HistoryField field, int record) const;
+    // Adds a save: to the slot of its name, or to a new slot after the others.
+    void add(const QString& name, const QString& savedAtAndWorks, const QString& jobToWeight);
+    void clear();
+    int slotCount() const { return int(characters_.size()); }
+    int recordCount(int slot) const;
+    // The character of a slot.
+    QString name(int slot) const;
+    QStringList names() const;
+
+  private:
+    struct Save {
+        QString savedAtAndWorks;
+        QString jobToWeight;
+    };
+    struct Character {
+        QString name;
+        std::vector<Save> saves;
+    };
+    const Character* character(int slot) const;
+    std::vector<Character> characters_;
+    QHash<QString, int> slotOfName_;  // 0-based
+};
+
+// What one save of the character page holds, as the page shows it.
+struct CharacterLine {
+    QString name;                            // the name list's text
+    QString jobCode;                         // job list column 3 of the chosen job
+    std::array<QString, 9> values;           // status boxes 4..12
+    std::array<QString, 19> equipmentCodes;  // equipment codes of the lists 13..31 ("WWWcode")
+    QString weight;                          // current weight box
+    QDateTime savedAt;
+    QString fame;                        // fame box
+    std::array<QString, 12> workCodes;   // work codes of the job slots 1..12
+    std::array<QString, 12> workLevels;  // level boxes 1..12
+};
+
+// The line appended to the character data file. An empty level box of a slot with a work
+// is set to "0" first, as the page then shows it.
+QString characterLine(CharacterLine& line);
+
+// The save times of a character slot, newest first: each save's field 2 up to its first ".".
+// One entry per save, so list position p is record (count - p).
+QStringList saveTimes(const CharacterHistory& table, int slot);
+
+// Reads the whole character data file (entry 6) into history, grouped by name. A line
+// without a comma (an empty one too) is no save and is skipped; a missing file leaves the
+// table empty.
+void loadHistory(AppData& d);
+
+}  // namespace wm
