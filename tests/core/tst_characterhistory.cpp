@@ -178,6 +178,15 @@ void CharacterHistoryTest::lineShapes() {
     QCOMPARE(d.history.names(), QStringList({"roy", "Roy", "#comment", "after"}));
     QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 2), QString("y"));
     QCOMPARE(d.history.recordCount(4), 2);
+
+    // A hand-edited line without a name is filed under the empty name, once, like any
+    // other name; lines after it are still read (a fuzzing find).
+    folder.writeLines("txtFile/PCData.txt",
+                      {"Alice,01 a", ",y", "c", "a 3x", ",z", "Bob,02 b"});
+    loadHistory(d);
+    QCOMPARE(d.history.names(), QStringList({"Alice", "", "Bob"}));
+    QCOMPARE(d.history.recordCount(2), 2);
+    QCOMPARE(d.history.at(2, HistoryField::SavedAtAndWorks, 2), QString("z"));
 }
 
 void CharacterHistoryTest::missingFile() {
