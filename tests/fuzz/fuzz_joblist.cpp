@@ -12,16 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input = wmfuzz::bytesOf(data, size);
     wmfuzz::SilentDialogs dialogs;
     AppData before;
-    wmfuzz::prepare(before);
-    wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix);
-    loadJobs(before, dialogs);
-    FUZZ_CHECK(dialogs.messages == 0);
-
-    wmfuzz::writeDataFile(QStringLiteral("JobData.txt"), kPrefix + input);
     AppData d;
-    wmfuzz::prepare(d);
-    loadJobs(d, dialogs);
-    FUZZ_CHECK(dialogs.messages <= 1);
+    wmfuzz::loadPrefixThenInput(QStringLiteral("JobData.txt"), kPrefix, input, &loadJobs, before, d,
+                                dialogs);
     for (int row = 1; row <= 2; ++row) {
         for (int column = 1; column <= JobTable::kColumns; ++column)
             FUZZ_CHECK(d.jobs.at(row, column) == before.jobs.at(row, column));

@@ -32,16 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input = wmfuzz::bytesOf(data, size);
     wmfuzz::SilentDialogs dialogs;
     AppData before;
-    wmfuzz::prepare(before);
-    wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), kPrefix);
-    loadProducts(before, dialogs);
-    FUZZ_CHECK(dialogs.messages == 0);
-
-    wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), kPrefix + input);
     AppData d;
-    wmfuzz::prepare(d);
-    loadProducts(d, dialogs);
-    FUZZ_CHECK(dialogs.messages <= 1);  // one message, at the first bad line
+    wmfuzz::loadPrefixThenInput(QStringLiteral("MakeData.txt"), kPrefix, input, &loadProducts,
+                                before, d, dialogs);
     if (reopensFirst(wmfuzz::linesOf(input)))
         return 0;
     for (int row = 0; row <= 2; ++row) {

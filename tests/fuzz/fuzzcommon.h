@@ -98,4 +98,21 @@ inline QStringList valueLines(const QStringList& lines) {
     return values;
 }
 
+// Loads a data file twice with its real loader: `prefix` alone into `before` (it loads
+// without a message), then `prefix` followed by the fuzz input into `after` (at most one
+// message, at the first bad line). What the prefix loaded can then be compared.
+template <typename Load>
+void loadPrefixThenInput(const QString& file, const QByteArray& prefix, const QByteArray& input,
+                         Load load, wm::AppData& before, wm::AppData& after,
+                         SilentDialogs& dialogs) {
+    prepare(before);
+    writeDataFile(file, prefix);
+    load(before, dialogs);
+    FUZZ_CHECK(dialogs.messages == 0);
+    prepare(after);
+    writeDataFile(file, prefix + input);
+    load(after, dialogs);
+    FUZZ_CHECK(dialogs.messages <= 1);
+}
+
 }  // namespace wmfuzz
