@@ -347,7 +347,7 @@ void FrmData::buildLayout() {
         mats->addWidget(txtData[6 + k], k, 3);
         mats->addWidget(txtData[16 + k], k, 4);
     }
-    mats->setColumnStretch(0, 1);
+    // Work names are short; the material names take the room so that a long one shows whole.
     mats->setColumnStretch(2, 1);
     main->addLayout(mats);
 
