@@ -519,6 +519,12 @@ void FrmData::connectHandlers() {
     for (int k = 1; k <= 3; ++k) {
         connect(cmbData[6 + k], &QComboBox::activated, this, [this, k] { cmbMatWorkChosen(k); });
         connect(cmbData[16 + k], &QComboBox::activated, this, [this, k] { cmbMatChosen(k); });
+        // A chosen material name shows from its start, as a list shows its entries.
+        QComboBox* name = cmbData[16 + k];
+        connect(name, &QComboBox::currentIndexChanged, this, [name] {
+            if (name->lineEdit())
+                name->lineEdit()->setCursorPosition(0);
+        });
     }
     connect(cmbGuild, &QComboBox::activated, this, [this] { cmbGuildChosen(); });
     for (int i : {1, 2})

@@ -466,6 +466,21 @@ class TestFrmData : public QObject {
         QCOMPARE(info(), text);
     }
 
+    void longMaterialNameShowsFromItsStart() {
+        // A name far wider than its list: the row shows its beginning, not its end.
+        const QString longName = QStringLiteral("とても長い名前の鉄鉱石をさらに精錬した鉄");
+        data_->products.set(10, 1, 2, QStringLiteral("001:") + longName);
+        data_->products.set(10, 2, 2, QStringLiteral("010:01"));
+        data_->products.set(10, 3, 2, QStringLiteral("1"));
+        data_->products.set(10, 4, 2, QStringLiteral("00"));
+        data_->products.set(13, 4, 2, QStringLiteral("01") + longName);
+        chooseWork(12);
+        chooseProduct(QStringLiteral("短剣"));
+        QLineEdit* name = w().cmbData[17]->lineEdit();
+        QCOMPARE(name->text(), longName);
+        QCOMPARE(name->cursorPosition(), 0);
+    }
+
     void productChoiceEmptiesEveryMaterialRow() {
         // 湧き水 needs no materials; 万能薬 before it filled both rows.
         data_->products.set(7, 1, 4, QStringLiteral("025:湧き水"));
