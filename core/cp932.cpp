@@ -18,10 +18,11 @@ QString notEncodable() {
 
 // A decoded line is never shorter than half its bytes (no character takes more than two, and
 // only a lead byte cut off at the end can vanish); a shorter result means the decoder gave up.
-std::optional<QString> decodeLine(const QByteArray& bytes) {
-    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+// One decoder serves a whole file: making one per line costs more than decoding the line.
+std::optional<QString> decodeLine(QStringDecoder& decoder, const QByteArray& bytes) {
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
+    decoder.resetState();
     QString text = decoder.decode(bytes);
     if (decoder.hasError() && text.size() < (bytes.size() - 1) / 2)
         return std::nullopt;
@@ -98,8 +99,9 @@ ReadResult readTextLines(const QString& nativePath) {
     }
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
     auto addLine = [&](const QByteArray& lineBytes) {
-        const auto line = decodeLine(lineBytes);
+        const auto line = decodeLine(decoder, lineBytes);
         if (!line) {
             result.error =
                 QStringLiteral("%1 行目を Shift_JIS として読めません").arg(result.lines.size() + 1);
