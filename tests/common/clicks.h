@@ -17,9 +17,8 @@ inline void clickIndicator(QAbstractButton* button) {
     option.initFrom(button);
     const bool isRadio = qobject_cast<QRadioButton*>(button) != nullptr;
     const QRect indicator = button->style()->subElementRect(
-        isRadio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
-        button);
+        isRadio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, indicator.center());
 }
 
-} // namespace wmtest
+}  // namespace wmtest

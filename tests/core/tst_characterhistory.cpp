@@ -181,8 +181,7 @@ void CharacterHistoryTest::lineShapes() {
 
     // A hand-edited line without a name is filed under the empty name, once, like any
     // other name; lines after it are still read (a fuzzing find).
-    folder.writeLines("txtFile/PCData.txt",
-                      {"Alice,01 a", ",y", "c", "a 3x", ",z", "Bob,02 b"});
+    folder.writeLines("txtFile/PCData.txt", {"Alice,01 a", ",y", "c", "a 3x", ",z", "Bob,02 b"});
     loadHistory(d);
     QCOMPARE(d.history.names(), QStringList({"Alice", "", "Bob"}));
     QCOMPARE(d.history.recordCount(2), 2);

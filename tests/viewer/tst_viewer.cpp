@@ -35,6 +35,14 @@ class TestViewer : public QObject {
         return out;
     }
 
+    // The viewer started as the program starts it, on a copy of the bundled sample data.
+    void startOnSampleData(const wmtest::TestFolder& folder, wm::AppData& d) {
+        folder.copySampleData();
+        d = wm::viewerData();
+        d.programFolder = folder.programFolder();
+        win_ = wm::startViewer(d, dialogs_);
+    }
+
   private slots:
     void cleanup() {
         delete win_.data();
@@ -45,10 +53,8 @@ class TestViewer : public QObject {
     // takes the extra room, and the layout stays clean.
     void growsItsInformationText() {
         wmtest::TestFolder folder;
-        folder.copySampleData();
-        wm::AppData d = wm::viewerData();
-        folder.prepare(d);
-        win_ = wm::startViewer(d, dialogs_);
+        wm::AppData d;
+        startOnSampleData(folder, d);
         QVERIFY(win_);
         const QSize start = win_->size();
         QCOMPARE(win_->minimumSize(), start);
@@ -178,10 +184,8 @@ class TestViewer : public QObject {
         if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
             QSKIP("no sample data yet");
         wmtest::TestFolder folder;
-        folder.copySampleData();
-        wm::AppData d = wm::viewerData();
-        d.programFolder = folder.programFolder();
-        win_ = wm::startViewer(d, dialogs_);
+        wm::AppData d;
+        startOnSampleData(folder, d);
         QVERIFY(win_);
         QCOMPARE(win_->cmbData[6]->count(), 30);
         for (int pos = 0; pos < win_->cmbData[6]->count(); ++pos) {
@@ -197,10 +201,8 @@ class TestViewer : public QObject {
         if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
             QSKIP("no sample data yet");
         wmtest::TestFolder folder;
-        folder.copySampleData();
-        wm::AppData d = wm::viewerData();
-        d.programFolder = folder.programFolder();
-        win_ = wm::startViewer(d, dialogs_);
+        wm::AppData d;
+        startOnSampleData(folder, d);
         QVERIFY(win_);
         FrmData& w = *win_;
         auto product = [&w](const QString& name) {
