@@ -141,7 +141,7 @@ void TestWmTool::optionsFileChoosesWindow() {
     wm::MainWindow* shown = visibleMain();
     if (code == 0) {
         QVERIFY(!shown);
-        QVERIFY(tool->existingFrmOpt() && tool->existingFrmOpt()->isVisible());
+        QVERIFY(tool->existingSettingsWindow() && tool->existingSettingsWindow()->isVisible());
         QCOMPARE(tool->data().optionsMissing, 1);
         return;
     }
@@ -149,14 +149,14 @@ void TestWmTool::optionsFileChoosesWindow() {
     QCOMPARE(shown->windowCode(), code);
     QCOMPARE(shown->windowTitle(), title);
     QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
-    QVERIFY(!tool->existingFrmOpt() || !tool->existingFrmOpt()->isVisible());
+    QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
     QCOMPARE(tool->data().optionsMissing, 0);
 }
 
 void TestWmTool::startWithoutOptionsFile() {
     QVERIFY(start(std::nullopt));
     QVERIFY(!visibleMain());
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
     QVERIFY(opt.optWin[1]->isChecked());
@@ -177,7 +177,7 @@ void TestWmTool::startWithoutOptionsFile() {
 
 void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(opt.optWin[2]);
     wmtest::clickIndicator(opt.optWinSiz[2]);
     QVERIFY(!opt.optWin[1]->isChecked());
@@ -201,7 +201,7 @@ void TestWmTool::quitAtStartup_data() {
 void TestWmTool::quitAtStartup() {
     QFETCH(bool, confirm);
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     dialogs.expectMessage(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
     click(opt.cmdEnd);
     QCOMPARE(dialogs.shown().size(), 1);
@@ -240,7 +240,7 @@ void TestWmTool::openedFromMainWindow() {
     shown->MenuOption->trigger();
     QCOMPARE(tool->data().settingsOpener, code);
     QCOMPARE(shown->windowTitle(), title);
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     QCOMPARE(opt.cmdSetup->text(), QStringLiteral("ＯＫ"));
     QCOMPARE(opt.cmdEnd->text(), QStringLiteral("キャンセル"));
@@ -253,7 +253,7 @@ void TestWmTool::openedFromMainWindow() {
 void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(opt.optWinSiz[2]);
     click(opt.cmdSetup);
     QVERIFY(!opt.isVisible());
@@ -265,7 +265,7 @@ void TestWmTool::okAppliesAndCloses() {
 void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(opt.optWinSiz[2]);
     wmtest::clickIndicator(opt.optWin[2]);
     click(opt.cmdSet);
@@ -289,7 +289,7 @@ void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& small = tool->mainWindow(1);
     small.MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     // Meanwhile the user moves on in the main windows and picks other options.
     small.cmdTab_Click(2);
     small.cmdTab_Click(3);
@@ -313,7 +313,7 @@ void TestWmTool::unwritableOptionsFile() {
     // A folder where the file should be: it can be neither read nor replaced.
     QVERIFY(QDir().mkpath(folder->filePath(kOptions)));
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     wmtest::clickIndicator(opt.optWinSiz[2]);
     dialogs.expectMessage(Dialogs::Answer::Ok);
@@ -350,7 +350,7 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     QVERIFY(w);
 
     QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
-    wm::FrmTra* rebirth = tool->existingFrmTra();
+    wm::ReincarnationWindow* rebirth = tool->existingReincarnationWindow();
     QVERIFY(rebirth);
     rebirth->txtPC[3]->setText(QStringLiteral("100"));
     for (int i = 4; i <= 11; ++i)
@@ -359,13 +359,13 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     QVERIFY(!rebirth->txtPC[14]->text().isEmpty());
 
     w->MenuAbout->trigger();
-    wm::FrmAbout* about = tool->existingFrmAbout();
+    wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     enterOn(about->cmdOK);
     QVERIFY(!about->isVisible());
 
     w->MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     enterOn(opt.cmdSetup);  // ＯＫ
     QVERIFY(!opt.isVisible());
 }
@@ -403,9 +403,10 @@ void TestWmTool::reincarnationAndAboutWindows() {
     QVERIFY(w->isLarge());
     const QString title = w->windowTitle();
     QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
-    QVERIFY(tool->existingFrmTra() && tool->existingFrmTra()->isVisible());
+    QVERIFY(tool->existingReincarnationWindow() &&
+            tool->existingReincarnationWindow()->isVisible());
     w->MenuAbout->trigger();
-    wm::FrmAbout* about = tool->existingFrmAbout();
+    wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     const QString once = about->lblDescription->text();
     QVERIFY(once.contains(QStringLiteral("生産データ更新日時：")));
@@ -431,7 +432,8 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
     QCOMPARE(dialogs.last().text,
              QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"));
-    QVERIFY(!tool->existingFrmRoad() || !tool->existingFrmRoad()->isVisible());
+    QVERIFY(!tool->existingCharacterHistoryWindow() ||
+            !tool->existingCharacterHistoryWindow()->isVisible());
 
     // Saved from the page, the character shows in the data window of either size.
     w->cmbPC[2]->setEditText(QStringLiteral("ロイ"));
@@ -440,7 +442,7 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(w->cmdPCData[0], Qt::LeftButton);
     QVERIFY(dialogs.last().text.endsWith(QStringLiteral("PCData.txtに保存しました")));
     QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
-    wm::FrmRoad* road = tool->existingFrmRoad();
+    wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
     QCOMPARE(road->cmbPC[1]->currentText(), QStringLiteral("ロイ"));
 }

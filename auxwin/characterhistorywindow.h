@@ -15,27 +15,27 @@ class QLineEdit;
 
 namespace wm {
 
-// frmRoad "PCデータ表示": browse the saved characters, one save at a time. It only
-// displays; nothing typed here goes anywhere.
+// The character data window "PCデータ表示": browse the saved characters, one save at a time. It
+// only displays; nothing typed here goes anywhere.
 //
-// The opener runs loadHistory, then ShowPCData, then SetWorkRows. The window deletes
-// itself when the user closes it (Qt::WA_DeleteOnClose), so an opener keeps a QPointer.
-class FrmRoad : public QWidget {
+// The opener runs loadHistory, then showSavedCharacters, then showWorkRowsForFame. The window
+// deletes itself when the user closes it (Qt::WA_DeleteOnClose), so an opener keeps a QPointer.
+class CharacterHistoryWindow : public QWidget {
     Q_OBJECT
 
   public:
     // Builds the window at its load size and fills the work lists of slots 7..12.
-    FrmRoad(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
+    CharacterHistoryWindow(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Fills the name list from history, chooses the first name and shows the window;
     // without any saved character it says so and stays closed. True when shown.
-    bool ShowPCData();
+    bool showSavedCharacters();
     // Rows 10..12 of the work slots by the fame in txtPC(2).
-    void SetWorkRows();
+    void showWorkRowsForFame();
     // The lists of slots 7..12: an empty entry, sections 7..28, then 30 and 31.
-    void WorkNameSet();
+    void fillWorkLists();
     // Choosing a list entry (the user's click or the program's choice).
-    void cmbPC_Click(int index);
+    void listChosen(int index);
 
     // Work codes 7..28 sit at position code - 6; codes 29 and 30 (sections 30 and 31)
     // follow at 23 and 24. -1 for a code these lists do not hold.
@@ -65,7 +65,7 @@ class FrmRoad : public QWidget {
     void showSave();
     void showWorks(QString w);
     void setStatus(int j, const QString& text);
-    void cmbWork_Change(int k);
+    void restoreSavedWork(int k);
 
     AppData& data_;
     Dialogs& dialogs_;

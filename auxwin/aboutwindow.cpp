@@ -1,4 +1,4 @@
-#include "frmabout.h"
+#include "aboutwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -39,10 +39,10 @@ QString defaultDateTimeText(const QDateTime& time) {
     return QLocale::system().toString(time, QLocale::ShortFormat);
 }
 
-FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
+AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
     installDesktopInput();
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     QFont base = font();
     base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
@@ -74,8 +74,8 @@ FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("OK"));
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-    connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::closeWindow);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &AboutWindow::openSystemInfo);
 
     // Load: the title and version replace the design texts.
     setWindowTitle(data_.appTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
@@ -119,25 +119,25 @@ FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     fitHeight();
 }
 
-void FrmAbout::AppendFileTime(const QString& caption, const QString& nativePath) {
+void AboutWindow::appendFileTime(const QString& caption, const QString& nativePath) {
     const QFileInfo file(nativePath);
     const QString time = file.exists() && file.isFile() ? defaultDateTimeText(file.lastModified())
                                                         : QStringLiteral("不明");
     lblDescription->setText(lblDescription->text() + QStringLiteral("\n\n") + caption + time);
 }
 
-void FrmAbout::AppendUpdateTimes() {
+void AboutWindow::appendUpdateTimes() {
     // Each opening shows the times as they are now, once.
     lblDescription->setText(description_);
-    AppendFileTime(QStringLiteral("生産データ更新日時："),
+    appendFileTime(QStringLiteral("生産データ更新日時："),
                    data_.nativeDataPath(FileListEntry::Products));
-    AppendFileTime(
+    appendFileTime(
         QStringLiteral("プログラム更新日時："),
         toNativePath(joinPath(data_.programFolder, data_.fileList[FileListEntry::ProgramFile])));
     fitHeight();
 }
 
-void FrmAbout::fitHeight() {
+void AboutWindow::fitHeight() {
     // The wrapped description needs a height for the window's width, which a top-level
     // window does not ask its layout for by itself.
     layout()->activate();
@@ -147,11 +147,11 @@ void FrmAbout::fitHeight() {
         resize(width(), needed);
 }
 
-void FrmAbout::cmdOK_Click() {
+void AboutWindow::closeWindow() {
     close();
 }
 
-void FrmAbout::cmdSysInfo_Click() {
+void AboutWindow::openSystemInfo() {
     StartSysInfo(dialogs_, data_.appTitle);
 }
 

@@ -23,14 +23,15 @@ class SettingsHost : public WindowOps {
     virtual void endProgram() = 0;
 };
 
-// frmOpt "起動設定": the start page and window size, applied at once and saved. At startup
-// (no usable options file) it offers 起動 / 終了; opened from a main window it offers
-// ＯＫ / キャンセル / 適用.
-class FrmOpt : public QWidget {
+// The startup settings window "起動設定": the start page and window size, applied at once and
+// saved. At startup (no usable options file) it offers 起動 / 終了; opened from a main window it
+// offers ＯＫ / キャンセル / 適用.
+class StartupSettingsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* parent = nullptr);
+    StartupSettingsWindow(AppData& data, Dialogs& dialogs, SettingsHost& host,
+                          QWidget* parent = nullptr);
 
     // A main window opens the window: the buttons take their ＯＫ / キャンセル / 適用
     // captions, the choices follow the visible main window. settingsOpener is already set.
@@ -38,9 +39,9 @@ class FrmOpt : public QWidget {
     // Presets the choices from the visible main window, unless opened at startup.
     void presetFromMain();
 
-    void cmdSet_Click();
-    void cmdSetup_Click();
-    void cmdEnd_Click();
+    void applyChoices();
+    void confirm();
+    void cancel();
 
     QPushButton* cmdSet = nullptr;
     QPushButton* cmdEnd = nullptr;

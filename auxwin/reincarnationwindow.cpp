@@ -1,4 +1,4 @@
-#include "frmtra.h"
+#include "reincarnationwindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -46,9 +46,10 @@ int maxBytesOf(int j) {
 
 }  // namespace
 
-FrmTra::FrmTra(AppData& data, QWidget* parent) : QWidget(parent, Qt::Window), data_(data) {
+ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data) {
     installDesktopInput();
-    setObjectName(QStringLiteral("frmTra"));
+    setObjectName(QStringLiteral("reincarnationWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("転生用ステータス表示"));
     QFont base = font();
@@ -59,10 +60,10 @@ FrmTra::FrmTra(AppData& data, QWidget* parent) : QWidget(parent, Qt::Window), da
     buildControls();
     buildLayout();
     installKeyHandlers();
-    Form_Load();
+    load();
 }
 
-void FrmTra::buildControls() {
+void ReincarnationWindow::buildControls() {
     frmPCS[0] = new QGroupBox;
     frmPCS[1] = new QGroupBox;
     for (QGroupBox* frame : frmPCS)
@@ -79,7 +80,7 @@ void FrmTra::buildControls() {
         if (editable)
             c->setInsertPolicy(QComboBox::NoInsert);
         cmbPC[size_t(i)] = c;
-        connect(c, &QComboBox::activated, this, [this, i] { cmbPC_Click(i); });
+        connect(c, &QComboBox::activated, this, [this, i] { listChosen(i); });
     };
     auto box = [this](int j, const QString& tip) {
         txtPC[size_t(j)] = new QLineEdit;
@@ -109,7 +110,7 @@ void FrmTra::buildControls() {
     }
     cmdEX = new QPushButton(QStringLiteral("計算"));
     cmdEX->setToolTip(QStringLiteral("転生後のステータスを計算し表示します"));
-    connect(cmdEX, &QPushButton::clicked, this, &FrmTra::cmdEX_Click);
+    connect(cmdEX, &QPushButton::clicked, this, &ReincarnationWindow::calculate);
     for (int v = 0; v < 8; ++v) {
         const QString tip = QString::fromUtf8(kValues[v].tip);
         box(14 + v, tip);
@@ -117,7 +118,7 @@ void FrmTra::buildControls() {
     }
 }
 
-void FrmTra::buildLayout() {
+void ReincarnationWindow::buildLayout() {
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
     for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21})
         txtPC[size_t(j)]->setFixedWidth(shortBox);
@@ -187,7 +188,7 @@ void FrmTra::buildLayout() {
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void FrmTra::installKeyHandlers() {
+void ReincarnationWindow::installKeyHandlers() {
     for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21}) {
         QLineEdit* e = txtPC[size_t(j)];
         const int maxBytes = maxBytesOf(j);
@@ -227,7 +228,7 @@ void FrmTra::installKeyHandlers() {
     }
 }
 
-void FrmTra::Form_Load() {
+void ReincarnationWindow::load() {
     loadHistory(data_);
     QStringList jobs;
     for (int row = 1; row <= JobTable::kRows; ++row) {
@@ -243,7 +244,7 @@ void FrmTra::Form_Load() {
         chooseEntry(cmbPC[0], 0);
 }
 
-void FrmTra::cmbPC_Click(int index) {
+void ReincarnationWindow::listChosen(int index) {
     cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
     // Results of another character or save would pass for this one's.
     if (index == 0 || index == 12)
@@ -254,7 +255,7 @@ void FrmTra::cmbPC_Click(int index) {
         showSave();
 }
 
-void FrmTra::showSave() {
+void ReincarnationWindow::showSave() {
     const int pos = cmbPC[12]->currentIndex();
     if (pos < 0)
         return;
@@ -278,12 +279,12 @@ void FrmTra::showSave() {
     }
 }
 
-void FrmTra::emptyResults() {
+void ReincarnationWindow::emptyResults() {
     for (int j = 14; j <= 21; ++j)
         txtPC[size_t(j)]->clear();
 }
 
-void FrmTra::cmdEX_Click() {
+void ReincarnationWindow::calculate() {
     // A computation that stops leaves no results of earlier inputs behind.
     emptyResults();
     if (txtPC[3]->text().isEmpty())

@@ -1,4 +1,4 @@
-#include "frmopt.h"
+#include "startupsettingswindow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,10 +39,11 @@ QGroupBox* makeChoice(const QString& tip, QLabel* label, QRadioButton* first,
 
 }  // namespace
 
-FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* parent)
+StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, SettingsHost& host,
+                                             QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), host_(host) {
     installDesktopInput();
-    setObjectName(QStringLiteral("frmOpt"));
+    setObjectName(QStringLiteral("startupSettingsWindow"));
     setWindowTitle(QStringLiteral("起動設定"));
     QFont base = font();
     base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
@@ -71,9 +72,9 @@ FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* par
     cmdSetup = new QPushButton(QStringLiteral("起動"));
     cmdEnd = new QPushButton(QStringLiteral("終了"));
     cmdSet->hide();
-    connect(cmdSet, &QPushButton::clicked, this, &FrmOpt::cmdSet_Click);
-    connect(cmdSetup, &QPushButton::clicked, this, &FrmOpt::cmdSetup_Click);
-    connect(cmdEnd, &QPushButton::clicked, this, &FrmOpt::cmdEnd_Click);
+    connect(cmdSet, &QPushButton::clicked, this, &StartupSettingsWindow::applyChoices);
+    connect(cmdSetup, &QPushButton::clicked, this, &StartupSettingsWindow::confirm);
+    connect(cmdEnd, &QPushButton::clicked, this, &StartupSettingsWindow::cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -100,7 +101,7 @@ FrmOpt::FrmOpt(AppData& data, Dialogs& dialogs, SettingsHost& host, QWidget* par
     presetFromMain();
 }
 
-void FrmOpt::presetFromMain() {
+void StartupSettingsWindow::presetFromMain() {
     if (data_.optionsMissing == 1)
         return;
     const int size = host_.isMainVisible(1) ? 1 : 2;
@@ -108,7 +109,7 @@ void FrmOpt::presetFromMain() {
     optWin[host_.isCalcPageShown(size) ? 1 : 2]->setChecked(true);
 }
 
-void FrmOpt::openFromMain() {
+void StartupSettingsWindow::openFromMain() {
     cmdSetup->setText(QStringLiteral("ＯＫ"));
     cmdEnd->setText(kCancel);
     cmdSet->show();
@@ -116,15 +117,15 @@ void FrmOpt::openFromMain() {
     showInFront();
 }
 
-void FrmOpt::cmdSet_Click() {
+void StartupSettingsWindow::applyChoices() {
     apply(false);
 }
 
-void FrmOpt::cmdSetup_Click() {
+void StartupSettingsWindow::confirm() {
     apply(true);
 }
 
-void FrmOpt::apply(bool start) {
+void StartupSettingsWindow::apply(bool start) {
     // A non-zero code makes the size switch hide this window.
     data_.settingsOpener = start ? 1 : 0;
     const int size = optWinSiz[1]->isChecked() ? 1 : 2;
@@ -136,7 +137,7 @@ void FrmOpt::apply(bool start) {
         showInFront();  // stays in front of the main window just shown
 }
 
-void FrmOpt::cmdEnd_Click() {
+void StartupSettingsWindow::cancel() {
     if (data_.settingsOpener < 2) {
         if (cmdEnd->text() == kCancel)
             return;
@@ -152,7 +153,7 @@ void FrmOpt::cmdEnd_Click() {
 
 // Cancel before anything was applied: back to the size and page that were showing when a
 // main window opened this window, as settingsOpener recorded them.
-void FrmOpt::restoreOpenedState() {
+void StartupSettingsWindow::restoreOpenedState() {
     const int size = data_.settingsOpener / 10;
     const int page = data_.settingsOpener % 10;
     if ((size != 1 && size != 2) || (page != 1 && page != 2))
@@ -168,7 +169,7 @@ void FrmOpt::restoreOpenedState() {
     showInFront();
 }
 
-void FrmOpt::showInFront() {
+void StartupSettingsWindow::showInFront() {
     show();
     raise();
     activateWindow();

@@ -14,23 +14,23 @@ class QPushButton;
 
 namespace wm {
 
-// frmTra "転生用ステータス表示": the status values after a reincarnation, from values typed
-// in or loaded from a saved character.
+// The reincarnation window "転生用ステータス表示": the status values after a reincarnation, from
+// values typed in or loaded from a saved character.
 //
 // Constructing it loads it: the character data file is read, the job and name lists are
 // filled and the first name is chosen. Showing it again does not reload; it deletes itself
 // when the user closes it (Qt::WA_DeleteOnClose), so the next opening reads the file again.
-class FrmTra : public QWidget {
+class ReincarnationWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit FrmTra(AppData& data, QWidget* parent = nullptr);
+    explicit ReincarnationWindow(AppData& data, QWidget* parent = nullptr);
 
-    void Form_Load();
+    void load();
     // Choosing a list entry (the user's click or the program's choice).
-    void cmbPC_Click(int index);
+    void listChosen(int index);
     // "計算": fills the result boxes, or silently empties them.
-    void cmdEX_Click();
+    void calculate();
 
     // Controls, indexed as the window numbers them; unused indexes stay null.
     QPushButton* cmdEX = nullptr;

@@ -7,14 +7,14 @@
 
 #include "auxfixture.h"
 #include "characterhistory.h"
-#include "frmroad.h"
+#include "characterhistorywindow.h"
 #include "gamedata.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmRoad;
+using wm::CharacterHistoryWindow;
 using wmtest::pcLine;
 
 namespace {
@@ -23,23 +23,23 @@ const QStringList kValuesA = {"100", "3000", "50", "40", "30", "200", "45", "50"
 
 }  // namespace
 
-class TestFrmRoad : public QObject {
+class TestCharacterHistoryWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmRoad> win_;
+    QPointer<CharacterHistoryWindow> win_;
 
-    FrmRoad& w() { return *win_; }
+    CharacterHistoryWindow& w() { return *win_; }
 
     // Writes the character file, loads it and opens the window as the show button does.
     void open(const QStringList& lines) {
         folder_->writeLines("txtFile/PCData.txt", lines);
         wm::loadHistory(*data_);
-        QVERIFY(w().ShowPCData());
-        w().SetWorkRows();
+        QVERIFY(w().showSavedCharacters());
+        w().showWorkRowsForFame();
         QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
     }
     void chooseName(int pos) { wm::chooseEntry(w().cmbPC[1], pos); }
@@ -59,7 +59,7 @@ class TestFrmRoad : public QObject {
         folder_->prepare(*data_);
         wm::loadProducts(*data_, dialogs_);
         wm::loadJobs(*data_, dialogs_);
-        win_ = new FrmRoad(*data_, dialogs_);
+        win_ = new CharacterHistoryWindow(*data_, dialogs_);
     }
 
     void cleanup() {
@@ -87,7 +87,7 @@ class TestFrmRoad : public QObject {
     void noDataMeansNoWindow() {
         dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
         wm::loadHistory(*data_);  // no file at all
-        QVERIFY(!w().ShowPCData());
+        QVERIFY(!w().showSavedCharacters());
         QVERIFY(!w().isVisible());
         QCOMPARE(dialogs_.shown().size(), 1);
         QCOMPARE(dialogs_.last().text,
@@ -363,7 +363,7 @@ class TestFrmRoad : public QObject {
         // Start from the other extreme, so rows must be hidden as well as shown.
         w().txtPC[2]->setText(rows == 12 ? "0" : "20000");
         w().txtPC[2]->setText(fame);
-        w().SetWorkRows();
+        w().showWorkRowsForFame();
         QCOMPARE(w().txtPC[2]->text(), shown);
         for (int k = 1; k <= 12; ++k) {
             const bool hidden = k > rows;
@@ -374,5 +374,5 @@ class TestFrmRoad : public QObject {
     }
 };
 
-WM_TEST_MAIN(TestFrmRoad)
-#include "tst_frmroad.moc"
+WM_TEST_MAIN(TestCharacterHistoryWindow)
+#include "tst_characterhistorywindow.moc"

@@ -1,4 +1,4 @@
-#include "frmroad.h"
+#include "characterhistorywindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,10 +52,10 @@ QComboBox* makeList(const QString& tip, bool editable) {
 
 }  // namespace
 
-FrmRoad::FrmRoad(AppData& data, Dialogs& dialogs, QWidget* parent)
+CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
     installDesktopInput();
-    setObjectName(QStringLiteral("frmRoad"));
+    setObjectName(QStringLiteral("characterHistoryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("PCデータ表示"));
     QFont base = font();
@@ -66,11 +66,11 @@ FrmRoad::FrmRoad(AppData& data, Dialogs& dialogs, QWidget* parent)
     buildControls();
     buildLayout();
     installKeyHandlers();
-    WorkNameSet();
+    fillWorkLists();
     resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
 }
 
-void FrmRoad::buildControls() {
+void CharacterHistoryWindow::buildControls() {
     frmPCS = new QGroupBox;
     frmPCS->setToolTip(QStringLiteral("PCデータを入力します"));
     frmWork = new QGroupBox;
@@ -104,7 +104,7 @@ void FrmRoad::buildControls() {
     cmbPC[1] = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
     cmbPC[2] = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
     for (int i : {1, 2}) {
-        connect(cmbPC[size_t(i)], &QComboBox::activated, this, [this, i] { cmbPC_Click(i); });
+        connect(cmbPC[size_t(i)], &QComboBox::activated, this, [this, i] { listChosen(i); });
     }
 
     for (int j = 2; j <= 12; ++j) {
@@ -114,7 +114,7 @@ void FrmRoad::buildControls() {
         box->setToolTip(j == 3 || j == 4 ? QStringLiteral("自分のレベルが表示されます")
                                          : lblPC[size_t(tipLabel)]->toolTip());
         txtPC[size_t(j)] = box;
-        connect(box, &QLineEdit::textChanged, this, [this] { SetWorkRows(); });
+        connect(box, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
     }
 
     const QStringList fixedWorks = {QStringLiteral("狩猟"),       QStringLiteral("木こり"),
@@ -130,14 +130,14 @@ void FrmRoad::buildControls() {
         if (k <= 6)
             list->addItem(fixedWorks.at(k - 1));
         cmbWork[size_t(k)] = list;
-        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, k] { cmbWork_Change(k); });
+        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, k] { restoreSavedWork(k); });
         auto* level = new QLineEdit;
         level->setToolTip(QStringLiteral("作業のレベルを入力します"));
         txtWork[size_t(k)] = level;
     }
 }
 
-void FrmRoad::buildLayout() {
+void CharacterHistoryWindow::buildLayout() {
     // Short boxes: a level takes three digits, the status values up to six.
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
     for (int j = 4; j <= 12; ++j)
@@ -198,7 +198,7 @@ void FrmRoad::buildLayout() {
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
-void FrmRoad::installKeyHandlers() {
+void CharacterHistoryWindow::installKeyHandlers() {
     for (int i : {1, 2}) {
         QComboBox* list = cmbPC[size_t(i)];
         // The lists only change by choosing an entry; Enter moves on.
@@ -214,7 +214,7 @@ void FrmRoad::installKeyHandlers() {
         KeyFilter::install(box, [this, box, maxBytes](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
-                SetWorkRows();
+                showWorkRowsForFame();
                 focusNextControl(box);
                 return;
             }
@@ -225,7 +225,7 @@ void FrmRoad::installKeyHandlers() {
     }
 }
 
-void FrmRoad::WorkNameSet() {
+void CharacterHistoryWindow::fillWorkLists() {
     QStringList names = {QString()};
     for (int s = 7; s <= 28; ++s)
         names << data_.products.sectionName(s);
@@ -236,13 +236,13 @@ void FrmRoad::WorkNameSet() {
         refillList(cmbWork[size_t(k)], names);
 }
 
-int FrmRoad::workListPos(double code) {
+int CharacterHistoryWindow::workListPos(double code) {
     if (code != std::floor(code) || code < kFirstListedCode || code > kLastListedCode)
         return -1;
     return int(code) - 6;
 }
 
-bool FrmRoad::ShowPCData() {
+bool CharacterHistoryWindow::showSavedCharacters() {
     const QStringList names = data_.history.names();
     refillList(cmbPC[1], names);
     if (cmbPC[1]->count() == 0) {
@@ -258,7 +258,7 @@ bool FrmRoad::ShowPCData() {
     return true;
 }
 
-void FrmRoad::SetWorkRows() {
+void CharacterHistoryWindow::showWorkRowsForFame() {
     const auto fame = toNumber(txtPC[2]->text());
     if (!fame) {
         // Setting the text comes back here through the change handler.
@@ -279,7 +279,7 @@ void FrmRoad::SetWorkRows() {
     }
 }
 
-void FrmRoad::cmbPC_Click(int index) {
+void CharacterHistoryWindow::listChosen(int index) {
     for (int k = 7; k <= 12; ++k)
         cmbWork[size_t(k)]->setCurrentIndex(0);
     cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
@@ -289,12 +289,12 @@ void FrmRoad::cmbPC_Click(int index) {
         showSave();
 }
 
-void FrmRoad::setStatus(int j, const QString& text) {
+void CharacterHistoryWindow::setStatus(int j, const QString& text) {
     txtPCTag[size_t(j)] = text;
     txtPC[size_t(j)]->setText(text);
 }
 
-void FrmRoad::showSave() {
+void CharacterHistoryWindow::showSave() {
     const int pos = cmbPC[2]->currentIndex();
     if (pos < 0)
         return;
@@ -337,7 +337,7 @@ void FrmRoad::showSave() {
     }
 }
 
-void FrmRoad::showWorks(QString w) {
+void CharacterHistoryWindow::showWorks(QString w) {
     // Entries go to the slots in their order; slots past the last entry are empty, as the
     // save left them.
     for (int k = 1; k <= 12; ++k) {
@@ -360,7 +360,7 @@ void FrmRoad::showWorks(QString w) {
     }
 }
 
-void FrmRoad::cmbWork_Change(int k) {
+void CharacterHistoryWindow::restoreSavedWork(int k) {
     if (k < 7)
         return;
     const int pos = workListPos(valueOf(cmbWorkTag[size_t(k)]));

@@ -6,28 +6,28 @@
 #include <memory>
 
 #include "auxfixture.h"
-#include "frmtra.h"
 #include "gamedata.h"
+#include "reincarnationwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmTra;
+using wm::ReincarnationWindow;
 using wmtest::pcLine;
 
-class TestFrmTra : public QObject {
+class TestReincarnationWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmTra> win_;
+    QPointer<ReincarnationWindow> win_;
 
-    FrmTra& w() { return *win_; }
+    ReincarnationWindow& w() { return *win_; }
     void open() {
-        win_ = new FrmTra(*data_);
+        win_ = new ReincarnationWindow(*data_);
         w().show();
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
@@ -347,5 +347,5 @@ class TestFrmTra : public QObject {
     }
 };
 
-WM_TEST_MAIN(TestFrmTra)
-#include "tst_frmtra.moc"
+WM_TEST_MAIN(TestReincarnationWindow)
+#include "tst_reincarnationwindow.moc"

@@ -6,15 +6,15 @@
 #include <QTest>
 #include <memory>
 
+#include "aboutwindow.h"
 #include "auxfixture.h"
-#include "frmabout.h"
 #include "scripteddialogs.h"
 #include "sysinfo.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "textrules.h"
 
-using wm::FrmAbout;
+using wm::AboutWindow;
 
 namespace {
 
@@ -33,26 +33,26 @@ void setTime(const QString& path, const QDateTime& time) {
 
 }  // namespace
 
-class TestFrmAbout : public QObject {
+class TestAboutWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmAbout> win_;
+    QPointer<AboutWindow> win_;
     QStringList started_;
     bool startWorks_ = true;
     wm::SysInfoLauncher previous_;
 
-    FrmAbout& w() { return *win_; }
+    AboutWindow& w() { return *win_; }
 
   private slots:
     void init() {
         folder_ = std::make_unique<wmtest::TestFolder>();
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        win_ = new FrmAbout(*data_, dialogs_);
+        win_ = new AboutWindow(*data_, dialogs_);
         started_.clear();
         startWorks_ = true;
         previous_ = wm::setSysInfoLauncher([this](const QString& path) {
@@ -118,20 +118,20 @@ class TestFrmAbout : public QObject {
         const QString lines = QStringLiteral("\n\n生産データ更新日時：") + makeText +
                               QStringLiteral("\n\nプログラム更新日時：") + programText;
 
-        w().AppendUpdateTimes();
+        w().appendUpdateTimes();
         QCOMPARE(w().lblDescription->text(), kDesign + lines);
         // The window grows with the wrapped description instead of cutting it off.
         QVERIFY(w().height() >= w().layout()->totalHeightForWidth(w().width()));
         const int height = w().height();
         // Opened again while still loaded: the lines stand once, the window keeps its size.
-        w().AppendUpdateTimes();
+        w().appendUpdateTimes();
         QCOMPARE(w().lblDescription->text(), kDesign + lines);
         QCOMPARE(w().height(), height);
         // A file changed in between shows its new time.
         if (makeData) {
             const QDateTime later(QDate(2010, 1, 2), QTime(3, 4, 5));
             setTime(folder_->filePath("txtFile/MakeData.txt"), later);
-            w().AppendUpdateTimes();
+            w().appendUpdateTimes();
             QCOMPARE(w().lblDescription->text(),
                      kDesign + QStringLiteral("\n\n生産データ更新日時：") +
                          wm::defaultDateTimeText(later) +
@@ -237,5 +237,5 @@ class TestFrmAbout : public QObject {
 #endif
 };
 
-WM_TEST_MAIN(TestFrmAbout)
-#include "tst_frmabout.moc"
+WM_TEST_MAIN(TestAboutWindow)
+#include "tst_aboutwindow.moc"
