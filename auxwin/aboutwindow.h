@@ -32,20 +32,22 @@ class AboutWindow : public QWidget {
     // the file does not exist.
     void appendFileTime(const QString& caption, const QString& nativePath);
 
+    // "OK".
     void closeWindow();
+    // "ｼｽﾃﾑ情報(&S)...".
     void openSystemInfo();
-
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    std::array<QFrame*, 2> Line1{};
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
 
   private:
     void fitHeight();
+
+    QLabel* icon_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    QLabel* disclaimer_ = nullptr;
+    std::array<QFrame*, 2> rule_{};  // an etched line: shadow, then light
+    QPushButton* okButton_ = nullptr;
+    QPushButton* systemInfoButton_ = nullptr;
 
     QString description_;  // the description without the update lines
 

@@ -50,6 +50,26 @@ QComboBox* makeList(const QString& tip, bool editable) {
     return list;
 }
 
+// HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 in the order a save holds them: the name their
+// boxes go by, caption and tip.
+struct StatusKind {
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+constexpr StatusKind kStatus[8] = {
+    {"hp", "ＨＰ", "HPの値を入力します"},
+    {"vitality", "体力", "体力の値を入力します"},
+    {"intelligence", "知力", "知力の値を入力します"},
+    {"luck", "幸運", "幸運の値を入力します"},
+    {"mp", "ＭＰ", "MPの値を入力します"},
+    {"agility", "敏捷", "敏捷の値を入力します"},
+    {"strength", "筋力", "筋力の値を入力します"},
+    {"charm", "魅力", "魅力の値を入力します"},
+};
+constexpr size_t kHp = 0;
+constexpr size_t kMp = 4;
+
 }  // namespace
 
 CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
@@ -71,113 +91,116 @@ CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, 
 }
 
 void CharacterHistoryWindow::buildControls() {
-    frmPCS = new QGroupBox;
-    frmPCS->setToolTip(QStringLiteral("PCデータを入力します"));
-    frmWork = new QGroupBox;
+    characterFrame_ = new QGroupBox;
+    characterFrame_->setObjectName(QStringLiteral("characterFrame"));
+    characterFrame_->setToolTip(QStringLiteral("PCデータを入力します"));
+    workFrame_ = new QGroupBox;
+    workFrame_->setObjectName(QStringLiteral("workFrame"));
 
-    struct Caption {
-        int label;
-        const char* text;
-        const char* tip;
+    auto label = [](const QString& name, const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text));
+        l->setObjectName(name);
+        l->setToolTip(QString::fromUtf8(tip));
+        return l;
     };
-    const Caption captions[] = {
-        {0, "名声", "名声の値を入力します"},
-        {1, "名前", "保存したキャラ名を選択します"},
-        {2, "日付", "選択したキャラの保存日時を選択します"},
-        {3, "職業", "職業が表示されます"},
-        {4, "Lv．", "自分のレベルを入力します"},
-        {5, "ＨＰ", "HPの値を入力します"},
-        {6, "体力", "体力の値を入力します"},
-        {7, "知力", "知力の値を入力します"},
-        {8, "幸運", "幸運の値を入力します"},
-        {9, "ＭＰ", "MPの値を入力します"},
-        {10, "敏捷", "敏捷の値を入力します"},
-        {11, "筋力", "筋力の値を入力します"},
-        {12, "魅力", "魅力の値を入力します"},
-    };
-    for (const Caption& c : captions) {
-        auto* label = new QLabel(QString::fromUtf8(c.text));
-        label->setToolTip(QString::fromUtf8(c.tip));
-        lblPC[size_t(c.label)] = label;
+    fame_.caption = label(QStringLiteral("fameCaption"), "名声", "名声の値を入力します");
+    nameCaption_ = label(QStringLiteral("nameCaption"), "名前", "保存したキャラ名を選択します");
+    saveTimeCaption_ =
+        label(QStringLiteral("saveTimeCaption"), "日付", "選択したキャラの保存日時を選択します");
+    job_.caption = label(QStringLiteral("jobCaption"), "職業", "職業が表示されます");
+    level_.caption = label(QStringLiteral("levelCaption"), "Lv．", "自分のレベルを入力します");
+    for (size_t v = 0; v < status_.size(); ++v) {
+        status_[v].caption = label(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Caption"),
+                                   kStatus[v].caption, kStatus[v].tip);
     }
 
-    cmbPC[1] = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
-    cmbPC[2] = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
-    for (int i : {1, 2}) {
-        connect(cmbPC[size_t(i)], &QComboBox::activated, this, [this, i] { listChosen(i); });
-    }
+    nameList_ = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
+    nameList_->setObjectName(QStringLiteral("nameList"));
+    saveTimeList_ = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
+    saveTimeList_->setObjectName(QStringLiteral("saveTimeList"));
+    connect(nameList_, &QComboBox::activated, this, [this] { listChosen(List::Name); });
+    connect(saveTimeList_, &QComboBox::activated, this, [this] { listChosen(List::SaveTime); });
 
-    for (int j = 2; j <= 12; ++j) {
-        auto* box = new QLineEdit;
-        // Boxes 3 and 4 carry the level text as the window has always shown it.
-        const int tipLabel = j == 2 ? 0 : j;
-        box->setToolTip(j == 3 || j == 4 ? QStringLiteral("自分のレベルが表示されます")
-                                         : lblPC[size_t(tipLabel)]->toolTip());
-        txtPC[size_t(j)] = box;
-        connect(box, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
+    auto box = [this](const QString& name, const QString& tip) {
+        auto* e = new QLineEdit;
+        e->setObjectName(name);
+        e->setToolTip(tip);
+        connect(e, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
+        return e;
+    };
+    fame_.box = box(QStringLiteral("fameBox"), fame_.caption->toolTip());
+    // The job and level boxes carry the level text as the window has always shown it.
+    job_.box = box(QStringLiteral("jobBox"), QStringLiteral("自分のレベルが表示されます"));
+    level_.box = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
+    for (size_t v = 0; v < status_.size(); ++v) {
+        status_[v].box = box(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Box"),
+                             status_[v].caption->toolTip());
     }
 
     const QStringList fixedWorks = {QStringLiteral("狩猟"),       QStringLiteral("木こり"),
                                     QStringLiteral("釣り"),       QStringLiteral("農作業"),
                                     QStringLiteral("ハーブ採り"), QStringLiteral("鉱石掘り")};
     for (int k = 1; k <= 12; ++k) {
-        auto* check = new QCheckBox;
-        check->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
-        chkWork[size_t(k)] = check;
-        auto* list = makeList(QStringLiteral("作業名を選択します"), true);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(7);
+        WorkSlot& s = slot(k);
+        s.post = new QCheckBox;
+        s.post->setObjectName(QStringLiteral("workPost%1").arg(k));
+        s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
+        s.work = makeList(QStringLiteral("作業名を選択します"), true);
+        s.work->setObjectName(QStringLiteral("workList%1").arg(k));
+        s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        s.work->setMinimumContentsLength(7);
         if (k <= 6)
-            list->addItem(fixedWorks.at(k - 1));
-        cmbWork[size_t(k)] = list;
-        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, k] { restoreSavedWork(k); });
-        auto* level = new QLineEdit;
-        level->setToolTip(QStringLiteral("作業のレベルを入力します"));
-        txtWork[size_t(k)] = level;
+            s.work->addItem(fixedWorks.at(k - 1));
+        connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
+                [this, k] { restoreSavedWork(k); });
+        s.level = new QLineEdit;
+        s.level->setObjectName(QStringLiteral("workLevel%1").arg(k));
+        s.level->setToolTip(QStringLiteral("作業のレベルを入力します"));
     }
 }
 
 void CharacterHistoryWindow::buildLayout() {
     // Short boxes: a level takes three digits, the status values up to six.
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
-    for (int j = 4; j <= 12; ++j)
-        txtPC[size_t(j)]->setFixedWidth(shortBox);
-    txtPC[2]->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 10);
+    level_.box->setFixedWidth(shortBox);
+    for (StatusBox& value : status_)
+        value.box->setFixedWidth(shortBox);
+    fame_.box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 10);
 
-    auto* pcs = new QGridLayout(frmPCS);
+    auto* pcs = new QGridLayout(characterFrame_);
     pcs->setContentsMargins(8, 8, 8, 8);
     pcs->setHorizontalSpacing(6);
     pcs->setVerticalSpacing(5);
-    pcs->addWidget(lblPC[1], 0, 0);
-    pcs->addWidget(cmbPC[1], 0, 1, 1, 3);
-    pcs->addWidget(lblPC[2], 1, 0);
-    pcs->addWidget(cmbPC[2], 1, 1, 1, 3);
-    pcs->addWidget(lblPC[0], 2, 0);
-    pcs->addWidget(txtPC[2], 2, 1, 1, 3, Qt::AlignLeft);
-    pcs->addWidget(lblPC[3], 3, 0);
-    pcs->addWidget(txtPC[3], 3, 1, 1, 3);
-    pcs->addWidget(lblPC[4], 4, 0);
-    pcs->addWidget(txtPC[4], 4, 1);
+    pcs->addWidget(nameCaption_, 0, 0);
+    pcs->addWidget(nameList_, 0, 1, 1, 3);
+    pcs->addWidget(saveTimeCaption_, 1, 0);
+    pcs->addWidget(saveTimeList_, 1, 1, 1, 3);
+    pcs->addWidget(fame_.caption, 2, 0);
+    pcs->addWidget(fame_.box, 2, 1, 1, 3, Qt::AlignLeft);
+    pcs->addWidget(job_.caption, 3, 0);
+    pcs->addWidget(job_.box, 3, 1, 1, 3);
+    pcs->addWidget(level_.caption, 4, 0);
+    pcs->addWidget(level_.box, 4, 1);
     // Status values in two columns: HP and MP on top, as the game lists them.
     for (int i = 0; i < 4; ++i) {
-        pcs->addWidget(lblPC[size_t(5 + i)], 5 + i, 0);
-        pcs->addWidget(txtPC[size_t(5 + i)], 5 + i, 1);
-        pcs->addWidget(lblPC[size_t(9 + i)], 5 + i, 2);
-        pcs->addWidget(txtPC[size_t(9 + i)], 5 + i, 3);
+        pcs->addWidget(status_[size_t(i)].caption, 5 + i, 0);
+        pcs->addWidget(status_[size_t(i)].box, 5 + i, 1);
+        pcs->addWidget(status_[size_t(4 + i)].caption, 5 + i, 2);
+        pcs->addWidget(status_[size_t(4 + i)].box, 5 + i, 3);
     }
     pcs->setColumnStretch(3, 1);
     pcs->setRowStretch(9, 1);
 
-    auto* work = new QGridLayout(frmWork);
+    auto* work = new QGridLayout(workFrame_);
     work->setContentsMargins(8, 8, 8, 8);
     work->setHorizontalSpacing(4);
     work->setVerticalSpacing(3);
     const int levelBox = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10;
     for (int k = 1; k <= 12; ++k) {
-        txtWork[size_t(k)]->setFixedWidth(levelBox);
-        work->addWidget(chkWork[size_t(k)], k - 1, 0);
-        work->addWidget(cmbWork[size_t(k)], k - 1, 1);
-        work->addWidget(txtWork[size_t(k)], k - 1, 2);
+        slot(k).level->setFixedWidth(levelBox);
+        work->addWidget(slot(k).post, k - 1, 0);
+        work->addWidget(slot(k).work, k - 1, 1);
+        work->addWidget(slot(k).level, k - 1, 2);
     }
     work->setColumnStretch(1, 1);
     work->setRowStretch(12, 1);
@@ -185,22 +208,28 @@ void CharacterHistoryWindow::buildLayout() {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(frmPCS, 1);
-    layout->addWidget(frmWork, 1);
+    layout->addWidget(characterFrame_, 1);
+    layout->addWidget(workFrame_, 1);
 
-    // Tab order follows the numbering: lists, fame, job, level, status, then the slots.
-    QList<QWidget*> order = {cmbPC[1], cmbPC[2]};
-    for (int j = 2; j <= 12; ++j)
-        order << txtPC[size_t(j)];
-    for (int k = 1; k <= 12; ++k)
-        order << chkWork[size_t(k)] << cmbWork[size_t(k)] << txtWork[size_t(k)];
+    // Tab order: lists, fame, job, level, status, then the slots.
+    QList<QWidget*> order = {nameList_, saveTimeList_};
+    for (QLineEdit* box : statusBoxes())
+        order << box;
+    for (const WorkSlot& s : workSlots_)
+        order << s.post << s.work << s.level;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
+QList<QLineEdit*> CharacterHistoryWindow::statusBoxes() const {
+    QList<QLineEdit*> boxes = {fame_.box, job_.box, level_.box};
+    for (const StatusBox& value : status_)
+        boxes << value.box;
+    return boxes;
+}
+
 void CharacterHistoryWindow::installKeyHandlers() {
-    for (int i : {1, 2}) {
-        QComboBox* list = cmbPC[size_t(i)];
+    for (QComboBox* list : {nameList_, saveTimeList_}) {
         // The lists only change by choosing an entry; Enter moves on.
         KeyFilter::install(list, [list](int& code) {
             if (code == kKeyEnter)
@@ -208,9 +237,11 @@ void CharacterHistoryWindow::installKeyHandlers() {
             code = 0;
         });
     }
-    for (int j = 2; j <= 12; ++j) {
-        QLineEdit* box = txtPC[size_t(j)];
-        const int maxBytes = j == 2 ? 9 : (j == 5 || j == 9) ? 5 : 3;
+    for (QLineEdit* box : statusBoxes()) {
+        // Fame takes ten digits, HP and MP six, the others four.
+        const int maxBytes = box == fame_.box                                       ? 9
+                             : (box == status_[kHp].box || box == status_[kMp].box) ? 5
+                                                                                    : 3;
         KeyFilter::install(box, [this, box, maxBytes](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -233,7 +264,7 @@ void CharacterHistoryWindow::fillWorkLists() {
     for (int s : {30, 31})
         names << data_.products.sectionName(s);
     for (int k = 7; k <= 12; ++k)
-        refillList(cmbWork[size_t(k)], names);
+        refillList(slot(k).work, names);
 }
 
 int CharacterHistoryWindow::workListPos(double code) {
@@ -244,14 +275,14 @@ int CharacterHistoryWindow::workListPos(double code) {
 
 bool CharacterHistoryWindow::showSavedCharacters() {
     const QStringList names = data_.history.names();
-    refillList(cmbPC[1], names);
-    if (cmbPC[1]->count() == 0) {
+    refillList(nameList_, names);
+    if (nameList_->count() == 0) {
         dialogs_.messageBox(
             QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"),
             data_.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
         return false;
     }
-    chooseEntry(cmbPC[1], 0);
+    chooseEntry(nameList_, 0);
     show();
     raise();
     activateWindow();
@@ -259,81 +290,84 @@ bool CharacterHistoryWindow::showSavedCharacters() {
 }
 
 void CharacterHistoryWindow::showWorkRowsForFame() {
-    const auto fame = toNumber(txtPC[2]->text());
+    const auto fame = toNumber(fame_.box->text());
     if (!fame) {
         // Setting the text comes back here through the change handler.
-        txtPC[2]->setText(QStringLiteral("0"));
+        fame_.box->setText(QStringLiteral("0"));
         return;
     }
     const double v = *fame;
     const int rows = v < 0 ? 12 : v <= 2500 ? 9 : v <= 5000 ? 10 : v <= 15000 ? 11 : 12;
     for (int k = 10; k <= 12; ++k) {
-        chkWork[size_t(k)]->hide();
-        cmbWork[size_t(k)]->hide();
-        txtWork[size_t(k)]->hide();
+        slot(k).post->hide();
+        slot(k).work->hide();
+        slot(k).level->hide();
     }
     for (int k = 10; k <= rows; ++k) {
-        chkWork[size_t(k)]->show();
-        cmbWork[size_t(k)]->show();
-        txtWork[size_t(k)]->show();
+        slot(k).post->show();
+        slot(k).work->show();
+        slot(k).level->show();
     }
 }
 
-void CharacterHistoryWindow::listChosen(int index) {
+void CharacterHistoryWindow::listChosen(List list) {
     for (int k = 7; k <= 12; ++k)
-        cmbWork[size_t(k)]->setCurrentIndex(0);
-    cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
-    if (index == 1)
-        showSaveTimes(cmbPC[2], data_.history, cmbPC[1]->currentIndex() + 1);
-    else if (index == 2)
+        slot(k).work->setCurrentIndex(0);
+    chosenPositions_[size_t(list)] =
+        chosenListPosition(list == List::Name ? nameList_ : saveTimeList_);
+    if (list == List::Name)
+        showSaveTimes(saveTimeList_, data_.history, nameList_->currentIndex() + 1);
+    else
         showSave();
 }
 
-void CharacterHistoryWindow::setStatus(int j, const QString& text) {
-    txtPCTag[size_t(j)] = text;
-    txtPC[size_t(j)]->setText(text);
-}
-
 void CharacterHistoryWindow::showSave() {
-    const int pos = cmbPC[2]->currentIndex();
+    const int pos = saveTimeList_->currentIndex();
     if (pos < 0)
         return;
-    const int slot = cmbPC[1]->currentIndex() + 1;
-    const int r = cmbPC[2]->count() - pos;  // position 0 is the newest save
+    const int saved = nameList_->currentIndex() + 1;
+    const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
+    auto put = [](QString& loaded, QLineEdit* box, const QString& text) {
+        loaded = text;
+        box->setText(text);
+    };
 
-    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
+    QString d = data_.history.at(saved, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     // A code no job has shows no job, not the one shown before.
-    setStatus(3, QString());
+    put(loaded_.job, job_.box, QString());
     for (int row = 1; row <= JobTable::kRows; ++row) {
         if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
-            setStatus(3, data_.jobs.at(row, JobColumn::Name));
+            put(loaded_.job, job_.box, data_.jobs.at(row, JobColumn::Name));
             break;
         }
     }
     d = textAfter(d, QLatin1Char(','));
-    // Level, HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    for (int j = 4; j <= 12; ++j) {
-        setStatus(j, textBefore(d, QLatin1Char(',')));
+    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    put(loaded_.level, level_.box, textBefore(d, QLatin1Char(',')));
+    d = textAfter(d, QLatin1Char(','));
+    for (size_t v = 0; v < status_.size(); ++v) {
+        put(loaded_.values[v], status_[v].box, textBefore(d, QLatin1Char(',')));
         d = textAfter(d, QLatin1Char(','));
     }
 
-    QString w = data_.history.at(slot, HistoryField::SavedAtAndWorks, r);
+    QString w = data_.history.at(saved, HistoryField::SavedAtAndWorks, r);
     if (w.contains(QLatin1Char('.'))) {
         w = textAfter(w, QLatin1Char('.'));  // drops the save time
-        setStatus(2, textBefore(w, QLatin1Char('.')));
+        put(loaded_.fame, fame_.box, textBefore(w, QLatin1Char('.')));
         showWorks(textAfter(w, QLatin1Char('.')));
         return;
     }
-    setStatus(2, QStringLiteral("0"));
+    put(loaded_.fame, fame_.box, QStringLiteral("0"));
     for (int k = 1; k <= 12; ++k) {
+        SavedWork& entry = savedWorks_[size_t(k - 1)];
         if (k <= 6) {
-            txtWorkTag[size_t(k)] = QStringLiteral("0");
+            entry.level = QStringLiteral("0");
         } else {
-            cmbWork[size_t(k)]->setCurrentIndex(0);
-            txtWorkTag[size_t(k)].clear();
+            slot(k).work->setCurrentIndex(0);
+            entry.level.clear();
         }
-        txtWork[size_t(k)]->setText(txtWorkTag[size_t(k)]);
+        slot(k).level->setText(entry.level);
     }
 }
 
@@ -341,21 +375,22 @@ void CharacterHistoryWindow::showWorks(QString w) {
     // Entries go to the slots in their order; slots past the last entry are empty, as the
     // save left them.
     for (int k = 1; k <= 12; ++k) {
+        SavedWork& entry = savedWorks_[size_t(k - 1)];
         const QString piece =
             w.contains(QLatin1Char(',')) ? textBefore(w, QLatin1Char(',')) : QString();
         if (!piece.isEmpty()) {
-            cmbWorkTag[size_t(k)] = piece.left(qMax<qsizetype>(0, piece.size() - 3));
-            txtWorkTag[size_t(k)] = piece.mid(2);
+            entry.code = valueOf(piece.left(qMax<qsizetype>(0, piece.size() - 3)));
+            entry.level = piece.mid(2);
         } else {
-            cmbWorkTag[size_t(k)] = QStringLiteral("0");
-            txtWorkTag[size_t(k)].clear();
+            entry.code = 0;
+            entry.level.clear();
         }
         if (k > 6) {
-            const int pos = workListPos(valueOf(cmbWorkTag[size_t(k)]));
+            const int pos = workListPos(entry.code);
             if (pos > 0)
-                cmbWork[size_t(k)]->setCurrentIndex(pos);
+                slot(k).work->setCurrentIndex(pos);
         }
-        txtWork[size_t(k)]->setText(levelText(txtWorkTag[size_t(k)]));
+        slot(k).level->setText(levelText(entry.level));
         w = textAfter(w, QLatin1Char(','));
     }
 }
@@ -363,11 +398,11 @@ void CharacterHistoryWindow::showWorks(QString w) {
 void CharacterHistoryWindow::restoreSavedWork(int k) {
     if (k < 7)
         return;
-    const int pos = workListPos(valueOf(cmbWorkTag[size_t(k)]));
+    const int pos = workListPos(savedWork(k).code);
     if (pos <= 0)
         return;
     // The shown work is the saved one: typing puts it back.
-    QComboBox* list = cmbWork[size_t(k)];
+    QComboBox* list = slot(k).work;
     const QSignalBlocker block(list->lineEdit());
     list->setCurrentIndex(pos);
     list->setEditText(list->itemText(pos));

@@ -22,27 +22,26 @@ namespace wm {
 
 namespace {
 
-// Value boxes 4..11 in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 and the label
-// that stands beside each (the labels are numbered in another order).
-struct ValueBox {
-    int label;
+// The values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力: the name their boxes
+// go by, caption, tip and the digits a box takes before it refuses more.
+struct ValueKind {
+    const char* name;
     const char* caption;
     const char* tip;
+    int maxDigits;
 };
-constexpr ValueBox kValues[8] = {
-    {4, "ＨＰ", "HPの値を入力します"},   {8, "体力", "体力の値を入力します"},
-    {7, "知力", "知力の値を入力します"}, {11, "幸運", "幸運の値を入力します"},
-    {5, "ＭＰ", "MPの値を入力します"},   {9, "敏捷", "敏捷の値を入力します"},
-    {6, "筋力", "筋力の値を入力します"}, {10, "魅力", "魅力の値を入力します"},
+constexpr ValueKind kValues[8] = {
+    {"hp", "ＨＰ", "HPの値を入力します", 6},
+    {"vitality", "体力", "体力の値を入力します", 4},
+    {"intelligence", "知力", "知力の値を入力します", 4},
+    {"luck", "幸運", "幸運の値を入力します", 4},
+    {"mp", "ＭＰ", "MPの値を入力します", 6},
+    {"agility", "敏捷", "敏捷の値を入力します", 4},
+    {"strength", "筋力", "筋力の値を入力します", 4},
+    {"charm", "魅力", "魅力の値を入力します", 4},
 };
-
-// Digits a box takes before it refuses more: count and level 3, HP and MP 6, others 4.
-int maxBytesOf(int j) {
-    if (j == 2 || j == 3)
-        return 3;
-    const int v = j >= 14 ? j - 10 : j;
-    return v == 4 || v == 8 ? 6 : 4;
-}
+// Count and level take three digits.
+constexpr int kCountLevelDigits = 3;
 
 }  // namespace
 
@@ -64,101 +63,122 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
 }
 
 void ReincarnationWindow::buildControls() {
-    frmPCS[0] = new QGroupBox;
-    frmPCS[1] = new QGroupBox;
-    for (QGroupBox* frame : frmPCS)
-        frame->setToolTip(QStringLiteral("PCデータを入力します"));
-
-    auto label = [this](int i, const QString& caption, const QString& tip) {
-        lblPC[size_t(i)] = new QLabel(caption);
-        lblPC[size_t(i)]->setToolTip(tip);
+    auto frame = [](const char* name) {
+        auto* f = new QGroupBox;
+        f->setObjectName(QString::fromLatin1(name));
+        f->setToolTip(QStringLiteral("PCデータを入力します"));
+        return f;
     };
-    auto list = [this](int i, const QString& tip, bool editable) {
+    inputFrame_ = frame("inputFrame");
+    resultFrame_ = frame("resultFrame");
+
+    auto label = [](const QString& name, const QString& caption, const QString& tip) {
+        auto* l = new QLabel(caption);
+        l->setObjectName(name);
+        l->setToolTip(tip);
+        return l;
+    };
+    auto list = [this](const char* name, List which, const QString& tip, bool editable) {
         auto* c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(name));
         c->setToolTip(tip);
         c->setEditable(editable);
         if (editable)
             c->setInsertPolicy(QComboBox::NoInsert);
-        cmbPC[size_t(i)] = c;
-        connect(c, &QComboBox::activated, this, [this, i] { listChosen(i); });
+        connect(c, &QComboBox::activated, this, [this, which] { listChosen(which); });
+        return c;
     };
-    auto box = [this](int j, const QString& tip) {
-        txtPC[size_t(j)] = new QLineEdit;
-        txtPC[size_t(j)]->setToolTip(tip);
+    auto box = [](const QString& name, const QString& tip) {
+        auto* e = new QLineEdit;
+        e->setObjectName(name);
+        e->setToolTip(tip);
+        return e;
     };
 
     // Created in tab order: lists, count, level, values, the button, results.
     const QString nameTip = QStringLiteral("キャラの名前を選択または入力をします");
     const QString jobTip = QStringLiteral("職業の選択します");
     const QString dateTip = QStringLiteral("選択したキャラの保存日時を選択をします");
-    list(0, nameTip, true);
-    list(1, jobTip, false);
-    list(12, dateTip, false);
-    label(0, QStringLiteral("名前"), nameTip);
-    label(1, QStringLiteral("職業"), jobTip);
-    label(12, QStringLiteral("日付"), dateTip);
+    nameList_ = list("nameList", List::Name, nameTip, true);
+    jobList_ = list("jobList", List::Job, jobTip, false);
+    saveTimeList_ = list("saveTimeList", List::SaveTime, dateTip, false);
+    nameCaption_ = label(QStringLiteral("nameCaption"), QStringLiteral("名前"), nameTip);
+    jobCaption_ = label(QStringLiteral("jobCaption"), QStringLiteral("職業"), jobTip);
+    saveTimeCaption_ = label(QStringLiteral("saveTimeCaption"), QStringLiteral("日付"), dateTip);
 
-    box(2, QStringLiteral("転生回数を入力します"));
-    label(3, QStringLiteral("転生回数"), txtPC[2]->toolTip());
-    box(3, QStringLiteral("自分のレベルが表示されます"));
-    label(2, QStringLiteral("Lv．"), QStringLiteral("自分のレベルを入力します"));
+    countBox_ = box(QStringLiteral("countBox"), QStringLiteral("転生回数を入力します"));
+    countCaption_ =
+        label(QStringLiteral("countCaption"), QStringLiteral("転生回数"), countBox_->toolTip());
+    levelBox_ = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
+    levelCaption_ = label(QStringLiteral("levelCaption"), QStringLiteral("Lv．"),
+                          QStringLiteral("自分のレベルを入力します"));
 
-    for (int v = 0; v < 8; ++v) {
-        const QString tip = QString::fromUtf8(kValues[v].tip);
-        box(4 + v, tip);
-        label(kValues[v].label, QString::fromUtf8(kValues[v].caption), tip);
+    auto values = [&](ValueBoxes& boxes, const QString& suffix) {
+        for (int v = 0; v < 8; ++v) {
+            const QString name = QString::fromLatin1(kValues[v].name) + suffix;
+            const QString tip = QString::fromUtf8(kValues[v].tip);
+            boxes[size_t(v)].box = box(name, tip);
+            boxes[size_t(v)].caption =
+                label(name + QStringLiteral("Caption"), QString::fromUtf8(kValues[v].caption), tip);
+        }
+    };
+    values(inputs_, QStringLiteral("Input"));
+    calculateButton_ = new QPushButton(QStringLiteral("計算"));
+    calculateButton_->setObjectName(QStringLiteral("calculateButton"));
+    calculateButton_->setToolTip(QStringLiteral("転生後のステータスを計算し表示します"));
+    connect(calculateButton_, &QPushButton::clicked, this, &ReincarnationWindow::calculate);
+    values(results_, QStringLiteral("Result"));
+}
+
+QList<QLineEdit*> ReincarnationWindow::numberBoxes() const {
+    QList<QLineEdit*> boxes = {countBox_, levelBox_};
+    for (const ValueBoxes* group : {&inputs_, &results_}) {
+        for (const ValueBox& value : *group)
+            boxes << value.box;
     }
-    cmdEX = new QPushButton(QStringLiteral("計算"));
-    cmdEX->setToolTip(QStringLiteral("転生後のステータスを計算し表示します"));
-    connect(cmdEX, &QPushButton::clicked, this, &ReincarnationWindow::calculate);
-    for (int v = 0; v < 8; ++v) {
-        const QString tip = QString::fromUtf8(kValues[v].tip);
-        box(14 + v, tip);
-        label(kValues[v].label + 10, QString::fromUtf8(kValues[v].caption), tip);
-    }
+    return boxes;
 }
 
 void ReincarnationWindow::buildLayout() {
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
-    for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21})
-        txtPC[size_t(j)]->setFixedWidth(shortBox);
+    for (QLineEdit* box : numberBoxes())
+        box->setFixedWidth(shortBox);
 
     // Values in two columns, HP and MP on top; results mirror the inputs.
-    auto addValues = [this](QGridLayout* grid, int firstRow, int firstBox) {
+    auto addValues = [](QGridLayout* grid, int firstRow, const ValueBoxes& boxes) {
         for (int v = 0; v < 8; ++v) {
-            const int j = firstBox + v;
             const int row = firstRow + v % 4;
             const int col = v < 4 ? 0 : 2;
-            grid->addWidget(lblPC[size_t(kValues[v].label + (firstBox - 4))], row, col);
-            grid->addWidget(txtPC[size_t(j)], row, col + 1);
+            grid->addWidget(boxes[size_t(v)].caption, row, col);
+            grid->addWidget(boxes[size_t(v)].box, row, col + 1);
         }
     };
 
-    auto* input = new QGridLayout(frmPCS[0]);
+    auto* input = new QGridLayout(inputFrame_);
     input->setContentsMargins(8, 8, 8, 8);
     input->setHorizontalSpacing(6);
     input->setVerticalSpacing(5);
-    input->addWidget(lblPC[0], 0, 0);
-    input->addWidget(cmbPC[0], 0, 1, 1, 3);
-    input->addWidget(lblPC[1], 1, 0);
-    input->addWidget(cmbPC[1], 1, 1, 1, 3);
-    input->addWidget(lblPC[12], 2, 0);
-    input->addWidget(cmbPC[12], 2, 1, 1, 3);
-    input->addWidget(lblPC[3], 3, 0);
-    input->addWidget(txtPC[2], 3, 1);
-    input->addWidget(lblPC[2], 3, 2);
-    input->addWidget(txtPC[3], 3, 3);
-    addValues(input, 4, 4);
+    input->addWidget(nameCaption_, 0, 0);
+    input->addWidget(nameList_, 0, 1, 1, 3);
+    input->addWidget(jobCaption_, 1, 0);
+    input->addWidget(jobList_, 1, 1, 1, 3);
+    input->addWidget(saveTimeCaption_, 2, 0);
+    input->addWidget(saveTimeList_, 2, 1, 1, 3);
+    input->addWidget(countCaption_, 3, 0);
+    input->addWidget(countBox_, 3, 1);
+    input->addWidget(levelCaption_, 3, 2);
+    input->addWidget(levelBox_, 3, 3);
+    addValues(input, 4, inputs_);
     input->setColumnStretch(1, 1);
     input->setColumnStretch(3, 1);
 
-    auto* result = new QGridLayout(frmPCS[1]);
+    auto* result = new QGridLayout(resultFrame_);
     result->setContentsMargins(8, 8, 8, 8);
     result->setHorizontalSpacing(6);
     result->setVerticalSpacing(5);
-    addValues(result, 0, 14);
+    addValues(result, 0, results_);
     // Both frames share their label columns, so results stand under their inputs.
-    const int labelWidth = lblPC[3]->sizeHint().width();
+    const int labelWidth = countCaption_->sizeHint().width();
     for (QGridLayout* grid : {input, result}) {
         grid->setColumnMinimumWidth(0, labelWidth);
         grid->setColumnMinimumWidth(2, labelWidth);
@@ -168,46 +188,50 @@ void ReincarnationWindow::buildLayout() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdEX);
+    buttons->addWidget(calculateButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(frmPCS[0]);
+    layout->addWidget(inputFrame_);
     layout->addLayout(buttons);
-    layout->addWidget(frmPCS[1]);
+    layout->addWidget(resultFrame_);
     layout->addStretch();
 
-    QList<QWidget*> order = {cmbPC[0], cmbPC[1], cmbPC[12]};
-    for (int j = 2; j <= 11; ++j)
-        order << txtPC[size_t(j)];
-    order << cmdEX;
-    for (int j = 14; j <= 21; ++j)
-        order << txtPC[size_t(j)];
+    QList<QWidget*> order = {nameList_, jobList_, saveTimeList_, countBox_, levelBox_};
+    for (const ValueBox& value : inputs_)
+        order << value.box;
+    order << calculateButton_;
+    for (const ValueBox& value : results_)
+        order << value.box;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void ReincarnationWindow::installKeyHandlers() {
-    for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21}) {
-        QLineEdit* e = txtPC[size_t(j)];
-        const int maxBytes = maxBytesOf(j);
+    auto digitsOnly = [](QLineEdit* e, int maxDigits) {
         // Digits and Backspace only; any other key moves on to the next box.
-        KeyFilter::install(e, [e, maxBytes](int& code) {
+        KeyFilter::install(e, [e, maxDigits](int& code) {
             if (code == kKeyBackspace)
                 return;
             if (code >= '0' && code <= '9') {
-                if (!e->hasSelectedText() && byteLength(e->text()) >= maxBytes)
+                if (!e->hasSelectedText() && byteLength(e->text()) >= maxDigits)
                     code = 0;
                 return;
             }
             code = 0;
             focusNextControl(e);
         });
+    };
+    digitsOnly(countBox_, kCountLevelDigits);
+    digitsOnly(levelBox_, kCountLevelDigits);
+    for (const ValueBoxes* group : {&inputs_, &results_}) {
+        for (int v = 0; v < 8; ++v)
+            digitsOnly((*group)[size_t(v)].box, kValues[v].maxDigits);
     }
-    for (int i : {0, 1, 12}) {
-        QComboBox* c = cmbPC[size_t(i)];
-        KeyFilter::install(c, [c, i](int& code) {
+    for (QComboBox* c : {nameList_, jobList_, saveTimeList_}) {
+        const bool isName = c == nameList_;
+        KeyFilter::install(c, [c, isName](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
                 focusNextControl(c);
@@ -215,7 +239,7 @@ void ReincarnationWindow::installKeyHandlers() {
             }
             if (code == kKeyBackspace)
                 return;
-            if (i != 0) {
+            if (!isName) {
                 code = 0;
                 return;
             }
@@ -237,74 +261,80 @@ void ReincarnationWindow::load() {
             break;
         jobs << job;
     }
-    refillList(cmbPC[1], jobs);
+    refillList(jobList_, jobs);
     const QStringList names = data_.history.names();
-    refillList(cmbPC[0], names);
+    refillList(nameList_, names);
     if (!names.isEmpty())
-        chooseEntry(cmbPC[0], 0);
+        chooseEntry(nameList_, 0);
 }
 
-void ReincarnationWindow::listChosen(int index) {
-    cmbPCTag[size_t(index)] = listPositionTag(cmbPC[size_t(index)]);
+void ReincarnationWindow::listChosen(List list) {
+    const QComboBox* lists[] = {nameList_, jobList_, saveTimeList_};
+    chosenPositions_[size_t(list)] = chosenListPosition(lists[size_t(list)]);
     // Results of another character or save would pass for this one's.
-    if (index == 0 || index == 12)
+    if (list == List::Name || list == List::SaveTime)
         emptyResults();
-    if (index == 0)
-        showSaveTimes(cmbPC[12], data_.history, cmbPC[0]->currentIndex() + 1);
-    else if (index == 12)
+    if (list == List::Name)
+        showSaveTimes(saveTimeList_, data_.history, nameList_->currentIndex() + 1);
+    else if (list == List::SaveTime)
         showSave();
 }
 
 void ReincarnationWindow::showSave() {
-    const int pos = cmbPC[12]->currentIndex();
+    const int pos = saveTimeList_->currentIndex();
     if (pos < 0)
         return;
-    const int slot = cmbPC[0]->currentIndex() + 1;
-    const int r = cmbPC[12]->count() - pos;  // position 0 is the newest save
+    const int slot = nameList_->currentIndex() + 1;
+    const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
     QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
     const QString jobCode = textBefore(d, QLatin1Char(','));
     for (int row = 1; row <= JobTable::kRows; ++row) {
         if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
-            chooseEntry(cmbPC[1], row - 1);
+            chooseEntry(jobList_, row - 1);
             break;
         }
     }
     d = textAfter(d, QLatin1Char(','));
-    // Level, HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    for (int j = 3; j <= 11; ++j) {
+    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    auto next = [&d] {
         const QString value = textBefore(d, QLatin1Char(','));
-        txtPCTag[size_t(j)] = value;
-        txtPC[size_t(j)]->setText(value);
         d = textAfter(d, QLatin1Char(','));
+        return value;
+    };
+    loaded_.level = next();
+    levelBox_->setText(loaded_.level);
+    for (size_t v = 0; v < 8; ++v) {
+        loaded_.values[v] = next();
+        inputs_[v].box->setText(loaded_.values[v]);
     }
 }
 
 void ReincarnationWindow::emptyResults() {
-    for (int j = 14; j <= 21; ++j)
-        txtPC[size_t(j)]->clear();
+    for (const ValueBox& result : results_)
+        result.box->clear();
 }
 
 void ReincarnationWindow::calculate() {
     // A computation that stops leaves no results of earlier inputs behind.
     emptyResults();
-    if (txtPC[3]->text().isEmpty())
+    if (levelBox_->text().isEmpty())
         return;
-    if (txtPC[2]->text().isEmpty() || toNumber(txtPC[2]->text()).value_or(0) == 0)
-        txtPC[2]->setText(QStringLiteral("1"));
-    const double n = toNumber(txtPC[2]->text()).value_or(0);
-    const double lv = toNumber(txtPC[3]->text()).value_or(0);
+    if (countBox_->text().isEmpty() || toNumber(countBox_->text()).value_or(0) == 0)
+        countBox_->setText(QStringLiteral("1"));
+    const double n = toNumber(countBox_->text()).value_or(0);
+    const double lv = toNumber(levelBox_->text()).value_or(0);
     std::array<double, 8> values{};
-    for (int v = 0; v < 8; ++v) {
-        const auto value = toNumber(txtPC[size_t(4 + v)]->text());
+    for (size_t v = 0; v < 8; ++v) {
+        const auto value = toNumber(inputs_[v].box->text());
         if (!value)
             return;
-        values[size_t(v)] = *value;
+        values[v] = *value;
     }
     const auto results = reincarnationStatus(n, lv, values);
     if (!results)
         return;
-    for (int v = 0; v < 8; ++v)
-        txtPC[size_t(14 + v)]->setText(numText((*results)[size_t(v)]));
+    for (size_t v = 0; v < 8; ++v)
+        results_[v].box->setText(numText((*results)[v]));
 }
 
 }  // namespace wm

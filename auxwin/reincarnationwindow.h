@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -26,31 +27,59 @@ class ReincarnationWindow : public QWidget {
   public:
     explicit ReincarnationWindow(AppData& data, QWidget* parent = nullptr);
 
+    // Reads the character data file, fills the job and name lists, chooses the first name.
     void load();
-    // Choosing a list entry (the user's click or the program's choice).
-    void listChosen(int index);
     // "計算": fills the result boxes, or silently empties them.
     void calculate();
 
-    // Controls, indexed as the window numbers them; unused indexes stay null.
-    QPushButton* cmdEX = nullptr;
-    std::array<QGroupBox*, 2> frmPCS{};  // 0 input, 1 results
-    std::array<QComboBox*, 13> cmbPC{};  // 0 name, 1 job, 12 save time
-    std::array<QLineEdit*, 22> txtPC{};  // 2 count, 3 level, 4..11 values, 14..21 results
-    std::array<QLabel*, 22> lblPC{};     // 0..12, 14..21
-
-    // Tags: the list position chosen last, the text last loaded into a box.
-    std::array<QString, 13> cmbPCTag{};
-    std::array<QString, 22> txtPCTag{};
+    enum class List { Name, Job, SaveTime };
+    // The position a list had when an entry was chosen last; 0 with nothing chosen.
+    int chosenPosition(List list) const { return chosenPositions_[size_t(list)]; }
+    // What the save shown last put into the level box and the eight value boxes.
+    struct LoadedStatus {
+        QString level;
+        std::array<QString, 8> values;  // HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力
+    };
+    const LoadedStatus& loadedStatus() const { return loaded_; }
 
   private:
+    // A value with its caption, as input or as result.
+    struct ValueBox {
+        QLabel* caption = nullptr;
+        QLineEdit* box = nullptr;
+    };
+    // The eight values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    using ValueBoxes = std::array<ValueBox, 8>;
+
     void buildControls();
     void buildLayout();
     void installKeyHandlers();
+    void listChosen(List list);
     void showSave();
     void emptyResults();
+    // Every box that takes digits only, in tab order.
+    QList<QLineEdit*> numberBoxes() const;
 
     AppData& data_;
+
+    QGroupBox* inputFrame_ = nullptr;
+    QGroupBox* resultFrame_ = nullptr;
+    QComboBox* nameList_ = nullptr;      // "名前"
+    QComboBox* jobList_ = nullptr;       // "職業"
+    QComboBox* saveTimeList_ = nullptr;  // "日付"
+    QLabel* nameCaption_ = nullptr;
+    QLabel* jobCaption_ = nullptr;
+    QLabel* saveTimeCaption_ = nullptr;
+    QLineEdit* countBox_ = nullptr;  // "転生回数"
+    QLabel* countCaption_ = nullptr;
+    QLineEdit* levelBox_ = nullptr;  // "Lv．"
+    QLabel* levelCaption_ = nullptr;
+    ValueBoxes inputs_;
+    ValueBoxes results_;
+    QPushButton* calculateButton_ = nullptr;  // "計算"
+
+    std::array<int, 3> chosenPositions_{};
+    LoadedStatus loaded_;
 };
 
 }  // namespace wm

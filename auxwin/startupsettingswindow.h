@@ -39,19 +39,25 @@ class StartupSettingsWindow : public QWidget {
     // Presets the choices from the visible main window, unless opened at startup.
     void presetFromMain();
 
+    // "適用": applies the choices and stays open.
     void applyChoices();
+    // "起動" / "ＯＫ": applies the choices and closes.
     void confirm();
+    // "終了" / "キャンセル".
     void cancel();
 
-    QPushButton* cmdSet = nullptr;
-    QPushButton* cmdEnd = nullptr;
-    QPushButton* cmdSetup = nullptr;
-    std::array<QGroupBox*, 2> frmOpt{};  // 0 window size, 1 start page
-    std::array<QLabel*, 2> lblOpt{};
-    std::array<QRadioButton*, 3> optWin{};     // 1 計算機, 2 キャラデータ
-    std::array<QRadioButton*, 3> optWinSiz{};  // 1 小画面, 2 大画面
-
   private:
+    // One line of two choices; the options are numbered 1 and 2 as the options file
+    // numbers them.
+    struct ChoiceLine {
+        QGroupBox* frame = nullptr;
+        QLabel* caption = nullptr;
+        std::array<QRadioButton*, 2> options{};
+
+        QRadioButton* option(int number) const { return options[size_t(number - 1)]; }
+        int chosen() const;
+    };
+
     void apply(bool start);
     void restoreOpenedState();
     void showInFront();
@@ -59,6 +65,13 @@ class StartupSettingsWindow : public QWidget {
     AppData& data_;
     Dialogs& dialogs_;
     SettingsHost& host_;
+
+    ChoiceLine startPage_;                  // "初期画面": 1 計算機, 2 キャラデータ
+    ChoiceLine windowSize_;                 // "画面サイズ": 1 小画面, 2 大画面
+    QPushButton* applyButton_ = nullptr;    // "適用"
+    QPushButton* confirmButton_ = nullptr;  // "起動" / "ＯＫ"
+    QPushButton* closeButton_ = nullptr;    // "終了" / "キャンセル"
+    bool openedFromMain_ = false;           // the buttons show ＯＫ / キャンセル / 適用
 };
 
 }  // namespace wm

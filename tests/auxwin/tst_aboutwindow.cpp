@@ -8,6 +8,7 @@
 
 #include "aboutwindow.h"
 #include "auxfixture.h"
+#include "childwidget.h"
 #include "scripteddialogs.h"
 #include "sysinfo.h"
 #include "testfolder.h"
@@ -72,19 +73,21 @@ class TestAboutWindow : public QObject {
 
     void loadTexts() {
         QCOMPARE(w().windowTitle(), QStringLiteral("wmtoolのﾊﾞｰｼﾞｮﾝ情報"));
-        QCOMPARE(w().lblTitle->text(), QStringLiteral("wmtool"));
-        QCOMPARE(w().lblVersion->text(), QStringLiteral("Ver. 0. 2. 6"));
-        QCOMPARE(w().lblDescription->text(), kDesign);
-        QVERIFY(w().lblDisclaimer->text().startsWith(QStringLiteral("警告: ")));
-        QCOMPARE(w().cmdOK->text(), QStringLiteral("OK"));
-        QCOMPARE(w().cmdSysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-        QVERIFY(!w().picIcon->pixmap().isNull());
+        QCOMPARE(wmtest::child<QLabel>(&w(), "title")->text(), QStringLiteral("wmtool"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "version")->text(), QStringLiteral("Ver. 0. 2. 6"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign);
+        QVERIFY(
+            wmtest::child<QLabel>(&w(), "disclaimer")->text().startsWith(QStringLiteral("警告: ")));
+        QCOMPARE(wmtest::child<QPushButton>(&w(), "okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(wmtest::child<QPushButton>(&w(), "systemInfoButton")->text(),
+                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+        QVERIFY(!wmtest::child<QLabel>(&w(), "icon")->pixmap().isNull());
     }
 
     void okCloses() {
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
-        QTest::mouseClick(w().cmdOK, Qt::LeftButton);
+        QTest::mouseClick(wmtest::child<QPushButton>(&w(), "okButton"), Qt::LeftButton);
         QTRY_VERIFY(win_.isNull());
     }
 
@@ -119,20 +122,20 @@ class TestAboutWindow : public QObject {
                               QStringLiteral("\n\nプログラム更新日時：") + programText;
 
         w().appendUpdateTimes();
-        QCOMPARE(w().lblDescription->text(), kDesign + lines);
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
         // The window grows with the wrapped description instead of cutting it off.
         QVERIFY(w().height() >= w().layout()->totalHeightForWidth(w().width()));
         const int height = w().height();
         // Opened again while still loaded: the lines stand once, the window keeps its size.
         w().appendUpdateTimes();
-        QCOMPARE(w().lblDescription->text(), kDesign + lines);
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
         QCOMPARE(w().height(), height);
         // A file changed in between shows its new time.
         if (makeData) {
             const QDateTime later(QDate(2010, 1, 2), QTime(3, 4, 5));
             setTime(folder_->filePath("txtFile/MakeData.txt"), later);
             w().appendUpdateTimes();
-            QCOMPARE(w().lblDescription->text(),
+            QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(),
                      kDesign + QStringLiteral("\n\n生産データ更新日時：") +
                          wm::defaultDateTimeText(later) +
                          QStringLiteral("\n\nプログラム更新日時：") + programText);
@@ -218,7 +221,7 @@ class TestAboutWindow : public QObject {
         if (message)
             dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
 
-        QTest::mouseClick(w().cmdSysInfo, Qt::LeftButton);
+        QTest::mouseClick(wmtest::child<QPushButton>(&w(), "systemInfoButton"), Qt::LeftButton);
 
         QStringList expected;
         if (started == "first")

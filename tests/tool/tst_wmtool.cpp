@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "childwidget.h"
 #include "clicks.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -159,13 +160,13 @@ void TestWmTool::startWithoutOptionsFile() {
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
-    QVERIFY(opt.optWin[1]->isChecked());
-    QVERIFY(opt.optWinSiz[1]->isChecked());
-    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("起動"));
-    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("終了"));
-    QVERIFY(!opt.cmdSet->isVisible());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("起動"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("終了"));
+    QVERIFY(!wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
 
-    click(opt.cmdSetup);
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 1);
@@ -178,10 +179,11 @@ void TestWmTool::startWithoutOptionsFile() {
 void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(start(std::nullopt));
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(opt.optWin[2]);
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    QVERIFY(!opt.optWin[1]->isChecked());
-    QTest::keyClick(opt.optWinSiz[2], Qt::Key_Return);  // Enter on a choice starts, like "起動"
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    QVERIFY(!wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QTest::keyClick(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"),
+                    Qt::Key_Return);  // Enter on a choice starts, like "起動"
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 2);
@@ -203,7 +205,7 @@ void TestWmTool::quitAtStartup() {
     QVERIFY(start(std::nullopt));
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     dialogs.expectMessage(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QCOMPARE(dialogs.shown().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("終了しますか？"));
     QCOMPARE(dialogs.last().title, QStringLiteral("プログラムの終了"));
@@ -242,20 +244,24 @@ void TestWmTool::openedFromMainWindow() {
     QCOMPARE(shown->windowTitle(), title);
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
-    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("ＯＫ"));
-    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("キャンセル"));
-    QVERIFY(opt.cmdSet->isVisible());
-    QCOMPARE(opt.cmdSet->text(), QStringLiteral("適用"));
-    QVERIFY(opt.optWinSiz[size.toInt()]->isChecked());
-    QVERIFY(opt.optWin[page.toInt()]->isChecked());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("ＯＫ"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("キャンセル"));
+    QVERIFY(wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "applyButton")->text(), QStringLiteral("適用"));
+    QVERIFY(
+        wmtest::child<QRadioButton>(&opt, size.toInt() == 1 ? "windowSizeSmall" : "windowSizeLarge")
+            ->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(
+                &opt, page.toInt() == 1 ? "startPageCalculator" : "startPageCharacterData")
+                ->isChecked());
 }
 
 void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    click(opt.cmdSetup);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(visibleMain(), tool->existingMain(2));
     QVERIFY(tool->existingMain(2)->isCalcPageShown());
@@ -266,9 +272,9 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    wmtest::clickIndicator(opt.optWin[2]);
-    click(opt.cmdSet);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    click(wmtest::child<QPushButton>(&opt, "applyButton"));
     QCOMPARE(tool->data().settingsOpener, 0);
     QVERIFY(opt.isVisible());
     wm::MainWindow* large = tool->existingMain(2);
@@ -276,12 +282,12 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(!large->isCalcPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
 
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), large);
     QVERIFY(!large->isCalcPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(opt.optWinSiz[2]->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeLarge")->isChecked());
     QCOMPARE(tool->ended, 0);
 }
 
@@ -294,16 +300,16 @@ void TestWmTool::cancelRestoresOpenedState() {
     small.cmdTab_Click(2);
     small.cmdTab_Click(3);
     tool->mainWindow(2).cmdTab_Click(2);
-    wmtest::clickIndicator(opt.optWin[2]);
-    wmtest::clickIndicator(opt.optWinSiz[2]);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
 
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), &small);
     QVERIFY(small.isCalcPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(opt.optWinSiz[1]->isChecked());
-    QVERIFY(opt.optWin[1]->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
     QCOMPARE(tool->data().settingsOpener, 11);
     QCOMPARE(folder->readBytes(kOptions), wmtest::cp932Lines({"1", "1"}));
     QCOMPARE(tool->ended, 0);
@@ -315,9 +321,9 @@ void TestWmTool::unwritableOptionsFile() {
     QVERIFY(start(std::nullopt));
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
-    wmtest::clickIndicator(opt.optWinSiz[2]);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    click(opt.cmdSetup);
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QCOMPARE(dialogs.shown().size(), 1);
     const QString nativePath = QDir::toNativeSeparators(folder->filePath(kOptions));
     QVERIFY2(dialogs.last().text.contains(nativePath), qPrintable(dialogs.last().text));
@@ -352,21 +358,23 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
     wm::ReincarnationWindow* rebirth = tool->existingReincarnationWindow();
     QVERIFY(rebirth);
-    rebirth->txtPC[3]->setText(QStringLiteral("100"));
-    for (int i = 4; i <= 11; ++i)
-        rebirth->txtPC[size_t(i)]->setText(QStringLiteral("50"));
-    enterOn(rebirth->cmdEX);
-    QVERIFY(!rebirth->txtPC[14]->text().isEmpty());
+    wmtest::child<QLineEdit>(rebirth, "levelBox")->setText(QStringLiteral("100"));
+    for (const char* value :
+         {"hp", "vitality", "intelligence", "luck", "mp", "agility", "strength", "charm"})
+        wmtest::child<QLineEdit>(rebirth, QString::fromLatin1(value) + "Input")
+            ->setText(QStringLiteral("50"));
+    enterOn(wmtest::child<QPushButton>(rebirth, "calculateButton"));
+    QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResult")->text().isEmpty());
 
     w->MenuAbout->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
-    enterOn(about->cmdOK);
+    enterOn(wmtest::child<QPushButton>(about, "okButton"));
     QVERIFY(!about->isVisible());
 
     w->MenuOption->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    enterOn(opt.cmdSetup);  // ＯＫ
+    enterOn(wmtest::child<QPushButton>(&opt, "confirmButton"));  // ＯＫ
     QVERIFY(!opt.isVisible());
 }
 
@@ -408,13 +416,13 @@ void TestWmTool::reincarnationAndAboutWindows() {
     w->MenuAbout->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
-    const QString once = about->lblDescription->text();
+    const QString once = wmtest::child<QLabel>(about, "description")->text();
     QVERIFY(once.contains(QStringLiteral("生産データ更新日時：")));
     // The production data exists, the program file named by the list does not.
     QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
     w->MenuAbout->trigger();  // still open: the two lines stand once
-    QCOMPARE(about->lblDescription->text(), once);
+    QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
     QCOMPARE(w->windowTitle(), title);
 }
 
@@ -444,7 +452,7 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
     wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
-    QCOMPARE(road->cmbPC[1]->currentText(), QStringLiteral("ロイ"));
+    QCOMPARE(wmtest::child<QComboBox>(road, "nameList")->currentText(), QStringLiteral("ロイ"));
 }
 
 void TestWmTool::rulesGoToBothWindows() {
