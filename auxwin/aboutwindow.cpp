@@ -162,7 +162,7 @@ void AboutWindow::closeWindow() {
 }
 
 void AboutWindow::openSystemInfo() {
-    StartSysInfo(dialogs_, data_.appTitle);
+    startSystemInfo(dialogs_, data_.appTitle);
 }
 
 }  // namespace wm

@@ -44,7 +44,7 @@ class TestAboutWindow : public QObject {
     QPointer<AboutWindow> win_;
     QStringList started_;
     bool startWorks_ = true;
-    wm::SysInfoLauncher previous_;
+    wm::SystemInfoLauncher previous_;
 
     AboutWindow& w() { return *win_; }
 
@@ -56,7 +56,7 @@ class TestAboutWindow : public QObject {
         win_ = new AboutWindow(*data_, dialogs_);
         started_.clear();
         startWorks_ = true;
-        previous_ = wm::setSysInfoLauncher([this](const QString& path) {
+        previous_ = wm::setSystemInfoLauncher([this](const QString& path) {
             started_ << path;
             return startWorks_;
         });
@@ -64,7 +64,7 @@ class TestAboutWindow : public QObject {
 
     void cleanup() {
         delete win_.data();
-        wm::setSysInfoLauncher(previous_);
+        wm::setSystemInfoLauncher(previous_);
 #ifndef Q_OS_WIN
         wm::RegistryStandIn::instance().clear();
 #endif
@@ -179,7 +179,7 @@ class TestAboutWindow : public QObject {
         else if (kind == "binary")
             registry.setBinary(root, kFirstKey, "PATH", QByteArray("\x01\x02", 2));
         QString value = QStringLiteral("before");
-        QCOMPARE(wm::GetKeyValue(root, kFirstKey.toLower(), name, value), found);
+        QCOMPARE(wm::readRegistryValue(root, kFirstKey.toLower(), name, value), found);
         QCOMPARE(value, out);
     }
 
