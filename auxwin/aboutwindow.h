@@ -28,6 +28,8 @@ class AboutWindow : public QWidget {
     // (file list entry 7, taken from the program folder) after the description, in place
     // of the lines an earlier call added.
     void appendUpdateTimes();
+
+  private:
     // Appends two line breaks, caption and the modification time of a file, or "不明" when
     // the file does not exist.
     void appendFileTime(const QString& caption, const QString& nativePath);
@@ -37,7 +39,6 @@ class AboutWindow : public QWidget {
     // "ｼｽﾃﾑ情報(&S)...".
     void openSystemInfo();
 
-  private:
     void fitHeight();
 
     QLabel* icon_ = nullptr;

@@ -33,12 +33,6 @@ class CharacterHistoryWindow : public QWidget {
     bool showSavedCharacters();
     // Work slots 10..12 shown by the fame in the fame box.
     void showWorkRowsForFame();
-    // The lists of slots 7..12: an empty entry, sections 7..28, then 30 and 31.
-    void fillWorkLists();
-
-    // Work codes 7..28 sit at position code - 6; codes 29 and 30 (sections 30 and 31)
-    // follow at 23 and 24. -1 for a code these lists do not hold.
-    static int workListPos(double code);
 
     enum class List { Name, SaveTime };
     // The position a list had when an entry was chosen last; 0 with nothing chosen.
@@ -59,6 +53,13 @@ class CharacterHistoryWindow : public QWidget {
     const SavedWork& savedWork(int slot) const { return savedWorks_[size_t(slot - 1)]; }
 
   private:
+    // The lists of slots 7..12: an empty entry, sections 7..28, then 30 and 31.
+    void fillWorkLists();
+
+    // Work codes 7..28 sit at position code - 6; codes 29 and 30 (sections 30 and 31)
+    // follow at 23 and 24. -1 for a code these lists do not hold.
+    static int workListPos(double code);
+
     // A status value with its caption.
     struct StatusBox {
         QLabel* caption = nullptr;

@@ -27,11 +27,6 @@ class ReincarnationWindow : public QWidget {
   public:
     explicit ReincarnationWindow(AppData& data, QWidget* parent = nullptr);
 
-    // Reads the character data file, fills the job and name lists, chooses the first name.
-    void load();
-    // "計算": fills the result boxes, or silently empties them.
-    void calculate();
-
     enum class List { Name, Job, SaveTime };
     // The position a list had when an entry was chosen last; 0 with nothing chosen.
     int chosenPosition(List list) const { return chosenPositions_[size_t(list)]; }
@@ -43,6 +38,11 @@ class ReincarnationWindow : public QWidget {
     const LoadedStatus& loadedStatus() const { return loaded_; }
 
   private:
+    // Reads the character data file, fills the job and name lists, chooses the first name.
+    void load();
+    // "計算": fills the result boxes, or silently empties them.
+    void calculate();
+
     // A value with its caption, as input or as result.
     struct ValueBox {
         QLabel* caption = nullptr;

@@ -36,6 +36,8 @@ class StartupSettingsWindow : public QWidget {
     // A main window opens the window: the buttons take their ＯＫ / キャンセル / 適用
     // captions, the choices follow the visible main window. settingsOpener is already set.
     void openFromMain();
+
+  private:
     // Presets the choices from the visible main window, unless opened at startup.
     void presetFromMain();
 
@@ -46,7 +48,6 @@ class StartupSettingsWindow : public QWidget {
     // "終了" / "キャンセル".
     void cancel();
 
-  private:
     // One line of two choices; the options are numbered 1 and 2 as the options file
     // numbers them.
     struct ChoiceLine {
