@@ -6,9 +6,8 @@
 
 namespace wm {
 
-QString listPositionTag(const QComboBox* list) {
-    const int pos = list->currentIndex();
-    return pos >= 0 ? QString::number(pos) : QStringLiteral("0");
+int chosenListPosition(const QComboBox* list) {
+    return qMax(0, list->currentIndex());
 }
 
 void showSaveTimes(QComboBox* dates, const CharacterHistory& table, int slot) {

@@ -8,9 +8,9 @@ class QComboBox;
 
 namespace wm {
 
-// The tag a list of the character windows keeps: its position as text, "0" with nothing
-// chosen.
-QString listPositionTag(const QComboBox* list);
+// The position a list of the character windows remembers when an entry is chosen: 0 with
+// nothing chosen.
+int chosenListPosition(const QComboBox* list);
 
 // Fills a date list with the saves of a character slot, newest first, and chooses the
 // newest, which shows it.

@@ -13,8 +13,8 @@ namespace wm {
 
 namespace {
 
-SysInfoLauncher& launcher() {
-    static SysInfoLauncher start = [](const QString& path) {
+SystemInfoLauncher& launcher() {
+    static SystemInfoLauncher start = [](const QString& path) {
         return QProcess::startDetached(path, {});
     };
     return start;
@@ -22,15 +22,15 @@ SysInfoLauncher& launcher() {
 
 }  // namespace
 
-SysInfoLauncher setSysInfoLauncher(SysInfoLauncher next) {
-    SysInfoLauncher previous = std::move(launcher());
+SystemInfoLauncher setSystemInfoLauncher(SystemInfoLauncher next) {
+    SystemInfoLauncher previous = std::move(launcher());
     launcher() = std::move(next);
     return previous;
 }
 
 #ifdef Q_OS_WIN
 
-bool GetKeyValue(RegRoot, const QString& keyPath, const QString& valueName, QString& out) {
+bool readRegistryValue(RegRoot, const QString& keyPath, const QString& valueName, QString& out) {
     HKEY key = nullptr;
     // Reading needs read rights only; asking for more fails for a user without
     // administrator rights.
@@ -113,7 +113,8 @@ bool RegistryStandIn::value(RegRoot root, const QString& keyPath, const QString&
     return true;
 }
 
-bool GetKeyValue(RegRoot root, const QString& keyPath, const QString& valueName, QString& out) {
+bool readRegistryValue(RegRoot root, const QString& keyPath, const QString& valueName,
+                       QString& out) {
     RegistryStandIn::Type type = RegistryStandIn::Text;
     QVariant data;
     if (!RegistryStandIn::instance().value(root, keyPath, valueName, type, data)) {
@@ -129,16 +130,16 @@ bool GetKeyValue(RegRoot root, const QString& keyPath, const QString& valueName,
 
 #endif
 
-void StartSysInfo(Dialogs& dialogs, const QString& appTitle) {
+void startSystemInfo(Dialogs& dialogs, const QString& appTitle) {
     QString path;
     QString value;
-    if (GetKeyValue(RegRoot::LocalMachine,
-                    QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
-                    QStringLiteral("PATH"), value)) {
+    if (readRegistryValue(RegRoot::LocalMachine,
+                          QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                          QStringLiteral("PATH"), value)) {
         path = value;
-    } else if (GetKeyValue(RegRoot::LocalMachine,
-                           QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                           QStringLiteral("MSINFO"), value)) {
+    } else if (readRegistryValue(RegRoot::LocalMachine,
+                                 QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                                 QStringLiteral("MSINFO"), value)) {
         const QString tool = value + QStringLiteral("\\MSINFO32.EXE");
         if (QFileInfo::exists(toNativePath(tool)))
             path = tool;

@@ -16,19 +16,20 @@ enum class RegRoot { LocalMachine };
 // One value of a registry key into out: a text as it is, a 32-bit number as its decimal
 // text; other kinds leave out as it was. On any failure out is "" and the result false.
 // On Windows this reads the real registry; elsewhere the stand-in below.
-bool GetKeyValue(RegRoot root, const QString& keyPath, const QString& valueName, QString& out);
+bool readRegistryValue(RegRoot root, const QString& keyPath, const QString& valueName,
+                       QString& out);
 
 // Finds the system information tool through the registry and starts it, or tells the user
 // (titled appTitle) that it cannot be used now.
-void StartSysInfo(Dialogs& dialogs, const QString& appTitle);
+void startSystemInfo(Dialogs& dialogs, const QString& appTitle);
 
 // Starts a program by its path without waiting for it; false when it could not start.
-using SysInfoLauncher = std::function<bool(const QString& path)>;
+using SystemInfoLauncher = std::function<bool(const QString& path)>;
 // Replaces how the tool is started (tests watch the start); returns the previous way.
-SysInfoLauncher setSysInfoLauncher(SysInfoLauncher launcher);
+SystemInfoLauncher setSystemInfoLauncher(SystemInfoLauncher launcher);
 
 #ifndef Q_OS_WIN
-// What GetKeyValue reads where there is no registry: keys (path, case-insensitive as in
+// What readRegistryValue reads where there is no registry: keys (path, case-insensitive as in
 // the registry) holding named values. Empty in the program; tests fill it.
 class RegistryStandIn {
   public:

@@ -171,7 +171,8 @@ void BenchWmTool::characterHistoryWindow() {
     QBENCHMARK {
         tool.showCharacterData();
     }
-    QVERIFY(tool.existingFrmRoad() && tool.existingFrmRoad()->isVisible());
+    QVERIFY(tool.existingCharacterHistoryWindow() &&
+            tool.existingCharacterHistoryWindow()->isVisible());
 }
 
 QTEST_MAIN(BenchWmTool)

@@ -31,12 +31,12 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 
 // The settings window reads the main windows while it goes; it goes first.
 WmTool::~WmTool() {
-    frmOpt_.reset();
+    settingsWindow_.reset();
     materialTree_.reset();
     delete frmData_;
-    delete frmRoad_;
-    delete frmTra_;
-    delete frmAbout_;
+    delete characterHistory_;
+    delete reincarnation_;
+    delete about_;
 }
 
 bool WmTool::start() {
@@ -67,10 +67,10 @@ MainWindow* WmTool::existingMain(int code) const {
     return isWindowCode(code) ? mains_[code].get() : nullptr;
 }
 
-FrmOpt& WmTool::frmOpt() {
-    if (!frmOpt_)
-        frmOpt_ = std::make_unique<FrmOpt>(data_, *dialogs_, *this);
-    return *frmOpt_;
+StartupSettingsWindow& WmTool::settingsWindow() {
+    if (!settingsWindow_)
+        settingsWindow_ = std::make_unique<StartupSettingsWindow>(data_, *dialogs_, *this);
+    return *settingsWindow_;
 }
 
 void WmTool::AddRule(int n) {
@@ -90,16 +90,16 @@ void WmTool::openProductWindow() {
 }
 
 void WmTool::openReincarnation() {
-    if (!frmTra_)
-        frmTra_ = new FrmTra(data_);
-    bringUp(frmTra_);
+    if (!reincarnation_)
+        reincarnation_ = new ReincarnationWindow(data_);
+    bringUp(reincarnation_);
 }
 
 void WmTool::openAbout() {
-    if (!frmAbout_)
-        frmAbout_ = new FrmAbout(data_, *dialogs_);
-    frmAbout_->AppendUpdateTimes();
-    bringUp(frmAbout_);
+    if (!about_)
+        about_ = new AboutWindow(data_, *dialogs_);
+    about_->appendUpdateTimes();
+    bringUp(about_);
 }
 
 void WmTool::openMaterialTree(const MainWindow& from) {
@@ -115,14 +115,14 @@ void WmTool::openMaterialTree(const MainWindow& from) {
 
 void WmTool::showCharacterData() {
     loadHistory(data_);
-    if (!frmRoad_)
-        frmRoad_ = new FrmRoad(data_, *dialogs_);
-    if (frmRoad_->ShowPCData())
-        frmRoad_->SetWorkRows();
+    if (!characterHistory_)
+        characterHistory_ = new CharacterHistoryWindow(data_, *dialogs_);
+    if (characterHistory_->showSavedCharacters())
+        characterHistory_->showWorkRowsForFame();
 }
 
 void WmTool::showSettingsFromMain() {
-    frmOpt().openFromMain();
+    settingsWindow().openFromMain();
 }
 
 void WmTool::endProgram() {
@@ -154,15 +154,15 @@ void WmTool::switchPage(int code, int page) {
 }
 
 void WmTool::showSettings() {
-    FrmOpt& window = frmOpt();
+    StartupSettingsWindow& window = settingsWindow();
     window.show();
     window.raise();
     window.activateWindow();
 }
 
 void WmTool::hideSettings() {
-    if (frmOpt_)
-        frmOpt_->hide();
+    if (settingsWindow_)
+        settingsWindow_->hide();
 }
 
 bool WmTool::isCalcPageShown(int code) {

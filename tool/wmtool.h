@@ -5,15 +5,15 @@
 #include <array>
 #include <memory>
 
+#include "aboutwindow.h"
 #include "appdata.h"
+#include "characterhistorywindow.h"
 #include "dialogs.h"
-#include "frmabout.h"
 #include "frmdata.h"
-#include "frmopt.h"
-#include "frmroad.h"
-#include "frmtra.h"
 #include "mainwindow.h"
 #include "materialtreewindow.h"
+#include "reincarnationwindow.h"
+#include "startupsettingswindow.h"
 
 namespace wm {
 
@@ -41,8 +41,8 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     MainWindow& mainWindow(int code) override;
     MainWindow* existingMain(int code) const;
     MainWindow* existingMainWindow(int code) override { return existingMain(code); }
-    FrmOpt& frmOpt();
-    FrmOpt* existingFrmOpt() const { return frmOpt_.get(); }
+    StartupSettingsWindow& settingsWindow();
+    StartupSettingsWindow* existingSettingsWindow() const { return settingsWindow_.get(); }
 
     // Main window side.
     void showSettingsFromMain() override;
@@ -68,9 +68,9 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
     FrmData* existingFrmData() const { return frmData_; }
-    FrmRoad* existingFrmRoad() const { return frmRoad_; }
-    FrmTra* existingFrmTra() const { return frmTra_; }
-    FrmAbout* existingFrmAbout() const { return frmAbout_; }
+    CharacterHistoryWindow* existingCharacterHistoryWindow() const { return characterHistory_; }
+    ReincarnationWindow* existingReincarnationWindow() const { return reincarnation_; }
+    AboutWindow* existingAboutWindow() const { return about_; }
 
   signals:
     // A main window was created; later windows and routines hook into its signals here.
@@ -81,11 +81,11 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs* dialogs_;
     std::array<std::unique_ptr<MainWindow>, 3> mains_;  // 1 small, 2 large
-    std::unique_ptr<FrmOpt> frmOpt_;
+    std::unique_ptr<StartupSettingsWindow> settingsWindow_;
     QPointer<FrmData> frmData_;
-    QPointer<FrmRoad> frmRoad_;
-    QPointer<FrmTra> frmTra_;
-    QPointer<FrmAbout> frmAbout_;
+    QPointer<CharacterHistoryWindow> characterHistory_;
+    QPointer<ReincarnationWindow> reincarnation_;
+    QPointer<AboutWindow> about_;
     std::unique_ptr<MaterialTreeWindow> materialTree_;
 };
 

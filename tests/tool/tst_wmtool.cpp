@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "childwidget.h"
 #include "clicks.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -141,7 +142,7 @@ void TestWmTool::optionsFileChoosesWindow() {
     wm::MainWindow* shown = visibleMain();
     if (code == 0) {
         QVERIFY(!shown);
-        QVERIFY(tool->existingFrmOpt() && tool->existingFrmOpt()->isVisible());
+        QVERIFY(tool->existingSettingsWindow() && tool->existingSettingsWindow()->isVisible());
         QCOMPARE(tool->data().optionsMissing, 1);
         return;
     }
@@ -149,23 +150,23 @@ void TestWmTool::optionsFileChoosesWindow() {
     QCOMPARE(shown->windowCode(), code);
     QCOMPARE(shown->windowTitle(), title);
     QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
-    QVERIFY(!tool->existingFrmOpt() || !tool->existingFrmOpt()->isVisible());
+    QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
     QCOMPARE(tool->data().optionsMissing, 0);
 }
 
 void TestWmTool::startWithoutOptionsFile() {
     QVERIFY(start(std::nullopt));
     QVERIFY(!visibleMain());
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
-    QVERIFY(opt.optWin[1]->isChecked());
-    QVERIFY(opt.optWinSiz[1]->isChecked());
-    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("起動"));
-    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("終了"));
-    QVERIFY(!opt.cmdSet->isVisible());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("起動"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("終了"));
+    QVERIFY(!wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
 
-    click(opt.cmdSetup);
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 1);
@@ -177,11 +178,12 @@ void TestWmTool::startWithoutOptionsFile() {
 
 void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
-    wmtest::clickIndicator(opt.optWin[2]);
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    QVERIFY(!opt.optWin[1]->isChecked());
-    QTest::keyClick(opt.optWinSiz[2], Qt::Key_Return);  // Enter on a choice starts, like "起動"
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    QVERIFY(!wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QTest::keyClick(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"),
+                    Qt::Key_Return);  // Enter on a choice starts, like "起動"
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 2);
@@ -201,9 +203,9 @@ void TestWmTool::quitAtStartup_data() {
 void TestWmTool::quitAtStartup() {
     QFETCH(bool, confirm);
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     dialogs.expectMessage(confirm ? Dialogs::Answer::Ok : Dialogs::Answer::Cancel);
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QCOMPARE(dialogs.shown().size(), 1);
     QCOMPARE(dialogs.last().text, QStringLiteral("終了しますか？"));
     QCOMPARE(dialogs.last().title, QStringLiteral("プログラムの終了"));
@@ -240,22 +242,26 @@ void TestWmTool::openedFromMainWindow() {
     shown->MenuOption->trigger();
     QCOMPARE(tool->data().settingsOpener, code);
     QCOMPARE(shown->windowTitle(), title);
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
-    QCOMPARE(opt.cmdSetup->text(), QStringLiteral("ＯＫ"));
-    QCOMPARE(opt.cmdEnd->text(), QStringLiteral("キャンセル"));
-    QVERIFY(opt.cmdSet->isVisible());
-    QCOMPARE(opt.cmdSet->text(), QStringLiteral("適用"));
-    QVERIFY(opt.optWinSiz[size.toInt()]->isChecked());
-    QVERIFY(opt.optWin[page.toInt()]->isChecked());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("ＯＫ"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("キャンセル"));
+    QVERIFY(wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "applyButton")->text(), QStringLiteral("適用"));
+    QVERIFY(
+        wmtest::child<QRadioButton>(&opt, size.toInt() == 1 ? "windowSizeSmall" : "windowSizeLarge")
+            ->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(
+                &opt, page.toInt() == 1 ? "startPageCalculator" : "startPageCharacterData")
+                ->isChecked());
 }
 
 void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    click(opt.cmdSetup);
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(visibleMain(), tool->existingMain(2));
     QVERIFY(tool->existingMain(2)->isCalcPageShown());
@@ -265,10 +271,10 @@ void TestWmTool::okAppliesAndCloses() {
 void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
     tool->mainWindow(1).MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
-    wmtest::clickIndicator(opt.optWinSiz[2]);
-    wmtest::clickIndicator(opt.optWin[2]);
-    click(opt.cmdSet);
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    click(wmtest::child<QPushButton>(&opt, "applyButton"));
     QCOMPARE(tool->data().settingsOpener, 0);
     QVERIFY(opt.isVisible());
     wm::MainWindow* large = tool->existingMain(2);
@@ -276,12 +282,12 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(!large->isCalcPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
 
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), large);
     QVERIFY(!large->isCalcPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(opt.optWinSiz[2]->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeLarge")->isChecked());
     QCOMPARE(tool->ended, 0);
 }
 
@@ -289,21 +295,21 @@ void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& small = tool->mainWindow(1);
     small.MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     // Meanwhile the user moves on in the main windows and picks other options.
     small.cmdTab_Click(2);
     small.cmdTab_Click(3);
     tool->mainWindow(2).cmdTab_Click(2);
-    wmtest::clickIndicator(opt.optWin[2]);
-    wmtest::clickIndicator(opt.optWinSiz[2]);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
 
-    click(opt.cmdEnd);
+    click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), &small);
     QVERIFY(small.isCalcPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(opt.optWinSiz[1]->isChecked());
-    QVERIFY(opt.optWin[1]->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
     QCOMPARE(tool->data().settingsOpener, 11);
     QCOMPARE(folder->readBytes(kOptions), wmtest::cp932Lines({"1", "1"}));
     QCOMPARE(tool->ended, 0);
@@ -313,11 +319,11 @@ void TestWmTool::unwritableOptionsFile() {
     // A folder where the file should be: it can be neither read nor replaced.
     QVERIFY(QDir().mkpath(folder->filePath(kOptions)));
     QVERIFY(start(std::nullopt));
-    wm::FrmOpt& opt = tool->frmOpt();
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
-    wmtest::clickIndicator(opt.optWinSiz[2]);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    click(opt.cmdSetup);
+    click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QCOMPARE(dialogs.shown().size(), 1);
     const QString nativePath = QDir::toNativeSeparators(folder->filePath(kOptions));
     QVERIFY2(dialogs.last().text.contains(nativePath), qPrintable(dialogs.last().text));
@@ -350,23 +356,25 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     QVERIFY(w);
 
     QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
-    wm::FrmTra* rebirth = tool->existingFrmTra();
+    wm::ReincarnationWindow* rebirth = tool->existingReincarnationWindow();
     QVERIFY(rebirth);
-    rebirth->txtPC[3]->setText(QStringLiteral("100"));
-    for (int i = 4; i <= 11; ++i)
-        rebirth->txtPC[size_t(i)]->setText(QStringLiteral("50"));
-    enterOn(rebirth->cmdEX);
-    QVERIFY(!rebirth->txtPC[14]->text().isEmpty());
+    wmtest::child<QLineEdit>(rebirth, "levelBox")->setText(QStringLiteral("100"));
+    for (const char* value :
+         {"hp", "vitality", "intelligence", "luck", "mp", "agility", "strength", "charm"})
+        wmtest::child<QLineEdit>(rebirth, QString::fromLatin1(value) + "Input")
+            ->setText(QStringLiteral("50"));
+    enterOn(wmtest::child<QPushButton>(rebirth, "calculateButton"));
+    QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResult")->text().isEmpty());
 
     w->MenuAbout->trigger();
-    wm::FrmAbout* about = tool->existingFrmAbout();
+    wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
-    enterOn(about->cmdOK);
+    enterOn(wmtest::child<QPushButton>(about, "okButton"));
     QVERIFY(!about->isVisible());
 
     w->MenuOption->trigger();
-    wm::FrmOpt& opt = tool->frmOpt();
-    enterOn(opt.cmdSetup);  // ＯＫ
+    wm::StartupSettingsWindow& opt = tool->settingsWindow();
+    enterOn(wmtest::child<QPushButton>(&opt, "confirmButton"));  // ＯＫ
     QVERIFY(!opt.isVisible());
 }
 
@@ -403,17 +411,18 @@ void TestWmTool::reincarnationAndAboutWindows() {
     QVERIFY(w->isLarge());
     const QString title = w->windowTitle();
     QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
-    QVERIFY(tool->existingFrmTra() && tool->existingFrmTra()->isVisible());
+    QVERIFY(tool->existingReincarnationWindow() &&
+            tool->existingReincarnationWindow()->isVisible());
     w->MenuAbout->trigger();
-    wm::FrmAbout* about = tool->existingFrmAbout();
+    wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
-    const QString once = about->lblDescription->text();
+    const QString once = wmtest::child<QLabel>(about, "description")->text();
     QVERIFY(once.contains(QStringLiteral("生産データ更新日時：")));
     // The production data exists, the program file named by the list does not.
     QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
     w->MenuAbout->trigger();  // still open: the two lines stand once
-    QCOMPARE(about->lblDescription->text(), once);
+    QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
     QCOMPARE(w->windowTitle(), title);
 }
 
@@ -431,7 +440,8 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
     QCOMPARE(dialogs.last().text,
              QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"));
-    QVERIFY(!tool->existingFrmRoad() || !tool->existingFrmRoad()->isVisible());
+    QVERIFY(!tool->existingCharacterHistoryWindow() ||
+            !tool->existingCharacterHistoryWindow()->isVisible());
 
     // Saved from the page, the character shows in the data window of either size.
     w->cmbPC[2]->setEditText(QStringLiteral("ロイ"));
@@ -440,9 +450,9 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(w->cmdPCData[0], Qt::LeftButton);
     QVERIFY(dialogs.last().text.endsWith(QStringLiteral("PCData.txtに保存しました")));
     QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
-    wm::FrmRoad* road = tool->existingFrmRoad();
+    wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
-    QCOMPARE(road->cmbPC[1]->currentText(), QStringLiteral("ロイ"));
+    QCOMPARE(wmtest::child<QComboBox>(road, "nameList")->currentText(), QStringLiteral("ロイ"));
 }
 
 void TestWmTool::rulesGoToBothWindows() {

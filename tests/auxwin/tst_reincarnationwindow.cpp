@@ -6,46 +6,63 @@
 #include <memory>
 
 #include "auxfixture.h"
-#include "frmtra.h"
+#include "childwidget.h"
 #include "gamedata.h"
+#include "reincarnationwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmTra;
+using wm::ReincarnationWindow;
 using wmtest::pcLine;
 
-class TestFrmTra : public QObject {
+namespace {
+
+// The value boxes go by these names with "Input" or "Result" after them.
+const char* const kValueNames[8] = {"hp", "vitality", "intelligence", "luck",
+                                    "mp", "agility",  "strength",     "charm"};
+
+}  // namespace
+
+class TestReincarnationWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmTra> win_;
+    QPointer<ReincarnationWindow> win_;
 
-    FrmTra& w() { return *win_; }
+    ReincarnationWindow& w() { return *win_; }
+    QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
+    QComboBox* list(const char* name) { return wmtest::child<QComboBox>(win_.data(), name); }
+    // The value boxes by value: HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    QLineEdit* input(int v) { return box(QString::fromLatin1(kValueNames[v]) + "Input"); }
+    QLineEdit* result(int v) { return box(QString::fromLatin1(kValueNames[v]) + "Result"); }
     void open() {
-        win_ = new FrmTra(*data_);
+        win_ = new ReincarnationWindow(*data_);
         w().show();
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
     }
     // Count, level and the eight values HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
     void enter(const QString& count, const QString& level, const QStringList& values) {
-        w().txtPC[2]->setText(count);
-        w().txtPC[3]->setText(level);
+        box("countBox")->setText(count);
+        box("levelBox")->setText(level);
         for (int v = 0; v < 8; ++v)
-            w().txtPC[size_t(4 + v)]->setText(values.at(v));
+            input(v)->setText(values.at(v));
     }
     QStringList results() {
         QStringList out;
-        for (int j = 14; j <= 21; ++j)
-            out << w().txtPC[size_t(j)]->text();
+        for (int v = 0; v < 8; ++v)
+            out << result(v)->text();
         return out;
     }
-    void compute() { QTest::mouseClick(w().cmdEX, Qt::LeftButton); }
+    void compute() {
+        QTest::mouseClick(wmtest::child<QPushButton>(win_.data(), "calculateButton"),
+                          Qt::LeftButton);
+    }
 
   private slots:
     void init() {
@@ -138,8 +155,8 @@ class TestFrmTra : public QObject {
         open();
         enter(count, level, {"3000", "0", "0", "0", "0", "0", "0", "0"});
         compute();
-        QCOMPARE(w().txtPC[2]->text(), countAfter);
-        QCOMPARE(w().txtPC[14]->text(), hp);
+        QCOMPARE(box("countBox")->text(), countAfter);
+        QCOMPARE(result(0)->text(), hp);
     }
 
     void stopEmptiesResults_data() {
@@ -163,36 +180,46 @@ class TestFrmTra : public QObject {
         open();
         enter("1", "100", {"3000", "0", "0", "0", "0", "0", "0", "0"});
         compute();
-        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
+        QCOMPARE(result(0)->text(), QStringLiteral("259"));
         enter("1", level, {hp, vitality, "0", "0", "0", "0", "0", "0"});
         compute();
         QCOMPARE(results(), QStringList(8, QString()));
     }
 
     void digitLimits_data() {
-        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("before");
         QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("after");
-        QTest::newRow("level fourth digit") << 3 << "123" << false << "123";
-        QTest::newRow("level third digit") << 3 << "12" << false << "129";
-        QTest::newRow("level selection replaced") << 3 << "123" << true << "9";
-        QTest::newRow("count fourth digit") << 2 << "100" << false << "100";
-        QTest::newRow("HP seventh digit") << 4 << "123456" << false << "123456";
-        QTest::newRow("HP sixth digit") << 4 << "12345" << false << "123459";
-        QTest::newRow("MP seventh digit") << 8 << "123456" << false << "123456";
-        QTest::newRow("体力 fifth digit") << 5 << "1234" << false << "1234";
-        QTest::newRow("魅力 fourth digit") << 11 << "123" << false << "1239";
-        QTest::newRow("HP result seventh digit") << 14 << "123456" << false << "123456";
-        QTest::newRow("筋力 result fifth digit") << 20 << "1234" << false << "1234";
+        QTest::newRow("level fourth digit")
+            << QStringLiteral("levelBox") << "123" << false << "123";
+        QTest::newRow("level third digit") << QStringLiteral("levelBox") << "12" << false << "129";
+        QTest::newRow("level selection replaced")
+            << QStringLiteral("levelBox") << "123" << true << "9";
+        QTest::newRow("count fourth digit")
+            << QStringLiteral("countBox") << "100" << false << "100";
+        QTest::newRow("HP seventh digit")
+            << QStringLiteral("hpInput") << "123456" << false << "123456";
+        QTest::newRow("HP sixth digit")
+            << QStringLiteral("hpInput") << "12345" << false << "123459";
+        QTest::newRow("MP seventh digit")
+            << QStringLiteral("mpInput") << "123456" << false << "123456";
+        QTest::newRow("体力 fifth digit")
+            << QStringLiteral("vitalityInput") << "1234" << false << "1234";
+        QTest::newRow("魅力 fourth digit")
+            << QStringLiteral("charmInput") << "123" << false << "1239";
+        QTest::newRow("HP result seventh digit")
+            << QStringLiteral("hpResult") << "123456" << false << "123456";
+        QTest::newRow("筋力 result fifth digit")
+            << QStringLiteral("strengthResult") << "1234" << false << "1234";
     }
     void digitLimits() {
-        QFETCH(int, box);
+        QFETCH(QString, box);
         QFETCH(QString, before);
         QFETCH(bool, selectAll);
         QFETCH(QString, after);
         open();
-        QLineEdit* e = w().txtPC[size_t(box)];
+        QLineEdit* e = this->box(box);
         e->setFocus();
         e->setText(before);
         if (selectAll)
@@ -205,24 +232,24 @@ class TestFrmTra : public QObject {
     }
 
     void otherKeysMoveOn_data() {
-        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("next");
-        QTest::newRow("letter in count") << 2 << Qt::Key_A << "txtPC3";
-        QTest::newRow("letter in HP") << 4 << Qt::Key_A << "txtPC5";
-        QTest::newRow("Enter in 幸運") << 7 << Qt::Key_Return << "txtPC8";
-        QTest::newRow("blank in 魅力") << 11 << Qt::Key_Space << "cmdEX";
-        QTest::newRow("letter in HP result") << 14 << Qt::Key_Z << "txtPC15";
+        QTest::newRow("letter in count") << QStringLiteral("countBox") << Qt::Key_A << "levelBox";
+        QTest::newRow("letter in HP") << QStringLiteral("hpInput") << Qt::Key_A << "vitalityInput";
+        QTest::newRow("Enter in 幸運")
+            << QStringLiteral("luckInput") << Qt::Key_Return << "mpInput";
+        QTest::newRow("blank in 魅力")
+            << QStringLiteral("charmInput") << Qt::Key_Space << "calculateButton";
+        QTest::newRow("letter in HP result")
+            << QStringLiteral("hpResult") << Qt::Key_Z << "vitalityResult";
     }
     void otherKeysMoveOn() {
-        QFETCH(int, box);
+        QFETCH(QString, box);
         QFETCH(Qt::Key, key);
         QFETCH(QString, next);
         open();
-        for (int j : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21})
-            w().txtPC[size_t(j)]->setObjectName(QStringLiteral("txtPC%1").arg(j));
-        w().cmdEX->setObjectName("cmdEX");
-        QLineEdit* e = w().txtPC[size_t(box)];
+        QLineEdit* e = this->box(box);
         e->setFocus();
         e->setText("12");
         QTest::keyClick(e, key);
@@ -241,41 +268,41 @@ class TestFrmTra : public QObject {
              pcLine("アリス", "07", {"100", "3000", "10", "20", "30", "500", "60", "50", "80"},
                     "2008/03/07 14:07:33", "100", "01010,")});
         open();
-        QCOMPARE(w().cmbPC[1]->count(), 4);
-        QCOMPARE(w().cmbPC[0]->count(), 2);
-        QCOMPARE(w().cmbPC[0]->currentText(), QStringLiteral("アリス"));
-        QCOMPARE(w().cmbPC[12]->count(), 2);
-        QCOMPARE(w().cmbPC[12]->currentText(), QStringLiteral("2008/03/07 14:07:33"));
-        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("商人"));
-        QCOMPARE(w().cmbPCTag[1], QStringLiteral("3"));
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("100"));
-        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("3000"));
-        QCOMPARE(w().txtPC[8]->text(), QStringLiteral("500"));
-        QCOMPARE(w().txtPC[11]->text(), QStringLiteral("80"));
-        QCOMPARE(w().txtPCTag[10], QStringLiteral("50"));
-        QCOMPARE(w().txtPC[2]->text(), QString());  // the count is not saved
+        QCOMPARE(list("jobList")->count(), 4);
+        QCOMPARE(list("nameList")->count(), 2);
+        QCOMPARE(list("nameList")->currentText(), QStringLiteral("アリス"));
+        QCOMPARE(list("saveTimeList")->count(), 2);
+        QCOMPARE(list("saveTimeList")->currentText(), QStringLiteral("2008/03/07 14:07:33"));
+        QCOMPARE(list("jobList")->currentText(), QStringLiteral("商人"));
+        QCOMPARE(w().chosenPosition(ReincarnationWindow::List::Job), 3);
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("100"));
+        QCOMPARE(input(0)->text(), QStringLiteral("3000"));
+        QCOMPARE(input(4)->text(), QStringLiteral("500"));
+        QCOMPARE(input(7)->text(), QStringLiteral("80"));
+        QCOMPARE(w().loadedStatus().values[6], QStringLiteral("50"));  // 筋力
+        QCOMPARE(box("countBox")->text(), QString());                  // the count is not saved
 
-        wm::chooseEntry(w().cmbPC[12], 1);
-        QCOMPARE(w().cmbPCTag[12], QStringLiteral("1"));
-        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("侍"));
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("90"));
-        wm::chooseEntry(w().cmbPC[12], 0);
+        wm::chooseEntry(list("saveTimeList"), 1);
+        QCOMPARE(w().chosenPosition(ReincarnationWindow::List::SaveTime), 1);
+        QCOMPARE(list("jobList")->currentText(), QStringLiteral("侍"));
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("90"));
+        wm::chooseEntry(list("saveTimeList"), 0);
         compute();
-        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("1"));
-        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
-        QCOMPARE(w().txtPC[20]->text(), QStringLiteral("13"));
+        QCOMPARE(box("countBox")->text(), QStringLiteral("1"));
+        QCOMPARE(result(0)->text(), QStringLiteral("259"));
+        QCOMPARE(result(6)->text(), QStringLiteral("13"));
         // Results belong to the save they were computed from.
-        wm::chooseEntry(w().cmbPC[12], 1);
+        wm::chooseEntry(list("saveTimeList"), 1);
         QCOMPARE(results(), QStringList(8, QString()));
-        wm::chooseEntry(w().cmbPC[12], 0);
+        wm::chooseEntry(list("saveTimeList"), 0);
         compute();
-        QCOMPARE(w().txtPC[14]->text(), QStringLiteral("259"));
+        QCOMPARE(result(0)->text(), QStringLiteral("259"));
 
-        wm::chooseEntry(w().cmbPC[0], 1);
+        wm::chooseEntry(list("nameList"), 1);
         QCOMPARE(results(), QStringList(8, QString()));
-        QCOMPARE(w().cmbPC[12]->count(), 1);
-        QCOMPARE(w().cmbPC[1]->currentText(), QStringLiteral("戦士"));
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("80"));
+        QCOMPARE(list("saveTimeList")->count(), 1);
+        QCOMPARE(list("jobList")->currentText(), QStringLiteral("戦士"));
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("80"));
     }
 
     void everyCharacterListed() {
@@ -293,22 +320,22 @@ class TestFrmTra : public QObject {
         }
         folder_->writeLines("txtFile/PCData.txt", lines);
         open();
-        QCOMPARE(w().cmbPC[0]->count(), 11);
-        QCOMPARE(w().cmbPC[0]->itemText(10), QStringLiteral("pc10"));
-        QCOMPARE(w().cmbPC[12]->count(), 101);
-        wm::chooseEntry(w().cmbPC[12], 100);  // the oldest
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("1"));
-        wm::chooseEntry(w().cmbPC[0], 10);
-        QCOMPARE(w().cmbPC[12]->count(), 1);
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("510"));
+        QCOMPARE(list("nameList")->count(), 11);
+        QCOMPARE(list("nameList")->itemText(10), QStringLiteral("pc10"));
+        QCOMPARE(list("saveTimeList")->count(), 101);
+        wm::chooseEntry(list("saveTimeList"), 100);  // the oldest
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("1"));
+        wm::chooseEntry(list("nameList"), 10);
+        QCOMPARE(list("saveTimeList")->count(), 1);
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("510"));
     }
 
     void noCharacterFile() {
         open();
-        QCOMPARE(w().cmbPC[0]->count(), 0);
-        QCOMPARE(w().cmbPC[12]->count(), 0);
-        QCOMPARE(w().cmbPC[1]->count(), 4);
-        QCOMPARE(w().cmbPC[1]->currentIndex(), -1);
+        QCOMPARE(list("nameList")->count(), 0);
+        QCOMPARE(list("saveTimeList")->count(), 0);
+        QCOMPARE(list("jobList")->count(), 4);
+        QCOMPARE(list("jobList")->currentIndex(), -1);
     }
 
     void nameKeys_data() {
@@ -325,7 +352,7 @@ class TestFrmTra : public QObject {
         QFETCH(bool, selectAll);
         QFETCH(QString, after);
         open();
-        QComboBox* name = w().cmbPC[0];
+        QComboBox* name = list("nameList");
         name->setFocus();
         name->setEditText(before);
         if (selectAll)
@@ -336,16 +363,16 @@ class TestFrmTra : public QObject {
 
     void listKeys() {
         open();
-        w().cmbPC[1]->setFocus();
-        QTest::keyClick(w().cmbPC[1], Qt::Key_S);
-        QCOMPARE(w().cmbPC[1]->currentIndex(), -1);
-        QTest::keyClick(w().cmbPC[1], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().cmbPC[12]);
-        w().cmbPC[0]->setFocus();
-        QTest::keyClick(w().cmbPC[0], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().cmbPC[1]);
+        list("jobList")->setFocus();
+        QTest::keyClick(list("jobList"), Qt::Key_S);
+        QCOMPARE(list("jobList")->currentIndex(), -1);
+        QTest::keyClick(list("jobList"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), list("saveTimeList"));
+        list("nameList")->setFocus();
+        QTest::keyClick(list("nameList"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), list("jobList"));
     }
 };
 
-WM_TEST_MAIN(TestFrmTra)
-#include "tst_frmtra.moc"
+WM_TEST_MAIN(TestReincarnationWindow)
+#include "tst_reincarnationwindow.moc"

@@ -7,14 +7,15 @@
 
 #include "auxfixture.h"
 #include "characterhistory.h"
-#include "frmroad.h"
+#include "characterhistorywindow.h"
+#include "childwidget.h"
 #include "gamedata.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmRoad;
+using wm::CharacterHistoryWindow;
 using wmtest::pcLine;
 
 namespace {
@@ -23,27 +24,38 @@ const QStringList kValuesA = {"100", "3000", "50", "40", "30", "200", "45", "50"
 
 }  // namespace
 
-class TestFrmRoad : public QObject {
+class TestCharacterHistoryWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmRoad> win_;
+    QPointer<CharacterHistoryWindow> win_;
 
-    FrmRoad& w() { return *win_; }
+    CharacterHistoryWindow& w() { return *win_; }
+    QComboBox* nameList() { return wmtest::child<QComboBox>(win_.data(), "nameList"); }
+    QComboBox* saveTimeList() { return wmtest::child<QComboBox>(win_.data(), "saveTimeList"); }
+    QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
+    // Work slots 1..12: check, work list, level.
+    QCheckBox* workPost(int k) {
+        return wmtest::child<QCheckBox>(win_.data(), QStringLiteral("workPost%1").arg(k));
+    }
+    QComboBox* workList(int k) {
+        return wmtest::child<QComboBox>(win_.data(), QStringLiteral("workList%1").arg(k));
+    }
+    QLineEdit* workLevel(int k) { return box(QStringLiteral("workLevel%1").arg(k)); }
 
     // Writes the character file, loads it and opens the window as the show button does.
     void open(const QStringList& lines) {
         folder_->writeLines("txtFile/PCData.txt", lines);
         wm::loadHistory(*data_);
-        QVERIFY(w().ShowPCData());
-        w().SetWorkRows();
+        QVERIFY(w().showSavedCharacters());
+        w().showWorkRowsForFame();
         QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
     }
-    void chooseName(int pos) { wm::chooseEntry(w().cmbPC[1], pos); }
-    void chooseSave(int pos) { wm::chooseEntry(w().cmbPC[2], pos); }
+    void chooseName(int pos) { wm::chooseEntry(nameList(), pos); }
+    void chooseSave(int pos) { wm::chooseEntry(saveTimeList(), pos); }
     QStringList items(const QComboBox* list) {
         QStringList out;
         for (int i = 0; i < list->count(); ++i)
@@ -59,7 +71,7 @@ class TestFrmRoad : public QObject {
         folder_->prepare(*data_);
         wm::loadProducts(*data_, dialogs_);
         wm::loadJobs(*data_, dialogs_);
-        win_ = new FrmRoad(*data_, dialogs_);
+        win_ = new CharacterHistoryWindow(*data_, dialogs_);
     }
 
     void cleanup() {
@@ -71,7 +83,7 @@ class TestFrmRoad : public QObject {
         QCOMPARE(w().windowTitle(), QStringLiteral("PCデータ表示"));
         QVERIFY(w().width() >= 438 && w().height() >= 388);
         for (int k = 7; k <= 12; ++k) {
-            const QComboBox* list = w().cmbWork[size_t(k)];
+            const QComboBox* list = workList(k);
             QCOMPARE(list->count(), 25);
             QCOMPARE(list->currentIndex(), -1);
             QCOMPARE(list->itemText(0), QString());
@@ -80,14 +92,14 @@ class TestFrmRoad : public QObject {
             QCOMPARE(list->itemText(23), QStringLiteral("製本"));
             QCOMPARE(list->itemText(24), QStringLiteral("楽器製作"));
         }
-        QCOMPARE(w().cmbWork[1]->currentText(), QStringLiteral("狩猟"));
-        QCOMPARE(w().cmbWork[6]->currentText(), QStringLiteral("鉱石掘り"));
+        QCOMPARE(workList(1)->currentText(), QStringLiteral("狩猟"));
+        QCOMPARE(workList(6)->currentText(), QStringLiteral("鉱石掘り"));
     }
 
     void noDataMeansNoWindow() {
         dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
         wm::loadHistory(*data_);  // no file at all
-        QVERIFY(!w().ShowPCData());
+        QVERIFY(!w().showSavedCharacters());
         QVERIFY(!w().isVisible());
         QCOMPARE(dialogs_.shown().size(), 1);
         QCOMPARE(dialogs_.last().text,
@@ -126,16 +138,16 @@ class TestFrmRoad : public QObject {
                             QString::number(1000 * (i + 1)), "01010,");
         }
         open(lines);
-        QCOMPARE(items(w().cmbPC[2]), (QStringList{"2008/03/03 14:07:33", "2008/03/02 14:07:33",
-                                                   "2008/03/01 14:07:33"}));
-        QCOMPARE(w().cmbPC[2]->currentIndex(), 0);
+        QCOMPARE(items(saveTimeList()), (QStringList{"2008/03/03 14:07:33", "2008/03/02 14:07:33",
+                                                     "2008/03/01 14:07:33"}));
+        QCOMPARE(saveTimeList()->currentIndex(), 0);
         chooseSave(pos == 0 ? 1 : 0);  // come from another save, so the choice shows
         chooseSave(pos);
-        QCOMPARE(w().cmbPCTag[2], QString::number(pos));
-        QCOMPARE(w().txtPC[4]->text(), level);
-        QCOMPARE(w().txtPC[2]->text(), fame);
-        QCOMPARE(w().txtPC[3]->text(), job);
-        QCOMPARE(w().txtPCTag[4], level);
+        QCOMPARE(w().chosenPosition(CharacterHistoryWindow::List::SaveTime), pos);
+        QCOMPARE(box("levelBox")->text(), level);
+        QCOMPARE(box("fameBox")->text(), fame);
+        QCOMPARE(box("jobBox")->text(), job);
+        QCOMPARE(w().loadedStatus().level, level);
     }
 
     void everyCharacterListed() {
@@ -154,15 +166,15 @@ class TestFrmRoad : public QObject {
             lines << pcLine(names.last(), "02", v, "2008/03/06 10:00:00", "100", "01010,");
         }
         open(lines);
-        QCOMPARE(items(w().cmbPC[1]), names);
-        QCOMPARE(w().cmbPC[2]->count(), 101);
-        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("101"));
+        QCOMPARE(items(nameList()), names);
+        QCOMPARE(saveTimeList()->count(), 101);
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("101"));
         chooseSave(100);  // the oldest
-        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("1"));
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("1"));
         chooseName(10);
-        QCOMPARE(w().cmbPC[2]->count(), 1);
-        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("510"));
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("戦士"));
+        QCOMPARE(saveTimeList()->count(), 1);
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("510"));
+        QCOMPARE(box("jobBox")->text(), QStringLiteral("戦士"));
     }
 
     void nameShowsNewestSave() {
@@ -172,19 +184,19 @@ class TestFrmRoad : public QObject {
         open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
               pcLine("ボブ", "07", kValuesA, "2008/03/06 10:00:00", "200", "02005,"),
               pcLine("ボブ", "02", b, "2008/03/07 11:00:00", "16000", "02099,")});
-        QCOMPARE(items(w().cmbPC[1]), (QStringList{"アリス", "ボブ"}));
-        QCOMPARE(w().cmbPC[1]->currentIndex(), 0);
-        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("100"));
+        QCOMPARE(items(nameList()), (QStringList{"アリス", "ボブ"}));
+        QCOMPARE(nameList()->currentIndex(), 0);
+        QCOMPARE(box("fameBox")->text(), QStringLiteral("100"));
         chooseName(1);
-        QCOMPARE(w().cmbPCTag[1], QStringLiteral("1"));
-        QCOMPARE(w().cmbPC[2]->currentIndex(), 0);
-        QCOMPARE(w().cmbPC[2]->currentText(), QStringLiteral("2008/03/07 11:00:00"));
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("戦士"));
-        QCOMPARE(w().txtPC[5]->text(), QStringLiteral("4321"));
-        QCOMPARE(w().txtPC[12]->text(), QStringLiteral("77"));
-        QCOMPARE(w().txtWork[1]->text(), QStringLiteral("99"));
+        QCOMPARE(w().chosenPosition(CharacterHistoryWindow::List::Name), 1);
+        QCOMPARE(saveTimeList()->currentIndex(), 0);
+        QCOMPARE(saveTimeList()->currentText(), QStringLiteral("2008/03/07 11:00:00"));
+        QCOMPARE(box("jobBox")->text(), QStringLiteral("戦士"));
+        QCOMPARE(box("hpBox")->text(), QStringLiteral("4321"));
+        QCOMPARE(box("charmBox")->text(), QStringLiteral("77"));
+        QCOMPARE(workLevel(1)->text(), QStringLiteral("99"));
         // Fame 16000 shows all twelve rows.
-        QVERIFY(!w().cmbWork[12]->isHidden());
+        QVERIFY(!workList(12)->isHidden());
     }
 
     void fewerWorkEntriesLeaveSlotsEmpty() {
@@ -197,31 +209,30 @@ class TestFrmRoad : public QObject {
               pcLine("アリス", "01", kValuesA, "2008/03/06 14:07:33", "20000", two),
               pcLine("ボブ", "01", kValuesA, "2008/03/07 14:07:33", "20000", "01005,")});
         chooseSave(1);
-        QCOMPARE(w().txtWork[12]->text(), QStringLiteral("16"));
-        QCOMPARE(w().cmbWork[12]->currentIndex(), 6);
+        QCOMPARE(workLevel(12)->text(), QStringLiteral("16"));
+        QCOMPARE(workList(12)->currentIndex(), 6);
         chooseSave(0);
-        QCOMPARE(w().cmbWork[7]->currentIndex(), 7);
-        QCOMPARE(w().cmbWork[8]->currentText(), QStringLiteral("刀鍛冶"));
-        QCOMPARE(w().txtWork[8]->text(), QStringLiteral("22"));
+        QCOMPARE(workList(7)->currentIndex(), 7);
+        QCOMPARE(workList(8)->currentText(), QStringLiteral("刀鍛冶"));
+        QCOMPARE(workLevel(8)->text(), QStringLiteral("22"));
         for (int k = 9; k <= 12; ++k) {
-            QCOMPARE(w().cmbWork[size_t(k)]->currentIndex(), 0);
-            QCOMPARE(w().cmbWork[size_t(k)]->currentText(), QString());
-            QCOMPARE(w().txtWork[size_t(k)]->text(), QString());
-            QCOMPARE(w().cmbWorkTag[size_t(k)], QStringLiteral("0"));
-            QCOMPARE(w().txtWorkTag[size_t(k)], QString());
+            QCOMPARE(workList(k)->currentIndex(), 0);
+            QCOMPARE(workList(k)->currentText(), QString());
+            QCOMPARE(workLevel(k)->text(), QString());
+            QCOMPARE(w().savedWork(k).code, 0.0);
+            QCOMPARE(w().savedWork(k).level, QString());
         }
         // Empty first slots: code "0", no level.
-        QCOMPARE(w().cmbWorkTag[1], QStringLiteral("0"));
-        QCOMPARE(w().txtWork[1]->text(), QString());
+        QCOMPARE(w().savedWork(1).code, 0.0);
+        QCOMPARE(workLevel(1)->text(), QString());
 
         // Another character's save shows none of Alice's levels.
         chooseSave(1);
         chooseName(1);
-        QCOMPARE(w().txtWork[1]->text(), QStringLiteral("5"));
+        QCOMPARE(workLevel(1)->text(), QStringLiteral("5"));
         for (int k = 2; k <= 12; ++k) {
-            QCOMPARE(w().txtWork[size_t(k)]->text(), QString());
-            QCOMPARE(w().cmbWork[size_t(k)]->currentText(),
-                     k <= 6 ? w().cmbWork[size_t(k)]->itemText(0) : QString());
+            QCOMPARE(workLevel(k)->text(), QString());
+            QCOMPARE(workList(k)->currentText(), k <= 6 ? workList(k)->itemText(0) : QString());
         }
     }
 
@@ -252,65 +263,71 @@ class TestFrmRoad : public QObject {
         QFETCH(QString, level);
         open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100",
                      ",,,,,,07010," + entry + ",")});
-        QCOMPARE(w().cmbWork[8]->currentIndex(), pos);
-        QCOMPARE(w().cmbWork[8]->currentText(), name);
-        QCOMPARE(w().txtWork[8]->text(), level);
-        QCOMPARE(w().cmbWorkTag[8], entry.left(2));
-        QCOMPARE(w().txtWorkTag[8], entry.mid(2));
+        QCOMPARE(workList(8)->currentIndex(), pos);
+        QCOMPARE(workList(8)->currentText(), name);
+        QCOMPARE(workLevel(8)->text(), level);
+        QCOMPARE(w().savedWork(8).code, entry.left(2).toDouble());
+        QCOMPARE(w().savedWork(8).level, entry.mid(2));
 
         // Typing into the work name puts the saved work back; an unlisted code leaves it.
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
-        w().cmbWork[8]->setFocus();
-        QTest::keyClicks(w().cmbWork[8], "x");
-        QCOMPARE(w().cmbWork[8]->currentText(), pos > 0 ? name : QStringLiteral("x"));
+        workList(8)->setFocus();
+        QTest::keyClicks(workList(8), "x");
+        QCOMPARE(workList(8)->currentText(), pos > 0 ? name : QStringLiteral("x"));
     }
 
     void unknownJobShowsNoJob() {
         open({pcLine("アリス", "03", kValuesA, "2008/03/05 14:07:33", "100", "01010,"),
               pcLine("ボブ", "99", kValuesA, "2008/03/06 14:07:33", "100", "01010,")});
-        QCOMPARE(w().txtPC[3]->text(), QStringLiteral("侍"));
+        QCOMPARE(box("jobBox")->text(), QStringLiteral("侍"));
         chooseName(1);
-        QCOMPARE(w().txtPC[3]->text(), QString());
-        QCOMPARE(w().txtPCTag[3], QString());
-        QCOMPARE(w().txtPC[4]->text(), QStringLiteral("100"));
+        QCOMPARE(box("jobBox")->text(), QString());
+        QCOMPARE(w().loadedStatus().job, QString());
+        QCOMPARE(box("levelBox")->text(), QStringLiteral("100"));
     }
 
     void statusKeys_data() {
-        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("before");
         QTest::addColumn<bool>("selectAll");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("HP seventh digit refused") << 5 << "123456" << false << "7"
-                                                  << "123456";
-        QTest::newRow("HP sixth digit taken") << 5 << "12345" << false << "6"
+        QTest::newRow("HP seventh digit refused")
+            << QStringLiteral("hpBox") << "123456" << false << "7"
+            << "123456";
+        QTest::newRow("HP sixth digit taken") << QStringLiteral("hpBox") << "12345" << false << "6"
                                               << "123456";
-        QTest::newRow("HP selection replaced") << 5 << "123456" << true << "9"
+        QTest::newRow("HP selection replaced") << QStringLiteral("hpBox") << "123456" << true << "9"
                                                << "9";
-        QTest::newRow("MP seventh digit refused") << 9 << "999999" << false << "1"
-                                                  << "999999";
-        QTest::newRow("level fifth digit refused") << 4 << "1234" << false << "5"
-                                                   << "1234";
-        QTest::newRow("level fourth digit taken") << 4 << "123" << false << "4"
-                                                  << "1234";
-        QTest::newRow("fame eleventh digit refused") << 2 << "1234567890" << false << "1"
-                                                     << "1234567890";
-        QTest::newRow("fame tenth digit taken") << 2 << "123456789" << false << "0"
-                                                << "1234567890";
-        QTest::newRow("letters pass") << 5 << "123456" << false << "a"
+        QTest::newRow("MP seventh digit refused")
+            << QStringLiteral("mpBox") << "999999" << false << "1"
+            << "999999";
+        QTest::newRow("level fifth digit refused")
+            << QStringLiteral("levelBox") << "1234" << false << "5"
+            << "1234";
+        QTest::newRow("level fourth digit taken")
+            << QStringLiteral("levelBox") << "123" << false << "4"
+            << "1234";
+        QTest::newRow("fame eleventh digit refused")
+            << QStringLiteral("fameBox") << "1234567890" << false << "1"
+            << "1234567890";
+        QTest::newRow("fame tenth digit taken")
+            << QStringLiteral("fameBox") << "123456789" << false << "0"
+            << "1234567890";
+        QTest::newRow("letters pass") << QStringLiteral("hpBox") << "123456" << false << "a"
                                       << "123456a";
-        QTest::newRow("backspace") << 5 << "123456" << false << "\b"
+        QTest::newRow("backspace") << QStringLiteral("hpBox") << "123456" << false << "\b"
                                    << "12345";
     }
     void statusKeys() {
-        QFETCH(int, box);
+        QFETCH(QString, box);
         QFETCH(QString, before);
         QFETCH(bool, selectAll);
         QFETCH(QString, typed);
         QFETCH(QString, after);
         open({pcLine("アリス", "01", kValuesA, "2008/03/05 14:07:33", "100", "01010,")});
-        QLineEdit* e = w().txtPC[size_t(box)];
+        QLineEdit* e = this->box(box);
         e->setText(before);
         if (selectAll)
             e->selectAll();
@@ -327,19 +344,19 @@ class TestFrmRoad : public QObject {
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
         // Typed keys never choose a list entry; Enter moves on.
-        w().cmbPC[1]->setFocus();
-        QTest::keyClicks(w().cmbPC[1], "b");
-        QCOMPARE(w().cmbPC[1]->currentIndex(), 0);
-        QTest::keyClick(w().cmbPC[1], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().cmbPC[2]);
+        nameList()->setFocus();
+        QTest::keyClicks(nameList(), "b");
+        QCOMPARE(nameList()->currentIndex(), 0);
+        QTest::keyClick(nameList(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), saveTimeList());
         // Enter in the fame box sets the rows and moves on without typing anything.
-        w().txtPC[2]->setFocus();
-        w().txtPC[2]->setText("5001");
-        QTest::keyClick(w().txtPC[2], Qt::Key_Return);
-        QCOMPARE(w().txtPC[2]->text(), QStringLiteral("5001"));
-        QVERIFY(QApplication::focusWidget() != w().txtPC[2]);
-        QVERIFY(!w().cmbWork[11]->isHidden());
-        QVERIFY(w().cmbWork[12]->isHidden());
+        box("fameBox")->setFocus();
+        box("fameBox")->setText("5001");
+        QTest::keyClick(box("fameBox"), Qt::Key_Return);
+        QCOMPARE(box("fameBox")->text(), QStringLiteral("5001"));
+        QVERIFY(QApplication::focusWidget() != box("fameBox"));
+        QVERIFY(!workList(11)->isHidden());
+        QVERIFY(workList(12)->isHidden());
     }
 
     void workRowsByFame_data() {
@@ -361,18 +378,18 @@ class TestFrmRoad : public QObject {
         QFETCH(int, rows);
         QFETCH(QString, shown);
         // Start from the other extreme, so rows must be hidden as well as shown.
-        w().txtPC[2]->setText(rows == 12 ? "0" : "20000");
-        w().txtPC[2]->setText(fame);
-        w().SetWorkRows();
-        QCOMPARE(w().txtPC[2]->text(), shown);
+        box("fameBox")->setText(rows == 12 ? "0" : "20000");
+        box("fameBox")->setText(fame);
+        w().showWorkRowsForFame();
+        QCOMPARE(box("fameBox")->text(), shown);
         for (int k = 1; k <= 12; ++k) {
             const bool hidden = k > rows;
-            QCOMPARE(w().chkWork[size_t(k)]->isHidden(), hidden);
-            QCOMPARE(w().cmbWork[size_t(k)]->isHidden(), hidden);
-            QCOMPARE(w().txtWork[size_t(k)]->isHidden(), hidden);
+            QCOMPARE(workPost(k)->isHidden(), hidden);
+            QCOMPARE(workList(k)->isHidden(), hidden);
+            QCOMPARE(workLevel(k)->isHidden(), hidden);
         }
     }
 };
 
-WM_TEST_MAIN(TestFrmRoad)
-#include "tst_frmroad.moc"
+WM_TEST_MAIN(TestCharacterHistoryWindow)
+#include "tst_characterhistorywindow.moc"

@@ -14,38 +14,41 @@ class QPushButton;
 
 namespace wm {
 
-// frmAbout: title, version and description of the program, and a way to the system
-// information tool. The opener appends the update times (AppendUpdateTimes) and shows it.
+// The version window: title, version and description of the program, and a way to the system
+// information tool. The opener appends the update times (appendUpdateTimes) and shows it.
 // It deletes itself when closed (Qt::WA_DeleteOnClose), so an opener keeps a QPointer;
 // appending again to a window still open replaces the lines.
-class FrmAbout : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 
   public:
-    FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
+    AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Shows the modification times of the production data file and of the program file
     // (file list entry 7, taken from the program folder) after the description, in place
     // of the lines an earlier call added.
-    void AppendUpdateTimes();
-    // Appends two line breaks, caption and the modification time of a file, or "不明" when
-    // the file does not exist.
-    void AppendFileTime(const QString& caption, const QString& nativePath);
-
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    std::array<QFrame*, 2> Line1{};
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
+    void appendUpdateTimes();
 
   private:
+    // Appends two line breaks, caption and the modification time of a file, or "不明" when
+    // the file does not exist.
+    void appendFileTime(const QString& caption, const QString& nativePath);
+
+    // "OK".
+    void closeWindow();
+    // "ｼｽﾃﾑ情報(&S)...".
+    void openSystemInfo();
+
     void fitHeight();
+
+    QLabel* icon_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* version_ = nullptr;
+    QLabel* descriptionLabel_ = nullptr;
+    QLabel* disclaimer_ = nullptr;
+    std::array<QFrame*, 2> rule_{};  // an etched line: shadow, then light
+    QPushButton* okButton_ = nullptr;
+    QPushButton* systemInfoButton_ = nullptr;
 
     QString description_;  // the description without the update lines
 

@@ -1,4 +1,4 @@
-#include "frmabout.h"
+#include "aboutwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -39,68 +39,78 @@ QString defaultDateTimeText(const QDateTime& time) {
     return QLocale::system().toString(time, QLocale::ShortFormat);
 }
 
-FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
+AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
     installDesktopInput();
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     QFont base = font();
     base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
     base.setPointSize(9);
     setFont(base);
 
-    picIcon = new QLabel;
-    picIcon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-    picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    lblTitle = new QLabel(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ"));
+    icon_ = new QLabel;
+    icon_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    icon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    title_ = new QLabel(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ"));
     QFont titleFont = base;
     titleFont.setPointSize(12);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblVersion = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
-    lblDescription = new QLabel(QStringLiteral(
+    title_->setFont(titleFont);
+    version_ = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
+    descriptionLabel_ = new QLabel(QStringLiteral(
         "このツールは、MMORPG（Wendmoor)内にある仕事技術のレベルUPに必要な経験値などを求める計"
         "算機です。"));
-    description_ = lblDescription->text();
-    lblDescription->setWordWrap(true);
-    lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    lblDisclaimer = new QLabel(
+    description_ = descriptionLabel_->text();
+    descriptionLabel_->setWordWrap(true);
+    descriptionLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    disclaimer_ = new QLabel(
         QStringLiteral("警告: このツールの計算結果はゲーム内の実際の値と異なる場合があります。"
                        "データファイルの内容を確かめたうえ、ご自身の責任でお使いください。"));
-    lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    Line1[0] = makeLine(QPalette::Dark);
-    Line1[1] = makeLine(QPalette::Light);
-    cmdOK = new QPushButton(QStringLiteral("OK"));
-    cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-    connect(cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
+    disclaimer_->setWordWrap(true);
+    disclaimer_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    rule_[0] = makeLine(QPalette::Dark);
+    rule_[1] = makeLine(QPalette::Light);
+    okButton_ = new QPushButton(QStringLiteral("OK"));
+    okButton_->setDefault(true);
+    systemInfoButton_ = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+    connect(okButton_, &QPushButton::clicked, this, &AboutWindow::closeWindow);
+    connect(systemInfoButton_, &QPushButton::clicked, this, &AboutWindow::openSystemInfo);
+
+    icon_->setObjectName(QStringLiteral("icon"));
+    title_->setObjectName(QStringLiteral("title"));
+    version_->setObjectName(QStringLiteral("version"));
+    descriptionLabel_->setObjectName(QStringLiteral("description"));
+    disclaimer_->setObjectName(QStringLiteral("disclaimer"));
+    rule_[0]->setObjectName(QStringLiteral("ruleShadow"));
+    rule_[1]->setObjectName(QStringLiteral("ruleLight"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    systemInfoButton_->setObjectName(QStringLiteral("systemInfoButton"));
 
     // Load: the title and version replace the design texts.
     setWindowTitle(data_.appTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    lblVersion->setText(QStringLiteral("Ver. %1. %2. %3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision));
-    lblTitle->setText(data_.appTitle);
+    version_->setText(QStringLiteral("Ver. %1. %2. %3")
+                          .arg(kVersionMajor)
+                          .arg(kVersionMinor)
+                          .arg(kVersionRevision));
+    title_->setText(data_.appTitle);
 
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(12);
-    head->addWidget(picIcon, 0, 0, 3, 1);
-    head->addWidget(lblTitle, 0, 1);
-    head->addWidget(lblVersion, 1, 1);
-    head->addWidget(lblDescription, 2, 1);
+    head->addWidget(icon_, 0, 0, 3, 1);
+    head->addWidget(title_, 0, 1);
+    head->addWidget(version_, 1, 1);
+    head->addWidget(descriptionLabel_, 2, 1);
     head->setColumnStretch(1, 1);
     head->setRowStretch(2, 1);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(systemInfoButton_);
     buttons->addStretch();
     auto* foot = new QHBoxLayout;
     foot->setSpacing(12);
-    foot->addWidget(lblDisclaimer, 1);
+    foot->addWidget(disclaimer_, 1);
     foot->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
@@ -109,8 +119,8 @@ FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(head, 1);
     auto* rule = new QVBoxLayout;
     rule->setSpacing(0);
-    rule->addWidget(Line1[0]);
-    rule->addWidget(Line1[1]);
+    rule->addWidget(rule_[0]);
+    rule->addWidget(rule_[1]);
     layout->addLayout(rule);
     layout->addLayout(foot);
     // The description grows by the appended lines; a fixed width keeps it wrapping.
@@ -119,25 +129,25 @@ FrmAbout::FrmAbout(AppData& data, Dialogs& dialogs, QWidget* parent)
     fitHeight();
 }
 
-void FrmAbout::AppendFileTime(const QString& caption, const QString& nativePath) {
+void AboutWindow::appendFileTime(const QString& caption, const QString& nativePath) {
     const QFileInfo file(nativePath);
     const QString time = file.exists() && file.isFile() ? defaultDateTimeText(file.lastModified())
                                                         : QStringLiteral("不明");
-    lblDescription->setText(lblDescription->text() + QStringLiteral("\n\n") + caption + time);
+    descriptionLabel_->setText(descriptionLabel_->text() + QStringLiteral("\n\n") + caption + time);
 }
 
-void FrmAbout::AppendUpdateTimes() {
+void AboutWindow::appendUpdateTimes() {
     // Each opening shows the times as they are now, once.
-    lblDescription->setText(description_);
-    AppendFileTime(QStringLiteral("生産データ更新日時："),
+    descriptionLabel_->setText(description_);
+    appendFileTime(QStringLiteral("生産データ更新日時："),
                    data_.nativeDataPath(FileListEntry::Products));
-    AppendFileTime(
+    appendFileTime(
         QStringLiteral("プログラム更新日時："),
         toNativePath(joinPath(data_.programFolder, data_.fileList[FileListEntry::ProgramFile])));
     fitHeight();
 }
 
-void FrmAbout::fitHeight() {
+void AboutWindow::fitHeight() {
     // The wrapped description needs a height for the window's width, which a top-level
     // window does not ask its layout for by itself.
     layout()->activate();
@@ -147,12 +157,12 @@ void FrmAbout::fitHeight() {
         resize(width(), needed);
 }
 
-void FrmAbout::cmdOK_Click() {
+void AboutWindow::closeWindow() {
     close();
 }
 
-void FrmAbout::cmdSysInfo_Click() {
-    StartSysInfo(dialogs_, data_.appTitle);
+void AboutWindow::openSystemInfo() {
+    startSystemInfo(dialogs_, data_.appTitle);
 }
 
 }  // namespace wm

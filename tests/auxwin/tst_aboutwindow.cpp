@@ -6,15 +6,16 @@
 #include <QTest>
 #include <memory>
 
+#include "aboutwindow.h"
 #include "auxfixture.h"
-#include "frmabout.h"
+#include "childwidget.h"
 #include "scripteddialogs.h"
 #include "sysinfo.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "textrules.h"
 
-using wm::FrmAbout;
+using wm::AboutWindow;
 
 namespace {
 
@@ -33,29 +34,29 @@ void setTime(const QString& path, const QDateTime& time) {
 
 }  // namespace
 
-class TestFrmAbout : public QObject {
+class TestAboutWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmAbout> win_;
+    QPointer<AboutWindow> win_;
     QStringList started_;
     bool startWorks_ = true;
-    wm::SysInfoLauncher previous_;
+    wm::SystemInfoLauncher previous_;
 
-    FrmAbout& w() { return *win_; }
+    AboutWindow& w() { return *win_; }
 
   private slots:
     void init() {
         folder_ = std::make_unique<wmtest::TestFolder>();
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
-        win_ = new FrmAbout(*data_, dialogs_);
+        win_ = new AboutWindow(*data_, dialogs_);
         started_.clear();
         startWorks_ = true;
-        previous_ = wm::setSysInfoLauncher([this](const QString& path) {
+        previous_ = wm::setSystemInfoLauncher([this](const QString& path) {
             started_ << path;
             return startWorks_;
         });
@@ -63,7 +64,7 @@ class TestFrmAbout : public QObject {
 
     void cleanup() {
         delete win_.data();
-        wm::setSysInfoLauncher(previous_);
+        wm::setSystemInfoLauncher(previous_);
 #ifndef Q_OS_WIN
         wm::RegistryStandIn::instance().clear();
 #endif
@@ -72,19 +73,21 @@ class TestFrmAbout : public QObject {
 
     void loadTexts() {
         QCOMPARE(w().windowTitle(), QStringLiteral("wmtoolのﾊﾞｰｼﾞｮﾝ情報"));
-        QCOMPARE(w().lblTitle->text(), QStringLiteral("wmtool"));
-        QCOMPARE(w().lblVersion->text(), QStringLiteral("Ver. 0. 2. 6"));
-        QCOMPARE(w().lblDescription->text(), kDesign);
-        QVERIFY(w().lblDisclaimer->text().startsWith(QStringLiteral("警告: ")));
-        QCOMPARE(w().cmdOK->text(), QStringLiteral("OK"));
-        QCOMPARE(w().cmdSysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-        QVERIFY(!w().picIcon->pixmap().isNull());
+        QCOMPARE(wmtest::child<QLabel>(&w(), "title")->text(), QStringLiteral("wmtool"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "version")->text(), QStringLiteral("Ver. 0. 2. 6"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign);
+        QVERIFY(
+            wmtest::child<QLabel>(&w(), "disclaimer")->text().startsWith(QStringLiteral("警告: ")));
+        QCOMPARE(wmtest::child<QPushButton>(&w(), "okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(wmtest::child<QPushButton>(&w(), "systemInfoButton")->text(),
+                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+        QVERIFY(!wmtest::child<QLabel>(&w(), "icon")->pixmap().isNull());
     }
 
     void okCloses() {
         w().show();
         QVERIFY(QTest::qWaitForWindowExposed(win_.data()));
-        QTest::mouseClick(w().cmdOK, Qt::LeftButton);
+        QTest::mouseClick(wmtest::child<QPushButton>(&w(), "okButton"), Qt::LeftButton);
         QTRY_VERIFY(win_.isNull());
     }
 
@@ -118,21 +121,21 @@ class TestFrmAbout : public QObject {
         const QString lines = QStringLiteral("\n\n生産データ更新日時：") + makeText +
                               QStringLiteral("\n\nプログラム更新日時：") + programText;
 
-        w().AppendUpdateTimes();
-        QCOMPARE(w().lblDescription->text(), kDesign + lines);
+        w().appendUpdateTimes();
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
         // The window grows with the wrapped description instead of cutting it off.
         QVERIFY(w().height() >= w().layout()->totalHeightForWidth(w().width()));
         const int height = w().height();
         // Opened again while still loaded: the lines stand once, the window keeps its size.
-        w().AppendUpdateTimes();
-        QCOMPARE(w().lblDescription->text(), kDesign + lines);
+        w().appendUpdateTimes();
+        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
         QCOMPARE(w().height(), height);
         // A file changed in between shows its new time.
         if (makeData) {
             const QDateTime later(QDate(2010, 1, 2), QTime(3, 4, 5));
             setTime(folder_->filePath("txtFile/MakeData.txt"), later);
-            w().AppendUpdateTimes();
-            QCOMPARE(w().lblDescription->text(),
+            w().appendUpdateTimes();
+            QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(),
                      kDesign + QStringLiteral("\n\n生産データ更新日時：") +
                          wm::defaultDateTimeText(later) +
                          QStringLiteral("\n\nプログラム更新日時：") + programText);
@@ -176,7 +179,7 @@ class TestFrmAbout : public QObject {
         else if (kind == "binary")
             registry.setBinary(root, kFirstKey, "PATH", QByteArray("\x01\x02", 2));
         QString value = QStringLiteral("before");
-        QCOMPARE(wm::GetKeyValue(root, kFirstKey.toLower(), name, value), found);
+        QCOMPARE(wm::readRegistryValue(root, kFirstKey.toLower(), name, value), found);
         QCOMPARE(value, out);
     }
 
@@ -218,7 +221,7 @@ class TestFrmAbout : public QObject {
         if (message)
             dialogs_.expectMessage(wm::Dialogs::Answer::Ok);
 
-        QTest::mouseClick(w().cmdSysInfo, Qt::LeftButton);
+        QTest::mouseClick(wmtest::child<QPushButton>(&w(), "systemInfoButton"), Qt::LeftButton);
 
         QStringList expected;
         if (started == "first")
@@ -237,5 +240,5 @@ class TestFrmAbout : public QObject {
 #endif
 };
 
-WM_TEST_MAIN(TestFrmAbout)
-#include "tst_frmabout.moc"
+WM_TEST_MAIN(TestAboutWindow)
+#include "tst_aboutwindow.moc"

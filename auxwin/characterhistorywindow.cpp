@@ -1,0 +1,411 @@
+#include "characterhistorywindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <cmath>
+
+#include "desktopinput.h"
+#include "keyfilter.h"
+#include "numbers.h"
+#include "savelists.h"
+#include "textrules.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+// Load size: 6570 x 5820 twips at 15 twips per pixel.
+constexpr int kLoadWidth = 6570 / 15;
+constexpr int kLoadHeight = 5820 / 15;
+
+// Slots 7..12 can show sections 7..28, then 30 and 31 (saved as codes 29 and 30).
+constexpr int kFirstListedCode = 7;
+constexpr int kLastListedCode = 30;
+
+double valueOf(const QString& text) {
+    return toNumber(text).value_or(0);
+}
+
+// A saved level shows without its leading zeros ("045" as 45).
+QString levelText(const QString& tag) {
+    if (tag.isEmpty())
+        return QString();
+    const auto v = toNumber(tag);
+    return v ? numText(floorInt(*v)) : tag;
+}
+
+QComboBox* makeList(const QString& tip, bool editable) {
+    auto* list = new QComboBox;
+    list->setToolTip(tip);
+    list->setEditable(editable);
+    if (editable)
+        list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+// HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 in the order a save holds them: the name their
+// boxes go by, caption and tip.
+struct StatusKind {
+    const char* name;
+    const char* caption;
+    const char* tip;
+};
+constexpr StatusKind kStatus[8] = {
+    {"hp", "ＨＰ", "HPの値を入力します"},
+    {"vitality", "体力", "体力の値を入力します"},
+    {"intelligence", "知力", "知力の値を入力します"},
+    {"luck", "幸運", "幸運の値を入力します"},
+    {"mp", "ＭＰ", "MPの値を入力します"},
+    {"agility", "敏捷", "敏捷の値を入力します"},
+    {"strength", "筋力", "筋力の値を入力します"},
+    {"charm", "魅力", "魅力の値を入力します"},
+};
+constexpr size_t kHp = 0;
+constexpr size_t kMp = 4;
+
+}  // namespace
+
+CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs) {
+    installDesktopInput();
+    setObjectName(QStringLiteral("characterHistoryWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("PCデータ表示"));
+    QFont base = font();
+    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
+    base.setPointSize(9);
+    setFont(base);
+
+    buildControls();
+    buildLayout();
+    installKeyHandlers();
+    fillWorkLists();
+    resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+}
+
+void CharacterHistoryWindow::buildControls() {
+    characterFrame_ = new QGroupBox;
+    characterFrame_->setObjectName(QStringLiteral("characterFrame"));
+    characterFrame_->setToolTip(QStringLiteral("PCデータを入力します"));
+    workFrame_ = new QGroupBox;
+    workFrame_->setObjectName(QStringLiteral("workFrame"));
+
+    auto label = [](const QString& name, const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text));
+        l->setObjectName(name);
+        l->setToolTip(QString::fromUtf8(tip));
+        return l;
+    };
+    fame_.caption = label(QStringLiteral("fameCaption"), "名声", "名声の値を入力します");
+    nameCaption_ = label(QStringLiteral("nameCaption"), "名前", "保存したキャラ名を選択します");
+    saveTimeCaption_ =
+        label(QStringLiteral("saveTimeCaption"), "日付", "選択したキャラの保存日時を選択します");
+    job_.caption = label(QStringLiteral("jobCaption"), "職業", "職業が表示されます");
+    level_.caption = label(QStringLiteral("levelCaption"), "Lv．", "自分のレベルを入力します");
+    for (size_t v = 0; v < status_.size(); ++v) {
+        status_[v].caption = label(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Caption"),
+                                   kStatus[v].caption, kStatus[v].tip);
+    }
+
+    nameList_ = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
+    nameList_->setObjectName(QStringLiteral("nameList"));
+    saveTimeList_ = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
+    saveTimeList_->setObjectName(QStringLiteral("saveTimeList"));
+    connect(nameList_, &QComboBox::activated, this, [this] { listChosen(List::Name); });
+    connect(saveTimeList_, &QComboBox::activated, this, [this] { listChosen(List::SaveTime); });
+
+    auto box = [this](const QString& name, const QString& tip) {
+        auto* e = new QLineEdit;
+        e->setObjectName(name);
+        e->setToolTip(tip);
+        connect(e, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
+        return e;
+    };
+    fame_.box = box(QStringLiteral("fameBox"), fame_.caption->toolTip());
+    // The job and level boxes carry the level text as the window has always shown it.
+    job_.box = box(QStringLiteral("jobBox"), QStringLiteral("自分のレベルが表示されます"));
+    level_.box = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
+    for (size_t v = 0; v < status_.size(); ++v) {
+        status_[v].box = box(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Box"),
+                             status_[v].caption->toolTip());
+    }
+
+    const QStringList fixedWorks = {QStringLiteral("狩猟"),       QStringLiteral("木こり"),
+                                    QStringLiteral("釣り"),       QStringLiteral("農作業"),
+                                    QStringLiteral("ハーブ採り"), QStringLiteral("鉱石掘り")};
+    for (int k = 1; k <= 12; ++k) {
+        WorkSlot& s = slot(k);
+        s.post = new QCheckBox;
+        s.post->setObjectName(QStringLiteral("workPost%1").arg(k));
+        s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
+        s.work = makeList(QStringLiteral("作業名を選択します"), true);
+        s.work->setObjectName(QStringLiteral("workList%1").arg(k));
+        s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        s.work->setMinimumContentsLength(7);
+        if (k <= 6)
+            s.work->addItem(fixedWorks.at(k - 1));
+        connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
+                [this, k] { restoreSavedWork(k); });
+        s.level = new QLineEdit;
+        s.level->setObjectName(QStringLiteral("workLevel%1").arg(k));
+        s.level->setToolTip(QStringLiteral("作業のレベルを入力します"));
+    }
+}
+
+void CharacterHistoryWindow::buildLayout() {
+    // Short boxes: a level takes three digits, the status values up to six.
+    const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
+    level_.box->setFixedWidth(shortBox);
+    for (StatusBox& value : status_)
+        value.box->setFixedWidth(shortBox);
+    fame_.box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 10);
+
+    auto* pcs = new QGridLayout(characterFrame_);
+    pcs->setContentsMargins(8, 8, 8, 8);
+    pcs->setHorizontalSpacing(6);
+    pcs->setVerticalSpacing(5);
+    pcs->addWidget(nameCaption_, 0, 0);
+    pcs->addWidget(nameList_, 0, 1, 1, 3);
+    pcs->addWidget(saveTimeCaption_, 1, 0);
+    pcs->addWidget(saveTimeList_, 1, 1, 1, 3);
+    pcs->addWidget(fame_.caption, 2, 0);
+    pcs->addWidget(fame_.box, 2, 1, 1, 3, Qt::AlignLeft);
+    pcs->addWidget(job_.caption, 3, 0);
+    pcs->addWidget(job_.box, 3, 1, 1, 3);
+    pcs->addWidget(level_.caption, 4, 0);
+    pcs->addWidget(level_.box, 4, 1);
+    // Status values in two columns: HP and MP on top, as the game lists them.
+    for (int i = 0; i < 4; ++i) {
+        pcs->addWidget(status_[size_t(i)].caption, 5 + i, 0);
+        pcs->addWidget(status_[size_t(i)].box, 5 + i, 1);
+        pcs->addWidget(status_[size_t(4 + i)].caption, 5 + i, 2);
+        pcs->addWidget(status_[size_t(4 + i)].box, 5 + i, 3);
+    }
+    pcs->setColumnStretch(3, 1);
+    pcs->setRowStretch(9, 1);
+
+    auto* work = new QGridLayout(workFrame_);
+    work->setContentsMargins(8, 8, 8, 8);
+    work->setHorizontalSpacing(4);
+    work->setVerticalSpacing(3);
+    const int levelBox = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10;
+    for (int k = 1; k <= 12; ++k) {
+        slot(k).level->setFixedWidth(levelBox);
+        work->addWidget(slot(k).post, k - 1, 0);
+        work->addWidget(slot(k).work, k - 1, 1);
+        work->addWidget(slot(k).level, k - 1, 2);
+    }
+    work->setColumnStretch(1, 1);
+    work->setRowStretch(12, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(characterFrame_, 1);
+    layout->addWidget(workFrame_, 1);
+
+    // Tab order: lists, fame, job, level, status, then the slots.
+    QList<QWidget*> order = {nameList_, saveTimeList_};
+    for (QLineEdit* box : statusBoxes())
+        order << box;
+    for (const WorkSlot& s : workSlots_)
+        order << s.post << s.work << s.level;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+QList<QLineEdit*> CharacterHistoryWindow::statusBoxes() const {
+    QList<QLineEdit*> boxes = {fame_.box, job_.box, level_.box};
+    for (const StatusBox& value : status_)
+        boxes << value.box;
+    return boxes;
+}
+
+void CharacterHistoryWindow::installKeyHandlers() {
+    for (QComboBox* list : {nameList_, saveTimeList_}) {
+        // The lists only change by choosing an entry; Enter moves on.
+        KeyFilter::install(list, [list](int& code) {
+            if (code == kKeyEnter)
+                focusNextControl(list);
+            code = 0;
+        });
+    }
+    for (QLineEdit* box : statusBoxes()) {
+        // Fame takes ten digits, HP and MP six, the others four.
+        const int maxBytes = box == fame_.box                                       ? 9
+                             : (box == status_[kHp].box || box == status_[kMp].box) ? 5
+                                                                                    : 3;
+        KeyFilter::install(box, [this, box, maxBytes](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                showWorkRowsForFame();
+                focusNextControl(box);
+                return;
+            }
+            if (code >= '0' && code <= '9' && !box->hasSelectedText() &&
+                byteLength(box->text()) > maxBytes)
+                code = 0;
+        });
+    }
+}
+
+void CharacterHistoryWindow::fillWorkLists() {
+    QStringList names = {QString()};
+    for (int s = 7; s <= 28; ++s)
+        names << data_.products.sectionName(s);
+    // Section 29 is not a work; 30 and 31 are the last two works of the game.
+    for (int s : {30, 31})
+        names << data_.products.sectionName(s);
+    for (int k = 7; k <= 12; ++k)
+        refillList(slot(k).work, names);
+}
+
+int CharacterHistoryWindow::workListPos(double code) {
+    if (code != std::floor(code) || code < kFirstListedCode || code > kLastListedCode)
+        return -1;
+    return int(code) - 6;
+}
+
+bool CharacterHistoryWindow::showSavedCharacters() {
+    const QStringList names = data_.history.names();
+    refillList(nameList_, names);
+    if (nameList_->count() == 0) {
+        dialogs_.messageBox(
+            QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"),
+            data_.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+        return false;
+    }
+    chooseEntry(nameList_, 0);
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void CharacterHistoryWindow::showWorkRowsForFame() {
+    const auto fame = toNumber(fame_.box->text());
+    if (!fame) {
+        // Setting the text comes back here through the change handler.
+        fame_.box->setText(QStringLiteral("0"));
+        return;
+    }
+    const double v = *fame;
+    const int rows = v < 0 ? 12 : v <= 2500 ? 9 : v <= 5000 ? 10 : v <= 15000 ? 11 : 12;
+    for (int k = 10; k <= 12; ++k) {
+        slot(k).post->hide();
+        slot(k).work->hide();
+        slot(k).level->hide();
+    }
+    for (int k = 10; k <= rows; ++k) {
+        slot(k).post->show();
+        slot(k).work->show();
+        slot(k).level->show();
+    }
+}
+
+void CharacterHistoryWindow::listChosen(List list) {
+    for (int k = 7; k <= 12; ++k)
+        slot(k).work->setCurrentIndex(0);
+    chosenPositions_[size_t(list)] =
+        chosenListPosition(list == List::Name ? nameList_ : saveTimeList_);
+    if (list == List::Name)
+        showSaveTimes(saveTimeList_, data_.history, nameList_->currentIndex() + 1);
+    else
+        showSave();
+}
+
+void CharacterHistoryWindow::showSave() {
+    const int pos = saveTimeList_->currentIndex();
+    if (pos < 0)
+        return;
+    const int saved = nameList_->currentIndex() + 1;
+    const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
+    auto put = [](QString& loaded, QLineEdit* box, const QString& text) {
+        loaded = text;
+        box->setText(text);
+    };
+
+    QString d = data_.history.at(saved, HistoryField::JobToWeight, r);
+    const QString jobCode = textBefore(d, QLatin1Char(','));
+    // A code no job has shows no job, not the one shown before.
+    put(loaded_.job, job_.box, QString());
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+            put(loaded_.job, job_.box, data_.jobs.at(row, JobColumn::Name));
+            break;
+        }
+    }
+    d = textAfter(d, QLatin1Char(','));
+    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    put(loaded_.level, level_.box, textBefore(d, QLatin1Char(',')));
+    d = textAfter(d, QLatin1Char(','));
+    for (size_t v = 0; v < status_.size(); ++v) {
+        put(loaded_.values[v], status_[v].box, textBefore(d, QLatin1Char(',')));
+        d = textAfter(d, QLatin1Char(','));
+    }
+
+    QString w = data_.history.at(saved, HistoryField::SavedAtAndWorks, r);
+    if (w.contains(QLatin1Char('.'))) {
+        w = textAfter(w, QLatin1Char('.'));  // drops the save time
+        put(loaded_.fame, fame_.box, textBefore(w, QLatin1Char('.')));
+        showWorks(textAfter(w, QLatin1Char('.')));
+        return;
+    }
+    put(loaded_.fame, fame_.box, QStringLiteral("0"));
+    for (int k = 1; k <= 12; ++k) {
+        SavedWork& entry = savedWorks_[size_t(k - 1)];
+        if (k <= 6) {
+            entry.level = QStringLiteral("0");
+        } else {
+            slot(k).work->setCurrentIndex(0);
+            entry.level.clear();
+        }
+        slot(k).level->setText(entry.level);
+    }
+}
+
+void CharacterHistoryWindow::showWorks(QString w) {
+    // Entries go to the slots in their order; slots past the last entry are empty, as the
+    // save left them.
+    for (int k = 1; k <= 12; ++k) {
+        SavedWork& entry = savedWorks_[size_t(k - 1)];
+        const QString piece =
+            w.contains(QLatin1Char(',')) ? textBefore(w, QLatin1Char(',')) : QString();
+        if (!piece.isEmpty()) {
+            entry.code = valueOf(piece.left(qMax<qsizetype>(0, piece.size() - 3)));
+            entry.level = piece.mid(2);
+        } else {
+            entry.code = 0;
+            entry.level.clear();
+        }
+        if (k > 6) {
+            const int pos = workListPos(entry.code);
+            if (pos > 0)
+                slot(k).work->setCurrentIndex(pos);
+        }
+        slot(k).level->setText(levelText(entry.level));
+        w = textAfter(w, QLatin1Char(','));
+    }
+}
+
+void CharacterHistoryWindow::restoreSavedWork(int k) {
+    if (k < 7)
+        return;
+    const int pos = workListPos(savedWork(k).code);
+    if (pos <= 0)
+        return;
+    // The shown work is the saved one: typing puts it back.
+    QComboBox* list = slot(k).work;
+    const QSignalBlocker block(list->lineEdit());
+    list->setCurrentIndex(pos);
+    list->setEditText(list->itemText(pos));
+}
+
+}  // namespace wm

@@ -1,0 +1,340 @@
+#include "reincarnationwindow.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "characterhistory.h"
+#include "desktopinput.h"
+#include "keyfilter.h"
+#include "numbers.h"
+#include "reincarnation.h"
+#include "savelists.h"
+#include "textrules.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+// The values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力: the name their boxes
+// go by, caption, tip and the digits a box takes before it refuses more.
+struct ValueKind {
+    const char* name;
+    const char* caption;
+    const char* tip;
+    int maxDigits;
+};
+constexpr ValueKind kValues[8] = {
+    {"hp", "ＨＰ", "HPの値を入力します", 6},
+    {"vitality", "体力", "体力の値を入力します", 4},
+    {"intelligence", "知力", "知力の値を入力します", 4},
+    {"luck", "幸運", "幸運の値を入力します", 4},
+    {"mp", "ＭＰ", "MPの値を入力します", 6},
+    {"agility", "敏捷", "敏捷の値を入力します", 4},
+    {"strength", "筋力", "筋力の値を入力します", 4},
+    {"charm", "魅力", "魅力の値を入力します", 4},
+};
+// Count and level take three digits.
+constexpr int kCountLevelDigits = 3;
+
+}  // namespace
+
+ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data) {
+    installDesktopInput();
+    setObjectName(QStringLiteral("reincarnationWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("転生用ステータス表示"));
+    QFont base = font();
+    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
+    base.setPointSize(9);
+    setFont(base);
+
+    buildControls();
+    buildLayout();
+    installKeyHandlers();
+    load();
+}
+
+void ReincarnationWindow::buildControls() {
+    auto frame = [](const char* name) {
+        auto* f = new QGroupBox;
+        f->setObjectName(QString::fromLatin1(name));
+        f->setToolTip(QStringLiteral("PCデータを入力します"));
+        return f;
+    };
+    inputFrame_ = frame("inputFrame");
+    resultFrame_ = frame("resultFrame");
+
+    auto label = [](const QString& name, const QString& caption, const QString& tip) {
+        auto* l = new QLabel(caption);
+        l->setObjectName(name);
+        l->setToolTip(tip);
+        return l;
+    };
+    auto list = [this](const char* name, List which, const QString& tip, bool editable) {
+        auto* c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(name));
+        c->setToolTip(tip);
+        c->setEditable(editable);
+        if (editable)
+            c->setInsertPolicy(QComboBox::NoInsert);
+        connect(c, &QComboBox::activated, this, [this, which] { listChosen(which); });
+        return c;
+    };
+    auto box = [](const QString& name, const QString& tip) {
+        auto* e = new QLineEdit;
+        e->setObjectName(name);
+        e->setToolTip(tip);
+        return e;
+    };
+
+    // Created in tab order: lists, count, level, values, the button, results.
+    const QString nameTip = QStringLiteral("キャラの名前を選択または入力をします");
+    const QString jobTip = QStringLiteral("職業の選択します");
+    const QString dateTip = QStringLiteral("選択したキャラの保存日時を選択をします");
+    nameList_ = list("nameList", List::Name, nameTip, true);
+    jobList_ = list("jobList", List::Job, jobTip, false);
+    saveTimeList_ = list("saveTimeList", List::SaveTime, dateTip, false);
+    nameCaption_ = label(QStringLiteral("nameCaption"), QStringLiteral("名前"), nameTip);
+    jobCaption_ = label(QStringLiteral("jobCaption"), QStringLiteral("職業"), jobTip);
+    saveTimeCaption_ = label(QStringLiteral("saveTimeCaption"), QStringLiteral("日付"), dateTip);
+
+    countBox_ = box(QStringLiteral("countBox"), QStringLiteral("転生回数を入力します"));
+    countCaption_ =
+        label(QStringLiteral("countCaption"), QStringLiteral("転生回数"), countBox_->toolTip());
+    levelBox_ = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
+    levelCaption_ = label(QStringLiteral("levelCaption"), QStringLiteral("Lv．"),
+                          QStringLiteral("自分のレベルを入力します"));
+
+    auto values = [&](ValueBoxes& boxes, const QString& suffix) {
+        for (int v = 0; v < 8; ++v) {
+            const QString name = QString::fromLatin1(kValues[v].name) + suffix;
+            const QString tip = QString::fromUtf8(kValues[v].tip);
+            boxes[size_t(v)].box = box(name, tip);
+            boxes[size_t(v)].caption =
+                label(name + QStringLiteral("Caption"), QString::fromUtf8(kValues[v].caption), tip);
+        }
+    };
+    values(inputs_, QStringLiteral("Input"));
+    calculateButton_ = new QPushButton(QStringLiteral("計算"));
+    calculateButton_->setObjectName(QStringLiteral("calculateButton"));
+    calculateButton_->setToolTip(QStringLiteral("転生後のステータスを計算し表示します"));
+    connect(calculateButton_, &QPushButton::clicked, this, &ReincarnationWindow::calculate);
+    values(results_, QStringLiteral("Result"));
+}
+
+QList<QLineEdit*> ReincarnationWindow::numberBoxes() const {
+    QList<QLineEdit*> boxes = {countBox_, levelBox_};
+    for (const ValueBoxes* group : {&inputs_, &results_}) {
+        for (const ValueBox& value : *group)
+            boxes << value.box;
+    }
+    return boxes;
+}
+
+void ReincarnationWindow::buildLayout() {
+    const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
+    for (QLineEdit* box : numberBoxes())
+        box->setFixedWidth(shortBox);
+
+    // Values in two columns, HP and MP on top; results mirror the inputs.
+    auto addValues = [](QGridLayout* grid, int firstRow, const ValueBoxes& boxes) {
+        for (int v = 0; v < 8; ++v) {
+            const int row = firstRow + v % 4;
+            const int col = v < 4 ? 0 : 2;
+            grid->addWidget(boxes[size_t(v)].caption, row, col);
+            grid->addWidget(boxes[size_t(v)].box, row, col + 1);
+        }
+    };
+
+    auto* input = new QGridLayout(inputFrame_);
+    input->setContentsMargins(8, 8, 8, 8);
+    input->setHorizontalSpacing(6);
+    input->setVerticalSpacing(5);
+    input->addWidget(nameCaption_, 0, 0);
+    input->addWidget(nameList_, 0, 1, 1, 3);
+    input->addWidget(jobCaption_, 1, 0);
+    input->addWidget(jobList_, 1, 1, 1, 3);
+    input->addWidget(saveTimeCaption_, 2, 0);
+    input->addWidget(saveTimeList_, 2, 1, 1, 3);
+    input->addWidget(countCaption_, 3, 0);
+    input->addWidget(countBox_, 3, 1);
+    input->addWidget(levelCaption_, 3, 2);
+    input->addWidget(levelBox_, 3, 3);
+    addValues(input, 4, inputs_);
+    input->setColumnStretch(1, 1);
+    input->setColumnStretch(3, 1);
+
+    auto* result = new QGridLayout(resultFrame_);
+    result->setContentsMargins(8, 8, 8, 8);
+    result->setHorizontalSpacing(6);
+    result->setVerticalSpacing(5);
+    addValues(result, 0, results_);
+    // Both frames share their label columns, so results stand under their inputs.
+    const int labelWidth = countCaption_->sizeHint().width();
+    for (QGridLayout* grid : {input, result}) {
+        grid->setColumnMinimumWidth(0, labelWidth);
+        grid->setColumnMinimumWidth(2, labelWidth);
+    }
+    result->setColumnStretch(1, 1);
+    result->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(calculateButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(inputFrame_);
+    layout->addLayout(buttons);
+    layout->addWidget(resultFrame_);
+    layout->addStretch();
+
+    QList<QWidget*> order = {nameList_, jobList_, saveTimeList_, countBox_, levelBox_};
+    for (const ValueBox& value : inputs_)
+        order << value.box;
+    order << calculateButton_;
+    for (const ValueBox& value : results_)
+        order << value.box;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void ReincarnationWindow::installKeyHandlers() {
+    auto digitsOnly = [](QLineEdit* e, int maxDigits) {
+        // Digits and Backspace only; any other key moves on to the next box.
+        KeyFilter::install(e, [e, maxDigits](int& code) {
+            if (code == kKeyBackspace)
+                return;
+            if (code >= '0' && code <= '9') {
+                if (!e->hasSelectedText() && byteLength(e->text()) >= maxDigits)
+                    code = 0;
+                return;
+            }
+            code = 0;
+            focusNextControl(e);
+        });
+    };
+    digitsOnly(countBox_, kCountLevelDigits);
+    digitsOnly(levelBox_, kCountLevelDigits);
+    for (const ValueBoxes* group : {&inputs_, &results_}) {
+        for (int v = 0; v < 8; ++v)
+            digitsOnly((*group)[size_t(v)].box, kValues[v].maxDigits);
+    }
+    for (QComboBox* c : {nameList_, jobList_, saveTimeList_}) {
+        const bool isName = c == nameList_;
+        KeyFilter::install(c, [c, isName](int& code) {
+            if (code == kKeyEnter) {
+                code = 0;
+                focusNextControl(c);
+                return;
+            }
+            if (code == kKeyBackspace)
+                return;
+            if (!isName) {
+                code = 0;
+                return;
+            }
+            // The name: at most 14 bytes, unless typing replaces a selection.
+            const QString text = c->currentText();
+            const bool selected = c->lineEdit() && c->lineEdit()->hasSelectedText();
+            if (!selected && !text.isEmpty() && byteLength(text) > 13)
+                code = 0;
+        });
+    }
+}
+
+void ReincarnationWindow::load() {
+    loadHistory(data_);
+    QStringList jobs;
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        const QString job = data_.jobs.at(row, JobColumn::Name);
+        if (job.isEmpty())
+            break;
+        jobs << job;
+    }
+    refillList(jobList_, jobs);
+    const QStringList names = data_.history.names();
+    refillList(nameList_, names);
+    if (!names.isEmpty())
+        chooseEntry(nameList_, 0);
+}
+
+void ReincarnationWindow::listChosen(List list) {
+    const QComboBox* lists[] = {nameList_, jobList_, saveTimeList_};
+    chosenPositions_[size_t(list)] = chosenListPosition(lists[size_t(list)]);
+    // Results of another character or save would pass for this one's.
+    if (list == List::Name || list == List::SaveTime)
+        emptyResults();
+    if (list == List::Name)
+        showSaveTimes(saveTimeList_, data_.history, nameList_->currentIndex() + 1);
+    else if (list == List::SaveTime)
+        showSave();
+}
+
+void ReincarnationWindow::showSave() {
+    const int pos = saveTimeList_->currentIndex();
+    if (pos < 0)
+        return;
+    const int slot = nameList_->currentIndex() + 1;
+    const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
+    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
+    const QString jobCode = textBefore(d, QLatin1Char(','));
+    for (int row = 1; row <= JobTable::kRows; ++row) {
+        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+            chooseEntry(jobList_, row - 1);
+            break;
+        }
+    }
+    d = textAfter(d, QLatin1Char(','));
+    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    auto next = [&d] {
+        const QString value = textBefore(d, QLatin1Char(','));
+        d = textAfter(d, QLatin1Char(','));
+        return value;
+    };
+    loaded_.level = next();
+    levelBox_->setText(loaded_.level);
+    for (size_t v = 0; v < 8; ++v) {
+        loaded_.values[v] = next();
+        inputs_[v].box->setText(loaded_.values[v]);
+    }
+}
+
+void ReincarnationWindow::emptyResults() {
+    for (const ValueBox& result : results_)
+        result.box->clear();
+}
+
+void ReincarnationWindow::calculate() {
+    // A computation that stops leaves no results of earlier inputs behind.
+    emptyResults();
+    if (levelBox_->text().isEmpty())
+        return;
+    if (countBox_->text().isEmpty() || toNumber(countBox_->text()).value_or(0) == 0)
+        countBox_->setText(QStringLiteral("1"));
+    const double n = toNumber(countBox_->text()).value_or(0);
+    const double lv = toNumber(levelBox_->text()).value_or(0);
+    std::array<double, 8> values{};
+    for (size_t v = 0; v < 8; ++v) {
+        const auto value = toNumber(inputs_[v].box->text());
+        if (!value)
+            return;
+        values[v] = *value;
+    }
+    const auto results = reincarnationStatus(n, lv, values);
+    if (!results)
+        return;
+    for (size_t v = 0; v < 8; ++v)
+        results_[v].box->setText(numText((*results)[v]));
+}
+
+}  // namespace wm

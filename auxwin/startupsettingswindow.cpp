@@ -1,0 +1,195 @@
+#include "startupsettingswindow.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "desktopinput.h"
+#include "keyfilter.h"
+#include "options.h"
+
+namespace wm {
+
+namespace {
+
+QRadioButton* makeOption(const QString& caption, const QString& tip) {
+    auto* option = new QRadioButton(caption);
+    option->setToolTip(tip);
+    return option;
+}
+
+template <class Line>
+QGroupBox* makeChoice(const QString& tip, const Line& line) {
+    auto* frame = new QGroupBox;
+    frame->setToolTip(tip);
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->addWidget(line.caption);
+    row->addSpacing(12);
+    row->addWidget(line.options[0]);
+    row->addWidget(line.options[1]);
+    row->addStretch();
+    return frame;
+}
+
+}  // namespace
+
+StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, SettingsHost& host,
+                                             QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), host_(host) {
+    installDesktopInput();
+    setObjectName(QStringLiteral("startupSettingsWindow"));
+    setWindowTitle(QStringLiteral("起動設定"));
+    QFont base = font();
+    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
+    base.setPointSize(9);
+    setFont(base);
+
+    const QString frameTip = QStringLiteral("起動時の画面サイズを設定します");
+    const QString largerTip = QStringLiteral("起動時の計算機の画面サイズを大きい方に設定します");
+    const QString smallerTip = QStringLiteral("起動時の計算機の画面サイズを小さい方に設定します");
+    startPage_.caption = new QLabel(QStringLiteral("初期画面"));
+    startPage_.options = {makeOption(QStringLiteral("計算機"), largerTip),
+                          makeOption(QStringLiteral("キャラデータ"), smallerTip)};
+    startPage_.frame = makeChoice(frameTip, startPage_);
+    startPage_.frame->setObjectName(QStringLiteral("startPageFrame"));
+    startPage_.caption->setObjectName(QStringLiteral("startPageCaption"));
+    startPage_.option(1)->setObjectName(QStringLiteral("startPageCalculator"));
+    startPage_.option(2)->setObjectName(QStringLiteral("startPageCharacterData"));
+    windowSize_.caption = new QLabel(QStringLiteral("画面サイズ"));
+    windowSize_.options = {makeOption(QStringLiteral("小画面"), smallerTip),
+                           makeOption(QStringLiteral("大画面"), largerTip)};
+    windowSize_.frame = makeChoice(frameTip, windowSize_);
+    windowSize_.frame->setObjectName(QStringLiteral("windowSizeFrame"));
+    windowSize_.caption->setObjectName(QStringLiteral("windowSizeCaption"));
+    windowSize_.option(1)->setObjectName(QStringLiteral("windowSizeSmall"));
+    windowSize_.option(2)->setObjectName(QStringLiteral("windowSizeLarge"));
+    // Both captions take the same width so the options line up.
+    const int labelWidth =
+        qMax(windowSize_.caption->sizeHint().width(), startPage_.caption->sizeHint().width());
+    windowSize_.caption->setFixedWidth(labelWidth);
+    startPage_.caption->setFixedWidth(labelWidth);
+    startPage_.option(1)->setChecked(true);
+    windowSize_.option(1)->setChecked(true);
+
+    applyButton_ = new QPushButton(QStringLiteral("適用"));
+    applyButton_->setObjectName(QStringLiteral("applyButton"));
+    confirmButton_ = new QPushButton(QStringLiteral("起動"));
+    confirmButton_->setObjectName(QStringLiteral("confirmButton"));
+    closeButton_ = new QPushButton(QStringLiteral("終了"));
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    applyButton_->hide();
+    connect(applyButton_, &QPushButton::clicked, this, &StartupSettingsWindow::applyChoices);
+    connect(confirmButton_, &QPushButton::clicked, this, &StartupSettingsWindow::confirm);
+    connect(closeButton_, &QPushButton::clicked, this, &StartupSettingsWindow::cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(startPage_.frame);
+    layout->addWidget(windowSize_.frame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(applyButton_);
+    buttons->addWidget(confirmButton_);
+    buttons->addWidget(closeButton_);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
+
+    // Enter on a choice confirms it, as the first button of a settings box would.
+    for (const ChoiceLine* line : {&startPage_, &windowSize_}) {
+        for (QRadioButton* option : line->options) {
+            KeyFilter::install(option, [this](int& code) {
+                if (code == kKeyEnter) {
+                    code = 0;
+                    confirmButton_->click();
+                }
+            });
+        }
+    }
+
+    presetFromMain();
+}
+
+int StartupSettingsWindow::ChoiceLine::chosen() const {
+    return options[0]->isChecked() ? 1 : 2;
+}
+
+void StartupSettingsWindow::presetFromMain() {
+    if (data_.optionsMissing == 1)
+        return;
+    const int size = host_.isMainVisible(1) ? 1 : 2;
+    windowSize_.option(size)->setChecked(true);
+    startPage_.option(host_.isCalcPageShown(size) ? 1 : 2)->setChecked(true);
+}
+
+void StartupSettingsWindow::openFromMain() {
+    confirmButton_->setText(QStringLiteral("ＯＫ"));
+    closeButton_->setText(QStringLiteral("キャンセル"));
+    applyButton_->show();
+    openedFromMain_ = true;
+    presetFromMain();
+    showInFront();
+}
+
+void StartupSettingsWindow::applyChoices() {
+    apply(false);
+}
+
+void StartupSettingsWindow::confirm() {
+    apply(true);
+}
+
+void StartupSettingsWindow::apply(bool start) {
+    // A non-zero code makes the size switch hide this window.
+    data_.settingsOpener = start ? 1 : 0;
+    const int size = windowSize_.chosen();
+    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
+    const int page = startPage_.chosen();
+    applyOption(data_, host_, QString::number(page), OptionLine::Page);
+    saveOptions(data_, dialogs_, page * 10 + size);
+    if (!start)
+        showInFront();  // stays in front of the main window just shown
+}
+
+void StartupSettingsWindow::cancel() {
+    if (data_.settingsOpener < 2) {
+        if (openedFromMain_)
+            return;
+        const auto answer = dialogs_.messageBox(QStringLiteral("終了しますか？"),
+                                                QStringLiteral("プログラムの終了"),
+                                                Dialogs::Buttons::OkCancel, Dialogs::Icon::None);
+        if (answer == Dialogs::Answer::Ok)
+            host_.endProgram();
+        return;
+    }
+    restoreOpenedState();
+}
+
+// Cancel before anything was applied: back to the size and page that were showing when a
+// main window opened this window, as settingsOpener recorded them.
+void StartupSettingsWindow::restoreOpenedState() {
+    const int size = data_.settingsOpener / 10;
+    const int page = data_.settingsOpener % 10;
+    if ((size != 1 && size != 2) || (page != 1 && page != 2))
+        return;
+    windowSize_.option(size)->setChecked(true);
+    startPage_.option(page)->setChecked(true);
+    if (!host_.isMainVisible(size)) {
+        if (host_.isMainVisible(3 - size))
+            host_.hideMain(3 - size);
+        host_.showMain(size);
+    }
+    host_.switchPage(size, page);
+    showInFront();
+}
+
+void StartupSettingsWindow::showInFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace wm
