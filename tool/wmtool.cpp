@@ -33,7 +33,7 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 WmTool::~WmTool() {
     settingsWindow_.reset();
     materialTree_.reset();
-    delete frmData_;
+    delete productWindow_;
     delete characterHistory_;
     delete reincarnation_;
     delete about_;
@@ -83,10 +83,10 @@ void WmTool::AddRule(int n) {
 
 void WmTool::openProductWindow() {
     // A closed product window is loaded again, which reads the guild data again.
-    if (!frmData_)
-        frmData_ = new FrmData(data_, *dialogs_);
-    frmData_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
-    bringUp(frmData_);
+    if (!productWindow_)
+        productWindow_ = new ProductWindow(data_, *dialogs_);
+    productWindow_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
+    bringUp(productWindow_);
 }
 
 void WmTool::openReincarnation() {

@@ -9,9 +9,9 @@
 #include "appdata.h"
 #include "characterhistorywindow.h"
 #include "dialogs.h"
-#include "frmdata.h"
 #include "mainwindow.h"
 #include "materialtreewindow.h"
+#include "productwindow.h"
 #include "reincarnationwindow.h"
 #include "startupsettingswindow.h"
 
@@ -67,7 +67,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     MaterialTreeWindow* existingMaterialTree() const { return materialTree_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
-    FrmData* existingFrmData() const { return frmData_; }
+    ProductWindow* existingProductWindow() const { return productWindow_; }
     CharacterHistoryWindow* existingCharacterHistoryWindow() const { return characterHistory_; }
     ReincarnationWindow* existingReincarnationWindow() const { return reincarnation_; }
     AboutWindow* existingAboutWindow() const { return about_; }
@@ -82,7 +82,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     Dialogs* dialogs_;
     std::array<std::unique_ptr<MainWindow>, 3> mains_;  // 1 small, 2 large
     std::unique_ptr<StartupSettingsWindow> settingsWindow_;
-    QPointer<FrmData> frmData_;
+    QPointer<ProductWindow> productWindow_;
     QPointer<CharacterHistoryWindow> characterHistory_;
     QPointer<ReincarnationWindow> reincarnation_;
     QPointer<AboutWindow> about_;

@@ -1,7 +1,7 @@
 #include "viewerstartup.h"
 
-#include "frmdata.h"
 #include "gamedata.h"
+#include "productwindow.h"
 
 namespace wm {
 
@@ -11,13 +11,13 @@ AppData viewerData() {
     return d;
 }
 
-FrmData* startViewer(AppData& d, Dialogs& dialogs) {
+ProductWindow* startViewer(AppData& d, Dialogs& dialogs) {
     if (!readFileList(d, dialogs))
         return nullptr;
     loadProducts(d, dialogs);
     // The guild data is read by the window as it loads; reading it here as well would
     // report a bad file twice. The viewer also finds materials that only section 29 lists.
-    auto* window = new FrmData(d, dialogs, NecklaceSection::Search);
+    auto* window = new ProductWindow(d, dialogs, NecklaceSection::Search);
     window->show();
     return window;
 }

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "cp932.h"
-#include "frmdata.h"
 #include "materialtreewindow.h"
+#include "productwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -94,7 +94,7 @@ class TestMaterialTreeWindow : public QObject {
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<QuietTool> tool_;
     std::unique_ptr<wm::AppData> viewerData_;
-    QPointer<wm::FrmData> viewer_;
+    QPointer<wm::ProductWindow> viewer_;
 
     // wmtool on the sample data, started on the main window of a size.
     wm::MainWindow& startTool(int size) {
@@ -105,7 +105,7 @@ class TestMaterialTreeWindow : public QObject {
         return tool_->mainWindow(size);
     }
     // The calculator's own product window, or wmview's only one.
-    wm::FrmData* productWindow(bool viewer) {
+    wm::ProductWindow* productWindow(bool viewer) {
         if (viewer) {
             viewerData_ = std::make_unique<wm::AppData>(wm::viewerData());
             viewerData_->programFolder = folder_->programFolder();
@@ -114,7 +114,7 @@ class TestMaterialTreeWindow : public QObject {
         }
         startTool(1);
         tool_->openProductWindow();
-        return tool_->existingFrmData();
+        return tool_->existingProductWindow();
     }
     static void choose(QComboBox* list, const QString& text) {
         const int i = list->findText(text);
@@ -201,7 +201,7 @@ class TestMaterialTreeWindow : public QObject {
     void fromTheProductWindow() {
         QFETCH(bool, viewer);
         QFETCH(QString, chainWork);
-        wm::FrmData* products = productWindow(viewer);
+        wm::ProductWindow* products = productWindow(viewer);
         QVERIFY(products);
         wm::chooseEntry(products->cmbData[6], kRings);
         choose(products->cmbData[16], "銀の首飾り");

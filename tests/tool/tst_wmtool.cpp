@@ -387,20 +387,20 @@ void TestWmTool::productWindowReloadsAfterClosing() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow* w = visibleMain();
     QTest::mouseClick(w->cmdTab[4], Qt::LeftButton);
-    QPointer<wm::FrmData> first = tool->existingFrmData();
+    QPointer<wm::ProductWindow> first = tool->existingProductWindow();
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("生産品の追加・修正"));
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
     // Opening it again while it is open keeps the same window.
     w->MenuShowData[4]->trigger();
-    QCOMPARE(tool->existingFrmData(), first.data());
+    QCOMPARE(tool->existingProductWindow(), first.data());
     // Closed, it is loaded again next time, reading the guild data again.
     first->close();
     QTRY_VERIFY(!first);
     folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
                        {"#01: 狩猟", "a.b.c, 港.ギルド.長,なし,x"});
     w->MenuShowData[4]->trigger();
-    QVERIFY(tool->existingFrmData());
+    QVERIFY(tool->existingProductWindow());
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
     QCOMPARE(tool->ended, 0);
 }

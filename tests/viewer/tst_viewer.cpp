@@ -9,24 +9,24 @@
 #include <QTest>
 #include <QTimer>
 
-#include "frmdata.h"
 #include "gamedata.h"
 #include "layoutcheck.h"
 #include "productfixture.h"
+#include "productwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "viewerstartup.h"
 #include "widgets.h"
 
-using wm::FrmData;
+using wm::ProductWindow;
 
 class TestViewer : public QObject {
     Q_OBJECT
 
   private:
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmData> win_;
+    QPointer<ProductWindow> win_;
 
     static QStringList items(const QComboBox* list) {
         QStringList out;
@@ -116,7 +116,7 @@ class TestViewer : public QObject {
             win_ = wm::startViewer(d, dialogs_);
         } else {
             wm::loadProducts(d, dialogs_);
-            win_ = new FrmData(d, dialogs_, wm::NecklaceSection::Skip);
+            win_ = new ProductWindow(d, dialogs_, wm::NecklaceSection::Skip);
         }
         QVERIFY(win_);
         wm::chooseEntry(win_->cmbData[6], 13);
@@ -204,7 +204,7 @@ class TestViewer : public QObject {
         wm::AppData d;
         startOnSampleData(folder, d);
         QVERIFY(win_);
-        FrmData& w = *win_;
+        ProductWindow& w = *win_;
         auto product = [&w](const QString& name) {
             const int i = w.cmbData[16]->findText(name);
             QVERIFY2(i > 0, qPrintable(name));

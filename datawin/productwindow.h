@@ -26,23 +26,29 @@ namespace wm {
 // Constructing it loads it (caption, lists, guild data, size, guild mode). It deletes
 // itself when closed (Qt::WA_DeleteOnClose), so an opener keeps a QPointer and builds a new
 // one on the next opening, which reads the guild data again.
-class FrmData : public QWidget {
+class ProductWindow : public QWidget {
     Q_OBJECT
 
   public:
-    FrmData(AppData& data, Dialogs& dialogs,
-            NecklaceSection necklaceSection = NecklaceSection::Skip, QWidget* parent = nullptr);
+    ProductWindow(AppData& data, Dialogs& dialogs,
+                  NecklaceSection necklaceSection = NecklaceSection::Skip,
+                  QWidget* parent = nullptr);
 
     // Length in code page 932 bytes (double-byte characters count 2).
-    qint16 LenByte(const QString& text) const;
+    qint16 textBytes(const QString& text) const;
 
-    void DataListSet();
-    void GuildListSet();
-    void ShowPlaceList();
-    void ShowMatInfo();
-    void ShowProInfo();
+    // The work list (作業) and the three material work lists.
+    void fillWorkLists();
+    // The place list of the guild panel for the chosen work, in ギルド or 習得 mode.
+    void fillGuildPlaces();
+    // 採取場所: the places where the chosen gathering product is found.
+    void showGatheringPlaces();
+    // The information text in 材料 mode: runs the free weight carries.
+    void showMaterialInfo();
+    // The information text in 生産品 mode: products the free weight carries.
+    void showProductInfo();
     // "ss,rr" of the first material row named name (sections 1..6, 9..12, 32), "" if none.
-    QString FindProPos(const QString& name) const;
+    QString materialProductPosition(const QString& name) const;
 
     // Controls, indexed as the window numbers them; unused indexes stay null.
     QGroupBox* fraData = nullptr;
@@ -60,8 +66,8 @@ class FrmData : public QWidget {
     std::array<QLineEdit*, 5> txtGuild{};  // 2..4
     QPlainTextEdit* txtST = nullptr;
 
-    // The place list's hidden text: building and person of the entry last read.
-    QString cmbGuildTag;
+    // "building.person" of the guild place last chosen.
+    QString guildPlaceDetail;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,14 +79,14 @@ class FrmData : public QWidget {
     void installKeyHandlers();
     void connectHandlers();
 
-    void cmbWorkChosen();
-    void cmbMatWorkChosen(int k);
-    void cmbMatChosen(int k);
-    void cmbProductChosen();
-    void cmbGuildChosen();
-    void optGPClicked(int index);
+    void onWorkChosen();
+    void onMaterialWorkChosen(int k);
+    void onMaterialChosen(int k);
+    void onProductChosen();
+    void onGuildPlaceChosen();
+    void onGuildModeClicked(int index);
     void refreshInfo();
-    void recalcTotalExp();
+    void updateTotalExp();
     bool fillMaterialRow(int k, QString& list, bool& done);
     void emptyMaterialRow(int k);
     std::optional<std::pair<int, int>> findMaterial(const QString& name) const;

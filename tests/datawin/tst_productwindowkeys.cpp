@@ -14,15 +14,15 @@
 #include <QWheelEvent>
 #include <memory>
 
-#include "frmdata.h"
 #include "gamedata.h"
 #include "productfixture.h"
+#include "productwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmData;
+using wm::ProductWindow;
 
 namespace {
 
@@ -67,14 +67,14 @@ void dropText(QWidget* field, const QString& text) {
 
 }  // namespace
 
-class FrmDataKeysTest : public QObject {
+class ProductWindowKeysTest : public QObject {
     Q_OBJECT
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmData> win_;
-    FrmData& w() { return *win_; }
+    QPointer<ProductWindow> win_;
+    ProductWindow& w() { return *win_; }
 
   private slots:
     void init() {
@@ -83,7 +83,7 @@ class FrmDataKeysTest : public QObject {
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
         wm::loadProducts(*data_, dialogs_);
-        win_ = new FrmData(*data_, dialogs_);
+        win_ = new ProductWindow(*data_, dialogs_);
         w().show();
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
@@ -202,5 +202,5 @@ class FrmDataKeysTest : public QObject {
     }
 };
 
-WM_TEST_MAIN(FrmDataKeysTest)
-#include "tst_frmdatakeys.moc"
+WM_TEST_MAIN(ProductWindowKeysTest)
+#include "tst_productwindowkeys.moc"

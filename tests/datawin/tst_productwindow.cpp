@@ -10,26 +10,26 @@
 #include <memory>
 
 #include "clicks.h"
-#include "frmdata.h"
 #include "gamedata.h"
 #include "productfixture.h"
+#include "productwindow.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
-using wm::FrmData;
+using wm::ProductWindow;
 
-class TestFrmData : public QObject {
+class TestProductWindow : public QObject {
     Q_OBJECT
 
   private:
     std::unique_ptr<wmtest::TestFolder> folder_;
     std::unique_ptr<wm::AppData> data_;
     wmtest::ScriptedDialogs dialogs_;
-    QPointer<FrmData> win_;
+    QPointer<ProductWindow> win_;
 
-    FrmData& w() { return *win_; }
+    ProductWindow& w() { return *win_; }
     void chooseWork(int pos) { wm::chooseEntry(w().cmbData[6], pos); }
     void chooseProduct(const QString& name) {
         const int i = w().cmbData[16]->findText(name);
@@ -60,7 +60,7 @@ class TestFrmData : public QObject {
         data_ = std::make_unique<wm::AppData>();
         folder_->prepare(*data_);
         wm::loadProducts(*data_, dialogs_);
-        win_ = new FrmData(*data_, dialogs_);
+        win_ = new ProductWindow(*data_, dialogs_);
     }
 
     void cleanup() {
@@ -688,12 +688,12 @@ class TestFrmData : public QObject {
         guilds[1] = QStringLiteral("森村.狩人小屋.ハンス, 新町.新ギルド.新長,条件1,備考");
         guilds[2] = QStringLiteral("#02: 木こり");
         folder_->writeLines(QStringLiteral("txtFile/GuildData.txt"), guilds);
-        win_ = new FrmData(*data_, dialogs_);
+        win_ = new ProductWindow(*data_, dialogs_);
         chooseWork(0);
         QCOMPARE(items(w().cmbGuild), QStringList{QStringLiteral("新町")});
         QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("新ギルド"));
     }
 };
 
-WM_TEST_MAIN(TestFrmData)
-#include "tst_frmdata.moc"
+WM_TEST_MAIN(TestProductWindow)
+#include "tst_productwindow.moc"

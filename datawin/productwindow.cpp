@@ -1,4 +1,4 @@
-#include "frmdata.h"
+#include "productwindow.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -110,7 +110,8 @@ void keepSpaceWhenHidden(QWidget* w) {
 
 }  // namespace
 
-FrmData::FrmData(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSection, QWidget* parent)
+ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSection,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       data_(data),
       dialogs_(dialogs),
@@ -127,14 +128,14 @@ FrmData::FrmData(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSectio
                        .arg(kVersionMajor)
                        .arg(kVersionMinor)
                        .arg(kVersionRevision));
-    DataListSet();
+    fillWorkLists();
     loadGuilds(data_, dialogs_);
     // The designed size is where every control fits; the user may only make it larger, and
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     resize(minimumSize());
     optGP[1]->setChecked(true);
-    optGPClicked(1);
+    onGuildModeClicked(1);
 
     auto* materialTreeButton = new QPushButton(QStringLiteral("材料の内訳(&M)"), this);
     materialTreeButton->setObjectName(QStringLiteral("materialTreeButton"));
@@ -142,12 +143,12 @@ FrmData::FrmData(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSectio
     materialTreeButton->setAutoDefault(true);
     layout()->addWidget(materialTreeButton);
     layout()->setAlignment(materialTreeButton, Qt::AlignRight);
-    connect(materialTreeButton, &QPushButton::clicked, this, &FrmData::openMaterialTree);
+    connect(materialTreeButton, &QPushButton::clicked, this, &ProductWindow::openMaterialTree);
 }
 
 // ---- controls --------------------------------------------------------------------------
 
-void FrmData::buildControls() {
+void ProductWindow::buildControls() {
     fraData = new QGroupBox(this);
     QWidget* f = fraData;
 
@@ -280,7 +281,7 @@ void FrmData::buildControls() {
                                       12);
 }
 
-void FrmData::buildLayout() {
+void ProductWindow::buildLayout() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(fraData);
@@ -365,7 +366,7 @@ void FrmData::buildLayout() {
     main->addWidget(txtST, 1);
 }
 
-void FrmData::buildTabOrder() {
+void ProductWindow::buildTabOrder() {
     const QList<QWidget*> order{
         cmbData[6],  cmbData[16],  txtData[3],   txtData[4],  txtData[5],  txtData[2],  txtData[6],
         cmbData[7],  txtData[10],  cmbData[17],  txtData[7],  txtData[17], cmbData[8],  txtData[11],
@@ -378,7 +379,7 @@ void FrmData::buildTabOrder() {
 
 // ---- keys ------------------------------------------------------------------------------
 
-void FrmData::installKeyHandlers() {
+void ProductWindow::installKeyHandlers() {
     auto digitsOnly = [](QLineEdit* e, int maxLen, int& code) {
         if (code >= '0' && code <= '9') {
             if (e->text().size() >= maxLen && !e->hasSelectedText())
@@ -393,7 +394,7 @@ void FrmData::installKeyHandlers() {
             if (code == kKeyEnter) {
                 code = 0;
                 if (isNumber(e->text()))
-                    recalcTotalExp();
+                    updateTotalExp();
                 focusNextControl(e);
                 return;
             }
@@ -445,7 +446,7 @@ void FrmData::installKeyHandlers() {
     }
 }
 
-bool FrmData::eventFilter(QObject* watched, QEvent* event) {
+bool ProductWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         // Queued: a mouse press that brought the focus would otherwise place the caret and
         // undo the selection.
@@ -457,32 +458,32 @@ bool FrmData::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- lists -----------------------------------------------------------------------------
 
-int FrmData::listPos(const QComboBox* list) {
+int ProductWindow::listPos(const QComboBox* list) {
     const int i = list->currentIndex();
     if (i < 0)
         return -1;
     return list->itemText(i) == list->currentText() ? i : -1;
 }
 
-void FrmData::emptyEdit(QComboBox* list) {
+void ProductWindow::emptyEdit(QComboBox* list) {
     list->setCurrentIndex(-1);
     list->setEditText(QString());
 }
 
-int FrmData::workPos() const {
+int ProductWindow::workPos() const {
     return listPos(cmbData[6]);
 }
 
-int FrmData::workSection() const {
+int ProductWindow::workSection() const {
     const int v = workPos() + 1;
     return v > Section::Rings ? v + 1 : v;
 }
 
-qint16 FrmData::LenByte(const QString& text) const {
+qint16 ProductWindow::textBytes(const QString& text) const {
     return qint16(std::min(byteLength(text), 32767));
 }
 
-void FrmData::DataListSet() {
+void ProductWindow::fillWorkLists() {
     QStringList works;
     for (int s = 1; s <= Section::Instruments; ++s)
         if (s != Section::Necklaces)
@@ -498,7 +499,7 @@ void FrmData::DataListSet() {
         refillList(cmbData[6 + k], matWorks);
 }
 
-QString FrmData::FindProPos(const QString& name) const {
+QString ProductWindow::materialProductPosition(const QString& name) const {
     for (int s : {1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 32}) {
         for (int r = 1; r <= kMaterialRows; ++r) {
             const QString first = data_.products.at(s, ProductColumn::Name, r);
@@ -513,12 +514,13 @@ QString FrmData::FindProPos(const QString& name) const {
     return QString();
 }
 
-void FrmData::connectHandlers() {
-    connect(cmbData[6], &QComboBox::activated, this, [this] { cmbWorkChosen(); });
-    connect(cmbData[16], &QComboBox::activated, this, [this] { cmbProductChosen(); });
+void ProductWindow::connectHandlers() {
+    connect(cmbData[6], &QComboBox::activated, this, [this] { onWorkChosen(); });
+    connect(cmbData[16], &QComboBox::activated, this, [this] { onProductChosen(); });
     for (int k = 1; k <= 3; ++k) {
-        connect(cmbData[6 + k], &QComboBox::activated, this, [this, k] { cmbMatWorkChosen(k); });
-        connect(cmbData[16 + k], &QComboBox::activated, this, [this, k] { cmbMatChosen(k); });
+        connect(cmbData[6 + k], &QComboBox::activated, this,
+                [this, k] { onMaterialWorkChosen(k); });
+        connect(cmbData[16 + k], &QComboBox::activated, this, [this, k] { onMaterialChosen(k); });
         // A chosen material name shows from its start, as a list shows its entries.
         QComboBox* name = cmbData[16 + k];
         connect(name, &QComboBox::currentIndexChanged, this, [name] {
@@ -526,14 +528,15 @@ void FrmData::connectHandlers() {
                 name->lineEdit()->setCursorPosition(0);
         });
     }
-    connect(cmbGuild, &QComboBox::activated, this, [this] { cmbGuildChosen(); });
+    connect(cmbGuild, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
     for (int i : {1, 2})
-        connect(optGP[size_t(i)], &QRadioButton::clicked, this, [this, i] { optGPClicked(i); });
+        connect(optGP[size_t(i)], &QRadioButton::clicked, this,
+                [this, i] { onGuildModeClicked(i); });
     for (QRadioButton* o : optWet)
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
 }
 
-void FrmData::cmbWorkChosen() {
+void ProductWindow::onWorkChosen() {
     txtST->clear();
     unknownMaterial_ = false;
     const int v = workPos() + 1;
@@ -554,10 +557,10 @@ void FrmData::cmbWorkChosen() {
         emptyEdit(cmbData[size_t(i)]);
     for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19})
         txtData[size_t(i)]->clear();
-    GuildListSet();
+    fillGuildPlaces();
 }
 
-void FrmData::cmbMatWorkChosen(int k) {
+void ProductWindow::onMaterialWorkChosen(int k) {
     txtData[9 + k]->clear();
     const int v = listPos(cmbData[6 + k]) + 1;
     const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
@@ -571,7 +574,7 @@ void FrmData::cmbMatWorkChosen(int k) {
     refillList(cmbData[16 + k], names);
 }
 
-void FrmData::cmbMatChosen(int k) {
+void ProductWindow::onMaterialChosen(int k) {
     const int p = listPos(cmbData[16 + k]);
     if (p < 0)
         return;
@@ -584,7 +587,7 @@ void FrmData::cmbMatChosen(int k) {
 
 // ---- product choice --------------------------------------------------------------------
 
-void FrmData::cmbProductChosen() {
+void ProductWindow::onProductChosen() {
     const int s = workSection();
     const int p = listPos(cmbData[16]);
     const ProductTable& md = data_.products;
@@ -650,7 +653,7 @@ void FrmData::cmbProductChosen() {
     refreshInfo();
 }
 
-void FrmData::emptyMaterialRow(int k) {
+void ProductWindow::emptyMaterialRow(int k) {
     emptyEdit(cmbData[6 + k]);
     refillList(cmbData[16 + k], {});
     emptyEdit(cmbData[16 + k]);
@@ -660,7 +663,7 @@ void FrmData::emptyMaterialRow(int k) {
 
 // The section and row where a lookup by name finds a material (the sections productField
 // searches), or nothing.
-std::optional<std::pair<int, int>> FrmData::findMaterial(const QString& name) const {
+std::optional<std::pair<int, int>> ProductWindow::findMaterial(const QString& name) const {
     for (int s = 1; s <= ProductTable::kSections; ++s) {
         if (s == Section::Necklaces && necklaceSection_ == NecklaceSection::Skip)
             continue;
@@ -678,7 +681,7 @@ std::optional<std::pair<int, int>> FrmData::findMaterial(const QString& name) co
 // One material entry of the product's list: amount, level, weight per run, then the row's
 // work and material chosen as if clicked. Each step that cannot be done is skipped. False
 // when the material is found nowhere, so the row cannot be filled.
-bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
+bool ProductWindow::fillMaterialRow(int k, QString& list, bool& done) {
     const qsizetype comma = list.indexOf(kComma);
     QString entry;
     if (comma >= 0) {
@@ -707,7 +710,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     if (weight && amount)
         txtData[16 + k]->setText(numOrEmpty(checkedMul(*weight, *amount)));
 
-    const QString pos = FindProPos(name);
+    const QString pos = materialProductPosition(name);
     if (const auto s2 = intPart(pos.left(2))) {
         const int index = *s2 == 32 ? 10 : (*s2 > 8 ? int(*s2) - 3 : int(*s2) - 1);
         chooseIfExists(cmbData[6 + k], index);
@@ -724,7 +727,7 @@ bool FrmData::fillMaterialRow(int k, QString& list, bool& done) {
     return true;
 }
 
-void FrmData::openMaterialTree() {
+void ProductWindow::openMaterialTree() {
     auto* window = findChild<MaterialTreeWindow*>();
     if (!window) {
         // Only the viewer searches section 29.
@@ -739,27 +742,27 @@ void FrmData::openMaterialTree() {
     window->activateWindow();
 }
 
-void FrmData::recalcTotalExp() {
+void ProductWindow::updateTotalExp() {
     const auto runs = intOf(txtData[5]);
     const auto exp = intOf(txtData[4]);
     if (runs && exp)
         txtData[2]->setText(numOrEmpty(checkedMul(*runs, *exp)));
 }
 
-void FrmData::refreshInfo() {
+void ProductWindow::refreshInfo() {
     if (optWet[0]->isChecked())
-        ShowMatInfo();
+        showMaterialInfo();
     else
-        ShowProInfo();
+        showProductInfo();
 }
 
 // ---- information text ------------------------------------------------------------------
 
-void FrmData::ShowMatInfo() {
+void ProductWindow::showMaterialInfo() {
     txtST->clear();
     const int pos = workPos();
     if (pos <= 5) {
-        ShowPlaceList();
+        showGatheringPlaces();
         return;
     }
     const QString product = cmbData[16]->currentText();
@@ -803,7 +806,7 @@ void FrmData::ShowMatInfo() {
         const auto pieces = checkedMul(*amount, runs);
         if (!pieces)
             return;
-        text += work + QString(std::max(0, 11 - LenByte(work)), QLatin1Char(' ')) + f.left(3) +
+        text += work + QString(std::max(0, 11 - textBytes(work)), QLatin1Char(' ')) + f.left(3) +
                 QStringLiteral(" の ") + f.mid(4) + QStringLiteral(" を ") + numText(*pieces) +
                 QLatin1Char('\n');
     }
@@ -822,7 +825,7 @@ void FrmData::ShowMatInfo() {
     txtST->setPlainText(text);
 }
 
-void FrmData::ShowPlaceList() {
+void ProductWindow::showGatheringPlaces() {
     const int p = listPos(cmbData[16]);
     if (cmbData[16]->currentText().isEmpty() || p < 0)
         return;
@@ -830,7 +833,7 @@ void FrmData::ShowPlaceList() {
     txtST->setPlainText(places.replace(kComma, QLatin1Char('\n')));
 }
 
-void FrmData::ShowProInfo() {
+void ProductWindow::showProductInfo() {
     txtST->clear();
     const QString product = cmbData[16]->currentText();
     const auto piece = intOf(txtData[6]);
@@ -903,15 +906,15 @@ void FrmData::ShowProInfo() {
 
 // ---- guild panel -----------------------------------------------------------------------
 
-void FrmData::optGPClicked(int index) {
+void ProductWindow::onGuildModeClicked(int index) {
     lblGuild[4]->setVisible(index == 2);
     txtGuild[4]->setVisible(index == 2);
     for (int i = 2; i <= 4; ++i)
         txtGuild[size_t(i)]->clear();
-    GuildListSet();
+    fillGuildPlaces();
 }
 
-void FrmData::GuildListSet() {
+void ProductWindow::fillGuildPlaces() {
     const QString work = cmbData[6]->currentText();
     const GuildTable& gd = data_.guilds;
     // Each place keeps the building and person (and, for learning, the condition) of the
@@ -947,19 +950,19 @@ void FrmData::GuildListSet() {
         cmbGuild->setItemData(i, conditions.at(i), kConditionRole);
     }
     // Nothing of the work before stays when this one has no place to choose.
-    cmbGuildTag.clear();
+    guildPlaceDetail.clear();
     for (int i = 2; i <= 4; ++i)
         txtGuild[size_t(i)]->clear();
     if (!work.isEmpty() && cmbGuild->count() > 0)
         chooseEntry(cmbGuild, 0);
 }
 
-void FrmData::cmbGuildChosen() {
+void ProductWindow::onGuildPlaceChosen() {
     const int c = listPos(cmbGuild);
     if (c < 0)
         return;
     const QString rest = cmbGuild->itemData(c, kDetailRole).toString();
-    cmbGuildTag = rest;
+    guildPlaceDetail = rest;
     if (optGP[2]->isChecked())
         txtGuild[4]->setText(cmbGuild->itemData(c, kConditionRole).toString());
     // "building.person"; a text without a dot is the building alone.
