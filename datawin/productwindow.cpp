@@ -134,8 +134,8 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     resize(minimumSize());
-    optGP[1]->setChecked(true);
-    onGuildModeClicked(1);
+    guildPanel.guildOption->setChecked(true);
+    onGuildModeClicked(false);
 
     auto* materialTreeButton = new QPushButton(QStringLiteral("材料の内訳(&M)"), this);
     materialTreeButton->setObjectName(QStringLiteral("materialTreeButton"));
@@ -149,8 +149,8 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
 // ---- controls --------------------------------------------------------------------------
 
 void ProductWindow::buildControls() {
-    fraData = new QGroupBox(this);
-    QWidget* f = fraData;
+    frame_ = new QGroupBox(this);
+    QWidget* f = frame_;
 
     auto label = [f](const char* text, const char* tip) {
         auto* l = new QLabel(QString::fromUtf8(text), f);
@@ -168,60 +168,61 @@ void ProductWindow::buildControls() {
         return e;
     };
 
-    lblData[1] = label("作業名", "作業名を選択します");
-    cmbData[6] = list("作業名を選択してください");
-    lblData[2] = label("生産品", "生産品の名前を選択または入力します");
-    cmbData[16] = list("生産品の選択、または入力してください");
-    lblData[3] = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
-    txtData[3] = field("生産Ｌｖを入力してください");
-    lblData[4] = label("経験値", "成功１回の経験値を入力します");
-    txtData[4] = field("成功１回の取得経験値を入力してください");
-    lblData[5] = label("回数", "生産品が完成するまでの回数を入力します");
-    txtData[5] = field("生産品完成までに必要な回数を入力してください");
-    lblData[10] = label("合計値", "生産品の経験値の合計値が表示されます");
-    txtData[2] = field("生産品の経験値の合計値を表示します");
-    lblData[6] = label("重量", "生産品の重量を入力します");
-    txtData[6] = field("生産品の重量を入力してください");
-    lblData[7] = label("材料", "生産品に必要な材料を選択します");
-    lblData[8] = label("数量", "生産品に必要な数を入力します");
-    lblData[9] = label("重量", "生産品に必要な数を入力します");
-    cmbData[7] = list("１つ目の材料の作業名を選択してください");
-    txtData[10] = field("１つ目の材料のレベルを表示します");
-    cmbData[17] = list("１つ目の材料の選択をしてください");
-    txtData[7] = field("１つ目の材料の必要な量を入力してください");
-    txtData[17] = field("１つめの材料の1回に必要な重量を表示します");
-    cmbData[8] = list("２つ目の材料の作業名を選択してください");
-    txtData[11] = field("2つ目の材料のレベルを表示します");
-    cmbData[18] = list("２つ目の材料の選択をしてください");
-    txtData[8] = field("２つ目の材料の必要な量を入力してください");
-    txtData[18] = field("２つめの材料の1回に必要な重量を表示します");
-    cmbData[9] = list("３つ目の材料の作業名を選択してください");
-    txtData[12] = field("３つ目の材料のレベルを表示します");
-    cmbData[19] = list("３つ目の材料の選択をしてください");
-    txtData[9] = field("３つ目の材料の必要な量を入力してください");
-    txtData[19] = field("３つめの材料の1回に必要な重量を表示します");
-    lblWeight[1] = label("現在重量", "キャラの現在の重量を入力します");
-    txtWeight[1] = field("キャラの現在の重量を入力してください");
-    txtWeight[1]->setText(QStringLiteral("0"));
-    lblWeight[2] = label("最大重量", "キャラの最大重量を入力します");
-    txtWeight[2] = field("キャラの最大重量を入力してください");
-    txtWeight[2]->setText(QStringLiteral("1000"));
-    txtData[0] = field("材料の合計重量を表示します");
+    labels_.work = label("作業名", "作業名を選択します");
+    workList = list("作業名を選択してください");
+    labels_.product = label("生産品", "生産品の名前を選択または入力します");
+    productList = list("生産品の選択、または入力してください");
+    labels_.level = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
+    levelBox = field("生産Ｌｖを入力してください");
+    labels_.exp = label("経験値", "成功１回の経験値を入力します");
+    expBox = field("成功１回の取得経験値を入力してください");
+    labels_.runs = label("回数", "生産品が完成するまでの回数を入力します");
+    runsBox = field("生産品完成までに必要な回数を入力してください");
+    labels_.totalExp = label("合計値", "生産品の経験値の合計値が表示されます");
+    totalExpBox = field("生産品の経験値の合計値を表示します");
+    labels_.weight = label("重量", "生産品の重量を入力します");
+    weightBox = field("生産品の重量を入力してください");
+    labels_.materials = label("材料", "生産品に必要な材料を選択します");
+    labels_.count = label("数量", "生産品に必要な数を入力します");
+    labels_.materialWeight = label("重量", "生産品に必要な数を入力します");
+    materials[0].workList = list("１つ目の材料の作業名を選択してください");
+    materials[0].level = field("１つ目の材料のレベルを表示します");
+    materials[0].nameList = list("１つ目の材料の選択をしてください");
+    materials[0].count = field("１つ目の材料の必要な量を入力してください");
+    materials[0].weight = field("１つめの材料の1回に必要な重量を表示します");
+    materials[1].workList = list("２つ目の材料の作業名を選択してください");
+    materials[1].level = field("2つ目の材料のレベルを表示します");
+    materials[1].nameList = list("２つ目の材料の選択をしてください");
+    materials[1].count = field("２つ目の材料の必要な量を入力してください");
+    materials[1].weight = field("２つめの材料の1回に必要な重量を表示します");
+    materials[2].workList = list("３つ目の材料の作業名を選択してください");
+    materials[2].level = field("３つ目の材料のレベルを表示します");
+    materials[2].nameList = list("３つ目の材料の選択をしてください");
+    materials[2].count = field("３つ目の材料の必要な量を入力してください");
+    materials[2].weight = field("３つめの材料の1回に必要な重量を表示します");
+    labels_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
+    weights.current = field("キャラの現在の重量を入力してください");
+    weights.current->setText(QStringLiteral("0"));
+    labels_.maximumWeight = label("最大重量", "キャラの最大重量を入力します");
+    weights.maximum = field("キャラの最大重量を入力してください");
+    weights.maximum->setText(QStringLiteral("1000"));
+    weights.total = field("材料の合計重量を表示します");
 
-    fraWet = new QGroupBox(f);
-    optWet[0] = new QRadioButton(QStringLiteral("材料"), fraWet);
-    optWet[0]->setToolTip(
+    modeFrame_ = new QGroupBox(f);
+    modes.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
+    modes.materials->setToolTip(
         QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
-    optWet[1] = new QRadioButton(QStringLiteral("生産品"), fraWet);
-    optWet[1]->setToolTip(QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
-    optWet[0]->setChecked(true);
+    modes.products = new QRadioButton(QStringLiteral("生産品"), modeFrame_);
+    modes.products->setToolTip(
+        QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
+    modes.materials->setChecked(true);
 
-    frmGuild = new QGroupBox(f);
-    QWidget* g = frmGuild;
-    optGP[1] = new QRadioButton(QStringLiteral("ギルド"), g);
-    optGP[1]->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
-    optGP[2] = new QRadioButton(QStringLiteral("習得"), g);
-    optGP[2]->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
+    guildFrame_ = new QGroupBox(f);
+    QWidget* g = guildFrame_;
+    guildPanel.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
+    guildPanel.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
+    guildPanel.learningOption = new QRadioButton(QStringLiteral("習得"), g);
+    guildPanel.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
     auto glabel = [g](const char* text, const char* tip) {
         auto* l = new QLabel(QString::fromUtf8(text), g);
         l->setToolTip(QString::fromUtf8(tip));
@@ -232,147 +233,215 @@ void ProductWindow::buildControls() {
         e->setToolTip(QString::fromUtf8(tip));
         return e;
     };
-    lblGuild[1] = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
-    cmbGuild = newList(g);
-    cmbGuild->setToolTip(QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
-    lblGuild[2] = glabel("建物", "その作業に関する人がいる場所が表示されます");
-    txtGuild[2] = gfield("その作業に関する人がいる場所が表示されます");
-    lblGuild[3] = glabel("人物", "その作業に関する人物の名前が表示されます");
-    txtGuild[3] = gfield("その作業の人物が表示されます");
-    lblGuild[4] = glabel("条件", "その作業に関する人物の名前が表示されます");
-    txtGuild[4] = gfield("その作業の習得に必要な材料を表示します");
+    labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
+    guildPanel.placeList = newList(g);
+    guildPanel.placeList->setToolTip(
+        QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
+    labels_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
+    guildPanel.building = gfield("その作業に関する人がいる場所が表示されます");
+    labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
+    guildPanel.person = gfield("その作業の人物が表示されます");
+    guildPanel.conditionLabel = glabel("条件", "その作業に関する人物の名前が表示されます");
+    guildPanel.condition = gfield("その作業の習得に必要な材料を表示します");
 
     // Not locked: the user may add notes to the text until the next rebuild.
-    txtST = new QPlainTextEdit(f);
-    txtST->setFont(resultFont(txtST->font()));
+    infoText = new QPlainTextEdit(f);
+    infoText->setFont(resultFont(infoText->font()));
 
-    for (QLineEdit* e : {txtData[0], txtData[2], txtData[17], txtData[18], txtData[19], txtGuild[2],
-                         txtGuild[3], txtGuild[4]})
+    for (QLineEdit* e :
+         {weights.total, totalExpBox, materials[0].weight, materials[1].weight, materials[2].weight,
+          guildPanel.building, guildPanel.person, guildPanel.condition})
         e->setReadOnly(true);
     // Display fields are skipped when moving on.
-    for (QWidget* w : {static_cast<QWidget*>(txtData[0]), static_cast<QWidget*>(txtData[2]),
-                       static_cast<QWidget*>(txtData[10]), static_cast<QWidget*>(txtData[11]),
-                       static_cast<QWidget*>(txtData[12]), static_cast<QWidget*>(txtData[17]),
-                       static_cast<QWidget*>(txtData[18]), static_cast<QWidget*>(txtData[19]),
-                       static_cast<QWidget*>(txtGuild[2]), static_cast<QWidget*>(txtGuild[3]),
-                       static_cast<QWidget*>(txtGuild[4]), static_cast<QWidget*>(txtST)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(weights.total), static_cast<QWidget*>(totalExpBox),
+          static_cast<QWidget*>(materials[0].level), static_cast<QWidget*>(materials[1].level),
+          static_cast<QWidget*>(materials[2].level), static_cast<QWidget*>(materials[0].weight),
+          static_cast<QWidget*>(materials[1].weight), static_cast<QWidget*>(materials[2].weight),
+          static_cast<QWidget*>(guildPanel.building), static_cast<QWidget*>(guildPanel.person),
+          static_cast<QWidget*>(guildPanel.condition), static_cast<QWidget*>(infoText)})
         w->setFocusPolicy(Qt::ClickFocus);
 
     // Hidden material rows and the condition line keep their place, so nothing jumps.
     for (int k = 1; k <= 3; ++k)
-        for (QWidget* w :
-             {static_cast<QWidget*>(cmbData[6 + k]), static_cast<QWidget*>(txtData[9 + k]),
-              static_cast<QWidget*>(cmbData[16 + k]), static_cast<QWidget*>(txtData[6 + k]),
-              static_cast<QWidget*>(txtData[16 + k])})
+        for (QWidget* w : {static_cast<QWidget*>(materials[k - 1].workList),
+                           static_cast<QWidget*>(materials[k - 1].level),
+                           static_cast<QWidget*>(materials[k - 1].nameList),
+                           static_cast<QWidget*>(materials[k - 1].count),
+                           static_cast<QWidget*>(materials[k - 1].weight)})
             keepSpaceWhenHidden(w);
-    keepSpaceWhenHidden(lblGuild[4]);
-    keepSpaceWhenHidden(txtGuild[4]);
+    keepSpaceWhenHidden(guildPanel.conditionLabel);
+    keepSpaceWhenHidden(guildPanel.condition);
+
+    // Names by meaning, for whoever looks a control up.
+    const auto name = [](QObject* o, const QString& n) { o->setObjectName(n); };
+    name(workList, QStringLiteral("workList"));
+    name(productList, QStringLiteral("productList"));
+    name(levelBox, QStringLiteral("levelBox"));
+    name(expBox, QStringLiteral("expBox"));
+    name(runsBox, QStringLiteral("runsBox"));
+    name(totalExpBox, QStringLiteral("totalExpBox"));
+    name(weightBox, QStringLiteral("weightBox"));
+    for (int k = 1; k <= 3; ++k) {
+        const MaterialRow& row = materials[size_t(k - 1)];
+        name(row.workList, QStringLiteral("materialWork%1").arg(k));
+        name(row.level, QStringLiteral("materialLevel%1").arg(k));
+        name(row.nameList, QStringLiteral("materialName%1").arg(k));
+        name(row.count, QStringLiteral("materialCount%1").arg(k));
+        name(row.weight, QStringLiteral("materialWeight%1").arg(k));
+    }
+    name(weights.current, QStringLiteral("currentWeight"));
+    name(weights.maximum, QStringLiteral("maximumWeight"));
+    name(weights.total, QStringLiteral("totalWeight"));
+    name(modes.materials, QStringLiteral("materialsMode"));
+    name(modes.products, QStringLiteral("productsMode"));
+    name(guildPanel.guildOption, QStringLiteral("guildOption"));
+    name(guildPanel.learningOption, QStringLiteral("learningOption"));
+    name(guildPanel.placeList, QStringLiteral("placeList"));
+    name(guildPanel.building, QStringLiteral("building"));
+    name(guildPanel.person, QStringLiteral("person"));
+    name(guildPanel.conditionLabel, QStringLiteral("conditionLabel"));
+    name(guildPanel.condition, QStringLiteral("condition"));
+    name(infoText, QStringLiteral("infoText"));
 
     // Short number fields: three digits, five for the weights.
     for (int k = 1; k <= 3; ++k)
-        cmbData[6 + k]->setMinimumContentsLength(6);  // ハーブ採り fits
-    for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
-        txtData[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    for (int i : {0, 2, 17, 18, 19})
-        txtData[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
-                                    12);
-    for (int i : {1, 2})
-        txtWeight[i]->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
-                                      12);
+        materials[k - 1].workList->setMinimumContentsLength(6);  // ハーブ採り fits
+    const int shortWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    const int longWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
+    for (QLineEdit* e : {levelBox, expBox, runsBox, weightBox})
+        e->setMaximumWidth(shortWidth);
+    for (const MaterialRow& row : materials) {
+        row.count->setMaximumWidth(shortWidth);
+        row.level->setMaximumWidth(shortWidth);
+        row.weight->setMaximumWidth(longWidth);
+    }
+    for (QLineEdit* e : {weights.total, totalExpBox, weights.current, weights.maximum})
+        e->setMaximumWidth(longWidth);
 }
 
 void ProductWindow::buildLayout() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(4, 4, 4, 4);
-    outer->addWidget(fraData);
+    outer->addWidget(frame_);
 
-    auto* main = new QVBoxLayout(fraData);
+    auto* main = new QVBoxLayout(frame_);
     main->setContentsMargins(6, 6, 6, 6);
     main->setSpacing(6);
 
     // Work and product lines, text-mode options to their right.
     auto* top = new QGridLayout;
-    top->addWidget(lblData[1], 0, 0);
-    top->addWidget(cmbData[6], 0, 1);
-    top->addWidget(lblData[2], 1, 0);
-    top->addWidget(cmbData[16], 1, 1);
-    auto* wet = new QVBoxLayout(fraWet);
+    top->addWidget(labels_.work, 0, 0);
+    top->addWidget(workList, 0, 1);
+    top->addWidget(labels_.product, 1, 0);
+    top->addWidget(productList, 1, 1);
+    auto* wet = new QVBoxLayout(modeFrame_);
     wet->setContentsMargins(6, 2, 6, 2);
-    wet->addWidget(optWet[0]);
-    wet->addWidget(optWet[1]);
-    top->addWidget(fraWet, 0, 2, 2, 1);
+    wet->addWidget(modes.materials);
+    wet->addWidget(modes.products);
+    top->addWidget(modeFrame_, 0, 2, 2, 1);
     top->setColumnStretch(1, 1);
     main->addLayout(top);
 
     // Product numbers on the left, guild panel on the right.
     auto* middle = new QHBoxLayout;
     auto* numbers = new QGridLayout;
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{lblData[3], txtData[3]},
-                                                               {lblData[4], txtData[4]},
-                                                               {lblData[5], txtData[5]},
-                                                               {lblData[10], txtData[2]},
-                                                               {lblData[6], txtData[6]}}};
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{labels_.level, levelBox},
+                                                               {labels_.exp, expBox},
+                                                               {labels_.runs, runsBox},
+                                                               {labels_.totalExp, totalExpBox},
+                                                               {labels_.weight, weightBox}}};
     for (int i = 0; i < int(lines.size()); ++i) {
         numbers->addWidget(lines[size_t(i)].first, i, 0);
         numbers->addWidget(lines[size_t(i)].second, i, 1);
     }
     numbers->setRowStretch(int(lines.size()), 1);
     middle->addLayout(numbers);
-    auto* guild = new QGridLayout(frmGuild);
+    auto* guild = new QGridLayout(guildFrame_);
     guild->setContentsMargins(6, 4, 6, 4);
-    auto* modes = new QHBoxLayout;
-    modes->addWidget(optGP[1]);
-    modes->addWidget(optGP[2]);
-    modes->addStretch(1);
-    guild->addLayout(modes, 0, 0, 1, 2);
-    guild->addWidget(lblGuild[1], 1, 0);
-    guild->addWidget(cmbGuild, 1, 1);
-    for (int i = 2; i <= 4; ++i) {
-        guild->addWidget(lblGuild[i], i, 0);
-        guild->addWidget(txtGuild[i], i, 1);
-    }
+    auto* options = new QHBoxLayout;
+    options->addWidget(guildPanel.guildOption);
+    options->addWidget(guildPanel.learningOption);
+    options->addStretch(1);
+    guild->addLayout(options, 0, 0, 1, 2);
+    guild->addWidget(labels_.place, 1, 0);
+    guild->addWidget(guildPanel.placeList, 1, 1);
+    guild->addWidget(labels_.building, 2, 0);
+    guild->addWidget(guildPanel.building, 2, 1);
+    guild->addWidget(labels_.person, 3, 0);
+    guild->addWidget(guildPanel.person, 3, 1);
+    guild->addWidget(guildPanel.conditionLabel, 4, 0);
+    guild->addWidget(guildPanel.condition, 4, 1);
     guild->setColumnStretch(1, 1);
-    middle->addWidget(frmGuild, 1);
+    middle->addWidget(guildFrame_, 1);
     main->addLayout(middle);
 
     // Materials table: work, level, material, amount, weight per run.
     auto* mats = new QGridLayout;
     mats->setHorizontalSpacing(4);
-    mats->addWidget(lblData[7], 0, 0, 1, 3);
-    mats->addWidget(lblData[8], 0, 3);
-    mats->addWidget(lblData[9], 0, 4);
+    mats->addWidget(labels_.materials, 0, 0, 1, 3);
+    mats->addWidget(labels_.count, 0, 3);
+    mats->addWidget(labels_.materialWeight, 0, 4);
     for (int k = 1; k <= 3; ++k) {
-        mats->addWidget(cmbData[6 + k], k, 0);
-        mats->addWidget(txtData[9 + k], k, 1);
-        mats->addWidget(cmbData[16 + k], k, 2);
-        mats->addWidget(txtData[6 + k], k, 3);
-        mats->addWidget(txtData[16 + k], k, 4);
+        mats->addWidget(materials[k - 1].workList, k, 0);
+        mats->addWidget(materials[k - 1].level, k, 1);
+        mats->addWidget(materials[k - 1].nameList, k, 2);
+        mats->addWidget(materials[k - 1].count, k, 3);
+        mats->addWidget(materials[k - 1].weight, k, 4);
     }
     // Work names are short; the material names take the room so that a long one shows whole.
     mats->setColumnStretch(2, 1);
     main->addLayout(mats);
 
     // Current, maximum and total weight.
-    auto* weights = new QHBoxLayout;
-    weights->addWidget(lblWeight[1]);
-    weights->addWidget(txtWeight[1]);
-    weights->addSpacing(8);
-    weights->addWidget(lblWeight[2]);
-    weights->addWidget(txtWeight[2]);
-    weights->addStretch(1);
-    weights->addWidget(txtData[0]);
-    main->addLayout(weights);
+    auto* weightLine = new QHBoxLayout;
+    weightLine->addWidget(labels_.currentWeight);
+    weightLine->addWidget(weights.current);
+    weightLine->addSpacing(8);
+    weightLine->addWidget(labels_.maximumWeight);
+    weightLine->addWidget(weights.maximum);
+    weightLine->addStretch(1);
+    weightLine->addWidget(weights.total);
+    main->addLayout(weightLine);
 
-    main->addWidget(txtST, 1);
+    main->addWidget(infoText, 1);
 }
 
 void ProductWindow::buildTabOrder() {
-    const QList<QWidget*> order{
-        cmbData[6],  cmbData[16],  txtData[3],   txtData[4],  txtData[5],  txtData[2],  txtData[6],
-        cmbData[7],  txtData[10],  cmbData[17],  txtData[7],  txtData[17], cmbData[8],  txtData[11],
-        cmbData[18], txtData[8],   txtData[18],  cmbData[9],  txtData[12], cmbData[19], txtData[9],
-        txtData[19], txtWeight[1], txtWeight[2], txtData[0],  optWet[0],   optWet[1],   optGP[1],
-        optGP[2],    cmbGuild,     txtGuild[2],  txtGuild[3], txtGuild[4], txtST};
+    const QList<QWidget*> order{workList,
+                                productList,
+                                levelBox,
+                                expBox,
+                                runsBox,
+                                totalExpBox,
+                                weightBox,
+                                materials[0].workList,
+                                materials[0].level,
+                                materials[0].nameList,
+                                materials[0].count,
+                                materials[0].weight,
+                                materials[1].workList,
+                                materials[1].level,
+                                materials[1].nameList,
+                                materials[1].count,
+                                materials[1].weight,
+                                materials[2].workList,
+                                materials[2].level,
+                                materials[2].nameList,
+                                materials[2].count,
+                                materials[2].weight,
+                                weights.current,
+                                weights.maximum,
+                                weights.total,
+                                modes.materials,
+                                modes.products,
+                                guildPanel.guildOption,
+                                guildPanel.learningOption,
+                                guildPanel.placeList,
+                                guildPanel.building,
+                                guildPanel.person,
+                                guildPanel.condition,
+                                infoText};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -388,8 +457,7 @@ void ProductWindow::installKeyHandlers() {
             code = 0;
         }
     };
-    for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19}) {
-        QLineEdit* e = txtData[size_t(i)];
+    for (QLineEdit* e : numberBoxes()) {
         KeyFilter::install(e, [this, e, digitsOnly](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -402,8 +470,7 @@ void ProductWindow::installKeyHandlers() {
         });
         e->installEventFilter(this);
     }
-    for (int i : {1, 2}) {
-        QLineEdit* e = txtWeight[size_t(i)];
+    for (QLineEdit* e : {weights.current, weights.maximum}) {
         KeyFilter::install(e, [this, e, digitsOnly](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -415,9 +482,11 @@ void ProductWindow::installKeyHandlers() {
         });
         e->installEventFilter(this);
     }
-    for (int i : {6, 7, 8, 9, 16, 17, 18, 19}) {
-        QComboBox* c = cmbData[size_t(i)];
-        const bool typable = i == 16;
+    for (QComboBox* c :
+         {workList, materials[0].workList, materials[1].workList, materials[2].workList,
+          productList, materials[0].nameList, materials[1].nameList, materials[2].nameList}) {
+        // Only a product name may be typed; every other list is chosen from.
+        const bool typable = c == productList;
         KeyFilter::install(c, [c, typable](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -427,7 +496,7 @@ void ProductWindow::installKeyHandlers() {
             }
         });
     }
-    for (QRadioButton* o : optWet) {
+    for (QRadioButton* o : {modes.materials, modes.products}) {
         KeyFilter::install(o, [this, o](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -436,8 +505,9 @@ void ProductWindow::installKeyHandlers() {
             }
         });
     }
-    for (QWidget* w : {static_cast<QWidget*>(optGP[1]), static_cast<QWidget*>(optGP[2]),
-                       static_cast<QWidget*>(cmbGuild)}) {
+    for (QWidget* w : {static_cast<QWidget*>(guildPanel.guildOption),
+                       static_cast<QWidget*>(guildPanel.learningOption),
+                       static_cast<QWidget*>(guildPanel.placeList)}) {
         KeyFilter::install(w, [w](int& code) {
             if (code == kKeyEnter)
                 focusNextControl(w);
@@ -470,8 +540,31 @@ void ProductWindow::emptyEdit(QComboBox* list) {
     list->setEditText(QString());
 }
 
+std::array<QLineEdit*, 15> ProductWindow::numberBoxes() const {
+    return {weights.total,
+            totalExpBox,
+            levelBox,
+            expBox,
+            runsBox,
+            weightBox,
+            materials[0].count,
+            materials[1].count,
+            materials[2].count,
+            materials[0].level,
+            materials[1].level,
+            materials[2].level,
+            materials[0].weight,
+            materials[1].weight,
+            materials[2].weight};
+}
+
+void ProductWindow::clearGuildDetails() {
+    for (QLineEdit* e : {guildPanel.building, guildPanel.person, guildPanel.condition})
+        e->clear();
+}
+
 int ProductWindow::workPos() const {
-    return listPos(cmbData[6]);
+    return listPos(workList);
 }
 
 int ProductWindow::workSection() const {
@@ -488,7 +581,7 @@ void ProductWindow::fillWorkLists() {
     for (int s = 1; s <= Section::Instruments; ++s)
         if (s != Section::Necklaces)
             works << data_.products.sectionName(s);
-    refillList(cmbData[6], works);
+    refillList(workList, works);
 
     QStringList matWorks;
     for (int s = 1; s <= 12; ++s)
@@ -496,7 +589,7 @@ void ProductWindow::fillWorkLists() {
             matWorks << data_.products.sectionName(s);
     matWorks << data_.products.sectionName(32);
     for (int k = 1; k <= 3; ++k)
-        refillList(cmbData[6 + k], matWorks);
+        refillList(materials[k - 1].workList, matWorks);
 }
 
 QString ProductWindow::materialProductPosition(const QString& name) const {
@@ -515,33 +608,35 @@ QString ProductWindow::materialProductPosition(const QString& name) const {
 }
 
 void ProductWindow::connectHandlers() {
-    connect(cmbData[6], &QComboBox::activated, this, [this] { onWorkChosen(); });
-    connect(cmbData[16], &QComboBox::activated, this, [this] { onProductChosen(); });
+    connect(workList, &QComboBox::activated, this, [this] { onWorkChosen(); });
+    connect(productList, &QComboBox::activated, this, [this] { onProductChosen(); });
     for (int k = 1; k <= 3; ++k) {
-        connect(cmbData[6 + k], &QComboBox::activated, this,
+        connect(materials[k - 1].workList, &QComboBox::activated, this,
                 [this, k] { onMaterialWorkChosen(k); });
-        connect(cmbData[16 + k], &QComboBox::activated, this, [this, k] { onMaterialChosen(k); });
+        connect(materials[k - 1].nameList, &QComboBox::activated, this,
+                [this, k] { onMaterialChosen(k); });
         // A chosen material name shows from its start, as a list shows its entries.
-        QComboBox* name = cmbData[16 + k];
+        QComboBox* name = materials[k - 1].nameList;
         connect(name, &QComboBox::currentIndexChanged, this, [name] {
             if (name->lineEdit())
                 name->lineEdit()->setCursorPosition(0);
         });
     }
-    connect(cmbGuild, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
-    for (int i : {1, 2})
-        connect(optGP[size_t(i)], &QRadioButton::clicked, this,
-                [this, i] { onGuildModeClicked(i); });
-    for (QRadioButton* o : optWet)
+    connect(guildPanel.placeList, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
+    connect(guildPanel.guildOption, &QRadioButton::clicked, this,
+            [this] { onGuildModeClicked(false); });
+    connect(guildPanel.learningOption, &QRadioButton::clicked, this,
+            [this] { onGuildModeClicked(true); });
+    for (QRadioButton* o : {modes.materials, modes.products})
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
 }
 
 void ProductWindow::onWorkChosen() {
-    txtST->clear();
+    infoText->clear();
     unknownMaterial_ = false;
     const int v = workPos() + 1;
-    optWet[0]->setText(v <= Section::LastGathering ? QStringLiteral("採取場所")
-                                                   : QStringLiteral("材料"));
+    modes.materials->setText(v <= Section::LastGathering ? QStringLiteral("採取場所")
+                                                         : QStringLiteral("材料"));
     const int w = workSection();
 
     QStringList products{kUnknown};
@@ -551,18 +646,20 @@ void ProductWindow::onWorkChosen() {
             break;
         products << productName(first);
     }
-    refillList(cmbData[16], products);
+    refillList(productList, products);
 
-    for (int i : {7, 8, 9, 17, 18, 19})
-        emptyEdit(cmbData[size_t(i)]);
-    for (int i : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 18, 19})
-        txtData[size_t(i)]->clear();
+    for (const MaterialRow& row : materials)
+        emptyEdit(row.workList);
+    for (const MaterialRow& row : materials)
+        emptyEdit(row.nameList);
+    for (QLineEdit* e : numberBoxes())
+        e->clear();
     fillGuildPlaces();
 }
 
 void ProductWindow::onMaterialWorkChosen(int k) {
-    txtData[9 + k]->clear();
-    const int v = listPos(cmbData[6 + k]) + 1;
+    materials[k - 1].level->clear();
+    const int v = listPos(materials[k - 1].workList) + 1;
     const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
     QStringList names;
     for (int r = 1; r <= kMaterialRows; ++r) {
@@ -571,45 +668,45 @@ void ProductWindow::onMaterialWorkChosen(int k) {
             break;
         names << productName(first);
     }
-    refillList(cmbData[16 + k], names);
+    refillList(materials[k - 1].nameList, names);
 }
 
 void ProductWindow::onMaterialChosen(int k) {
-    const int p = listPos(cmbData[16 + k]);
+    const int p = listPos(materials[k - 1].nameList);
     if (p < 0)
         return;
-    const auto level = intPart(productField(data_.products, cmbData[16 + k]->itemText(p),
+    const auto level = intPart(productField(data_.products, materials[k - 1].nameList->itemText(p),
                                             ProductColumn::Name, necklaceSection_)
                                    .left(3));
     if (level)
-        txtData[9 + k]->setText(numText(*level));
+        materials[k - 1].level->setText(numText(*level));
 }
 
 // ---- product choice --------------------------------------------------------------------
 
 void ProductWindow::onProductChosen() {
     const int s = workSection();
-    const int p = listPos(cmbData[16]);
+    const int p = listPos(productList);
     const ProductTable& md = data_.products;
     if (p != 0) {
         auto put = [](QLineEdit* e, const std::optional<qint64>& v) {
             if (v)
                 e->setText(numText(*v));
         };
-        put(txtData[3], intPart(md.at(s, ProductColumn::Name, p).left(3)));
-        put(txtData[4], intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
-        put(txtData[5], intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
-        put(txtData[6], intPart(md.at(s, ProductColumn::Weight, p)));
+        put(levelBox, intPart(md.at(s, ProductColumn::Name, p).left(3)));
+        put(expBox, intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
+        put(runsBox, intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
+        put(weightBox, intPart(md.at(s, ProductColumn::Weight, p)));
     } else {
-        for (int i = 2; i <= 6; ++i)
-            txtData[size_t(i)]->clear();
+        for (QLineEdit* e : {totalExpBox, levelBox, expBox, runsBox, weightBox})
+            e->clear();
     }
 
     QString list;
-    if (cmbData[16]->currentText() == kUnknown) {
+    if (productList->currentText() == kUnknown) {
         list = kNoMaterials;
-        for (int i = 3; i <= 6; ++i)
-            txtData[size_t(i)]->setText(QStringLiteral("0"));
+        for (QLineEdit* e : {levelBox, expBox, runsBox, weightBox})
+            e->setText(QStringLiteral("0"));
     } else {
         list = md.at(s, ProductColumn::SetMaterials, p);
     }
@@ -617,14 +714,15 @@ void ProductWindow::onProductChosen() {
     bool done = false;
     unknownMaterial_ = false;
     for (int k = 1; k <= 3; ++k) {
-        const std::array<QWidget*, 5> row{cmbData[6 + k], cmbData[16 + k], txtData[6 + k],
-                                          txtData[16 + k], txtData[9 + k]};
+        const std::array<QWidget*, 5> row{materials[k - 1].workList, materials[k - 1].nameList,
+                                          materials[k - 1].count, materials[k - 1].weight,
+                                          materials[k - 1].level};
         // Nothing of the previous product may stay in a row.
         emptyMaterialRow(k);
         // A row shows only what it could be filled with; the "？？？" rows stay open for
         // typing.
         const bool shown =
-            !done && (fillMaterialRow(k, list, done) || cmbData[16]->currentText() == kUnknown);
+            !done && (fillMaterialRow(k, list, done) || productList->currentText() == kUnknown);
         if (!shown)
             emptyMaterialRow(k);
         for (QWidget* w : row)
@@ -632,32 +730,32 @@ void ProductWindow::onProductChosen() {
     }
 
     for (int k = 1; k <= 3; ++k) {
-        const QString amount = txtData[6 + k]->text();
+        const QString amount = materials[k - 1].count->text();
         if (amount.isEmpty() || !isNumber(amount))
             continue;
-        const auto total = intOf(txtData[0]);
-        const auto weight = intOf(txtData[16 + k]);
+        const auto total = intOf(weights.total);
+        const auto weight = intOf(materials[k - 1].weight);
         if (total && weight)
-            txtData[0]->setText(numOrEmpty(checkedAdd(*total, *weight)));
+            weights.total->setText(numOrEmpty(checkedAdd(*total, *weight)));
     }
     // Without the weight of every material there is no total to show.
     if (unknownMaterial_)
-        txtData[0]->clear();
+        weights.total->clear();
 
-    if (!txtData[4]->text().isEmpty() || !txtData[5]->text().isEmpty()) {
-        const auto runs = intOf(txtData[5]);
-        const auto exp = intOf(txtData[4]);
+    if (!expBox->text().isEmpty() || !runsBox->text().isEmpty()) {
+        const auto runs = intOf(runsBox);
+        const auto exp = intOf(expBox);
         if (runs && exp)
-            txtData[2]->setText(numOrEmpty(checkedMul(*runs, *exp)));
+            totalExpBox->setText(numOrEmpty(checkedMul(*runs, *exp)));
     }
     refreshInfo();
 }
 
 void ProductWindow::emptyMaterialRow(int k) {
-    emptyEdit(cmbData[6 + k]);
-    refillList(cmbData[16 + k], {});
-    emptyEdit(cmbData[16 + k]);
-    for (QLineEdit* e : {txtData[6 + k], txtData[9 + k], txtData[16 + k]})
+    emptyEdit(materials[k - 1].workList);
+    refillList(materials[k - 1].nameList, {});
+    emptyEdit(materials[k - 1].nameList);
+    for (QLineEdit* e : {materials[k - 1].count, materials[k - 1].level, materials[k - 1].weight})
         e->clear();
 }
 
@@ -693,10 +791,10 @@ bool ProductWindow::fillMaterialRow(int k, QString& list, bool& done) {
     if (comma >= 0)
         list = list.mid(comma + 1);
     if (done)
-        txtData[0]->setText(QStringLiteral("0"));
+        weights.total->setText(QStringLiteral("0"));
 
     if (const auto amount = intPart(entry.left(2)))
-        txtData[6 + k]->setText(numText(*amount));
+        materials[k - 1].count->setText(numText(*amount));
     const QString name = entry.mid(2);
     const auto found = findMaterial(name);
     if (!found) {
@@ -706,24 +804,24 @@ bool ProductWindow::fillMaterialRow(int k, QString& list, bool& done) {
     }
     const ProductTable& md = data_.products;
     const auto weight = intPart(md.at(found->first, ProductColumn::Weight, found->second));
-    const auto amount = intOf(txtData[6 + k]);
+    const auto amount = intOf(materials[k - 1].count);
     if (weight && amount)
-        txtData[16 + k]->setText(numOrEmpty(checkedMul(*weight, *amount)));
+        materials[k - 1].weight->setText(numOrEmpty(checkedMul(*weight, *amount)));
 
     const QString pos = materialProductPosition(name);
     if (const auto s2 = intPart(pos.left(2))) {
         const int index = *s2 == 32 ? 10 : (*s2 > 8 ? int(*s2) - 3 : int(*s2) - 1);
-        chooseIfExists(cmbData[6 + k], index);
+        chooseIfExists(materials[k - 1].workList, index);
         if (const auto r = intPart(pos.right(2)))
-            chooseIfExists(cmbData[16 + k], int(*r) - 1);
+            chooseIfExists(materials[k - 1].nameList, int(*r) - 1);
     } else {
         // Found outside the material works (the viewer's section 29): the row names the
         // work and the material it was found in, without lists to choose from.
-        cmbData[6 + k]->setEditText(md.sectionName(found->first));
-        cmbData[16 + k]->setEditText(name);
+        materials[k - 1].workList->setEditText(md.sectionName(found->first));
+        materials[k - 1].nameList->setEditText(name);
     }
     if (const auto level = intPart(md.at(found->first, ProductColumn::Name, found->second).left(3)))
-        txtData[9 + k]->setText(numText(*level));
+        materials[k - 1].level->setText(numText(*level));
     return true;
 }
 
@@ -736,21 +834,21 @@ void ProductWindow::openMaterialTree() {
                                  : MaterialTreeWindow::Program::Tool;
         window = new MaterialTreeWindow(data_, dialogs_, program, this);
     }
-    window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(cmbData[16]), QString());
+    window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(productList), QString());
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void ProductWindow::updateTotalExp() {
-    const auto runs = intOf(txtData[5]);
-    const auto exp = intOf(txtData[4]);
+    const auto runs = intOf(runsBox);
+    const auto exp = intOf(expBox);
     if (runs && exp)
-        txtData[2]->setText(numOrEmpty(checkedMul(*runs, *exp)));
+        totalExpBox->setText(numOrEmpty(checkedMul(*runs, *exp)));
 }
 
 void ProductWindow::refreshInfo() {
-    if (optWet[0]->isChecked())
+    if (modes.materials->isChecked())
         showMaterialInfo();
     else
         showProductInfo();
@@ -759,19 +857,20 @@ void ProductWindow::refreshInfo() {
 // ---- information text ------------------------------------------------------------------
 
 void ProductWindow::showMaterialInfo() {
-    txtST->clear();
+    infoText->clear();
     const int pos = workPos();
     if (pos <= 5) {
         showGatheringPlaces();
         return;
     }
-    const QString product = cmbData[16]->currentText();
-    const auto current = intOf(txtWeight[1]);
-    const auto maximum = intOf(txtWeight[2]);
-    const auto total = intOf(txtData[0]);
+    const QString product = productList->currentText();
+    const auto current = intOf(weights.current);
+    const auto maximum = intOf(weights.maximum);
+    const auto total = intOf(weights.total);
     // A material found nowhere has no weight: the runs cannot be counted.
-    if (product.isEmpty() || !current || !maximum || cmbData[17]->currentText() == kUnknown ||
-        !total || *total == 0 || unknownMaterial_)
+    if (product.isEmpty() || !current || !maximum ||
+        materials[0].nameList->currentText() == kUnknown || !total || *total == 0 ||
+        unknownMaterial_)
         return;
 
     // A result beyond 64 bits leaves the text empty.
@@ -783,24 +882,24 @@ void ProductWindow::showMaterialInfo() {
     const qint64 w = *total;
     qint64 runs = *fit;
     if (pos > 11) {
-        int materials = 0;
-        while (materials < 3 && !cmbData[17 + materials]->currentText().isEmpty())
-            ++materials;
+        int named = 0;
+        while (named < 3 && !materials[size_t(named)].nameList->currentText().isEmpty())
+            ++named;
         if (runs >= kCarryCap)
-            runs = std::min(kCarryCap, kCarryCap + 1 - materials);
+            runs = std::min(kCarryCap, kCarryCap + 1 - named);
     }
 
     QString text;
     for (int k = 1; k <= 3; ++k) {
-        const QString material = cmbData[16 + k]->currentText();
+        const QString material = materials[k - 1].nameList->currentText();
         if (material.isEmpty())
             break;
         const QString f =
             productField(data_.products, material, ProductColumn::Name, necklaceSection_);
-        const QString work = cmbData[6 + k]->currentText();
-        const auto amount = intOf(txtData[6 + k]);
+        const QString work = materials[k - 1].workList->currentText();
+        const auto amount = intOf(materials[k - 1].count);
         if (!amount) {
-            txtST->setPlainText(text);
+            infoText->setPlainText(text);
             return;
         }
         const auto pieces = checkedMul(*amount, runs);
@@ -811,7 +910,7 @@ void ProductWindow::showMaterialInfo() {
                 QLatin1Char('\n');
     }
     text += product + QStringLiteral(" を ") + numText(runs) + QStringLiteral(" 回分作れます");
-    const auto exp = intOf(txtData[2]);
+    const auto exp = intOf(totalExpBox);
     if (exp) {
         const auto runExp = checkedMul(*exp, runs);
         const auto used = checkedMul(w, runs);
@@ -822,23 +921,23 @@ void ProductWindow::showMaterialInfo() {
                 QStringLiteral(" 回分の経験値 ") + numText(*runExp);
         text += QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
     }
-    txtST->setPlainText(text);
+    infoText->setPlainText(text);
 }
 
 void ProductWindow::showGatheringPlaces() {
-    const int p = listPos(cmbData[16]);
-    if (cmbData[16]->currentText().isEmpty() || p < 0)
+    const int p = listPos(productList);
+    if (productList->currentText().isEmpty() || p < 0)
         return;
     QString places = data_.products.at(workPos() + 1, ProductColumn::Extra, p);
-    txtST->setPlainText(places.replace(kComma, QLatin1Char('\n')));
+    infoText->setPlainText(places.replace(kComma, QLatin1Char('\n')));
 }
 
 void ProductWindow::showProductInfo() {
-    txtST->clear();
-    const QString product = cmbData[16]->currentText();
-    const auto piece = intOf(txtData[6]);
-    const auto current = intOf(txtWeight[1]);
-    const auto maximum = intOf(txtWeight[2]);
+    infoText->clear();
+    const QString product = productList->currentText();
+    const auto piece = intOf(weightBox);
+    const auto current = intOf(weights.current);
+    const auto maximum = intOf(weights.maximum);
     if (product.isEmpty() || !piece || !current || !maximum)
         return;
     // A result beyond 64 bits leaves the text empty.
@@ -851,7 +950,7 @@ void ProductWindow::showProductInfo() {
     if (!fit)
         return;
     qint64 count = *fit;
-    if (cmbData[17]->currentText() == kUnknown && g == 0)
+    if (materials[0].nameList->currentText() == kUnknown && g == 0)
         return;
     const int pos = workPos();
     if (pos > 11 && count >= kCarryCap)
@@ -864,7 +963,7 @@ void ProductWindow::showProductInfo() {
     QString text = product + QStringLiteral(" を ") + numText(count) + QStringLiteral(" 持てます") +
                    QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
 
-    const int p = listPos(cmbData[16]);
+    const int p = listPos(productList);
     if ((pos == 6 || pos == 7) && p >= 0) {
         const QString label =
             pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
@@ -901,28 +1000,27 @@ void ProductWindow::showProductInfo() {
             text += part + effects;
         }
     }
-    txtST->setPlainText(text);
+    infoText->setPlainText(text);
 }
 
 // ---- guild panel -----------------------------------------------------------------------
 
-void ProductWindow::onGuildModeClicked(int index) {
-    lblGuild[4]->setVisible(index == 2);
-    txtGuild[4]->setVisible(index == 2);
-    for (int i = 2; i <= 4; ++i)
-        txtGuild[size_t(i)]->clear();
+void ProductWindow::onGuildModeClicked(bool learning) {
+    guildPanel.conditionLabel->setVisible(learning);
+    guildPanel.condition->setVisible(learning);
+    clearGuildDetails();
     fillGuildPlaces();
 }
 
 void ProductWindow::fillGuildPlaces() {
-    const QString work = cmbData[6]->currentText();
+    const QString work = workList->currentText();
     const GuildTable& gd = data_.guilds;
     // Each place keeps the building and person (and, for learning, the condition) of the
     // section it was read from, so it shows its own whichever section listed it.
     QStringList places;
     QStringList details;
     QStringList conditions;
-    const bool guildMode = optGP[1]->isChecked();
+    const bool guildMode = guildPanel.guildOption->isChecked();
     for (int g = 1; g <= 31; ++g) {
         if (gd.nameLine(g).mid(4) != work)
             continue;
@@ -944,30 +1042,29 @@ void ProductWindow::fillGuildPlaces() {
             }
         }
     }
-    refillList(cmbGuild, places);
-    for (int i = 0; i < cmbGuild->count(); ++i) {
-        cmbGuild->setItemData(i, details.at(i), kDetailRole);
-        cmbGuild->setItemData(i, conditions.at(i), kConditionRole);
+    refillList(guildPanel.placeList, places);
+    for (int i = 0; i < guildPanel.placeList->count(); ++i) {
+        guildPanel.placeList->setItemData(i, details.at(i), kDetailRole);
+        guildPanel.placeList->setItemData(i, conditions.at(i), kConditionRole);
     }
     // Nothing of the work before stays when this one has no place to choose.
     guildPlaceDetail.clear();
-    for (int i = 2; i <= 4; ++i)
-        txtGuild[size_t(i)]->clear();
-    if (!work.isEmpty() && cmbGuild->count() > 0)
-        chooseEntry(cmbGuild, 0);
+    clearGuildDetails();
+    if (!work.isEmpty() && guildPanel.placeList->count() > 0)
+        chooseEntry(guildPanel.placeList, 0);
 }
 
 void ProductWindow::onGuildPlaceChosen() {
-    const int c = listPos(cmbGuild);
+    const int c = listPos(guildPanel.placeList);
     if (c < 0)
         return;
-    const QString rest = cmbGuild->itemData(c, kDetailRole).toString();
+    const QString rest = guildPanel.placeList->itemData(c, kDetailRole).toString();
     guildPlaceDetail = rest;
-    if (optGP[2]->isChecked())
-        txtGuild[4]->setText(cmbGuild->itemData(c, kConditionRole).toString());
+    if (guildPanel.learningOption->isChecked())
+        guildPanel.condition->setText(guildPanel.placeList->itemData(c, kConditionRole).toString());
     // "building.person"; a text without a dot is the building alone.
-    txtGuild[2]->setText(beforeDot(rest));
-    txtGuild[3]->setText(afterDot(rest));
+    guildPanel.building->setText(beforeDot(rest));
+    guildPanel.person->setText(afterDot(rest));
 }
 
 }  // namespace wm

@@ -50,21 +50,49 @@ class ProductWindow : public QWidget {
     // "ss,rr" of the first material row named name (sections 1..6, 9..12, 32), "" if none.
     QString materialProductPosition(const QString& name) const;
 
-    // Controls, indexed as the window numbers them; unused indexes stay null.
-    QGroupBox* fraData = nullptr;
-    std::array<QLabel*, 11> lblData{};      // 1..10
-    std::array<QComboBox*, 20> cmbData{};   // 6..9, 16..19
-    std::array<QLineEdit*, 20> txtData{};   // 0, 2..12, 17..19
-    std::array<QLabel*, 3> lblWeight{};     // 1..2
-    std::array<QLineEdit*, 3> txtWeight{};  // 1..2
-    QGroupBox* fraWet = nullptr;
-    std::array<QRadioButton*, 2> optWet{};  // 0..1
-    QGroupBox* frmGuild = nullptr;
-    std::array<QRadioButton*, 3> optGP{};  // 1..2
-    std::array<QLabel*, 5> lblGuild{};     // 1..4
-    QComboBox* cmbGuild = nullptr;
-    std::array<QLineEdit*, 5> txtGuild{};  // 2..4
-    QPlainTextEdit* txtST = nullptr;
+    // One material row: its work (材料), level, material name, 数量 and 重量 per run.
+    struct MaterialRow {
+        QComboBox* workList = nullptr;
+        QLineEdit* level = nullptr;
+        QComboBox* nameList = nullptr;
+        QLineEdit* count = nullptr;
+        QLineEdit* weight = nullptr;
+    };
+    // 現在重量, 最大重量 and the total weight of the materials.
+    struct WeightBoxes {
+        QLineEdit* current = nullptr;
+        QLineEdit* maximum = nullptr;
+        QLineEdit* total = nullptr;
+    };
+    // What the information text shows: 材料 (or 採取場所) or 生産品.
+    struct InfoModes {
+        QRadioButton* materials = nullptr;
+        QRadioButton* products = nullptr;
+    };
+    // Where the work is taught: ギルド or 習得 places, building (建物), person (人物) and
+    // condition (条件, 習得 only).
+    struct GuildPanel {
+        QRadioButton* guildOption = nullptr;
+        QRadioButton* learningOption = nullptr;
+        QComboBox* placeList = nullptr;
+        QLineEdit* building = nullptr;
+        QLineEdit* person = nullptr;
+        QLabel* conditionLabel = nullptr;
+        QLineEdit* condition = nullptr;
+    };
+
+    QComboBox* workList = nullptr;     // 作業名
+    QComboBox* productList = nullptr;  // 生産品
+    QLineEdit* levelBox = nullptr;     // 生産Ｌｖ
+    QLineEdit* expBox = nullptr;       // 経験値
+    QLineEdit* runsBox = nullptr;      // 回数
+    QLineEdit* totalExpBox = nullptr;  // 合計値
+    QLineEdit* weightBox = nullptr;    // 重量 of one product
+    std::array<MaterialRow, 3> materials{};
+    WeightBoxes weights;
+    InfoModes modes;
+    GuildPanel guildPanel;
+    QPlainTextEdit* infoText = nullptr;
 
     // "building.person" of the guild place last chosen.
     QString guildPlaceDetail;
@@ -84,7 +112,7 @@ class ProductWindow : public QWidget {
     void onMaterialChosen(int k);
     void onProductChosen();
     void onGuildPlaceChosen();
-    void onGuildModeClicked(int index);
+    void onGuildModeClicked(bool learning);
     void refreshInfo();
     void updateTotalExp();
     bool fillMaterialRow(int k, QString& list, bool& done);
@@ -97,7 +125,32 @@ class ProductWindow : public QWidget {
     static int listPos(const QComboBox* list);
     static void emptyEdit(QComboBox* list);
     int workPos() const;
+    // The number boxes of the product and its materials, and the total weight.
+    std::array<QLineEdit*, 15> numberBoxes() const;
+    void clearGuildDetails();
     int workSection() const;
+
+    QGroupBox* frame_ = nullptr;
+    QGroupBox* modeFrame_ = nullptr;
+    QGroupBox* guildFrame_ = nullptr;
+    // 作業名, 生産品, 生産Ｌｖ, 経験値, 回数, 重量, 材料, 数量, 重量 (per run), 合計値.
+    struct Labels {
+        QLabel* work = nullptr;
+        QLabel* product = nullptr;
+        QLabel* level = nullptr;
+        QLabel* exp = nullptr;
+        QLabel* runs = nullptr;
+        QLabel* weight = nullptr;
+        QLabel* materials = nullptr;
+        QLabel* count = nullptr;
+        QLabel* materialWeight = nullptr;
+        QLabel* totalExp = nullptr;
+        QLabel* currentWeight = nullptr;
+        QLabel* maximumWeight = nullptr;
+        QLabel* place = nullptr;
+        QLabel* building = nullptr;
+        QLabel* person = nullptr;
+    } labels_;
 
     AppData& data_;
     Dialogs& dialogs_;

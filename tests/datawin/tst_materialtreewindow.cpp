@@ -203,8 +203,8 @@ class TestMaterialTreeWindow : public QObject {
         QFETCH(QString, chainWork);
         wm::ProductWindow* products = productWindow(viewer);
         QVERIFY(products);
-        wm::chooseEntry(products->cmbData[6], kRings);
-        choose(products->cmbData[16], "銀の首飾り");
+        wm::chooseEntry(products->workList, kRings);
+        choose(products->productList, "銀の首飾り");
         auto* button = part<QPushButton>(products, "materialTreeButton");
         QVERIFY(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);

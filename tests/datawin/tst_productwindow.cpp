@@ -9,6 +9,7 @@
 #include <QTest>
 #include <memory>
 
+#include "childwidget.h"
 #include "clicks.h"
 #include "gamedata.h"
 #include "productfixture.h"
@@ -30,17 +31,17 @@ class TestProductWindow : public QObject {
     QPointer<ProductWindow> win_;
 
     ProductWindow& w() { return *win_; }
-    void chooseWork(int pos) { wm::chooseEntry(w().cmbData[6], pos); }
+    void chooseWork(int pos) { wm::chooseEntry(w().workList, pos); }
     void chooseProduct(const QString& name) {
-        const int i = w().cmbData[16]->findText(name);
+        const int i = w().productList->findText(name);
         QVERIFY2(i >= 0, qPrintable(name));
-        wm::chooseEntry(w().cmbData[16], i);
+        wm::chooseEntry(w().productList, i);
     }
     void setWeights(int current, int maximum) {
-        w().txtWeight[1]->setText(QString::number(current));
-        w().txtWeight[2]->setText(QString::number(maximum));
+        w().weights.current->setText(QString::number(current));
+        w().weights.maximum->setText(QString::number(maximum));
     }
-    QString info() { return w().txtST->toPlainText(); }
+    QString info() { return w().infoText->toPlainText(); }
     QStringList items(const QComboBox* list) {
         QStringList out;
         for (int i = 0; i < list->count(); ++i)
@@ -71,31 +72,34 @@ class TestProductWindow : public QObject {
     void loadState() {
         QCOMPARE(w().windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
         QVERIFY(w().width() >= 409 && w().height() >= 536);
-        QVERIFY(w().optGP[1]->isChecked());
-        QVERIFY(w().lblGuild[4]->isHidden());
-        QVERIFY(w().txtGuild[4]->isHidden());
-        QVERIFY(w().optWet[0]->isChecked());
-        QCOMPARE(w().optWet[0]->text(), QStringLiteral("材料"));
-        QCOMPARE(w().txtWeight[1]->text(), QStringLiteral("0"));
-        QCOMPARE(w().txtWeight[2]->text(), QStringLiteral("1000"));
-        QCOMPARE(w().cmbData[6]->count(), 30);
-        QCOMPARE(w().cmbData[6]->currentIndex(), -1);
-        QCOMPARE(w().cmbData[6]->currentText(), QString());
-        QCOMPARE(w().cmbData[6]->itemText(27), QStringLiteral("作業28"));
-        QCOMPARE(w().cmbData[6]->itemText(28), QStringLiteral("作業30"));
+        QVERIFY(w().guildPanel.guildOption->isChecked());
+        QVERIFY(w().guildPanel.conditionLabel->isHidden());
+        QVERIFY(w().guildPanel.condition->isHidden());
+        QVERIFY(w().modes.materials->isChecked());
+        QCOMPARE(w().modes.materials->text(), QStringLiteral("材料"));
+        QCOMPARE(w().weights.current->text(), QStringLiteral("0"));
+        QCOMPARE(w().weights.maximum->text(), QStringLiteral("1000"));
+        QCOMPARE(w().workList->count(), 30);
+        QCOMPARE(w().workList->currentIndex(), -1);
+        QCOMPARE(w().workList->currentText(), QString());
+        QCOMPARE(w().workList->itemText(27), QStringLiteral("作業28"));
+        QCOMPARE(w().workList->itemText(28), QStringLiteral("作業30"));
         for (int k = 1; k <= 3; ++k) {
-            QCOMPARE(items(w().cmbData[6 + k]),
+            QCOMPARE(items(w().materials[k - 1].workList),
                      (QStringList{"狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り",
                                   "製材", "精錬作業", "裁縫作業専門", "革細工", "素材32"}));
-            QCOMPARE(w().cmbData[6 + k]->currentIndex(), -1);
+            QCOMPARE(w().materials[k - 1].workList->currentIndex(), -1);
         }
-        for (int i : {0, 2, 17, 18, 19})
-            QVERIFY(w().txtData[size_t(i)]->isReadOnly());
-        for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
-            QVERIFY(!w().txtData[size_t(i)]->isReadOnly());
-        QVERIFY(w().txtGuild[2]->isReadOnly() && w().txtGuild[3]->isReadOnly() &&
-                w().txtGuild[4]->isReadOnly());
-        QVERIFY(!w().txtST->isReadOnly());
+        for (const char* box : {"totalWeight", "totalExpBox", "materialWeight1", "materialWeight2",
+                                "materialWeight3"})
+            QVERIFY(wmtest::child<QLineEdit>(&w(), box)->isReadOnly());
+        for (const char* box :
+             {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1", "materialCount2",
+              "materialCount3", "materialLevel1", "materialLevel2", "materialLevel3"})
+            QVERIFY(!wmtest::child<QLineEdit>(&w(), box)->isReadOnly());
+        QVERIFY(w().guildPanel.building->isReadOnly() && w().guildPanel.person->isReadOnly() &&
+                w().guildPanel.condition->isReadOnly());
+        QVERIFY(!w().infoText->isReadOnly());
     }
 
     void workPositions_data() {
@@ -124,11 +128,11 @@ class TestProductWindow : public QObject {
         QFETCH(QString, firstProduct);
         QFETCH(QString, optionCaption);
         chooseWork(pos);
-        QCOMPARE(w().optWet[0]->text(), optionCaption);
-        QCOMPARE(w().cmbData[16]->itemText(0), QStringLiteral("？？？"));
-        QCOMPARE(w().cmbData[16]->itemText(1), firstProduct);
-        QCOMPARE(w().cmbData[16]->currentIndex(), -1);
-        QCOMPARE(w().cmbData[16]->currentText(), QString());
+        QCOMPARE(w().modes.materials->text(), optionCaption);
+        QCOMPARE(w().productList->itemText(0), QStringLiteral("？？？"));
+        QCOMPARE(w().productList->itemText(1), firstProduct);
+        QCOMPARE(w().productList->currentIndex(), -1);
+        QCOMPARE(w().productList->currentText(), QString());
     }
 
     void materialWorkPositions_data() {
@@ -146,81 +150,82 @@ class TestProductWindow : public QObject {
         QFETCH(int, pos);
         QFETCH(QString, firstMaterial);
         for (int k = 1; k <= 3; ++k) {
-            w().txtData[9 + k]->setText(QStringLiteral("99"));
-            wm::chooseEntry(w().cmbData[6 + k], pos);
-            QCOMPARE(w().cmbData[16 + k]->itemText(0), firstMaterial);
-            QCOMPARE(w().cmbData[16 + k]->currentIndex(), -1);
-            QCOMPARE(w().txtData[9 + k]->text(), QString());  // a new work empties the level
+            w().materials[k - 1].level->setText(QStringLiteral("99"));
+            wm::chooseEntry(w().materials[k - 1].workList, pos);
+            QCOMPARE(w().materials[k - 1].nameList->itemText(0), firstMaterial);
+            QCOMPARE(w().materials[k - 1].nameList->currentIndex(), -1);
+            QCOMPARE(w().materials[k - 1].level->text(),
+                     QString());  // a new work empties the level
         }
     }
 
     void eightyProductsSeventyMaterials() {
         chooseWork(2);
-        QCOMPARE(w().cmbData[16]->count(), 81);
-        QCOMPARE(w().cmbData[16]->itemText(80), QStringLiteral("魚80"));
-        wm::chooseEntry(w().cmbData[7], 2);
-        QCOMPARE(w().cmbData[17]->count(), 70);
-        QCOMPARE(w().cmbData[17]->itemText(69), QStringLiteral("魚70"));
+        QCOMPARE(w().productList->count(), 81);
+        QCOMPARE(w().productList->itemText(80), QStringLiteral("魚80"));
+        wm::chooseEntry(w().materials[0].workList, 2);
+        QCOMPARE(w().materials[0].nameList->count(), 70);
+        QCOMPARE(w().materials[0].nameList->itemText(69), QStringLiteral("魚70"));
         // Choosing a material shows its level.
-        wm::chooseEntry(w().cmbData[17], 4);
-        QCOMPARE(w().txtData[10]->text(), QStringLiteral("5"));
+        wm::chooseEntry(w().materials[0].nameList, 4);
+        QCOMPARE(w().materials[0].level->text(), QStringLiteral("5"));
     }
 
     void guildSectionsSharingAWorkName() {
         chooseWork(0);
-        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "王都"}));
-        QCOMPARE(w().cmbGuild->currentIndex(), 0);
+        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "王都"}));
+        QCOMPARE(w().guildPanel.placeList->currentIndex(), 0);
         // Each place shows its own building and person, whichever section it came from.
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩猟ギルド"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("オルガ"));
-        wm::chooseEntry(w().cmbGuild, 1);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("第二ギルド"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ベン"));
-        wm::chooseEntry(w().cmbGuild, 0);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩猟ギルド"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("オルガ"));
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("オルガ"));
+        wm::chooseEntry(w().guildPanel.placeList, 1);
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("第二ギルド"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ベン"));
+        wm::chooseEntry(w().guildPanel.placeList, 0);
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("オルガ"));
         // A work without a guild section shows an empty list and empty fields.
         chooseWork(1);
-        QCOMPARE(w().cmbGuild->count(), 0);
-        QCOMPARE(w().txtGuild[2]->text(), QString());
-        QCOMPARE(w().txtGuild[3]->text(), QString());
+        QCOMPARE(w().guildPanel.placeList->count(), 0);
+        QCOMPARE(w().guildPanel.building->text(), QString());
+        QCOMPARE(w().guildPanel.person->text(), QString());
         // An empty guild entry ends the scan: the second 狩猟 section is not read, and
         // nothing of the work before stays.
         chooseWork(3);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("農業ギルド"));
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("農業ギルド"));
         data_->guilds.set(1, 2, 1, QString());
         chooseWork(0);
-        QCOMPARE(w().cmbGuild->count(), 0);
-        QCOMPARE(w().txtGuild[2]->text(), QString());
-        QCOMPARE(w().txtGuild[3]->text(), QString());
+        QCOMPARE(w().guildPanel.placeList->count(), 0);
+        QCOMPARE(w().guildPanel.building->text(), QString());
+        QCOMPARE(w().guildPanel.person->text(), QString());
     }
 
     void learningPlacesFromEverySection() {
         showAndActivate();
         chooseWork(0);
-        wmtest::clickIndicator(w().optGP[2]);
-        QVERIFY(w().optGP[2]->isChecked());
-        QVERIFY(w().lblGuild[4]->isVisible());
-        QVERIFY(w().txtGuild[4]->isVisible());
-        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "港町", "雪村"}));
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("狩人小屋"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ハンス"));
-        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
+        wmtest::clickIndicator(w().guildPanel.learningOption);
+        QVERIFY(w().guildPanel.learningOption->isChecked());
+        QVERIFY(w().guildPanel.conditionLabel->isVisible());
+        QVERIFY(w().guildPanel.condition->isVisible());
+        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "港町", "雪村"}));
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩人小屋"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ハンス"));
+        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件1"));
         // 雪村 comes from the second section: its details and condition are read there.
-        wm::chooseEntry(w().cmbGuild, 2);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("氷小屋"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ユキ"));
-        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件2"));
-        wm::chooseEntry(w().cmbGuild, 1);
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("酒場"));
-        QCOMPARE(w().txtGuild[3]->text(), QStringLiteral("ガント"));
-        QCOMPARE(w().txtGuild[4]->text(), QStringLiteral("条件1"));
+        wm::chooseEntry(w().guildPanel.placeList, 2);
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("氷小屋"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ユキ"));
+        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件2"));
+        wm::chooseEntry(w().guildPanel.placeList, 1);
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("酒場"));
+        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ガント"));
+        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件1"));
 
-        wmtest::clickIndicator(w().optGP[1]);
-        QVERIFY(w().lblGuild[4]->isHidden());
-        QVERIFY(w().txtGuild[4]->isHidden());
-        QCOMPARE(w().txtGuild[4]->text(), QString());
-        QCOMPARE(items(w().cmbGuild), (QStringList{"森村", "王都"}));
+        wmtest::clickIndicator(w().guildPanel.guildOption);
+        QVERIFY(w().guildPanel.conditionLabel->isHidden());
+        QVERIFY(w().guildPanel.condition->isHidden());
+        QCOMPARE(w().guildPanel.condition->text(), QString());
+        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "王都"}));
     }
 
     void entriesWithAndWithoutDots_data() {
@@ -250,27 +255,30 @@ class TestProductWindow : public QObject {
         QFETCH(QString, person);
         showAndActivate();
         chooseWork(work);
-        wmtest::clickIndicator(w().optGP[size_t(mode)]);
-        QCOMPARE(w().cmbGuild->currentText(), place);
-        QCOMPARE(w().txtGuild[2]->text(), building);
-        QCOMPARE(w().txtGuild[3]->text(), person);
+        wmtest::clickIndicator(mode == 2 ? w().guildPanel.learningOption
+                                         : w().guildPanel.guildOption);
+        QCOMPARE(w().guildPanel.placeList->currentText(), place);
+        QCOMPARE(w().guildPanel.building->text(), building);
+        QCOMPARE(w().guildPanel.person->text(), person);
     }
 
     void digitLimits_data() {
-        QTest::addColumn<bool>("weight");
-        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("full");
-        QTest::newRow("txtData(3)") << false << 3 << "123";
-        QTest::newRow("txtData(7)") << false << 7 << "999";
-        QTest::newRow("txtWeight(1)") << true << 1 << "12345";
-        QTest::newRow("txtWeight(2)") << true << 2 << "54321";
+        QTest::newRow("level") << "levelBox"
+                               << "123";
+        QTest::newRow("material count") << "materialCount1"
+                                        << "999";
+        QTest::newRow("current weight") << "currentWeight"
+                                        << "12345";
+        QTest::newRow("maximum weight") << "maximumWeight"
+                                        << "54321";
     }
     void digitLimits() {
-        QFETCH(bool, weight);
-        QFETCH(int, index);
+        QFETCH(QString, box);
         QFETCH(QString, full);
         showAndActivate();
-        QLineEdit* e = weight ? w().txtWeight[size_t(index)] : w().txtData[size_t(index)];
+        QLineEdit* e = wmtest::child<QLineEdit>(&w(), box);
         e->setFocus();
         e->clear();
         QTest::keyClicks(e, QStringLiteral("a-") + full + QStringLiteral("7"));
@@ -284,35 +292,50 @@ class TestProductWindow : public QObject {
 
     void enterRecalculatesTotalAndMovesOn() {
         showAndActivate();
-        w().txtData[4]->setText(QStringLiteral("10"));
-        w().txtData[5]->setText(QStringLiteral("3"));
-        w().txtData[4]->setFocus();
-        QTest::keyClick(w().txtData[4], Qt::Key_Return);
-        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
-        QCOMPARE(QApplication::focusWidget(), w().txtData[5]);
+        w().expBox->setText(QStringLiteral("10"));
+        w().runsBox->setText(QStringLiteral("3"));
+        w().expBox->setFocus();
+        QTest::keyClick(w().expBox, Qt::Key_Return);
+        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
+        QCOMPARE(QApplication::focusWidget(), w().runsBox);
         // The total is a display field: moving on skips it.
-        QTest::keyClick(w().txtData[5], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().txtData[6]);
+        QTest::keyClick(w().runsBox, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().weightBox);
         // Not a number: nothing is recalculated, the focus still moves.
-        w().txtData[4]->clear();
-        w().txtData[5]->setText(QStringLiteral("7"));
-        w().txtData[5]->setFocus();
-        QTest::keyClick(w().txtData[5], Qt::Key_Return);
-        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
+        w().expBox->clear();
+        w().runsBox->setText(QStringLiteral("7"));
+        w().runsBox->setFocus();
+        QTest::keyClick(w().runsBox, Qt::Key_Return);
+        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
     }
 
     void moveOnFollowsTabStops() {
         // An option group is one stop: its selected button.
         showAndActivate();
-        QList<QWidget*> expected{
-            w().cmbData[6],   w().cmbData[16],  w().txtData[3],  w().txtData[4],  w().txtData[5],
-            w().txtData[6],   w().cmbData[7],   w().cmbData[17], w().txtData[7],  w().cmbData[8],
-            w().cmbData[18],  w().txtData[8],   w().cmbData[9],  w().cmbData[19], w().txtData[9],
-            w().txtWeight[1], w().txtWeight[2], w().optWet[0],   w().optGP[1],    w().cmbGuild,
-            w().cmbData[6]};
+        QList<QWidget*> expected{w().workList,
+                                 w().productList,
+                                 w().levelBox,
+                                 w().expBox,
+                                 w().runsBox,
+                                 w().weightBox,
+                                 w().materials[0].workList,
+                                 w().materials[0].nameList,
+                                 w().materials[0].count,
+                                 w().materials[1].workList,
+                                 w().materials[1].nameList,
+                                 w().materials[1].count,
+                                 w().materials[2].workList,
+                                 w().materials[2].nameList,
+                                 w().materials[2].count,
+                                 w().weights.current,
+                                 w().weights.maximum,
+                                 w().modes.materials,
+                                 w().guildPanel.guildOption,
+                                 w().guildPanel.placeList,
+                                 w().workList};
         // 材料の内訳 comes last, before the round starts again.
         expected.insert(expected.size() - 1, w().findChild<QPushButton*>("materialTreeButton"));
-        w().cmbData[6]->setFocus();
+        w().workList->setFocus();
         QList<QWidget*> seen{QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
             QVERIFY(wm::focusNextControl(QApplication::focusWidget()));
@@ -323,37 +346,37 @@ class TestProductWindow : public QObject {
 
     void focusSelectsWholeText() {
         showAndActivate();
-        w().txtData[4]->setText(QStringLiteral("123"));
-        w().txtWeight[2]->setFocus();
-        w().txtData[4]->setFocus();
-        QTRY_COMPARE(w().txtData[4]->selectedText(), QStringLiteral("123"));
-        QTest::mouseClick(w().txtWeight[2], Qt::LeftButton);
-        QTRY_COMPARE(w().txtWeight[2]->selectedText(), QStringLiteral("1000"));
+        w().expBox->setText(QStringLiteral("123"));
+        w().weights.maximum->setFocus();
+        w().expBox->setFocus();
+        QTRY_COMPARE(w().expBox->selectedText(), QStringLiteral("123"));
+        QTest::mouseClick(w().weights.maximum, Qt::LeftButton);
+        QTRY_COMPARE(w().weights.maximum->selectedText(), QStringLiteral("1000"));
     }
 
     void listKeys() {
         showAndActivate();
-        w().cmbData[6]->setFocus();
-        QTest::keyClicks(w().cmbData[6], QStringLiteral("ab"));
-        QCOMPARE(w().cmbData[6]->currentText(), QString());
-        QTest::keyClick(w().cmbData[6], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().cmbData[16]);
+        w().workList->setFocus();
+        QTest::keyClicks(w().workList, QStringLiteral("ab"));
+        QCOMPARE(w().workList->currentText(), QString());
+        QTest::keyClick(w().workList, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().productList);
         // The product list takes typing, which is not a choice.
         chooseWork(6);
-        w().cmbData[16]->setFocus();
-        QTest::keyClicks(w().cmbData[16], QStringLiteral("xy"));
-        QCOMPARE(w().cmbData[16]->currentText(), QStringLiteral("xy"));
-        QCOMPARE(w().txtData[3]->text(), QString());
+        w().productList->setFocus();
+        QTest::keyClicks(w().productList, QStringLiteral("xy"));
+        QCOMPARE(w().productList->currentText(), QStringLiteral("xy"));
+        QCOMPARE(w().levelBox->text(), QString());
         // Not even a typed name that matches an entry, when the focus moves on.
-        w().cmbData[16]->lineEdit()->setText(QStringLiteral("傷薬"));
-        QTest::keyClick(w().cmbData[16], Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().txtData[3]);
-        QCOMPARE(w().cmbData[16]->currentIndex(), -1);
-        QCOMPARE(w().txtData[3]->text(), QString());
+        w().productList->lineEdit()->setText(QStringLiteral("傷薬"));
+        QTest::keyClick(w().productList, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w().levelBox);
+        QCOMPARE(w().productList->currentIndex(), -1);
+        QCOMPARE(w().levelBox->text(), QString());
         // Down is a user's choice of the next entry.
-        w().cmbData[6]->setFocus();
-        QTest::keyClick(w().cmbData[6], Qt::Key_Down);
-        QCOMPARE(w().cmbData[16]->itemText(1), QStringLiteral("焼き肉"));
+        w().workList->setFocus();
+        QTest::keyClick(w().workList, Qt::Key_Down);
+        QCOMPARE(w().productList->itemText(1), QStringLiteral("焼き肉"));
     }
 
     void unknownProductAfterWork_data() {
@@ -373,21 +396,22 @@ class TestProductWindow : public QObject {
         QFETCH(int, work);
         QFETCH(bool, productMode);
         QFETCH(QString, text);
-        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
         // A product before: its rows must not survive the work choice.
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
         chooseWork(work);
-        wm::chooseEntry(w().cmbData[16], 0);
-        for (int i : {3, 4, 5, 6, 7, 8, 9, 0, 2})
-            QCOMPARE(w().txtData[size_t(i)]->text(), QStringLiteral("0"));
+        wm::chooseEntry(w().productList, 0);
+        for (const char* box : {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1",
+                                "materialCount2", "materialCount3", "totalWeight", "totalExpBox"})
+            QCOMPARE(wmtest::child<QLineEdit>(&w(), box)->text(), QStringLiteral("0"));
         for (int k = 1; k <= 3; ++k) {
-            QVERIFY(!w().cmbData[6 + k]->isHidden());
-            QCOMPARE(w().cmbData[6 + k]->currentText(), QString());
-            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
-            QCOMPARE(w().cmbData[16 + k]->count(), 0);
-            QCOMPARE(w().txtData[9 + k]->text(), QString());
-            QCOMPARE(w().txtData[16 + k]->text(), QString());
+            QVERIFY(!w().materials[k - 1].workList->isHidden());
+            QCOMPARE(w().materials[k - 1].workList->currentText(), QString());
+            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
+            QCOMPARE(w().materials[k - 1].nameList->count(), 0);
+            QCOMPARE(w().materials[k - 1].level->text(), QString());
+            QCOMPARE(w().materials[k - 1].weight->text(), QString());
         }
         QCOMPARE(info(), text);
     }
@@ -398,32 +422,32 @@ class TestProductWindow : public QObject {
         setWeights(1110, 1000);
         chooseWork(9);
         chooseProduct(QStringLiteral("鉄"));
-        QCOMPARE(w().txtData[3]->text(), QStringLiteral("10"));
-        QCOMPARE(w().txtData[4]->text(), QStringLiteral("15"));
-        QCOMPARE(w().txtData[5]->text(), QStringLiteral("2"));
-        QCOMPARE(w().txtData[6]->text(), QStringLiteral("20"));
-        QCOMPARE(w().txtData[2]->text(), QStringLiteral("30"));
-        QCOMPARE(w().cmbData[7]->currentText(), QStringLiteral("鉱石掘り"));
-        QCOMPARE(w().txtData[10]->text(), QStringLiteral("8"));
-        QCOMPARE(w().cmbData[17]->currentText(), QStringLiteral("鉄鉱石"));
-        QCOMPARE(w().txtData[7]->text(), QStringLiteral("2"));
-        QCOMPARE(w().txtData[17]->text(), QStringLiteral("20"));
-        QCOMPARE(w().txtData[0]->text(), QStringLiteral("20"));
+        QCOMPARE(w().levelBox->text(), QStringLiteral("10"));
+        QCOMPARE(w().expBox->text(), QStringLiteral("15"));
+        QCOMPARE(w().runsBox->text(), QStringLiteral("2"));
+        QCOMPARE(w().weightBox->text(), QStringLiteral("20"));
+        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
+        QCOMPARE(w().materials[0].workList->currentText(), QStringLiteral("鉱石掘り"));
+        QCOMPARE(w().materials[0].level->text(), QStringLiteral("8"));
+        QCOMPARE(w().materials[0].nameList->currentText(), QStringLiteral("鉄鉱石"));
+        QCOMPARE(w().materials[0].count->text(), QStringLiteral("2"));
+        QCOMPARE(w().materials[0].weight->text(), QStringLiteral("20"));
+        QCOMPARE(w().weights.total->text(), QStringLiteral("20"));
         for (int k = 2; k <= 3; ++k) {
-            QVERIFY(w().cmbData[6 + k]->isHidden());
-            QVERIFY(w().cmbData[16 + k]->isHidden());
-            QVERIFY(w().txtData[6 + k]->isHidden());
-            QVERIFY(w().txtData[9 + k]->isHidden());
-            QVERIFY(w().txtData[16 + k]->isHidden());
-            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
-            QCOMPARE(w().txtData[6 + k]->text(), QString());
+            QVERIFY(w().materials[k - 1].workList->isHidden());
+            QVERIFY(w().materials[k - 1].nameList->isHidden());
+            QVERIFY(w().materials[k - 1].count->isHidden());
+            QVERIFY(w().materials[k - 1].level->isHidden());
+            QVERIFY(w().materials[k - 1].weight->isHidden());
+            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
+            QCOMPARE(w().materials[k - 1].count->text(), QString());
         }
         // Free weight -110, 20 per run: runs round down to -6.
         QCOMPARE(info(), QStringLiteral("鉱石掘り   008 の 鉄鉱石 を -12\n"
                                         "鉄 を -6 回分作れます\n"
                                         "鉄 を -6 回分の経験値 -180\n"
                                         "残り重量は 10 です"));
-        wmtest::clickIndicator(w().optWet[1]);
+        wmtest::clickIndicator(w().modes.products);
         QCOMPARE(info(), QStringLiteral("鉄 を -6 持てます\n残り重量は 10 です"));
     }
 
@@ -460,7 +484,7 @@ class TestProductWindow : public QObject {
         QFETCH(bool, productMode);
         QFETCH(QString, text);
         setWeights(0, maximum);
-        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
         chooseWork(work);
         chooseProduct(product);
         QCOMPARE(info(), text);
@@ -476,7 +500,7 @@ class TestProductWindow : public QObject {
         data_->products.set(13, 4, 2, QStringLiteral("01") + longName);
         chooseWork(12);
         chooseProduct(QStringLiteral("短剣"));
-        QLineEdit* name = w().cmbData[17]->lineEdit();
+        QLineEdit* name = w().materials[0].nameList->lineEdit();
         QCOMPARE(name->text(), longName);
         QCOMPARE(name->cursorPosition(), 0);
     }
@@ -491,18 +515,18 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(6);
         chooseProduct(QStringLiteral("万能薬"));
-        QCOMPARE(w().txtData[10]->text(), QStringLiteral("3"));
-        QCOMPARE(w().txtData[17]->text(), QStringLiteral("4"));
-        QCOMPARE(w().txtData[11]->text(), QStringLiteral("10"));
+        QCOMPARE(w().materials[0].level->text(), QStringLiteral("3"));
+        QCOMPARE(w().materials[0].weight->text(), QStringLiteral("4"));
+        QCOMPARE(w().materials[1].level->text(), QStringLiteral("10"));
         chooseProduct(QStringLiteral("湧き水"));
         for (int k = 1; k <= 3; ++k) {
-            QCOMPARE(w().txtData[9 + k]->text(), QString());
-            QCOMPARE(w().txtData[16 + k]->text(), QString());
-            QCOMPARE(w().cmbData[6 + k]->currentText(), QString());
-            QCOMPARE(w().cmbData[16 + k]->currentText(), QString());
-            QVERIFY(w().cmbData[16 + k]->isHidden());
+            QCOMPARE(w().materials[k - 1].level->text(), QString());
+            QCOMPARE(w().materials[k - 1].weight->text(), QString());
+            QCOMPARE(w().materials[k - 1].workList->currentText(), QString());
+            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
+            QVERIFY(w().materials[k - 1].nameList->isHidden());
         }
-        QCOMPARE(w().txtData[0]->text(), QStringLiteral("0"));
+        QCOMPARE(w().weights.total->text(), QStringLiteral("0"));
         QCOMPARE(info(), QString());  // nothing to carry: no runs
     }
 
@@ -514,15 +538,15 @@ class TestProductWindow : public QObject {
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
         chooseProduct(QStringLiteral("短剣"));
-        QVERIFY(w().cmbData[7]->isHidden());
-        QVERIFY(w().txtData[7]->isHidden());
-        QCOMPARE(w().txtData[7]->text(), QString());
-        QCOMPARE(w().txtData[10]->text(), QString());
-        QCOMPARE(w().txtData[17]->text(), QString());
-        QVERIFY(!w().cmbData[18]->isHidden());
-        QCOMPARE(w().cmbData[18]->currentText(), QStringLiteral("鉄"));
-        QCOMPARE(w().txtData[18]->text(), QStringLiteral("20"));
-        QCOMPARE(w().txtData[0]->text(), QString());  // not 20: 謎の粉 weighs something
+        QVERIFY(w().materials[0].workList->isHidden());
+        QVERIFY(w().materials[0].count->isHidden());
+        QCOMPARE(w().materials[0].count->text(), QString());
+        QCOMPARE(w().materials[0].level->text(), QString());
+        QCOMPARE(w().materials[0].weight->text(), QString());
+        QVERIFY(!w().materials[1].nameList->isHidden());
+        QCOMPARE(w().materials[1].nameList->currentText(), QStringLiteral("鉄"));
+        QCOMPARE(w().materials[1].weight->text(), QStringLiteral("20"));
+        QCOMPARE(w().weights.total->text(), QString());  // not 20: 謎の粉 weighs something
         QCOMPARE(info(), QString());
     }
 
@@ -531,8 +555,8 @@ class TestProductWindow : public QObject {
         setWeights(0, 99999);
         chooseWork(10);
         chooseProduct(QStringLiteral("布"));
-        w().txtData[0]->setText(QStringLiteral("1"));
-        w().optWet[0]->click();
+        w().weights.total->setText(QStringLiteral("1"));
+        w().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("農作業     001 の 糸 を 199998\n布 を 99999 回分作れます\n"
                                         "布 を 99999 回分の経験値 1999980\n残り重量は 0 です"));
     }
@@ -544,40 +568,42 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
-        QCOMPARE(w().txtData[18]->text(), QStringLiteral("5000000000000000000"));
-        QCOMPARE(w().txtData[0]->text(), QString());
+        QCOMPARE(w().materials[1].weight->text(), QStringLiteral("5000000000000000000"));
+        QCOMPARE(w().weights.total->text(), QString());
         QCOMPARE(info(), QString());
         // Two pieces of one such material: the row's weight stays empty too.
         data_->products.set(9, 3, 1, QStringLiteral("1"));
         chooseWork(8);
         chooseProduct(QStringLiteral("板"));
-        QCOMPARE(w().txtData[17]->text(), QString());
+        QCOMPARE(w().materials[0].weight->text(), QString());
     }
 
     void infoBeyond64Bits_data() {
-        QTest::addColumn<int>("box");  // txtData box set to the value
+        QTest::addColumn<QString>("box");  // the box set to the value
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("productMode");
-        QTest::newRow("experience x runs") << 2 << "9223372036854775807" << false;
-        QTest::newRow("amount x runs") << 7 << "9223372036854775807" << false;
-        QTest::newRow("largest experience") << 2 << "92234642714974" << false;
-        QTest::newRow("free weight") << -1 << "-9223372036854775807" << false;
-        QTest::newRow("free weight, products") << -1 << "-9223372036854775807" << true;
+        QTest::newRow("experience x runs") << "totalExpBox"
+                                           << "9223372036854775807" << false;
+        QTest::newRow("amount x runs") << "materialCount1"
+                                       << "9223372036854775807" << false;
+        QTest::newRow("largest experience") << "totalExpBox"
+                                            << "92234642714974" << false;
+        QTest::newRow("free weight") << "currentWeight"
+                                     << "-9223372036854775807" << false;
+        QTest::newRow("free weight, products") << "currentWeight"
+                                               << "-9223372036854775807" << true;
     }
     void infoBeyond64Bits() {
-        QFETCH(int, box);
+        QFETCH(QString, box);
         QFETCH(QString, value);
         QFETCH(bool, productMode);
         setWeights(0, 99999);
-        w().optWet[productMode ? 1 : 0]->setChecked(true);
+        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
         chooseWork(10);
         chooseProduct(QStringLiteral("布"));
-        w().txtData[0]->setText(QStringLiteral("1"));
-        if (box < 0)
-            w().txtWeight[1]->setText(value);  // current weight
-        else
-            w().txtData[size_t(box)]->setText(value);
-        w().optWet[productMode ? 1 : 0]->click();
+        w().weights.total->setText(QStringLiteral("1"));
+        wmtest::child<QLineEdit>(&w(), box)->setText(value);
+        (productMode ? w().modes.products : w().modes.materials)->click();
         if (value == QLatin1String("92234642714974")) {
             // 99999 runs of the largest experience that fits are still shown exactly.
             QCOMPARE(
@@ -593,12 +619,12 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
-        w().txtData[8]->clear();  // row 2 amount
-        w().optWet[0]->click();
+        w().materials[1].count->clear();  // row 2 amount
+        w().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n"));
-        w().txtData[8]->setText(QStringLiteral("1"));
-        w().txtData[2]->clear();
-        w().optWet[0]->click();
+        w().materials[1].count->setText(QStringLiteral("1"));
+        w().totalExpBox->clear();
+        w().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n木こり     010 の 木材 を 18\n"
                                         "革細工     005 の 皮 を 18\n剣 を 18 回分作れます"));
     }
@@ -630,7 +656,7 @@ class TestProductWindow : public QObject {
         QFETCH(int, work);
         QFETCH(QString, product);
         QFETCH(QString, text);
-        w().optWet[1]->setChecked(true);
+        w().modes.products->setChecked(true);
         chooseWork(work);
         chooseProduct(product);
         QCOMPARE(info(), text);
@@ -638,14 +664,14 @@ class TestProductWindow : public QObject {
 
     void typedProductHasNoEffects() {
         showAndActivate();
-        wmtest::clickIndicator(w().optWet[1]);
+        wmtest::clickIndicator(w().modes.products);
         chooseWork(6);
         chooseProduct(QStringLiteral("眠り薬"));
-        w().cmbData[16]->lineEdit()->setText(QStringLiteral("X"));
-        w().txtWeight[2]->setFocus();
-        QTest::keyClick(w().txtWeight[2], Qt::Key_Return);
+        w().productList->lineEdit()->setText(QStringLiteral("X"));
+        w().weights.maximum->setFocus();
+        QTest::keyClick(w().weights.maximum, Qt::Key_Return);
         QCOMPARE(info(), QStringLiteral("X を 1000 持てます\n残り重量は 0 です"));
-        QCOMPARE(QApplication::focusWidget(), w().optWet[1]);
+        QCOMPARE(QApplication::focusWidget(), w().modes.products);
     }
 
     void gatheringPlaces() {
@@ -654,10 +680,10 @@ class TestProductWindow : public QObject {
         QCOMPARE(info(), QString());  // a work choice alone builds no text
         chooseProduct(QStringLiteral("ウサギの肉"));
         QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
-        wmtest::clickIndicator(w().optWet[1]);
+        wmtest::clickIndicator(w().modes.products);
         QCOMPARE(info(), QStringLiteral("ウサギの肉 を 250 持てます\n残り重量は 0 です"));
-        w().optWet[0]->setFocus();
-        QTest::keyClick(w().optWet[0], Qt::Key_Space);
+        w().modes.materials->setFocus();
+        QTest::keyClick(w().modes.materials, Qt::Key_Space);
         QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
     }
 
@@ -667,15 +693,15 @@ class TestProductWindow : public QObject {
         chooseProduct(QStringLiteral("短剣"));
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 40\n短剣 を 40 回分作れます\n"
                                         "短剣 を 40 回分の経験値 6000\n残り重量は 200 です"));
-        w().txtWeight[1]->setFocus();
-        w().txtWeight[1]->selectAll();
-        QTest::keyClicks(w().txtWeight[1], QStringLiteral("900"));
+        w().weights.current->setFocus();
+        w().weights.current->selectAll();
+        QTest::keyClicks(w().weights.current, QStringLiteral("900"));
         QVERIFY(info().endsWith(
             QStringLiteral("残り重量は 200 です")));  // typing alone rebuilds nothing
-        QTest::keyClick(w().txtWeight[1], Qt::Key_Return);
+        QTest::keyClick(w().weights.current, Qt::Key_Return);
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 5\n短剣 を 5 回分作れます\n"
                                         "短剣 を 5 回分の経験値 750\n残り重量は 0 です"));
-        QCOMPARE(QApplication::focusWidget(), w().txtWeight[2]);
+        QCOMPARE(QApplication::focusWidget(), w().weights.maximum);
     }
 
     void closingUnloadsAndReopeningReadsGuildsAgain() {
@@ -690,8 +716,8 @@ class TestProductWindow : public QObject {
         folder_->writeLines(QStringLiteral("txtFile/GuildData.txt"), guilds);
         win_ = new ProductWindow(*data_, dialogs_);
         chooseWork(0);
-        QCOMPARE(items(w().cmbGuild), QStringList{QStringLiteral("新町")});
-        QCOMPARE(w().txtGuild[2]->text(), QStringLiteral("新ギルド"));
+        QCOMPARE(items(w().guildPanel.placeList), QStringList{QStringLiteral("新町")});
+        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("新ギルド"));
     }
 };
 

@@ -96,17 +96,17 @@ class ProductWindowKeysTest : public QObject {
     }
 
     void informationTextPassesTab() {
-        wm::chooseEntry(w().cmbData[6], 6);  // 薬調合
-        wm::chooseEntry(w().cmbData[16], 1);
-        const QString text = w().txtST->toPlainText();
+        wm::chooseEntry(w().workList, 6);  // 薬調合
+        wm::chooseEntry(w().productList, 1);
+        const QString text = w().infoText->toPlainText();
         QVERIFY(!text.isEmpty());
-        w().txtST->setFocus();
+        w().infoText->setFocus();
         press(Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != w().txtST);
-        w().txtST->setFocus();
+        QVERIFY(QApplication::focusWidget() != w().infoText);
+        w().infoText->setFocus();
         press(Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(QApplication::focusWidget() != w().txtST);
-        QCOMPARE(w().txtST->toPlainText(), text);
+        QVERIFY(QApplication::focusWidget() != w().infoText);
+        QCOMPARE(w().infoText->toPlainText(), text);
     }
 
     void workListTakesNoEdits_data() {
@@ -121,7 +121,7 @@ class ProductWindowKeysTest : public QObject {
     }
     void workListTakesNoEdits() {
         QFETCH(QString, how);
-        QComboBox* work = w().cmbData[6];
+        QComboBox* work = w().workList;
         wm::chooseEntry(work, 6);
         QCOMPARE(work->currentText(), QString("薬調合"));
         work->setFocus();
@@ -145,7 +145,7 @@ class ProductWindowKeysTest : public QObject {
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(work->currentText(), QString("薬調合"));
         // The product list and the information stay as the choice left them.
-        QCOMPARE(w().cmbData[16]->itemText(1), QString("傷薬"));
+        QCOMPARE(w().productList->itemText(1), QString("傷薬"));
     }
 
     void pastesTypeWhatTypingWould_data() {
@@ -157,7 +157,7 @@ class ProductWindowKeysTest : public QObject {
     }
     void pastesTypeWhatTypingWould() {
         QFETCH(QString, how);
-        QLineEdit* weight = w().txtWeight[1];
+        QLineEdit* weight = w().weights.current;
         weight->setFocus();
         weight->selectAll();
         const QString twenty = "12345678901234567890";
@@ -178,7 +178,7 @@ class ProductWindowKeysTest : public QObject {
         QVERIFY(weight->text().size() <= 5);
 
         // Letters are dropped, digits kept, three at most.
-        QLineEdit* level = w().txtData[3];
+        QLineEdit* level = w().levelBox;
         level->setFocus();
         QGuiApplication::clipboard()->setText("1x2\n3456");
         press(Qt::Key_V, Qt::ControlModifier);
@@ -186,18 +186,18 @@ class ProductWindowKeysTest : public QObject {
     }
 
     void wheelLeavesUnfocusedWork() {
-        QComboBox* work = w().cmbData[6];
+        QComboBox* work = w().workList;
         wm::chooseEntry(work, 6);
-        const QString products = w().cmbData[16]->itemText(1);
-        w().txtWeight[1]->setFocus();
+        const QString products = w().productList->itemText(1);
+        w().weights.current->setFocus();
         const QPointF inside(work->width() / 2.0, work->height() / 2.0);
         QWheelEvent wheel(inside, work->mapToGlobal(inside), QPoint(), QPoint(0, -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(work->lineEdit(), &wheel);
         QApplication::sendEvent(work, &wheel);
         QCOMPARE(work->currentText(), QString("薬調合"));
-        QCOMPARE(w().cmbData[16]->itemText(1), products);
-        QCOMPARE(QApplication::focusWidget(), w().txtWeight[1]);
+        QCOMPARE(w().productList->itemText(1), products);
+        QCOMPARE(QApplication::focusWidget(), w().weights.current);
         QCOMPARE(work->focusPolicy(), Qt::StrongFocus);
     }
 };
