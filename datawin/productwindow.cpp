@@ -134,7 +134,7 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     resize(minimumSize());
-    guildPanel.guildOption->setChecked(true);
+    guildPanel_.guildOption->setChecked(true);
     onGuildModeClicked(false);
 
     auto* materialTreeButton = new QPushButton(QStringLiteral("材料の内訳(&M)"), this);
@@ -169,60 +169,60 @@ void ProductWindow::buildControls() {
     };
 
     labels_.work = label("作業名", "作業名を選択します");
-    workList = list("作業名を選択してください");
+    workList_ = list("作業名を選択してください");
     labels_.product = label("生産品", "生産品の名前を選択または入力します");
-    productList = list("生産品の選択、または入力してください");
+    productList_ = list("生産品の選択、または入力してください");
     labels_.level = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
-    levelBox = field("生産Ｌｖを入力してください");
+    levelBox_ = field("生産Ｌｖを入力してください");
     labels_.exp = label("経験値", "成功１回の経験値を入力します");
-    expBox = field("成功１回の取得経験値を入力してください");
+    expBox_ = field("成功１回の取得経験値を入力してください");
     labels_.runs = label("回数", "生産品が完成するまでの回数を入力します");
-    runsBox = field("生産品完成までに必要な回数を入力してください");
+    runsBox_ = field("生産品完成までに必要な回数を入力してください");
     labels_.totalExp = label("合計値", "生産品の経験値の合計値が表示されます");
-    totalExpBox = field("生産品の経験値の合計値を表示します");
+    totalExpBox_ = field("生産品の経験値の合計値を表示します");
     labels_.weight = label("重量", "生産品の重量を入力します");
-    weightBox = field("生産品の重量を入力してください");
+    weightBox_ = field("生産品の重量を入力してください");
     labels_.materials = label("材料", "生産品に必要な材料を選択します");
     labels_.count = label("数量", "生産品に必要な数を入力します");
     labels_.materialWeight = label("重量", "生産品に必要な数を入力します");
-    materials[0].workList = list("１つ目の材料の作業名を選択してください");
-    materials[0].level = field("１つ目の材料のレベルを表示します");
-    materials[0].nameList = list("１つ目の材料の選択をしてください");
-    materials[0].count = field("１つ目の材料の必要な量を入力してください");
-    materials[0].weight = field("１つめの材料の1回に必要な重量を表示します");
-    materials[1].workList = list("２つ目の材料の作業名を選択してください");
-    materials[1].level = field("2つ目の材料のレベルを表示します");
-    materials[1].nameList = list("２つ目の材料の選択をしてください");
-    materials[1].count = field("２つ目の材料の必要な量を入力してください");
-    materials[1].weight = field("２つめの材料の1回に必要な重量を表示します");
-    materials[2].workList = list("３つ目の材料の作業名を選択してください");
-    materials[2].level = field("３つ目の材料のレベルを表示します");
-    materials[2].nameList = list("３つ目の材料の選択をしてください");
-    materials[2].count = field("３つ目の材料の必要な量を入力してください");
-    materials[2].weight = field("３つめの材料の1回に必要な重量を表示します");
+    materials_[0].workList = list("１つ目の材料の作業名を選択してください");
+    materials_[0].level = field("１つ目の材料のレベルを表示します");
+    materials_[0].nameList = list("１つ目の材料の選択をしてください");
+    materials_[0].count = field("１つ目の材料の必要な量を入力してください");
+    materials_[0].weight = field("１つめの材料の1回に必要な重量を表示します");
+    materials_[1].workList = list("２つ目の材料の作業名を選択してください");
+    materials_[1].level = field("2つ目の材料のレベルを表示します");
+    materials_[1].nameList = list("２つ目の材料の選択をしてください");
+    materials_[1].count = field("２つ目の材料の必要な量を入力してください");
+    materials_[1].weight = field("２つめの材料の1回に必要な重量を表示します");
+    materials_[2].workList = list("３つ目の材料の作業名を選択してください");
+    materials_[2].level = field("３つ目の材料のレベルを表示します");
+    materials_[2].nameList = list("３つ目の材料の選択をしてください");
+    materials_[2].count = field("３つ目の材料の必要な量を入力してください");
+    materials_[2].weight = field("３つめの材料の1回に必要な重量を表示します");
     labels_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
-    weights.current = field("キャラの現在の重量を入力してください");
-    weights.current->setText(QStringLiteral("0"));
+    weights_.current = field("キャラの現在の重量を入力してください");
+    weights_.current->setText(QStringLiteral("0"));
     labels_.maximumWeight = label("最大重量", "キャラの最大重量を入力します");
-    weights.maximum = field("キャラの最大重量を入力してください");
-    weights.maximum->setText(QStringLiteral("1000"));
-    weights.total = field("材料の合計重量を表示します");
+    weights_.maximum = field("キャラの最大重量を入力してください");
+    weights_.maximum->setText(QStringLiteral("1000"));
+    weights_.total = field("材料の合計重量を表示します");
 
     modeFrame_ = new QGroupBox(f);
-    modes.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
-    modes.materials->setToolTip(
+    modes_.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
+    modes_.materials->setToolTip(
         QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
-    modes.products = new QRadioButton(QStringLiteral("生産品"), modeFrame_);
-    modes.products->setToolTip(
+    modes_.products = new QRadioButton(QStringLiteral("生産品"), modeFrame_);
+    modes_.products->setToolTip(
         QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
-    modes.materials->setChecked(true);
+    modes_.materials->setChecked(true);
 
     guildFrame_ = new QGroupBox(f);
     QWidget* g = guildFrame_;
-    guildPanel.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
-    guildPanel.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
-    guildPanel.learningOption = new QRadioButton(QStringLiteral("習得"), g);
-    guildPanel.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
+    guildPanel_.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
+    guildPanel_.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
+    guildPanel_.learningOption = new QRadioButton(QStringLiteral("習得"), g);
+    guildPanel_.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
     auto glabel = [g](const char* text, const char* tip) {
         auto* l = new QLabel(QString::fromUtf8(text), g);
         l->setToolTip(QString::fromUtf8(tip));
@@ -234,89 +234,89 @@ void ProductWindow::buildControls() {
         return e;
     };
     labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
-    guildPanel.placeList = newList(g);
-    guildPanel.placeList->setToolTip(
+    guildPanel_.placeList = newList(g);
+    guildPanel_.placeList->setToolTip(
         QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
     labels_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
-    guildPanel.building = gfield("その作業に関する人がいる場所が表示されます");
+    guildPanel_.building = gfield("その作業に関する人がいる場所が表示されます");
     labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
-    guildPanel.person = gfield("その作業の人物が表示されます");
-    guildPanel.conditionLabel = glabel("条件", "その作業に関する人物の名前が表示されます");
-    guildPanel.condition = gfield("その作業の習得に必要な材料を表示します");
+    guildPanel_.person = gfield("その作業の人物が表示されます");
+    guildPanel_.conditionLabel = glabel("条件", "その作業に関する人物の名前が表示されます");
+    guildPanel_.condition = gfield("その作業の習得に必要な材料を表示します");
 
     // Not locked: the user may add notes to the text until the next rebuild.
-    infoText = new QPlainTextEdit(f);
-    infoText->setFont(resultFont(infoText->font()));
+    infoText_ = new QPlainTextEdit(f);
+    infoText_->setFont(resultFont(infoText_->font()));
 
     for (QLineEdit* e :
-         {weights.total, totalExpBox, materials[0].weight, materials[1].weight, materials[2].weight,
-          guildPanel.building, guildPanel.person, guildPanel.condition})
+         {weights_.total, totalExpBox_, materials_[0].weight, materials_[1].weight,
+          materials_[2].weight, guildPanel_.building, guildPanel_.person, guildPanel_.condition})
         e->setReadOnly(true);
     // Display fields are skipped when moving on.
     for (QWidget* w :
-         {static_cast<QWidget*>(weights.total), static_cast<QWidget*>(totalExpBox),
-          static_cast<QWidget*>(materials[0].level), static_cast<QWidget*>(materials[1].level),
-          static_cast<QWidget*>(materials[2].level), static_cast<QWidget*>(materials[0].weight),
-          static_cast<QWidget*>(materials[1].weight), static_cast<QWidget*>(materials[2].weight),
-          static_cast<QWidget*>(guildPanel.building), static_cast<QWidget*>(guildPanel.person),
-          static_cast<QWidget*>(guildPanel.condition), static_cast<QWidget*>(infoText)})
+         {static_cast<QWidget*>(weights_.total), static_cast<QWidget*>(totalExpBox_),
+          static_cast<QWidget*>(materials_[0].level), static_cast<QWidget*>(materials_[1].level),
+          static_cast<QWidget*>(materials_[2].level), static_cast<QWidget*>(materials_[0].weight),
+          static_cast<QWidget*>(materials_[1].weight), static_cast<QWidget*>(materials_[2].weight),
+          static_cast<QWidget*>(guildPanel_.building), static_cast<QWidget*>(guildPanel_.person),
+          static_cast<QWidget*>(guildPanel_.condition), static_cast<QWidget*>(infoText_)})
         w->setFocusPolicy(Qt::ClickFocus);
 
     // Hidden material rows and the condition line keep their place, so nothing jumps.
     for (int k = 1; k <= 3; ++k)
-        for (QWidget* w : {static_cast<QWidget*>(materials[k - 1].workList),
-                           static_cast<QWidget*>(materials[k - 1].level),
-                           static_cast<QWidget*>(materials[k - 1].nameList),
-                           static_cast<QWidget*>(materials[k - 1].count),
-                           static_cast<QWidget*>(materials[k - 1].weight)})
+        for (QWidget* w : {static_cast<QWidget*>(materials_[k - 1].workList),
+                           static_cast<QWidget*>(materials_[k - 1].level),
+                           static_cast<QWidget*>(materials_[k - 1].nameList),
+                           static_cast<QWidget*>(materials_[k - 1].count),
+                           static_cast<QWidget*>(materials_[k - 1].weight)})
             keepSpaceWhenHidden(w);
-    keepSpaceWhenHidden(guildPanel.conditionLabel);
-    keepSpaceWhenHidden(guildPanel.condition);
+    keepSpaceWhenHidden(guildPanel_.conditionLabel);
+    keepSpaceWhenHidden(guildPanel_.condition);
 
     // Names by meaning, for whoever looks a control up.
     const auto name = [](QObject* o, const QString& n) { o->setObjectName(n); };
-    name(workList, QStringLiteral("workList"));
-    name(productList, QStringLiteral("productList"));
-    name(levelBox, QStringLiteral("levelBox"));
-    name(expBox, QStringLiteral("expBox"));
-    name(runsBox, QStringLiteral("runsBox"));
-    name(totalExpBox, QStringLiteral("totalExpBox"));
-    name(weightBox, QStringLiteral("weightBox"));
+    name(workList_, QStringLiteral("workList"));
+    name(productList_, QStringLiteral("productList"));
+    name(levelBox_, QStringLiteral("levelBox"));
+    name(expBox_, QStringLiteral("expBox"));
+    name(runsBox_, QStringLiteral("runsBox"));
+    name(totalExpBox_, QStringLiteral("totalExpBox"));
+    name(weightBox_, QStringLiteral("weightBox"));
     for (int k = 1; k <= 3; ++k) {
-        const MaterialRow& row = materials[size_t(k - 1)];
+        const MaterialRow& row = materials_[size_t(k - 1)];
         name(row.workList, QStringLiteral("materialWork%1").arg(k));
         name(row.level, QStringLiteral("materialLevel%1").arg(k));
         name(row.nameList, QStringLiteral("materialName%1").arg(k));
         name(row.count, QStringLiteral("materialCount%1").arg(k));
         name(row.weight, QStringLiteral("materialWeight%1").arg(k));
     }
-    name(weights.current, QStringLiteral("currentWeight"));
-    name(weights.maximum, QStringLiteral("maximumWeight"));
-    name(weights.total, QStringLiteral("totalWeight"));
-    name(modes.materials, QStringLiteral("materialsMode"));
-    name(modes.products, QStringLiteral("productsMode"));
-    name(guildPanel.guildOption, QStringLiteral("guildOption"));
-    name(guildPanel.learningOption, QStringLiteral("learningOption"));
-    name(guildPanel.placeList, QStringLiteral("placeList"));
-    name(guildPanel.building, QStringLiteral("building"));
-    name(guildPanel.person, QStringLiteral("person"));
-    name(guildPanel.conditionLabel, QStringLiteral("conditionLabel"));
-    name(guildPanel.condition, QStringLiteral("condition"));
-    name(infoText, QStringLiteral("infoText"));
+    name(weights_.current, QStringLiteral("currentWeight"));
+    name(weights_.maximum, QStringLiteral("maximumWeight"));
+    name(weights_.total, QStringLiteral("totalWeight"));
+    name(modes_.materials, QStringLiteral("materialsMode"));
+    name(modes_.products, QStringLiteral("productsMode"));
+    name(guildPanel_.guildOption, QStringLiteral("guildOption"));
+    name(guildPanel_.learningOption, QStringLiteral("learningOption"));
+    name(guildPanel_.placeList, QStringLiteral("placeList"));
+    name(guildPanel_.building, QStringLiteral("building"));
+    name(guildPanel_.person, QStringLiteral("person"));
+    name(guildPanel_.conditionLabel, QStringLiteral("conditionLabel"));
+    name(guildPanel_.condition, QStringLiteral("condition"));
+    name(infoText_, QStringLiteral("infoText"));
 
-    // Short number fields: three digits, five for the weights.
+    // Short number fields: three digits, five for the weights_.
     for (int k = 1; k <= 3; ++k)
-        materials[k - 1].workList->setMinimumContentsLength(6);  // ハーブ採り fits
+        materials_[k - 1].workList->setMinimumContentsLength(6);  // ハーブ採り fits
     const int shortWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
     const int longWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
-    for (QLineEdit* e : {levelBox, expBox, runsBox, weightBox})
+    for (QLineEdit* e : {levelBox_, expBox_, runsBox_, weightBox_})
         e->setMaximumWidth(shortWidth);
-    for (const MaterialRow& row : materials) {
+    for (const MaterialRow& row : materials_) {
         row.count->setMaximumWidth(shortWidth);
         row.level->setMaximumWidth(shortWidth);
         row.weight->setMaximumWidth(longWidth);
     }
-    for (QLineEdit* e : {weights.total, totalExpBox, weights.current, weights.maximum})
+    for (QLineEdit* e : {weights_.total, totalExpBox_, weights_.current, weights_.maximum})
         e->setMaximumWidth(longWidth);
 }
 
@@ -332,13 +332,13 @@ void ProductWindow::buildLayout() {
     // Work and product lines, text-mode options to their right.
     auto* top = new QGridLayout;
     top->addWidget(labels_.work, 0, 0);
-    top->addWidget(workList, 0, 1);
+    top->addWidget(workList_, 0, 1);
     top->addWidget(labels_.product, 1, 0);
-    top->addWidget(productList, 1, 1);
+    top->addWidget(productList_, 1, 1);
     auto* wet = new QVBoxLayout(modeFrame_);
     wet->setContentsMargins(6, 2, 6, 2);
-    wet->addWidget(modes.materials);
-    wet->addWidget(modes.products);
+    wet->addWidget(modes_.materials);
+    wet->addWidget(modes_.products);
     top->addWidget(modeFrame_, 0, 2, 2, 1);
     top->setColumnStretch(1, 1);
     main->addLayout(top);
@@ -346,11 +346,11 @@ void ProductWindow::buildLayout() {
     // Product numbers on the left, guild panel on the right.
     auto* middle = new QHBoxLayout;
     auto* numbers = new QGridLayout;
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{labels_.level, levelBox},
-                                                               {labels_.exp, expBox},
-                                                               {labels_.runs, runsBox},
-                                                               {labels_.totalExp, totalExpBox},
-                                                               {labels_.weight, weightBox}}};
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{labels_.level, levelBox_},
+                                                               {labels_.exp, expBox_},
+                                                               {labels_.runs, runsBox_},
+                                                               {labels_.totalExp, totalExpBox_},
+                                                               {labels_.weight, weightBox_}}};
     for (int i = 0; i < int(lines.size()); ++i) {
         numbers->addWidget(lines[size_t(i)].first, i, 0);
         numbers->addWidget(lines[size_t(i)].second, i, 1);
@@ -360,18 +360,18 @@ void ProductWindow::buildLayout() {
     auto* guild = new QGridLayout(guildFrame_);
     guild->setContentsMargins(6, 4, 6, 4);
     auto* options = new QHBoxLayout;
-    options->addWidget(guildPanel.guildOption);
-    options->addWidget(guildPanel.learningOption);
+    options->addWidget(guildPanel_.guildOption);
+    options->addWidget(guildPanel_.learningOption);
     options->addStretch(1);
     guild->addLayout(options, 0, 0, 1, 2);
     guild->addWidget(labels_.place, 1, 0);
-    guild->addWidget(guildPanel.placeList, 1, 1);
+    guild->addWidget(guildPanel_.placeList, 1, 1);
     guild->addWidget(labels_.building, 2, 0);
-    guild->addWidget(guildPanel.building, 2, 1);
+    guild->addWidget(guildPanel_.building, 2, 1);
     guild->addWidget(labels_.person, 3, 0);
-    guild->addWidget(guildPanel.person, 3, 1);
-    guild->addWidget(guildPanel.conditionLabel, 4, 0);
-    guild->addWidget(guildPanel.condition, 4, 1);
+    guild->addWidget(guildPanel_.person, 3, 1);
+    guild->addWidget(guildPanel_.conditionLabel, 4, 0);
+    guild->addWidget(guildPanel_.condition, 4, 1);
     guild->setColumnStretch(1, 1);
     middle->addWidget(guildFrame_, 1);
     main->addLayout(middle);
@@ -383,11 +383,11 @@ void ProductWindow::buildLayout() {
     mats->addWidget(labels_.count, 0, 3);
     mats->addWidget(labels_.materialWeight, 0, 4);
     for (int k = 1; k <= 3; ++k) {
-        mats->addWidget(materials[k - 1].workList, k, 0);
-        mats->addWidget(materials[k - 1].level, k, 1);
-        mats->addWidget(materials[k - 1].nameList, k, 2);
-        mats->addWidget(materials[k - 1].count, k, 3);
-        mats->addWidget(materials[k - 1].weight, k, 4);
+        mats->addWidget(materials_[k - 1].workList, k, 0);
+        mats->addWidget(materials_[k - 1].level, k, 1);
+        mats->addWidget(materials_[k - 1].nameList, k, 2);
+        mats->addWidget(materials_[k - 1].count, k, 3);
+        mats->addWidget(materials_[k - 1].weight, k, 4);
     }
     // Work names are short; the material names take the room so that a long one shows whole.
     mats->setColumnStretch(2, 1);
@@ -396,52 +396,52 @@ void ProductWindow::buildLayout() {
     // Current, maximum and total weight.
     auto* weightLine = new QHBoxLayout;
     weightLine->addWidget(labels_.currentWeight);
-    weightLine->addWidget(weights.current);
+    weightLine->addWidget(weights_.current);
     weightLine->addSpacing(8);
     weightLine->addWidget(labels_.maximumWeight);
-    weightLine->addWidget(weights.maximum);
+    weightLine->addWidget(weights_.maximum);
     weightLine->addStretch(1);
-    weightLine->addWidget(weights.total);
+    weightLine->addWidget(weights_.total);
     main->addLayout(weightLine);
 
-    main->addWidget(infoText, 1);
+    main->addWidget(infoText_, 1);
 }
 
 void ProductWindow::buildTabOrder() {
-    const QList<QWidget*> order{workList,
-                                productList,
-                                levelBox,
-                                expBox,
-                                runsBox,
-                                totalExpBox,
-                                weightBox,
-                                materials[0].workList,
-                                materials[0].level,
-                                materials[0].nameList,
-                                materials[0].count,
-                                materials[0].weight,
-                                materials[1].workList,
-                                materials[1].level,
-                                materials[1].nameList,
-                                materials[1].count,
-                                materials[1].weight,
-                                materials[2].workList,
-                                materials[2].level,
-                                materials[2].nameList,
-                                materials[2].count,
-                                materials[2].weight,
-                                weights.current,
-                                weights.maximum,
-                                weights.total,
-                                modes.materials,
-                                modes.products,
-                                guildPanel.guildOption,
-                                guildPanel.learningOption,
-                                guildPanel.placeList,
-                                guildPanel.building,
-                                guildPanel.person,
-                                guildPanel.condition,
-                                infoText};
+    const QList<QWidget*> order{workList_,
+                                productList_,
+                                levelBox_,
+                                expBox_,
+                                runsBox_,
+                                totalExpBox_,
+                                weightBox_,
+                                materials_[0].workList,
+                                materials_[0].level,
+                                materials_[0].nameList,
+                                materials_[0].count,
+                                materials_[0].weight,
+                                materials_[1].workList,
+                                materials_[1].level,
+                                materials_[1].nameList,
+                                materials_[1].count,
+                                materials_[1].weight,
+                                materials_[2].workList,
+                                materials_[2].level,
+                                materials_[2].nameList,
+                                materials_[2].count,
+                                materials_[2].weight,
+                                weights_.current,
+                                weights_.maximum,
+                                weights_.total,
+                                modes_.materials,
+                                modes_.products,
+                                guildPanel_.guildOption,
+                                guildPanel_.learningOption,
+                                guildPanel_.placeList,
+                                guildPanel_.building,
+                                guildPanel_.person,
+                                guildPanel_.condition,
+                                infoText_};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -470,7 +470,7 @@ void ProductWindow::installKeyHandlers() {
         });
         e->installEventFilter(this);
     }
-    for (QLineEdit* e : {weights.current, weights.maximum}) {
+    for (QLineEdit* e : {weights_.current, weights_.maximum}) {
         KeyFilter::install(e, [this, e, digitsOnly](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -483,10 +483,10 @@ void ProductWindow::installKeyHandlers() {
         e->installEventFilter(this);
     }
     for (QComboBox* c :
-         {workList, materials[0].workList, materials[1].workList, materials[2].workList,
-          productList, materials[0].nameList, materials[1].nameList, materials[2].nameList}) {
+         {workList_, materials_[0].workList, materials_[1].workList, materials_[2].workList,
+          productList_, materials_[0].nameList, materials_[1].nameList, materials_[2].nameList}) {
         // Only a product name may be typed; every other list is chosen from.
-        const bool typable = c == productList;
+        const bool typable = c == productList_;
         KeyFilter::install(c, [c, typable](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -496,7 +496,7 @@ void ProductWindow::installKeyHandlers() {
             }
         });
     }
-    for (QRadioButton* o : {modes.materials, modes.products}) {
+    for (QRadioButton* o : {modes_.materials, modes_.products}) {
         KeyFilter::install(o, [this, o](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -505,9 +505,9 @@ void ProductWindow::installKeyHandlers() {
             }
         });
     }
-    for (QWidget* w : {static_cast<QWidget*>(guildPanel.guildOption),
-                       static_cast<QWidget*>(guildPanel.learningOption),
-                       static_cast<QWidget*>(guildPanel.placeList)}) {
+    for (QWidget* w : {static_cast<QWidget*>(guildPanel_.guildOption),
+                       static_cast<QWidget*>(guildPanel_.learningOption),
+                       static_cast<QWidget*>(guildPanel_.placeList)}) {
         KeyFilter::install(w, [w](int& code) {
             if (code == kKeyEnter)
                 focusNextControl(w);
@@ -541,30 +541,30 @@ void ProductWindow::emptyEdit(QComboBox* list) {
 }
 
 std::array<QLineEdit*, 15> ProductWindow::numberBoxes() const {
-    return {weights.total,
-            totalExpBox,
-            levelBox,
-            expBox,
-            runsBox,
-            weightBox,
-            materials[0].count,
-            materials[1].count,
-            materials[2].count,
-            materials[0].level,
-            materials[1].level,
-            materials[2].level,
-            materials[0].weight,
-            materials[1].weight,
-            materials[2].weight};
+    return {weights_.total,
+            totalExpBox_,
+            levelBox_,
+            expBox_,
+            runsBox_,
+            weightBox_,
+            materials_[0].count,
+            materials_[1].count,
+            materials_[2].count,
+            materials_[0].level,
+            materials_[1].level,
+            materials_[2].level,
+            materials_[0].weight,
+            materials_[1].weight,
+            materials_[2].weight};
 }
 
 void ProductWindow::clearGuildDetails() {
-    for (QLineEdit* e : {guildPanel.building, guildPanel.person, guildPanel.condition})
+    for (QLineEdit* e : {guildPanel_.building, guildPanel_.person, guildPanel_.condition})
         e->clear();
 }
 
 int ProductWindow::workPos() const {
-    return listPos(workList);
+    return listPos(workList_);
 }
 
 int ProductWindow::workSection() const {
@@ -581,7 +581,7 @@ void ProductWindow::fillWorkLists() {
     for (int s = 1; s <= Section::Instruments; ++s)
         if (s != Section::Necklaces)
             works << data_.products.sectionName(s);
-    refillList(workList, works);
+    refillList(workList_, works);
 
     QStringList matWorks;
     for (int s = 1; s <= 12; ++s)
@@ -589,7 +589,7 @@ void ProductWindow::fillWorkLists() {
             matWorks << data_.products.sectionName(s);
     matWorks << data_.products.sectionName(32);
     for (int k = 1; k <= 3; ++k)
-        refillList(materials[k - 1].workList, matWorks);
+        refillList(materials_[k - 1].workList, matWorks);
 }
 
 QString ProductWindow::materialProductPosition(const QString& name) const {
@@ -608,35 +608,35 @@ QString ProductWindow::materialProductPosition(const QString& name) const {
 }
 
 void ProductWindow::connectHandlers() {
-    connect(workList, &QComboBox::activated, this, [this] { onWorkChosen(); });
-    connect(productList, &QComboBox::activated, this, [this] { onProductChosen(); });
+    connect(workList_, &QComboBox::activated, this, [this] { onWorkChosen(); });
+    connect(productList_, &QComboBox::activated, this, [this] { onProductChosen(); });
     for (int k = 1; k <= 3; ++k) {
-        connect(materials[k - 1].workList, &QComboBox::activated, this,
+        connect(materials_[k - 1].workList, &QComboBox::activated, this,
                 [this, k] { onMaterialWorkChosen(k); });
-        connect(materials[k - 1].nameList, &QComboBox::activated, this,
+        connect(materials_[k - 1].nameList, &QComboBox::activated, this,
                 [this, k] { onMaterialChosen(k); });
         // A chosen material name shows from its start, as a list shows its entries.
-        QComboBox* name = materials[k - 1].nameList;
+        QComboBox* name = materials_[k - 1].nameList;
         connect(name, &QComboBox::currentIndexChanged, this, [name] {
             if (name->lineEdit())
                 name->lineEdit()->setCursorPosition(0);
         });
     }
-    connect(guildPanel.placeList, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
-    connect(guildPanel.guildOption, &QRadioButton::clicked, this,
+    connect(guildPanel_.placeList, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
+    connect(guildPanel_.guildOption, &QRadioButton::clicked, this,
             [this] { onGuildModeClicked(false); });
-    connect(guildPanel.learningOption, &QRadioButton::clicked, this,
+    connect(guildPanel_.learningOption, &QRadioButton::clicked, this,
             [this] { onGuildModeClicked(true); });
-    for (QRadioButton* o : {modes.materials, modes.products})
+    for (QRadioButton* o : {modes_.materials, modes_.products})
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
 }
 
 void ProductWindow::onWorkChosen() {
-    infoText->clear();
+    infoText_->clear();
     unknownMaterial_ = false;
     const int v = workPos() + 1;
-    modes.materials->setText(v <= Section::LastGathering ? QStringLiteral("採取場所")
-                                                         : QStringLiteral("材料"));
+    modes_.materials->setText(v <= Section::LastGathering ? QStringLiteral("採取場所")
+                                                          : QStringLiteral("材料"));
     const int w = workSection();
 
     QStringList products{kUnknown};
@@ -646,11 +646,11 @@ void ProductWindow::onWorkChosen() {
             break;
         products << productName(first);
     }
-    refillList(productList, products);
+    refillList(productList_, products);
 
-    for (const MaterialRow& row : materials)
+    for (const MaterialRow& row : materials_)
         emptyEdit(row.workList);
-    for (const MaterialRow& row : materials)
+    for (const MaterialRow& row : materials_)
         emptyEdit(row.nameList);
     for (QLineEdit* e : numberBoxes())
         e->clear();
@@ -658,8 +658,8 @@ void ProductWindow::onWorkChosen() {
 }
 
 void ProductWindow::onMaterialWorkChosen(int k) {
-    materials[k - 1].level->clear();
-    const int v = listPos(materials[k - 1].workList) + 1;
+    materials_[k - 1].level->clear();
+    const int v = listPos(materials_[k - 1].workList) + 1;
     const int s = v == 11 ? 32 : (v >= 7 && v <= 10 ? v + 2 : v);
     QStringList names;
     for (int r = 1; r <= kMaterialRows; ++r) {
@@ -668,44 +668,44 @@ void ProductWindow::onMaterialWorkChosen(int k) {
             break;
         names << productName(first);
     }
-    refillList(materials[k - 1].nameList, names);
+    refillList(materials_[k - 1].nameList, names);
 }
 
 void ProductWindow::onMaterialChosen(int k) {
-    const int p = listPos(materials[k - 1].nameList);
+    const int p = listPos(materials_[k - 1].nameList);
     if (p < 0)
         return;
-    const auto level = intPart(productField(data_.products, materials[k - 1].nameList->itemText(p),
+    const auto level = intPart(productField(data_.products, materials_[k - 1].nameList->itemText(p),
                                             ProductColumn::Name, necklaceSection_)
                                    .left(3));
     if (level)
-        materials[k - 1].level->setText(numText(*level));
+        materials_[k - 1].level->setText(numText(*level));
 }
 
 // ---- product choice --------------------------------------------------------------------
 
 void ProductWindow::onProductChosen() {
     const int s = workSection();
-    const int p = listPos(productList);
+    const int p = listPos(productList_);
     const ProductTable& md = data_.products;
     if (p != 0) {
         auto put = [](QLineEdit* e, const std::optional<qint64>& v) {
             if (v)
                 e->setText(numText(*v));
         };
-        put(levelBox, intPart(md.at(s, ProductColumn::Name, p).left(3)));
-        put(expBox, intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
-        put(runsBox, intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
-        put(weightBox, intPart(md.at(s, ProductColumn::Weight, p)));
+        put(levelBox_, intPart(md.at(s, ProductColumn::Name, p).left(3)));
+        put(expBox_, intPart(md.at(s, ProductColumn::ExpAndSteps, p).left(3)));
+        put(runsBox_, intPart(md.at(s, ProductColumn::ExpAndSteps, p).right(2)));
+        put(weightBox_, intPart(md.at(s, ProductColumn::Weight, p)));
     } else {
-        for (QLineEdit* e : {totalExpBox, levelBox, expBox, runsBox, weightBox})
+        for (QLineEdit* e : {totalExpBox_, levelBox_, expBox_, runsBox_, weightBox_})
             e->clear();
     }
 
     QString list;
-    if (productList->currentText() == kUnknown) {
+    if (productList_->currentText() == kUnknown) {
         list = kNoMaterials;
-        for (QLineEdit* e : {levelBox, expBox, runsBox, weightBox})
+        for (QLineEdit* e : {levelBox_, expBox_, runsBox_, weightBox_})
             e->setText(QStringLiteral("0"));
     } else {
         list = md.at(s, ProductColumn::SetMaterials, p);
@@ -714,15 +714,15 @@ void ProductWindow::onProductChosen() {
     bool done = false;
     unknownMaterial_ = false;
     for (int k = 1; k <= 3; ++k) {
-        const std::array<QWidget*, 5> row{materials[k - 1].workList, materials[k - 1].nameList,
-                                          materials[k - 1].count, materials[k - 1].weight,
-                                          materials[k - 1].level};
+        const std::array<QWidget*, 5> row{materials_[k - 1].workList, materials_[k - 1].nameList,
+                                          materials_[k - 1].count, materials_[k - 1].weight,
+                                          materials_[k - 1].level};
         // Nothing of the previous product may stay in a row.
         emptyMaterialRow(k);
         // A row shows only what it could be filled with; the "？？？" rows stay open for
         // typing.
         const bool shown =
-            !done && (fillMaterialRow(k, list, done) || productList->currentText() == kUnknown);
+            !done && (fillMaterialRow(k, list, done) || productList_->currentText() == kUnknown);
         if (!shown)
             emptyMaterialRow(k);
         for (QWidget* w : row)
@@ -730,32 +730,33 @@ void ProductWindow::onProductChosen() {
     }
 
     for (int k = 1; k <= 3; ++k) {
-        const QString amount = materials[k - 1].count->text();
+        const QString amount = materials_[k - 1].count->text();
         if (amount.isEmpty() || !isNumber(amount))
             continue;
-        const auto total = intOf(weights.total);
-        const auto weight = intOf(materials[k - 1].weight);
+        const auto total = intOf(weights_.total);
+        const auto weight = intOf(materials_[k - 1].weight);
         if (total && weight)
-            weights.total->setText(numOrEmpty(checkedAdd(*total, *weight)));
+            weights_.total->setText(numOrEmpty(checkedAdd(*total, *weight)));
     }
     // Without the weight of every material there is no total to show.
     if (unknownMaterial_)
-        weights.total->clear();
+        weights_.total->clear();
 
-    if (!expBox->text().isEmpty() || !runsBox->text().isEmpty()) {
-        const auto runs = intOf(runsBox);
-        const auto exp = intOf(expBox);
+    if (!expBox_->text().isEmpty() || !runsBox_->text().isEmpty()) {
+        const auto runs = intOf(runsBox_);
+        const auto exp = intOf(expBox_);
         if (runs && exp)
-            totalExpBox->setText(numOrEmpty(checkedMul(*runs, *exp)));
+            totalExpBox_->setText(numOrEmpty(checkedMul(*runs, *exp)));
     }
     refreshInfo();
 }
 
 void ProductWindow::emptyMaterialRow(int k) {
-    emptyEdit(materials[k - 1].workList);
-    refillList(materials[k - 1].nameList, {});
-    emptyEdit(materials[k - 1].nameList);
-    for (QLineEdit* e : {materials[k - 1].count, materials[k - 1].level, materials[k - 1].weight})
+    emptyEdit(materials_[k - 1].workList);
+    refillList(materials_[k - 1].nameList, {});
+    emptyEdit(materials_[k - 1].nameList);
+    for (QLineEdit* e :
+         {materials_[k - 1].count, materials_[k - 1].level, materials_[k - 1].weight})
         e->clear();
 }
 
@@ -791,10 +792,10 @@ bool ProductWindow::fillMaterialRow(int k, QString& list, bool& done) {
     if (comma >= 0)
         list = list.mid(comma + 1);
     if (done)
-        weights.total->setText(QStringLiteral("0"));
+        weights_.total->setText(QStringLiteral("0"));
 
     if (const auto amount = intPart(entry.left(2)))
-        materials[k - 1].count->setText(numText(*amount));
+        materials_[k - 1].count->setText(numText(*amount));
     const QString name = entry.mid(2);
     const auto found = findMaterial(name);
     if (!found) {
@@ -804,24 +805,24 @@ bool ProductWindow::fillMaterialRow(int k, QString& list, bool& done) {
     }
     const ProductTable& md = data_.products;
     const auto weight = intPart(md.at(found->first, ProductColumn::Weight, found->second));
-    const auto amount = intOf(materials[k - 1].count);
+    const auto amount = intOf(materials_[k - 1].count);
     if (weight && amount)
-        materials[k - 1].weight->setText(numOrEmpty(checkedMul(*weight, *amount)));
+        materials_[k - 1].weight->setText(numOrEmpty(checkedMul(*weight, *amount)));
 
     const QString pos = materialProductPosition(name);
     if (const auto s2 = intPart(pos.left(2))) {
         const int index = *s2 == 32 ? 10 : (*s2 > 8 ? int(*s2) - 3 : int(*s2) - 1);
-        chooseIfExists(materials[k - 1].workList, index);
+        chooseIfExists(materials_[k - 1].workList, index);
         if (const auto r = intPart(pos.right(2)))
-            chooseIfExists(materials[k - 1].nameList, int(*r) - 1);
+            chooseIfExists(materials_[k - 1].nameList, int(*r) - 1);
     } else {
         // Found outside the material works (the viewer's section 29): the row names the
         // work and the material it was found in, without lists to choose from.
-        materials[k - 1].workList->setEditText(md.sectionName(found->first));
-        materials[k - 1].nameList->setEditText(name);
+        materials_[k - 1].workList->setEditText(md.sectionName(found->first));
+        materials_[k - 1].nameList->setEditText(name);
     }
     if (const auto level = intPart(md.at(found->first, ProductColumn::Name, found->second).left(3)))
-        materials[k - 1].level->setText(numText(*level));
+        materials_[k - 1].level->setText(numText(*level));
     return true;
 }
 
@@ -834,21 +835,21 @@ void ProductWindow::openMaterialTree() {
                                  : MaterialTreeWindow::Program::Tool;
         window = new MaterialTreeWindow(data_, dialogs_, program, this);
     }
-    window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(productList), QString());
+    window->choosePlan(workPos() >= 0 ? workSection() : 0, listPos(productList_), QString());
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void ProductWindow::updateTotalExp() {
-    const auto runs = intOf(runsBox);
-    const auto exp = intOf(expBox);
+    const auto runs = intOf(runsBox_);
+    const auto exp = intOf(expBox_);
     if (runs && exp)
-        totalExpBox->setText(numOrEmpty(checkedMul(*runs, *exp)));
+        totalExpBox_->setText(numOrEmpty(checkedMul(*runs, *exp)));
 }
 
 void ProductWindow::refreshInfo() {
-    if (modes.materials->isChecked())
+    if (modes_.materials->isChecked())
         showMaterialInfo();
     else
         showProductInfo();
@@ -857,19 +858,19 @@ void ProductWindow::refreshInfo() {
 // ---- information text ------------------------------------------------------------------
 
 void ProductWindow::showMaterialInfo() {
-    infoText->clear();
+    infoText_->clear();
     const int pos = workPos();
     if (pos <= 5) {
         showGatheringPlaces();
         return;
     }
-    const QString product = productList->currentText();
-    const auto current = intOf(weights.current);
-    const auto maximum = intOf(weights.maximum);
-    const auto total = intOf(weights.total);
+    const QString product = productList_->currentText();
+    const auto current = intOf(weights_.current);
+    const auto maximum = intOf(weights_.maximum);
+    const auto total = intOf(weights_.total);
     // A material found nowhere has no weight: the runs cannot be counted.
     if (product.isEmpty() || !current || !maximum ||
-        materials[0].nameList->currentText() == kUnknown || !total || *total == 0 ||
+        materials_[0].nameList->currentText() == kUnknown || !total || *total == 0 ||
         unknownMaterial_)
         return;
 
@@ -883,7 +884,7 @@ void ProductWindow::showMaterialInfo() {
     qint64 runs = *fit;
     if (pos > 11) {
         int named = 0;
-        while (named < 3 && !materials[size_t(named)].nameList->currentText().isEmpty())
+        while (named < 3 && !materials_[size_t(named)].nameList->currentText().isEmpty())
             ++named;
         if (runs >= kCarryCap)
             runs = std::min(kCarryCap, kCarryCap + 1 - named);
@@ -891,15 +892,15 @@ void ProductWindow::showMaterialInfo() {
 
     QString text;
     for (int k = 1; k <= 3; ++k) {
-        const QString material = materials[k - 1].nameList->currentText();
+        const QString material = materials_[k - 1].nameList->currentText();
         if (material.isEmpty())
             break;
         const QString f =
             productField(data_.products, material, ProductColumn::Name, necklaceSection_);
-        const QString work = materials[k - 1].workList->currentText();
-        const auto amount = intOf(materials[k - 1].count);
+        const QString work = materials_[k - 1].workList->currentText();
+        const auto amount = intOf(materials_[k - 1].count);
         if (!amount) {
-            infoText->setPlainText(text);
+            infoText_->setPlainText(text);
             return;
         }
         const auto pieces = checkedMul(*amount, runs);
@@ -910,7 +911,7 @@ void ProductWindow::showMaterialInfo() {
                 QLatin1Char('\n');
     }
     text += product + QStringLiteral(" を ") + numText(runs) + QStringLiteral(" 回分作れます");
-    const auto exp = intOf(totalExpBox);
+    const auto exp = intOf(totalExpBox_);
     if (exp) {
         const auto runExp = checkedMul(*exp, runs);
         const auto used = checkedMul(w, runs);
@@ -921,23 +922,23 @@ void ProductWindow::showMaterialInfo() {
                 QStringLiteral(" 回分の経験値 ") + numText(*runExp);
         text += QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
     }
-    infoText->setPlainText(text);
+    infoText_->setPlainText(text);
 }
 
 void ProductWindow::showGatheringPlaces() {
-    const int p = listPos(productList);
-    if (productList->currentText().isEmpty() || p < 0)
+    const int p = listPos(productList_);
+    if (productList_->currentText().isEmpty() || p < 0)
         return;
     QString places = data_.products.at(workPos() + 1, ProductColumn::Extra, p);
-    infoText->setPlainText(places.replace(kComma, QLatin1Char('\n')));
+    infoText_->setPlainText(places.replace(kComma, QLatin1Char('\n')));
 }
 
 void ProductWindow::showProductInfo() {
-    infoText->clear();
-    const QString product = productList->currentText();
-    const auto piece = intOf(weightBox);
-    const auto current = intOf(weights.current);
-    const auto maximum = intOf(weights.maximum);
+    infoText_->clear();
+    const QString product = productList_->currentText();
+    const auto piece = intOf(weightBox_);
+    const auto current = intOf(weights_.current);
+    const auto maximum = intOf(weights_.maximum);
     if (product.isEmpty() || !piece || !current || !maximum)
         return;
     // A result beyond 64 bits leaves the text empty.
@@ -950,7 +951,7 @@ void ProductWindow::showProductInfo() {
     if (!fit)
         return;
     qint64 count = *fit;
-    if (materials[0].nameList->currentText() == kUnknown && g == 0)
+    if (materials_[0].nameList->currentText() == kUnknown && g == 0)
         return;
     const int pos = workPos();
     if (pos > 11 && count >= kCarryCap)
@@ -963,7 +964,7 @@ void ProductWindow::showProductInfo() {
     QString text = product + QStringLiteral(" を ") + numText(count) + QStringLiteral(" 持てます") +
                    QStringLiteral("\n残り重量は ") + numText(*left) + QStringLiteral(" です");
 
-    const int p = listPos(productList);
+    const int p = listPos(productList_);
     if ((pos == 6 || pos == 7) && p >= 0) {
         const QString label =
             pos == 6 ? QStringLiteral("  薬物強度:") : QStringLiteral("  腹持ち度:");
@@ -1000,27 +1001,27 @@ void ProductWindow::showProductInfo() {
             text += part + effects;
         }
     }
-    infoText->setPlainText(text);
+    infoText_->setPlainText(text);
 }
 
 // ---- guild panel -----------------------------------------------------------------------
 
 void ProductWindow::onGuildModeClicked(bool learning) {
-    guildPanel.conditionLabel->setVisible(learning);
-    guildPanel.condition->setVisible(learning);
+    guildPanel_.conditionLabel->setVisible(learning);
+    guildPanel_.condition->setVisible(learning);
     clearGuildDetails();
     fillGuildPlaces();
 }
 
 void ProductWindow::fillGuildPlaces() {
-    const QString work = workList->currentText();
+    const QString work = workList_->currentText();
     const GuildTable& gd = data_.guilds;
     // Each place keeps the building and person (and, for learning, the condition) of the
     // section it was read from, so it shows its own whichever section listed it.
     QStringList places;
     QStringList details;
     QStringList conditions;
-    const bool guildMode = guildPanel.guildOption->isChecked();
+    const bool guildMode = guildPanel_.guildOption->isChecked();
     for (int g = 1; g <= 31; ++g) {
         if (gd.nameLine(g).mid(4) != work)
             continue;
@@ -1042,29 +1043,30 @@ void ProductWindow::fillGuildPlaces() {
             }
         }
     }
-    refillList(guildPanel.placeList, places);
-    for (int i = 0; i < guildPanel.placeList->count(); ++i) {
-        guildPanel.placeList->setItemData(i, details.at(i), kDetailRole);
-        guildPanel.placeList->setItemData(i, conditions.at(i), kConditionRole);
+    refillList(guildPanel_.placeList, places);
+    for (int i = 0; i < guildPanel_.placeList->count(); ++i) {
+        guildPanel_.placeList->setItemData(i, details.at(i), kDetailRole);
+        guildPanel_.placeList->setItemData(i, conditions.at(i), kConditionRole);
     }
     // Nothing of the work before stays when this one has no place to choose.
-    guildPlaceDetail.clear();
+    guildPlaceDetail_.clear();
     clearGuildDetails();
-    if (!work.isEmpty() && guildPanel.placeList->count() > 0)
-        chooseEntry(guildPanel.placeList, 0);
+    if (!work.isEmpty() && guildPanel_.placeList->count() > 0)
+        chooseEntry(guildPanel_.placeList, 0);
 }
 
 void ProductWindow::onGuildPlaceChosen() {
-    const int c = listPos(guildPanel.placeList);
+    const int c = listPos(guildPanel_.placeList);
     if (c < 0)
         return;
-    const QString rest = guildPanel.placeList->itemData(c, kDetailRole).toString();
-    guildPlaceDetail = rest;
-    if (guildPanel.learningOption->isChecked())
-        guildPanel.condition->setText(guildPanel.placeList->itemData(c, kConditionRole).toString());
+    const QString rest = guildPanel_.placeList->itemData(c, kDetailRole).toString();
+    guildPlaceDetail_ = rest;
+    if (guildPanel_.learningOption->isChecked())
+        guildPanel_.condition->setText(
+            guildPanel_.placeList->itemData(c, kConditionRole).toString());
     // "building.person"; a text without a dot is the building alone.
-    guildPanel.building->setText(beforeDot(rest));
-    guildPanel.person->setText(afterDot(rest));
+    guildPanel_.building->setText(beforeDot(rest));
+    guildPanel_.person->setText(afterDot(rest));
 }
 
 }  // namespace wm

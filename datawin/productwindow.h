@@ -50,53 +50,6 @@ class ProductWindow : public QWidget {
     // "ss,rr" of the first material row named name (sections 1..6, 9..12, 32), "" if none.
     QString materialProductPosition(const QString& name) const;
 
-    // One material row: its work (材料), level, material name, 数量 and 重量 per run.
-    struct MaterialRow {
-        QComboBox* workList = nullptr;
-        QLineEdit* level = nullptr;
-        QComboBox* nameList = nullptr;
-        QLineEdit* count = nullptr;
-        QLineEdit* weight = nullptr;
-    };
-    // 現在重量, 最大重量 and the total weight of the materials.
-    struct WeightBoxes {
-        QLineEdit* current = nullptr;
-        QLineEdit* maximum = nullptr;
-        QLineEdit* total = nullptr;
-    };
-    // What the information text shows: 材料 (or 採取場所) or 生産品.
-    struct InfoModes {
-        QRadioButton* materials = nullptr;
-        QRadioButton* products = nullptr;
-    };
-    // Where the work is taught: ギルド or 習得 places, building (建物), person (人物) and
-    // condition (条件, 習得 only).
-    struct GuildPanel {
-        QRadioButton* guildOption = nullptr;
-        QRadioButton* learningOption = nullptr;
-        QComboBox* placeList = nullptr;
-        QLineEdit* building = nullptr;
-        QLineEdit* person = nullptr;
-        QLabel* conditionLabel = nullptr;
-        QLineEdit* condition = nullptr;
-    };
-
-    QComboBox* workList = nullptr;     // 作業名
-    QComboBox* productList = nullptr;  // 生産品
-    QLineEdit* levelBox = nullptr;     // 生産Ｌｖ
-    QLineEdit* expBox = nullptr;       // 経験値
-    QLineEdit* runsBox = nullptr;      // 回数
-    QLineEdit* totalExpBox = nullptr;  // 合計値
-    QLineEdit* weightBox = nullptr;    // 重量 of one product
-    std::array<MaterialRow, 3> materials{};
-    WeightBoxes weights;
-    InfoModes modes;
-    GuildPanel guildPanel;
-    QPlainTextEdit* infoText = nullptr;
-
-    // "building.person" of the guild place last chosen.
-    QString guildPlaceDetail;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -130,6 +83,52 @@ class ProductWindow : public QWidget {
     void clearGuildDetails();
     int workSection() const;
 
+    // One material row: its work (材料), level, material name, 数量 and 重量 per run.
+    struct MaterialRow {
+        QComboBox* workList = nullptr;
+        QLineEdit* level = nullptr;
+        QComboBox* nameList = nullptr;
+        QLineEdit* count = nullptr;
+        QLineEdit* weight = nullptr;
+    };
+    // 現在重量, 最大重量 and the total weight of the materials.
+    struct WeightBoxes {
+        QLineEdit* current = nullptr;
+        QLineEdit* maximum = nullptr;
+        QLineEdit* total = nullptr;
+    };
+    // What the information text shows: 材料 (or 採取場所) or 生産品.
+    struct InfoModes {
+        QRadioButton* materials = nullptr;
+        QRadioButton* products = nullptr;
+    };
+    // Where the work is taught: ギルド or 習得 places, building (建物), person (人物) and
+    // condition (条件, 習得 only).
+    struct GuildPanel {
+        QRadioButton* guildOption = nullptr;
+        QRadioButton* learningOption = nullptr;
+        QComboBox* placeList = nullptr;
+        QLineEdit* building = nullptr;
+        QLineEdit* person = nullptr;
+        QLabel* conditionLabel = nullptr;
+        QLineEdit* condition = nullptr;
+    };
+
+    QComboBox* workList_ = nullptr;     // 作業名
+    QComboBox* productList_ = nullptr;  // 生産品
+    QLineEdit* levelBox_ = nullptr;     // 生産Ｌｖ
+    QLineEdit* expBox_ = nullptr;       // 経験値
+    QLineEdit* runsBox_ = nullptr;      // 回数
+    QLineEdit* totalExpBox_ = nullptr;  // 合計値
+    QLineEdit* weightBox_ = nullptr;    // 重量 of one product
+    std::array<MaterialRow, 3> materials_{};
+    WeightBoxes weights_;
+    InfoModes modes_;
+    GuildPanel guildPanel_;
+    QPlainTextEdit* infoText_ = nullptr;
+
+    // "building.person" of the guild place last chosen.
+    QString guildPlaceDetail_;
     QGroupBox* frame_ = nullptr;
     QGroupBox* modeFrame_ = nullptr;
     QGroupBox* guildFrame_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "childwidget.h"
 #include "cp932.h"
 #include "materialtreewindow.h"
 #include "productwindow.h"
@@ -203,8 +204,8 @@ class TestMaterialTreeWindow : public QObject {
         QFETCH(QString, chainWork);
         wm::ProductWindow* products = productWindow(viewer);
         QVERIFY(products);
-        wm::chooseEntry(products->workList, kRings);
-        choose(products->productList, "銀の首飾り");
+        wm::chooseEntry(wmtest::child<QComboBox>(products, "workList"), kRings);
+        choose(wmtest::child<QComboBox>(products, "productList"), "銀の首飾り");
         auto* button = part<QPushButton>(products, "materialTreeButton");
         QVERIFY(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);

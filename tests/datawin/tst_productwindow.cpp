@@ -12,6 +12,7 @@
 #include "childwidget.h"
 #include "clicks.h"
 #include "gamedata.h"
+#include "productcontrols.h"
 #include "productfixture.h"
 #include "productwindow.h"
 #include "scripteddialogs.h"
@@ -31,17 +32,18 @@ class TestProductWindow : public QObject {
     QPointer<ProductWindow> win_;
 
     ProductWindow& w() { return *win_; }
-    void chooseWork(int pos) { wm::chooseEntry(w().workList, pos); }
+    wmtest::ProductControls ui() { return wmtest::ProductControls(&w()); }
+    void chooseWork(int pos) { wm::chooseEntry(ui().workList, pos); }
     void chooseProduct(const QString& name) {
-        const int i = w().productList->findText(name);
+        const int i = ui().productList->findText(name);
         QVERIFY2(i >= 0, qPrintable(name));
-        wm::chooseEntry(w().productList, i);
+        wm::chooseEntry(ui().productList, i);
     }
     void setWeights(int current, int maximum) {
-        w().weights.current->setText(QString::number(current));
-        w().weights.maximum->setText(QString::number(maximum));
+        ui().weights.current->setText(QString::number(current));
+        ui().weights.maximum->setText(QString::number(maximum));
     }
-    QString info() { return w().infoText->toPlainText(); }
+    QString info() { return ui().infoText->toPlainText(); }
     QStringList items(const QComboBox* list) {
         QStringList out;
         for (int i = 0; i < list->count(); ++i)
@@ -72,23 +74,23 @@ class TestProductWindow : public QObject {
     void loadState() {
         QCOMPARE(w().windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
         QVERIFY(w().width() >= 409 && w().height() >= 536);
-        QVERIFY(w().guildPanel.guildOption->isChecked());
-        QVERIFY(w().guildPanel.conditionLabel->isHidden());
-        QVERIFY(w().guildPanel.condition->isHidden());
-        QVERIFY(w().modes.materials->isChecked());
-        QCOMPARE(w().modes.materials->text(), QStringLiteral("材料"));
-        QCOMPARE(w().weights.current->text(), QStringLiteral("0"));
-        QCOMPARE(w().weights.maximum->text(), QStringLiteral("1000"));
-        QCOMPARE(w().workList->count(), 30);
-        QCOMPARE(w().workList->currentIndex(), -1);
-        QCOMPARE(w().workList->currentText(), QString());
-        QCOMPARE(w().workList->itemText(27), QStringLiteral("作業28"));
-        QCOMPARE(w().workList->itemText(28), QStringLiteral("作業30"));
+        QVERIFY(ui().guildPanel.guildOption->isChecked());
+        QVERIFY(ui().guildPanel.conditionLabel->isHidden());
+        QVERIFY(ui().guildPanel.condition->isHidden());
+        QVERIFY(ui().modes.materials->isChecked());
+        QCOMPARE(ui().modes.materials->text(), QStringLiteral("材料"));
+        QCOMPARE(ui().weights.current->text(), QStringLiteral("0"));
+        QCOMPARE(ui().weights.maximum->text(), QStringLiteral("1000"));
+        QCOMPARE(ui().workList->count(), 30);
+        QCOMPARE(ui().workList->currentIndex(), -1);
+        QCOMPARE(ui().workList->currentText(), QString());
+        QCOMPARE(ui().workList->itemText(27), QStringLiteral("作業28"));
+        QCOMPARE(ui().workList->itemText(28), QStringLiteral("作業30"));
         for (int k = 1; k <= 3; ++k) {
-            QCOMPARE(items(w().materials[k - 1].workList),
+            QCOMPARE(items(ui().materials[k - 1].workList),
                      (QStringList{"狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り",
                                   "製材", "精錬作業", "裁縫作業専門", "革細工", "素材32"}));
-            QCOMPARE(w().materials[k - 1].workList->currentIndex(), -1);
+            QCOMPARE(ui().materials[k - 1].workList->currentIndex(), -1);
         }
         for (const char* box : {"totalWeight", "totalExpBox", "materialWeight1", "materialWeight2",
                                 "materialWeight3"})
@@ -97,9 +99,9 @@ class TestProductWindow : public QObject {
              {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1", "materialCount2",
               "materialCount3", "materialLevel1", "materialLevel2", "materialLevel3"})
             QVERIFY(!wmtest::child<QLineEdit>(&w(), box)->isReadOnly());
-        QVERIFY(w().guildPanel.building->isReadOnly() && w().guildPanel.person->isReadOnly() &&
-                w().guildPanel.condition->isReadOnly());
-        QVERIFY(!w().infoText->isReadOnly());
+        QVERIFY(ui().guildPanel.building->isReadOnly() && ui().guildPanel.person->isReadOnly() &&
+                ui().guildPanel.condition->isReadOnly());
+        QVERIFY(!ui().infoText->isReadOnly());
     }
 
     void workPositions_data() {
@@ -128,11 +130,11 @@ class TestProductWindow : public QObject {
         QFETCH(QString, firstProduct);
         QFETCH(QString, optionCaption);
         chooseWork(pos);
-        QCOMPARE(w().modes.materials->text(), optionCaption);
-        QCOMPARE(w().productList->itemText(0), QStringLiteral("？？？"));
-        QCOMPARE(w().productList->itemText(1), firstProduct);
-        QCOMPARE(w().productList->currentIndex(), -1);
-        QCOMPARE(w().productList->currentText(), QString());
+        QCOMPARE(ui().modes.materials->text(), optionCaption);
+        QCOMPARE(ui().productList->itemText(0), QStringLiteral("？？？"));
+        QCOMPARE(ui().productList->itemText(1), firstProduct);
+        QCOMPARE(ui().productList->currentIndex(), -1);
+        QCOMPARE(ui().productList->currentText(), QString());
     }
 
     void materialWorkPositions_data() {
@@ -150,82 +152,82 @@ class TestProductWindow : public QObject {
         QFETCH(int, pos);
         QFETCH(QString, firstMaterial);
         for (int k = 1; k <= 3; ++k) {
-            w().materials[k - 1].level->setText(QStringLiteral("99"));
-            wm::chooseEntry(w().materials[k - 1].workList, pos);
-            QCOMPARE(w().materials[k - 1].nameList->itemText(0), firstMaterial);
-            QCOMPARE(w().materials[k - 1].nameList->currentIndex(), -1);
-            QCOMPARE(w().materials[k - 1].level->text(),
+            ui().materials[k - 1].level->setText(QStringLiteral("99"));
+            wm::chooseEntry(ui().materials[k - 1].workList, pos);
+            QCOMPARE(ui().materials[k - 1].nameList->itemText(0), firstMaterial);
+            QCOMPARE(ui().materials[k - 1].nameList->currentIndex(), -1);
+            QCOMPARE(ui().materials[k - 1].level->text(),
                      QString());  // a new work empties the level
         }
     }
 
     void eightyProductsSeventyMaterials() {
         chooseWork(2);
-        QCOMPARE(w().productList->count(), 81);
-        QCOMPARE(w().productList->itemText(80), QStringLiteral("魚80"));
-        wm::chooseEntry(w().materials[0].workList, 2);
-        QCOMPARE(w().materials[0].nameList->count(), 70);
-        QCOMPARE(w().materials[0].nameList->itemText(69), QStringLiteral("魚70"));
+        QCOMPARE(ui().productList->count(), 81);
+        QCOMPARE(ui().productList->itemText(80), QStringLiteral("魚80"));
+        wm::chooseEntry(ui().materials[0].workList, 2);
+        QCOMPARE(ui().materials[0].nameList->count(), 70);
+        QCOMPARE(ui().materials[0].nameList->itemText(69), QStringLiteral("魚70"));
         // Choosing a material shows its level.
-        wm::chooseEntry(w().materials[0].nameList, 4);
-        QCOMPARE(w().materials[0].level->text(), QStringLiteral("5"));
+        wm::chooseEntry(ui().materials[0].nameList, 4);
+        QCOMPARE(ui().materials[0].level->text(), QStringLiteral("5"));
     }
 
     void guildSectionsSharingAWorkName() {
         chooseWork(0);
-        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "王都"}));
-        QCOMPARE(w().guildPanel.placeList->currentIndex(), 0);
+        QCOMPARE(items(ui().guildPanel.placeList), (QStringList{"森村", "王都"}));
+        QCOMPARE(ui().guildPanel.placeList->currentIndex(), 0);
         // Each place shows its own building and person, whichever section it came from.
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("オルガ"));
-        wm::chooseEntry(w().guildPanel.placeList, 1);
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("第二ギルド"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ベン"));
-        wm::chooseEntry(w().guildPanel.placeList, 0);
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("オルガ"));
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("オルガ"));
+        wm::chooseEntry(ui().guildPanel.placeList, 1);
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("第二ギルド"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("ベン"));
+        wm::chooseEntry(ui().guildPanel.placeList, 0);
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("狩猟ギルド"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("オルガ"));
         // A work without a guild section shows an empty list and empty fields.
         chooseWork(1);
-        QCOMPARE(w().guildPanel.placeList->count(), 0);
-        QCOMPARE(w().guildPanel.building->text(), QString());
-        QCOMPARE(w().guildPanel.person->text(), QString());
+        QCOMPARE(ui().guildPanel.placeList->count(), 0);
+        QCOMPARE(ui().guildPanel.building->text(), QString());
+        QCOMPARE(ui().guildPanel.person->text(), QString());
         // An empty guild entry ends the scan: the second 狩猟 section is not read, and
         // nothing of the work before stays.
         chooseWork(3);
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("農業ギルド"));
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("農業ギルド"));
         data_->guilds.set(1, 2, 1, QString());
         chooseWork(0);
-        QCOMPARE(w().guildPanel.placeList->count(), 0);
-        QCOMPARE(w().guildPanel.building->text(), QString());
-        QCOMPARE(w().guildPanel.person->text(), QString());
+        QCOMPARE(ui().guildPanel.placeList->count(), 0);
+        QCOMPARE(ui().guildPanel.building->text(), QString());
+        QCOMPARE(ui().guildPanel.person->text(), QString());
     }
 
     void learningPlacesFromEverySection() {
         showAndActivate();
         chooseWork(0);
-        wmtest::clickIndicator(w().guildPanel.learningOption);
-        QVERIFY(w().guildPanel.learningOption->isChecked());
-        QVERIFY(w().guildPanel.conditionLabel->isVisible());
-        QVERIFY(w().guildPanel.condition->isVisible());
-        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "港町", "雪村"}));
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("狩人小屋"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ハンス"));
-        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件1"));
+        wmtest::clickIndicator(ui().guildPanel.learningOption);
+        QVERIFY(ui().guildPanel.learningOption->isChecked());
+        QVERIFY(ui().guildPanel.conditionLabel->isVisible());
+        QVERIFY(ui().guildPanel.condition->isVisible());
+        QCOMPARE(items(ui().guildPanel.placeList), (QStringList{"森村", "港町", "雪村"}));
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("狩人小屋"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("ハンス"));
+        QCOMPARE(ui().guildPanel.condition->text(), QStringLiteral("条件1"));
         // 雪村 comes from the second section: its details and condition are read there.
-        wm::chooseEntry(w().guildPanel.placeList, 2);
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("氷小屋"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ユキ"));
-        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件2"));
-        wm::chooseEntry(w().guildPanel.placeList, 1);
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("酒場"));
-        QCOMPARE(w().guildPanel.person->text(), QStringLiteral("ガント"));
-        QCOMPARE(w().guildPanel.condition->text(), QStringLiteral("条件1"));
+        wm::chooseEntry(ui().guildPanel.placeList, 2);
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("氷小屋"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("ユキ"));
+        QCOMPARE(ui().guildPanel.condition->text(), QStringLiteral("条件2"));
+        wm::chooseEntry(ui().guildPanel.placeList, 1);
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("酒場"));
+        QCOMPARE(ui().guildPanel.person->text(), QStringLiteral("ガント"));
+        QCOMPARE(ui().guildPanel.condition->text(), QStringLiteral("条件1"));
 
-        wmtest::clickIndicator(w().guildPanel.guildOption);
-        QVERIFY(w().guildPanel.conditionLabel->isHidden());
-        QVERIFY(w().guildPanel.condition->isHidden());
-        QCOMPARE(w().guildPanel.condition->text(), QString());
-        QCOMPARE(items(w().guildPanel.placeList), (QStringList{"森村", "王都"}));
+        wmtest::clickIndicator(ui().guildPanel.guildOption);
+        QVERIFY(ui().guildPanel.conditionLabel->isHidden());
+        QVERIFY(ui().guildPanel.condition->isHidden());
+        QCOMPARE(ui().guildPanel.condition->text(), QString());
+        QCOMPARE(items(ui().guildPanel.placeList), (QStringList{"森村", "王都"}));
     }
 
     void entriesWithAndWithoutDots_data() {
@@ -255,11 +257,11 @@ class TestProductWindow : public QObject {
         QFETCH(QString, person);
         showAndActivate();
         chooseWork(work);
-        wmtest::clickIndicator(mode == 2 ? w().guildPanel.learningOption
-                                         : w().guildPanel.guildOption);
-        QCOMPARE(w().guildPanel.placeList->currentText(), place);
-        QCOMPARE(w().guildPanel.building->text(), building);
-        QCOMPARE(w().guildPanel.person->text(), person);
+        wmtest::clickIndicator(mode == 2 ? ui().guildPanel.learningOption
+                                         : ui().guildPanel.guildOption);
+        QCOMPARE(ui().guildPanel.placeList->currentText(), place);
+        QCOMPARE(ui().guildPanel.building->text(), building);
+        QCOMPARE(ui().guildPanel.person->text(), person);
     }
 
     void digitLimits_data() {
@@ -292,50 +294,50 @@ class TestProductWindow : public QObject {
 
     void enterRecalculatesTotalAndMovesOn() {
         showAndActivate();
-        w().expBox->setText(QStringLiteral("10"));
-        w().runsBox->setText(QStringLiteral("3"));
-        w().expBox->setFocus();
-        QTest::keyClick(w().expBox, Qt::Key_Return);
-        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
-        QCOMPARE(QApplication::focusWidget(), w().runsBox);
+        ui().expBox->setText(QStringLiteral("10"));
+        ui().runsBox->setText(QStringLiteral("3"));
+        ui().expBox->setFocus();
+        QTest::keyClick(ui().expBox, Qt::Key_Return);
+        QCOMPARE(ui().totalExpBox->text(), QStringLiteral("30"));
+        QCOMPARE(QApplication::focusWidget(), ui().runsBox);
         // The total is a display field: moving on skips it.
-        QTest::keyClick(w().runsBox, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().weightBox);
+        QTest::keyClick(ui().runsBox, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui().weightBox);
         // Not a number: nothing is recalculated, the focus still moves.
-        w().expBox->clear();
-        w().runsBox->setText(QStringLiteral("7"));
-        w().runsBox->setFocus();
-        QTest::keyClick(w().runsBox, Qt::Key_Return);
-        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
+        ui().expBox->clear();
+        ui().runsBox->setText(QStringLiteral("7"));
+        ui().runsBox->setFocus();
+        QTest::keyClick(ui().runsBox, Qt::Key_Return);
+        QCOMPARE(ui().totalExpBox->text(), QStringLiteral("30"));
     }
 
     void moveOnFollowsTabStops() {
         // An option group is one stop: its selected button.
         showAndActivate();
-        QList<QWidget*> expected{w().workList,
-                                 w().productList,
-                                 w().levelBox,
-                                 w().expBox,
-                                 w().runsBox,
-                                 w().weightBox,
-                                 w().materials[0].workList,
-                                 w().materials[0].nameList,
-                                 w().materials[0].count,
-                                 w().materials[1].workList,
-                                 w().materials[1].nameList,
-                                 w().materials[1].count,
-                                 w().materials[2].workList,
-                                 w().materials[2].nameList,
-                                 w().materials[2].count,
-                                 w().weights.current,
-                                 w().weights.maximum,
-                                 w().modes.materials,
-                                 w().guildPanel.guildOption,
-                                 w().guildPanel.placeList,
-                                 w().workList};
+        QList<QWidget*> expected{ui().workList,
+                                 ui().productList,
+                                 ui().levelBox,
+                                 ui().expBox,
+                                 ui().runsBox,
+                                 ui().weightBox,
+                                 ui().materials[0].workList,
+                                 ui().materials[0].nameList,
+                                 ui().materials[0].count,
+                                 ui().materials[1].workList,
+                                 ui().materials[1].nameList,
+                                 ui().materials[1].count,
+                                 ui().materials[2].workList,
+                                 ui().materials[2].nameList,
+                                 ui().materials[2].count,
+                                 ui().weights.current,
+                                 ui().weights.maximum,
+                                 ui().modes.materials,
+                                 ui().guildPanel.guildOption,
+                                 ui().guildPanel.placeList,
+                                 ui().workList};
         // 材料の内訳 comes last, before the round starts again.
         expected.insert(expected.size() - 1, w().findChild<QPushButton*>("materialTreeButton"));
-        w().workList->setFocus();
+        ui().workList->setFocus();
         QList<QWidget*> seen{QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
             QVERIFY(wm::focusNextControl(QApplication::focusWidget()));
@@ -346,37 +348,37 @@ class TestProductWindow : public QObject {
 
     void focusSelectsWholeText() {
         showAndActivate();
-        w().expBox->setText(QStringLiteral("123"));
-        w().weights.maximum->setFocus();
-        w().expBox->setFocus();
-        QTRY_COMPARE(w().expBox->selectedText(), QStringLiteral("123"));
-        QTest::mouseClick(w().weights.maximum, Qt::LeftButton);
-        QTRY_COMPARE(w().weights.maximum->selectedText(), QStringLiteral("1000"));
+        ui().expBox->setText(QStringLiteral("123"));
+        ui().weights.maximum->setFocus();
+        ui().expBox->setFocus();
+        QTRY_COMPARE(ui().expBox->selectedText(), QStringLiteral("123"));
+        QTest::mouseClick(ui().weights.maximum, Qt::LeftButton);
+        QTRY_COMPARE(ui().weights.maximum->selectedText(), QStringLiteral("1000"));
     }
 
     void listKeys() {
         showAndActivate();
-        w().workList->setFocus();
-        QTest::keyClicks(w().workList, QStringLiteral("ab"));
-        QCOMPARE(w().workList->currentText(), QString());
-        QTest::keyClick(w().workList, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().productList);
+        ui().workList->setFocus();
+        QTest::keyClicks(ui().workList, QStringLiteral("ab"));
+        QCOMPARE(ui().workList->currentText(), QString());
+        QTest::keyClick(ui().workList, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui().productList);
         // The product list takes typing, which is not a choice.
         chooseWork(6);
-        w().productList->setFocus();
-        QTest::keyClicks(w().productList, QStringLiteral("xy"));
-        QCOMPARE(w().productList->currentText(), QStringLiteral("xy"));
-        QCOMPARE(w().levelBox->text(), QString());
+        ui().productList->setFocus();
+        QTest::keyClicks(ui().productList, QStringLiteral("xy"));
+        QCOMPARE(ui().productList->currentText(), QStringLiteral("xy"));
+        QCOMPARE(ui().levelBox->text(), QString());
         // Not even a typed name that matches an entry, when the focus moves on.
-        w().productList->lineEdit()->setText(QStringLiteral("傷薬"));
-        QTest::keyClick(w().productList, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w().levelBox);
-        QCOMPARE(w().productList->currentIndex(), -1);
-        QCOMPARE(w().levelBox->text(), QString());
+        ui().productList->lineEdit()->setText(QStringLiteral("傷薬"));
+        QTest::keyClick(ui().productList, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui().levelBox);
+        QCOMPARE(ui().productList->currentIndex(), -1);
+        QCOMPARE(ui().levelBox->text(), QString());
         // Down is a user's choice of the next entry.
-        w().workList->setFocus();
-        QTest::keyClick(w().workList, Qt::Key_Down);
-        QCOMPARE(w().productList->itemText(1), QStringLiteral("焼き肉"));
+        ui().workList->setFocus();
+        QTest::keyClick(ui().workList, Qt::Key_Down);
+        QCOMPARE(ui().productList->itemText(1), QStringLiteral("焼き肉"));
     }
 
     void unknownProductAfterWork_data() {
@@ -396,22 +398,22 @@ class TestProductWindow : public QObject {
         QFETCH(int, work);
         QFETCH(bool, productMode);
         QFETCH(QString, text);
-        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
+        (productMode ? ui().modes.products : ui().modes.materials)->setChecked(true);
         // A product before: its rows must not survive the work choice.
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
         chooseWork(work);
-        wm::chooseEntry(w().productList, 0);
+        wm::chooseEntry(ui().productList, 0);
         for (const char* box : {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1",
                                 "materialCount2", "materialCount3", "totalWeight", "totalExpBox"})
             QCOMPARE(wmtest::child<QLineEdit>(&w(), box)->text(), QStringLiteral("0"));
         for (int k = 1; k <= 3; ++k) {
-            QVERIFY(!w().materials[k - 1].workList->isHidden());
-            QCOMPARE(w().materials[k - 1].workList->currentText(), QString());
-            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
-            QCOMPARE(w().materials[k - 1].nameList->count(), 0);
-            QCOMPARE(w().materials[k - 1].level->text(), QString());
-            QCOMPARE(w().materials[k - 1].weight->text(), QString());
+            QVERIFY(!ui().materials[k - 1].workList->isHidden());
+            QCOMPARE(ui().materials[k - 1].workList->currentText(), QString());
+            QCOMPARE(ui().materials[k - 1].nameList->currentText(), QString());
+            QCOMPARE(ui().materials[k - 1].nameList->count(), 0);
+            QCOMPARE(ui().materials[k - 1].level->text(), QString());
+            QCOMPARE(ui().materials[k - 1].weight->text(), QString());
         }
         QCOMPARE(info(), text);
     }
@@ -422,32 +424,32 @@ class TestProductWindow : public QObject {
         setWeights(1110, 1000);
         chooseWork(9);
         chooseProduct(QStringLiteral("鉄"));
-        QCOMPARE(w().levelBox->text(), QStringLiteral("10"));
-        QCOMPARE(w().expBox->text(), QStringLiteral("15"));
-        QCOMPARE(w().runsBox->text(), QStringLiteral("2"));
-        QCOMPARE(w().weightBox->text(), QStringLiteral("20"));
-        QCOMPARE(w().totalExpBox->text(), QStringLiteral("30"));
-        QCOMPARE(w().materials[0].workList->currentText(), QStringLiteral("鉱石掘り"));
-        QCOMPARE(w().materials[0].level->text(), QStringLiteral("8"));
-        QCOMPARE(w().materials[0].nameList->currentText(), QStringLiteral("鉄鉱石"));
-        QCOMPARE(w().materials[0].count->text(), QStringLiteral("2"));
-        QCOMPARE(w().materials[0].weight->text(), QStringLiteral("20"));
-        QCOMPARE(w().weights.total->text(), QStringLiteral("20"));
+        QCOMPARE(ui().levelBox->text(), QStringLiteral("10"));
+        QCOMPARE(ui().expBox->text(), QStringLiteral("15"));
+        QCOMPARE(ui().runsBox->text(), QStringLiteral("2"));
+        QCOMPARE(ui().weightBox->text(), QStringLiteral("20"));
+        QCOMPARE(ui().totalExpBox->text(), QStringLiteral("30"));
+        QCOMPARE(ui().materials[0].workList->currentText(), QStringLiteral("鉱石掘り"));
+        QCOMPARE(ui().materials[0].level->text(), QStringLiteral("8"));
+        QCOMPARE(ui().materials[0].nameList->currentText(), QStringLiteral("鉄鉱石"));
+        QCOMPARE(ui().materials[0].count->text(), QStringLiteral("2"));
+        QCOMPARE(ui().materials[0].weight->text(), QStringLiteral("20"));
+        QCOMPARE(ui().weights.total->text(), QStringLiteral("20"));
         for (int k = 2; k <= 3; ++k) {
-            QVERIFY(w().materials[k - 1].workList->isHidden());
-            QVERIFY(w().materials[k - 1].nameList->isHidden());
-            QVERIFY(w().materials[k - 1].count->isHidden());
-            QVERIFY(w().materials[k - 1].level->isHidden());
-            QVERIFY(w().materials[k - 1].weight->isHidden());
-            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
-            QCOMPARE(w().materials[k - 1].count->text(), QString());
+            QVERIFY(ui().materials[k - 1].workList->isHidden());
+            QVERIFY(ui().materials[k - 1].nameList->isHidden());
+            QVERIFY(ui().materials[k - 1].count->isHidden());
+            QVERIFY(ui().materials[k - 1].level->isHidden());
+            QVERIFY(ui().materials[k - 1].weight->isHidden());
+            QCOMPARE(ui().materials[k - 1].nameList->currentText(), QString());
+            QCOMPARE(ui().materials[k - 1].count->text(), QString());
         }
         // Free weight -110, 20 per run: runs round down to -6.
         QCOMPARE(info(), QStringLiteral("鉱石掘り   008 の 鉄鉱石 を -12\n"
                                         "鉄 を -6 回分作れます\n"
                                         "鉄 を -6 回分の経験値 -180\n"
                                         "残り重量は 10 です"));
-        wmtest::clickIndicator(w().modes.products);
+        wmtest::clickIndicator(ui().modes.products);
         QCOMPARE(info(), QStringLiteral("鉄 を -6 持てます\n残り重量は 10 です"));
     }
 
@@ -484,7 +486,7 @@ class TestProductWindow : public QObject {
         QFETCH(bool, productMode);
         QFETCH(QString, text);
         setWeights(0, maximum);
-        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
+        (productMode ? ui().modes.products : ui().modes.materials)->setChecked(true);
         chooseWork(work);
         chooseProduct(product);
         QCOMPARE(info(), text);
@@ -500,7 +502,7 @@ class TestProductWindow : public QObject {
         data_->products.set(13, 4, 2, QStringLiteral("01") + longName);
         chooseWork(12);
         chooseProduct(QStringLiteral("短剣"));
-        QLineEdit* name = w().materials[0].nameList->lineEdit();
+        QLineEdit* name = ui().materials[0].nameList->lineEdit();
         QCOMPARE(name->text(), longName);
         QCOMPARE(name->cursorPosition(), 0);
     }
@@ -515,18 +517,18 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(6);
         chooseProduct(QStringLiteral("万能薬"));
-        QCOMPARE(w().materials[0].level->text(), QStringLiteral("3"));
-        QCOMPARE(w().materials[0].weight->text(), QStringLiteral("4"));
-        QCOMPARE(w().materials[1].level->text(), QStringLiteral("10"));
+        QCOMPARE(ui().materials[0].level->text(), QStringLiteral("3"));
+        QCOMPARE(ui().materials[0].weight->text(), QStringLiteral("4"));
+        QCOMPARE(ui().materials[1].level->text(), QStringLiteral("10"));
         chooseProduct(QStringLiteral("湧き水"));
         for (int k = 1; k <= 3; ++k) {
-            QCOMPARE(w().materials[k - 1].level->text(), QString());
-            QCOMPARE(w().materials[k - 1].weight->text(), QString());
-            QCOMPARE(w().materials[k - 1].workList->currentText(), QString());
-            QCOMPARE(w().materials[k - 1].nameList->currentText(), QString());
-            QVERIFY(w().materials[k - 1].nameList->isHidden());
+            QCOMPARE(ui().materials[k - 1].level->text(), QString());
+            QCOMPARE(ui().materials[k - 1].weight->text(), QString());
+            QCOMPARE(ui().materials[k - 1].workList->currentText(), QString());
+            QCOMPARE(ui().materials[k - 1].nameList->currentText(), QString());
+            QVERIFY(ui().materials[k - 1].nameList->isHidden());
         }
-        QCOMPARE(w().weights.total->text(), QStringLiteral("0"));
+        QCOMPARE(ui().weights.total->text(), QStringLiteral("0"));
         QCOMPARE(info(), QString());  // nothing to carry: no runs
     }
 
@@ -538,15 +540,15 @@ class TestProductWindow : public QObject {
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
         chooseProduct(QStringLiteral("短剣"));
-        QVERIFY(w().materials[0].workList->isHidden());
-        QVERIFY(w().materials[0].count->isHidden());
-        QCOMPARE(w().materials[0].count->text(), QString());
-        QCOMPARE(w().materials[0].level->text(), QString());
-        QCOMPARE(w().materials[0].weight->text(), QString());
-        QVERIFY(!w().materials[1].nameList->isHidden());
-        QCOMPARE(w().materials[1].nameList->currentText(), QStringLiteral("鉄"));
-        QCOMPARE(w().materials[1].weight->text(), QStringLiteral("20"));
-        QCOMPARE(w().weights.total->text(), QString());  // not 20: 謎の粉 weighs something
+        QVERIFY(ui().materials[0].workList->isHidden());
+        QVERIFY(ui().materials[0].count->isHidden());
+        QCOMPARE(ui().materials[0].count->text(), QString());
+        QCOMPARE(ui().materials[0].level->text(), QString());
+        QCOMPARE(ui().materials[0].weight->text(), QString());
+        QVERIFY(!ui().materials[1].nameList->isHidden());
+        QCOMPARE(ui().materials[1].nameList->currentText(), QStringLiteral("鉄"));
+        QCOMPARE(ui().materials[1].weight->text(), QStringLiteral("20"));
+        QCOMPARE(ui().weights.total->text(), QString());  // not 20: 謎の粉 weighs something
         QCOMPARE(info(), QString());
     }
 
@@ -555,8 +557,8 @@ class TestProductWindow : public QObject {
         setWeights(0, 99999);
         chooseWork(10);
         chooseProduct(QStringLiteral("布"));
-        w().weights.total->setText(QStringLiteral("1"));
-        w().modes.materials->click();
+        ui().weights.total->setText(QStringLiteral("1"));
+        ui().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("農作業     001 の 糸 を 199998\n布 を 99999 回分作れます\n"
                                         "布 を 99999 回分の経験値 1999980\n残り重量は 0 です"));
     }
@@ -568,14 +570,14 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
-        QCOMPARE(w().materials[1].weight->text(), QStringLiteral("5000000000000000000"));
-        QCOMPARE(w().weights.total->text(), QString());
+        QCOMPARE(ui().materials[1].weight->text(), QStringLiteral("5000000000000000000"));
+        QCOMPARE(ui().weights.total->text(), QString());
         QCOMPARE(info(), QString());
         // Two pieces of one such material: the row's weight stays empty too.
         data_->products.set(9, 3, 1, QStringLiteral("1"));
         chooseWork(8);
         chooseProduct(QStringLiteral("板"));
-        QCOMPARE(w().materials[0].weight->text(), QString());
+        QCOMPARE(ui().materials[0].weight->text(), QString());
     }
 
     void infoBeyond64Bits_data() {
@@ -598,12 +600,12 @@ class TestProductWindow : public QObject {
         QFETCH(QString, value);
         QFETCH(bool, productMode);
         setWeights(0, 99999);
-        (productMode ? w().modes.products : w().modes.materials)->setChecked(true);
+        (productMode ? ui().modes.products : ui().modes.materials)->setChecked(true);
         chooseWork(10);
         chooseProduct(QStringLiteral("布"));
-        w().weights.total->setText(QStringLiteral("1"));
+        ui().weights.total->setText(QStringLiteral("1"));
         wmtest::child<QLineEdit>(&w(), box)->setText(value);
-        (productMode ? w().modes.products : w().modes.materials)->click();
+        (productMode ? ui().modes.products : ui().modes.materials)->click();
         if (value == QLatin1String("92234642714974")) {
             // 99999 runs of the largest experience that fits are still shown exactly.
             QCOMPARE(
@@ -619,12 +621,12 @@ class TestProductWindow : public QObject {
         setWeights(0, 1000);
         chooseWork(12);
         chooseProduct(QStringLiteral("剣"));
-        w().materials[1].count->clear();  // row 2 amount
-        w().modes.materials->click();
+        ui().materials[1].count->clear();  // row 2 amount
+        ui().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n"));
-        w().materials[1].count->setText(QStringLiteral("1"));
-        w().totalExpBox->clear();
-        w().modes.materials->click();
+        ui().materials[1].count->setText(QStringLiteral("1"));
+        ui().totalExpBox->clear();
+        ui().modes.materials->click();
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 36\n木こり     010 の 木材 を 18\n"
                                         "革細工     005 の 皮 を 18\n剣 を 18 回分作れます"));
     }
@@ -656,7 +658,7 @@ class TestProductWindow : public QObject {
         QFETCH(int, work);
         QFETCH(QString, product);
         QFETCH(QString, text);
-        w().modes.products->setChecked(true);
+        ui().modes.products->setChecked(true);
         chooseWork(work);
         chooseProduct(product);
         QCOMPARE(info(), text);
@@ -664,14 +666,14 @@ class TestProductWindow : public QObject {
 
     void typedProductHasNoEffects() {
         showAndActivate();
-        wmtest::clickIndicator(w().modes.products);
+        wmtest::clickIndicator(ui().modes.products);
         chooseWork(6);
         chooseProduct(QStringLiteral("眠り薬"));
-        w().productList->lineEdit()->setText(QStringLiteral("X"));
-        w().weights.maximum->setFocus();
-        QTest::keyClick(w().weights.maximum, Qt::Key_Return);
+        ui().productList->lineEdit()->setText(QStringLiteral("X"));
+        ui().weights.maximum->setFocus();
+        QTest::keyClick(ui().weights.maximum, Qt::Key_Return);
         QCOMPARE(info(), QStringLiteral("X を 1000 持てます\n残り重量は 0 です"));
-        QCOMPARE(QApplication::focusWidget(), w().modes.products);
+        QCOMPARE(QApplication::focusWidget(), ui().modes.products);
     }
 
     void gatheringPlaces() {
@@ -680,10 +682,10 @@ class TestProductWindow : public QObject {
         QCOMPARE(info(), QString());  // a work choice alone builds no text
         chooseProduct(QStringLiteral("ウサギの肉"));
         QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
-        wmtest::clickIndicator(w().modes.products);
+        wmtest::clickIndicator(ui().modes.products);
         QCOMPARE(info(), QStringLiteral("ウサギの肉 を 250 持てます\n残り重量は 0 です"));
-        w().modes.materials->setFocus();
-        QTest::keyClick(w().modes.materials, Qt::Key_Space);
+        ui().modes.materials->setFocus();
+        QTest::keyClick(ui().modes.materials, Qt::Key_Space);
         QCOMPARE(info(), QStringLiteral("北の森\n湖畔\n西の丘"));
     }
 
@@ -693,15 +695,15 @@ class TestProductWindow : public QObject {
         chooseProduct(QStringLiteral("短剣"));
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 40\n短剣 を 40 回分作れます\n"
                                         "短剣 を 40 回分の経験値 6000\n残り重量は 200 です"));
-        w().weights.current->setFocus();
-        w().weights.current->selectAll();
-        QTest::keyClicks(w().weights.current, QStringLiteral("900"));
+        ui().weights.current->setFocus();
+        ui().weights.current->selectAll();
+        QTest::keyClicks(ui().weights.current, QStringLiteral("900"));
         QVERIFY(info().endsWith(
             QStringLiteral("残り重量は 200 です")));  // typing alone rebuilds nothing
-        QTest::keyClick(w().weights.current, Qt::Key_Return);
+        QTest::keyClick(ui().weights.current, Qt::Key_Return);
         QCOMPARE(info(), QStringLiteral("精錬作業   010 の 鉄 を 5\n短剣 を 5 回分作れます\n"
                                         "短剣 を 5 回分の経験値 750\n残り重量は 0 です"));
-        QCOMPARE(QApplication::focusWidget(), w().weights.maximum);
+        QCOMPARE(QApplication::focusWidget(), ui().weights.maximum);
     }
 
     void closingUnloadsAndReopeningReadsGuildsAgain() {
@@ -716,8 +718,8 @@ class TestProductWindow : public QObject {
         folder_->writeLines(QStringLiteral("txtFile/GuildData.txt"), guilds);
         win_ = new ProductWindow(*data_, dialogs_);
         chooseWork(0);
-        QCOMPARE(items(w().guildPanel.placeList), QStringList{QStringLiteral("新町")});
-        QCOMPARE(w().guildPanel.building->text(), QStringLiteral("新ギルド"));
+        QCOMPARE(items(ui().guildPanel.placeList), QStringList{QStringLiteral("新町")});
+        QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("新ギルド"));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "gamedata.h"
+#include "productcontrols.h"
 #include "productfixture.h"
 #include "productwindow.h"
 #include "scripteddialogs.h"
@@ -75,6 +76,7 @@ class ProductWindowKeysTest : public QObject {
     wmtest::ScriptedDialogs dialogs_;
     QPointer<ProductWindow> win_;
     ProductWindow& w() { return *win_; }
+    wmtest::ProductControls ui() { return wmtest::ProductControls(&w()); }
 
   private slots:
     void init() {
@@ -96,17 +98,17 @@ class ProductWindowKeysTest : public QObject {
     }
 
     void informationTextPassesTab() {
-        wm::chooseEntry(w().workList, 6);  // 薬調合
-        wm::chooseEntry(w().productList, 1);
-        const QString text = w().infoText->toPlainText();
+        wm::chooseEntry(ui().workList, 6);  // 薬調合
+        wm::chooseEntry(ui().productList, 1);
+        const QString text = ui().infoText->toPlainText();
         QVERIFY(!text.isEmpty());
-        w().infoText->setFocus();
+        ui().infoText->setFocus();
         press(Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != w().infoText);
-        w().infoText->setFocus();
+        QVERIFY(QApplication::focusWidget() != ui().infoText);
+        ui().infoText->setFocus();
         press(Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(QApplication::focusWidget() != w().infoText);
-        QCOMPARE(w().infoText->toPlainText(), text);
+        QVERIFY(QApplication::focusWidget() != ui().infoText);
+        QCOMPARE(ui().infoText->toPlainText(), text);
     }
 
     void workListTakesNoEdits_data() {
@@ -121,7 +123,7 @@ class ProductWindowKeysTest : public QObject {
     }
     void workListTakesNoEdits() {
         QFETCH(QString, how);
-        QComboBox* work = w().workList;
+        QComboBox* work = ui().workList;
         wm::chooseEntry(work, 6);
         QCOMPARE(work->currentText(), QString("薬調合"));
         work->setFocus();
@@ -145,7 +147,7 @@ class ProductWindowKeysTest : public QObject {
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(work->currentText(), QString("薬調合"));
         // The product list and the information stay as the choice left them.
-        QCOMPARE(w().productList->itemText(1), QString("傷薬"));
+        QCOMPARE(ui().productList->itemText(1), QString("傷薬"));
     }
 
     void pastesTypeWhatTypingWould_data() {
@@ -157,7 +159,7 @@ class ProductWindowKeysTest : public QObject {
     }
     void pastesTypeWhatTypingWould() {
         QFETCH(QString, how);
-        QLineEdit* weight = w().weights.current;
+        QLineEdit* weight = ui().weights.current;
         weight->setFocus();
         weight->selectAll();
         const QString twenty = "12345678901234567890";
@@ -178,7 +180,7 @@ class ProductWindowKeysTest : public QObject {
         QVERIFY(weight->text().size() <= 5);
 
         // Letters are dropped, digits kept, three at most.
-        QLineEdit* level = w().levelBox;
+        QLineEdit* level = ui().levelBox;
         level->setFocus();
         QGuiApplication::clipboard()->setText("1x2\n3456");
         press(Qt::Key_V, Qt::ControlModifier);
@@ -186,18 +188,18 @@ class ProductWindowKeysTest : public QObject {
     }
 
     void wheelLeavesUnfocusedWork() {
-        QComboBox* work = w().workList;
+        QComboBox* work = ui().workList;
         wm::chooseEntry(work, 6);
-        const QString products = w().productList->itemText(1);
-        w().weights.current->setFocus();
+        const QString products = ui().productList->itemText(1);
+        ui().weights.current->setFocus();
         const QPointF inside(work->width() / 2.0, work->height() / 2.0);
         QWheelEvent wheel(inside, work->mapToGlobal(inside), QPoint(), QPoint(0, -120),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(work->lineEdit(), &wheel);
         QApplication::sendEvent(work, &wheel);
         QCOMPARE(work->currentText(), QString("薬調合"));
-        QCOMPARE(w().productList->itemText(1), products);
-        QCOMPARE(QApplication::focusWidget(), w().weights.current);
+        QCOMPARE(ui().productList->itemText(1), products);
+        QCOMPARE(QApplication::focusWidget(), ui().weights.current);
         QCOMPARE(work->focusPolicy(), Qt::StrongFocus);
     }
 };

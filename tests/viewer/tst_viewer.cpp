@@ -11,6 +11,7 @@
 
 #include "gamedata.h"
 #include "layoutcheck.h"
+#include "productcontrols.h"
 #include "productfixture.h"
 #include "productwindow.h"
 #include "scripteddialogs.h"
@@ -60,11 +61,11 @@ class TestViewer : public QObject {
         QCOMPARE(win_->minimumSize(), start);
         QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
                  qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
-        const QSize text = win_->infoText->size();
+        const QSize text = wmtest::ProductControls(win_).infoText->size();
         win_->resize(start + QSize(200, 300));
         QTRY_COMPARE(win_->size(), start + QSize(200, 300));
-        QVERIFY(win_->infoText->height() >= text.height() + 290);
-        QVERIFY(win_->infoText->width() >= text.width() + 190);
+        QVERIFY(wmtest::ProductControls(win_).infoText->height() >= text.height() + 290);
+        QVERIFY(wmtest::ProductControls(win_).infoText->width() >= text.width() + 190);
         QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
                  qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
         win_->resize(100, 100);
@@ -83,10 +84,12 @@ class TestViewer : public QObject {
         QCOMPARE(d.guilds.at(32, 0, 1), QStringLiteral("32: 狩猟"));
         QCOMPARE(d.guilds.at(32, 2, 1), QStringLiteral("偽町.偽ギルド.偽長"));
         // Section 32 carries the first work's name but is never listed.
-        wm::chooseEntry(win_->workList, 0);
-        QCOMPARE(items(win_->guildPanel.placeList), (QStringList{"森村", "王都"}));
-        win_->guildPanel.learningOption->click();
-        QCOMPARE(items(win_->guildPanel.placeList), (QStringList{"森村", "港町", "雪村"}));
+        wm::chooseEntry(wmtest::ProductControls(win_).workList, 0);
+        QCOMPARE(items(wmtest::ProductControls(win_).guildPanel.placeList),
+                 (QStringList{"森村", "王都"}));
+        wmtest::ProductControls(win_).guildPanel.learningOption->click();
+        QCOMPARE(items(wmtest::ProductControls(win_).guildPanel.placeList),
+                 (QStringList{"森村", "港町", "雪村"}));
     }
 
     void materialOnlyInSection29_data() {
@@ -119,20 +122,21 @@ class TestViewer : public QObject {
             win_ = new ProductWindow(d, dialogs_, wm::NecklaceSection::Skip);
         }
         QVERIFY(win_);
-        wm::chooseEntry(win_->workList, 13);
-        wm::chooseEntry(win_->productList, 1);
-        QCOMPARE(win_->productList->currentText(), QStringLiteral("秘剣"));
-        QCOMPARE(win_->materials[0].level->text(), level);
-        QCOMPARE(win_->materials[0].weight->text(), weight);
+        wm::chooseEntry(wmtest::ProductControls(win_).workList, 13);
+        wm::chooseEntry(wmtest::ProductControls(win_).productList, 1);
+        QCOMPARE(wmtest::ProductControls(win_).productList->currentText(), QStringLiteral("秘剣"));
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].level->text(), level);
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].weight->text(), weight);
         // The viewer fills the row from section 29, which is no material work; the
         // calculator cannot fill it and does not show it.
-        QCOMPARE(win_->materials[0].workList->currentText(),
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].workList->currentText(),
                  viewer ? QStringLiteral("特殊") : QString());
-        QCOMPARE(win_->materials[0].nameList->currentText(),
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].nameList->currentText(),
                  viewer ? QStringLiteral("秘薬の素") : QString());
-        QCOMPARE(win_->materials[0].count->text(), viewer ? QStringLiteral("1") : QString());
-        QCOMPARE(win_->materials[0].nameList->isHidden(), !viewer);
-        QCOMPARE(win_->infoText->toPlainText(), text);
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].count->text(),
+                 viewer ? QStringLiteral("1") : QString());
+        QCOMPARE(wmtest::ProductControls(win_).materials[0].nameList->isHidden(), !viewer);
+        QCOMPARE(wmtest::ProductControls(win_).infoText->toPlainText(), text);
     }
 
     void guildWarningShownOnce() {
@@ -189,13 +193,13 @@ class TestViewer : public QObject {
         wm::AppData d;
         startOnSampleData(folder, d);
         QVERIFY(win_);
-        QCOMPARE(win_->workList->count(), 30);
-        for (int pos = 0; pos < win_->workList->count(); ++pos) {
-            wm::chooseEntry(win_->workList, pos);
-            if (win_->productList->count() > 1)
-                wm::chooseEntry(win_->productList, 1);
-            win_->modes.products->click();
-            win_->modes.materials->click();
+        QCOMPARE(wmtest::ProductControls(win_).workList->count(), 30);
+        for (int pos = 0; pos < wmtest::ProductControls(win_).workList->count(); ++pos) {
+            wm::chooseEntry(wmtest::ProductControls(win_).workList, pos);
+            if (wmtest::ProductControls(win_).productList->count() > 1)
+                wm::chooseEntry(wmtest::ProductControls(win_).productList, 1);
+            wmtest::ProductControls(win_).modes.products->click();
+            wmtest::ProductControls(win_).modes.materials->click();
         }
     }
 
@@ -207,47 +211,48 @@ class TestViewer : public QObject {
         startOnSampleData(folder, d);
         QVERIFY(win_);
         ProductWindow& w = *win_;
-        auto product = [&w](const QString& name) {
-            const int i = w.productList->findText(name);
+        const wmtest::ProductControls ui(&w);
+        auto product = [&ui](const QString& name) {
+            const int i = ui.productList->findText(name);
             QVERIFY2(i > 0, qPrintable(name));
-            wm::chooseEntry(w.productList, i);
+            wm::chooseEntry(ui.productList, i);
         };
         // 釣り has a second guild and a fourth learning place in another section.
-        wm::chooseEntry(w.workList, 2);
-        QCOMPARE(w.guildPanel.placeList->currentText(), QStringLiteral("港町ベルナ"));
-        QCOMPARE(w.guildPanel.building->text(), QStringLiteral("漁業ギルド"));
-        QCOMPARE(w.guildPanel.person->text(), QStringLiteral("網元カイ"));
-        w.guildPanel.learningOption->click();
-        QCOMPARE(w.guildPanel.placeList->count(), 4);
-        wm::chooseEntry(w.guildPanel.placeList, 3);
-        QCOMPARE(w.guildPanel.building->text(), QStringLiteral("オアシス"));
-        QCOMPARE(w.guildPanel.person->text(), QStringLiteral("釣り人カリム"));
+        wm::chooseEntry(ui.workList, 2);
+        QCOMPARE(ui.guildPanel.placeList->currentText(), QStringLiteral("港町ベルナ"));
+        QCOMPARE(ui.guildPanel.building->text(), QStringLiteral("漁業ギルド"));
+        QCOMPARE(ui.guildPanel.person->text(), QStringLiteral("網元カイ"));
+        ui.guildPanel.learningOption->click();
+        QCOMPARE(ui.guildPanel.placeList->count(), 4);
+        wm::chooseEntry(ui.guildPanel.placeList, 3);
+        QCOMPARE(ui.guildPanel.building->text(), QStringLiteral("オアシス"));
+        QCOMPARE(ui.guildPanel.person->text(), QStringLiteral("釣り人カリム"));
         // 製本 has no guild.
-        w.guildPanel.guildOption->click();
-        wm::chooseEntry(w.workList, 28);
-        QCOMPARE(w.guildPanel.building->text(), QString());
-        QCOMPARE(w.guildPanel.person->text(), QString());
+        ui.guildPanel.guildOption->click();
+        wm::chooseEntry(ui.workList, 28);
+        QCOMPARE(ui.guildPanel.building->text(), QString());
+        QCOMPARE(ui.guildPanel.person->text(), QString());
 
         // 湧き水の霊薬 needs nothing: 万能薬's first row must not stay.
-        wm::chooseEntry(w.workList, 6);
+        wm::chooseEntry(ui.workList, 6);
         product(QStringLiteral("万能薬"));
-        QCOMPARE(w.materials[0].level->text(), QStringLiteral("70"));
+        QCOMPARE(ui.materials[0].level->text(), QStringLiteral("70"));
         product(QStringLiteral("湧き水の霊薬"));
-        QCOMPARE(w.materials[0].level->text(), QString());
-        QCOMPARE(w.materials[0].weight->text(), QString());
-        QCOMPARE(w.infoText->toPlainText(), QString());
+        QCOMPARE(ui.materials[0].level->text(), QString());
+        QCOMPARE(ui.materials[0].weight->text(), QString());
+        QCOMPARE(ui.infoText->toPlainText(), QString());
         // 虫除けの香: the strength on its own line.
-        w.modes.products->click();
+        ui.modes.products->click();
         product(QStringLiteral("虫除けの香"));
-        QCOMPARE(w.infoText->toPlainText(),
+        QCOMPARE(ui.infoText->toPlainText(),
                  QStringLiteral("虫除けの香 を 1000 持てます\n残り重量は 0 です\n  薬物強度:30"));
 
         // 銀の首飾り: 銀の鎖 from section 29, runs capped.
-        w.modes.materials->click();
-        wm::chooseEntry(w.workList, 27);
+        ui.modes.materials->click();
+        wm::chooseEntry(ui.workList, 27);
         product(QStringLiteral("銀の首飾り"));
         QCOMPARE(
-            w.infoText->toPlainText(),
+            ui.infoText->toPlainText(),
             QStringLiteral("首飾り細工 020 の 銀の鎖 を 39\n細工       025 の 宝石の台座 を 39\n"
                            "銀の首飾り を 39 回分作れます\n"
                            "銀の首飾り を 39 回分の経験値 11700\n残り重量は 922 です"));
