@@ -40,9 +40,6 @@ constexpr int kLoadHeight = 8040 / 15;
 // Material rows list fewer products than the product list.
 constexpr int kProductRows = 80;
 constexpr int kMaterialRows = 70;
-// What a place of the guild panel keeps beside its name.
-constexpr int kDetailRole = Qt::UserRole;         // "building.person"
-constexpr int kConditionRole = Qt::UserRole + 1;  // learning condition
 // Works of section 13 and up: at most this many runs or pieces are worth showing.
 constexpr qint64 kCarryCap = 40;
 
@@ -1019,8 +1016,7 @@ void ProductWindow::fillGuildPlaces() {
     // Each place keeps the building and person (and, for learning, the condition) of the
     // section it was read from, so it shows its own whichever section listed it.
     QStringList places;
-    QStringList details;
-    QStringList conditions;
+    guildPlaces_.clear();
     const bool guildMode = guildPanel_.guildOption->isChecked();
     for (int g = 1; g <= 31; ++g) {
         if (gd.nameLine(g).mid(4) != work)
@@ -1030,26 +1026,19 @@ void ProductWindow::fillGuildPlaces() {
             if (entry.isEmpty())
                 break;
             places << trimLeadingBlanks(beforeDot(entry));
-            details << afterDot(entry);
-            conditions << QString();
+            guildPlaces_.append(guildPlace(afterDot(entry), QString()));
         } else {
             for (int j = 1; j <= 3; ++j) {
                 const QString entry = gd.learningPlace(g, j);
                 if (entry.isEmpty())
                     break;
                 places << trimLeadingBlanks(beforeDot(entry));
-                details << afterDot(entry);
-                conditions << gd.learningCondition(g);
+                guildPlaces_.append(guildPlace(afterDot(entry), gd.learningCondition(g)));
             }
         }
     }
     refillList(guildPanel_.placeList, places);
-    for (int i = 0; i < guildPanel_.placeList->count(); ++i) {
-        guildPanel_.placeList->setItemData(i, details.at(i), kDetailRole);
-        guildPanel_.placeList->setItemData(i, conditions.at(i), kConditionRole);
-    }
     // Nothing of the work before stays when this one has no place to choose.
-    guildPlaceDetail_.clear();
     clearGuildDetails();
     if (!work.isEmpty() && guildPanel_.placeList->count() > 0)
         chooseEntry(guildPanel_.placeList, 0);
@@ -1057,16 +1046,19 @@ void ProductWindow::fillGuildPlaces() {
 
 void ProductWindow::onGuildPlaceChosen() {
     const int c = listPos(guildPanel_.placeList);
-    if (c < 0)
+    if (c < 0 || c >= guildPlaces_.size())
         return;
-    const QString rest = guildPanel_.placeList->itemData(c, kDetailRole).toString();
-    guildPlaceDetail_ = rest;
+    const GuildPlace& place = guildPlaces_.at(c);
     if (guildPanel_.learningOption->isChecked())
-        guildPanel_.condition->setText(
-            guildPanel_.placeList->itemData(c, kConditionRole).toString());
+        guildPanel_.condition->setText(place.condition);
+    guildPanel_.building->setText(place.building);
+    guildPanel_.person->setText(place.person);
+}
+
+ProductWindow::GuildPlace ProductWindow::guildPlace(const QString& detail,
+                                                    const QString& condition) {
     // "building.person"; a text without a dot is the building alone.
-    guildPanel_.building->setText(beforeDot(rest));
-    guildPanel_.person->setText(afterDot(rest));
+    return {beforeDot(detail), afterDot(detail), condition};
 }
 
 }  // namespace wm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -127,8 +128,15 @@ class ProductWindow : public QWidget {
     GuildPanel guildPanel_;
     QPlainTextEdit* infoText_ = nullptr;
 
-    // "building.person" of the guild place last chosen.
-    QString guildPlaceDetail_;
+    // What a place of the guild panel shows beside its name: 建物, 人物 and, for 習得, 条件.
+    // Each keeps those of the section it was read from, whichever section listed it.
+    struct GuildPlace {
+        QString building;
+        QString person;
+        QString condition;
+    };
+    static GuildPlace guildPlace(const QString& detail, const QString& condition);
+    QList<GuildPlace> guildPlaces_;  // in the order of the place list
     QGroupBox* frame_ = nullptr;
     QGroupBox* modeFrame_ = nullptr;
     QGroupBox* guildFrame_ = nullptr;
