@@ -35,6 +35,10 @@ class ProductWindow : public QWidget {
                   NecklaceSection necklaceSection = NecklaceSection::Skip,
                   QWidget* parent = nullptr);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     // Length in code page 932 bytes (double-byte characters count 2).
     qint16 textBytes(const QString& text) const;
 
@@ -51,10 +55,6 @@ class ProductWindow : public QWidget {
     // "ss,rr" of the first material row named name (sections 1..6, 9..12, 32), "" if none.
     QString materialProductPosition(const QString& name) const;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void buildControls();
     void buildLayout();
     void buildTabOrder();
