@@ -16,6 +16,7 @@
 #include "sysinfo.h"
 #include "textrules.h"
 #include "version.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -44,17 +45,13 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     installDesktopInput();
     setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont base = font();
-    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
-    base.setPointSize(9);
-    setFont(base);
+    setFont(windowFont(font(), 9));
 
     icon_ = new QLabel;
     icon_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
     icon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     title_ = new QLabel(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ"));
-    QFont titleFont = base;
-    titleFont.setPointSize(12);
+    QFont titleFont = windowFont(font(), 12);
     titleFont.setBold(true);
     title_->setFont(titleFont);
     version_ = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));

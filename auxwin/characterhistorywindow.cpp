@@ -78,10 +78,7 @@ CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, 
     setObjectName(QStringLiteral("characterHistoryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("PCデータ表示"));
-    QFont base = font();
-    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
-    base.setPointSize(9);
-    setFont(base);
+    setFont(windowFont(font(), 9));
 
     buildControls();
     buildLayout();

@@ -51,10 +51,7 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
     setObjectName(QStringLiteral("reincarnationWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("転生用ステータス表示"));
-    QFont base = font();
-    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
-    base.setPointSize(9);
-    setFont(base);
+    setFont(windowFont(font(), 9));
 
     buildControls();
     buildLayout();

@@ -10,6 +10,7 @@
 #include "desktopinput.h"
 #include "keyfilter.h"
 #include "options.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -43,10 +44,7 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     installDesktopInput();
     setObjectName(QStringLiteral("startupSettingsWindow"));
     setWindowTitle(QStringLiteral("起動設定"));
-    QFont base = font();
-    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
-    base.setPointSize(9);
-    setFont(base);
+    setFont(windowFont(font(), 9));
 
     const QString frameTip = QStringLiteral("起動時の画面サイズを設定します");
     const QString largerTip = QStringLiteral("起動時の計算機の画面サイズを大きい方に設定します");

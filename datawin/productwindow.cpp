@@ -136,20 +136,23 @@ void ProductWindow::buildControls() {
     frame_ = new QGroupBox(this);
     QWidget* f = frame_;
 
-    auto label = [f](const char* text, const char* tip) {
-        auto* l = new QLabel(QString::fromUtf8(text), f);
+    // Controls with their tips, in the frame or in the guild panel.
+    auto labelIn = [](QWidget* parent, const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text), parent);
         l->setToolTip(QString::fromUtf8(tip));
         return l;
     };
+    auto fieldIn = [](QWidget* parent, const char* tip) {
+        auto* e = new QLineEdit(parent);
+        e->setToolTip(QString::fromUtf8(tip));
+        return e;
+    };
+    auto label = [&](const char* text, const char* tip) { return labelIn(f, text, tip); };
+    auto field = [&](const char* tip) { return fieldIn(f, tip); };
     auto list = [f](const char* tip) {
         QComboBox* c = newList(f);
         c->setToolTip(QString::fromUtf8(tip));
         return c;
-    };
-    auto field = [f](const char* tip) {
-        auto* e = new QLineEdit(f);
-        e->setToolTip(QString::fromUtf8(tip));
-        return e;
     };
 
     labels_.work = label("作業名", "作業名を選択します");
@@ -207,16 +210,8 @@ void ProductWindow::buildControls() {
     guildPanel_.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
     guildPanel_.learningOption = new QRadioButton(QStringLiteral("習得"), g);
     guildPanel_.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
-    auto glabel = [g](const char* text, const char* tip) {
-        auto* l = new QLabel(QString::fromUtf8(text), g);
-        l->setToolTip(QString::fromUtf8(tip));
-        return l;
-    };
-    auto gfield = [g](const char* tip) {
-        auto* e = new QLineEdit(g);
-        e->setToolTip(QString::fromUtf8(tip));
-        return e;
-    };
+    auto glabel = [&](const char* text, const char* tip) { return labelIn(g, text, tip); };
+    auto gfield = [&](const char* tip) { return fieldIn(g, tip); };
     labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
     guildPanel_.placeList = newList(g);
     guildPanel_.placeList->setToolTip(

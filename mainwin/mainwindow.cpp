@@ -89,10 +89,7 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     : QMainWindow(parent), windowCode_(windowCode), data_(data), host_(host) {
     installDesktopInput();
     setObjectName(isLarge() ? QStringLiteral("FrmBigWM") : QStringLiteral("frmWM"));
-    QFont base = font();
-    base.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
-    base.setPointSize(isLarge() ? 10 : 9);
-    setFont(base);
+    setFont(windowFont(font(), isLarge() ? 10 : 9));
 
     cmdTabTag[1] = QStringLiteral("仕事技術計算");
     cmdTabTag[2] = QStringLiteral("キャラデータ");

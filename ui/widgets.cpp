@@ -90,6 +90,13 @@ bool focusNextControl(QWidget* from) {
     return false;
 }
 
+QFont windowFont(const QFont& base, int pointSize) {
+    QFont font = base;
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), base.family()});
+    font.setPointSize(pointSize);
+    return font;
+}
+
 QFont resultFont(const QFont& base) {
     QFont mono = base;
     mono.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("MS Gothic"),

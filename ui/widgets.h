@@ -28,6 +28,10 @@ bool focusNextControl(QWidget* from);
 // the mouse moving over it); the event then goes on as usual.
 void onEvent(QObject* target, QEvent::Type type, std::function<void()> handler);
 
+// The font of the program's windows: Noto Sans CJK JP where it is installed, else the
+// system's own, at the given size.
+QFont windowFont(const QFont& base, int pointSize);
+
 // The font of result texts: numbers are padded by byte count, so a font whose full-width
 // characters are exactly two half-width ones keeps the columns.
 QFont resultFont(const QFont& base);
