@@ -131,35 +131,38 @@ std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
     return entries;
 }
 
-QString setMaterialText(AppData& d, const QString& setField) {
+SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection necklaceSection,
+                               const QString& setField) {
     const std::vector<SetMaterialEntry> entries = parseSetMaterials(setField);
-    QString text;
+    SetMaterialList out;
     std::optional<qint64> total = 0;
     // A field with more entries than are read gets no total line.
-    const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(d.setMaterials.size());
-    for (size_t k = 0; k < d.setMaterials.size(); ++k) {
-        SetMaterial& mat = d.setMaterials[k];
-        if (k >= entries.size()) {
-            mat = SetMaterial();
-            continue;
-        }
+    const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(out.materials.size());
+    for (size_t k = 0; k < entries.size(); ++k) {
+        SetMaterial& mat = out.materials[k];
         const SetMaterialEntry& entry = entries[k];
         mat.count = numText(entry.count);
         mat.name = entry.name;
         // A weight too large to count stays empty, and so does the total.
         const auto weight =
-            amountOf(productField(d.products, mat.name, ProductColumn::Weight, d.necklaceSection));
+            amountOf(productField(products, mat.name, ProductColumn::Weight, necklaceSection));
         const auto matWeight =
             weight ? times(*weight, Amount{entry.count, double(entry.count)}) : std::nullopt;
         const auto floored = matWeight ? floorOf(*matWeight) : std::nullopt;
         mat.weight = floored ? numText(*floored) : QString();
         total = total && floored ? checkedAdd(*total, *floored) : std::nullopt;
-        text += mat.name + QStringLiteral(" × ") + mat.count + kCrLf;
+        out.text += mat.name + QStringLiteral(" × ") + mat.count + kCrLf;
         if (k + 1 == entries.size() && readToEnd)
-            text +=
+            out.text +=
                 QStringLiteral("材料の合計重量 ： ") + (total ? numText(*total) : tooLargeText());
     }
-    return text;
+    return out;
+}
+
+QString setMaterialText(AppData& d, const QString& setField) {
+    SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, setField);
+    d.setMaterials = list.materials;
+    return list.text;
 }
 
 ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {

@@ -51,9 +51,18 @@ struct SetMaterialEntry {
 // a number counts 0, and "00" gives one entry without a name.
 std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField);
 
-// Fills setMaterials from a product's set-material field ("02板材,01金具") and returns the
+// The set materials (セット材料) a product's set-material field gives, at most three, and the
 // material text for the set box, lines ended by CR LF. An entry that does not follow the
 // format still shows, counting 0 pieces or weight 0.
+struct SetMaterialList {
+    std::array<SetMaterial, 3> materials;
+    QString text;
+};
+SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection necklaceSection,
+                               const QString& setField);
+
+// setMaterialsOf for the shared tables: keeps the materials in d.setMaterials for the
+// production totals and returns the text.
 QString setMaterialText(AppData& d, const QString& setField);
 
 // What the production routines read from the calculation page of a main window.

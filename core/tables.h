@@ -10,8 +10,12 @@ namespace wm {
 // The work sections of the production data the rules single out, numbered as the file
 // numbers its works (#01..#32).
 namespace Section {
-inline constexpr int FirstGathering = 1;  // 狩猟: sections 1..6 are the gathering works
-inline constexpr int LastGathering = 6;   // 鉱石掘り
+inline constexpr int FirstGathering = 1;     // 狩猟: sections 1..6 are the gathering works
+inline constexpr int LastGathering = 6;      // 鉱石掘り
+inline constexpr int Medicine = 7;           // 薬調合: its products have effects
+inline constexpr int Food = 8;               // 料理: its products fill the stomach
+inline constexpr int FirstMaterialWork = 9;  // 製材: sections 9..12 make materials
+inline constexpr int LastMaterialWork = 12;  // 革細工
 // Sections 13..31 make equipment, one kind each; the character page lists each kind.
 inline constexpr int Swords = 13;          // 剣鍛冶
 inline constexpr int Katanas = 14;         // 刀鍛冶
@@ -30,6 +34,7 @@ inline constexpr int Rings = 28;           // 指輪細工: its rows hold the ne
 inline constexpr int Necklaces = 29;       // 首飾り細工: not a work of the calculator
 inline constexpr int Books = 30;           // 製本
 inline constexpr int Instruments = 31;     // 楽器製作
+inline constexpr int Crafts = 32;          // 細工: materials only, not a work of the calculator
 }  // namespace Section
 
 // The fields of a product line, the columns of ProductTable; row 0 of a section holds its

@@ -4,12 +4,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <optional>
-#include <utility>
 
 #include "appdata.h"
 #include "dialogs.h"
-#include "production.h"
+#include "productinfo.h"
 
 class QComboBox;
 class QGroupBox;
@@ -39,51 +37,6 @@ class ProductWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Length in code page 932 bytes (double-byte characters count 2).
-    qint16 textBytes(const QString& text) const;
-
-    // The work list (作業) and the three material work lists.
-    void fillWorkLists();
-    // The place list of the guild panel for the chosen work, in ギルド or 習得 mode.
-    void fillGuildPlaces();
-    // 採取場所: the places where the chosen gathering product is found.
-    void showGatheringPlaces();
-    // The information text in 材料 mode: runs the free weight carries.
-    void showMaterialInfo();
-    // The information text in 生産品 mode: products the free weight carries.
-    void showProductInfo();
-    // "ss,rr" of the first material row named name (sections 1..6, 9..12, 32), "" if none.
-    QString materialProductPosition(const QString& name) const;
-
-    void buildControls();
-    void buildLayout();
-    void buildTabOrder();
-    void installKeyHandlers();
-    void connectHandlers();
-
-    void onWorkChosen();
-    void onMaterialWorkChosen(int k);
-    void onMaterialChosen(int k);
-    void onProductChosen();
-    void onGuildPlaceChosen();
-    void onGuildModeClicked(bool learning);
-    void refreshInfo();
-    void updateTotalExp();
-    bool fillMaterialRow(int k, QString& list, bool& done);
-    void emptyMaterialRow(int k);
-    std::optional<std::pair<int, int>> findMaterial(const QString& name) const;
-    // 材料の内訳 of the chosen work and product.
-    void openMaterialTree();
-
-    // Position of the chosen entry; -1 when the edit field no longer shows it.
-    static int listPos(const QComboBox* list);
-    static void emptyEdit(QComboBox* list);
-    int workPos() const;
-    // The number boxes of the product and its materials, and the total weight.
-    std::array<QLineEdit*, 15> numberBoxes() const;
-    void clearGuildDetails();
-    int workSection() const;
-
     // One material row: its work (材料), level, material name, 数量 and 重量 per run.
     struct MaterialRow {
         QComboBox* workList = nullptr;
@@ -92,6 +45,50 @@ class ProductWindow : public QWidget {
         QLineEdit* count = nullptr;
         QLineEdit* weight = nullptr;
     };
+
+    // Building (productwindowbuild.cpp): the controls with their tips and names, their
+    // layout and the tab order.
+    void buildControls();
+    void buildLayout();
+    void buildTabOrder();
+    // Keys (productwindowkeys.cpp): digits only in the number boxes, Enter moves on.
+    void installKeyHandlers();
+
+    // Choices (productwindow.cpp).
+    void connectHandlers();
+    // The work list (作業) and the three material work lists.
+    void fillWorkLists();
+    void onWorkChosen();
+    void onMaterialWorkChosen(const MaterialRow& row);
+    void onMaterialChosen(const MaterialRow& row);
+    void onProductChosen();
+    void showMaterialRow(const MaterialRow& row, const MaterialRowFill& fill);
+    void emptyMaterialRow(const MaterialRow& row);
+    ProductFields productFields() const;
+    void showProductFields(const ProductFields& fields);
+    // 材料の内訳 of the chosen work and product.
+    void openMaterialTree();
+
+    // The information text (productwindowinfo.cpp), in 材料 or 生産品 mode.
+    void refreshInfo();
+    InfoInputs infoInputs() const;
+    // 合計値 again after Enter in a number box.
+    void updateTotalExp();
+
+    // The guild panel (productwindowguild.cpp): the place list for the chosen work, in ギルド
+    // or 習得 mode, and the details of the chosen place.
+    void fillGuildPlaces();
+    void onGuildPlaceChosen();
+    void onGuildModeClicked(bool learning);
+    void clearGuildDetails();
+
+    // Position of the chosen entry; -1 when the edit field no longer shows it.
+    static int listPos(const QComboBox* list);
+    static void emptyEdit(QComboBox* list);
+    int workPos() const;
+    // The number boxes of the product and its materials, and the total weight.
+    std::array<QLineEdit*, 15> numberBoxes() const;
+
     // 現在重量, 最大重量 and the total weight of the materials.
     struct WeightBoxes {
         QLineEdit* current = nullptr;
@@ -128,15 +125,8 @@ class ProductWindow : public QWidget {
     GuildPanel guildPanel_;
     QPlainTextEdit* infoText_ = nullptr;
 
-    // What a place of the guild panel shows beside its name: 建物, 人物 and, for 習得, 条件.
-    // Each keeps those of the section it was read from, whichever section listed it.
-    struct GuildPlace {
-        QString building;
-        QString person;
-        QString condition;
-    };
-    static GuildPlace guildPlace(const QString& detail, const QString& condition);
     QList<GuildPlace> guildPlaces_;  // in the order of the place list
+
     QGroupBox* frame_ = nullptr;
     QGroupBox* modeFrame_ = nullptr;
     QGroupBox* guildFrame_ = nullptr;

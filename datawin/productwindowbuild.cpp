@@ -1,0 +1,342 @@
+// The product window's controls: their tips, names, layout and tab order.
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "productwindow.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+// Accepts any text but never calls it finished, so QComboBox cannot turn a typed (or
+// pasted) name into a choice when the focus leaves the edit field.
+class NeverFinished : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString&, int&) const override { return Intermediate; }
+};
+
+QComboBox* newList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    // Typing is never a choice: no completer may pick an entry behind the user's back.
+    list->setCompleter(nullptr);
+    list->setValidator(new NeverFinished(list));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(4);
+    list->setMaxVisibleItems(20);
+    return list;
+}
+
+void keepSpaceWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
+}  // namespace
+
+void ProductWindow::buildControls() {
+    frame_ = new QGroupBox(this);
+    QWidget* f = frame_;
+
+    // Controls with their tips, in the frame or in the guild panel.
+    auto labelIn = [](QWidget* parent, const char* text, const char* tip) {
+        auto* l = new QLabel(QString::fromUtf8(text), parent);
+        l->setToolTip(QString::fromUtf8(tip));
+        return l;
+    };
+    auto fieldIn = [](QWidget* parent, const char* tip) {
+        auto* e = new QLineEdit(parent);
+        e->setToolTip(QString::fromUtf8(tip));
+        return e;
+    };
+    auto label = [&](const char* text, const char* tip) { return labelIn(f, text, tip); };
+    auto field = [&](const char* tip) { return fieldIn(f, tip); };
+    auto list = [f](const char* tip) {
+        QComboBox* c = newList(f);
+        c->setToolTip(QString::fromUtf8(tip));
+        return c;
+    };
+
+    labels_.work = label("作業名", "作業名を選択します");
+    workList_ = list("作業名を選択してください");
+    labels_.product = label("生産品", "生産品の名前を選択または入力します");
+    productList_ = list("生産品の選択、または入力してください");
+    labels_.level = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
+    levelBox_ = field("生産Ｌｖを入力してください");
+    labels_.exp = label("経験値", "成功１回の経験値を入力します");
+    expBox_ = field("成功１回の取得経験値を入力してください");
+    labels_.runs = label("回数", "生産品が完成するまでの回数を入力します");
+    runsBox_ = field("生産品完成までに必要な回数を入力してください");
+    labels_.totalExp = label("合計値", "生産品の経験値の合計値が表示されます");
+    totalExpBox_ = field("生産品の経験値の合計値を表示します");
+    labels_.weight = label("重量", "生産品の重量を入力します");
+    weightBox_ = field("生産品の重量を入力してください");
+    labels_.materials = label("材料", "生産品に必要な材料を選択します");
+    labels_.count = label("数量", "生産品に必要な数を入力します");
+    labels_.materialWeight = label("重量", "生産品に必要な数を入力します");
+    materials_[0].workList = list("１つ目の材料の作業名を選択してください");
+    materials_[0].level = field("１つ目の材料のレベルを表示します");
+    materials_[0].nameList = list("１つ目の材料の選択をしてください");
+    materials_[0].count = field("１つ目の材料の必要な量を入力してください");
+    materials_[0].weight = field("１つめの材料の1回に必要な重量を表示します");
+    materials_[1].workList = list("２つ目の材料の作業名を選択してください");
+    materials_[1].level = field("2つ目の材料のレベルを表示します");
+    materials_[1].nameList = list("２つ目の材料の選択をしてください");
+    materials_[1].count = field("２つ目の材料の必要な量を入力してください");
+    materials_[1].weight = field("２つめの材料の1回に必要な重量を表示します");
+    materials_[2].workList = list("３つ目の材料の作業名を選択してください");
+    materials_[2].level = field("３つ目の材料のレベルを表示します");
+    materials_[2].nameList = list("３つ目の材料の選択をしてください");
+    materials_[2].count = field("３つ目の材料の必要な量を入力してください");
+    materials_[2].weight = field("３つめの材料の1回に必要な重量を表示します");
+    labels_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
+    weights_.current = field("キャラの現在の重量を入力してください");
+    weights_.current->setText(QStringLiteral("0"));
+    labels_.maximumWeight = label("最大重量", "キャラの最大重量を入力します");
+    weights_.maximum = field("キャラの最大重量を入力してください");
+    weights_.maximum->setText(QStringLiteral("1000"));
+    weights_.total = field("材料の合計重量を表示します");
+
+    modeFrame_ = new QGroupBox(f);
+    modes_.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
+    modes_.materials->setToolTip(
+        QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
+    modes_.products = new QRadioButton(QStringLiteral("生産品"), modeFrame_);
+    modes_.products->setToolTip(
+        QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
+    modes_.materials->setChecked(true);
+
+    guildFrame_ = new QGroupBox(f);
+    QWidget* g = guildFrame_;
+    guildPanel_.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
+    guildPanel_.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
+    guildPanel_.learningOption = new QRadioButton(QStringLiteral("習得"), g);
+    guildPanel_.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
+    auto glabel = [&](const char* text, const char* tip) { return labelIn(g, text, tip); };
+    auto gfield = [&](const char* tip) { return fieldIn(g, tip); };
+    labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
+    guildPanel_.placeList = newList(g);
+    guildPanel_.placeList->setToolTip(
+        QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
+    labels_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
+    guildPanel_.building = gfield("その作業に関する人がいる場所が表示されます");
+    labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
+    guildPanel_.person = gfield("その作業の人物が表示されます");
+    guildPanel_.conditionLabel = glabel("条件", "その作業に関する人物の名前が表示されます");
+    guildPanel_.condition = gfield("その作業の習得に必要な材料を表示します");
+
+    // Not locked: the user may add notes to the text until the next rebuild.
+    infoText_ = new QPlainTextEdit(f);
+    infoText_->setFont(resultFont(infoText_->font()));
+
+    for (QLineEdit* e :
+         {weights_.total, totalExpBox_, materials_[0].weight, materials_[1].weight,
+          materials_[2].weight, guildPanel_.building, guildPanel_.person, guildPanel_.condition})
+        e->setReadOnly(true);
+    // Display fields are skipped when moving on.
+    for (QWidget* w :
+         {static_cast<QWidget*>(weights_.total), static_cast<QWidget*>(totalExpBox_),
+          static_cast<QWidget*>(materials_[0].level), static_cast<QWidget*>(materials_[1].level),
+          static_cast<QWidget*>(materials_[2].level), static_cast<QWidget*>(materials_[0].weight),
+          static_cast<QWidget*>(materials_[1].weight), static_cast<QWidget*>(materials_[2].weight),
+          static_cast<QWidget*>(guildPanel_.building), static_cast<QWidget*>(guildPanel_.person),
+          static_cast<QWidget*>(guildPanel_.condition), static_cast<QWidget*>(infoText_)})
+        w->setFocusPolicy(Qt::ClickFocus);
+
+    // Hidden material rows and the condition line keep their place, so nothing jumps.
+    for (int k = 1; k <= 3; ++k)
+        for (QWidget* w : {static_cast<QWidget*>(materials_[k - 1].workList),
+                           static_cast<QWidget*>(materials_[k - 1].level),
+                           static_cast<QWidget*>(materials_[k - 1].nameList),
+                           static_cast<QWidget*>(materials_[k - 1].count),
+                           static_cast<QWidget*>(materials_[k - 1].weight)})
+            keepSpaceWhenHidden(w);
+    keepSpaceWhenHidden(guildPanel_.conditionLabel);
+    keepSpaceWhenHidden(guildPanel_.condition);
+
+    // Names by meaning, for whoever looks a control up.
+    const auto name = [](QObject* o, const QString& n) { o->setObjectName(n); };
+    name(workList_, QStringLiteral("workList"));
+    name(productList_, QStringLiteral("productList"));
+    name(levelBox_, QStringLiteral("levelBox"));
+    name(expBox_, QStringLiteral("expBox"));
+    name(runsBox_, QStringLiteral("runsBox"));
+    name(totalExpBox_, QStringLiteral("totalExpBox"));
+    name(weightBox_, QStringLiteral("weightBox"));
+    for (int k = 1; k <= 3; ++k) {
+        const MaterialRow& row = materials_[size_t(k - 1)];
+        name(row.workList, QStringLiteral("materialWork%1").arg(k));
+        name(row.level, QStringLiteral("materialLevel%1").arg(k));
+        name(row.nameList, QStringLiteral("materialName%1").arg(k));
+        name(row.count, QStringLiteral("materialCount%1").arg(k));
+        name(row.weight, QStringLiteral("materialWeight%1").arg(k));
+    }
+    name(weights_.current, QStringLiteral("currentWeight"));
+    name(weights_.maximum, QStringLiteral("maximumWeight"));
+    name(weights_.total, QStringLiteral("totalWeight"));
+    name(modes_.materials, QStringLiteral("materialsMode"));
+    name(modes_.products, QStringLiteral("productsMode"));
+    name(guildPanel_.guildOption, QStringLiteral("guildOption"));
+    name(guildPanel_.learningOption, QStringLiteral("learningOption"));
+    name(guildPanel_.placeList, QStringLiteral("placeList"));
+    name(guildPanel_.building, QStringLiteral("building"));
+    name(guildPanel_.person, QStringLiteral("person"));
+    name(guildPanel_.conditionLabel, QStringLiteral("conditionLabel"));
+    name(guildPanel_.condition, QStringLiteral("condition"));
+    name(infoText_, QStringLiteral("infoText"));
+
+    // Short number fields: three digits, five for the weights_.
+    for (int k = 1; k <= 3; ++k)
+        materials_[k - 1].workList->setMinimumContentsLength(6);  // ハーブ採り fits
+    const int shortWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
+    const int longWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
+    for (QLineEdit* e : {levelBox_, expBox_, runsBox_, weightBox_})
+        e->setMaximumWidth(shortWidth);
+    for (const MaterialRow& row : materials_) {
+        row.count->setMaximumWidth(shortWidth);
+        row.level->setMaximumWidth(shortWidth);
+        row.weight->setMaximumWidth(longWidth);
+    }
+    for (QLineEdit* e : {weights_.total, totalExpBox_, weights_.current, weights_.maximum})
+        e->setMaximumWidth(longWidth);
+}
+
+void ProductWindow::buildLayout() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(frame_);
+
+    auto* main = new QVBoxLayout(frame_);
+    main->setContentsMargins(6, 6, 6, 6);
+    main->setSpacing(6);
+
+    // Work and product lines, text-mode options to their right.
+    auto* top = new QGridLayout;
+    top->addWidget(labels_.work, 0, 0);
+    top->addWidget(workList_, 0, 1);
+    top->addWidget(labels_.product, 1, 0);
+    top->addWidget(productList_, 1, 1);
+    auto* wet = new QVBoxLayout(modeFrame_);
+    wet->setContentsMargins(6, 2, 6, 2);
+    wet->addWidget(modes_.materials);
+    wet->addWidget(modes_.products);
+    top->addWidget(modeFrame_, 0, 2, 2, 1);
+    top->setColumnStretch(1, 1);
+    main->addLayout(top);
+
+    // Product numbers on the left, guild panel on the right.
+    auto* middle = new QHBoxLayout;
+    auto* numbers = new QGridLayout;
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{labels_.level, levelBox_},
+                                                               {labels_.exp, expBox_},
+                                                               {labels_.runs, runsBox_},
+                                                               {labels_.totalExp, totalExpBox_},
+                                                               {labels_.weight, weightBox_}}};
+    for (int i = 0; i < int(lines.size()); ++i) {
+        numbers->addWidget(lines[size_t(i)].first, i, 0);
+        numbers->addWidget(lines[size_t(i)].second, i, 1);
+    }
+    numbers->setRowStretch(int(lines.size()), 1);
+    middle->addLayout(numbers);
+    auto* guild = new QGridLayout(guildFrame_);
+    guild->setContentsMargins(6, 4, 6, 4);
+    auto* options = new QHBoxLayout;
+    options->addWidget(guildPanel_.guildOption);
+    options->addWidget(guildPanel_.learningOption);
+    options->addStretch(1);
+    guild->addLayout(options, 0, 0, 1, 2);
+    guild->addWidget(labels_.place, 1, 0);
+    guild->addWidget(guildPanel_.placeList, 1, 1);
+    guild->addWidget(labels_.building, 2, 0);
+    guild->addWidget(guildPanel_.building, 2, 1);
+    guild->addWidget(labels_.person, 3, 0);
+    guild->addWidget(guildPanel_.person, 3, 1);
+    guild->addWidget(guildPanel_.conditionLabel, 4, 0);
+    guild->addWidget(guildPanel_.condition, 4, 1);
+    guild->setColumnStretch(1, 1);
+    middle->addWidget(guildFrame_, 1);
+    main->addLayout(middle);
+
+    // Materials table: work, level, material, amount, weight per run.
+    auto* mats = new QGridLayout;
+    mats->setHorizontalSpacing(4);
+    mats->addWidget(labels_.materials, 0, 0, 1, 3);
+    mats->addWidget(labels_.count, 0, 3);
+    mats->addWidget(labels_.materialWeight, 0, 4);
+    for (int k = 1; k <= 3; ++k) {
+        mats->addWidget(materials_[k - 1].workList, k, 0);
+        mats->addWidget(materials_[k - 1].level, k, 1);
+        mats->addWidget(materials_[k - 1].nameList, k, 2);
+        mats->addWidget(materials_[k - 1].count, k, 3);
+        mats->addWidget(materials_[k - 1].weight, k, 4);
+    }
+    // Work names are short; the material names take the room so that a long one shows whole.
+    mats->setColumnStretch(2, 1);
+    main->addLayout(mats);
+
+    // Current, maximum and total weight.
+    auto* weightLine = new QHBoxLayout;
+    weightLine->addWidget(labels_.currentWeight);
+    weightLine->addWidget(weights_.current);
+    weightLine->addSpacing(8);
+    weightLine->addWidget(labels_.maximumWeight);
+    weightLine->addWidget(weights_.maximum);
+    weightLine->addStretch(1);
+    weightLine->addWidget(weights_.total);
+    main->addLayout(weightLine);
+
+    main->addWidget(infoText_, 1);
+}
+
+void ProductWindow::buildTabOrder() {
+    const QList<QWidget*> order{workList_,
+                                productList_,
+                                levelBox_,
+                                expBox_,
+                                runsBox_,
+                                totalExpBox_,
+                                weightBox_,
+                                materials_[0].workList,
+                                materials_[0].level,
+                                materials_[0].nameList,
+                                materials_[0].count,
+                                materials_[0].weight,
+                                materials_[1].workList,
+                                materials_[1].level,
+                                materials_[1].nameList,
+                                materials_[1].count,
+                                materials_[1].weight,
+                                materials_[2].workList,
+                                materials_[2].level,
+                                materials_[2].nameList,
+                                materials_[2].count,
+                                materials_[2].weight,
+                                weights_.current,
+                                weights_.maximum,
+                                weights_.total,
+                                modes_.materials,
+                                modes_.products,
+                                guildPanel_.guildOption,
+                                guildPanel_.learningOption,
+                                guildPanel_.placeList,
+                                guildPanel_.building,
+                                guildPanel_.person,
+                                guildPanel_.condition,
+                                infoText_};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace wm
