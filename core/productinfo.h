@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "production.h"
 #include "tables.h"
 
 namespace wm {
@@ -31,8 +32,10 @@ const QList<int>& materialWorkSections();
 int materialWorkSection(int position);
 int materialWorkPosition(int section);
 
-// Product lists show up to this many rows of a section, material lists fewer.
+// Product lists show up to this many rows of a section, material lists only those a lookup
+// by name searches.
 inline constexpr int kProductListRows = ProductTable::kRows;
+inline constexpr int kMaterialListRows = kSearchedRows;
 // The names of a section's products, rows 1..maxRows up to its first empty row.
 QStringList sectionProducts(const ProductTable& products, int section, int maxRows);
 // The names of the given sections.

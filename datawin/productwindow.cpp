@@ -156,7 +156,7 @@ void ProductWindow::onWorkChosen() {
 void ProductWindow::onMaterialWorkChosen(const MaterialRow& row) {
     row.level->clear();
     const int section = materialWorkSection(listPos(row.workList));
-    refillList(row.nameList, sectionProducts(data_.products, section, kSearchedRows));
+    refillList(row.nameList, sectionProducts(data_.products, section, kMaterialListRows));
 }
 
 void ProductWindow::onMaterialChosen(const MaterialRow& row) {

@@ -53,6 +53,8 @@ class ProductionTest : public QObject {
     void lookupByName();
     void materialTexts_data();
     void materialTexts();
+    void setMaterialsFromTheTable_data();
+    void setMaterialsFromTheTable();
     void runTotals_data();
     void runTotals();
     void runTotalChecks_data();
@@ -119,6 +121,37 @@ void ProductionTest::materialTexts() {
     QCOMPARE(setMaterialText(d, field), text);
     for (int k = 0; k < 3; ++k)
         QCOMPARE(d.setMaterials[size_t(k)].weight, weights.at(k));
+}
+
+void ProductionTest::setMaterialsFromTheTable_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("necklaces");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("weights");
+    QTest::newRow("two entries") << "02abc,01def" << false
+                                 << "abc × 2\r\ndef × 1\r\n材料の合計重量 ： 15"
+                                 << QStringList{"abc", "def", ""} << QStringList{"8", "7", ""};
+    QTest::newRow("necklace skipped: no weight")
+        << "02chain" << false << "chain × 2\r\n材料の合計重量 ： 0" << QStringList{"chain", "", ""}
+        << QStringList{"0", "", ""};
+    QTest::newRow("necklace searched") << "02chain" << true << "chain × 2\r\n材料の合計重量 ： 12"
+                                       << QStringList{"chain", "", ""} << QStringList{"12", "", ""};
+}
+
+void ProductionTest::setMaterialsFromTheTable() {
+    QFETCH(QString, field);
+    QFETCH(bool, necklaces);
+    QFETCH(QString, text);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, weights);
+    const SetMaterialList list = setMaterialsOf(
+        d.products, necklaces ? NecklaceSection::Search : NecklaceSection::Skip, field);
+    QCOMPARE(list.text, text);
+    for (size_t k = 0; k < list.materials.size(); ++k) {
+        QCOMPARE(list.materials[k].name, names.at(int(k)));
+        QCOMPARE(list.materials[k].weight, weights.at(int(k)));
+    }
 }
 
 void ProductionTest::runTotals_data() {
