@@ -33,6 +33,13 @@ QString numOrEmpty(const std::optional<qint64>& value) {
     return value ? numText(*value) : QString();
 }
 
+QList<int> sectionRange(int first, int last) {
+    QList<int> sections;
+    for (int s = first; s <= last; ++s)
+        sections << s;
+    return sections;
+}
+
 bool isCapped(int section) {
     return section >= Section::Swords;
 }
@@ -124,13 +131,8 @@ GuildPlace guildPlace(const QString& entry, const QString& condition) {
 }  // namespace
 
 const QList<int>& workSections() {
-    static const QList<int> sections = [] {
-        QList<int> list;
-        for (int s = 1; s <= Section::Instruments; ++s)
-            if (s != Section::Necklaces)
-                list << s;
-        return list;
-    }();
+    static const QList<int> sections = sectionRange(Section::FirstGathering, Section::Rings) +
+                                       sectionRange(Section::Books, Section::Instruments);
     return sections;
 }
 
@@ -141,15 +143,10 @@ int workSection(int workPosition) {
 }
 
 const QList<int>& materialWorkSections() {
-    static const QList<int> sections = [] {
-        QList<int> list;
-        for (int s = Section::FirstGathering; s <= Section::LastGathering; ++s)
-            list << s;
-        for (int s = Section::FirstMaterialWork; s <= Section::LastMaterialWork; ++s)
-            list << s;
-        list << Section::Crafts;
-        return list;
-    }();
+    static const QList<int> sections =
+        sectionRange(Section::FirstGathering, Section::LastGathering) +
+        sectionRange(Section::FirstMaterialWork, Section::LastMaterialWork) +
+        QList<int>{Section::Crafts};
     return sections;
 }
 

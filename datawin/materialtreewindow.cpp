@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "keyfilter.h"
+#include "productinfo.h"
 #include "production.h"
 #include "resultfiles.h"
 #include "widgets.h"
@@ -24,21 +25,6 @@ namespace wm {
 namespace {
 
 const QString kTitle = QStringLiteral("材料の内訳");
-
-// The work list shows sections 1..28, 30 and 31, as every work list of the program.
-int sectionOfPosition(int position) {
-    if (position < 0)
-        return 0;
-    return position + 1 <= Section::Rings ? position + 1 : position + 2;
-}
-
-int positionOfSection(int section) {
-    if (section >= 1 && section <= Section::Rings)
-        return section - 1;
-    if (section == Section::Books || section == Section::Instruments)
-        return section - 2;
-    return -1;
-}
 
 QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
     auto* label = new QLabel(caption);
@@ -71,12 +57,8 @@ void MaterialTreeWindow::buildControls() {
     workList_ = new QComboBox;
     workList_->setObjectName(QStringLiteral("workList"));
     workList_->setToolTip(QStringLiteral("作業名を選択します"));
-    QStringList works;
-    for (int s = 1; s <= Section::Instruments; ++s) {
-        if (s != Section::Necklaces)
-            works << data_.products.sectionName(s);
-    }
-    refillList(workList_, works);
+    // The works of every work list of the program.
+    refillList(workList_, sectionNames(data_.products, workSections()));
     productList_ = new QComboBox;
     productList_->setObjectName(QStringLiteral("productList"));
     productList_->setToolTip(QStringLiteral("生産品を選択します"));
@@ -163,7 +145,7 @@ void MaterialTreeWindow::buildLayout() {
 void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {
     if (!runs.isEmpty())
         runsField_->setText(runs);
-    const int work = positionOfSection(section);
+    const int work = int(workSections().indexOf(section));
     if (work < 0)
         return;
     chooseEntry(workList_, work);
@@ -180,7 +162,7 @@ void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {
 }
 
 int MaterialTreeWindow::chosenSection() const {
-    return sectionOfPosition(workList_->currentIndex());
+    return workSection(workList_->currentIndex());
 }
 
 void MaterialTreeWindow::workChosen() {

@@ -68,6 +68,10 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     connect(materialTreeButton, &QPushButton::clicked, this, &ProductWindow::openMaterialTree);
 }
 
+std::array<QWidget*, 5> ProductWindow::MaterialRow::widgets() const {
+    return {workList, level, nameList, count, weight};
+}
+
 // ---- lists -----------------------------------------------------------------------------
 
 int ProductWindow::listPos(const QComboBox* list) {
@@ -212,9 +216,7 @@ void ProductWindow::showMaterialRow(const MaterialRow& row, const MaterialRowFil
         if (!fill.level.isEmpty())
             row.level->setText(fill.level);
     }
-    for (QWidget* w : {static_cast<QWidget*>(row.workList), static_cast<QWidget*>(row.nameList),
-                       static_cast<QWidget*>(row.count), static_cast<QWidget*>(row.weight),
-                       static_cast<QWidget*>(row.level)})
+    for (QWidget* w : row.widgets())
         w->setVisible(fill.shown);
 }
 

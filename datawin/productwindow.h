@@ -44,6 +44,8 @@ class ProductWindow : public QWidget {
         QComboBox* nameList = nullptr;
         QLineEdit* count = nullptr;
         QLineEdit* weight = nullptr;
+        // In the order the row shows them.
+        std::array<QWidget*, 5> widgets() const;
     };
 
     // Building (productwindowbuild.cpp): the controls with their tips and names, their

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <array>
 
 #include "productwindow.h"
 #include "widgets.h"
@@ -43,6 +44,26 @@ void keepSpaceWhenHidden(QWidget* w) {
     policy.setRetainSizeWhenHidden(true);
     w->setSizePolicy(policy);
 }
+
+// The tips of the three material rows, as the window has always shown them.
+struct MaterialRowTips {
+    const char* work;
+    const char* level;
+    const char* name;
+    const char* count;
+    const char* weight;
+};
+constexpr std::array<MaterialRowTips, 3> kMaterialRowTips{{
+    {"１つ目の材料の作業名を選択してください", "１つ目の材料のレベルを表示します",
+     "１つ目の材料の選択をしてください", "１つ目の材料の必要な量を入力してください",
+     "１つめの材料の1回に必要な重量を表示します"},
+    {"２つ目の材料の作業名を選択してください", "2つ目の材料のレベルを表示します",
+     "２つ目の材料の選択をしてください", "２つ目の材料の必要な量を入力してください",
+     "２つめの材料の1回に必要な重量を表示します"},
+    {"３つ目の材料の作業名を選択してください", "３つ目の材料のレベルを表示します",
+     "３つ目の材料の選択をしてください", "３つ目の材料の必要な量を入力してください",
+     "３つめの材料の1回に必要な重量を表示します"},
+}};
 
 }  // namespace
 
@@ -86,21 +107,15 @@ void ProductWindow::buildControls() {
     labels_.materials = label("材料", "生産品に必要な材料を選択します");
     labels_.count = label("数量", "生産品に必要な数を入力します");
     labels_.materialWeight = label("重量", "生産品に必要な数を入力します");
-    materials_[0].workList = list("１つ目の材料の作業名を選択してください");
-    materials_[0].level = field("１つ目の材料のレベルを表示します");
-    materials_[0].nameList = list("１つ目の材料の選択をしてください");
-    materials_[0].count = field("１つ目の材料の必要な量を入力してください");
-    materials_[0].weight = field("１つめの材料の1回に必要な重量を表示します");
-    materials_[1].workList = list("２つ目の材料の作業名を選択してください");
-    materials_[1].level = field("2つ目の材料のレベルを表示します");
-    materials_[1].nameList = list("２つ目の材料の選択をしてください");
-    materials_[1].count = field("２つ目の材料の必要な量を入力してください");
-    materials_[1].weight = field("２つめの材料の1回に必要な重量を表示します");
-    materials_[2].workList = list("３つ目の材料の作業名を選択してください");
-    materials_[2].level = field("３つ目の材料のレベルを表示します");
-    materials_[2].nameList = list("３つ目の材料の選択をしてください");
-    materials_[2].count = field("３つ目の材料の必要な量を入力してください");
-    materials_[2].weight = field("３つめの材料の1回に必要な重量を表示します");
+    for (size_t k = 0; k < materials_.size(); ++k) {
+        const MaterialRowTips& tips = kMaterialRowTips[k];
+        MaterialRow& row = materials_[k];
+        row.workList = list(tips.work);
+        row.level = field(tips.level);
+        row.nameList = list(tips.name);
+        row.count = field(tips.count);
+        row.weight = field(tips.weight);
+    }
     labels_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
     weights_.current = field("キャラの現在の重量を入力してください");
     weights_.current->setText(QStringLiteral("0"));
@@ -141,27 +156,24 @@ void ProductWindow::buildControls() {
     infoText_ = new QPlainTextEdit(f);
     infoText_->setFont(resultFont(infoText_->font()));
 
-    for (QLineEdit* e :
-         {weights_.total, totalExpBox_, materials_[0].weight, materials_[1].weight,
-          materials_[2].weight, guildPanel_.building, guildPanel_.person, guildPanel_.condition})
+    QList<QLineEdit*> readOnly{weights_.total, totalExpBox_, guildPanel_.building,
+                               guildPanel_.person, guildPanel_.condition};
+    for (const MaterialRow& row : materials_)
+        readOnly << row.weight;
+    for (QLineEdit* e : readOnly)
         e->setReadOnly(true);
-    // Display fields are skipped when moving on.
-    for (QWidget* w :
-         {static_cast<QWidget*>(weights_.total), static_cast<QWidget*>(totalExpBox_),
-          static_cast<QWidget*>(materials_[0].level), static_cast<QWidget*>(materials_[1].level),
-          static_cast<QWidget*>(materials_[2].level), static_cast<QWidget*>(materials_[0].weight),
-          static_cast<QWidget*>(materials_[1].weight), static_cast<QWidget*>(materials_[2].weight),
-          static_cast<QWidget*>(guildPanel_.building), static_cast<QWidget*>(guildPanel_.person),
-          static_cast<QWidget*>(guildPanel_.condition), static_cast<QWidget*>(infoText_)})
+    // Display fields are skipped when moving on: the read-only ones, the material levels and
+    // the information text.
+    QList<QWidget*> displays(readOnly.begin(), readOnly.end());
+    for (const MaterialRow& row : materials_)
+        displays << row.level;
+    displays << infoText_;
+    for (QWidget* w : displays)
         w->setFocusPolicy(Qt::ClickFocus);
 
     // Hidden material rows and the condition line keep their place, so nothing jumps.
-    for (int k = 1; k <= 3; ++k)
-        for (QWidget* w : {static_cast<QWidget*>(materials_[k - 1].workList),
-                           static_cast<QWidget*>(materials_[k - 1].level),
-                           static_cast<QWidget*>(materials_[k - 1].nameList),
-                           static_cast<QWidget*>(materials_[k - 1].count),
-                           static_cast<QWidget*>(materials_[k - 1].weight)})
+    for (const MaterialRow& row : materials_)
+        for (QWidget* w : row.widgets())
             keepSpaceWhenHidden(w);
     keepSpaceWhenHidden(guildPanel_.conditionLabel);
     keepSpaceWhenHidden(guildPanel_.condition);
@@ -175,13 +187,15 @@ void ProductWindow::buildControls() {
     name(runsBox_, QStringLiteral("runsBox"));
     name(totalExpBox_, QStringLiteral("totalExpBox"));
     name(weightBox_, QStringLiteral("weightBox"));
-    for (int k = 1; k <= 3; ++k) {
-        const MaterialRow& row = materials_[size_t(k - 1)];
-        name(row.workList, QStringLiteral("materialWork%1").arg(k));
-        name(row.level, QStringLiteral("materialLevel%1").arg(k));
-        name(row.nameList, QStringLiteral("materialName%1").arg(k));
-        name(row.count, QStringLiteral("materialCount%1").arg(k));
-        name(row.weight, QStringLiteral("materialWeight%1").arg(k));
+    for (size_t k = 0; k < materials_.size(); ++k) {
+        // The rows are numbered from 1 in their names, as on the window.
+        const MaterialRow& row = materials_[k];
+        const int number = int(k) + 1;
+        name(row.workList, QStringLiteral("materialWork%1").arg(number));
+        name(row.level, QStringLiteral("materialLevel%1").arg(number));
+        name(row.nameList, QStringLiteral("materialName%1").arg(number));
+        name(row.count, QStringLiteral("materialCount%1").arg(number));
+        name(row.weight, QStringLiteral("materialWeight%1").arg(number));
     }
     name(weights_.current, QStringLiteral("currentWeight"));
     name(weights_.maximum, QStringLiteral("maximumWeight"));
@@ -197,9 +211,9 @@ void ProductWindow::buildControls() {
     name(guildPanel_.condition, QStringLiteral("condition"));
     name(infoText_, QStringLiteral("infoText"));
 
-    // Short number fields: three digits, five for the weights_.
-    for (int k = 1; k <= 3; ++k)
-        materials_[k - 1].workList->setMinimumContentsLength(6);  // ハーブ採り fits
+    // Short number fields: three digits, five for the weights.
+    for (const MaterialRow& row : materials_)
+        row.workList->setMinimumContentsLength(6);  // ハーブ採り fits
     const int shortWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12;
     const int longWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
     for (QLineEdit* e : {levelBox_, expBox_, runsBox_, weightBox_})
@@ -275,12 +289,11 @@ void ProductWindow::buildLayout() {
     mats->addWidget(labels_.materials, 0, 0, 1, 3);
     mats->addWidget(labels_.count, 0, 3);
     mats->addWidget(labels_.materialWeight, 0, 4);
-    for (int k = 1; k <= 3; ++k) {
-        mats->addWidget(materials_[k - 1].workList, k, 0);
-        mats->addWidget(materials_[k - 1].level, k, 1);
-        mats->addWidget(materials_[k - 1].nameList, k, 2);
-        mats->addWidget(materials_[k - 1].count, k, 3);
-        mats->addWidget(materials_[k - 1].weight, k, 4);
+    for (size_t k = 0; k < materials_.size(); ++k) {
+        const int line = int(k) + 1;  // under the column heads
+        const auto widgets = materials_[k].widgets();
+        for (int column = 0; column < int(widgets.size()); ++column)
+            mats->addWidget(widgets[size_t(column)], line, column);
     }
     // Work names are short; the material names take the room so that a long one shows whole.
     mats->setColumnStretch(2, 1);
@@ -301,40 +314,16 @@ void ProductWindow::buildLayout() {
 }
 
 void ProductWindow::buildTabOrder() {
-    const QList<QWidget*> order{workList_,
-                                productList_,
-                                levelBox_,
-                                expBox_,
-                                runsBox_,
-                                totalExpBox_,
-                                weightBox_,
-                                materials_[0].workList,
-                                materials_[0].level,
-                                materials_[0].nameList,
-                                materials_[0].count,
-                                materials_[0].weight,
-                                materials_[1].workList,
-                                materials_[1].level,
-                                materials_[1].nameList,
-                                materials_[1].count,
-                                materials_[1].weight,
-                                materials_[2].workList,
-                                materials_[2].level,
-                                materials_[2].nameList,
-                                materials_[2].count,
-                                materials_[2].weight,
-                                weights_.current,
-                                weights_.maximum,
-                                weights_.total,
-                                modes_.materials,
-                                modes_.products,
-                                guildPanel_.guildOption,
-                                guildPanel_.learningOption,
-                                guildPanel_.placeList,
-                                guildPanel_.building,
-                                guildPanel_.person,
-                                guildPanel_.condition,
-                                infoText_};
+    QList<QWidget*> order{workList_, productList_, levelBox_, expBox_,
+                          runsBox_,  totalExpBox_, weightBox_};
+    for (const MaterialRow& row : materials_)
+        for (QWidget* w : row.widgets())
+            order << w;
+    order << QList<QWidget*>{
+        weights_.current,           weights_.maximum,      weights_.total,
+        modes_.materials,           modes_.products,       guildPanel_.guildOption,
+        guildPanel_.learningOption, guildPanel_.placeList, guildPanel_.building,
+        guildPanel_.person,         guildPanel_.condition, infoText_};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
