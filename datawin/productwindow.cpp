@@ -86,22 +86,11 @@ void ProductWindow::emptyEdit(QComboBox* list) {
     list->setEditText(QString());
 }
 
-std::array<QLineEdit*, 15> ProductWindow::numberBoxes() const {
-    return {weights_.total,
-            totalExpBox_,
-            levelBox_,
-            expBox_,
-            runsBox_,
-            weightBox_,
-            materials_[0].count,
-            materials_[1].count,
-            materials_[2].count,
-            materials_[0].level,
-            materials_[1].level,
-            materials_[2].level,
-            materials_[0].weight,
-            materials_[1].weight,
-            materials_[2].weight};
+QList<QLineEdit*> ProductWindow::numberBoxes() const {
+    QList<QLineEdit*> boxes{weights_.total, totalExpBox_, levelBox_, expBox_, runsBox_, weightBox_};
+    for (const MaterialRow& row : materials_)
+        boxes << row.count << row.level << row.weight;
+    return boxes;
 }
 
 int ProductWindow::workPos() const {

@@ -89,7 +89,7 @@ class ProductWindow : public QWidget {
     static void emptyEdit(QComboBox* list);
     int workPos() const;
     // The number boxes of the product and its materials, and the total weight.
-    std::array<QLineEdit*, 15> numberBoxes() const;
+    QList<QLineEdit*> numberBoxes() const;
 
     // 現在重量, 最大重量 and the total weight of the materials.
     struct WeightBoxes {

@@ -242,10 +242,10 @@ void ProductWindow::buildLayout() {
     top->addWidget(workList_, 0, 1);
     top->addWidget(labels_.product, 1, 0);
     top->addWidget(productList_, 1, 1);
-    auto* wet = new QVBoxLayout(modeFrame_);
-    wet->setContentsMargins(6, 2, 6, 2);
-    wet->addWidget(modes_.materials);
-    wet->addWidget(modes_.products);
+    auto* modeLayout = new QVBoxLayout(modeFrame_);
+    modeLayout->setContentsMargins(6, 2, 6, 2);
+    modeLayout->addWidget(modes_.materials);
+    modeLayout->addWidget(modes_.products);
     top->addWidget(modeFrame_, 0, 2, 2, 1);
     top->setColumnStretch(1, 1);
     main->addLayout(top);

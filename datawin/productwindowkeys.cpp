@@ -14,6 +14,15 @@
 
 namespace wm {
 
+namespace {
+
+// Digits a number box takes: three for the product and material numbers, five for the
+// character's weights.
+constexpr int kNumberDigits = 3;
+constexpr int kWeightDigits = 5;
+
+}  // namespace
+
 void ProductWindow::installKeyHandlers() {
     auto digitsOnly = [](QLineEdit* e, int maxLen, int& code) {
         if (code >= '0' && code <= '9') {
@@ -32,7 +41,7 @@ void ProductWindow::installKeyHandlers() {
                 focusNextControl(e);
                 return;
             }
-            digitsOnly(e, 3, code);
+            digitsOnly(e, kNumberDigits, code);
         });
         e->installEventFilter(this);
     }
@@ -44,7 +53,7 @@ void ProductWindow::installKeyHandlers() {
                 focusNextControl(e);
                 return;
             }
-            digitsOnly(e, 5, code);
+            digitsOnly(e, kWeightDigits, code);
         });
         e->installEventFilter(this);
     }

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "materialtree.h"
+#include "producttable.h"
 #include "testmain.h"
 
 using namespace wm;
@@ -22,11 +23,7 @@ ProductTable chainData() {
     ProductTable m;
     auto product = [&m](int s, int r, const QString& c1, const QString& c2, const QString& c3,
                         const QString& c4, const QString& c5 = QString()) {
-        m.set(s, 1, r, c1);
-        m.set(s, 2, r, c2);
-        m.set(s, 3, r, c3);
-        m.set(s, 4, r, c4);
-        m.set(s, 5, r, c5);
+        wmtest::setProduct(m, s, r, c1, c2, c3, c4, c5);
     };
     const QStringList names{"", "狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り"};
     for (int s = 1; s <= 6; ++s)
