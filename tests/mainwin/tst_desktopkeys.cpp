@@ -17,6 +17,7 @@
 
 #include "fakehost.h"
 #include "gamedata.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 #include "widgets.h"
@@ -130,42 +131,42 @@ MainWindow& DesktopKeysTest::window(int code) {
 void DesktopKeysTest::enterPressesLevelButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    w.txtLvMin->setFocus();
+    wmtest::calc(w).startLevelEdit->setFocus();
     typeKeys("5");
     press(Qt::Key_Return);
     typeKeys("6");
     press(Qt::Key_Return);
     press(Qt::Key_Return);  // the remaining experience is not used
-    QCOMPARE(QApplication::focusWidget(), w.cmd_k);
+    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).calculateButton);
     press(Qt::Key_Return);
-    QVERIFY(w.txtWorkList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
+    QVERIFY(wmtest::calc(w).resultList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
     // Ready for the next range.
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
 
     // Any other button takes Enter as well: the list of all levels.
-    w.cmdList->setFocus();
+    wmtest::calc(w).expListButton->setFocus();
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(w.txtWorkList->toPlainText().contains("Lv.199"));
+    QVERIFY(wmtest::calc(w).resultList->toPlainText().contains("Lv.199"));
 }
 
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
     host->data.neededExp = 100;
-    wm::chooseEntry(w.cmbSWork, 0);
-    wm::chooseEntry(w.cmbSName, 0);  // ウサギの肉: 10 experience in 3 steps
-    w.txtSExpk->setReadOnly(false);
-    w.txtSExpk->setFocus();
+    wm::chooseEntry(wmtest::calc(w).workList, 0);
+    wm::chooseEntry(wmtest::calc(w).productList, 0);  // ウサギの肉: 10 experience in 3 steps
+    wmtest::calc(w).stepsEdit->setReadOnly(false);
+    wmtest::calc(w).stepsEdit->setFocus();
     press(Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.cmdSExp);
+    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).runsNeededButton);
     press(Qt::Key_Return);
-    QVERIFY(w.txtWorkList->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
+    QVERIFY(wmtest::calc(w).resultList->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
 }
 
 void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    w.txtLvMin->setFocus();
+    wmtest::calc(w).startLevelEdit->setFocus();
     host->scripted.expectMessage(Answer::Ok);
     press(Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(host->scripted.shown().size(), 1);
@@ -174,23 +175,23 @@ void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
 
     // F10 still opens the file menu.
     press(Qt::Key_F10);
-    QTRY_COMPARE(QApplication::activePopupWidget(), w.MenuFile);
-    w.MenuFile->close();
+    QTRY_COMPARE(QApplication::activePopupWidget(), wmtest::shell(w).fileMenu);
+    wmtest::shell(w).fileMenu->close();
 
     // Where no button has the key, the menu takes it.
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     w.cmdPCData[0]->setFocus();
     press(Qt::Key_F, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::activePopupWidget(), w.MenuFile);
+    QTRY_COMPARE(QApplication::activePopupWidget(), wmtest::shell(w).fileMenu);
     QCOMPARE(host->scripted.shown().size(), 1);
 }
 
 void DesktopKeysTest::multiLineBoxesPassTab() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 2);
-    wm::chooseEntry(w.cmbSName, 0);
-    for (QPlainTextEdit* box : {w.txtSset, w.txtWorkList}) {
+    wm::chooseEntry(wmtest::calc(w).workList, 2);
+    wm::chooseEntry(wmtest::calc(w).productList, 0);
+    for (QPlainTextEdit* box : {wmtest::calc(w).materialsBox, wmtest::calc(w).resultList}) {
         const QString before = box->toPlainText();
         box->setFocus();
         press(Qt::Key_Tab);
@@ -208,12 +209,12 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // Digits only, at most three: a paste types what typing would.
-    w.txtLvMin->setFocus();
+    wmtest::calc(w).startLevelEdit->setFocus();
     clipboard->setText("1a2345");
     press(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(w.txtLvMin->text(), QString("123"));
+    QCOMPARE(wmtest::calc(w).startLevelEdit->text(), QString("123"));
 
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     w.chooseWorkSet(1);
     QLineEdit* weight = w.txtWeight[1];
     weight->setFocus();
@@ -250,27 +251,27 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
 void DesktopKeysTest::wheelNeedsFocusedList() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 1);
-    w.txtLvMin->setFocus();
-    wheelNotch(w.cmbSWork);
-    QCOMPARE(w.cmbSWork->currentIndex(), 1);
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    wm::chooseEntry(wmtest::calc(w).workList, 1);
+    wmtest::calc(w).startLevelEdit->setFocus();
+    wheelNotch(wmtest::calc(w).workList);
+    QCOMPARE(wmtest::calc(w).workList->currentIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
     // Nor does the wheel take the focus to the list first.
-    QCOMPARE(w.cmbSWork->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(wmtest::calc(w).workList->focusPolicy(), Qt::StrongFocus);
     // The list the user works in still follows the wheel.
-    w.cmbSWork->setFocus();
-    wheelNotch(w.cmbSWork);
-    QCOMPARE(w.cmbSWork->currentIndex(), 2);
+    wmtest::calc(w).workList->setFocus();
+    wheelNotch(wmtest::calc(w).workList);
+    QCOMPARE(wmtest::calc(w).workList->currentIndex(), 2);
 }
 
 void DesktopKeysTest::fieldsShowWhatTheyHold() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 2);
-    wm::chooseEntry(w.cmbSName, 0);  // three materials and the total line
-    QCOMPARE(w.txtSset->document()->blockCount(), 4);
+    wm::chooseEntry(wmtest::calc(w).workList, 2);
+    wm::chooseEntry(wmtest::calc(w).productList, 0);  // three materials and the total line
+    QCOMPARE(wmtest::calc(w).materialsBox->document()->blockCount(), 4);
 
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QTest::qWait(0);
     QVERIFY(showsWhole(w.txtPC[3], "88888888"));
 }

@@ -4,6 +4,7 @@
 
 #include "fakehost.h"
 #include "layoutcheck.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 
@@ -16,7 +17,7 @@ QSize designedSize(int code) {
 }
 
 void showPage(MainWindow& w, int page) {
-    w.MenuShowData[size_t(page)]->trigger();
+    wmtest::shell(w).tabAction(wm::TabAction(page))->trigger();
     QCoreApplication::processEvents();
 }
 
@@ -50,9 +51,10 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
-        QWidget* pageFrame = w.frmSet[size_t(page)];
+        QWidget* pageFrame = page == 1 ? static_cast<QWidget*>(wmtest::shell(w).calculationPage)
+                                       : wmtest::shell(w).characterPage;
         const QSize pageBefore = pageFrame->size();
-        const int listBefore = w.txtWorkList->height();
+        const int listBefore = wmtest::calc(w).resultList->height();
 
         w.resize(designedSize(code) + QSize(300, 240));
         QTRY_COMPARE(w.size(), designedSize(code) + QSize(300, 240));
@@ -64,7 +66,7 @@ class TestWindowSize : public QObject {
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);
         if (page == 1)
-            QVERIFY(w.txtWorkList->height() >= listBefore + 230);
+            QVERIFY(wmtest::calc(w).resultList->height() >= listBefore + 230);
 
         // Never smaller than designed.
         w.resize(200, 150);
