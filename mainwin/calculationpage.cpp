@@ -21,17 +21,6 @@
 
 namespace wm {
 
-namespace {
-
-// Every control is found by its member's name.
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
-
 CalculationPage::CalculationPage(int windowCode, AppData& data, Dialogs& dialogs, QWidget* parent)
     : QFrame(parent), windowCode_(windowCode), data_(data), dialogs_(dialogs) {
     setObjectName(QStringLiteral("calculationPage"));

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,13 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "desktopinput.h"
 #include "pageparts.h"
@@ -123,12 +118,6 @@ const TabEntry kTabEntries[] = {
     {TabAction::Reincarnation, "reincarnationAction", u"転生ステータス表示", "reincarnationButton",
      u"D", u"転生した時のステータスを表示します"},
 };
-
-template <class Object>
-Object* named(Object* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
 
 }  // namespace
 

@@ -15,6 +15,13 @@ class QWidget;
 
 namespace wm {
 
+// Controls and actions are found by the name of the member that holds them.
+template <class Object>
+Object* named(Object* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
 QLabel* makeLabel(const QString& caption, const QString& tip = QString());
 QLineEdit* makeField(const QString& tip, const QString& text = QString());
 QPushButton* makeButton(const QString& caption, const QString& tip);
