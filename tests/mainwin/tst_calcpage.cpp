@@ -20,6 +20,8 @@
 using wm::Dialogs;
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -102,9 +104,9 @@ MainWindow& CalcPageTest::window(int code) {
 }
 
 void CalcPageTest::choose(MainWindow& w, int work, int product) {
-    wm::chooseEntry(wmtest::calc(w).workList, work);
+    wm::chooseEntry(calc(w).workList, work);
     if (product >= 0)
-        wm::chooseEntry(wmtest::calc(w).productList, product);
+        wm::chooseEntry(calc(w).productList, product);
 }
 
 void CalcPageTest::fiveToEightInBothSizes_data() {
@@ -119,21 +121,20 @@ void CalcPageTest::fiveToEightInBothSizes() {
     QFETCH(int, rule);
     MainWindow& other = host->mainWindow(3 - code);
     MainWindow& w = window(code);
-    wmtest::calc(w).startLevelEdit->setText("5");
-    wmtest::calc(w).targetLevelEdit->setText("8");
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
+    calc(w).startLevelEdit->setText("5");
+    calc(w).targetLevelEdit->setText("8");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     const QString block = dashes(rule) +
                           "\nLv.005       44 EXP\nLv.006       62 EXP\nLv.007       83 EXP\n" +
                           dashes(rule) + "\nLv.005～Lv.008までの必要経験値        189 EXP\n";
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(), block);
+    QCOMPARE(calc(w).resultList->toPlainText(), block);
     QCOMPARE(host->data.neededExp, qint64(189));
     // The rules go to both windows' lists.
-    QCOMPARE(wmtest::calc(other).resultList->toPlainText(), dashes(rule) + dashes(rule));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
+    QCOMPARE(calc(other).resultList->toPlainText(), dashes(rule) + dashes(rule));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
     // A second calculation starts right after the last line break.
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
-    QVERIFY(
-        wmtest::calc(w).resultList->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
 }
 
 void CalcPageTest::targetCorrections_data() {
@@ -161,91 +162,89 @@ void CalcPageTest::targetCorrections() {
     QFETCH(QString, corrected);
     QFETCH(QString, total);
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setText(start);
-    wmtest::calc(w).targetLevelEdit->setText(target);
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).targetLevelEdit->text(), corrected);
-    QVERIFY2(wmtest::calc(w).resultList->toPlainText().endsWith(total + "\n"),
-             qPrintable(wmtest::calc(w).resultList->toPlainText()));
+    calc(w).startLevelEdit->setText(start);
+    calc(w).targetLevelEdit->setText(target);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(w).targetLevelEdit->text(), corrected);
+    QVERIFY2(calc(w).resultList->toPlainText().endsWith(total + "\n"),
+             qPrintable(calc(w).resultList->toPlainText()));
 }
 
 void CalcPageTest::startTooHighKeepsRaisedTarget() {
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setText("350");
+    calc(w).startLevelEdit->setText("350");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが上限値を越えています"));
     QCOMPARE(host->scripted.last().title, QString("入力ミス"));
-    QCOMPARE(wmtest::calc(w).targetLevelEdit->text(), QString("351"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
-    QCOMPARE(wmtest::calc(w).startLevelEdit->selectedText(), QString("350"));
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().isEmpty());
+    QCOMPARE(calc(w).targetLevelEdit->text(), QString("351"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(calc(w).startLevelEdit->selectedText(), QString("350"));
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::startLabelAndRemainingExperience() {
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setFocus();
-    QTest::keyClicks(wmtest::calc(w).startLevelEdit, "299");
-    wmtest::calc(w).targetLevelEdit->setFocus();  // leaving the start level shows its experience
-    QCOMPARE(wmtest::calc(w).startLevelExpLabel->text(),
+    calc(w).startLevelEdit->setFocus();
+    QTest::keyClicks(calc(w).startLevelEdit, "299");
+    calc(w).targetLevelEdit->setFocus();  // leaving the start level shows its experience
+    QCOMPARE(calc(w).startLevelExpLabel->text(),
              QString("初期ＬＶから次までの経験値\n(仮) 3586279 EXP"));
-    wmtest::calc(w).startLevelEdit->setText("5");
-    wmtest::calc(w).startLevelEdit->setFocus();
-    wmtest::calc(w).targetLevelEdit->setFocus();
-    QCOMPARE(wmtest::calc(w).startLevelExpLabel->text(),
-             QString("初期ＬＶから次までの経験値\n44 EXP"));
+    calc(w).startLevelEdit->setText("5");
+    calc(w).startLevelEdit->setFocus();
+    calc(w).targetLevelEdit->setFocus();
+    QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
 
-    wmtest::clickIndicator(wmtest::calc(w).remainingExpCheck);
-    QVERIFY(wmtest::calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).remainingExpEdit);
-    wmtest::calc(w).targetLevelEdit->setText("6");
-    wmtest::calc(w).remainingExpEdit->setText("45");
+    wmtest::clickIndicator(calc(w).remainingExpCheck);
+    QVERIFY(calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
+    calc(w).targetLevelEdit->setText("6");
+    calc(w).remainingExpEdit->setText("45");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text,
              QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).remainingExpEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
 
-    wmtest::calc(w).remainingExpEdit->setText("44");
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(),
+    calc(w).remainingExpEdit->setText("44");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
              dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
                  "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }
 
 void CalcPageTest::listAndClear() {
     MainWindow& small = window(1);
-    wmtest::calc(small).resultList->setPlainText("old");
-    QTest::mouseClick(wmtest::calc(small).expListButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(small).resultList->toPlainText().count('\n'), 199);
-    QVERIFY(wmtest::calc(small).resultList->toPlainText().startsWith("Lv.001        2 EXP\n"));
+    calc(small).resultList->setPlainText("old");
+    QTest::mouseClick(calc(small).expListButton, Qt::LeftButton);
+    QCOMPARE(calc(small).resultList->toPlainText().count('\n'), 199);
+    QVERIFY(calc(small).resultList->toPlainText().startsWith("Lv.001        2 EXP\n"));
     MainWindow& large = window(2);
-    QTest::mouseClick(wmtest::calc(large).expListButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(large).resultList->toPlainText().count('\n'), 299);
+    QTest::mouseClick(calc(large).expListButton, Qt::LeftButton);
+    QCOMPARE(calc(large).resultList->toPlainText().count('\n'), 299);
 
     host->scripted.expectMessage(Answer::No);
-    QTest::mouseClick(wmtest::calc(large).clearButton, Qt::LeftButton);
+    QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算結果を削除しますがよろしいですか？"));
     QCOMPARE(host->scripted.last().buttons, Dialogs::Buttons::YesNo);
-    QVERIFY(!wmtest::calc(large).resultList->toPlainText().isEmpty());
+    QVERIFY(!calc(large).resultList->toPlainText().isEmpty());
     host->scripted.expectMessage(Answer::Yes);
-    QTest::mouseClick(wmtest::calc(large).clearButton, Qt::LeftButton);
-    QVERIFY(wmtest::calc(large).resultList->toPlainText().isEmpty());
+    QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
+    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::workPositionsAroundTheGap() {
     for (int code : {1, 2}) {
         MainWindow& w = window(code);
-        QCOMPARE(wmtest::calc(w).workList->count(), 30);
-        QCOMPARE(wmtest::calc(w).workList->currentIndex(), -1);
+        QCOMPARE(calc(w).workList->count(), 30);
+        QCOMPARE(calc(w).workList->currentIndex(), -1);
         choose(w, 27, -1);
-        QCOMPARE(wmtest::calc(w).productList->itemText(0), QString("銀の指輪"));
+        QCOMPARE(calc(w).productList->itemText(0), QString("銀の指輪"));
         choose(w, 28, -1);
-        QCOMPARE(wmtest::calc(w).workList->currentText(), QString("作業30"));
-        QCOMPARE(wmtest::calc(w).productList->itemText(0), QString("魔導書"));
-        QCOMPARE(wmtest::calc(w).productList->currentIndex(), -1);
-        QCOMPARE(wmtest::calc(w).productLabel->toolTip(),
-                 QString("作業30の中から作業を選んでください"));
+        QCOMPARE(calc(w).workList->currentText(), QString("作業30"));
+        QCOMPARE(calc(w).productList->itemText(0), QString("魔導書"));
+        QCOMPARE(calc(w).productList->currentIndex(), -1);
+        QCOMPARE(calc(w).productLabel->toolTip(), QString("作業30の中から作業を選んでください"));
     }
 }
 
@@ -253,18 +252,18 @@ void CalcPageTest::productFillsFieldsOfItsWindow() {
     MainWindow& other = host->mainWindow(2);
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QCOMPARE(wmtest::calc(w).productLevelEdit->text(), QString("10"));
-    QCOMPARE(wmtest::calc(w).stepExpEdit->text(), QString("5"));
-    QCOMPARE(wmtest::calc(w).stepsEdit->text(), QString("3"));
-    QCOMPARE(wmtest::calc(w).runExpEdit->text(), QString("15"));
+    QCOMPARE(calc(w).productLevelEdit->text(), QString("10"));
+    QCOMPARE(calc(w).stepExpEdit->text(), QString("5"));
+    QCOMPARE(calc(w).stepsEdit->text(), QString("3"));
+    QCOMPARE(calc(w).runExpEdit->text(), QString("15"));
     const QString set = "板材 × 2\n金具 × 1\n材料の合計重量 ： 15";
-    QCOMPARE(wmtest::calc(w).materialsBox->toPlainText(), set);
-    QCOMPARE(wmtest::calc(other).materialsBox->toPlainText(),
+    QCOMPARE(calc(w).materialsBox->toPlainText(), set);
+    QCOMPARE(calc(other).materialsBox->toPlainText(),
              QString());  // the other window has no product
     // Choosing another work empties the product fields.
     choose(w, 0, -1);
-    QVERIFY(wmtest::calc(w).stepExpEdit->text().isEmpty());
-    QVERIFY(wmtest::calc(w).materialsBox->toPlainText().isEmpty());
+    QVERIFY(calc(w).stepExpEdit->text().isEmpty());
+    QVERIFY(calc(w).materialsBox->toPlainText().isEmpty());
 }
 
 void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
@@ -284,53 +283,53 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
     host->data.neededExp = 50;
     MainWindow& large = window(2);
     choose(large, 8, 0);  // 製材: 板材, no materials
-    wmtest::calc(large).runsEdit->setText("10");
-    const QString largeSet = wmtest::calc(large).materialsBox->toPlainText();
+    calc(large).runsEdit->setText("10");
+    const QString largeSet = calc(large).materialsBox->toPlainText();
     MainWindow& small = window(1);
     choose(small, 12, 0);  // 鉄の剣: 板材 and 金具
-    wmtest::calc(small).runsEdit->setText("10");
-    QCOMPARE(wmtest::calc(large).materialsBox->toPlainText(), largeSet);
+    calc(small).runsEdit->setText("10");
+    QCOMPARE(calc(large).materialsBox->toPlainText(), largeSet);
 
     QPushButton* largeButton =
-        runCount ? wmtest::calc(large).runsNeededButton : wmtest::calc(large).runTotalsButton;
+        runCount ? calc(large).runsNeededButton : calc(large).runTotalsButton;
     QTest::mouseClick(largeButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(large).resultList->toPlainText(), largeResult);
+    QCOMPARE(calc(large).resultList->toPlainText(), largeResult);
     QPushButton* smallButton =
-        runCount ? wmtest::calc(small).runsNeededButton : wmtest::calc(small).runTotalsButton;
+        runCount ? calc(small).runsNeededButton : calc(small).runTotalsButton;
     QTest::mouseClick(smallButton, Qt::LeftButton);
-    QVERIFY2(wmtest::calc(small).resultList->toPlainText().contains(smallMaterials),
-             qPrintable(wmtest::calc(small).resultList->toPlainText()));
+    QVERIFY2(calc(small).resultList->toPlainText().contains(smallMaterials),
+             qPrintable(calc(small).resultList->toPlainText()));
 }
 
 void CalcPageTest::runExperienceLocks() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QVERIFY(wmtest::calc(w).stepExpEdit->isReadOnly());
-    QVERIFY(wmtest::calc(w).stepsEdit->isReadOnly());
-    wmtest::calc(w).stepsEdit->setText("0");
-    QTest::mouseClick(wmtest::calc(w).runExpEdit, Qt::LeftButton);
-    QVERIFY(!wmtest::calc(w).stepsEdit->isReadOnly());  // a 0 can be typed over
-    QCOMPARE(wmtest::calc(w).runExpEdit->text(), QString("0"));
-    wmtest::calc(w).stepsEdit->clear();
-    QTest::mouseClick(wmtest::calc(w).runExpEdit, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).runExpEdit->text(), QString("0"));
-    wmtest::calc(w).stepExpEdit->clear();
-    QTest::mouseClick(wmtest::calc(w).runExpEdit, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).runExpEdit->text(), QString());
+    QVERIFY(calc(w).stepExpEdit->isReadOnly());
+    QVERIFY(calc(w).stepsEdit->isReadOnly());
+    calc(w).stepsEdit->setText("0");
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QVERIFY(!calc(w).stepsEdit->isReadOnly());  // a 0 can be typed over
+    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
+    calc(w).stepsEdit->clear();
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
+    calc(w).stepExpEdit->clear();
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpEdit->text(), QString());
 }
 
 void CalcPageTest::runTotals() {
     MainWindow& w = window(2);
     choose(w, 12, 0);
-    wmtest::calc(w).runsEdit->setText("2.5");
-    QTest::mouseClick(wmtest::calc(w).runTotalsButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(),
+    calc(w).runsEdit->setText("2.5");
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
              QString("鉄の剣 を 2.5 回分生産した時の合計  38 EXP\n  "
                      "材料 ： 板材 × 5 = 20 金具 × 2.5 = 17 \n"));
     choose(w, 0, 0);
-    wmtest::calc(w).runsEdit->setText("3");
-    QTest::mouseClick(wmtest::calc(w).runTotalsButton, Qt::LeftButton);
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().endsWith(
+    calc(w).runsEdit->setText("3");
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().endsWith(
         "ウサギの肉 を 3 回分生産した時の合計  90 EXP\n  重量 ： ウサギの肉 × 3 = 12\n"));
     QCOMPARE(host->data.producedExp, qint64(90));
 }
@@ -339,67 +338,66 @@ void CalcPageTest::runCounts() {
     MainWindow& w = window(1);
     host->data.neededExp = 1000;
     choose(w, 12, 1);  // 木の剣: 10 x 3, no materials
-    QTest::mouseClick(wmtest::calc(w).runsNeededButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(),
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
              QString("木の剣 を 34 回分\n  材料 ：  合計 : 0\n"));
     host->data.neededExp = 300;
-    QTest::mouseClick(wmtest::calc(w).runsNeededButton, Qt::LeftButton);
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().endsWith(
-        "木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
 }
 
 void CalcPageTest::productionChecksMoveFocus() {
     MainWindow& w = window(1);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).runTotalsButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("作業未選択"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).workList);
+    QCOMPARE(QApplication::focusWidget(), calc(w).workList);
 
     choose(w, 12, 0);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).runTotalsButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算する個数がわかりません"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).runsEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsEdit);
 
     host->data.neededExp = 0;
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).runsNeededButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::tabOrderOptions() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    wmtest::clickIndicator(wmtest::calc(w).countTabOrderOption);
+    wmtest::clickIndicator(calc(w).countTabOrderOption);
     QCOMPARE(w.calculationPage().tabOrderMode(), wm::TabOrderMode::Count);
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).workList);
-    QVERIFY(wmtest::calc(w).runsEdit->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(wmtest::calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus));
-    QVERIFY(!(wmtest::calc(w).stepExpEdit->focusPolicy() & Qt::TabFocus));  // taken from the data
-    wmtest::clickIndicator(wmtest::calc(w).expTabOrderOption);
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
-    QVERIFY(wmtest::calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(wmtest::calc(w).runsEdit->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(QApplication::focusWidget(), calc(w).workList);
+    QVERIFY(calc(w).runsEdit->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus));
+    QVERIFY(!(calc(w).stepExpEdit->focusPolicy() & Qt::TabFocus));  // taken from the data
+    wmtest::clickIndicator(calc(w).expTabOrderOption);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QVERIFY(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).runsEdit->focusPolicy() & Qt::TabFocus));
 }
 
 void CalcPageTest::resultFileFromButton() {
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setText("5");
-    wmtest::calc(w).targetLevelEdit->setText("6");
-    QTest::mouseClick(wmtest::calc(w).calculateButton, Qt::LeftButton);
+    calc(w).startLevelEdit->setText("5");
+    calc(w).targetLevelEdit->setText("6");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectInput("memo.txt");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(wmtest::calc(w).saveResultButton, Qt::LeftButton);
+    QTest::mouseClick(calc(w).saveResultButton, Qt::LeftButton);
     QCOMPARE(host->scripted.shown().at(2).defaultText, QString("result"));
     QCOMPARE(folder->readBytes("memo.txt"),
              wmtest::cp932Lines({dashes(49), "Lv.005       44 EXP", dashes(49),
                                  "Lv.005～Lv.006までの必要経験値         44 EXP", ""}));
     // The file menu entry does the same; declining writes nothing.
     host->scripted.expectMessage(Answer::No);
-    wmtest::shell(w).saveResultAction->trigger();
+    shell(w).saveResultAction->trigger();
     QCOMPARE(host->scripted.shown().size(), 5);
 }
 
@@ -407,14 +405,14 @@ void CalcPageTest::accessKeyRunsCalculation() {
     MainWindow& w = window(1);
     // The access key leaves the start level as a click on the button would, so the
     // remaining experience is checked against the start level just typed.
-    wmtest::calc(w).remainingExpCheck->setChecked(true);
-    wmtest::calc(w).remainingExpEdit->setText("44");
-    wmtest::calc(w).startLevelEdit->setText("5");
-    wmtest::calc(w).startLevelEdit->setFocus();
+    calc(w).remainingExpCheck->setChecked(true);
+    calc(w).remainingExpEdit->setText("44");
+    calc(w).startLevelEdit->setText("5");
+    calc(w).startLevelEdit->setFocus();
     QTest::keyClick(w.windowHandle(), Qt::Key_R, Qt::AltModifier);
-    QTRY_COMPARE(wmtest::calc(w).targetLevelEdit->text(),
+    QTRY_COMPARE(calc(w).targetLevelEdit->text(),
                  QString("6"));  // an access key clicks the button a moment later
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(),
+    QCOMPARE(calc(w).resultList->toPlainText(),
              dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
                  "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }

@@ -21,6 +21,7 @@
 
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
+using wmtest::shell;
 
 namespace {
 
@@ -593,7 +594,7 @@ void CharPageTest::saveRefused() {
     w.cmbPC[2]->setEditText(name);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
-        wmtest::shell(w).saveCharacterDataAction->trigger();
+        shell(w).saveCharacterDataAction->trigger();
     else
         QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
     QCOMPARE(host->scripted.shown().size(), 1);
@@ -607,7 +608,7 @@ void CharPageTest::saveCancelled() {
     w.cmbPC[2]->setEditText("Bob");
     host->scripted.expectMessage(Answer::No);
     host->scripted.expectMessage(Answer::Ok);
-    wmtest::shell(w).saveCharacterDataAction->trigger();
+    shell(w).saveCharacterDataAction->trigger();
     QCOMPARE(host->scripted.last().text, QString("キャラデータの保存をキャンセルをしました"));
     QCOMPARE(host->scripted.last().title, QString("データ保存"));
     QVERIFY(!folder->exists("txtFile/PCData.txt"));

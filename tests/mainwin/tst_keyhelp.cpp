@@ -18,6 +18,8 @@
 #include "widgets.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 class KeyHelpTest : public QObject {
     Q_OBJECT
@@ -67,14 +69,14 @@ MainWindow& KeyHelpTest::window(int code) {
 
 void KeyHelpTest::startLevelDigits() {
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setFocus();
-    QTest::keyClicks(wmtest::calc(w).startLevelEdit, "1a2 34");
-    QCOMPARE(wmtest::calc(w).startLevelEdit->text(), QString("123"));
-    wmtest::calc(w).startLevelEdit->selectAll();
-    QTest::keyClick(wmtest::calc(w).startLevelEdit, Qt::Key_4);
-    QCOMPARE(wmtest::calc(w).startLevelEdit->text(), QString("4"));
-    QTest::keyClick(wmtest::calc(w).startLevelEdit, Qt::Key_Backspace);
-    QCOMPARE(wmtest::calc(w).startLevelEdit->text(), QString());
+    calc(w).startLevelEdit->setFocus();
+    QTest::keyClicks(calc(w).startLevelEdit, "1a2 34");
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
+    calc(w).startLevelEdit->selectAll();
+    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_4);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("4"));
+    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_Backspace);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString());
 }
 
 void KeyHelpTest::enterInLevels_data() {
@@ -92,9 +94,9 @@ void KeyHelpTest::enterInLevels() {
     QFETCH(QString, level);
     QFETCH(bool, movesOn);
     MainWindow& w = window(1);
-    QLineEdit* field = target ? wmtest::calc(w).targetLevelEdit : wmtest::calc(w).startLevelEdit;
-    QWidget* next = target ? static_cast<QWidget*>(wmtest::calc(w).remainingExpEdit)
-                           : wmtest::calc(w).targetLevelEdit;
+    QLineEdit* field = target ? calc(w).targetLevelEdit : calc(w).startLevelEdit;
+    QWidget* next =
+        target ? static_cast<QWidget*>(calc(w).remainingExpEdit) : calc(w).targetLevelEdit;
     field->setFocus();
     field->setText(level);
     field->deselect();
@@ -110,51 +112,51 @@ void KeyHelpTest::enterInLevels() {
 
 void KeyHelpTest::remainingExperienceKeys() {
     MainWindow& w = window(1);
-    wmtest::calc(w).remainingExpEdit->setFocus();
-    QTest::keyClick(wmtest::calc(w).remainingExpEdit, Qt::Key_Space);  // switches the box on
-    QVERIFY(wmtest::calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(wmtest::calc(w).remainingExpEdit->text(), QString(" "));
-    wmtest::calc(w).remainingExpEdit->clear();
-    QTest::keyClick(wmtest::calc(w).remainingExpEdit, Qt::Key_Return);
+    calc(w).remainingExpEdit->setFocus();
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Space);  // switches the box on
+    QVERIFY(calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
+    calc(w).remainingExpEdit->clear();
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(),
-             wmtest::calc(w).remainingExpEdit);  // empty and checked: stays
-    QTest::keyClicks(wmtest::calc(w).remainingExpEdit, "12345678");
-    QCOMPARE(wmtest::calc(w).remainingExpEdit->text(), QString("1234567"));
-    QTest::keyClick(wmtest::calc(w).remainingExpEdit,
+             calc(w).remainingExpEdit);  // empty and checked: stays
+    QTest::keyClicks(calc(w).remainingExpEdit, "12345678");
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString("1234567"));
+    QTest::keyClick(calc(w).remainingExpEdit,
                     Qt::Key_Space);  // and off again, leaving one blank
-    QVERIFY(!wmtest::calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(wmtest::calc(w).remainingExpEdit->text(), QString(" "));
-    QTest::keyClick(wmtest::calc(w).remainingExpEdit, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).calculateButton);
+    QVERIFY(!calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     // Enter presses the button: with no start level the calculation asks for one there.
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
-    QTest::keyClick(wmtest::calc(w).calculateButton, Qt::Key_Return);
+    QTest::keyClick(calc(w).calculateButton, Qt::Key_Return);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが正しく入力されていません"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).startLevelEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
 }
 
 void KeyHelpTest::productFieldsEnter() {
     MainWindow& w = window(2);
-    wmtest::calc(w).runsEdit->setFocus();
-    QTest::keyClick(wmtest::calc(w).runsEdit, Qt::Key_Return);  // empty: nothing at all
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().isEmpty());
-    wm::chooseEntry(wmtest::calc(w).workList, 0);
-    wm::chooseEntry(wmtest::calc(w).productList, 0);
-    wmtest::calc(w).runsEdit->setFocus();
-    QTest::keyClicks(wmtest::calc(w).runsEdit, "2x");
-    QTest::keyClick(wmtest::calc(w).runsEdit, Qt::Key_Return);
+    calc(w).runsEdit->setFocus();
+    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);  // empty: nothing at all
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
+    wm::chooseEntry(calc(w).workList, 0);
+    wm::chooseEntry(calc(w).productList, 0);
+    calc(w).runsEdit->setFocus();
+    QTest::keyClicks(calc(w).runsEdit, "2x");
+    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);
     QCOMPARE(
-        wmtest::calc(w).resultList->toPlainText(),
+        calc(w).resultList->toPlainText(),
         QString("ウサギの肉 を 2 回分生産した時の合計  60 EXP\n  重量 ： ウサギの肉 × 2 = 0\n"));
 
-    wmtest::calc(w).stepExpEdit->setReadOnly(false);
-    wmtest::calc(w).stepExpEdit->setText("7");
-    wmtest::calc(w).stepExpEdit->setFocus();
-    QTest::keyClick(wmtest::calc(w).stepExpEdit, Qt::Key_Return);
-    QCOMPARE(wmtest::calc(w).runExpEdit->text(), QString("21"));
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).stepsEdit);
-    QTest::keyClick(wmtest::calc(w).stepsEdit, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), wmtest::calc(w).runsNeededButton);
+    calc(w).stepExpEdit->setReadOnly(false);
+    calc(w).stepExpEdit->setText("7");
+    calc(w).stepExpEdit->setFocus();
+    QTest::keyClick(calc(w).stepExpEdit, Qt::Key_Return);
+    QCOMPARE(calc(w).runExpEdit->text(), QString("21"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).stepsEdit);
+    QTest::keyClick(calc(w).stepsEdit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsNeededButton);
 }
 
 void KeyHelpTest::statusBoxLimits_data() {
@@ -218,42 +220,41 @@ void KeyHelpTest::nameCuts() {
 
 void KeyHelpTest::inputMethodTextIsFiltered() {
     MainWindow& w = window(1);
-    wmtest::calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelEdit->setFocus();
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("１2あ3"));
-    QApplication::sendEvent(wmtest::calc(w).startLevelEdit, &commit);
-    QCOMPARE(wmtest::calc(w).startLevelEdit->text(), QString("23"));
+    QApplication::sendEvent(calc(w).startLevelEdit, &commit);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("23"));
 }
 
 void KeyHelpTest::selectOnFocus() {
     MainWindow& w = window(1);
-    wmtest::calc(w).targetLevelEdit->setText("250");
-    wmtest::calc(w).startLevelEdit->setFocus();
-    QTest::mouseClick(wmtest::calc(w).targetLevelEdit, Qt::LeftButton);
-    QTRY_COMPARE(wmtest::calc(w).targetLevelEdit->selectedText(), QString("250"));
+    calc(w).targetLevelEdit->setText("250");
+    calc(w).startLevelEdit->setFocus();
+    QTest::mouseClick(calc(w).targetLevelEdit, Qt::LeftButton);
+    QTRY_COMPARE(calc(w).targetLevelEdit->selectedText(), QString("250"));
 }
 
 void KeyHelpTest::helpLine() {
     MainWindow& w = window(1);
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(wmtest::calc(w).runsNeededButton, &enter);
-    QCOMPARE(wmtest::calc(w).helpLine->text(),
+    QApplication::sendEvent(calc(w).runsNeededButton, &enter);
+    QCOMPARE(calc(w).helpLine->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QCOMPARE(wmtest::shell(w).characterHelpLine->text(), wmtest::calc(w).helpLine->text());
-    QApplication::sendEvent(wmtest::calc(w).workList, &enter);  // lists leave the line as it was
-    QCOMPARE(wmtest::calc(w).helpLine->text(),
+    QCOMPARE(shell(w).characterHelpLine->text(), calc(w).helpLine->text());
+    QApplication::sendEvent(calc(w).workList, &enter);  // lists leave the line as it was
+    QCOMPARE(calc(w).helpLine->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QApplication::sendEvent(wmtest::shell(w).characterHelpLine, &enter);
-    QCOMPARE(wmtest::calc(w).helpLine->text(), QString());
+    QApplication::sendEvent(shell(w).characterHelpLine, &enter);
+    QCOMPARE(calc(w).helpLine->text(), QString());
     QApplication::sendEvent(w.lblPC[22], &enter);
-    QCOMPARE(wmtest::calc(w).helpLine->text(), QString("装備している手袋（こて）を選択します"));
+    QCOMPARE(calc(w).helpLine->text(), QString("装備している手袋（こて）を選択します"));
 
     // From an option back onto the bare frame around it: the frame's own text.
-    QTest::mouseMove(wmtest::calc(w).expTabOrderOption,
-                     wmtest::calc(w).expTabOrderOption->rect().center());
-    QTRY_COMPARE(wmtest::calc(w).helpLine->text(), QString("タブの移動を経験値用に切り替えます"));
-    QTest::mouseMove(wmtest::calc(w).tabOrderGroup, QPoint(2, 2));
-    QTRY_COMPARE(wmtest::calc(w).helpLine->text(), QString("タブの移動の切り替えの設定をします"));
+    QTest::mouseMove(calc(w).expTabOrderOption, calc(w).expTabOrderOption->rect().center());
+    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動を経験値用に切り替えます"));
+    QTest::mouseMove(calc(w).tabOrderGroup, QPoint(2, 2));
+    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動の切り替えの設定をします"));
 }
 
 WM_TEST_MAIN(KeyHelpTest)

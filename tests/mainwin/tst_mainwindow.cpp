@@ -18,6 +18,8 @@
 #include "testmain.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -27,11 +29,11 @@ const QString kCharTitle = kTitle + QStringLiteral("  ( キャラデータ )");
 
 // Tab action by its button where the window has one, else by its 表示 menu entry.
 void runTab(MainWindow& w, wm::TabAction action, bool byMenu) {
-    QPushButton* button = wmtest::shell(w).tabButton(action);
+    QPushButton* button = shell(w).tabButton(action);
     if (!byMenu && button)
         QTest::mouseClick(button, Qt::LeftButton);
     else
-        wmtest::shell(w).tabAction(action)->trigger();
+        shell(w).tabAction(action)->trigger();
 }
 
 }  // namespace
@@ -90,12 +92,12 @@ void TestMainWindow::titleFollowsPage() {
     QCOMPARE(w.windowTitle(), kTitle);
     runTab(w, wm::TabAction::CharacterPage, byMenu);
     QCOMPARE(w.windowTitle(), kCharTitle);
-    QVERIFY(wmtest::shell(w).characterPage->isVisible());
-    QVERIFY(!wmtest::shell(w).calculationPage->isVisible());
+    QVERIFY(shell(w).characterPage->isVisible());
+    QVERIFY(!shell(w).calculationPage->isVisible());
     runTab(w, wm::TabAction::CalculationPage, byMenu);
     QCOMPARE(w.windowTitle(), kCalcTitle);
-    QVERIFY(wmtest::shell(w).calculationPage->isVisible());
-    QVERIFY(!wmtest::shell(w).characterPage->isVisible());
+    QVERIFY(shell(w).calculationPage->isVisible());
+    QVERIFY(!shell(w).characterPage->isVisible());
     QCOMPARE(w.baseTitle(), kTitle);
 }
 
@@ -196,19 +198,19 @@ void TestMainWindow::sizeSwitch() {
     QCOMPARE(other.windowTitle(), kTitle);  // its own load, no page chosen yet
     QCOMPARE(w.windowTitle(), kCharTitle);
 
-    QTest::keyClicks(wmtest::calc(other).startLevelEdit, QStringLiteral("5"));
+    QTest::keyClicks(calc(other).startLevelEdit, QStringLiteral("5"));
     other.appendResult(QStringLiteral("there"));
     runTab(other, wm::TabAction::SwitchSize, byMenu);
     QVERIFY(w.isVisible());
     QVERIFY(!other.isVisible());
-    QVERIFY(wmtest::calc(w).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
     QCOMPARE(w.txtPC[11]->text(), QStringLiteral("25"));
-    QVERIFY(wmtest::shell(w).characterPage->isVisible());
-    QCOMPARE(wmtest::calc(other).resultList->toPlainText(), QStringLiteral("there"));
+    QVERIFY(shell(w).characterPage->isVisible());
+    QCOMPARE(calc(other).resultList->toPlainText(), QStringLiteral("there"));
 
     runTab(w, wm::TabAction::SwitchSize, byMenu);
-    QCOMPARE(wmtest::calc(other).startLevelEdit->text(), QStringLiteral("5"));
-    QVERIFY(wmtest::calc(other).resultList->toPlainText().isEmpty());
+    QCOMPARE(calc(other).startLevelEdit->text(), QStringLiteral("5"));
+    QVERIFY(calc(other).resultList->toPlainText().isEmpty());
 }
 
 void TestMainWindow::settingsCode_data() {
@@ -228,7 +230,7 @@ void TestMainWindow::settingsCode() {
     MainWindow& w = shown(code);
     w.runTabAction(wm::TabAction(page));
     host->data.optionsMissing = 1;
-    wmtest::shell(w).startupSettingsAction->trigger();
+    shell(w).startupSettingsAction->trigger();
     QCOMPARE(host->data.settingsOpener, expected);
     QCOMPARE(host->data.optionsMissing, 0);
     QCOMPARE(host->settingsShown, 1);
@@ -248,7 +250,7 @@ void TestMainWindow::closingEndsProgram() {
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
     if (byMenu)
-        wmtest::shell(w).closeAction->trigger();
+        shell(w).closeAction->trigger();
     else
         w.close();
     QCOMPARE(host->ended, 1);
@@ -264,14 +266,14 @@ void TestMainWindow::characterButtonsReachProgram() {
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     QTest::mouseClick(w.cmdPCData[1], Qt::LeftButton);
-    wmtest::shell(w).saveCharacterDataAction->trigger();
-    wmtest::shell(w).showCharacterDataAction->trigger();
+    shell(w).saveCharacterDataAction->trigger();
+    shell(w).showCharacterDataAction->trigger();
     QTest::mouseClick(w.cmdLUp, Qt::LeftButton);
     QCOMPARE(character.count(), 2);
     QCOMPARE(character.at(0).at(0).toInt(), 1);
     QCOMPARE(character.at(1).at(0).toInt(), 0);
-    wmtest::shell(w).saveResultAction->trigger();
-    wmtest::shell(w).aboutAction->trigger();
+    shell(w).saveResultAction->trigger();
+    shell(w).aboutAction->trigger();
     QCOMPARE(save.count(), 1);
     QCOMPARE(about.count(), 1);
     QCOMPARE(host->scripted.shown().at(0).text, QStringLiteral("キャラ名を入力してください"));
@@ -288,12 +290,11 @@ void TestMainWindow::resultAppendsToLastLine() {
     w.appendResult(QStringLiteral("-----"));
     w.appendResult(QStringLiteral("-----\n"));
     // A user click into the middle must not move where results go.
-    QTextCursor start = wmtest::calc(w).resultList->textCursor();
+    QTextCursor start = calc(w).resultList->textCursor();
     start.setPosition(0);
-    wmtest::calc(w).resultList->setTextCursor(start);
+    calc(w).resultList->setTextCursor(start);
     w.appendResult(QStringLiteral("end"));
-    QCOMPARE(wmtest::calc(w).resultList->toPlainText(),
-             QStringLiteral("Lv.005 10\n----------\nend"));
+    QCOMPARE(calc(w).resultList->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
 }
 
 void TestMainWindow::sizeDifferences_data() {
@@ -309,9 +310,9 @@ void TestMainWindow::sizeDifferences() {
     QFETCH(QString, menuWork);
     QFETCH(bool, checkTips);
     MainWindow& w = shown(code);
-    QCOMPARE(wmtest::shell(w).saveResultAction->text(), menuWork);
-    QCOMPARE(!wmtest::calc(w).showWeightCheck->toolTip().isEmpty(), checkTips);
-    QCOMPARE(!wmtest::calc(w).showStepsCheck->toolTip().isEmpty(), checkTips);
+    QCOMPARE(shell(w).saveResultAction->text(), menuWork);
+    QCOMPARE(!calc(w).showWeightCheck->toolTip().isEmpty(), checkTips);
+    QCOMPARE(!calc(w).showStepsCheck->toolTip().isEmpty(), checkTips);
     QCOMPARE(w.chkWorkTag[12].isEmpty(), checkTips);
     // Both sizes keep the other size's texts otherwise.
     QCOMPARE(w.cmdPCData[0]->text(), QStringLiteral("PC保存（&S）"));

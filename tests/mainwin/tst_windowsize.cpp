@@ -9,6 +9,8 @@
 #include "testmain.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -17,7 +19,7 @@ QSize designedSize(int code) {
 }
 
 void showPage(MainWindow& w, int page) {
-    wmtest::shell(w).tabAction(wm::TabAction(page))->trigger();
+    shell(w).tabAction(wm::TabAction(page))->trigger();
     QCoreApplication::processEvents();
 }
 
@@ -51,10 +53,10 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
-        QWidget* pageFrame = page == 1 ? static_cast<QWidget*>(wmtest::shell(w).calculationPage)
-                                       : wmtest::shell(w).characterPage;
+        QWidget* pageFrame =
+            page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : shell(w).characterPage;
         const QSize pageBefore = pageFrame->size();
-        const int listBefore = wmtest::calc(w).resultList->height();
+        const int listBefore = calc(w).resultList->height();
 
         w.resize(designedSize(code) + QSize(300, 240));
         QTRY_COMPARE(w.size(), designedSize(code) + QSize(300, 240));
@@ -66,7 +68,7 @@ class TestWindowSize : public QObject {
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);
         if (page == 1)
-            QVERIFY(wmtest::calc(w).resultList->height() >= listBefore + 230);
+            QVERIFY(calc(w).resultList->height() >= listBefore + 230);
 
         // Never smaller than designed.
         w.resize(200, 150);

@@ -21,6 +21,8 @@
 #include "wmtool.h"
 
 using wm::Dialogs;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -240,7 +242,7 @@ void TestWmTool::openedFromMainWindow() {
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     const QString title = shown->windowTitle();
-    wmtest::shell(*shown).startupSettingsAction->trigger();
+    shell(*shown).startupSettingsAction->trigger();
     QCOMPARE(tool->data().settingsOpener, code);
     QCOMPARE(shown->windowTitle(), title);
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
@@ -259,7 +261,7 @@ void TestWmTool::openedFromMainWindow() {
 
 void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
-    wmtest::shell(tool->mainWindow(1)).startupSettingsAction->trigger();
+    shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
@@ -271,7 +273,7 @@ void TestWmTool::okAppliesAndCloses() {
 
 void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
-    wmtest::shell(tool->mainWindow(1)).startupSettingsAction->trigger();
+    shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
@@ -295,7 +297,7 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
 void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& small = tool->mainWindow(1);
-    wmtest::shell(small).startupSettingsAction->trigger();
+    shell(small).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     // Meanwhile the user moves on in the main windows and picks other options.
     small.runTabAction(wm::TabAction::CharacterPage);
@@ -356,7 +358,7 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     wm::MainWindow* w = visibleMain();
     QVERIFY(w);
 
-    QTest::mouseClick(wmtest::shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
     wm::ReincarnationWindow* rebirth = tool->existingReincarnationWindow();
     QVERIFY(rebirth);
     wmtest::child<QLineEdit>(rebirth, "levelBox")->setText(QStringLiteral("100"));
@@ -367,13 +369,13 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     enterOn(wmtest::child<QPushButton>(rebirth, "calculateButton"));
     QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResult")->text().isEmpty());
 
-    wmtest::shell(*w).aboutAction->trigger();
+    shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     enterOn(wmtest::child<QPushButton>(about, "okButton"));
     QVERIFY(!about->isVisible());
 
-    wmtest::shell(*w).startupSettingsAction->trigger();
+    shell(*w).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     enterOn(wmtest::child<QPushButton>(&opt, "confirmButton"));  // ＯＫ
     QVERIFY(!opt.isVisible());
@@ -387,20 +389,20 @@ void TestWmTool::productWindowReloadsAfterClosing() {
                        {"#01: 狩猟", "a.b.c, 町.ギルド.長,なし,x"});
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow* w = visibleMain();
-    QTest::mouseClick(wmtest::shell(*w).tabButton(wm::TabAction::ProductWindow), Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::ProductWindow), Qt::LeftButton);
     QPointer<wm::ProductWindow> first = tool->existingProductWindow();
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("生産品の追加・修正"));
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
     // Opening it again while it is open keeps the same window.
-    wmtest::shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
+    shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
     QCOMPARE(tool->existingProductWindow(), first.data());
     // Closed, it is loaded again next time, reading the guild data again.
     first->close();
     QTRY_VERIFY(!first);
     folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
                        {"#01: 狩猟", "a.b.c, 港.ギルド.長,なし,x"});
-    wmtest::shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
+    shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
     QVERIFY(tool->existingProductWindow());
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
     QCOMPARE(tool->ended, 0);
@@ -411,10 +413,10 @@ void TestWmTool::reincarnationAndAboutWindows() {
     wm::MainWindow* w = visibleMain();
     QVERIFY(w->isLarge());
     const QString title = w->windowTitle();
-    QTest::mouseClick(wmtest::shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
     QVERIFY(tool->existingReincarnationWindow() &&
             tool->existingReincarnationWindow()->isVisible());
-    wmtest::shell(*w).aboutAction->trigger();
+    shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     const QString once = wmtest::child<QLabel>(about, "description")->text();
@@ -422,7 +424,7 @@ void TestWmTool::reincarnationAndAboutWindows() {
     // The production data exists, the program file named by the list does not.
     QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
-    wmtest::shell(*w).aboutAction->trigger();  // still open: the two lines stand once
+    shell(*w).aboutAction->trigger();  // still open: the two lines stand once
     QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
     QCOMPARE(w->windowTitle(), title);
 }
@@ -460,11 +462,11 @@ void TestWmTool::rulesGoToBothWindows() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& large = tool->mainWindow(2);
     wm::MainWindow* small = visibleMain();
-    wmtest::calc(*small).startLevelEdit->setText(QStringLiteral("5"));
-    QTest::mouseClick(wmtest::calc(*small).calculateButton, Qt::LeftButton);
-    QCOMPARE(wmtest::calc(large).resultList->toPlainText(), QString(98, QLatin1Char('-')));
+    calc(*small).startLevelEdit->setText(QStringLiteral("5"));
+    QTest::mouseClick(calc(*small).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(large).resultList->toPlainText(), QString(98, QLatin1Char('-')));
     // Switching size clears the list of the window switched to.
-    wmtest::shell(*small).tabAction(wm::TabAction::SwitchSize)->trigger();
+    shell(*small).tabAction(wm::TabAction::SwitchSize)->trigger();
     QVERIFY(large.isVisible());
-    QVERIFY(wmtest::calc(large).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
 }
