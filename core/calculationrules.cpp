@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 #include "production.h"
+#include "windowcode.h"
 
 namespace wm {
 
@@ -77,7 +78,7 @@ LevelEnter levelEnter(LevelBox box, const QString& text) {
 }
 
 int expListLevels(int windowCode) {
-    return windowCode == 2 ? 299 : 199;
+    return windowCode == WindowCode::Large ? 299 : 199;
 }
 
 }  // namespace wm

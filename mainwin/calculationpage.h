@@ -8,6 +8,7 @@
 #include "calculationrules.h"
 #include "dialogs.h"
 #include "production.h"
+#include "windowcode.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,7 +30,7 @@ class CalculationPage : public QFrame {
     Q_OBJECT
 
   public:
-    // windowCode 1 small, 2 large: the large window lists more levels and draws longer rules.
+    // The large window (WindowCode) lists more levels and draws longer rules.
     // Built as a child of its window, so that it takes the window's font from the start.
     CalculationPage(int windowCode, AppData& data, Dialogs& dialogs, QWidget* parent);
 
@@ -98,7 +99,7 @@ class CalculationPage : public QFrame {
     void setTabOrderMode(TabOrderMode mode);
     void setTabStop(QWidget* field, bool stop);
 
-    bool isLarge() const { return windowCode_ == 2; }
+    bool isLarge() const { return windowCode_ == WindowCode::Large; }
 
     int windowCode_;
     AppData& data_;

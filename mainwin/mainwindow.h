@@ -7,6 +7,7 @@
 #include "appdata.h"
 #include "calculationpage.h"
 #include "dialogs.h"
+#include "windowcode.h"
 
 class QAction;
 class QCheckBox;
@@ -23,16 +24,6 @@ class QRadioButton;
 namespace wm {
 
 class MainWindow;
-
-// The two sizes of the main window, by the code the options file and the settings use.
-namespace WindowCode {
-inline constexpr int Small = 1;
-inline constexpr int Large = 2;
-// The code of the window of the other size.
-inline constexpr int other(int code) {
-    return code == Small ? Large : Small;
-}
-}  // namespace WindowCode
 
 // The actions of the tab buttons and the 表示 menu, numbered as the settings and the
 // startup name them (page 1 and 2).

@@ -2,6 +2,7 @@
 
 #include "calculationrules.h"
 #include "testmain.h"
+#include "windowcode.h"
 
 using namespace wm;
 
@@ -181,8 +182,8 @@ void CalculationRulesTest::levelEnter() {
 }
 
 void CalculationRulesTest::listLengthAndTip() {
-    QCOMPARE(expListLevels(1), 199);
-    QCOMPARE(expListLevels(2), 299);
+    QCOMPARE(expListLevels(WindowCode::Small), 199);
+    QCOMPARE(expListLevels(WindowCode::Large), 299);
     QCOMPARE(productLabelTip(QString()), QStringLiteral("生産品名を選択します"));
     QCOMPARE(productLabelTip(QStringLiteral("製材")),
              QStringLiteral("製材の中から作業を選んでください"));
