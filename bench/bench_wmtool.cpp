@@ -123,13 +123,18 @@ void BenchWmTool::levelList() {
     tool.showMain(code);
     wm::MainWindow& window = tool.mainWindow(code);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* results = window.findChild<QPlainTextEdit*>(QStringLiteral("resultList"));
+    auto* startLevel = window.findChild<QLineEdit*>(QStringLiteral("startLevelEdit"));
+    auto* targetLevel = window.findChild<QLineEdit*>(QStringLiteral("targetLevelEdit"));
+    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("calculateButton"));
+    QVERIFY(results && startLevel && targetLevel && calculate);
     QBENCHMARK {
-        window.txtWorkList->clear();
-        window.txtLvMin->setText(QStringLiteral("1"));
-        window.txtLvMax->setText(QStringLiteral("299"));
-        window.cmd_k->click();
+        results->clear();
+        startLevel->setText(QStringLiteral("1"));
+        targetLevel->setText(QStringLiteral("299"));
+        calculate->click();
     }
-    QVERIFY(window.txtWorkList->toPlainText().contains(QStringLiteral("299")));
+    QVERIFY(results->toPlainText().contains(QStringLiteral("299")));
 }
 
 // A work and then its last product, as the user chooses them from the two lists.
@@ -140,15 +145,19 @@ void BenchWmTool::productChoice() {
     tool.showMain(code);
     wm::MainWindow& window = tool.mainWindow(code);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* works = window.findChild<QComboBox*>(QStringLiteral("workList"));
+    auto* products = window.findChild<QComboBox*>(QStringLiteral("productList"));
+    auto* level = window.findChild<QLineEdit*>(QStringLiteral("productLevelEdit"));
+    QVERIFY(works && products && level);
     int work = 0;
     QBENCHMARK {
-        work = (work + 7) % window.cmbSWork->count();
-        window.cmbSWork->setCurrentIndex(work);
-        emit window.cmbSWork->activated(work);
-        window.cmbSName->setCurrentIndex(79);
-        emit window.cmbSName->activated(79);
+        work = (work + 7) % works->count();
+        works->setCurrentIndex(work);
+        emit works->activated(work);
+        products->setCurrentIndex(79);
+        emit products->activated(79);
     }
-    QVERIFY(!window.txtSWorkLv->text().isEmpty());
+    QVERIFY(!level->text().isEmpty());
 }
 
 void BenchWmTool::characterHistory() {

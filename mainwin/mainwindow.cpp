@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,15 +12,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "desktopinput.h"
+#include "pageparts.h"
 #include "version.h"
 #include "widgets.h"
 
@@ -36,53 +32,6 @@ constexpr QSize kLargeSize(9630 / 15, 7980 / 15);
 const QString kDesignCaption = QStringLiteral("Wendmoorツール　Ver.");
 const QString kUnchosen = QStringLiteral("未選択");
 
-QLabel* makeLabel(const QString& caption, const QString& tip = QString()) {
-    auto* label = new QLabel(caption);
-    label->setToolTip(tip);
-    return label;
-}
-
-QLineEdit* makeField(const QString& tip, const QString& text = QString()) {
-    auto* field = new QLineEdit(text);
-    field->setToolTip(tip);
-    return field;
-}
-
-QPushButton* makeButton(const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption);
-    button->setToolTip(tip);
-    return button;
-}
-
-// A drop-down list that shows a text of its own until an entry is chosen.
-QComboBox* makeList(const QString& tip, const QString& shown) {
-    auto* list = new QComboBox;
-    list->setToolTip(tip);
-    list->setPlaceholderText(shown);
-    list->setCurrentIndex(-1);
-    return list;
-}
-
-QGroupBox* makeFrame(const QString& tip = QString()) {
-    auto* frame = new QGroupBox;
-    frame->setToolTip(tip);
-    return frame;
-}
-
-// Number fields are sized for their digits so the rows line up at both sizes.
-void fitDigits(QLineEdit* field, int digits) {
-    const int width = field->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
-    field->setFixedWidth(width + 14);
-}
-
-QGridLayout* tightGrid(QWidget* owner) {
-    auto* grid = new QGridLayout(owner);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(3);
-    return grid;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent)
@@ -91,9 +40,6 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     setObjectName(isLarge() ? QStringLiteral("FrmBigWM") : QStringLiteral("frmWM"));
     setFont(windowFont(font(), isLarge() ? 10 : 9));
 
-    cmdTabTag[1] = QStringLiteral("仕事技術計算");
-    cmdTabTag[2] = QStringLiteral("キャラデータ");
-    cmdTabTag[4] = QStringLiteral("生産品の追加・修正");
     for (int n = 13; n <= 31; ++n)
         cmbPCTag[n] = QStringLiteral("0000");
     for (int k = 1; k <= 12; ++k)
@@ -111,23 +57,30 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     // Both pages share one place; only the shown one takes room.
     auto* pages = new QGridLayout;
     pages->setContentsMargins(0, 0, 0, 0);
-    frmSet[1] = buildCalculationPage();
-    frmSet[2] = buildCharacterPage();
-    pages->addWidget(frmSet[1], 0, 0);
-    pages->addWidget(frmSet[2], 0, 0);
-    frmSet[2]->hide();
+    // A child of the window from the start, so that the page is built in the window's font.
+    calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), this);
+    connect(calculationPage_, &CalculationPage::ruleForBothWindows, this,
+            [this](int length) { host_.appendRuleToResults(length); });
+    connect(calculationPage_, &CalculationPage::helpRequested, this, &MainWindow::showHelp);
+    connect(calculationPage_, &CalculationPage::saveResultRequested, this,
+            &MainWindow::saveResultRequested);
+    connect(this, &MainWindow::saveResultRequested, calculationPage_, &CalculationPage::saveResult);
+    characterPage_ = buildCharacterPage();
+    characterPage_->setObjectName(QStringLiteral("characterPage"));
+    pages->addWidget(calculationPage_, 0, 0);
+    pages->addWidget(characterPage_, 0, 0);
+    characterPage_->hide();
     layout->addLayout(pages, 1);
-    layout->addWidget(buildTabFrame());
+    layout->addWidget(buildTabButtons());
     setCentralWidget(central);
 
-    titleTag =
+    baseTitle_ =
         kDesignCaption +
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-    setWindowTitle(titleTag);
+    setWindowTitle(baseTitle_);
     // The designed size is where every control fits; the user may only make it larger.
     setMinimumSize(isLarge() ? kLargeSize : kSmallSize);
     resize(isLarge() ? kLargeSize : kSmallSize);
-    setupCalculationPage();
     setupCharacterPage();
     setupKeysAndHelp();
 }
@@ -138,261 +91,91 @@ MainWindow::~MainWindow() {
     hide();
 }
 
-bool MainWindow::isCalcPageShown() const {
-    return frmSet[1]->isVisibleTo(this);
+bool MainWindow::isCalculationPageShown() const {
+    return calculationPage_->isVisibleTo(this);
 }
+
+namespace {
+
+// A tab action as its 表示 menu entry and, where it has one, its tab button show it.
+struct TabEntry {
+    TabAction action;
+    const char* actionName;
+    const char16_t* menuText;
+    const char* buttonName;  // null: menu only
+    const char16_t* caption;
+    const char16_t* tip;
+};
+
+const TabEntry kTabEntries[] = {
+    {TabAction::CalculationPage, "calculationPageAction", u"仕事技術計算の表示",
+     "calculationPageButton", u"A", u"仕事技術系の計算用画面に切り替えます"},
+    {TabAction::CharacterPage, "characterPageAction", u"PCデータの表示", "characterPageButton",
+     u"B", u"キャラ情報入力画面に切り替えます"},
+    {TabAction::SwitchSize, "windowSizeAction", u"画面サイズ", nullptr, nullptr, nullptr},
+    {TabAction::ProductWindow, "productWindowAction", u"生産品の追加・修正", "productWindowButton",
+     u"C", u"生産品の追加・修正用の窓を表示します"},
+    {TabAction::Reincarnation, "reincarnationAction", u"転生ステータス表示", "reincarnationButton",
+     u"D", u"転生した時のステータスを表示します"},
+};
+
+}  // namespace
 
 void MainWindow::buildMenus() {
-    MenuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    MenuCha = MenuFile->addMenu(QStringLiteral("PCデータ"));
-    MenuChaSave = MenuCha->addAction(QStringLiteral("PCデータ保存"));
-    MenuChaLoad = MenuCha->addAction(QStringLiteral("PCデータ表示"));
-    MenuWork = MenuFile->addAction(isLarge() ? QStringLiteral("作業ファイルの作成")
-                                             : QStringLiteral("作業ファイル作成"));
-    stretor1 = MenuFile->addSeparator();
-    MenuEnd = MenuFile->addAction(QStringLiteral("閉じる"));
+    fileMenu = named(menuBar()->addMenu(QStringLiteral("ファイル(&F)")), "fileMenu");
+    characterDataMenu = named(fileMenu->addMenu(QStringLiteral("PCデータ")), "characterDataMenu");
+    saveCharacterDataAction = named(characterDataMenu->addAction(QStringLiteral("PCデータ保存")),
+                                    "saveCharacterDataAction");
+    showCharacterDataAction = named(characterDataMenu->addAction(QStringLiteral("PCデータ表示")),
+                                    "showCharacterDataAction");
+    saveResultAction = named(fileMenu->addAction(isLarge() ? QStringLiteral("作業ファイルの作成")
+                                                           : QStringLiteral("作業ファイル作成")),
+                             "saveResultAction");
+    fileMenuSeparator = fileMenu->addSeparator();
+    closeAction = named(fileMenu->addAction(QStringLiteral("閉じる")), "closeAction");
 
-    MenuShow = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    const std::array<QString, 7> shows{QString(),
-                                       QStringLiteral("仕事技術計算の表示"),
-                                       QStringLiteral("PCデータの表示"),
-                                       QStringLiteral("画面サイズ"),
-                                       QStringLiteral("生産品の追加・修正"),
-                                       QString(),
-                                       QStringLiteral("転生ステータス表示")};
-    for (int i : {1, 2, 3, 4, 6}) {
-        MenuShowData[i] = MenuShow->addAction(shows[i]);
-        connect(MenuShowData[i], &QAction::triggered, this, [this, i] { cmdTab_Click(i); });
+    viewMenu = named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "viewMenu");
+    for (const TabEntry& entry : kTabEntries) {
+        QAction* action =
+            named(viewMenu->addAction(QString::fromUtf16(entry.menuText)), entry.actionName);
+        const TabAction tab = entry.action;
+        connect(action, &QAction::triggered, this, [this, tab] { runTabAction(tab); });
     }
-    materialTreeAction = MenuShow->addAction(QStringLiteral("材料の内訳"));
+    materialTreeAction =
+        named(viewMenu->addAction(QStringLiteral("材料の内訳")), "materialTreeAction");
     connect(materialTreeAction, &QAction::triggered, this, &MainWindow::materialTreeRequested);
 
-    MenuSystem = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    MenuAbout = MenuSystem->addAction(QStringLiteral("バージョン情報"));
-    MenuOption = MenuSystem->addAction(QStringLiteral("起動設定"));
+    helpMenu = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
+    aboutAction = named(helpMenu->addAction(QStringLiteral("バージョン情報")), "aboutAction");
+    startupSettingsAction =
+        named(helpMenu->addAction(QStringLiteral("起動設定")), "startupSettingsAction");
 
-    connect(MenuChaSave, &QAction::triggered, this, [this] { emit characterDataRequested(0); });
-    connect(MenuWork, &QAction::triggered, this, &MainWindow::saveResultRequested);
-    connect(MenuEnd, &QAction::triggered, this, [this] { host_.endProgram(); });
-    connect(MenuAbout, &QAction::triggered, this, &MainWindow::aboutRequested);
-    connect(MenuOption, &QAction::triggered, this, &MainWindow::MenuOption_Click);
+    connect(saveCharacterDataAction, &QAction::triggered, this,
+            [this] { emit characterDataRequested(0); });
+    connect(saveResultAction, &QAction::triggered, this, &MainWindow::saveResultRequested);
+    connect(closeAction, &QAction::triggered, this, [this] { host_.endProgram(); });
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(startupSettingsAction, &QAction::triggered, this, &MainWindow::openStartupSettings);
 }
 
-QWidget* MainWindow::buildTabFrame() {
-    frmTabSet = makeFrame();
-    auto* column = new QVBoxLayout(frmTabSet);
+QWidget* MainWindow::buildTabButtons() {
+    tabButtons = named(makeFrame(), "tabButtons");
+    auto* column = new QVBoxLayout(tabButtons);
     column->setContentsMargins(3, 6, 3, 6);
-    const std::array<QString, 7> captions{
-        QString(),           QStringLiteral("A"), QStringLiteral("B"), QString(),
-        QStringLiteral("C"), QString(),           QStringLiteral("D")};
-    const std::array<QString, 7> tips{QString(),
-                                      QStringLiteral("仕事技術系の計算用画面に切り替えます"),
-                                      QStringLiteral("キャラ情報入力画面に切り替えます"),
-                                      QString(),
-                                      QStringLiteral("生産品の追加・修正用の窓を表示します"),
-                                      QString(),
-                                      QStringLiteral("転生した時のステータスを表示します")};
     const int side = isLarge() ? 34 : 28;
-    for (int i : {1, 2, 4, 6}) {
-        cmdTab[i] = makeButton(captions[i], tips[i]);
-        cmdTab[i]->setFixedSize(side, side);
-        column->addWidget(cmdTab[i]);
-        connect(cmdTab[i], &QPushButton::clicked, this, [this, i] { cmdTab_Click(i); });
+    for (const TabEntry& entry : kTabEntries) {
+        if (!entry.buttonName)
+            continue;
+        QPushButton* button =
+            named(makeButton(QString::fromUtf16(entry.caption), QString::fromUtf16(entry.tip)),
+                  entry.buttonName);
+        button->setFixedSize(side, side);
+        column->addWidget(button);
+        const TabAction tab = entry.action;
+        connect(button, &QPushButton::clicked, this, [this, tab] { runTabAction(tab); });
     }
     column->addStretch();
-    return frmTabSet;
-}
-
-QFrame* MainWindow::buildCalculationPage() {
-    auto* page = new QFrame;
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(4);
-    // Two pixels between the controls, the result list and the help line: with less
-    // room the small window's frames would be squeezed at its designed height.
-    grid->setVerticalSpacing(2);
-
-    frmExp = makeFrame();
-    lblLvMin = makeLabel(QStringLiteral("初期ＬＶ"),
-                         QStringLiteral("計算を開始する初期レベルを設定します"));
-    txtLvMin = makeField(QStringLiteral("いくつから計算するか指定してください（１～299）"));
-    lblLvMax =
-        makeLabel(QStringLiteral("上限ＬＶ"), QStringLiteral("計算する上限のレベルを設定します"));
-    txtLvMax = makeField(QStringLiteral("いくつまで計算するか指定してください(2～300)"));
-    lblMinExp = makeLabel(QString(), QStringLiteral("初期レベルの経験値が表示されます"));
-    lblMinExp->setFrameShape(QFrame::Panel);
-    lblMinExp->setFrameShadow(QFrame::Sunken);
-    lblMinExp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Room for its two lines from the start, so the page does not shift when it fills.
-    lblMinExp->setMinimumHeight(lblMinExp->fontMetrics().lineSpacing() * 2 + 6);
-    chkExp = new QCheckBox;
-    chkExp->setToolTip(QStringLiteral("残り経験値を使用する場合は、チェックしてください"));
-    lblExp = makeLabel(QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします"));
-    txtExp = makeField(QStringLiteral("初期に必要な残り経験値未満の場合は入力してください"));
-    fitDigits(txtLvMin, 4);
-    fitDigits(txtLvMax, 4);
-    {
-        auto* g = tightGrid(frmExp);
-        g->addWidget(lblLvMin, 0, 0);
-        g->addWidget(txtLvMin, 0, 1, Qt::AlignLeft);
-        g->addWidget(lblLvMax, 1, 0);
-        g->addWidget(txtLvMax, 1, 1, Qt::AlignLeft);
-        g->addWidget(lblMinExp, 2, 0, 1, 2);
-        auto* expRow = new QHBoxLayout;
-        expRow->setSpacing(2);
-        expRow->addWidget(chkExp);
-        expRow->addWidget(lblExp);
-        g->addLayout(expRow, 3, 0);
-        g->addWidget(txtExp, 3, 1);
-        g->setColumnStretch(1, 1);
-    }
-
-    frmPML = makeFrame();
-    lblSWork = makeLabel(QStringLiteral("作業リスト"), QStringLiteral("仕事技術を選択します"));
-    cmbSWork = makeList(QStringLiteral("仕事技術を選択します"), QString());
-    lblSName = makeLabel(QStringLiteral("生産品名"), QStringLiteral("生産品名を選択します"));
-    cmbSName = makeList(QStringLiteral("仕事技術の各生産物を選択します"), QString());
-    lblSWorkLv =
-        makeLabel(QStringLiteral("Lv."), QStringLiteral("生産(採取)可能なレベルを表示します"));
-    txtSWorkLv =
-        makeField(QStringLiteral("各生産品を採取(生産)する為に必要なレベルが表示されます"));
-    lblSExpk = makeLabel(QStringLiteral("作業工程"), QStringLiteral("作業工程を設定します"));
-    txtSExpk = makeField(QStringLiteral("作業工程の回数が表示されます"));
-    lblSExp1 = makeLabel(QStringLiteral("1回のEXP"), QStringLiteral("1回の経験値を設定します"));
-    txtSExp1 = makeField(QStringLiteral("1回の経験値が表示されます"));
-    lblSExpg = makeLabel(QStringLiteral("1回分のEXP"),
-                         QStringLiteral("1回のEXPと作業工程をかけた値を計算して表示します"));
-    txtSExpg = makeField(QStringLiteral("1回分のEXPを計算して表示されます"));
-    lblSLot =
-        makeLabel(QStringLiteral("作成個数"), QStringLiteral("生産品をいくつ作成するか設定します"));
-    txtSLot = makeField(QStringLiteral("作成する生産物の個数を入力します"));
-    for (QLineEdit* field : {txtSWorkLv, txtSExpk, txtSExp1, txtSExpg, txtSLot})
-        fitDigits(field, 5);
-    {
-        auto* g = tightGrid(frmPML);
-        g->addWidget(lblSWork, 0, 0);
-        g->addWidget(cmbSWork, 0, 1, 1, 3);
-        g->addWidget(lblSName, 1, 0);
-        g->addWidget(cmbSName, 1, 1, 1, 3);
-        g->addWidget(lblSWorkLv, 2, 0);
-        g->addWidget(txtSWorkLv, 2, 1);
-        g->addWidget(lblSExpk, 2, 2);
-        g->addWidget(txtSExpk, 2, 3);
-        g->addWidget(lblSExp1, 3, 0);
-        g->addWidget(txtSExp1, 3, 1);
-        g->addWidget(lblSExpg, 3, 2);
-        g->addWidget(txtSExpg, 3, 3);
-        g->addWidget(lblSLot, 4, 0);
-        g->addWidget(txtSLot, 4, 1);
-        g->setColumnStretch(1, 1);
-        g->setColumnStretch(3, 1);
-    }
-
-    frmPMset = makeFrame();
-    lblSset = makeLabel(QStringLiteral("必要な材料"),
-                        QStringLiteral("作業する為に必要な材料を表示します"));
-    txtSset = new QPlainTextEdit;
-    txtSset->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
-    txtSset->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Three materials and the total line; the result list below gets the rest of the
-    // height. Lines are laid out at whole pixels (the spacing rounded up), and the box
-    // wants one pixel more than its lines and margins before it drops the scroll bar.
-    txtSset->setFont(resultFont(font()));
-    const int line = int(std::ceil(QFontMetricsF(txtSset->font()).lineSpacing()));
-    const int margin = int(std::ceil(txtSset->document()->documentMargin()));
-    txtSset->setFixedHeight(line * 4 + margin * 2 + 1 + txtSset->frameWidth() * 2);
-    {
-        auto* v = new QVBoxLayout(frmPMset);
-        v->setContentsMargins(6, 4, 6, 4);
-        v->setSpacing(2);
-        v->addWidget(lblSset);
-        v->addWidget(txtSset, 1);
-    }
-
-    frmSSet = makeFrame();
-    chkW = new QCheckBox(QStringLiteral("重量表示"));
-    chkK = new QCheckBox(QStringLiteral("工程表示"));
-    if (!isLarge()) {
-        chkW->setToolTip(QStringLiteral("材料などの重量を表示するかどうか選択します"));
-        chkK->setToolTip(QStringLiteral("作業の工程数をひょうじするかどうかを設定します"));
-    }
-    {
-        auto* v = new QVBoxLayout(frmSSet);
-        v->setContentsMargins(6, 4, 6, 4);
-        v->addWidget(chkW);
-        v->addWidget(chkK);
-    }
-
-    frmCOpt = makeFrame(QStringLiteral("タブの移動の切り替えの設定をします"));
-    optSum[1] = new QRadioButton(QStringLiteral("経験用(&E)"));
-    optSum[1]->setToolTip(QStringLiteral("タブの移動を経験値用に切り替えます"));
-    optSum[2] = new QRadioButton(QStringLiteral("個数用(&K)"));
-    optSum[2]->setToolTip(QStringLiteral("タブの移動を個数計算用に切り替えます"));
-    optSum[1]->setChecked(true);
-    {
-        auto* v = new QVBoxLayout(frmCOpt);
-        v->setContentsMargins(6, 4, 6, 4);
-        for (int i : {1, 2}) {
-            v->addWidget(optSum[i]);
-            connect(optSum[i], &QRadioButton::clicked, this, [this, i] { optSum_Click(i); });
-        }
-    }
-
-    cmd_k = makeButton(QStringLiteral("計算開始(&R)"),
-                       QStringLiteral("初期レベル～上限レベルまでの経験値の計算をします"));
-    cmdList =
-        makeButton(QStringLiteral("リスト表示(&L)"), QStringLiteral("全経験値リストを表示します"));
-    cmdClea = makeButton(QStringLiteral("結果クリア(&C)"), QStringLiteral("結果を消去します"));
-    cmdWrite = makeButton(QStringLiteral("Text作成(&F)"),
-                          QStringLiteral("結果をテキストファイルに出力します"));
-    cmdSExp =
-        makeButton(QStringLiteral("生産回数(&P)"),
-                   QStringLiteral("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    cmdExpLot = makeButton(QStringLiteral("個数計算(&N)"),
-                           QStringLiteral("生産品を作った個数より経験値を算出します"));
-
-    txtWorkList = new QPlainTextEdit;
-    txtWorkList->setFont(resultFont(font()));
-    txtWorkList->setToolTip(QStringLiteral("仕事技術レベルの経験値の結果を表示されます"));
-    txtWorkList->setReadOnly(true);
-    txtWorkList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtWorkList->setMinimumHeight(txtWorkList->fontMetrics().lineSpacing() * 5 + 12);
-    lblStats[0] = makeLabel(QString(), QStringLiteral("各項目の説明が表示されます"));
-    lblStats[0]->setFrameShape(QFrame::Panel);
-    lblStats[0]->setFrameShadow(QFrame::Sunken);
-    lblStats[0]->setMinimumHeight(lblStats[0]->fontMetrics().height() + 4);
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
-    left->addWidget(frmExp);
-    auto* options = new QHBoxLayout;
-    options->addWidget(frmSSet);
-    options->addWidget(frmCOpt);
-    left->addLayout(options);
-    auto* buttons = new QGridLayout;
-    buttons->setSpacing(3);
-    buttons->addWidget(cmd_k, 0, 0);
-    buttons->addWidget(cmdList, 0, 1);
-    buttons->addWidget(cmdSExp, 1, 0);
-    buttons->addWidget(cmdExpLot, 1, 1);
-    buttons->addWidget(cmdClea, 2, 0);
-    buttons->addWidget(cmdWrite, 2, 1);
-    left->addLayout(buttons);
-    left->addStretch();
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(4);
-    right->addWidget(frmPML);
-    right->addWidget(frmPMset);
-    right->addStretch();
-
-    grid->addLayout(left, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->addWidget(txtWorkList, 1, 0, 1, 2);
-    grid->addWidget(lblStats[0], 2, 0, 1, 2);
-    grid->setRowStretch(1, 1);
-    grid->setColumnStretch(1, 1);
-    return page;
+    return tabButtons;
 }
 
 QGroupBox* MainWindow::buildStatusFrame() {
@@ -594,11 +377,12 @@ QFrame* MainWindow::buildCharacterPage() {
     buttons->addWidget(cmdLUp);
     v->addLayout(buttons);
 
-    lblStats[1] = makeLabel(QString());
-    lblStats[1]->setFrameShape(QFrame::Panel);
-    lblStats[1]->setFrameShadow(QFrame::Sunken);
-    lblStats[1]->setMinimumHeight(lblStats[1]->fontMetrics().height() + 4);
-    v->addWidget(lblStats[1]);
+    characterHelpLine = makeLabel(QString());
+    characterHelpLine->setObjectName(QStringLiteral("characterHelpLine"));
+    characterHelpLine->setFrameShape(QFrame::Panel);
+    characterHelpLine->setFrameShadow(QFrame::Sunken);
+    characterHelpLine->setMinimumHeight(characterHelpLine->fontMetrics().height() + 4);
+    v->addWidget(characterHelpLine);
 
     // Twelve rows of lists have to fit the small window: rows as high as the text needs.
     const int rowHeight = fontMetrics().height() + 6;
@@ -616,23 +400,24 @@ QFrame* MainWindow::buildCharacterPage() {
     return page;
 }
 
-void MainWindow::cmdTab_Click(int i) {
-    switch (i) {
-        case 1:
-        case 2:
-            switchPage(i);
+void MainWindow::runTabAction(TabAction action) {
+    switch (action) {
+        case TabAction::CalculationPage:
+        case TabAction::CharacterPage:
+            switchPage(action);
             break;
-        case 3:
+        case TabAction::SwitchSize:
             switchSize();
             break;
-        case 4:
+        case TabAction::ProductWindow:
             emit productWindowRequested();
             break;
-        case 5:
-            data_.settingsOpener = windowCode_ * 10 + (isCalcPageShown() ? 1 : 2);
+        case TabAction::StartupSettings:
+            // The settings window learns which window and page opened it.
+            data_.settingsOpener = windowCode_ * 10 + (isCalculationPageShown() ? 1 : 2);
             host_.showSettingsFromMain();
             break;
-        case 6:
+        case TabAction::Reincarnation:
             emit reincarnationRequested();
             break;
         default:
@@ -640,22 +425,26 @@ void MainWindow::cmdTab_Click(int i) {
     }
 }
 
-void MainWindow::switchPage(int i) {
-    frmSet[1]->hide();
-    frmSet[2]->hide();
-    frmSet[i]->show();
-    if (frmTabSetTag == QLatin1String("0") && i == 2) {
+void MainWindow::switchPage(TabAction page) {
+    const bool calculation = page == TabAction::CalculationPage;
+    // Both hide before one shows: where the focus goes from a hidden page depends on it.
+    calculationPage_->hide();
+    characterPage_->hide();
+    (calculation ? static_cast<QWidget*>(calculationPage_) : characterPage_)->show();
+    if (!calculation && !characterPageFilled_) {
         // First showing of the character page: its lists are filled here.
-        frmTabSetTag = QStringLiteral("1");
+        characterPageFilled_ = true;
         PCListSet();
         chooseWorkSet(0);
     }
-    setWindowTitle(titleTag + QStringLiteral("  ( ") + cmdTabTag[i] + QStringLiteral(" )"));
+    const QString pageName =
+        calculation ? QStringLiteral("仕事技術計算") : QStringLiteral("キャラデータ");
+    setWindowTitle(baseTitle_ + QStringLiteral("  ( ") + pageName + QStringLiteral(" )"));
 }
 
 void MainWindow::switchSize() {
-    MainWindow& other = host_.mainWindow(3 - windowCode_);
-    other.txtWorkList->clear();
+    MainWindow& other = host_.mainWindow(WindowCode::other(windowCode_));
+    other.calculationPage_->clearResults();
     hide();
     other.show();
 }
@@ -675,16 +464,13 @@ void MainWindow::optWorkSet_Click(int i) {
         refillWorkSlots();
 }
 
-void MainWindow::MenuOption_Click() {
+void MainWindow::openStartupSettings() {
     data_.optionsMissing = 0;
-    cmdTab_Click(5);
+    runTabAction(TabAction::StartupSettings);
 }
 
 void MainWindow::appendResult(const QString& text) {
-    QTextCursor cursor = txtWorkList->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    txtWorkList->setTextCursor(cursor);
+    calculationPage_->appendResult(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

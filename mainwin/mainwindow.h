@@ -5,7 +5,9 @@
 #include <array>
 
 #include "appdata.h"
+#include "calculationpage.h"
 #include "dialogs.h"
+#include "windowcode.h"
 
 class QAction;
 class QCheckBox;
@@ -23,12 +25,23 @@ namespace wm {
 
 class MainWindow;
 
+// The actions of the tab buttons and the 表示 menu, numbered as the settings and the
+// startup name them (page 1 and 2).
+enum class TabAction {
+    CalculationPage = 1,  // 仕事技術計算
+    CharacterPage = 2,    // キャラデータ
+    SwitchSize = 3,       // 画面サイズ
+    ProductWindow = 4,    // 生産品の追加・修正
+    StartupSettings = 5,  // 起動設定
+    Reincarnation = 6,    // 転生ステータス表示
+};
+
 // What a main window needs from the program that owns it. The program creates the windows
 // on first use and keeps them; a main window never creates another window itself.
 class MainHost {
   public:
     virtual ~MainHost() = default;
-    // The main window of a size (1 small, 2 large), created on first use.
+    // The main window of a size (WindowCode), created on first use.
     virtual MainWindow& mainWindow(int code) = 0;
     // Shows the settings window in its "ＯＫ / キャンセル / 適用" role; settingsOpener is set.
     virtual void showSettingsFromMain() = 0;
@@ -37,13 +50,14 @@ class MainHost {
     // The program's message boxes and prompts.
     virtual Dialogs& dialogs() = 0;
     // Appends a rule of n dashes to the result lists of both main windows.
-    virtual void AddRule(int n) = 0;
+    virtual void appendRuleToResults(int length) = 0;
     // The main window of a size if it has been created, else null.
     virtual MainWindow* existingMainWindow(int code) = 0;
 };
 
-// The calculator's main window. One class for both sizes: window code 1 is frmWM (small),
-// 2 is FrmBigWM (large); they carry the same controls under the same names.
+// The calculator's main window: the menus, the tab buttons and the two pages. One class for
+// both sizes: WindowCode::Small is frmWM, WindowCode::Large is FrmBigWM; they carry the
+// same controls under the same names.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -52,76 +66,29 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     int windowCode() const { return windowCode_; }
-    bool isLarge() const { return windowCode_ == 2; }
-    // Whether the calculation page (frmSet(1)) is the page shown, window shown or not.
-    bool isCalcPageShown() const;
+    bool isLarge() const { return windowCode_ == WindowCode::Large; }
+    // Whether the calculation page is the page shown, window shown or not.
+    bool isCalculationPageShown() const;
+    CalculationPage& calculationPage() { return *calculationPage_; }
+    const CalculationPage& calculationPage() const { return *calculationPage_; }
+    // The window title without the page's name.
+    const QString& baseTitle() const { return baseTitle_; }
+    // Whether the character page has been shown (and so filled) once.
+    bool characterPageFilled() const { return characterPageFilled_; }
 
-    // Tab action i (1..6), as the tab buttons and the 表示 menu run it.
-    void cmdTab_Click(int i);
+    // A tab button's or 表示 menu entry's action.
+    void runTabAction(TabAction action);
     // The character page's sub-page buttons (0 能力, 1 装備, 2 技術).
     void optWorkSet_Click(int i);
     // The program's own choice of a sub-page: checks the button and runs its handler.
     void chooseWorkSet(int i);
-    void optSum_Click(int i);
-    void MenuOption_Click();
-    // Appends to the result list at the end of its text, never as a new paragraph.
+    // Appends to the calculation page's result list.
     void appendResult(const QString& text);
 
     // Window state kept as the texts the controls' tags hold.
-    QString titleTag;                            // title base: caption with the version
-    QString frmTabSetTag = QStringLiteral("0");  // "1" once the character page was shown
-    QString frmCOptTag = QStringLiteral("1");    // tab-order mode of the calculation page
-    std::array<QString, 7> cmdTabTag{};
     std::array<QString, 32> cmbPCTag{};    // 13..31: equipment code and weight
     std::array<QString, 13> cmbWorkTag{};  // 1..12: job slot codes
     std::array<QString, 13> chkWorkTag{};  // 1..12: large window only, never read
-
-    // Tab frame and pages.
-    QGroupBox* frmTabSet = nullptr;
-    std::array<QPushButton*, 7> cmdTab{};  // 1, 2, 4, 6
-    std::array<QFrame*, 3> frmSet{};       // 1 calculation page, 2 character page
-
-    // Calculation page.
-    QGroupBox* frmExp = nullptr;
-    QLabel* lblLvMin = nullptr;
-    QLineEdit* txtLvMin = nullptr;
-    QLabel* lblLvMax = nullptr;
-    QLineEdit* txtLvMax = nullptr;
-    QLabel* lblMinExp = nullptr;
-    QCheckBox* chkExp = nullptr;
-    QLabel* lblExp = nullptr;
-    QLineEdit* txtExp = nullptr;
-    QGroupBox* frmPML = nullptr;
-    QLabel* lblSWork = nullptr;
-    QComboBox* cmbSWork = nullptr;
-    QLabel* lblSName = nullptr;
-    QComboBox* cmbSName = nullptr;
-    QLabel* lblSWorkLv = nullptr;
-    QLineEdit* txtSWorkLv = nullptr;
-    QLabel* lblSExpk = nullptr;
-    QLineEdit* txtSExpk = nullptr;
-    QLabel* lblSExp1 = nullptr;
-    QLineEdit* txtSExp1 = nullptr;
-    QLabel* lblSExpg = nullptr;
-    QLineEdit* txtSExpg = nullptr;
-    QLabel* lblSLot = nullptr;
-    QLineEdit* txtSLot = nullptr;
-    QGroupBox* frmPMset = nullptr;
-    QLabel* lblSset = nullptr;
-    QPlainTextEdit* txtSset = nullptr;
-    QGroupBox* frmSSet = nullptr;
-    QCheckBox* chkW = nullptr;
-    QCheckBox* chkK = nullptr;
-    QGroupBox* frmCOpt = nullptr;
-    std::array<QRadioButton*, 3> optSum{};  // 1, 2
-    QPushButton* cmd_k = nullptr;
-    QPushButton* cmdList = nullptr;
-    QPushButton* cmdClea = nullptr;
-    QPushButton* cmdWrite = nullptr;
-    QPushButton* cmdSExp = nullptr;
-    QPushButton* cmdExpLot = nullptr;
-    QPlainTextEdit* txtWorkList = nullptr;
-    std::array<QLabel*, 2> lblStats{};  // 0 calculation page, 1 character page
 
     // Character page.
     QGroupBox* fraWorkSet = nullptr;
@@ -143,6 +110,7 @@ class MainWindow : public QMainWindow {
     std::array<QLineEdit*, 13> txtWork{};     // 1..12
     std::array<QPushButton*, 2> cmdPCData{};  // 0 save, 1 show
     QPushButton* cmdLUp = nullptr;
+    QLabel* characterHelpLine = nullptr;
 
     // Character page handlers.
     void setupCharacterPage();
@@ -173,77 +141,34 @@ class MainWindow : public QMainWindow {
     bool workSlotsRefilling_ = false;
 
   public:
-    // Menus.
-    QMenu* MenuFile = nullptr;
-    QMenu* MenuCha = nullptr;
-    QAction* MenuChaSave = nullptr;
-    QAction* MenuChaLoad = nullptr;
-    QAction* MenuWork = nullptr;
-    QAction* stretor1 = nullptr;
-    QAction* MenuEnd = nullptr;
-    QMenu* MenuShow = nullptr;
-    std::array<QAction*, 7> MenuShowData{};  // 1, 2, 3, 4, 6
-    QAction* materialTreeAction = nullptr;   // 材料の内訳
-    QMenu* MenuSystem = nullptr;
-    QAction* MenuAbout = nullptr;
-    QAction* MenuOption = nullptr;
-
-    // Calculation page handlers.
-    void WorkListSet();
-    void cmbSWork_Click();
-    void cmbSName_Click();
-    void txtSExpg_Click();
-    void txtSExp1_Click();
-    void txtLvMin_LostFocus();
-    void chkExp_Click();
-    void cmd_k_Click();
-    void cmdList_Click();
-    void cmdClea_Click();
-    void cmdWrite_Click();
-    void cmdExpLot_Click();
-    void cmdSExp_Click();
-    // Keyboard and field help.
     // Shows a help text in the help lines of the visible main window.
-    void ShowHelp(const QString& text);
-    void txtExp_KeyPress(int& code);
-    // The production section a work list position stands for (section 29 is no work).
-    static int workSection(int position) {
-        return position + 1 <= 28 ? position + 1 : position + 2;
-    }
+    void showHelp(const QString& text);
 
   signals:
     // Actions whose windows or routines the program adds later; nothing happens until a
     // handler is connected.
-    void productWindowRequested();           // tab action 4
-    void materialTreeRequested();            // materialTreeAction
-    void reincarnationRequested();           // tab action 6
-    void aboutRequested();                   // MenuAbout
-    void saveResultRequested();              // cmdWrite, MenuWork
-    void characterDataRequested(int index);  // cmdPCData(0) save, (1) show; MenuChaSave = 0
+    void productWindowRequested();           // TabAction::ProductWindow
+    void materialTreeRequested();            // 材料の内訳
+    void reincarnationRequested();           // TabAction::Reincarnation
+    void aboutRequested();                   // バージョン情報
+    void saveResultRequested();              // Text作成, 作業ファイル作成
+    void characterDataRequested(int index);  // cmdPCData(0) save, (1) show; PCデータ保存 = 0
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildMenus();
-    QWidget* buildTabFrame();
-    QFrame* buildCalculationPage();
+    QWidget* buildTabButtons();
     QFrame* buildCharacterPage();
     QGroupBox* buildStatusFrame();
     QGroupBox* buildWeaponFrame();
     QGroupBox* buildEquipmentFrame();
     QGroupBox* buildWeightFrame();
     QGroupBox* buildWorkFrame();
-    void switchPage(int i);
+    void switchPage(TabAction page);
     void switchSize();
-    // Calculation page.
-    void setupCalculationPage();
-    void setTabStop(QWidget* field, bool stop);
-    void focusProductionField(int field, bool selectAll);
-    // The experience of one run from the step experience and the step count.
-    void showRunExp();
-    // The remaining-experience box looks inactive while it is not used.
-    void shadeExpBox(bool used);
+    void openStartupSettings();
     void setupKeysAndHelp();
     // Keys of the name, class and equipment lists.
     void cmbPC_Keys(int i, int& code);
@@ -251,9 +176,25 @@ class MainWindow : public QMainWindow {
     int windowCode_;
     AppData& data_;
     MainHost& host_;
-    // The set materials of the product chosen in this window; each window computes with
-    // its own product.
-    std::array<SetMaterial, 3> setMaterials_{};
+    QString baseTitle_;  // caption with the version
+    bool characterPageFilled_ = false;
+    CalculationPage* calculationPage_ = nullptr;
+    QFrame* characterPage_ = nullptr;
+
+    // Menus.
+    QMenu* fileMenu = nullptr;
+    QMenu* characterDataMenu = nullptr;
+    QAction* saveCharacterDataAction = nullptr;  // PCデータ保存
+    QAction* showCharacterDataAction = nullptr;  // PCデータ表示
+    QAction* saveResultAction = nullptr;         // 作業ファイル作成
+    QAction* fileMenuSeparator = nullptr;
+    QAction* closeAction = nullptr;  // 閉じる
+    QMenu* viewMenu = nullptr;
+    QAction* materialTreeAction = nullptr;  // 材料の内訳
+    QMenu* helpMenu = nullptr;
+    QAction* aboutAction = nullptr;            // バージョン情報
+    QAction* startupSettingsAction = nullptr;  // 起動設定
+    QGroupBox* tabButtons = nullptr;
 };
 
 }  // namespace wm

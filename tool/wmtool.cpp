@@ -1,9 +1,8 @@
 #include "wmtool.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
 
+#include "calculationrules.h"
 #include "characterhistory.h"
 #include "qtdialogs.h"
 #include "startup.h"
@@ -13,7 +12,7 @@ namespace wm {
 namespace {
 
 bool isWindowCode(int code) {
-    return code == 1 || code == 2;
+    return code == WindowCode::Small || code == WindowCode::Large;
 }
 
 void bringUp(QWidget* window) {
@@ -73,9 +72,9 @@ StartupSettingsWindow& WmTool::settingsWindow() {
     return *settingsWindow_;
 }
 
-void WmTool::AddRule(int n) {
-    const QString rule(n, QLatin1Char('-'));
-    for (int code : {1, 2}) {
+void WmTool::appendRuleToResults(int length) {
+    const QString rule(length, QLatin1Char('-'));
+    for (int code : {WindowCode::Small, WindowCode::Large}) {
         if (MainWindow* window = existingMain(code))
             window->appendResult(rule);
     }
@@ -106,10 +105,11 @@ void WmTool::openMaterialTree(const MainWindow& from) {
     if (!materialTree_)
         materialTree_ = std::make_unique<MaterialTreeWindow>(data_, *dialogs_,
                                                              MaterialTreeWindow::Program::Tool);
-    const int work = from.cmbSWork->currentIndex();
-    const int product = from.cmbSName->currentIndex();
-    materialTree_->choosePlan(work >= 0 ? MainWindow::workSection(work) : 0,
-                              work >= 0 && product >= 0 ? product + 1 : 0, from.txtSLot->text());
+    const CalculationPage::ProductChoice choice = from.calculationPage().productChoice();
+    const bool workChosen = choice.workPosition >= 0;
+    materialTree_->choosePlan(
+        workChosen ? workSectionAt(choice.workPosition) : 0,
+        workChosen && choice.productPosition >= 0 ? choice.productPosition + 1 : 0, choice.runs);
     bringUp(materialTree_.get());
 }
 
@@ -150,7 +150,7 @@ void WmTool::hideMain(int code) {
 
 void WmTool::switchPage(int code, int page) {
     if (isWindowCode(code))
-        mainWindow(code).cmdTab_Click(page);
+        mainWindow(code).runTabAction(TabAction(page));
 }
 
 void WmTool::showSettings() {
@@ -168,7 +168,7 @@ void WmTool::hideSettings() {
 bool WmTool::isCalcPageShown(int code) {
     // A window not created yet opens on its calculation page.
     const MainWindow* window = existingMain(code);
-    return !window || window->isCalcPageShown();
+    return !window || window->isCalculationPageShown();
 }
 
 }  // namespace wm

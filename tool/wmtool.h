@@ -31,7 +31,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
 
     AppData& data() { return data_; }
     Dialogs& dialogs() override { return *dialogs_; }
-    void AddRule(int n) override;
+    void appendRuleToResults(int length) override;
 
     // The startup: data files, then the options file shows a window. False when the
     // program has to end.
@@ -80,7 +80,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     AppData data_;
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs* dialogs_;
-    std::array<std::unique_ptr<MainWindow>, 3> mains_;  // 1 small, 2 large
+    std::array<std::unique_ptr<MainWindow>, 3> mains_;  // by WindowCode; 0 unused
     std::unique_ptr<StartupSettingsWindow> settingsWindow_;
     QPointer<ProductWindow> productWindow_;
     QPointer<CharacterHistoryWindow> characterHistory_;

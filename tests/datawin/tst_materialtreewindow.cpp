@@ -132,10 +132,10 @@ class TestMaterialTreeWindow : public QObject {
     // The sword plan, chosen in the calculator's main window of a size.
     MaterialTreeWindow* openSwordFromMain(int size, const QString& runs) {
         wm::MainWindow& main = startTool(size);
-        wm::chooseEntry(main.cmbSWork, kSwordSmithing);
-        choose(main.cmbSName, "ミスリルの細剣");
-        main.txtSLot->setText(runs);
-        main.materialTreeAction->trigger();
+        wm::chooseEntry(part<QComboBox>(&main, "workList"), kSwordSmithing);
+        choose(part<QComboBox>(&main, "productList"), "ミスリルの細剣");
+        part<QLineEdit>(&main, "runsEdit")->setText(runs);
+        part<QAction>(&main, "materialTreeAction")->trigger();
         return tool_->existingMaterialTree();
     }
 
@@ -161,9 +161,10 @@ class TestMaterialTreeWindow : public QObject {
     void fromTheMainWindow() {
         QFETCH(int, size);
         MaterialTreeWindow* window = openSwordFromMain(size, "2");
-        const wm::MainWindow* main = tool_->existingMain(size);
-        QVERIFY(main->MenuShow->actions().contains(main->materialTreeAction));
-        QCOMPARE(main->materialTreeAction->text(), QStringLiteral("材料の内訳"));
+        wm::MainWindow* main = tool_->existingMain(size);
+        auto* treeAction = part<QAction>(main, "materialTreeAction");
+        QVERIFY(part<QMenu>(main, "viewMenu")->actions().contains(treeAction));
+        QCOMPARE(treeAction->text(), QStringLiteral("材料の内訳"));
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("材料の内訳"));
@@ -178,15 +179,15 @@ class TestMaterialTreeWindow : public QObject {
 
     void mainWindowWithoutAChoice() {
         wm::MainWindow& main = startTool(1);
-        main.materialTreeAction->trigger();
+        part<QAction>(&main, "materialTreeAction")->trigger();
         MaterialTreeWindow* window = tool_->existingMaterialTree();
         QVERIFY(window && window->isVisible());
         QCOMPARE(part<QComboBox>(window, "workList")->currentIndex(), -1);
         QCOMPARE(part<QLineEdit>(window, "runsField")->text(), QStringLiteral("1"));
         QCOMPARE(part<QTreeWidget>(window, "materialTree")->topLevelItemCount(), 0);
         // A work alone preselects the work; its products wait for a choice.
-        wm::chooseEntry(main.cmbSWork, kSwordSmithing);
-        main.materialTreeAction->trigger();
+        wm::chooseEntry(part<QComboBox>(&main, "workList"), kSwordSmithing);
+        part<QAction>(&main, "materialTreeAction")->trigger();
         QCOMPARE(tool_->existingMaterialTree(), window);
         QCOMPARE(part<QComboBox>(window, "workList")->currentText(), QStringLiteral("剣鍛冶"));
         QCOMPARE(part<QComboBox>(window, "productList")->currentIndex(), -1);
@@ -236,7 +237,7 @@ class TestMaterialTreeWindow : public QObject {
     }
 
     void copyWithoutATree() {
-        startTool(1).materialTreeAction->trigger();
+        part<QAction>(&startTool(1), "materialTreeAction")->trigger();
         QApplication::clipboard()->setText("before");
         dialogs_.expectMessage(Dialogs::Answer::Ok);
         QTest::mouseClick(part<QPushButton>(tool_->existingMaterialTree(), "copyButton"),

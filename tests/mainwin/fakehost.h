@@ -30,10 +30,10 @@ class FakeHost : public wm::MainHost {
         return w;
     }
     wm::MainWindow* existingMainWindow(int code) override { return windows[code].get(); }
-    void AddRule(int n) override {
+    void appendRuleToResults(int length) override {
         for (auto& window : windows) {
             if (window)
-                window->appendResult(QString(n, QLatin1Char('-')));
+                window->appendResult(QString(length, QLatin1Char('-')));
         }
     }
 

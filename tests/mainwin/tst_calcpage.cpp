@@ -11,6 +11,7 @@
 #include "clicks.h"
 #include "fakehost.h"
 #include "gamedata.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -19,6 +20,8 @@
 using wm::Dialogs;
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -65,7 +68,7 @@ class CalcPageTest : public QObject {
     void eachWindowComputesWithItsOwnProduct_data();
     void eachWindowComputesWithItsOwnProduct();
     void runExperienceLocks();
-    void lotTotals();
+    void runTotals();
     void runCounts();
     void productionChecksMoveFocus();
     void tabOrderOptions();
@@ -101,9 +104,9 @@ MainWindow& CalcPageTest::window(int code) {
 }
 
 void CalcPageTest::choose(MainWindow& w, int work, int product) {
-    wm::chooseEntry(w.cmbSWork, work);
+    wm::chooseEntry(calc(w).workList, work);
     if (product >= 0)
-        wm::chooseEntry(w.cmbSName, product);
+        wm::chooseEntry(calc(w).productList, product);
 }
 
 void CalcPageTest::fiveToEightInBothSizes_data() {
@@ -118,20 +121,20 @@ void CalcPageTest::fiveToEightInBothSizes() {
     QFETCH(int, rule);
     MainWindow& other = host->mainWindow(3 - code);
     MainWindow& w = window(code);
-    w.txtLvMin->setText("5");
-    w.txtLvMax->setText("8");
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
+    calc(w).startLevelEdit->setText("5");
+    calc(w).targetLevelEdit->setText("8");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     const QString block = dashes(rule) +
                           "\nLv.005       44 EXP\nLv.006       62 EXP\nLv.007       83 EXP\n" +
                           dashes(rule) + "\nLv.005～Lv.008までの必要経験値        189 EXP\n";
-    QCOMPARE(w.txtWorkList->toPlainText(), block);
+    QCOMPARE(calc(w).resultList->toPlainText(), block);
     QCOMPARE(host->data.neededExp, qint64(189));
     // The rules go to both windows' lists.
-    QCOMPARE(other.txtWorkList->toPlainText(), dashes(rule) + dashes(rule));
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    QCOMPARE(calc(other).resultList->toPlainText(), dashes(rule) + dashes(rule));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
     // A second calculation starts right after the last line break.
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
-    QVERIFY(w.txtWorkList->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
 }
 
 void CalcPageTest::targetCorrections_data() {
@@ -159,87 +162,89 @@ void CalcPageTest::targetCorrections() {
     QFETCH(QString, corrected);
     QFETCH(QString, total);
     MainWindow& w = window(1);
-    w.txtLvMin->setText(start);
-    w.txtLvMax->setText(target);
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
-    QCOMPARE(w.txtLvMax->text(), corrected);
-    QVERIFY2(w.txtWorkList->toPlainText().endsWith(total + "\n"),
-             qPrintable(w.txtWorkList->toPlainText()));
+    calc(w).startLevelEdit->setText(start);
+    calc(w).targetLevelEdit->setText(target);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(w).targetLevelEdit->text(), corrected);
+    QVERIFY2(calc(w).resultList->toPlainText().endsWith(total + "\n"),
+             qPrintable(calc(w).resultList->toPlainText()));
 }
 
 void CalcPageTest::startTooHighKeepsRaisedTarget() {
     MainWindow& w = window(1);
-    w.txtLvMin->setText("350");
+    calc(w).startLevelEdit->setText("350");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが上限値を越えています"));
     QCOMPARE(host->scripted.last().title, QString("入力ミス"));
-    QCOMPARE(w.txtLvMax->text(), QString("351"));
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
-    QCOMPARE(w.txtLvMin->selectedText(), QString("350"));
-    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
+    QCOMPARE(calc(w).targetLevelEdit->text(), QString("351"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(calc(w).startLevelEdit->selectedText(), QString("350"));
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::startLabelAndRemainingExperience() {
     MainWindow& w = window(1);
-    w.txtLvMin->setFocus();
-    QTest::keyClicks(w.txtLvMin, "299");
-    w.txtLvMax->setFocus();  // leaving the start level shows its experience
-    QCOMPARE(w.lblMinExp->text(), QString("初期ＬＶから次までの経験値\n(仮) 3586279 EXP"));
-    w.txtLvMin->setText("5");
-    w.txtLvMin->setFocus();
-    w.txtLvMax->setFocus();
-    QCOMPARE(w.lblMinExp->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
+    calc(w).startLevelEdit->setFocus();
+    QTest::keyClicks(calc(w).startLevelEdit, "299");
+    calc(w).targetLevelEdit->setFocus();  // leaving the start level shows its experience
+    QCOMPARE(calc(w).startLevelExpLabel->text(),
+             QString("初期ＬＶから次までの経験値\n(仮) 3586279 EXP"));
+    calc(w).startLevelEdit->setText("5");
+    calc(w).startLevelEdit->setFocus();
+    calc(w).targetLevelEdit->setFocus();
+    QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
 
-    wmtest::clickIndicator(w.chkExp);
-    QVERIFY(w.chkExp->isChecked());
-    QCOMPARE(QApplication::focusWidget(), w.txtExp);
-    w.txtLvMax->setText("6");
-    w.txtExp->setText("45");
+    wmtest::clickIndicator(calc(w).remainingExpCheck);
+    QVERIFY(calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
+    calc(w).targetLevelEdit->setText("6");
+    calc(w).remainingExpEdit->setText("45");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text,
              QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
-    QCOMPARE(QApplication::focusWidget(), w.txtExp);
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
 
-    w.txtExp->setText("44");
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
-    QCOMPARE(w.txtWorkList->toPlainText(), dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
-                                               "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
+    calc(w).remainingExpEdit->setText("44");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
+             dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
+                 "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }
 
 void CalcPageTest::listAndClear() {
     MainWindow& small = window(1);
-    small.txtWorkList->setPlainText("old");
-    QTest::mouseClick(small.cmdList, Qt::LeftButton);
-    QCOMPARE(small.txtWorkList->toPlainText().count('\n'), 199);
-    QVERIFY(small.txtWorkList->toPlainText().startsWith("Lv.001        2 EXP\n"));
+    calc(small).resultList->setPlainText("old");
+    QTest::mouseClick(calc(small).expListButton, Qt::LeftButton);
+    QCOMPARE(calc(small).resultList->toPlainText().count('\n'), 199);
+    QVERIFY(calc(small).resultList->toPlainText().startsWith("Lv.001        2 EXP\n"));
     MainWindow& large = window(2);
-    QTest::mouseClick(large.cmdList, Qt::LeftButton);
-    QCOMPARE(large.txtWorkList->toPlainText().count('\n'), 299);
+    QTest::mouseClick(calc(large).expListButton, Qt::LeftButton);
+    QCOMPARE(calc(large).resultList->toPlainText().count('\n'), 299);
 
     host->scripted.expectMessage(Answer::No);
-    QTest::mouseClick(large.cmdClea, Qt::LeftButton);
+    QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算結果を削除しますがよろしいですか？"));
     QCOMPARE(host->scripted.last().buttons, Dialogs::Buttons::YesNo);
-    QVERIFY(!large.txtWorkList->toPlainText().isEmpty());
+    QVERIFY(!calc(large).resultList->toPlainText().isEmpty());
     host->scripted.expectMessage(Answer::Yes);
-    QTest::mouseClick(large.cmdClea, Qt::LeftButton);
-    QVERIFY(large.txtWorkList->toPlainText().isEmpty());
+    QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
+    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::workPositionsAroundTheGap() {
     for (int code : {1, 2}) {
         MainWindow& w = window(code);
-        QCOMPARE(w.cmbSWork->count(), 30);
-        QCOMPARE(w.cmbSWork->currentIndex(), -1);
+        QCOMPARE(calc(w).workList->count(), 30);
+        QCOMPARE(calc(w).workList->currentIndex(), -1);
         choose(w, 27, -1);
-        QCOMPARE(w.cmbSName->itemText(0), QString("銀の指輪"));
+        QCOMPARE(calc(w).productList->itemText(0), QString("銀の指輪"));
         choose(w, 28, -1);
-        QCOMPARE(w.cmbSWork->currentText(), QString("作業30"));
-        QCOMPARE(w.cmbSName->itemText(0), QString("魔導書"));
-        QCOMPARE(w.cmbSName->currentIndex(), -1);
-        QCOMPARE(w.lblSName->toolTip(), QString("作業30の中から作業を選んでください"));
+        QCOMPARE(calc(w).workList->currentText(), QString("作業30"));
+        QCOMPARE(calc(w).productList->itemText(0), QString("魔導書"));
+        QCOMPARE(calc(w).productList->currentIndex(), -1);
+        QCOMPARE(calc(w).productLabel->toolTip(), QString("作業30の中から作業を選んでください"));
     }
 }
 
@@ -247,17 +252,18 @@ void CalcPageTest::productFillsFieldsOfItsWindow() {
     MainWindow& other = host->mainWindow(2);
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QCOMPARE(w.txtSWorkLv->text(), QString("10"));
-    QCOMPARE(w.txtSExp1->text(), QString("5"));
-    QCOMPARE(w.txtSExpk->text(), QString("3"));
-    QCOMPARE(w.txtSExpg->text(), QString("15"));
+    QCOMPARE(calc(w).productLevelEdit->text(), QString("10"));
+    QCOMPARE(calc(w).stepExpEdit->text(), QString("5"));
+    QCOMPARE(calc(w).stepsEdit->text(), QString("3"));
+    QCOMPARE(calc(w).runExpEdit->text(), QString("15"));
     const QString set = "板材 × 2\n金具 × 1\n材料の合計重量 ： 15";
-    QCOMPARE(w.txtSset->toPlainText(), set);
-    QCOMPARE(other.txtSset->toPlainText(), QString());  // the other window has no product
+    QCOMPARE(calc(w).materialsBox->toPlainText(), set);
+    QCOMPARE(calc(other).materialsBox->toPlainText(),
+             QString());  // the other window has no product
     // Choosing another work empties the product fields.
     choose(w, 0, -1);
-    QVERIFY(w.txtSExp1->text().isEmpty());
-    QVERIFY(w.txtSset->toPlainText().isEmpty());
+    QVERIFY(calc(w).stepExpEdit->text().isEmpty());
+    QVERIFY(calc(w).materialsBox->toPlainText().isEmpty());
 }
 
 void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
@@ -277,50 +283,53 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
     host->data.neededExp = 50;
     MainWindow& large = window(2);
     choose(large, 8, 0);  // 製材: 板材, no materials
-    large.txtSLot->setText("10");
-    const QString largeSet = large.txtSset->toPlainText();
+    calc(large).runsEdit->setText("10");
+    const QString largeSet = calc(large).materialsBox->toPlainText();
     MainWindow& small = window(1);
     choose(small, 12, 0);  // 鉄の剣: 板材 and 金具
-    small.txtSLot->setText("10");
-    QCOMPARE(large.txtSset->toPlainText(), largeSet);
+    calc(small).runsEdit->setText("10");
+    QCOMPARE(calc(large).materialsBox->toPlainText(), largeSet);
 
-    QPushButton* largeButton = runCount ? large.cmdSExp : large.cmdExpLot;
+    QPushButton* largeButton =
+        runCount ? calc(large).runsNeededButton : calc(large).runTotalsButton;
     QTest::mouseClick(largeButton, Qt::LeftButton);
-    QCOMPARE(large.txtWorkList->toPlainText(), largeResult);
-    QPushButton* smallButton = runCount ? small.cmdSExp : small.cmdExpLot;
+    QCOMPARE(calc(large).resultList->toPlainText(), largeResult);
+    QPushButton* smallButton =
+        runCount ? calc(small).runsNeededButton : calc(small).runTotalsButton;
     QTest::mouseClick(smallButton, Qt::LeftButton);
-    QVERIFY2(small.txtWorkList->toPlainText().contains(smallMaterials),
-             qPrintable(small.txtWorkList->toPlainText()));
+    QVERIFY2(calc(small).resultList->toPlainText().contains(smallMaterials),
+             qPrintable(calc(small).resultList->toPlainText()));
 }
 
 void CalcPageTest::runExperienceLocks() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QVERIFY(w.txtSExp1->isReadOnly());
-    QVERIFY(w.txtSExpk->isReadOnly());
-    w.txtSExpk->setText("0");
-    w.txtSExpg_Click();
-    QVERIFY(!w.txtSExpk->isReadOnly());  // a 0 can be typed over
-    QCOMPARE(w.txtSExpg->text(), QString("0"));
-    w.txtSExpk->clear();
-    w.txtSExpg_Click();
-    QCOMPARE(w.txtSExpg->text(), QString("0"));
-    w.txtSExp1->clear();
-    w.txtSExpg_Click();
-    QCOMPARE(w.txtSExpg->text(), QString());
+    QVERIFY(calc(w).stepExpEdit->isReadOnly());
+    QVERIFY(calc(w).stepsEdit->isReadOnly());
+    calc(w).stepsEdit->setText("0");
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QVERIFY(!calc(w).stepsEdit->isReadOnly());  // a 0 can be typed over
+    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
+    calc(w).stepsEdit->clear();
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
+    calc(w).stepExpEdit->clear();
+    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpEdit->text(), QString());
 }
 
-void CalcPageTest::lotTotals() {
+void CalcPageTest::runTotals() {
     MainWindow& w = window(2);
     choose(w, 12, 0);
-    w.txtSLot->setText("2.5");
-    QTest::mouseClick(w.cmdExpLot, Qt::LeftButton);
-    QCOMPARE(w.txtWorkList->toPlainText(), QString("鉄の剣 を 2.5 回分生産した時の合計  38 EXP\n  "
-                                                   "材料 ： 板材 × 5 = 20 金具 × 2.5 = 17 \n"));
+    calc(w).runsEdit->setText("2.5");
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
+             QString("鉄の剣 を 2.5 回分生産した時の合計  38 EXP\n  "
+                     "材料 ： 板材 × 5 = 20 金具 × 2.5 = 17 \n"));
     choose(w, 0, 0);
-    w.txtSLot->setText("3");
-    QTest::mouseClick(w.cmdExpLot, Qt::LeftButton);
-    QVERIFY(w.txtWorkList->toPlainText().endsWith(
+    calc(w).runsEdit->setText("3");
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().endsWith(
         "ウサギの肉 を 3 回分生産した時の合計  90 EXP\n  重量 ： ウサギの肉 × 3 = 12\n"));
     QCOMPARE(host->data.producedExp, qint64(90));
 }
@@ -329,65 +338,66 @@ void CalcPageTest::runCounts() {
     MainWindow& w = window(1);
     host->data.neededExp = 1000;
     choose(w, 12, 1);  // 木の剣: 10 x 3, no materials
-    QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
-    QCOMPARE(w.txtWorkList->toPlainText(), QString("木の剣 を 34 回分\n  材料 ：  合計 : 0\n"));
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+    QCOMPARE(calc(w).resultList->toPlainText(),
+             QString("木の剣 を 34 回分\n  材料 ：  合計 : 0\n"));
     host->data.neededExp = 300;
-    QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
-    QVERIFY(w.txtWorkList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+    QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
 }
 
 void CalcPageTest::productionChecksMoveFocus() {
     MainWindow& w = window(1);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdExpLot, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("作業未選択"));
-    QCOMPARE(QApplication::focusWidget(), w.cmbSWork);
+    QCOMPARE(QApplication::focusWidget(), calc(w).workList);
 
     choose(w, 12, 0);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdExpLot, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算する個数がわかりません"));
-    QCOMPARE(QApplication::focusWidget(), w.txtSLot);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsEdit);
 
     host->data.neededExp = 0;
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdSExp, Qt::LeftButton);
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));
-    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
 }
 
 void CalcPageTest::tabOrderOptions() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    wmtest::clickIndicator(w.optSum[2]);
-    QCOMPARE(w.frmCOptTag, QString("2"));
-    QCOMPARE(QApplication::focusWidget(), w.cmbSWork);
-    QVERIFY(w.txtSLot->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(w.txtLvMin->focusPolicy() & Qt::TabFocus));
-    QVERIFY(!(w.txtSExp1->focusPolicy() & Qt::TabFocus));  // taken from the data
-    wmtest::clickIndicator(w.optSum[1]);
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
-    QVERIFY(w.txtLvMin->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(w.txtSLot->focusPolicy() & Qt::TabFocus));
+    wmtest::clickIndicator(calc(w).countTabOrderOption);
+    QCOMPARE(w.calculationPage().tabOrderMode(), wm::TabOrderMode::Count);
+    QCOMPARE(QApplication::focusWidget(), calc(w).workList);
+    QVERIFY(calc(w).runsEdit->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus));
+    QVERIFY(!(calc(w).stepExpEdit->focusPolicy() & Qt::TabFocus));  // taken from the data
+    wmtest::clickIndicator(calc(w).expTabOrderOption);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QVERIFY(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).runsEdit->focusPolicy() & Qt::TabFocus));
 }
 
 void CalcPageTest::resultFileFromButton() {
     MainWindow& w = window(1);
-    w.txtLvMin->setText("5");
-    w.txtLvMax->setText("6");
-    QTest::mouseClick(w.cmd_k, Qt::LeftButton);
+    calc(w).startLevelEdit->setText("5");
+    calc(w).targetLevelEdit->setText("6");
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectInput("memo.txt");
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdWrite, Qt::LeftButton);
+    QTest::mouseClick(calc(w).saveResultButton, Qt::LeftButton);
     QCOMPARE(host->scripted.shown().at(2).defaultText, QString("result"));
     QCOMPARE(folder->readBytes("memo.txt"),
              wmtest::cp932Lines({dashes(49), "Lv.005       44 EXP", dashes(49),
                                  "Lv.005～Lv.006までの必要経験値         44 EXP", ""}));
     // The file menu entry does the same; declining writes nothing.
     host->scripted.expectMessage(Answer::No);
-    w.MenuWork->trigger();
+    shell(w).saveResultAction->trigger();
     QCOMPARE(host->scripted.shown().size(), 5);
 }
 
@@ -395,15 +405,16 @@ void CalcPageTest::accessKeyRunsCalculation() {
     MainWindow& w = window(1);
     // The access key leaves the start level as a click on the button would, so the
     // remaining experience is checked against the start level just typed.
-    w.chkExp->setChecked(true);
-    w.txtExp->setText("44");
-    w.txtLvMin->setText("5");
-    w.txtLvMin->setFocus();
+    calc(w).remainingExpCheck->setChecked(true);
+    calc(w).remainingExpEdit->setText("44");
+    calc(w).startLevelEdit->setText("5");
+    calc(w).startLevelEdit->setFocus();
     QTest::keyClick(w.windowHandle(), Qt::Key_R, Qt::AltModifier);
-    QTRY_COMPARE(w.txtLvMax->text(),
+    QTRY_COMPARE(calc(w).targetLevelEdit->text(),
                  QString("6"));  // an access key clicks the button a moment later
-    QCOMPARE(w.txtWorkList->toPlainText(), dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
-                                               "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
+    QCOMPARE(calc(w).resultList->toPlainText(),
+             dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
+                 "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }
 
 WM_TEST_MAIN(CalcPageTest)

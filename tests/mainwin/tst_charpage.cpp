@@ -14,12 +14,14 @@
 #include "clicks.h"
 #include "fakehost.h"
 #include "gamedata.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testfolder.h"
 #include "testmain.h"
 
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
+using wmtest::shell;
 
 namespace {
 
@@ -120,7 +122,7 @@ class CharPageTest : public QObject {
     MainWindow& page(int code) {
         MainWindow& w = host->mainWindow(code);
         w.show();
-        w.cmdTab_Click(2);
+        w.runTabAction(wm::TabAction::CharacterPage);
         return w;
     }
     std::unique_ptr<wmtest::TestFolder> folder;
@@ -592,7 +594,7 @@ void CharPageTest::saveRefused() {
     w.cmbPC[2]->setEditText(name);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
-        w.MenuChaSave->trigger();
+        shell(w).saveCharacterDataAction->trigger();
     else
         QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
     QCOMPARE(host->scripted.shown().size(), 1);
@@ -606,7 +608,7 @@ void CharPageTest::saveCancelled() {
     w.cmbPC[2]->setEditText("Bob");
     host->scripted.expectMessage(Answer::No);
     host->scripted.expectMessage(Answer::Ok);
-    w.MenuChaSave->trigger();
+    shell(w).saveCharacterDataAction->trigger();
     QCOMPARE(host->scripted.last().text, QString("キャラデータの保存をキャンセルをしました"));
     QCOMPARE(host->scripted.last().title, QString("データ保存"));
     QVERIFY(!folder->exists("txtFile/PCData.txt"));

@@ -17,12 +17,15 @@
 
 #include "fakehost.h"
 #include "gamedata.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 #include "widgets.h"
 
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -130,42 +133,42 @@ MainWindow& DesktopKeysTest::window(int code) {
 void DesktopKeysTest::enterPressesLevelButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    w.txtLvMin->setFocus();
+    calc(w).startLevelEdit->setFocus();
     typeKeys("5");
     press(Qt::Key_Return);
     typeKeys("6");
     press(Qt::Key_Return);
     press(Qt::Key_Return);  // the remaining experience is not used
-    QCOMPARE(QApplication::focusWidget(), w.cmd_k);
+    QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     press(Qt::Key_Return);
-    QVERIFY(w.txtWorkList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
+    QVERIFY(calc(w).resultList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
     // Ready for the next range.
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
 
     // Any other button takes Enter as well: the list of all levels.
-    w.cmdList->setFocus();
+    calc(w).expListButton->setFocus();
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(w.txtWorkList->toPlainText().contains("Lv.199"));
+    QVERIFY(calc(w).resultList->toPlainText().contains("Lv.199"));
 }
 
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
     host->data.neededExp = 100;
-    wm::chooseEntry(w.cmbSWork, 0);
-    wm::chooseEntry(w.cmbSName, 0);  // ウサギの肉: 10 experience in 3 steps
-    w.txtSExpk->setReadOnly(false);
-    w.txtSExpk->setFocus();
+    wm::chooseEntry(calc(w).workList, 0);
+    wm::chooseEntry(calc(w).productList, 0);  // ウサギの肉: 10 experience in 3 steps
+    calc(w).stepsEdit->setReadOnly(false);
+    calc(w).stepsEdit->setFocus();
     press(Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.cmdSExp);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsNeededButton);
     press(Qt::Key_Return);
-    QVERIFY(w.txtWorkList->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
+    QVERIFY(calc(w).resultList->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
 }
 
 void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    w.txtLvMin->setFocus();
+    calc(w).startLevelEdit->setFocus();
     host->scripted.expectMessage(Answer::Ok);
     press(Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(host->scripted.shown().size(), 1);
@@ -174,23 +177,23 @@ void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
 
     // F10 still opens the file menu.
     press(Qt::Key_F10);
-    QTRY_COMPARE(QApplication::activePopupWidget(), w.MenuFile);
-    w.MenuFile->close();
+    QTRY_COMPARE(QApplication::activePopupWidget(), shell(w).fileMenu);
+    shell(w).fileMenu->close();
 
     // Where no button has the key, the menu takes it.
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     w.cmdPCData[0]->setFocus();
     press(Qt::Key_F, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::activePopupWidget(), w.MenuFile);
+    QTRY_COMPARE(QApplication::activePopupWidget(), shell(w).fileMenu);
     QCOMPARE(host->scripted.shown().size(), 1);
 }
 
 void DesktopKeysTest::multiLineBoxesPassTab() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 2);
-    wm::chooseEntry(w.cmbSName, 0);
-    for (QPlainTextEdit* box : {w.txtSset, w.txtWorkList}) {
+    wm::chooseEntry(calc(w).workList, 2);
+    wm::chooseEntry(calc(w).productList, 0);
+    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultList}) {
         const QString before = box->toPlainText();
         box->setFocus();
         press(Qt::Key_Tab);
@@ -208,12 +211,12 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // Digits only, at most three: a paste types what typing would.
-    w.txtLvMin->setFocus();
+    calc(w).startLevelEdit->setFocus();
     clipboard->setText("1a2345");
     press(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(w.txtLvMin->text(), QString("123"));
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
 
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     w.chooseWorkSet(1);
     QLineEdit* weight = w.txtWeight[1];
     weight->setFocus();
@@ -250,27 +253,27 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
 void DesktopKeysTest::wheelNeedsFocusedList() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 1);
-    w.txtLvMin->setFocus();
-    wheelNotch(w.cmbSWork);
-    QCOMPARE(w.cmbSWork->currentIndex(), 1);
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    wm::chooseEntry(calc(w).workList, 1);
+    calc(w).startLevelEdit->setFocus();
+    wheelNotch(calc(w).workList);
+    QCOMPARE(calc(w).workList->currentIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
     // Nor does the wheel take the focus to the list first.
-    QCOMPARE(w.cmbSWork->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(calc(w).workList->focusPolicy(), Qt::StrongFocus);
     // The list the user works in still follows the wheel.
-    w.cmbSWork->setFocus();
-    wheelNotch(w.cmbSWork);
-    QCOMPARE(w.cmbSWork->currentIndex(), 2);
+    calc(w).workList->setFocus();
+    wheelNotch(calc(w).workList);
+    QCOMPARE(calc(w).workList->currentIndex(), 2);
 }
 
 void DesktopKeysTest::fieldsShowWhatTheyHold() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    wm::chooseEntry(w.cmbSWork, 2);
-    wm::chooseEntry(w.cmbSName, 0);  // three materials and the total line
-    QCOMPARE(w.txtSset->document()->blockCount(), 4);
+    wm::chooseEntry(calc(w).workList, 2);
+    wm::chooseEntry(calc(w).productList, 0);  // three materials and the total line
+    QCOMPARE(calc(w).materialsBox->document()->blockCount(), 4);
 
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QTest::qWait(0);
     QVERIFY(showsWhole(w.txtPC[3], "88888888"));
 }

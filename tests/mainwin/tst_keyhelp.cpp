@@ -12,11 +12,14 @@
 
 #include "fakehost.h"
 #include "gamedata.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 #include "widgets.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 class KeyHelpTest : public QObject {
     Q_OBJECT
@@ -66,14 +69,14 @@ MainWindow& KeyHelpTest::window(int code) {
 
 void KeyHelpTest::startLevelDigits() {
     MainWindow& w = window(1);
-    w.txtLvMin->setFocus();
-    QTest::keyClicks(w.txtLvMin, "1a2 34");
-    QCOMPARE(w.txtLvMin->text(), QString("123"));
-    w.txtLvMin->selectAll();
-    QTest::keyClick(w.txtLvMin, Qt::Key_4);
-    QCOMPARE(w.txtLvMin->text(), QString("4"));
-    QTest::keyClick(w.txtLvMin, Qt::Key_Backspace);
-    QCOMPARE(w.txtLvMin->text(), QString());
+    calc(w).startLevelEdit->setFocus();
+    QTest::keyClicks(calc(w).startLevelEdit, "1a2 34");
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
+    calc(w).startLevelEdit->selectAll();
+    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_4);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("4"));
+    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_Backspace);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString());
 }
 
 void KeyHelpTest::enterInLevels_data() {
@@ -91,8 +94,9 @@ void KeyHelpTest::enterInLevels() {
     QFETCH(QString, level);
     QFETCH(bool, movesOn);
     MainWindow& w = window(1);
-    QLineEdit* field = target ? w.txtLvMax : w.txtLvMin;
-    QWidget* next = target ? static_cast<QWidget*>(w.txtExp) : w.txtLvMax;
+    QLineEdit* field = target ? calc(w).targetLevelEdit : calc(w).startLevelEdit;
+    QWidget* next =
+        target ? static_cast<QWidget*>(calc(w).remainingExpEdit) : calc(w).targetLevelEdit;
     field->setFocus();
     field->setText(level);
     field->deselect();
@@ -108,49 +112,51 @@ void KeyHelpTest::enterInLevels() {
 
 void KeyHelpTest::remainingExperienceKeys() {
     MainWindow& w = window(1);
-    w.txtExp->setFocus();
-    QTest::keyClick(w.txtExp, Qt::Key_Space);  // switches the box on
-    QVERIFY(w.chkExp->isChecked());
-    QCOMPARE(w.txtExp->text(), QString(" "));
-    w.txtExp->clear();
-    QTest::keyClick(w.txtExp, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.txtExp);  // empty and checked: stays
-    QTest::keyClicks(w.txtExp, "12345678");
-    QCOMPARE(w.txtExp->text(), QString("1234567"));
-    QTest::keyClick(w.txtExp, Qt::Key_Space);  // and off again, leaving one blank
-    QVERIFY(!w.chkExp->isChecked());
-    QCOMPARE(w.txtExp->text(), QString(" "));
-    QTest::keyClick(w.txtExp, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.cmd_k);
+    calc(w).remainingExpEdit->setFocus();
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Space);  // switches the box on
+    QVERIFY(calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
+    calc(w).remainingExpEdit->clear();
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(),
+             calc(w).remainingExpEdit);  // empty and checked: stays
+    QTest::keyClicks(calc(w).remainingExpEdit, "12345678");
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString("1234567"));
+    QTest::keyClick(calc(w).remainingExpEdit,
+                    Qt::Key_Space);  // and off again, leaving one blank
+    QVERIFY(!calc(w).remainingExpCheck->isChecked());
+    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
+    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     // Enter presses the button: with no start level the calculation asks for one there.
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
-    QTest::keyClick(w.cmd_k, Qt::Key_Return);
+    QTest::keyClick(calc(w).calculateButton, Qt::Key_Return);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが正しく入力されていません"));
-    QCOMPARE(QApplication::focusWidget(), w.txtLvMin);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
 }
 
 void KeyHelpTest::productFieldsEnter() {
     MainWindow& w = window(2);
-    w.txtSLot->setFocus();
-    QTest::keyClick(w.txtSLot, Qt::Key_Return);  // empty: nothing at all
-    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
-    wm::chooseEntry(w.cmbSWork, 0);
-    wm::chooseEntry(w.cmbSName, 0);
-    w.txtSLot->setFocus();
-    QTest::keyClicks(w.txtSLot, "2x");
-    QTest::keyClick(w.txtSLot, Qt::Key_Return);
+    calc(w).runsEdit->setFocus();
+    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);  // empty: nothing at all
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
+    wm::chooseEntry(calc(w).workList, 0);
+    wm::chooseEntry(calc(w).productList, 0);
+    calc(w).runsEdit->setFocus();
+    QTest::keyClicks(calc(w).runsEdit, "2x");
+    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);
     QCOMPARE(
-        w.txtWorkList->toPlainText(),
+        calc(w).resultList->toPlainText(),
         QString("ウサギの肉 を 2 回分生産した時の合計  60 EXP\n  重量 ： ウサギの肉 × 2 = 0\n"));
 
-    w.txtSExp1->setReadOnly(false);
-    w.txtSExp1->setText("7");
-    w.txtSExp1->setFocus();
-    QTest::keyClick(w.txtSExp1, Qt::Key_Return);
-    QCOMPARE(w.txtSExpg->text(), QString("21"));
-    QCOMPARE(QApplication::focusWidget(), w.txtSExpk);
-    QTest::keyClick(w.txtSExpk, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), w.cmdSExp);
+    calc(w).stepExpEdit->setReadOnly(false);
+    calc(w).stepExpEdit->setText("7");
+    calc(w).stepExpEdit->setFocus();
+    QTest::keyClick(calc(w).stepExpEdit, Qt::Key_Return);
+    QCOMPARE(calc(w).runExpEdit->text(), QString("21"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).stepsEdit);
+    QTest::keyClick(calc(w).stepsEdit, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsNeededButton);
 }
 
 void KeyHelpTest::statusBoxLimits_data() {
@@ -166,7 +172,7 @@ void KeyHelpTest::statusBoxLimits() {
     QFETCH(int, box);
     QFETCH(QString, kept);
     MainWindow& w = window(1);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QLineEdit* field = w.txtPC[box];
     field->setFocus();
     field->clear();
@@ -178,7 +184,7 @@ void KeyHelpTest::statusBoxLimits() {
 
 void KeyHelpTest::listsDropKeys() {
     MainWindow& small = window(1);
-    small.cmdTab_Click(2);
+    small.runTabAction(wm::TabAction::CharacterPage);
     small.chooseWorkSet(2);
     small.cmbWork[7]->setFocus();
     const int before = small.cmbWork[7]->currentIndex();
@@ -203,7 +209,7 @@ void KeyHelpTest::nameCuts() {
     QFETCH(QString, name);
     QFETCH(QString, after);
     MainWindow& w = window(1);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QComboBox* list = w.cmbPC[2];
     list->setFocus();
     list->lineEdit()->setText(name);
@@ -214,41 +220,41 @@ void KeyHelpTest::nameCuts() {
 
 void KeyHelpTest::inputMethodTextIsFiltered() {
     MainWindow& w = window(1);
-    w.txtLvMin->setFocus();
+    calc(w).startLevelEdit->setFocus();
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("１2あ3"));
-    QApplication::sendEvent(w.txtLvMin, &commit);
-    QCOMPARE(w.txtLvMin->text(), QString("23"));
+    QApplication::sendEvent(calc(w).startLevelEdit, &commit);
+    QCOMPARE(calc(w).startLevelEdit->text(), QString("23"));
 }
 
 void KeyHelpTest::selectOnFocus() {
     MainWindow& w = window(1);
-    w.txtLvMax->setText("250");
-    w.txtLvMin->setFocus();
-    QTest::mouseClick(w.txtLvMax, Qt::LeftButton);
-    QTRY_COMPARE(w.txtLvMax->selectedText(), QString("250"));
+    calc(w).targetLevelEdit->setText("250");
+    calc(w).startLevelEdit->setFocus();
+    QTest::mouseClick(calc(w).targetLevelEdit, Qt::LeftButton);
+    QTRY_COMPARE(calc(w).targetLevelEdit->selectedText(), QString("250"));
 }
 
 void KeyHelpTest::helpLine() {
     MainWindow& w = window(1);
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(w.cmdSExp, &enter);
-    QCOMPARE(w.lblStats[0]->text(),
+    QApplication::sendEvent(calc(w).runsNeededButton, &enter);
+    QCOMPARE(calc(w).helpLine->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QCOMPARE(w.lblStats[1]->text(), w.lblStats[0]->text());
-    QApplication::sendEvent(w.cmbSWork, &enter);  // lists leave the line as it was
-    QCOMPARE(w.lblStats[0]->text(),
+    QCOMPARE(shell(w).characterHelpLine->text(), calc(w).helpLine->text());
+    QApplication::sendEvent(calc(w).workList, &enter);  // lists leave the line as it was
+    QCOMPARE(calc(w).helpLine->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QApplication::sendEvent(w.lblStats[1], &enter);
-    QCOMPARE(w.lblStats[0]->text(), QString());
+    QApplication::sendEvent(shell(w).characterHelpLine, &enter);
+    QCOMPARE(calc(w).helpLine->text(), QString());
     QApplication::sendEvent(w.lblPC[22], &enter);
-    QCOMPARE(w.lblStats[0]->text(), QString("装備している手袋（こて）を選択します"));
+    QCOMPARE(calc(w).helpLine->text(), QString("装備している手袋（こて）を選択します"));
 
     // From an option back onto the bare frame around it: the frame's own text.
-    QTest::mouseMove(w.optSum[1], w.optSum[1]->rect().center());
-    QTRY_COMPARE(w.lblStats[0]->text(), QString("タブの移動を経験値用に切り替えます"));
-    QTest::mouseMove(w.frmCOpt, QPoint(2, 2));
-    QTRY_COMPARE(w.lblStats[0]->text(), QString("タブの移動の切り替えの設定をします"));
+    QTest::mouseMove(calc(w).expTabOrderOption, calc(w).expTabOrderOption->rect().center());
+    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動を経験値用に切り替えます"));
+    QTest::mouseMove(calc(w).tabOrderGroup, QPoint(2, 2));
+    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動の切り替えの設定をします"));
 }
 
 WM_TEST_MAIN(KeyHelpTest)

@@ -13,10 +13,13 @@
 
 #include "clicks.h"
 #include "fakehost.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -25,11 +28,12 @@ const QString kCalcTitle = kTitle + QStringLiteral("  ( 仕事技術計算 )");
 const QString kCharTitle = kTitle + QStringLiteral("  ( キャラデータ )");
 
 // Tab action by its button where the window has one, else by its 表示 menu entry.
-void runTab(MainWindow& w, int i, bool byMenu) {
-    if (!byMenu && w.cmdTab[i])
-        QTest::mouseClick(w.cmdTab[i], Qt::LeftButton);
+void runTab(MainWindow& w, wm::TabAction action, bool byMenu) {
+    QPushButton* button = shell(w).tabButton(action);
+    if (!byMenu && button)
+        QTest::mouseClick(button, Qt::LeftButton);
     else
-        w.MenuShowData[i]->trigger();
+        shell(w).tabAction(action)->trigger();
 }
 
 }  // namespace
@@ -86,15 +90,15 @@ void TestMainWindow::titleFollowsPage() {
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
     QCOMPARE(w.windowTitle(), kTitle);
-    runTab(w, 2, byMenu);
+    runTab(w, wm::TabAction::CharacterPage, byMenu);
     QCOMPARE(w.windowTitle(), kCharTitle);
-    QVERIFY(w.frmSet[2]->isVisible());
-    QVERIFY(!w.frmSet[1]->isVisible());
-    runTab(w, 1, byMenu);
+    QVERIFY(shell(w).characterPage->isVisible());
+    QVERIFY(!shell(w).calculationPage->isVisible());
+    runTab(w, wm::TabAction::CalculationPage, byMenu);
     QCOMPARE(w.windowTitle(), kCalcTitle);
-    QVERIFY(w.frmSet[1]->isVisible());
-    QVERIFY(!w.frmSet[2]->isVisible());
-    QCOMPARE(w.titleTag, kTitle);
+    QVERIFY(shell(w).calculationPage->isVisible());
+    QVERIFY(!shell(w).characterPage->isVisible());
+    QCOMPARE(w.baseTitle(), kTitle);
 }
 
 void TestMainWindow::otherActionsKeepTitle_data() {
@@ -106,34 +110,34 @@ void TestMainWindow::otherActionsKeepTitle_data() {
 void TestMainWindow::otherActionsKeepTitle() {
     QFETCH(int, tab);
     MainWindow& w = shown(1);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QSignalSpy product(&w, &MainWindow::productWindowRequested);
     QSignalSpy reincarnation(&w, &MainWindow::reincarnationRequested);
-    w.cmdTab_Click(tab);
+    w.runTabAction(wm::TabAction(tab));
     QCOMPARE(w.windowTitle(), kCharTitle);
     QCOMPARE(product.count(), tab == 4 ? 1 : 0);
     QCOMPARE(reincarnation.count(), tab == 6 ? 1 : 0);
     QCOMPARE(host->settingsShown, tab == 5 ? 1 : 0);
     // Actions outside 1..6 do nothing at all.
-    w.cmdTab_Click(7);
-    w.cmdTab_Click(0);
+    w.runTabAction(wm::TabAction(7));
+    w.runTabAction(wm::TabAction(0));
     QCOMPARE(w.windowTitle(), kCharTitle);
 }
 
 void TestMainWindow::characterPageFilledOnce() {
     MainWindow& w = shown(1);
-    w.cmdTab_Click(1);
-    QCOMPARE(w.frmTabSetTag, QStringLiteral("0"));
-    w.cmdTab_Click(2);
-    QCOMPARE(w.frmTabSetTag, QStringLiteral("1"));
+    w.runTabAction(wm::TabAction::CalculationPage);
+    QVERIFY(!w.characterPageFilled());
+    w.runTabAction(wm::TabAction::CharacterPage);
+    QVERIFY(w.characterPageFilled());
     QVERIFY(w.optWorkSet[0]->isChecked());
     QVERIFY(w.frmPCS->isVisible());
 
     // The user's sub-page survives a second showing of the page.
     wmtest::clickIndicator(w.optWorkSet[1]);
-    w.cmdTab_Click(1);
-    w.cmdTab_Click(2);
-    QCOMPARE(w.frmTabSetTag, QStringLiteral("1"));
+    w.runTabAction(wm::TabAction::CalculationPage);
+    w.runTabAction(wm::TabAction::CharacterPage);
+    QVERIFY(w.characterPageFilled());
     QVERIFY(w.optWorkSet[1]->isChecked());
     QVERIFY(w.frmPCA->isVisible());
     QVERIFY(!w.frmPCS->isVisible());
@@ -157,7 +161,7 @@ void TestMainWindow::subPages() {
     QFETCH(int, sub);
     QFETCH(QList<bool>, visible);
     MainWindow& w = shown(code);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     // Start from a different sub-page so every frame has to change.
     w.chooseWorkSet(sub == 1 ? 2 : 1);
     wmtest::clickIndicator(w.optWorkSet[sub]);
@@ -180,13 +184,13 @@ void TestMainWindow::sizeSwitch() {
     QFETCH(int, code);
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     w.txtPC[11]->clear();
     QTest::keyClicks(w.txtPC[11], QStringLiteral("25"));
     w.appendResult(QStringLiteral("here"));
     QVERIFY(!host->windows[3 - code]);
 
-    runTab(w, 3, byMenu);
+    runTab(w, wm::TabAction::SwitchSize, byMenu);
     QVERIFY(host->windows[3 - code]);
     MainWindow& other = *host->windows[3 - code];
     QVERIFY(other.isVisible());
@@ -194,19 +198,19 @@ void TestMainWindow::sizeSwitch() {
     QCOMPARE(other.windowTitle(), kTitle);  // its own load, no page chosen yet
     QCOMPARE(w.windowTitle(), kCharTitle);
 
-    QTest::keyClicks(other.txtLvMin, QStringLiteral("5"));
+    QTest::keyClicks(calc(other).startLevelEdit, QStringLiteral("5"));
     other.appendResult(QStringLiteral("there"));
-    runTab(other, 3, byMenu);
+    runTab(other, wm::TabAction::SwitchSize, byMenu);
     QVERIFY(w.isVisible());
     QVERIFY(!other.isVisible());
-    QVERIFY(w.txtWorkList->toPlainText().isEmpty());
+    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
     QCOMPARE(w.txtPC[11]->text(), QStringLiteral("25"));
-    QVERIFY(w.frmSet[2]->isVisible());
-    QCOMPARE(other.txtWorkList->toPlainText(), QStringLiteral("there"));
+    QVERIFY(shell(w).characterPage->isVisible());
+    QCOMPARE(calc(other).resultList->toPlainText(), QStringLiteral("there"));
 
-    runTab(w, 3, byMenu);
-    QCOMPARE(other.txtLvMin->text(), QStringLiteral("5"));
-    QVERIFY(other.txtWorkList->toPlainText().isEmpty());
+    runTab(w, wm::TabAction::SwitchSize, byMenu);
+    QCOMPARE(calc(other).startLevelEdit->text(), QStringLiteral("5"));
+    QVERIFY(calc(other).resultList->toPlainText().isEmpty());
 }
 
 void TestMainWindow::settingsCode_data() {
@@ -224,9 +228,9 @@ void TestMainWindow::settingsCode() {
     QFETCH(int, page);
     QFETCH(int, expected);
     MainWindow& w = shown(code);
-    w.cmdTab_Click(page);
+    w.runTabAction(wm::TabAction(page));
     host->data.optionsMissing = 1;
-    w.MenuOption->trigger();
+    shell(w).startupSettingsAction->trigger();
     QCOMPARE(host->data.settingsOpener, expected);
     QCOMPARE(host->data.optionsMissing, 0);
     QCOMPARE(host->settingsShown, 1);
@@ -246,7 +250,7 @@ void TestMainWindow::closingEndsProgram() {
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
     if (byMenu)
-        w.MenuEnd->trigger();
+        shell(w).closeAction->trigger();
     else
         w.close();
     QCOMPARE(host->ended, 1);
@@ -254,7 +258,7 @@ void TestMainWindow::closingEndsProgram() {
 
 void TestMainWindow::characterButtonsReachProgram() {
     MainWindow& w = shown(1);
-    w.cmdTab_Click(2);
+    w.runTabAction(wm::TabAction::CharacterPage);
     QSignalSpy character(&w, &MainWindow::characterDataRequested);
     QSignalSpy save(&w, &MainWindow::saveResultRequested);
     QSignalSpy about(&w, &MainWindow::aboutRequested);
@@ -262,14 +266,14 @@ void TestMainWindow::characterButtonsReachProgram() {
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     QTest::mouseClick(w.cmdPCData[1], Qt::LeftButton);
-    w.MenuChaSave->trigger();
-    w.MenuChaLoad->trigger();
+    shell(w).saveCharacterDataAction->trigger();
+    shell(w).showCharacterDataAction->trigger();
     QTest::mouseClick(w.cmdLUp, Qt::LeftButton);
     QCOMPARE(character.count(), 2);
     QCOMPARE(character.at(0).at(0).toInt(), 1);
     QCOMPARE(character.at(1).at(0).toInt(), 0);
-    w.MenuWork->trigger();
-    w.MenuAbout->trigger();
+    shell(w).saveResultAction->trigger();
+    shell(w).aboutAction->trigger();
     QCOMPARE(save.count(), 1);
     QCOMPARE(about.count(), 1);
     QCOMPARE(host->scripted.shown().at(0).text, QStringLiteral("キャラ名を入力してください"));
@@ -286,11 +290,11 @@ void TestMainWindow::resultAppendsToLastLine() {
     w.appendResult(QStringLiteral("-----"));
     w.appendResult(QStringLiteral("-----\n"));
     // A user click into the middle must not move where results go.
-    QTextCursor start = w.txtWorkList->textCursor();
+    QTextCursor start = calc(w).resultList->textCursor();
     start.setPosition(0);
-    w.txtWorkList->setTextCursor(start);
+    calc(w).resultList->setTextCursor(start);
     w.appendResult(QStringLiteral("end"));
-    QCOMPARE(w.txtWorkList->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
+    QCOMPARE(calc(w).resultList->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
 }
 
 void TestMainWindow::sizeDifferences_data() {
@@ -306,9 +310,9 @@ void TestMainWindow::sizeDifferences() {
     QFETCH(QString, menuWork);
     QFETCH(bool, checkTips);
     MainWindow& w = shown(code);
-    QCOMPARE(w.MenuWork->text(), menuWork);
-    QCOMPARE(!w.chkW->toolTip().isEmpty(), checkTips);
-    QCOMPARE(!w.chkK->toolTip().isEmpty(), checkTips);
+    QCOMPARE(shell(w).saveResultAction->text(), menuWork);
+    QCOMPARE(!calc(w).showWeightCheck->toolTip().isEmpty(), checkTips);
+    QCOMPARE(!calc(w).showStepsCheck->toolTip().isEmpty(), checkTips);
     QCOMPARE(w.chkWorkTag[12].isEmpty(), checkTips);
     // Both sizes keep the other size's texts otherwise.
     QCOMPARE(w.cmdPCData[0]->text(), QStringLiteral("PC保存（&S）"));

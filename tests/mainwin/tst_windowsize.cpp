@@ -4,10 +4,13 @@
 
 #include "fakehost.h"
 #include "layoutcheck.h"
+#include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 
 using wm::MainWindow;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -16,7 +19,7 @@ QSize designedSize(int code) {
 }
 
 void showPage(MainWindow& w, int page) {
-    w.MenuShowData[size_t(page)]->trigger();
+    shell(w).tabAction(wm::TabAction(page))->trigger();
     QCoreApplication::processEvents();
 }
 
@@ -50,9 +53,10 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
-        QWidget* pageFrame = w.frmSet[size_t(page)];
+        QWidget* pageFrame =
+            page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : shell(w).characterPage;
         const QSize pageBefore = pageFrame->size();
-        const int listBefore = w.txtWorkList->height();
+        const int listBefore = calc(w).resultList->height();
 
         w.resize(designedSize(code) + QSize(300, 240));
         QTRY_COMPARE(w.size(), designedSize(code) + QSize(300, 240));
@@ -64,7 +68,7 @@ class TestWindowSize : public QObject {
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);
         if (page == 1)
-            QVERIFY(w.txtWorkList->height() >= listBefore + 230);
+            QVERIFY(calc(w).resultList->height() >= listBefore + 230);
 
         // Never smaller than designed.
         w.resize(200, 150);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "../mainwin/mainwincontrols.h"
 #include "childwidget.h"
 #include "clicks.h"
 #include "scripteddialogs.h"
@@ -20,6 +21,8 @@
 #include "wmtool.h"
 
 using wm::Dialogs;
+using wmtest::calc;
+using wmtest::shell;
 
 namespace {
 
@@ -170,7 +173,7 @@ void TestWmTool::startWithoutOptionsFile() {
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 1);
-    QVERIFY(shown->isCalcPageShown());
+    QVERIFY(shown->isCalculationPageShown());
     QCOMPARE(shown->windowTitle(), kTitle + QStringLiteral("  ( 仕事技術計算 )"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("1", "1"));
@@ -187,8 +190,8 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 2);
-    QVERIFY(!shown->isCalcPageShown());
-    QCOMPARE(shown->frmTabSetTag, QStringLiteral("1"));
+    QVERIFY(!shown->isCalculationPageShown());
+    QVERIFY(shown->characterPageFilled());
     QVERIFY(!tool->existingMain(1));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
@@ -239,7 +242,7 @@ void TestWmTool::openedFromMainWindow() {
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     const QString title = shown->windowTitle();
-    shown->MenuOption->trigger();
+    shell(*shown).startupSettingsAction->trigger();
     QCOMPARE(tool->data().settingsOpener, code);
     QCOMPARE(shown->windowTitle(), title);
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
@@ -258,19 +261,19 @@ void TestWmTool::openedFromMainWindow() {
 
 void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
-    tool->mainWindow(1).MenuOption->trigger();
+    shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(visibleMain(), tool->existingMain(2));
-    QVERIFY(tool->existingMain(2)->isCalcPageShown());
+    QVERIFY(tool->existingMain(2)->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "1"));
 }
 
 void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
-    tool->mainWindow(1).MenuOption->trigger();
+    shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
@@ -279,13 +282,13 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(opt.isVisible());
     wm::MainWindow* large = tool->existingMain(2);
     QCOMPARE(visibleMain(), large);
-    QVERIFY(!large->isCalcPageShown());
+    QVERIFY(!large->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
 
     click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), large);
-    QVERIFY(!large->isCalcPageShown());
+    QVERIFY(!large->isCalculationPageShown());
     QVERIFY(opt.isVisible());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeLarge")->isChecked());
     QCOMPARE(tool->ended, 0);
@@ -294,19 +297,19 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
 void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& small = tool->mainWindow(1);
-    small.MenuOption->trigger();
+    shell(small).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     // Meanwhile the user moves on in the main windows and picks other options.
-    small.cmdTab_Click(2);
-    small.cmdTab_Click(3);
-    tool->mainWindow(2).cmdTab_Click(2);
+    small.runTabAction(wm::TabAction::CharacterPage);
+    small.runTabAction(wm::TabAction::SwitchSize);
+    tool->mainWindow(2).runTabAction(wm::TabAction::CharacterPage);
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
 
     click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), &small);
-    QVERIFY(small.isCalcPageShown());
+    QVERIFY(small.isCalculationPageShown());
     QVERIFY(opt.isVisible());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
@@ -355,7 +358,7 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     wm::MainWindow* w = visibleMain();
     QVERIFY(w);
 
-    QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
     wm::ReincarnationWindow* rebirth = tool->existingReincarnationWindow();
     QVERIFY(rebirth);
     wmtest::child<QLineEdit>(rebirth, "levelBox")->setText(QStringLiteral("100"));
@@ -366,13 +369,13 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     enterOn(wmtest::child<QPushButton>(rebirth, "calculateButton"));
     QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResult")->text().isEmpty());
 
-    w->MenuAbout->trigger();
+    shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     enterOn(wmtest::child<QPushButton>(about, "okButton"));
     QVERIFY(!about->isVisible());
 
-    w->MenuOption->trigger();
+    shell(*w).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     enterOn(wmtest::child<QPushButton>(&opt, "confirmButton"));  // ＯＫ
     QVERIFY(!opt.isVisible());
@@ -386,20 +389,20 @@ void TestWmTool::productWindowReloadsAfterClosing() {
                        {"#01: 狩猟", "a.b.c, 町.ギルド.長,なし,x"});
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow* w = visibleMain();
-    QTest::mouseClick(w->cmdTab[4], Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::ProductWindow), Qt::LeftButton);
     QPointer<wm::ProductWindow> first = tool->existingProductWindow();
     QVERIFY(first && first->isVisible());
     QCOMPARE(first->windowTitle(), QStringLiteral("生産品の追加・修正"));
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("町.ギルド.長"));
     // Opening it again while it is open keeps the same window.
-    w->MenuShowData[4]->trigger();
+    shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
     QCOMPARE(tool->existingProductWindow(), first.data());
     // Closed, it is loaded again next time, reading the guild data again.
     first->close();
     QTRY_VERIFY(!first);
     folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
                        {"#01: 狩猟", "a.b.c, 港.ギルド.長,なし,x"});
-    w->MenuShowData[4]->trigger();
+    shell(*w).tabAction(wm::TabAction::ProductWindow)->trigger();
     QVERIFY(tool->existingProductWindow());
     QCOMPARE(tool->data().guilds.at(1, 2, 1), QStringLiteral("港.ギルド.長"));
     QCOMPARE(tool->ended, 0);
@@ -410,10 +413,10 @@ void TestWmTool::reincarnationAndAboutWindows() {
     wm::MainWindow* w = visibleMain();
     QVERIFY(w->isLarge());
     const QString title = w->windowTitle();
-    QTest::mouseClick(w->cmdTab[6], Qt::LeftButton);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
     QVERIFY(tool->existingReincarnationWindow() &&
             tool->existingReincarnationWindow()->isVisible());
-    w->MenuAbout->trigger();
+    shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
     const QString once = wmtest::child<QLabel>(about, "description")->text();
@@ -421,7 +424,7 @@ void TestWmTool::reincarnationAndAboutWindows() {
     // The production data exists, the program file named by the list does not.
     QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
-    w->MenuAbout->trigger();  // still open: the two lines stand once
+    shell(*w).aboutAction->trigger();  // still open: the two lines stand once
     QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
     QCOMPARE(w->windowTitle(), title);
 }
@@ -459,11 +462,11 @@ void TestWmTool::rulesGoToBothWindows() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& large = tool->mainWindow(2);
     wm::MainWindow* small = visibleMain();
-    small->txtLvMin->setText(QStringLiteral("5"));
-    QTest::mouseClick(small->cmd_k, Qt::LeftButton);
-    QCOMPARE(large.txtWorkList->toPlainText(), QString(98, QLatin1Char('-')));
+    calc(*small).startLevelEdit->setText(QStringLiteral("5"));
+    QTest::mouseClick(calc(*small).calculateButton, Qt::LeftButton);
+    QCOMPARE(calc(large).resultList->toPlainText(), QString(98, QLatin1Char('-')));
     // Switching size clears the list of the window switched to.
-    small->MenuShowData[3]->trigger();
+    shell(*small).tabAction(wm::TabAction::SwitchSize)->trigger();
     QVERIFY(large.isVisible());
-    QVERIFY(large.txtWorkList->toPlainText().isEmpty());
+    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
 }

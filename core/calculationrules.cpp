@@ -1,0 +1,84 @@
+#include "calculationrules.h"
+
+#include "numbers.h"
+#include "production.h"
+#include "windowcode.h"
+
+namespace wm {
+
+QStringList workListEntries(const ProductTable& products) {
+    QStringList entries;
+    for (int s = 1; s <= Section::Instruments; ++s) {
+        if (s != Section::Necklaces)
+            entries << products.sectionName(s);
+    }
+    return entries;
+}
+
+int workSectionAt(int workPosition) {
+    if (workPosition < 0)
+        return -1;
+    // The list skips 首飾り細工: positions from there on stand one section further.
+    const int section = workPosition + 1;
+    return section < Section::Necklaces ? section : section + 1;
+}
+
+QStringList productListEntries(const ProductTable& products, int section) {
+    QStringList entries;
+    for (int row = 1; row <= ProductTable::kRows; ++row) {
+        const QString first = products.at(section, ProductColumn::Name, row);
+        if (first.isEmpty())
+            break;
+        entries << productName(first);
+    }
+    return entries;
+}
+
+QString productLabelTip(const QString& work) {
+    return work.isEmpty() ? QStringLiteral("生産品名を選択します")
+                          : work + QStringLiteral("の中から作業を選んでください");
+}
+
+ProductFields productFieldsOf(const ProductTable& products, int section, int row) {
+    auto wholeNumber = [](const QString& text) {
+        const auto v = intPart(text);
+        return v ? numText(*v) : QString();
+    };
+    const QString expAndSteps = products.at(section, ProductColumn::ExpAndSteps, row);
+    ProductFields fields;
+    fields.level = wholeNumber(products.at(section, ProductColumn::Name, row).left(3));
+    fields.stepExp = wholeNumber(expAndSteps.left(3));
+    fields.steps = wholeNumber(expAndSteps.right(2));
+    return fields;
+}
+
+QString runExpText(const QString& stepExp, const QString& steps) {
+    const auto experience = toNumber(stepExp);
+    const auto count = toNumber(steps);
+    if (experience && count)
+        return numText(*experience * *count);
+    if (!stepExp.isEmpty() || !steps.isEmpty())
+        return QStringLiteral("0");
+    return QString();
+}
+
+std::optional<bool> lockedByData(const QString& fieldText) {
+    if (const auto v = toNumber(fieldText))
+        return *v != 0;
+    return std::nullopt;
+}
+
+LevelEnter levelEnter(LevelBox box, const QString& text) {
+    const auto level = toNumber(text);
+    if (!level)
+        return LevelEnter::Ignore;
+    // The start needs a level above it, so 300 is only a target.
+    const bool beyond = box == LevelBox::Start ? *level >= 300 : *level > 300;
+    return beyond ? LevelEnter::Reselect : LevelEnter::MoveOn;
+}
+
+int expListLevels(int windowCode) {
+    return windowCode == WindowCode::Large ? 299 : 199;
+}
+
+}  // namespace wm

@@ -1,0 +1,242 @@
+// What the calculation page does: level ranges, products, production runs and result files.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calculationpage.h"
+#include "calculationrules.h"
+#include "levelcalc.h"
+#include "resultfiles.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+QString boxText(const QString& crlfText) {
+    QString text = crlfText;
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+}  // namespace
+
+void CalculationPage::connectControls() {
+    connect(saveResultButton, &QPushButton::clicked, this, &CalculationPage::saveResultRequested);
+    connect(workList, &QComboBox::activated, this, &CalculationPage::showWorkProducts);
+    connect(productList, &QComboBox::activated, this, &CalculationPage::showProduct);
+    connect(remainingExpCheck, &QCheckBox::clicked, this, &CalculationPage::remainingExpToggled);
+    connect(calculateButton, &QPushButton::clicked, this, &CalculationPage::calculate);
+    connect(expListButton, &QPushButton::clicked, this, &CalculationPage::listLevels);
+    connect(clearButton, &QPushButton::clicked, this, &CalculationPage::askToClearResults);
+    connect(runTotalsButton, &QPushButton::clicked, this, &CalculationPage::totalRuns);
+    connect(runsNeededButton, &QPushButton::clicked, this, &CalculationPage::countRunsNeeded);
+    connect(expTabOrderOption, &QRadioButton::clicked, this,
+            [this] { setTabOrderMode(TabOrderMode::Experience); });
+    connect(countTabOrderOption, &QRadioButton::clicked, this,
+            [this] { setTabOrderMode(TabOrderMode::Count); });
+    onLeave(startLevelEdit, [this] { showStartLevelExp(); });
+    onEvent(runExpEdit, QEvent::MouseButtonRelease, [this] { refreshRunExp(); });
+    onEvent(stepExpEdit, QEvent::MouseButtonRelease, [this] { stepExpEdit->selectAll(); });
+    shadeRemainingExp(false);
+    // The page starts in the experience tab order, without moving the focus.
+    for (QWidget* field : {runsEdit, stepExpEdit, stepsEdit})
+        setTabStop(field, false);
+    setTabStop(runTotalsButton, false);
+    fillWorkList();
+}
+
+void CalculationPage::shadeRemainingExp(bool used) {
+    QPalette palette = remainingExpEdit->palette();
+    const QPalette standard = remainingExpEdit->style()->standardPalette();
+    palette.setColor(QPalette::Base, used ? standard.color(QPalette::Base)
+                                          : standard.color(QPalette::Disabled, QPalette::Window));
+    remainingExpEdit->setPalette(palette);
+}
+
+void CalculationPage::setTabStop(QWidget* field, bool stop) {
+    field->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void CalculationPage::fillWorkList() {
+    workList->clear();
+    workList->addItems(workListEntries(data_.products));
+    workList->setCurrentIndex(-1);
+}
+
+void CalculationPage::showWorkProducts() {
+    for (QLineEdit* field : {stepExpEdit, stepsEdit, runExpEdit, productLevelEdit})
+        field->clear();
+    materialsBox->clear();
+    setMaterials_ = {};
+    productList->clear();
+    productList->addItems(
+        productListEntries(data_.products, workSectionAt(workList->currentIndex())));
+    productList->setCurrentIndex(-1);
+    productLabel->setToolTip(productLabelTip(workList->currentText()));
+}
+
+void CalculationPage::showProduct() {
+    materialsBox->clear();
+    const int section = workSectionAt(workList->currentIndex());
+    const int row = productList->currentIndex() + 1;
+    const ProductFields fields = productFieldsOf(data_.products, section, row);
+    productLevelEdit->setText(fields.level);
+    stepExpEdit->setText(fields.stepExp);
+    stepsEdit->setText(fields.steps);
+    refreshRunExp();
+    materialsBox->setPlainText(boxText(
+        setMaterialText(data_, data_.products.at(section, ProductColumn::SetMaterials, row))));
+    setMaterials_ = data_.setMaterials;
+}
+
+void CalculationPage::refreshRunExp() {
+    // Values from the data are protected; a 0 or empty value can be typed in.
+    for (QLineEdit* field : {stepExpEdit, stepsEdit}) {
+        if (const auto locked = lockedByData(field->text()))
+            field->setReadOnly(*locked);
+    }
+    runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
+    runExpEdit->selectAll();
+}
+
+void CalculationPage::showStartLevelExp() {
+    if (const auto label = wm::startLevelLabel(data_, startLevelEdit->text()))
+        startLevelExpLabel->setText(*label);
+}
+
+void CalculationPage::remainingExpToggled() {
+    shadeRemainingExp(remainingExpCheck->isChecked());
+    if (remainingExpCheck->isChecked())
+        remainingExpEdit->setFocus();
+}
+
+void CalculationPage::calculate() {
+    LevelInputs in;
+    in.windowCode = windowCode_;
+    in.startLevel = startLevelEdit->text();
+    in.targetLevel = targetLevelEdit->text();
+    in.exp = remainingExpEdit->text();
+    in.useExp = remainingExpCheck->isChecked();
+    const LevelOutcome out = calculateLevels(data_, dialogs_, in);
+    targetLevelEdit->setText(out.targetLevel);
+    for (const ResultPiece& piece : out.pieces) {
+        if (piece.both)
+            emit ruleForBothWindows(int(piece.text.size()));
+        else
+            appendResult(boxText(piece.text));
+    }
+    if (out.focus) {
+        QLineEdit* field = *out.focus == LevelField::StartLevel    ? startLevelEdit
+                           : *out.focus == LevelField::TargetLevel ? targetLevelEdit
+                                                                   : remainingExpEdit;
+        field->selectAll();
+        field->setFocus();
+    } else if (out.done) {
+        startLevelEdit->setFocus();
+    }
+}
+
+void CalculationPage::listLevels() {
+    resultList->clear();
+    appendResult(boxText(expListText(data_, expListLevels(windowCode_))));
+}
+
+void CalculationPage::askToClearResults() {
+    if (dialogs_.messageBox(QStringLiteral("計算結果を削除しますがよろしいですか？"),
+                            QStringLiteral("計算結果の削除"),
+                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+        resultList->clear();
+}
+
+void CalculationPage::saveResult() {
+    wm::saveResult(data_, dialogs_, resultList->toPlainText());
+}
+
+void CalculationPage::setTabOrderMode(TabOrderMode mode) {
+    tabOrderMode_ = mode;
+    QWidget* const experienceFields[] = {runsNeededButton, startLevelEdit, targetLevelEdit,
+                                         remainingExpEdit, calculateButton};
+    if (mode == TabOrderMode::Experience) {
+        for (QWidget* field :
+             {static_cast<QWidget*>(runsEdit), static_cast<QWidget*>(runTotalsButton),
+              static_cast<QWidget*>(stepExpEdit), static_cast<QWidget*>(stepsEdit)})
+            setTabStop(field, false);
+        for (QWidget* field : experienceFields)
+            setTabStop(field, true);
+        startLevelEdit->setFocus();
+        return;
+    }
+    for (QWidget* field : experienceFields)
+        setTabStop(field, false);
+    setTabStop(runsEdit, true);
+    setTabStop(runTotalsButton, true);
+    // Values taken from the data are skipped and protected; a 0 can be typed over.
+    for (QLineEdit* field : {stepExpEdit, stepsEdit}) {
+        if (const auto locked = lockedByData(field->text())) {
+            setTabStop(field, !*locked);
+            field->setReadOnly(*locked);
+        }
+    }
+    runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
+    workList->setFocus();
+}
+
+void CalculationPage::focusProductionField(ProductionField field, bool selectAll) {
+    QWidget* target = nullptr;
+    switch (field) {
+        case ProductionField::Work:
+            target = workList;
+            break;
+        case ProductionField::Product:
+            target = productList;
+            break;
+        case ProductionField::StepExp:
+            target = stepExpEdit;
+            break;
+        case ProductionField::Steps:
+            target = stepsEdit;
+            break;
+        case ProductionField::Runs:
+            target = runsEdit;
+            break;
+    }
+    if (selectAll)
+        selectAllText(target);
+    target->setFocus();
+}
+
+ProductionInputs CalculationPage::productionInputs() const {
+    ProductionInputs in;
+    in.workPosition = workList->currentIndex();
+    in.work = workList->currentText();
+    in.product = productList->currentText();
+    in.stepExp = stepExpEdit->text();
+    in.steps = stepsEdit->text();
+    in.runs = runsEdit->text();
+    return in;
+}
+
+void CalculationPage::showProductionOutcome(const ProductionOutcome& outcome) {
+    if (outcome.focus)
+        focusProductionField(*outcome.focus, outcome.selectAll);
+    else
+        appendResult(boxText(outcome.append));
+}
+
+void CalculationPage::totalRuns() {
+    // The totals read the set materials from the shared data: give them this page's.
+    data_.setMaterials = setMaterials_;
+    showProductionOutcome(totalsForRuns(data_, dialogs_, productionInputs()));
+}
+
+void CalculationPage::countRunsNeeded() {
+    data_.setMaterials = setMaterials_;
+    showProductionOutcome(runsNeeded(data_, dialogs_, productionInputs()));
+}
+
+}  // namespace wm

@@ -1,0 +1,161 @@
+#pragma once
+
+// The controls of a main window as the tests reach them: by their objectNames.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "childwidget.h"
+#include "mainwindow.h"
+
+namespace wmtest {
+
+// The calculation page's controls.
+struct CalcControls {
+    explicit CalcControls(QWidget& w)
+        : startLevelEdit(child<QLineEdit>(&w, "startLevelEdit")),
+          targetLevelEdit(child<QLineEdit>(&w, "targetLevelEdit")),
+          startLevelExpLabel(child<QLabel>(&w, "startLevelExpLabel")),
+          remainingExpCheck(child<QCheckBox>(&w, "remainingExpCheck")),
+          remainingExpEdit(child<QLineEdit>(&w, "remainingExpEdit")),
+          workList(child<QComboBox>(&w, "workList")),
+          productLabel(child<QLabel>(&w, "productLabel")),
+          productList(child<QComboBox>(&w, "productList")),
+          productLevelEdit(child<QLineEdit>(&w, "productLevelEdit")),
+          stepsEdit(child<QLineEdit>(&w, "stepsEdit")),
+          stepExpEdit(child<QLineEdit>(&w, "stepExpEdit")),
+          runExpEdit(child<QLineEdit>(&w, "runExpEdit")),
+          runsEdit(child<QLineEdit>(&w, "runsEdit")),
+          materialsBox(child<QPlainTextEdit>(&w, "materialsBox")),
+          showWeightCheck(child<QCheckBox>(&w, "showWeightCheck")),
+          showStepsCheck(child<QCheckBox>(&w, "showStepsCheck")),
+          tabOrderGroup(child<QGroupBox>(&w, "tabOrderGroup")),
+          expTabOrderOption(child<QRadioButton>(&w, "expTabOrderOption")),
+          countTabOrderOption(child<QRadioButton>(&w, "countTabOrderOption")),
+          calculateButton(child<QPushButton>(&w, "calculateButton")),
+          expListButton(child<QPushButton>(&w, "expListButton")),
+          clearButton(child<QPushButton>(&w, "clearButton")),
+          saveResultButton(child<QPushButton>(&w, "saveResultButton")),
+          runsNeededButton(child<QPushButton>(&w, "runsNeededButton")),
+          runTotalsButton(child<QPushButton>(&w, "runTotalsButton")),
+          resultList(child<QPlainTextEdit>(&w, "resultList")),
+          helpLine(child<QLabel>(&w, "calculationHelpLine")) {}
+
+    QLineEdit* startLevelEdit;
+    QLineEdit* targetLevelEdit;
+    QLabel* startLevelExpLabel;
+    QCheckBox* remainingExpCheck;
+    QLineEdit* remainingExpEdit;
+    QComboBox* workList;
+    QLabel* productLabel;
+    QComboBox* productList;
+    QLineEdit* productLevelEdit;
+    QLineEdit* stepsEdit;
+    QLineEdit* stepExpEdit;
+    QLineEdit* runExpEdit;
+    QLineEdit* runsEdit;
+    QPlainTextEdit* materialsBox;
+    QCheckBox* showWeightCheck;
+    QCheckBox* showStepsCheck;
+    QGroupBox* tabOrderGroup;
+    QRadioButton* expTabOrderOption;
+    QRadioButton* countTabOrderOption;
+    QPushButton* calculateButton;
+    QPushButton* expListButton;
+    QPushButton* clearButton;
+    QPushButton* saveResultButton;
+    QPushButton* runsNeededButton;
+    QPushButton* runTotalsButton;
+    QPlainTextEdit* resultList;
+    QLabel* helpLine;
+};
+
+inline CalcControls calc(QWidget& w) {
+    return CalcControls(w);
+}
+
+// The window's own controls: menus, tab buttons, pages.
+struct ShellControls {
+    explicit ShellControls(QWidget& w)
+        : fileMenu(child<QMenu>(&w, "fileMenu")),
+          saveCharacterDataAction(child<QAction>(&w, "saveCharacterDataAction")),
+          showCharacterDataAction(child<QAction>(&w, "showCharacterDataAction")),
+          saveResultAction(child<QAction>(&w, "saveResultAction")),
+          closeAction(child<QAction>(&w, "closeAction")),
+          aboutAction(child<QAction>(&w, "aboutAction")),
+          startupSettingsAction(child<QAction>(&w, "startupSettingsAction")),
+          calculationPage(child<QFrame>(&w, "calculationPage")),
+          characterPage(child<QFrame>(&w, "characterPage")),
+          characterHelpLine(child<QLabel>(&w, "characterHelpLine")),
+          window_(w) {}
+
+    // The 表示 menu entry of a tab action.
+    QAction* tabAction(wm::TabAction action) const {
+        return child<QAction>(&window_, actionName(action));
+    }
+    // The tab button of an action; null for the size switch, which has none.
+    QPushButton* tabButton(wm::TabAction action) const {
+        const char* name = buttonName(action);
+        return name ? child<QPushButton>(&window_, name) : nullptr;
+    }
+
+    QMenu* fileMenu;
+    QAction* saveCharacterDataAction;
+    QAction* showCharacterDataAction;
+    QAction* saveResultAction;
+    QAction* closeAction;
+    QAction* aboutAction;
+    QAction* startupSettingsAction;
+    QFrame* calculationPage;
+    QFrame* characterPage;
+    QLabel* characterHelpLine;
+
+  private:
+    static const char* actionName(wm::TabAction action) {
+        switch (action) {
+            case wm::TabAction::CalculationPage:
+                return "calculationPageAction";
+            case wm::TabAction::CharacterPage:
+                return "characterPageAction";
+            case wm::TabAction::SwitchSize:
+                return "windowSizeAction";
+            case wm::TabAction::ProductWindow:
+                return "productWindowAction";
+            case wm::TabAction::Reincarnation:
+                return "reincarnationAction";
+            default:
+                return "noSuchAction";
+        }
+    }
+    static const char* buttonName(wm::TabAction action) {
+        switch (action) {
+            case wm::TabAction::CalculationPage:
+                return "calculationPageButton";
+            case wm::TabAction::CharacterPage:
+                return "characterPageButton";
+            case wm::TabAction::ProductWindow:
+                return "productWindowButton";
+            case wm::TabAction::Reincarnation:
+                return "reincarnationButton";
+            default:
+                return nullptr;
+        }
+    }
+
+    QWidget& window_;
+};
+
+inline ShellControls shell(QWidget& w) {
+    return ShellControls(w);
+}
+
+}  // namespace wmtest
