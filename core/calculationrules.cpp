@@ -6,46 +6,18 @@
 
 namespace wm {
 
-QStringList workListEntries(const ProductTable& products) {
-    QStringList entries;
-    for (int s = 1; s <= Section::Instruments; ++s) {
-        if (s != Section::Necklaces)
-            entries << products.sectionName(s);
-    }
-    return entries;
-}
-
-int workSectionAt(int workPosition) {
-    if (workPosition < 0)
-        return -1;
-    // The list skips 首飾り細工: positions from there on stand one section further.
-    const int section = workPosition + 1;
-    return section < Section::Necklaces ? section : section + 1;
-}
-
-QStringList productListEntries(const ProductTable& products, int section) {
-    QStringList entries;
-    for (int row = 1; row <= ProductTable::kRows; ++row) {
-        const QString first = products.at(section, ProductColumn::Name, row);
-        if (first.isEmpty())
-            break;
-        entries << productName(first);
-    }
-    return entries;
-}
-
 QString productLabelTip(const QString& work) {
     return work.isEmpty() ? QStringLiteral("生産品名を選択します")
                           : work + QStringLiteral("の中から作業を選んでください");
 }
 
-ProductFields productFieldsOf(const ProductTable& products, int section, int row) {
+ProductStepFields productFieldsOf(const ProductTable& products, int section, int row) {
     auto wholeNumber = [](const QString& text) {
         const auto v = intPart(text);
         return v ? numText(*v) : QString();
     };
     const QString expAndSteps = products.at(section, ProductColumn::ExpAndSteps, row);
-    ProductFields fields;
+    ProductStepFields fields;
     fields.level = wholeNumber(products.at(section, ProductColumn::Name, row).left(3));
     fields.stepExp = wholeNumber(expAndSteps.left(3));
     fields.steps = wholeNumber(expAndSteps.right(2));

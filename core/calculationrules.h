@@ -9,29 +9,19 @@
 namespace wm {
 
 // The rules of the calculation page that are not a calculation of their own: which works
-// the work list offers, what a chosen product puts into the fields, and how Enter and the
+// the page's product fields show, what a chosen product puts into the fields, and how Enter and the
 // run-experience box treat what was typed.
-
-// The works of the work list in list order: every section up to 楽器製作 except
-// 首飾り細工, which is no work of the calculator.
-QStringList workListEntries(const ProductTable& products);
-
-// The production section a work list position stands for (-1 for none chosen).
-int workSectionAt(int workPosition);
-
-// The products of a section in list order, up to its first empty row.
-QStringList productListEntries(const ProductTable& products, int section);
 
 // The tooltip of the product label once a work (its list text) is chosen.
 QString productLabelTip(const QString& work);
 
 // The fields a chosen product fills, as whole numbers ("" where the data holds no number).
-struct ProductFields {
+struct ProductStepFields {
     QString level;    // Lv.
     QString stepExp;  // 1回のEXP
     QString steps;    // 作業工程
 };
-ProductFields productFieldsOf(const ProductTable& products, int section, int row);
+ProductStepFields productFieldsOf(const ProductTable& products, int section, int row);
 
 // The experience of one run (1回分のEXP) from the step experience and the step count:
 // their product when both are numbers, "0" when only something else was typed, "" when

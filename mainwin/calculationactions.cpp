@@ -11,6 +11,7 @@
 #include "calculationpage.h"
 #include "calculationrules.h"
 #include "levelcalc.h"
+#include "productinfo.h"
 #include "resultfiles.h"
 #include "widgets.h"
 
@@ -64,7 +65,7 @@ void CalculationPage::setTabStop(QWidget* field, bool stop) {
 
 void CalculationPage::fillWorkList() {
     workList->clear();
-    workList->addItems(workListEntries(data_.products));
+    workList->addItems(sectionNames(data_.products, workSections()));
     workList->setCurrentIndex(-1);
 }
 
@@ -75,16 +76,16 @@ void CalculationPage::showWorkProducts() {
     setMaterials_ = {};
     productList->clear();
     productList->addItems(
-        productListEntries(data_.products, workSectionAt(workList->currentIndex())));
+        sectionProducts(data_.products, workSection(workList->currentIndex()), kProductListRows));
     productList->setCurrentIndex(-1);
     productLabel->setToolTip(productLabelTip(workList->currentText()));
 }
 
 void CalculationPage::showProduct() {
     materialsBox->clear();
-    const int section = workSectionAt(workList->currentIndex());
+    const int section = workSection(workList->currentIndex());
     const int row = productList->currentIndex() + 1;
-    const ProductFields fields = productFieldsOf(data_.products, section, row);
+    const ProductStepFields fields = productFieldsOf(data_.products, section, row);
     productLevelEdit->setText(fields.level);
     stepExpEdit->setText(fields.stepExp);
     stepsEdit->setText(fields.steps);

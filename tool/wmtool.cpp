@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "calculationrules.h"
 #include "characterhistory.h"
+#include "productinfo.h"
 #include "qtdialogs.h"
 #include "startup.h"
 
@@ -108,7 +108,7 @@ void WmTool::openMaterialTree(const MainWindow& from) {
     const CalculationPage::ProductChoice choice = from.calculationPage().productChoice();
     const bool workChosen = choice.workPosition >= 0;
     materialTree_->choosePlan(
-        workChosen ? workSectionAt(choice.workPosition) : 0,
+        workSection(choice.workPosition),
         workChosen && choice.productPosition >= 0 ? choice.productPosition + 1 : 0, choice.runs);
     bringUp(materialTree_.get());
 }

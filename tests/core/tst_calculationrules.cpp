@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "calculationrules.h"
+#include "productinfo.h"
 #include "testmain.h"
 #include "windowcode.h"
 
@@ -12,10 +13,7 @@ Q_DECLARE_METATYPE(wm::LevelEnter)
 class CalculationRulesTest : public QObject {
     Q_OBJECT
   private slots:
-    void workPositions_data();
-    void workPositions();
     void workListSkipsNecklaces();
-    void productEntriesStopAtFirstGap();
     void productFields_data();
     void productFields();
     void runExperience_data();
@@ -27,50 +25,18 @@ class CalculationRulesTest : public QObject {
     void listLengthAndTip();
 };
 
-void CalculationRulesTest::workPositions_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("section");
-    QTest::newRow("none chosen") << -1 << -1;
-    QTest::newRow("first gathering") << 0 << 1;
-    QTest::newRow("rings, before the gap") << 27 << 28;
-    QTest::newRow("books, after the gap") << 28 << 30;
-    QTest::newRow("instruments, the last") << 29 << 31;
-}
-
-void CalculationRulesTest::workPositions() {
-    QFETCH(int, position);
-    QFETCH(int, section);
-    QCOMPARE(workSectionAt(position), section);
-}
-
 void CalculationRulesTest::workListSkipsNecklaces() {
     ProductTable products;
     for (int s = 1; s <= ProductTable::kSections; ++s)
         products.set(s, ProductColumn::Name, 0, QStringLiteral("作業%1").arg(s));
-    const QStringList entries = workListEntries(products);
+    const QStringList entries = sectionNames(products, workSections());
     QCOMPARE(entries.size(), 30);
     QCOMPARE(entries.at(27), QStringLiteral("作業28"));
     QCOMPARE(entries.at(28), QStringLiteral("作業30"));
     QCOMPARE(entries.last(), QStringLiteral("作業31"));
-    // Every entry stands for the section workSectionAt names.
+    // Every entry stands for the section workSection names.
     for (int position = 0; position < entries.size(); ++position)
-        QCOMPARE(entries.at(position), products.sectionName(workSectionAt(position)));
-}
-
-void CalculationRulesTest::productEntriesStopAtFirstGap() {
-    ProductTable products;
-    products.set(13, ProductColumn::Name, 1, QStringLiteral("010:鉄の剣"));
-    products.set(13, ProductColumn::Name, 2, QStringLiteral("012:木の剣"));
-    products.set(13, ProductColumn::Name, 4, QStringLiteral("020:隠れた剣"));
-    products.set(13, ProductColumn::Name, ProductTable::kRows, QStringLiteral("090:最後"));
-    QCOMPARE(productListEntries(products, 13), (QStringList{"鉄の剣", "木の剣"}));
-    QVERIFY(productListEntries(products, 14).isEmpty());
-    // A full section lists all its rows.
-    for (int row = 1; row <= ProductTable::kRows; ++row)
-        products.set(2, ProductColumn::Name, row, QStringLiteral("001:品%1").arg(row));
-    const QStringList full = productListEntries(products, 2);
-    QCOMPARE(full.size(), ProductTable::kRows);
-    QCOMPARE(full.last(), QStringLiteral("品80"));
+        QCOMPARE(entries.at(position), products.sectionName(workSection(position)));
 }
 
 void CalculationRulesTest::productFields_data() {
@@ -107,7 +73,7 @@ void CalculationRulesTest::productFields() {
     ProductTable products;
     products.set(9, ProductColumn::Name, 3, name);
     products.set(9, ProductColumn::ExpAndSteps, 3, expAndSteps);
-    const ProductFields fields = productFieldsOf(products, 9, 3);
+    const ProductStepFields fields = productFieldsOf(products, 9, 3);
     QTEST(fields.level, "level");
     QTEST(fields.stepExp, "stepExp");
     QTEST(fields.steps, "steps");
