@@ -5,12 +5,14 @@
 #include <array>
 
 #include "appdata.h"
+#include "characterpage.h"
 #include "dialogs.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -44,7 +46,7 @@ class MainHost {
 
 // The calculator's main window. One class for both sizes: window code 1 is frmWM (small),
 // 2 is FrmBigWM (large); they carry the same controls under the same names.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private CharacterPageHost {
     Q_OBJECT
 
   public:
@@ -58,28 +60,20 @@ class MainWindow : public QMainWindow {
 
     // Tab action i (1..6), as the tab buttons and the 表示 menu run it.
     void cmdTab_Click(int i);
-    // The character page's sub-page buttons (0 能力, 1 装備, 2 技術).
-    void optWorkSet_Click(int i);
-    // The program's own choice of a sub-page: checks the button and runs its handler.
-    void chooseWorkSet(int i);
     void optSum_Click(int i);
     void MenuOption_Click();
     // Appends to the result list at the end of its text, never as a new paragraph.
     void appendResult(const QString& text);
 
     // Window state kept as the texts the controls' tags hold.
-    QString titleTag;                            // title base: caption with the version
-    QString frmTabSetTag = QStringLiteral("0");  // "1" once the character page was shown
-    QString frmCOptTag = QStringLiteral("1");    // tab-order mode of the calculation page
+    QString titleTag;                          // title base: caption with the version
+    QString frmCOptTag = QStringLiteral("1");  // tab-order mode of the calculation page
     std::array<QString, 7> cmdTabTag{};
-    std::array<QString, 32> cmbPCTag{};    // 13..31: equipment code and weight
-    std::array<QString, 13> cmbWorkTag{};  // 1..12: job slot codes
-    std::array<QString, 13> chkWorkTag{};  // 1..12: large window only, never read
 
     // Tab frame and pages.
     QGroupBox* frmTabSet = nullptr;
     std::array<QPushButton*, 7> cmdTab{};  // 1, 2, 4, 6
-    std::array<QFrame*, 3> frmSet{};       // 1 calculation page, 2 character page
+    std::array<QFrame*, 2> frmSet{};       // 1 calculation page
 
     // Calculation page.
     QGroupBox* frmExp = nullptr;
@@ -121,56 +115,29 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdSExp = nullptr;
     QPushButton* cmdExpLot = nullptr;
     QPlainTextEdit* txtWorkList = nullptr;
-    std::array<QLabel*, 2> lblStats{};  // 0 calculation page, 1 character page
+    std::array<QLabel*, 1> lblStats{};  // 0 calculation page
 
-    // Character page.
-    QGroupBox* fraWorkSet = nullptr;
-    std::array<QRadioButton*, 3> optWorkSet{};
-    QGroupBox* frmPCS = nullptr;
-    QGroupBox* frmPCA = nullptr;
-    QGroupBox* frmPCD2 = nullptr;
-    QGroupBox* frmWeight = nullptr;
-    QGroupBox* frmWork = nullptr;
-    std::array<QLabel*, 32> lblPC{};     // 0, 2..31
-    std::array<QComboBox*, 32> cmbPC{};  // 2, 3, 13..31
-    std::array<QLineEdit*, 13> txtPC{};  // 3..12
-    QLabel* lblWeight = nullptr;
-    QLabel* lblNowWeight = nullptr;
-    QLabel* lblMaxWeight = nullptr;
-    std::array<QLineEdit*, 3> txtWeight{};    // 0 equipment, 1 current, 2 maximum
-    std::array<QCheckBox*, 13> chkWork{};     // 1..12
-    std::array<QComboBox*, 13> cmbWork{};     // 1..12
-    std::array<QLineEdit*, 13> txtWork{};     // 1..12
-    std::array<QPushButton*, 2> cmdPCData{};  // 0 save, 1 show
-    QPushButton* cmdLUp = nullptr;
-
-    // Character page handlers.
-    void setupCharacterPage();
-    void PCListSet();
-    void FameFSet();
-    // Class (3) and equipment (13..31) lists; 2 is the name list.
-    void cmbPC_Click(int n);
-    void cmbPC_Change(int n);
-    void cmbPC_LostFocus(int n);
-    // Typed characters of the name list; set code to 0 to drop the key.
-    void cmbPC_KeyPress(int i, int& code);
-    void txtPC_Change(int i);
-    void cmbWork_Click(int k);
-    void cmbWork_Change(int k);
-    // The 技術 sub-page refills the lists of job slots 7..12.
-    void refillWorkSlots();
-    // 0 saves the character; showing it is the program's part.
-    void cmdPCData_Click(int i);
-    // These act on the visible main window, whichever window calls them.
-    void SetJobLimit(int jobIndex);
-    void CalcMaxWeight(int index);
-    // When valid, saves are stamped with this instead of the clock.
-    QDateTime pcSaveTime;
+    // The character page (キャラデータ), created the first time it is needed: shown, saved
+    // from the menu, or changed by a rule that acts on the window the user sees.
+    CharacterPage& characterPage();
+    CharacterPage* existingCharacterPage() const { return characterPage_; }
 
   private:
     MainWindow& visibleMainWindow();
-    bool pcGroupResetting_ = false;  // a group reset must not reset the list that caused it
-    bool workSlotsRefilling_ = false;
+    // What the character page asks of its window.
+    Dialogs& dialogs() override;
+    QList<CharacterPage*> existingCharacterPages() override;
+    CharacterPage& visibleCharacterPage() override;
+    CharacterPage* existingVisibleCharacterPage() override;
+    void showHelp(const QString& text) override { ShowHelp(text); }
+    // A page created after the window was built joins the end of the tab order; it belongs
+    // between the calculation page and the tab buttons.
+    void placeInTabOrder(CharacterPage* page);
+
+    QGridLayout* pageArea_ = nullptr;  // both pages share one place
+    CharacterPage* characterPage_ = nullptr;
+    // The help text the character page's help line shows once it is created.
+    QString characterHelp_;
 
   public:
     // Menus.
@@ -219,7 +186,7 @@ class MainWindow : public QMainWindow {
     void reincarnationRequested();           // tab action 6
     void aboutRequested();                   // MenuAbout
     void saveResultRequested();              // cmdWrite, MenuWork
-    void characterDataRequested(int index);  // cmdPCData(0) save, (1) show; MenuChaSave = 0
+    void characterDataRequested(int index);  // 0 save (PC保存, PCデータ保存), 1 show (PC表示)
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -228,12 +195,6 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     QWidget* buildTabFrame();
     QFrame* buildCalculationPage();
-    QFrame* buildCharacterPage();
-    QGroupBox* buildStatusFrame();
-    QGroupBox* buildWeaponFrame();
-    QGroupBox* buildEquipmentFrame();
-    QGroupBox* buildWeightFrame();
-    QGroupBox* buildWorkFrame();
     void switchPage(int i);
     void switchSize();
     // Calculation page.
@@ -245,8 +206,6 @@ class MainWindow : public QMainWindow {
     // The remaining-experience box looks inactive while it is not used.
     void shadeExpBox(bool used);
     void setupKeysAndHelp();
-    // Keys of the name, class and equipment lists.
-    void cmbPC_Keys(int i, int& code);
 
     int windowCode_;
     AppData& data_;

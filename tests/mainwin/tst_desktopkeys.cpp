@@ -15,6 +15,8 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "characterpage.h"
+#include "childwidget.h"
 #include "fakehost.h"
 #include "gamedata.h"
 #include "mainwindow.h"
@@ -179,7 +181,7 @@ void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
 
     // Where no button has the key, the menu takes it.
     w.cmdTab_Click(2);
-    w.cmdPCData[0]->setFocus();
+    wmtest::child<QPushButton>(&w, "saveCharacterButton")->setFocus();
     press(Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(QApplication::activePopupWidget(), w.MenuFile);
     QCOMPARE(host->scripted.shown().size(), 1);
@@ -214,8 +216,8 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QCOMPARE(w.txtLvMin->text(), QString("123"));
 
     w.cmdTab_Click(2);
-    w.chooseWorkSet(1);
-    QLineEdit* weight = w.txtWeight[1];
+    w.characterPage().chooseSubPage(wm::CharacterSubPage::Equipment);
+    QLineEdit* weight = wmtest::child<QLineEdit>(&w, "currentWeightEdit");
     weight->setFocus();
     weight->selectAll();
     clipboard->setText("12345678901234567890");
@@ -232,8 +234,8 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QCOMPARE(weight->text(), QString("2345"));
 
     // A list that drops every key drops deleting and pasting too.
-    w.chooseWorkSet(2);
-    QComboBox* slot = w.cmbWork[1];
+    w.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
+    QComboBox* slot = wmtest::child<QComboBox>(&w, "jobSlot1Work");
     const QString job = slot->currentText();
     slot->setFocus();
     press(Qt::Key_Home);
@@ -272,7 +274,7 @@ void DesktopKeysTest::fieldsShowWhatTheyHold() {
 
     w.cmdTab_Click(2);
     QTest::qWait(0);
-    QVERIFY(showsWhole(w.txtPC[3], "88888888"));
+    QVERIFY(showsWhole(wmtest::child<QLineEdit>(&w, "fameEdit"), "88888888"));
 }
 
 WM_TEST_MAIN(DesktopKeysTest)

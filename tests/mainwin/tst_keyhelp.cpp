@@ -10,6 +10,8 @@
 #include <QTest>
 #include <memory>
 
+#include "characterpage.h"
+#include "childwidget.h"
 #include "fakehost.h"
 #include "gamedata.h"
 #include "mainwindow.h"
@@ -154,20 +156,24 @@ void KeyHelpTest::productFieldsEnter() {
 }
 
 void KeyHelpTest::statusBoxLimits_data() {
-    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("fame") << 3 << "12345678";
-    QTest::newRow("HP") << 5 << "12345";
-    QTest::newRow("MP") << 9 << "12345";
-    QTest::newRow("strength") << 11 << "123";
+    QTest::newRow("fame") << "fameEdit"
+                          << "12345678";
+    QTest::newRow("HP") << "hpEdit"
+                        << "12345";
+    QTest::newRow("MP") << "mpEdit"
+                        << "12345";
+    QTest::newRow("strength") << "strengthEdit"
+                              << "123";
 }
 
 void KeyHelpTest::statusBoxLimits() {
-    QFETCH(int, box);
+    QFETCH(QString, box);
     QFETCH(QString, kept);
     MainWindow& w = window(1);
     w.cmdTab_Click(2);
-    QLineEdit* field = w.txtPC[box];
+    QLineEdit* field = wmtest::child<QLineEdit>(&w, box);
     field->setFocus();
     field->clear();
     QTest::keyClicks(field, "1234567890x");
@@ -179,14 +185,16 @@ void KeyHelpTest::statusBoxLimits() {
 void KeyHelpTest::listsDropKeys() {
     MainWindow& small = window(1);
     small.cmdTab_Click(2);
-    small.chooseWorkSet(2);
-    small.cmbWork[7]->setFocus();
-    const int before = small.cmbWork[7]->currentIndex();
-    QTest::keyClicks(small.cmbWork[7], "ab1");
-    QCOMPARE(small.cmbWork[7]->currentIndex(), before);
-    small.optWorkSet[2]->setFocus();
-    QTest::keyClick(small.optWorkSet[2], Qt::Key_Return);
-    QVERIFY(QApplication::focusWidget() != small.optWorkSet[2]);
+    small.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
+    auto* work = wmtest::child<QComboBox>(&small, "jobSlot7Work");
+    work->setFocus();
+    const int before = work->currentIndex();
+    QTest::keyClicks(work, "ab1");
+    QCOMPARE(work->currentIndex(), before);
+    auto* subPage = wmtest::child<QRadioButton>(&small, "subPageWorks");
+    subPage->setFocus();
+    QTest::keyClick(subPage, Qt::Key_Return);
+    QVERIFY(QApplication::focusWidget() != subPage);
 }
 
 void KeyHelpTest::nameCuts_data() {
@@ -204,7 +212,7 @@ void KeyHelpTest::nameCuts() {
     QFETCH(QString, after);
     MainWindow& w = window(1);
     w.cmdTab_Click(2);
-    QComboBox* list = w.cmbPC[2];
+    QComboBox* list = wmtest::child<QComboBox>(&w, "nameList");
     list->setFocus();
     list->lineEdit()->setText(name);
     list->lineEdit()->end(false);
@@ -235,14 +243,18 @@ void KeyHelpTest::helpLine() {
     QApplication::sendEvent(w.cmdSExp, &enter);
     QCOMPARE(w.lblStats[0]->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QCOMPARE(w.lblStats[1]->text(), w.lblStats[0]->text());
+    // The character page, created later, shows the same text in its own line.
+    QVERIFY(!w.existingCharacterPage());
+    auto* characterHelp = wmtest::child<QLabel>(&w.characterPage(), "characterHelpLine");
+    QCOMPARE(characterHelp->text(), w.lblStats[0]->text());
     QApplication::sendEvent(w.cmbSWork, &enter);  // lists leave the line as it was
     QCOMPARE(w.lblStats[0]->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
-    QApplication::sendEvent(w.lblStats[1], &enter);
+    QApplication::sendEvent(characterHelp, &enter);
     QCOMPARE(w.lblStats[0]->text(), QString());
-    QApplication::sendEvent(w.lblPC[22], &enter);
+    QApplication::sendEvent(wmtest::child<QLabel>(&w, "glovesLabel"), &enter);
     QCOMPARE(w.lblStats[0]->text(), QString("装備している手袋（こて）を選択します"));
+    QCOMPARE(characterHelp->text(), w.lblStats[0]->text());
 
     // From an option back onto the bare frame around it: the frame's own text.
     QTest::mouseMove(w.optSum[1], w.optSum[1]->rect().center());

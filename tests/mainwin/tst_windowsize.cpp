@@ -2,6 +2,7 @@
 #include <QTest>
 #include <memory>
 
+#include "characterpage.h"
 #include "fakehost.h"
 #include "layoutcheck.h"
 #include "mainwindow.h"
@@ -50,7 +51,8 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
-        QWidget* pageFrame = w.frmSet[size_t(page)];
+        QWidget* pageFrame =
+            page == 1 ? static_cast<QWidget*>(w.frmSet[1]) : w.existingCharacterPage();
         const QSize pageBefore = pageFrame->size();
         const int listBefore = w.txtWorkList->height();
 

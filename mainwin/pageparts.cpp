@@ -1,0 +1,95 @@
+#include "pageparts.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "keyfilter.h"
+#include "widgets.h"
+
+namespace wm {
+
+QLabel* makeLabel(const QString& caption, const QString& tip) {
+    auto* label = new QLabel(caption);
+    label->setToolTip(tip);
+    return label;
+}
+
+QLineEdit* makeField(const QString& tip, const QString& text) {
+    auto* field = new QLineEdit(text);
+    field->setToolTip(tip);
+    return field;
+}
+
+QPushButton* makeButton(const QString& caption, const QString& tip) {
+    auto* button = new QPushButton(caption);
+    button->setToolTip(tip);
+    return button;
+}
+
+QComboBox* makeList(const QString& tip, const QString& shown) {
+    auto* list = new QComboBox;
+    list->setToolTip(tip);
+    list->setPlaceholderText(shown);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+QGroupBox* makeFrame(const QString& tip) {
+    auto* frame = new QGroupBox;
+    frame->setToolTip(tip);
+    return frame;
+}
+
+void fitDigits(QLineEdit* field, int digits) {
+    const int width = field->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    field->setFixedWidth(width + 14);
+}
+
+QGridLayout* tightGrid(QWidget* owner) {
+    auto* grid = new QGridLayout(owner);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    return grid;
+}
+
+bool isDigitCode(int code) {
+    return code >= '0' && code <= '9';
+}
+
+void digitField(QLineEdit* field, int limit, std::function<void()> onEnter) {
+    KeyFilter::install(field, [field, limit, onEnter](int& code) {
+        if (code == kKeyBackspace)
+            return;
+        if (code == kKeyEnter) {
+            code = 0;
+            onEnter();
+            return;
+        }
+        if (!isDigitCode(code) ||
+            (limit > 0 && field->text().size() >= limit && !field->hasSelectedText()))
+            code = 0;
+    });
+}
+
+void selectOnFocus(QLineEdit* field) {
+    // After the click that gave the focus has placed the caret.
+    onEvent(field, QEvent::FocusIn,
+            [field] { QTimer::singleShot(0, field, [field] { field->selectAll(); }); });
+}
+
+void focusButtonsOnAccessKey(QWidget* root) {
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!button->shortcut().isEmpty())
+            onEvent(button, QEvent::Shortcut,
+                    [button] { button->setFocus(Qt::ShortcutFocusReason); });
+    }
+}
+
+}  // namespace wm
