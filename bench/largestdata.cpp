@@ -178,13 +178,14 @@ bool writeCharacterHistory(const QString& nativePath, int characters, int saves,
             pc.jobCode = two(c % 24 + 1);
             for (size_t i = 0; i < pc.values.size(); ++i)
                 pc.values[i] = QString::number(10 + save + int(i));
-            for (size_t i = 0; i < pc.equipmentCodes.size(); ++i)
-                pc.equipmentCodes[i] = three(int(i) + 1) + two(int(i) + 13) + two(save % 80 + 1);
+            for (size_t i = 0; i < pc.equipment.size(); ++i)
+                pc.equipment[i] = {QString::number(i + 1), double(i + 1),
+                                   two(int(i) + 13) + two(save % 80 + 1)};
             pc.weight = QString::number(1000 + save);
             pc.savedAt = first.addSecs(qint64(save * characters + c) * 60);
             pc.fame = QString::number(save * 10);
             for (size_t i = 0; i < pc.workCodes.size(); ++i) {
-                pc.workCodes[i] = two(int(i) + 1);
+                pc.workCodes[i] = int(i) + 1;
                 pc.workLevels[i] = QString::number(save + int(i));
             }
             lines << wm::characterLine(pc);

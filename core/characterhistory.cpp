@@ -64,13 +64,15 @@ QString characterLine(CharacterLine& in) {
     QString line = in.name + comma + in.jobCode;
     for (const QString& value : in.values)
         line += comma + (isNumber(value) ? value : QStringLiteral("0"));
-    for (const QString& code : in.equipmentCodes)
+    for (const EquipmentChoice& choice : in.equipment) {
+        const QString code = savedEquipmentCode(choice);
         line += comma + (isNumber(code) ? code.mid(3) : QString());
+    }
     line += QStringLiteral(".") + in.weight + QStringLiteral(" ");
     line += in.savedAt.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     line += QStringLiteral(".") + in.fame + QStringLiteral(".");
-    for (int i = 0; i < 12; ++i) {
-        const double code = toNumber(in.workCodes[size_t(i)]).value_or(0);
+    for (int i = 0; i < kJobSlots; ++i) {
+        const int code = in.workCodes[size_t(i)];
         if (code == 0) {
             line += comma;
             continue;

@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+#include "characterrules.h"
+
 namespace wm {
 
 struct AppData;
@@ -47,15 +49,15 @@ class CharacterHistory {
 
 // What one save of the character page holds, as the page shows it.
 struct CharacterLine {
-    QString name;                            // the name list's text
-    QString jobCode;                         // job list column 3 of the chosen job
-    std::array<QString, 9> values;           // status boxes 4..12
-    std::array<QString, 19> equipmentCodes;  // equipment codes of the lists 13..31 ("WWWcode")
-    QString weight;                          // current weight box
+    QString name;                                            // the name list's text
+    QString jobCode;                                         // job list column 3 of the chosen job
+    std::array<QString, 9> values;                           // status boxes 4..12
+    std::array<EquipmentChoice, kEquipmentKinds> equipment;  // the equipment lists' choices
+    QString weight;                                          // current weight box
     QDateTime savedAt;
-    QString fame;                        // fame box
-    std::array<QString, 12> workCodes;   // work codes of the job slots 1..12
-    std::array<QString, 12> workLevels;  // level boxes 1..12
+    QString fame;                               // fame box
+    std::array<int, kJobSlots> workCodes{};     // work codes of the job slots 1..12 (0: none)
+    std::array<QString, kJobSlots> workLevels;  // level boxes 1..12
 };
 
 // The line appended to the character data file. An empty level box of a slot with a work

@@ -2,36 +2,98 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 #include "tables.h"
 
 namespace wm {
 
-// The equipment kinds of the character page, 13..31, in list order; each kind's list is
-// filled from the section of the same number.
-inline constexpr int kFirstEquipment = Section::Swords;
-inline constexpr int kLastEquipment = Section::Instruments;
-// 製本 (30) and 楽器 (31) are carried, not worn: their weight is not counted.
-inline constexpr int kLastWeighedEquipment = Section::Necklaces;
+// The equipment kinds of the character page, one list each, in the page's order. Each list
+// is filled from the production section of the same position: 剣 from section 13 (剣鍛冶)
+// up to 楽器 from section 31 (楽器製作).
+enum class Equipment {
+    Sword,           // 剣
+    Katana,          // 刀
+    Axe,             // 斧
+    Staff,           // 杖
+    Abacus,          // ソロバン
+    Whip,            // ムチ
+    FightingGloves,  // グローブ
+    Helmet,          // 兜
+    Hat,             // 帽子
+    Gloves,          // 手袋
+    Boots,           // 靴
+    Shield,          // 盾
+    Clothes,         // 衣
+    LeatherArmour,   // 皮鎧
+    MetalArmour,     // 金属鎧
+    Ring,            // 指輪
+    Necklace,        // 首飾り
+    Book,            // 製本
+    Instrument,      // 楽器
+};
+inline constexpr int kEquipmentKinds = 19;
+
+// Every kind in the page's order, for loops over all lists.
+inline constexpr std::array<Equipment, kEquipmentKinds> kAllEquipment = [] {
+    std::array<Equipment, kEquipmentKinds> all{};
+    for (int i = 0; i < kEquipmentKinds; ++i)
+        all[size_t(i)] = Equipment(i);
+    return all;
+}();
+
+// The production section a kind's list is filled from.
+constexpr int sectionOf(Equipment kind) {
+    return Section::Swords + int(kind);
+}
+
+// The caption of a kind's list on the page; a job's limits name kinds by these words.
+QString equipmentCaption(Equipment kind);
+
+// Weapons stand in a frame of their own (剣..グローブ), the rest in the equipment frame.
+constexpr bool isWeapon(Equipment kind) {
+    return kind <= Equipment::FightingGloves;
+}
+
+// 製本 and 楽器 are carried, not worn: their weight is not counted.
+constexpr bool isWeighed(Equipment kind) {
+    return kind <= Equipment::Necklace;
+}
 
 // The other lists of an equipment list's group (choosing in one resets them); empty for a
 // list that stands alone.
-QList<int> equipmentGroupOf(int list);
+QList<Equipment> equipmentGroupOf(Equipment kind);
 
 // A row of the rings section that is a necklace: its code begins with 29.
 inline bool isNecklaceRow(const ProductTable& data, int row) {
     return data.at(Section::Rings, ProductColumn::Extra, row).left(2).contains(u"29");
 }
 
-// The equipment code of the item shown in a list: its weight in "000" format followed by
-// its column-5 code, for the first row whose column 1 contains the shown text among the
-// rows the list was filled from (for 首飾り the necklaces among the rings, then the necklace
-// section); "0000" when no row does (or "未選択" is shown).
-QString equipmentCode(const ProductTable& data, int list, const QString& shownText);
+// What the page remembers of the item chosen in an equipment list.
+struct EquipmentChoice {
+    QString weightText = QStringLiteral("0");  // the data's weight of one piece, as stored
+    std::optional<double> weight = 0.0;        // its value; nothing when it is no number
+    QString itemCode = QStringLiteral("0");    // the data's column 5
+    bool operator==(const EquipmentChoice&) const = default;
+};
 
-// The weight part of an equipment code; nothing when it does not begin with a number.
-std::optional<qint64> equipmentWeight(const QString& code);
+// The item shown in a list: the first row whose column 1 contains the shown text among the
+// rows the list was filled from (for 首飾り the necklaces among the rings, then the
+// necklace section); nothing chosen (weight 0, code 0) when no row does, or "未選択" is
+// shown.
+EquipmentChoice equipmentChoice(const ProductTable& data, Equipment kind, const QString& shownText);
+
+// A choice as a save writes it: the weight in "000" format (the data's own text when it is
+// no number) followed by the item code.
+QString savedEquipmentCode(const EquipmentChoice& choice);
+
+// The weight a choice adds to the equipment weight: the number its saved code begins with
+// (its first three characters); nothing when they are no number.
+std::optional<qint64> countedWeight(const EquipmentChoice& choice);
+
+// 装備重量: the counted weights of the worn kinds added up.
+qint64 equipmentWeight(const std::array<EquipmentChoice, kEquipmentKinds>& choices);
 
 // How many job slots a fame value allows (9..12); a fame that is no number counts as 0.
 int slotCountForFame(const QString& fame);
@@ -39,11 +101,41 @@ int slotCountForFame(const QString& fame);
 // The equipment kinds a job's limit text names, each token the text before a comma.
 QStringList jobLimitTokens(const QString& limits);
 
+// The kinds a job cannot use: those whose caption contains one of its tokens. An empty
+// token (",," or a leading comma) is in every caption and locks every kind.
+std::array<bool, kEquipmentKinds> lockedEquipment(const QString& limits);
+
 // The maximum weight from strength and the job's carry factor: strength x factor + 1000.
 // Nothing when either is no number.
 std::optional<QString> maxWeightText(const QString& strength, const QString& factor);
 
 // The name rule of the character page: a name longer than 13 bytes is cut to at most 14.
 QString cutCharacterName(const QString& name);
+
+// Whether the name list takes a typed character: Backspace, Enter and every character the
+// code page of the saved file can hold.
+bool nameTakesCharacter(int code);
+
+// The job slots. Slots 1..6 hold the six gathering works for good; slots 7..12 can take
+// any other work, chosen from a list.
+inline constexpr int kJobSlots = 12;
+inline constexpr int kFirstFreeSlot = 7;
+
+// The work code a slot (1..12) holds before anything is chosen: its own gathering work for
+// slots 1..6, none (0) for the others.
+constexpr int initialWorkCode(int slot) {
+    return slot < kFirstFreeSlot ? slot : 0;
+}
+
+// The production sections a free slot's list offers after its empty first entry: every
+// making work (7..31) but the necklaces, which are no work.
+QList<int> freeSlotSections();
+
+// A free slot's work code for a list position, and back: the position plus six, so the
+// empty first entry gives 6. A code naming no position of a list of `entries` gives nothing.
+constexpr int workCodeOfEntry(int position) {
+    return position + 6;
+}
+std::optional<int> entryOfWorkCode(int code, int entries);
 
 }  // namespace wm

@@ -30,7 +30,6 @@ constexpr QSize kSmallSize(7770 / 15, 6720 / 15);
 constexpr QSize kLargeSize(9630 / 15, 7980 / 15);
 
 const QString kDesignCaption = QStringLiteral("Wendmoorツール　Ver.");
-const QString kUnchosen = QStringLiteral("未選択");
 
 }  // namespace
 
@@ -40,23 +39,14 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     setObjectName(isLarge() ? QStringLiteral("FrmBigWM") : QStringLiteral("frmWM"));
     setFont(windowFont(font(), isLarge() ? 10 : 9));
 
-    for (int n = 13; n <= 31; ++n)
-        cmbPCTag[n] = QStringLiteral("0000");
-    for (int k = 1; k <= 12; ++k)
-        cmbWorkTag[k] = k <= 6 ? QStringLiteral("0%1").arg(k) : QStringLiteral("0");
-    if (isLarge()) {
-        for (int k = 1; k <= 12; ++k)
-            chkWorkTag[k] = QStringLiteral("掲示板用に出力する場合はチェックしてください");
-    }
-
     buildMenus();
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     // Both pages share one place; only the shown one takes room.
-    auto* pages = new QGridLayout;
-    pages->setContentsMargins(0, 0, 0, 0);
+    pageArea_ = new QGridLayout;
+    pageArea_->setContentsMargins(0, 0, 0, 0);
     // A child of the window from the start, so that the page is built in the window's font.
     calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), this);
     connect(calculationPage_, &CalculationPage::ruleForBothWindows, this,
@@ -65,12 +55,8 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     connect(calculationPage_, &CalculationPage::saveResultRequested, this,
             &MainWindow::saveResultRequested);
     connect(this, &MainWindow::saveResultRequested, calculationPage_, &CalculationPage::saveResult);
-    characterPage_ = buildCharacterPage();
-    characterPage_->setObjectName(QStringLiteral("characterPage"));
-    pages->addWidget(calculationPage_, 0, 0);
-    pages->addWidget(characterPage_, 0, 0);
-    characterPage_->hide();
-    layout->addLayout(pages, 1);
+    pageArea_->addWidget(calculationPage_, 0, 0);
+    layout->addLayout(pageArea_, 1);
     layout->addWidget(buildTabButtons());
     setCentralWidget(central);
 
@@ -81,8 +67,12 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     // The designed size is where every control fits; the user may only make it larger.
     setMinimumSize(isLarge() ? kLargeSize : kSmallSize);
     resize(isLarge() ? kLargeSize : kSmallSize);
-    setupCharacterPage();
     setupKeysAndHelp();
+    // PCデータ保存 saves the page, whether it was ever shown or not.
+    connect(this, &MainWindow::characterDataRequested, this, [this](int index) {
+        if (index == 0)
+            characterPage().saveCharacter();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -178,228 +168,6 @@ QWidget* MainWindow::buildTabButtons() {
     return tabButtons;
 }
 
-QGroupBox* MainWindow::buildStatusFrame() {
-    frmPCS = makeFrame(QStringLiteral("PCデータを入力します"));
-    lblPC[2] = makeLabel(QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
-    cmbPC[2] = new QComboBox;
-    cmbPC[2]->setEditable(true);
-    cmbPC[2]->setToolTip(QStringLiteral("入力した名前の選択をします"));
-    lblPC[3] = makeLabel(QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
-    cmbPC[3] = makeList(QStringLiteral("選択した職業が表示されます"), QStringLiteral("平民"));
-    lblPC[0] = makeLabel(QStringLiteral("名声"), QStringLiteral("名声の値を入力します"));
-    txtPC[3] = makeField(QStringLiteral("名声の値を入力します"), QStringLiteral("0"));
-    lblPC[4] = makeLabel(QStringLiteral("Lv．"), QStringLiteral("自分のレベルを入力します"));
-    txtPC[4] = makeField(QStringLiteral("自分のレベルが表示されます"), QStringLiteral("1"));
-    struct Stat {
-        int index;
-        const char16_t* caption;
-        const char16_t* tip;
-    };
-    static const Stat stats[] = {
-        {5, u"ＨＰ", u"HPの値を入力します"},    {6, u"体力", u"体力の値を入力します"},
-        {7, u"知力", u"知力の値を入力します"},  {8, u"幸運", u"幸運の値を入力します"},
-        {9, u"ＭＰ", u"MPの値を入力します"},    {10, u"敏捷", u"敏捷の値を入力します"},
-        {11, u"筋力", u"筋力の値を入力します"}, {12, u"魅力", u"魅力の値を入力します"},
-    };
-    for (const Stat& s : stats) {
-        const QString tip = QString::fromUtf16(s.tip);
-        lblPC[s.index] = makeLabel(QString::fromUtf16(s.caption), tip);
-        txtPC[s.index] = makeField(tip, QStringLiteral("0"));
-    }
-    // 名声 takes eight digits, the other boxes five at most.
-    fitDigits(txtPC[3], 8);
-    for (int i = 4; i <= 12; ++i)
-        fitDigits(txtPC[i], 6);
-
-    auto* g = tightGrid(frmPCS);
-    g->addWidget(lblPC[2], 0, 0);
-    g->addWidget(cmbPC[2], 0, 1, 1, 3);
-    g->addWidget(lblPC[3], 1, 0);
-    g->addWidget(cmbPC[3], 1, 1, 1, 3);
-    g->addWidget(lblPC[0], 2, 0);
-    g->addWidget(txtPC[3], 2, 1);
-    g->addWidget(lblPC[4], 2, 2);
-    g->addWidget(txtPC[4], 2, 3);
-    // HP, 体力, 知力, 幸運 down the left; MP, 敏捷, 筋力, 魅力 down the right.
-    for (int r = 0; r < 4; ++r) {
-        g->addWidget(lblPC[5 + r], 3 + r, 0);
-        g->addWidget(txtPC[5 + r], 3 + r, 1);
-        g->addWidget(lblPC[9 + r], 3 + r, 2);
-        g->addWidget(txtPC[9 + r], 3 + r, 3);
-    }
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
-    g->setRowStretch(7, 1);
-    return frmPCS;
-}
-
-QGroupBox* MainWindow::buildWeaponFrame() {
-    frmPCA = makeFrame(QStringLiteral("武器の種類を選択します"));
-    static const char16_t* const names[] = {u"剣",       u"刀",   u"斧",      u"杖",
-                                            u"ソロバン", u"ムチ", u"グローブ"};
-    auto* g = tightGrid(frmPCA);
-    for (int n = 13; n <= 19; ++n) {
-        const QString name = QString::fromUtf16(names[n - 13]);
-        const QString tip = QStringLiteral("装備している%1を選択します").arg(name);
-        // The labels from 杖 on all carry the 杖 tip.
-        const QString labelTip = n >= 16 ? QStringLiteral("装備している杖を選択します") : tip;
-        lblPC[n] = makeLabel(name, labelTip);
-        cmbPC[n] = makeList(tip, kUnchosen);
-        g->addWidget(lblPC[n], n - 13, 0);
-        g->addWidget(cmbPC[n], n - 13, 1);
-    }
-    g->setColumnStretch(1, 1);
-    return frmPCA;
-}
-
-QGroupBox* MainWindow::buildEquipmentFrame() {
-    frmPCD2 = makeFrame(QStringLiteral("装備品を選択します"));
-    static const char16_t* const names[] = {u"兜",   u"帽子",   u"手袋", u"靴",
-                                            u"盾",   u"衣",     u"皮鎧", u"金属鎧",
-                                            u"指輪", u"首飾り", u"製本", u"楽器"};
-    auto* g = tightGrid(frmPCD2);
-    g->setVerticalSpacing(isLarge() ? 3 : 1);
-    for (int n = 20; n <= 31; ++n) {
-        const QString name = QString::fromUtf16(names[n - 20]);
-        const QString tip = QStringLiteral("装備している%1を選択します").arg(name);
-        QString labelTip = tip;
-        if (n == 22)
-            labelTip = QStringLiteral("装備している手袋（こて）を選択します");
-        else if (n == 25)
-            labelTip = QStringLiteral("装備している衣（服）を選択します");
-        lblPC[n] = makeLabel(name, labelTip);
-        cmbPC[n] = makeList(tip, kUnchosen);
-        g->addWidget(lblPC[n], n - 20, 0);
-        g->addWidget(cmbPC[n], n - 20, 1);
-    }
-    g->setColumnStretch(1, 1);
-    return frmPCD2;
-}
-
-QGroupBox* MainWindow::buildWeightFrame() {
-    frmWeight = makeFrame(QStringLiteral("PCデータ等から計算した結果を表示します"));
-    lblWeight =
-        makeLabel(QStringLiteral("装備重量"), QStringLiteral("装備品の合計重量を表示します"));
-    txtWeight[0] = makeField(QStringLiteral("装備品の合計重量が表示されます"));
-    lblNowWeight =
-        makeLabel(QStringLiteral("現在重量"), QStringLiteral("現在の合計重量を表示します"));
-    txtWeight[1] = makeField(QStringLiteral("現在の重量を入力します"));
-    lblMaxWeight = makeLabel(QStringLiteral("最大重量"), QStringLiteral("最大重量を表示します"));
-    txtWeight[2] = makeField(QStringLiteral("最大重量が表示されます"));
-    auto* g = tightGrid(frmWeight);
-    const std::array<QLabel*, 3> labels{lblWeight, lblNowWeight, lblMaxWeight};
-    for (int i = 0; i < 3; ++i) {
-        fitDigits(txtWeight[i], 6);
-        g->addWidget(labels[i], i, 0);
-        g->addWidget(txtWeight[i], i, 1, Qt::AlignLeft);
-    }
-    g->setColumnStretch(1, 1);
-    return frmWeight;
-}
-
-QGroupBox* MainWindow::buildWorkFrame() {
-    frmWork = makeFrame();
-    // The lists below get their texts before the frame joins the window; with the window's
-    // font already set they are laid out in it, and the default font is never loaded.
-    frmWork->setFont(font());
-    static const char16_t* const fixedJobs[] = {u"狩猟",   u"木こり",     u"釣り",
-                                                u"農作業", u"ハーブ採り", u"鉱石掘り"};
-    auto* g = tightGrid(frmWork);
-    g->setVerticalSpacing(isLarge() ? 3 : 1);
-    for (int k = 1; k <= 12; ++k) {
-        chkWork[k] = new QCheckBox;
-        cmbWork[k] = new QComboBox;
-        cmbWork[k]->setEditable(true);
-        cmbWork[k]->setToolTip(QStringLiteral("作業名を選択します"));
-        txtWork[k] = makeField(QStringLiteral("作業のレベルを入力します"));
-        fitDigits(txtWork[k], 3);
-        if (k <= 6) {
-            const QString job = QString::fromUtf16(fixedJobs[k - 1]);
-            cmbWork[k]->addItem(job);
-            // Nothing is chosen yet; the sixth slot has always shown its own spelling.
-            cmbWork[k]->setCurrentIndex(-1);
-            cmbWork[k]->setEditText(k == 6 ? QStringLiteral("鉱石堀り") : job);
-        }
-        g->addWidget(chkWork[k], k - 1, 0);
-        g->addWidget(cmbWork[k], k - 1, 1);
-        g->addWidget(txtWork[k], k - 1, 2);
-    }
-    g->setColumnStretch(1, 1);
-    return frmWork;
-}
-
-QFrame* MainWindow::buildCharacterPage() {
-    auto* page = new QFrame;
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(4);
-
-    fraWorkSet = makeFrame();
-    static const char16_t* const captions[] = {u"能力", u"装備", u"技術"};
-    static const char16_t* const tips[] = {u"キャラの能力情報入力画面表示します",
-                                           u"キャラの装備情報入力画面表示します",
-                                           u"キャラの仕事技術情報入力画面表示します"};
-    auto* row = new QHBoxLayout(fraWorkSet);
-    row->setContentsMargins(8, 2, 8, 2);
-    for (int i = 0; i < 3; ++i) {
-        optWorkSet[i] = new QRadioButton(QString::fromUtf16(captions[i]));
-        optWorkSet[i]->setToolTip(QString::fromUtf16(tips[i]));
-        row->addWidget(optWorkSet[i]);
-        connect(optWorkSet[i], &QRadioButton::clicked, this, [this, i] { optWorkSet_Click(i); });
-    }
-    row->addStretch();
-    v->addWidget(fraWorkSet);
-
-    // The sub-pages share this area; hidden frames take no room.
-    auto* area = new QGridLayout;
-    area->setSpacing(4);
-    area->addWidget(buildStatusFrame(), 0, 0, 2, 1);
-    area->addWidget(buildWeaponFrame(), 0, 0);
-    area->addWidget(buildWeightFrame(), 1, 0);
-    area->addWidget(buildWorkFrame(), 0, 1, 2, 1);
-    area->addWidget(buildEquipmentFrame(), 0, 1, 2, 1);
-    area->setColumnStretch(0, 1);
-    area->setColumnStretch(1, 1);
-    v->addLayout(area, 1);
-
-    cmdPCData[0] = makeButton(QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
-    cmdPCData[1] =
-        makeButton(QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
-    cmdLUp = makeButton(QStringLiteral("幸運祈願(&U)"),
-                        QStringLiteral("幸運祈願をした時の上昇後の値を計算します"));
-    for (int i : {0, 1})
-        connect(cmdPCData[i], &QPushButton::clicked, this,
-                [this, i] { emit characterDataRequested(i); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPCData[0]);
-    buttons->addWidget(cmdPCData[1]);
-    buttons->addStretch();
-    buttons->addWidget(cmdLUp);
-    v->addLayout(buttons);
-
-    characterHelpLine = makeLabel(QString());
-    characterHelpLine->setObjectName(QStringLiteral("characterHelpLine"));
-    characterHelpLine->setFrameShape(QFrame::Panel);
-    characterHelpLine->setFrameShadow(QFrame::Sunken);
-    characterHelpLine->setMinimumHeight(characterHelpLine->fontMetrics().height() + 4);
-    v->addWidget(characterHelpLine);
-
-    // Twelve rows of lists have to fit the small window: rows as high as the text needs.
-    const int rowHeight = fontMetrics().height() + 6;
-    for (QComboBox* list : page->findChildren<QComboBox*>())
-        list->setFixedHeight(rowHeight);
-    for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
-        if (!qobject_cast<QComboBox*>(field->parentWidget()))
-            field->setFixedHeight(rowHeight);
-    }
-
-    // Until the page is first shown the status sub-page is the one laid out.
-    for (QWidget* frame : {static_cast<QWidget*>(frmPCA), static_cast<QWidget*>(frmPCD2),
-                           static_cast<QWidget*>(frmWeight), static_cast<QWidget*>(frmWork)})
-        frame->hide();
-    return page;
-}
-
 void MainWindow::runTabAction(TabAction action) {
     switch (action) {
         case TabAction::CalculationPage:
@@ -429,14 +197,12 @@ void MainWindow::switchPage(TabAction page) {
     const bool calculation = page == TabAction::CalculationPage;
     // Both hide before one shows: where the focus goes from a hidden page depends on it.
     calculationPage_->hide();
-    characterPage_->hide();
-    (calculation ? static_cast<QWidget*>(calculationPage_) : characterPage_)->show();
-    if (!calculation && !characterPageFilled_) {
-        // First showing of the character page: its lists are filled here.
-        characterPageFilled_ = true;
-        PCListSet();
-        chooseWorkSet(0);
-    }
+    if (characterPage_)
+        characterPage_->hide();
+    if (calculation)
+        calculationPage_->show();
+    else
+        characterPage().showPage();
     const QString pageName =
         calculation ? QStringLiteral("仕事技術計算") : QStringLiteral("キャラデータ");
     setWindowTitle(baseTitle_ + QStringLiteral("  ( ") + pageName + QStringLiteral(" )"));
@@ -447,21 +213,6 @@ void MainWindow::switchSize() {
     other.calculationPage_->clearResults();
     hide();
     other.show();
-}
-
-void MainWindow::chooseWorkSet(int i) {
-    optWorkSet[i]->setChecked(true);
-    optWorkSet_Click(i);
-}
-
-void MainWindow::optWorkSet_Click(int i) {
-    frmPCS->setVisible(i != 1);
-    frmPCA->setVisible(i == 1);
-    frmPCD2->setVisible(i == 1);
-    frmWeight->setVisible(i == 1);
-    frmWork->setVisible(i == 2);
-    if (i == 2)
-        refillWorkSlots();
 }
 
 void MainWindow::openStartupSettings() {
@@ -476,6 +227,96 @@ void MainWindow::appendResult(const QString& text) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     host_.endProgram();
+}
+
+void MainWindow::showHelp(const QString& text) {
+    MainWindow& shown = visibleMainWindow();
+    shown.calculationPage_->showHelp(text);
+    // A character page created later starts with the text its help line would show.
+    shown.characterHelp_ = text;
+    if (shown.characterPage_)
+        shown.characterPage_->showHelp(text);
+}
+
+void MainWindow::setupKeysAndHelp() {
+    focusButtonsOnAccessKey(this);
+
+    // The help line explains the control under the mouse, with the control's own tooltip.
+    // Each page shows help for its own controls.
+    QList<QWidget*> helped;
+    for (QPushButton* button : tabButtons->findChildren<QPushButton*>())
+        helped << button;
+    for (QWidget* control : helped) {
+        control->setAttribute(Qt::WA_Hover, true);
+        onEvent(control, QEvent::Enter, [this, control] { showHelp(control->toolTip()); });
+    }
+}
+
+MainWindow& MainWindow::visibleMainWindow() {
+    MainWindow* small = host_.existingMainWindow(WindowCode::Small);
+    if (small && small->isVisible())
+        return *small;
+    if (MainWindow* large = host_.existingMainWindow(WindowCode::Large))
+        return *large;
+    return *this;
+}
+
+CharacterPage& MainWindow::characterPage() {
+    if (characterPage_)
+        return *characterPage_;
+    characterPage_ = new CharacterPage(isLarge(), font(), data_, *this);
+    connect(characterPage_, &CharacterPage::saveRequested, this,
+            [this] { emit characterDataRequested(0); });
+    connect(characterPage_, &CharacterPage::savedCharactersRequested, this,
+            [this] { emit characterDataRequested(1); });
+    characterPage_->showHelp(characterHelp_);
+    // Hidden before it joins the window, so that nothing shows it before the page is chosen.
+    characterPage_->hide();
+    pageArea_->addWidget(characterPage_, 0, 0);
+    placeInTabOrder(characterPage_);
+    return *characterPage_;
+}
+
+void MainWindow::placeInTabOrder(CharacterPage* page) {
+    auto accepts = [](QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy(); };
+    // The last control of the calculation page in the tab order.
+    QWidget* previous = nullptr;
+    for (QWidget* w = calculationPage_; calculationPage_ == w || calculationPage_->isAncestorOf(w);
+         w = w->nextInFocusChain()) {
+        if (accepts(w))
+            previous = w;
+    }
+    QList<QWidget*> controls;
+    for (QWidget* w = page; page == w || page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        if (accepts(w))
+            controls << w;
+    }
+    for (QWidget* control : controls) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+Dialogs& MainWindow::dialogs() {
+    return host_.dialogs();
+}
+
+QList<CharacterPage*> MainWindow::existingCharacterPages() {
+    QList<CharacterPage*> pages;
+    for (int code : {WindowCode::Small, WindowCode::Large}) {
+        MainWindow* window = host_.existingMainWindow(code);
+        if (window && window->characterPage_)
+            pages << window->characterPage_;
+    }
+    return pages;
+}
+
+CharacterPage& MainWindow::visibleCharacterPage() {
+    return visibleMainWindow().characterPage();
+}
+
+CharacterPage* MainWindow::existingVisibleCharacterPage() {
+    return visibleMainWindow().characterPage_;
 }
 
 }  // namespace wm

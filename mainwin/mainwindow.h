@@ -6,6 +6,7 @@
 
 #include "appdata.h"
 #include "calculationpage.h"
+#include "characterpage.h"
 #include "dialogs.h"
 #include "windowcode.h"
 
@@ -13,6 +14,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,7 +60,7 @@ class MainHost {
 // The calculator's main window: the menus, the tab buttons and the two pages. One class for
 // both sizes: WindowCode::Small is frmWM, WindowCode::Large is FrmBigWM; they carry the
 // same controls under the same names.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private CharacterPageHost {
     Q_OBJECT
 
   public:
@@ -74,75 +76,31 @@ class MainWindow : public QMainWindow {
     // The window title without the page's name.
     const QString& baseTitle() const { return baseTitle_; }
     // Whether the character page has been shown (and so filled) once.
-    bool characterPageFilled() const { return characterPageFilled_; }
+    bool characterPageFilled() const { return characterPage_ && characterPage_->listsFilled(); }
+    // The character page (キャラデータ), created the first time it is needed: shown, saved
+    // from the menu, or changed by a rule that acts on the window the user sees.
+    CharacterPage& characterPage();
+    CharacterPage* existingCharacterPage() const { return characterPage_; }
 
     // A tab button's or 表示 menu entry's action.
     void runTabAction(TabAction action);
-    // The character page's sub-page buttons (0 能力, 1 装備, 2 技術).
-    void optWorkSet_Click(int i);
-    // The program's own choice of a sub-page: checks the button and runs its handler.
-    void chooseWorkSet(int i);
     // Appends to the calculation page's result list.
     void appendResult(const QString& text);
 
-    // Window state kept as the texts the controls' tags hold.
-    std::array<QString, 32> cmbPCTag{};    // 13..31: equipment code and weight
-    std::array<QString, 13> cmbWorkTag{};  // 1..12: job slot codes
-    std::array<QString, 13> chkWorkTag{};  // 1..12: large window only, never read
-
-    // Character page.
-    QGroupBox* fraWorkSet = nullptr;
-    std::array<QRadioButton*, 3> optWorkSet{};
-    QGroupBox* frmPCS = nullptr;
-    QGroupBox* frmPCA = nullptr;
-    QGroupBox* frmPCD2 = nullptr;
-    QGroupBox* frmWeight = nullptr;
-    QGroupBox* frmWork = nullptr;
-    std::array<QLabel*, 32> lblPC{};     // 0, 2..31
-    std::array<QComboBox*, 32> cmbPC{};  // 2, 3, 13..31
-    std::array<QLineEdit*, 13> txtPC{};  // 3..12
-    QLabel* lblWeight = nullptr;
-    QLabel* lblNowWeight = nullptr;
-    QLabel* lblMaxWeight = nullptr;
-    std::array<QLineEdit*, 3> txtWeight{};    // 0 equipment, 1 current, 2 maximum
-    std::array<QCheckBox*, 13> chkWork{};     // 1..12
-    std::array<QComboBox*, 13> cmbWork{};     // 1..12
-    std::array<QLineEdit*, 13> txtWork{};     // 1..12
-    std::array<QPushButton*, 2> cmdPCData{};  // 0 save, 1 show
-    QPushButton* cmdLUp = nullptr;
-    QLabel* characterHelpLine = nullptr;
-
-    // Character page handlers.
-    void setupCharacterPage();
-    void PCListSet();
-    void FameFSet();
-    // Class (3) and equipment (13..31) lists; 2 is the name list.
-    void cmbPC_Click(int n);
-    void cmbPC_Change(int n);
-    void cmbPC_LostFocus(int n);
-    // Typed characters of the name list; set code to 0 to drop the key.
-    void cmbPC_KeyPress(int i, int& code);
-    void txtPC_Change(int i);
-    void cmbWork_Click(int k);
-    void cmbWork_Change(int k);
-    // The 技術 sub-page refills the lists of job slots 7..12.
-    void refillWorkSlots();
-    // 0 saves the character; showing it is the program's part.
-    void cmdPCData_Click(int i);
-    // These act on the visible main window, whichever window calls them.
-    void SetJobLimit(int jobIndex);
-    void CalcMaxWeight(int index);
-    // When valid, saves are stamped with this instead of the clock.
-    QDateTime pcSaveTime;
-
   private:
     MainWindow& visibleMainWindow();
-    bool pcGroupResetting_ = false;  // a group reset must not reset the list that caused it
-    bool workSlotsRefilling_ = false;
+    // What the character page asks of its window.
+    Dialogs& dialogs() override;
+    QList<CharacterPage*> existingCharacterPages() override;
+    CharacterPage& visibleCharacterPage() override;
+    CharacterPage* existingVisibleCharacterPage() override;
+    // A page created after the window was built joins the end of the tab order; it belongs
+    // between the calculation page and the tab buttons.
+    void placeInTabOrder(CharacterPage* page);
 
   public:
     // Shows a help text in the help lines of the visible main window.
-    void showHelp(const QString& text);
+    void showHelp(const QString& text) override;
 
   signals:
     // Actions whose windows or routines the program adds later; nothing happens until a
@@ -152,7 +110,7 @@ class MainWindow : public QMainWindow {
     void reincarnationRequested();           // TabAction::Reincarnation
     void aboutRequested();                   // バージョン情報
     void saveResultRequested();              // Text作成, 作業ファイル作成
-    void characterDataRequested(int index);  // cmdPCData(0) save, (1) show; PCデータ保存 = 0
+    void characterDataRequested(int index);  // 0 save (PC保存, PCデータ保存), 1 show (PC表示)
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -160,26 +118,20 @@ class MainWindow : public QMainWindow {
   private:
     void buildMenus();
     QWidget* buildTabButtons();
-    QFrame* buildCharacterPage();
-    QGroupBox* buildStatusFrame();
-    QGroupBox* buildWeaponFrame();
-    QGroupBox* buildEquipmentFrame();
-    QGroupBox* buildWeightFrame();
-    QGroupBox* buildWorkFrame();
     void switchPage(TabAction page);
     void switchSize();
     void openStartupSettings();
     void setupKeysAndHelp();
-    // Keys of the name, class and equipment lists.
-    void cmbPC_Keys(int i, int& code);
 
     int windowCode_;
     AppData& data_;
     MainHost& host_;
     QString baseTitle_;  // caption with the version
-    bool characterPageFilled_ = false;
     CalculationPage* calculationPage_ = nullptr;
-    QFrame* characterPage_ = nullptr;
+    QGridLayout* pageArea_ = nullptr;  // both pages share one place
+    CharacterPage* characterPage_ = nullptr;
+    // The help text the character page's help line shows once it is created.
+    QString characterHelp_;
 
     // Menus.
     QMenu* fileMenu = nullptr;

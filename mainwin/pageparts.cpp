@@ -1,5 +1,6 @@
 #include "pageparts.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,6 +82,14 @@ void selectOnFocus(QLineEdit* field) {
     // After the click that gave the focus has placed the caret.
     onEvent(field, QEvent::FocusIn,
             [field] { QTimer::singleShot(0, field, [field] { field->selectAll(); }); });
+}
+
+void focusButtonsOnAccessKey(QWidget* root) {
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!button->shortcut().isEmpty())
+            onEvent(button, QEvent::Shortcut,
+                    [button] { button->setFocus(Qt::ShortcutFocusReason); });
+    }
 }
 
 }  // namespace wm

@@ -1,6 +1,6 @@
 #pragma once
 
-// Control makers and key rules that both pages of the main window build with.
+// Controls and key rules that both pages of the main window are built from.
 
 #include <QString>
 #include <functional>
@@ -38,5 +38,9 @@ bool isDigitKey(int code);
 void digitField(QLineEdit* field, int limit, std::function<void()> onEnter);
 // The whole text is selected when the field gets the focus.
 void selectOnFocus(QLineEdit* field);
+// An access key takes the focus to its button first, as a click does, so the field being
+// left (the start level, the name) runs its lost-focus step before the button. For every
+// button under root.
+void focusButtonsOnAccessKey(QWidget* root);
 
 }  // namespace wm

@@ -16,11 +16,11 @@ CharacterLine emptyPage() {
     line.name = "ロイ";
     line.jobCode = "01";
     line.values = {"1", "0", "0", "0", "0", "0", "0", "0", "0"};
-    line.equipmentCodes.fill("0000");
+    line.equipment.fill(EquipmentChoice{});
     line.weight = "0";
     line.savedAt = QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33));
     line.fame = "0";
-    line.workCodes = {"01", "02", "03", "04", "05", "06", "0", "0", "0", "0", "0", "0"};
+    line.workCodes = {1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0};
     return line;
 }
 
@@ -59,13 +59,13 @@ void CharacterHistoryTest::freshPageLine() {
 void CharacterHistoryTest::filledPageLine() {
     CharacterLine line = emptyPage();
     line.values = {"75", "2000", "x", "", "30", "1500", "40", "50", "60"};
-    line.equipmentCodes[0] = "0121301";   // a sword: weight 12, code 1301
-    line.equipmentCodes[16] = "0032901";  // a necklace in the 首飾り list
-    line.equipmentCodes[18] = "abc";      // not a number: empty field
+    line.equipment[0] = {"12", 12.0, "1301"};          // a sword
+    line.equipment[16] = {"3", 3.0, "2901"};           // a necklace in the 首飾り list
+    line.equipment[18] = {"abc", std::nullopt, "01"};  // a weight that is no number: empty field
     line.weight = "345";
     line.fame = "2501";
     line.workLevels = {"12", "", "5", "0", "0", "0", "0", "45", "3", "", "", ""};
-    line.workCodes = {"01", "02", "03", "04", "05", "06", "30", "12", "06", "07", "0", "0"};
+    line.workCodes = {1, 2, 3, 4, 5, 6, 30, 12, 6, 7, 0, 0};
     const QString built = characterLine(line);
     QCOMPARE(
         built,

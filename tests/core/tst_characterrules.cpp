@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "characterrules.h"
+#include "numbers.h"
 #include "testmain.h"
 
 using namespace wm;
@@ -11,7 +12,15 @@ class CharacterRulesTest : public QObject {
     void fameSlots_data();
     void fameSlots();
     void groups();
-    void equipmentCodes();
+    void equipmentChoices();
+    void weightSum_data();
+    void weightSum();
+    void lockedKinds_data();
+    void lockedKinds();
+    void nameCharacters_data();
+    void nameCharacters();
+    void workCodes_data();
+    void workCodes();
     void jobTokens_data();
     void jobTokens();
     void maxWeight();
@@ -42,16 +51,23 @@ void CharacterRulesTest::fameSlots() {
 }
 
 void CharacterRulesTest::groups() {
-    QCOMPARE(equipmentGroupOf(15), (QList<int>{13, 14, 16, 17, 18, 19}));
-    QCOMPARE(equipmentGroupOf(24), (QList<int>{30, 31}));
-    QCOMPARE(equipmentGroupOf(30), (QList<int>{24, 31}));
-    QCOMPARE(equipmentGroupOf(21), (QList<int>{20}));
-    QCOMPARE(equipmentGroupOf(26), (QList<int>{25, 27}));
-    for (int alone : {22, 23, 28, 29})
+    using E = Equipment;
+    QCOMPARE(equipmentGroupOf(E::Axe),
+             (QList<E>{E::Sword, E::Katana, E::Staff, E::Abacus, E::Whip, E::FightingGloves}));
+    QCOMPARE(equipmentGroupOf(E::Shield), (QList<E>{E::Book, E::Instrument}));
+    QCOMPARE(equipmentGroupOf(E::Book), (QList<E>{E::Shield, E::Instrument}));
+    QCOMPARE(equipmentGroupOf(E::Hat), (QList<E>{E::Helmet}));
+    QCOMPARE(equipmentGroupOf(E::LeatherArmour), (QList<E>{E::Clothes, E::MetalArmour}));
+    for (E alone : {E::Gloves, E::Boots, E::Ring, E::Necklace})
         QVERIFY(equipmentGroupOf(alone).isEmpty());
+    // Each kind's list is filled from the section of the same number.
+    QCOMPARE(sectionOf(E::Sword), 13);
+    QCOMPARE(sectionOf(E::Gloves), 22);
+    QCOMPARE(sectionOf(E::Necklace), Section::Necklaces);
+    QCOMPARE(sectionOf(E::Instrument), 31);
 }
 
-void CharacterRulesTest::equipmentCodes() {
+void CharacterRulesTest::equipmentChoices() {
     ProductTable m;
     m.set(28, 1, 1, "010:銀の指輪");
     m.set(28, 3, 1, "3");
@@ -62,14 +78,125 @@ void CharacterRulesTest::equipmentCodes() {
     m.set(13, 1, 1, "010:剣");
     m.set(13, 3, 1, "abc");
     m.set(13, 5, 1, "1301");
-    QCOMPARE(equipmentCode(m, 29, "銀の首飾り"), QString("0122901"));  // necklaces come from 28
-    QCOMPARE(equipmentCode(m, 28, "銀の指輪"), QString("0032801"));
-    QCOMPARE(equipmentCode(m, 28, "未選択"), QString("0000"));
-    QCOMPARE(equipmentCode(m, 28, "銀"), QString("0032801"));  // the first row containing it
-    QCOMPARE(*equipmentWeight("0122901"), qint64(12));
-    QCOMPARE(*equipmentWeight("0000"), qint64(0));
-    QCOMPARE(equipmentCode(m, 13, "剣"), QString("abc1301"));
-    QVERIFY(!equipmentWeight("abc1301"));  // adds nothing to the sum
+    auto saved = [&m](Equipment kind, const QString& shown) {
+        return savedEquipmentCode(equipmentChoice(m, kind, shown));
+    };
+    QCOMPARE(saved(Equipment::Necklace, "銀の首飾り"), QString("0122901"));  // from 28
+    QCOMPARE(saved(Equipment::Ring, "銀の指輪"), QString("0032801"));
+    QCOMPARE(saved(Equipment::Ring, "未選択"), QString("0000"));
+    QCOMPARE(saved(Equipment::Ring, "銀"), QString("0032801"));  // the first row containing it
+    QCOMPARE(equipmentChoice(m, Equipment::Ring, "未選択"), EquipmentChoice{});
+    QCOMPARE(*countedWeight(equipmentChoice(m, Equipment::Necklace, "銀の首飾り")), qint64(12));
+    QCOMPARE(*countedWeight(EquipmentChoice{}), qint64(0));
+    QCOMPARE(saved(Equipment::Sword, "剣"), QString("abc1301"));
+    // adds nothing to the sum
+    QVERIFY(!countedWeight(equipmentChoice(m, Equipment::Sword, "剣")));
+}
+
+void CharacterRulesTest::weightSum_data() {
+    QTest::addColumn<QList<int>>("kinds");
+    QTest::addColumn<QStringList>("weights");
+    QTest::addColumn<qint64>("sum");
+    QTest::newRow("nothing chosen") << QList<int>{} << QStringList{} << qint64(0);
+    QTest::newRow("worn kinds add up")
+        << QList<int>{int(Equipment::Sword), int(Equipment::Necklace), int(Equipment::Boots)}
+        << QStringList{"12", "3", "4"} << qint64(19);
+    QTest::newRow("製本 and 楽器 are carried")
+        << QList<int>{int(Equipment::Book), int(Equipment::Instrument), int(Equipment::Ring)}
+        << QStringList{"40", "50", "1"} << qint64(1);
+    QTest::newRow("a fraction counts rounded")
+        << QList<int>{int(Equipment::Hat), int(Equipment::Axe)} << QStringList{"2.6", "3.4"}
+        << qint64(6);
+    // The saved code holds the weight in three places and the sum reads those three.
+    QTest::newRow("four digits count their first three")
+        << QList<int>{int(Equipment::MetalArmour)} << QStringList{"1234"} << qint64(123);
+    QTest::newRow("no number adds nothing")
+        << QList<int>{int(Equipment::Shield), int(Equipment::Clothes)} << QStringList{"x", "6"}
+        << qint64(6);
+}
+
+void CharacterRulesTest::weightSum() {
+    QFETCH(QList<int>, kinds);
+    QFETCH(QStringList, weights);
+    QFETCH(qint64, sum);
+    std::array<EquipmentChoice, kEquipmentKinds> choices{};
+    for (int i = 0; i < kinds.size(); ++i) {
+        const QString& weight = weights.at(i);
+        choices[size_t(kinds.at(i))] = {weight, toNumber(weight), QStringLiteral("1301")};
+    }
+    QCOMPARE(equipmentWeight(choices), sum);
+}
+
+void CharacterRulesTest::lockedKinds_data() {
+    using E = Equipment;
+    QTest::addColumn<QString>("limits");
+    QTest::addColumn<QList<E>>("locked");
+    QTest::newRow("none") << "" << QList<E>{};
+    QTest::newRow("two kinds") << "剣,刀," << QList<E>{E::Sword, E::Katana};
+    QTest::newRow("a word in two captions") << "鎧," << QList<E>{E::LeatherArmour, E::MetalArmour};
+    QTest::newRow("text after the last comma") << "盾,帽子" << QList<E>{E::Shield};
+    QTest::newRow("part of a caption") << "手," << QList<E>{E::Gloves};
+    QTest::newRow("no such kind") << "弓," << QList<E>{};
+    QList<E> all(kAllEquipment.begin(), kAllEquipment.end());
+    QTest::newRow("empty token locks all") << "盾,," << all;
+    QTest::newRow("leading comma locks all") << ",剣," << all;
+}
+
+void CharacterRulesTest::lockedKinds() {
+    QFETCH(QString, limits);
+    QFETCH(QList<Equipment>, locked);
+    const auto result = lockedEquipment(limits);
+    for (Equipment kind : kAllEquipment)
+        QCOMPARE(result[size_t(kind)], locked.contains(kind));
+}
+
+void CharacterRulesTest::nameCharacters_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("ascii") << int('a') << true;
+    QTest::newRow("kana") << int(u'あ') << true;
+    QTest::newRow("half-width kana") << int(u'ｱ') << true;
+    QTest::newRow("full-width tilde") << int(u'～') << true;
+    QTest::newRow("backspace") << 8 << true;
+    QTest::newRow("enter") << 13 << true;
+    QTest::newRow("hangul") << int(u'한') << false;
+    QTest::newRow("euro") << int(u'€') << false;
+    QTest::newRow("half a surrogate pair") << 0xD83D << false;
+}
+
+void CharacterRulesTest::nameCharacters() {
+    QFETCH(int, code);
+    QFETCH(bool, kept);
+    QCOMPARE(nameTakesCharacter(code), kept);
+}
+
+void CharacterRulesTest::workCodes_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("section");
+    // The list: an empty entry, then sections 7..28, 30, 31; a code is the position plus 6.
+    QTest::newRow("empty entry") << 0 << 6 << 0;
+    QTest::newRow("first") << 1 << 7 << 7;
+    QTest::newRow("rings") << 22 << 28 << 28;
+    QTest::newRow("after the necklaces") << 23 << 29 << 30;
+    QTest::newRow("last") << 24 << 30 << 31;
+}
+
+void CharacterRulesTest::workCodes() {
+    QFETCH(int, position);
+    QFETCH(int, code);
+    QFETCH(int, section);
+    const QList<int> sections = freeSlotSections();
+    QCOMPARE(sections.size(), 24);
+    QCOMPARE(workCodeOfEntry(position), code);
+    QCOMPARE(entryOfWorkCode(code, int(sections.size()) + 1), std::optional<int>(position));
+    if (position > 0)
+        QCOMPARE(sections.at(position - 1), section);
+    // Codes of slots 1..6 and of a slot without a work name no entry of the list.
+    for (int none : {0, 1, 5, 31})
+        QVERIFY(!entryOfWorkCode(none, 25));
+    QCOMPARE(initialWorkCode(6), 6);
+    QCOMPARE(initialWorkCode(7), 0);
 }
 
 void CharacterRulesTest::jobTokens_data() {

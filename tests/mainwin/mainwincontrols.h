@@ -83,7 +83,8 @@ inline CalcControls calc(QWidget& w) {
     return CalcControls(w);
 }
 
-// The window's own controls: menus, tab buttons, pages.
+// The window's own controls: menus, tab buttons and the calculation page. The character
+// page is created on first use: tests reach it through MainWindow::characterPage().
 struct ShellControls {
     explicit ShellControls(QWidget& w)
         : fileMenu(child<QMenu>(&w, "fileMenu")),
@@ -94,8 +95,6 @@ struct ShellControls {
           aboutAction(child<QAction>(&w, "aboutAction")),
           startupSettingsAction(child<QAction>(&w, "startupSettingsAction")),
           calculationPage(child<QFrame>(&w, "calculationPage")),
-          characterPage(child<QFrame>(&w, "characterPage")),
-          characterHelpLine(child<QLabel>(&w, "characterHelpLine")),
           window_(w) {}
 
     // The 表示 menu entry of a tab action.
@@ -116,8 +115,6 @@ struct ShellControls {
     QAction* aboutAction;
     QAction* startupSettingsAction;
     QFrame* calculationPage;
-    QFrame* characterPage;
-    QLabel* characterHelpLine;
 
   private:
     static const char* actionName(wm::TabAction action) {

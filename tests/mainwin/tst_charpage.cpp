@@ -11,6 +11,8 @@
 #include <QTest>
 #include <memory>
 
+#include "characterpage.h"
+#include "childwidget.h"
 #include "clicks.h"
 #include "fakehost.h"
 #include "gamedata.h"
@@ -19,9 +21,13 @@
 #include "testfolder.h"
 #include "testmain.h"
 
+using wm::CharacterPage;
+using wm::CharacterSubPage;
+using wm::Equipment;
 using wm::MainWindow;
 using Answer = wm::Dialogs::Answer;
 using wmtest::shell;
+using E = Equipment;
 
 namespace {
 
@@ -71,8 +77,48 @@ void typeText(QWidget* field, const QString& text) {
     }
 }
 
-QColor labelColour(const MainWindow& w, int n) {
-    return w.lblPC[n]->palette().color(QPalette::WindowText);
+// The object names of the equipment lists and labels, in the page's order.
+const char* const kEquipmentNames[] = {
+    "sword",       "katana", "axe",      "staff", "abacus",    "whip",    "fightingGloves",
+    "helmet",      "hat",    "gloves",   "boots", "shield",    "clothes", "leatherArmour",
+    "metalArmour", "ring",   "necklace", "book",  "instrument"};
+
+QComboBox* equipmentList(MainWindow& w, Equipment kind) {
+    return wmtest::child<QComboBox>(&w, QString(kEquipmentNames[int(kind)]) + "List");
+}
+
+QColor labelColour(MainWindow& w, Equipment kind) {
+    return wmtest::child<QLabel>(&w, QString(kEquipmentNames[int(kind)]) + "Label")
+        ->palette()
+        .color(QPalette::WindowText);
+}
+
+QComboBox* nameBox(MainWindow& w) {
+    return wmtest::child<QComboBox>(&w, "nameList");
+}
+
+QComboBox* jobList(MainWindow& w) {
+    return wmtest::child<QComboBox>(&w, "jobList");
+}
+
+QLineEdit* edit(MainWindow& w, const char* name) {
+    return wmtest::child<QLineEdit>(&w, name);
+}
+
+QComboBox* slotWork(MainWindow& w, int slot) {
+    return wmtest::child<QComboBox>(&w, QString("jobSlot%1Work").arg(slot));
+}
+
+QLineEdit* slotLevel(MainWindow& w, int slot) {
+    return wmtest::child<QLineEdit>(&w, QString("jobSlot%1Level").arg(slot));
+}
+
+QPushButton* saveButton(MainWindow& w) {
+    return wmtest::child<QPushButton>(&w, "saveCharacterButton");
+}
+
+QString savedCode(MainWindow& w, Equipment kind) {
+    return wm::savedEquipmentCode(w.characterPage().equipmentChoice(kind));
 }
 
 }  // namespace
@@ -98,8 +144,6 @@ class CharPageTest : public QObject {
     void fameSlots();
     void nameCut_data();
     void nameCut();
-    void nameKeys_data();
-    void nameKeys();
     void nameList();
     void workSlots_data();
     void workSlots();
@@ -149,72 +193,74 @@ void CharPageTest::cleanup() {
 void CharPageTest::listsOnFirstShowing() {
     QFETCH(int, code);
     MainWindow& w = page(code);
-    QCOMPARE(w.cmbPC[3]->count(), 24);
-    QCOMPARE(w.cmbPC[3]->currentText(), QString("平民"));
-    QCOMPARE(w.cmbPC[3]->itemText(23), QString());
-    QCOMPARE(w.cmbPCTag[3], QString("01"));
-    QCOMPARE(w.txtWeight[2]->text(), QString("1000"));  // strength 0 x 50 + 1000
-    const QMap<int, QStringList> expected{{13, {"未選択", "銅の剣", "鉄の剣"}},
-                                          {16, {"未選択"}},
-                                          {28, {"未選択", "銅の指輪", "銀の指輪"}},
-                                          {29, {"未選択", "木彫りの首飾り", "銀の鎖"}}};
+    QCOMPARE(jobList(w)->count(), 24);
+    QCOMPARE(jobList(w)->currentText(), QString("平民"));
+    QCOMPARE(jobList(w)->itemText(23), QString());
+    QCOMPARE(w.characterPage().jobCode(), QString("01"));
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("1000"));  // strength 0 x 50 + 1000
+    const QMap<Equipment, QStringList> expected{
+        {E::Sword, {"未選択", "銅の剣", "鉄の剣"}},
+        {E::Staff, {"未選択"}},
+        {E::Ring, {"未選択", "銅の指輪", "銀の指輪"}},
+        {E::Necklace, {"未選択", "木彫りの首飾り", "銀の鎖"}}};
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         QStringList shown;
-        for (int i = 0; i < w.cmbPC[it.key()]->count(); ++i)
-            shown << w.cmbPC[it.key()]->itemText(i);
+        for (int i = 0; i < equipmentList(w, it.key())->count(); ++i)
+            shown << equipmentList(w, it.key())->itemText(i);
         QCOMPARE(shown, it.value());
     }
-    for (int n = 13; n <= 31; ++n) {
-        QCOMPARE(w.cmbPC[n]->currentIndex(), 0);
-        QCOMPARE(w.cmbPCTag[n], QString("0000"));
+    for (Equipment kind : wm::kAllEquipment) {
+        QCOMPARE(equipmentList(w, kind)->currentIndex(), 0);
+        QCOMPARE(savedCode(w, kind), QString("0000"));
     }
-    QCOMPARE(w.txtWeight[0]->text(), QString("0"));
+    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), QString("0"));
 }
 
 void CharPageTest::exclusiveGroups_data() {
     QTest::addColumn<int>("code");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
+    QTest::addColumn<Equipment>("first");
+    QTest::addColumn<Equipment>("second");
     QTest::addColumn<bool>("firstReset");
     QTest::addColumn<QString>("secondTag");
     QTest::addColumn<QString>("weight");
     for (int code : {1, 2}) {
         auto row = [code](const char* name) { return &QTest::addRow("%d %s", code, name); };
-        *row("斧 after 剣") << code << 13 << 15 << true << "0301501"
+        *row("斧 after 剣") << code << E::Sword << E::Axe << true << "0301501"
                             << "30";
-        *row("盾 after 製本") << code << 30 << 24 << true << "0252401"
+        *row("盾 after 製本") << code << E::Book << E::Shield << true << "0252401"
                               << "25";
-        *row("盾 after 楽器") << code << 31 << 24 << true << "0252401"
+        *row("盾 after 楽器") << code << E::Instrument << E::Shield << true << "0252401"
                               << "25";
-        *row("製本 after 盾, not weighed") << code << 24 << 30 << true << "0403001"
+        *row("製本 after 盾, not weighed") << code << E::Shield << E::Book << true << "0403001"
                                            << "0";
-        *row("帽子 after 兜") << code << 20 << 21 << true << "0022101"
+        *row("帽子 after 兜") << code << E::Helmet << E::Hat << true << "0022101"
                               << "2";
-        *row("金属鎧 after 衣") << code << 25 << 27 << true << "0602701"
+        *row("金属鎧 after 衣") << code << E::Clothes << E::MetalArmour << true << "0602701"
                                 << "60";
-        *row("首飾り beside 指輪") << code << 28 << 29 << false << "0032901"
+        *row("首飾り beside 指輪") << code << E::Ring << E::Necklace << false << "0032901"
                                    << "5";
-        *row("靴 beside 手袋") << code << 22 << 23 << false << "0032301"
+        *row("靴 beside 手袋") << code << E::Gloves << E::Boots << false << "0032301"
                                << "4";
     }
 }
 
 void CharPageTest::exclusiveGroups() {
     QFETCH(int, code);
-    QFETCH(int, first);
-    QFETCH(int, second);
+    QFETCH(Equipment, first);
+    QFETCH(Equipment, second);
     QFETCH(bool, firstReset);
     QFETCH(QString, secondTag);
     QFETCH(QString, weight);
     MainWindow& w = page(code);
-    pick(w.cmbPC[first], w.cmbPC[first]->count() - 1);
-    pick(w.cmbPC[second], 1);
-    QCOMPARE(w.cmbPC[first]->currentIndex(), firstReset ? 0 : w.cmbPC[first]->count() - 1);
-    QCOMPARE(w.cmbPCTag[first] == "0000", firstReset);
+    pick(equipmentList(w, first), equipmentList(w, first)->count() - 1);
+    pick(equipmentList(w, second), 1);
+    QCOMPARE(equipmentList(w, first)->currentIndex(),
+             firstReset ? 0 : equipmentList(w, first)->count() - 1);
+    QCOMPARE(savedCode(w, first) == "0000", firstReset);
     // The reset must not come back to the list just chosen.
-    QCOMPARE(w.cmbPC[second]->currentIndex(), 1);
-    QCOMPARE(w.cmbPCTag[second], secondTag);
-    QCOMPARE(w.txtWeight[0]->text(), weight);
+    QCOMPARE(equipmentList(w, second)->currentIndex(), 1);
+    QCOMPARE(savedCode(w, second), secondTag);
+    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), weight);
 }
 
 void CharPageTest::necklaceWeightAndCode_data() {
@@ -236,9 +282,9 @@ void CharPageTest::necklaceWeightAndCode() {
     QFETCH(QString, tag);
     QFETCH(QString, weight);
     MainWindow& w = page(code);
-    pick(w.cmbPC[29], index);
-    QCOMPARE(w.cmbPCTag[29], tag);
-    QCOMPARE(w.txtWeight[0]->text(), weight);
+    pick(equipmentList(w, E::Necklace), index);
+    QCOMPARE(savedCode(w, E::Necklace), tag);
+    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), weight);
 }
 
 void CharPageTest::sampleNecklacesWeighTheirRows() {
@@ -257,60 +303,60 @@ void CharPageTest::sampleNecklacesWeighTheirRows() {
         {"真珠の首飾り", "1", "2912"},   {"水晶の首飾り", "1", "2913"},
         {"金の首飾り", "2", "2914"},     {"紅玉の首飾り", "2", "2915"}};
     MainWindow& w = page(1);
-    QCOMPARE(w.cmbPC[29]->count(), int(expected.size()) + 1);
+    QCOMPARE(equipmentList(w, E::Necklace)->count(), int(expected.size()) + 1);
     for (int i = 0; i < expected.size(); ++i) {
         const QStringList& item = expected.at(i);
-        pick(w.cmbPC[29], i + 1);
-        QCOMPARE(w.cmbPC[29]->currentText(), item.at(0));
-        QCOMPARE(w.txtWeight[0]->text(), item.at(1));
-        QCOMPARE(w.cmbPCTag[29], QString("00") + item.at(1) + item.at(2));
+        pick(equipmentList(w, E::Necklace), i + 1);
+        QCOMPARE(equipmentList(w, E::Necklace)->currentText(), item.at(0));
+        QCOMPARE(edit(w, "equipmentWeightEdit")->text(), item.at(1));
+        QCOMPARE(savedCode(w, E::Necklace), QString("00") + item.at(1) + item.at(2));
     }
 }
 
 void CharPageTest::jobLimits_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("job");
-    QTest::addColumn<QList<int>>("locked");
-    QList<int> all;
-    for (int n = 13; n <= 31; ++n)
-        all << n;
+    QTest::addColumn<QList<Equipment>>("locked");
+    const QList<Equipment> all(wm::kAllEquipment.begin(), wm::kAllEquipment.end());
     for (int code : {1, 2}) {
-        QTest::addRow("%d 剣,刀,", code) << code << 1 << QList<int>{13, 14};
+        QTest::addRow("%d 剣,刀,", code) << code << 1 << QList<Equipment>{E::Sword, E::Katana};
         QTest::addRow("%d empty token", code) << code << 2 << all;
-        QTest::addRow("%d 鎧, in two captions", code) << code << 3 << QList<int>{26, 27};
-        QTest::addRow("%d no limits", code) << code << 0 << QList<int>{};
+        QTest::addRow("%d 鎧, in two captions", code)
+            << code << 3 << QList<Equipment>{E::LeatherArmour, E::MetalArmour};
+        QTest::addRow("%d no limits", code) << code << 0 << QList<Equipment>{};
     }
 }
 
 void CharPageTest::jobLimits() {
     QFETCH(int, code);
     QFETCH(int, job);
-    QFETCH(QList<int>, locked);
+    QFETCH(QList<Equipment>, locked);
     MainWindow& w = page(code);
-    const QColor normal = labelColour(w, 13);
+    const QColor normal = labelColour(w, E::Sword);
     const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
     QVERIFY(grey != normal);
-    const QMap<int, int> weights{{13, 12}, {24, 25}, {26, 15}, {28, 1}};
+    const QMap<Equipment, int> weights{
+        {E::Sword, 12}, {E::Shield, 25}, {E::LeatherArmour, 15}, {E::Ring, 1}};
     int kept = 0;
     for (auto it = weights.begin(); it != weights.end(); ++it) {
-        pick(w.cmbPC[it.key()], 1);
+        pick(equipmentList(w, it.key()), 1);
         kept += locked.contains(it.key()) ? 0 : it.value();
     }
-    pick(w.cmbPC[3], job);
-    for (int n = 13; n <= 31; ++n) {
+    pick(jobList(w), job);
+    for (Equipment n : wm::kAllEquipment) {
         const bool isLocked = locked.contains(n);
-        QCOMPARE(w.cmbPC[n]->isEnabled(), !isLocked);
+        QCOMPARE(equipmentList(w, n)->isEnabled(), !isLocked);
         QCOMPARE(labelColour(w, n), isLocked ? grey : normal);
         if (weights.contains(n))
-            QCOMPARE(w.cmbPC[n]->currentIndex(), isLocked ? 0 : 1);
+            QCOMPARE(equipmentList(w, n)->currentIndex(), isLocked ? 0 : 1);
     }
-    QCOMPARE(w.txtWeight[0]->text(), QString::number(kept));
-    QCOMPARE(w.cmbPCTag[3], QString("0%1").arg(job + 1));
+    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), QString::number(kept));
+    QCOMPARE(w.characterPage().jobCode(), QString("0%1").arg(job + 1));
 
     // Another class first frees every list.
-    pick(w.cmbPC[3], 4);
-    for (int n = 13; n <= 31; ++n) {
-        QVERIFY(w.cmbPC[n]->isEnabled());
+    pick(jobList(w), 4);
+    for (Equipment n : wm::kAllEquipment) {
+        QVERIFY(equipmentList(w, n)->isEnabled());
         QCOMPARE(labelColour(w, n), normal);
     }
 }
@@ -320,33 +366,33 @@ void CharPageTest::limitsActOnVisibleWindow() {
     large.hide();
     MainWindow& small = page(1);
     // The hidden window's class change locks the lists of the one the user sees.
-    pick(large.cmbPC[3], 1);
-    QVERIFY(!small.cmbPC[13]->isEnabled());
-    QVERIFY(large.cmbPC[13]->isEnabled());
-    pick(large.cmbPC[3], 2);
-    pick(small.cmbPC[3], 0);
+    pick(jobList(large), 1);
+    QVERIFY(!equipmentList(small, E::Sword)->isEnabled());
+    QVERIFY(equipmentList(large, E::Sword)->isEnabled());
+    pick(jobList(large), 2);
+    pick(jobList(small), 0);
     for (MainWindow* w : {&small, &large}) {
-        for (int n = 13; n <= 31; ++n)
-            QVERIFY(w->cmbPC[n]->isEnabled());
+        for (Equipment n : wm::kAllEquipment)
+            QVERIFY(equipmentList(*w, n)->isEnabled());
     }
 }
 
 void CharPageTest::maximumWeight() {
     MainWindow& w = page(1);
-    w.txtPC[11]->setText("30");
-    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+    edit(w, "strengthEdit")->setText("30");
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
     // A new class changes the carry factor at once.
-    pick(w.cmbPC[3], 1);
-    QCOMPARE(w.txtWeight[2]->text(), QString("3100"));
+    pick(jobList(w), 1);
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
     // A factor or a strength that is no number keeps the last weight.
-    pick(w.cmbPC[3], 4);
-    QCOMPARE(w.txtWeight[2]->text(), QString("3100"));
-    pick(w.cmbPC[3], 0);
-    w.txtPC[11]->setText("");
-    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+    pick(jobList(w), 4);
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
+    pick(jobList(w), 0);
+    edit(w, "strengthEdit")->setText("");
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
     // Only strength counts.
-    w.txtPC[10]->setText("99");
-    QCOMPARE(w.txtWeight[2]->text(), QString("2500"));
+    edit(w, "agilityEdit")->setText("99");
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
 }
 
 void CharPageTest::fameSlots_data() {
@@ -367,13 +413,14 @@ void CharPageTest::fameSlots() {
     QFETCH(QString, fame);
     QFETCH(int, count);
     MainWindow& w = page(code);
-    w.chooseWorkSet(2);
-    w.txtPC[3]->setText("20000");
-    w.txtPC[3]->setText(fame);
+    w.characterPage().chooseSubPage(CharacterSubPage::Works);
+    edit(w, "fameEdit")->setText("20000");
+    edit(w, "fameEdit")->setText(fame);
     for (int k = 9; k <= 12; ++k) {
-        QCOMPARE(w.chkWork[k]->isVisible(), k <= count);
-        QCOMPARE(w.cmbWork[k]->isVisible(), k <= count);
-        QCOMPARE(w.txtWork[k]->isVisible(), k <= count);
+        QCOMPARE(wmtest::child<QCheckBox>(&w, QString("jobSlot%1Check").arg(k))->isVisible(),
+                 k <= count);
+        QCOMPARE(slotWork(w, k)->isVisible(), k <= count);
+        QCOMPARE(slotLevel(w, k)->isVisible(), k <= count);
     }
 }
 
@@ -400,34 +447,12 @@ void CharPageTest::nameCut() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     MainWindow& w = page(1);
-    typeText(w.cmbPC[2], typed);
-    QCOMPARE(w.cmbPC[2]->currentText(), kept);
-    QCOMPARE(w.cmbPC[2]->lineEdit()->cursorPosition(), kept.size());
+    typeText(nameBox(w), typed);
+    QCOMPARE(nameBox(w)->currentText(), kept);
+    QCOMPARE(nameBox(w)->lineEdit()->cursorPosition(), kept.size());
     // Pasting goes round the key filter but not round the rules.
-    w.cmbPC[2]->setEditText(typed);
-    QCOMPARE(w.cmbPC[2]->currentText(), kept);
-}
-
-void CharPageTest::nameKeys_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("ascii") << int('a') << true;
-    QTest::newRow("kana") << int(u'あ') << true;
-    QTest::newRow("half-width kana") << int(u'ｱ') << true;
-    QTest::newRow("full-width tilde") << int(u'～') << true;
-    QTest::newRow("backspace") << 8 << true;
-    QTest::newRow("hangul") << int(u'한') << false;
-    QTest::newRow("euro") << int(u'€') << false;
-    QTest::newRow("half a surrogate pair") << 0xD83D << false;
-}
-
-void CharPageTest::nameKeys() {
-    QFETCH(int, code);
-    QFETCH(bool, kept);
-    MainWindow& w = page(1);
-    int key = code;
-    w.cmbPC_KeyPress(2, key);
-    QCOMPARE(key, kept ? code : 0);
+    nameBox(w)->setEditText(typed);
+    QCOMPARE(nameBox(w)->currentText(), kept);
 }
 
 void CharPageTest::nameList() {
@@ -435,40 +460,35 @@ void CharPageTest::nameList() {
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     auto leaveName = [&](const QString& name) {
-        w.cmbPC[2]->setFocus();
-        w.cmbPC[2]->setEditText(name);
-        w.txtPC[4]->setFocus();
+        nameBox(w)->setFocus();
+        nameBox(w)->setEditText(name);
+        edit(w, "levelEdit")->setFocus();
     };
     leaveName("");
     leaveName("");
-    QCOMPARE(w.cmbPC[2]->count(), 1);
+    QCOMPARE(nameBox(w)->count(), 1);
     leaveName("Alice");
     leaveName("Bob");
     leaveName("alice");
-    QCOMPARE(w.cmbPC[2]->count(), 4);
-    QCOMPARE(w.cmbPC[2]->itemText(3), QString("alice"));
+    QCOMPARE(nameBox(w)->count(), 4);
+    QCOMPARE(nameBox(w)->itemText(3), QString("alice"));
     // A known name stays shown and is not added again.
     leaveName("Alice");
-    QCOMPARE(w.cmbPC[2]->count(), 4);
-    QCOMPARE(w.cmbPC[2]->currentText(), QString("Alice"));
+    QCOMPARE(nameBox(w)->count(), 4);
+    QCOMPARE(nameBox(w)->currentText(), QString("Alice"));
 }
 
 void CharPageTest::workSlots_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("slotCode");
+    QTest::addColumn<int>("slotCode");
     for (int code : {1, 2}) {
-        QTest::addRow("%d empty entry", code) << code << 0 << ""
-                                              << "06";
-        QTest::addRow("%d section 7", code) << code << 1 << "作業07"
-                                            << "07";
-        QTest::addRow("%d section 28", code) << code << 22 << "作業28"
-                                             << "28";
-        QTest::addRow("%d section 30", code) << code << 23 << "作業30"
-                                             << "29";
-        QTest::addRow("%d section 31", code) << code << 24 << "作業31"
-                                             << "30";
+        QTest::addRow("%d empty entry", code) << code << 0 << "" << 6;
+        QTest::addRow("%d section 7", code) << code << 1 << "作業07" << 7;
+        QTest::addRow("%d section 28", code) << code << 22 << "作業28" << 28;
+        QTest::addRow("%d section 30", code) << code << 23 << "作業30" << 29;
+        QTest::addRow("%d section 31", code) << code << 24 << "作業31" << 30;
     }
 }
 
@@ -476,61 +496,64 @@ void CharPageTest::workSlots() {
     QFETCH(int, code);
     QFETCH(int, position);
     QFETCH(QString, name);
-    QFETCH(QString, slotCode);
+    QFETCH(int, slotCode);
     MainWindow& w = page(code);
-    wmtest::clickIndicator(w.optWorkSet[2]);
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorks"));
     for (int k = 7; k <= 12; ++k) {
-        QCOMPARE(w.cmbWork[k]->count(), 25);
-        QCOMPARE(w.cmbWork[k]->currentIndex(), -1);
+        QCOMPARE(slotWork(w, k)->count(), 25);
+        QCOMPARE(slotWork(w, k)->currentIndex(), -1);
     }
-    pick(w.cmbWork[8], position);
-    QCOMPARE(w.cmbWork[8]->itemText(position), name);
-    QCOMPARE(w.cmbWorkTag[8], slotCode);
-    pick(w.cmbWork[3], 0);
-    QCOMPARE(w.cmbWorkTag[3], QString("03"));
+    pick(slotWork(w, 8), position);
+    QCOMPARE(slotWork(w, 8)->itemText(position), name);
+    QCOMPARE(w.characterPage().workCode(8), slotCode);
+    pick(slotWork(w, 3), 0);
+    QCOMPARE(w.characterPage().workCode(3), 3);
     // The refill keeps the codes and shows the work each names.
-    wmtest::clickIndicator(w.optWorkSet[0]);
-    wmtest::clickIndicator(w.optWorkSet[2]);
-    QCOMPARE(w.cmbWorkTag[8], slotCode);
-    QCOMPARE(w.cmbWork[8]->currentIndex(), position);
-    QCOMPARE(w.cmbWork[7]->currentIndex(), -1);
-    QCOMPARE(w.cmbWorkTag[7], QString("0"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageStatus"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorks"));
+    QCOMPARE(w.characterPage().workCode(8), slotCode);
+    QCOMPARE(slotWork(w, 8)->currentIndex(), position);
+    QCOMPARE(slotWork(w, 7)->currentIndex(), -1);
+    QCOMPARE(w.characterPage().workCode(7), 0);
 }
 
 void CharPageTest::workSlotTypingRestores() {
     MainWindow& w = page(1);
-    w.chooseWorkSet(2);
-    pick(w.cmbWork[8], 6);
-    QTest::keyClicks(w.cmbWork[8], "x");
-    QCOMPARE(w.cmbWork[8]->currentText(), QString("作業12"));
-    QCOMPARE(w.cmbWorkTag[8], QString("12"));
+    w.characterPage().chooseSubPage(CharacterSubPage::Works);
+    pick(slotWork(w, 8), 6);
+    QTest::keyClicks(slotWork(w, 8), "x");
+    QCOMPARE(slotWork(w, 8)->currentText(), QString("作業12"));
+    QCOMPARE(w.characterPage().workCode(8), 12);
     // A slot without a work has nothing to restore.
-    QTest::keyClicks(w.cmbWork[9], "x");
-    QCOMPARE(w.cmbWorkTag[9], QString("0"));
+    QTest::keyClicks(slotWork(w, 9), "x");
+    QCOMPARE(w.characterPage().workCode(9), 0);
 }
 
 void CharPageTest::threeSaves() {
     QFETCH(int, code);
     MainWindow& w = page(code);
-    w.cmbPC[2]->setEditText("騎士アリス");
-    pick(w.cmbPC[3], 1);
+    nameBox(w)->setEditText("騎士アリス");
+    pick(jobList(w), 1);
     const QStringList values{"45", "300", "12", "8", "5", "40", "15", "30", ""};
-    for (int i = 4; i <= 12; ++i)
-        w.txtPC[i]->setText(values.at(i - 4));
-    w.txtPC[3]->setText("2600");
-    w.txtWeight[1]->setText("120");
-    pick(w.cmbPC[15], 1);
-    pick(w.cmbPC[29], 1);
-    pick(w.cmbPC[30], 1);
-    w.chooseWorkSet(2);
-    w.txtWork[1]->setText("10");
-    pick(w.cmbWork[7], 1);
-    w.txtWork[7]->setText("5");
-    pick(w.cmbWork[8], 6);
-    w.txtWork[8]->setText("45");
-    pick(w.cmbWork[9], 0);  // chosen, level 0: no trace
-    pick(w.cmbWork[10], 23);
-    w.txtWork[10]->setText("3");
+    const char* const statusBoxes[] = {"levelEdit",        "hpEdit",       "vitalityEdit",
+                                       "intelligenceEdit", "luckEdit",     "mpEdit",
+                                       "agilityEdit",      "strengthEdit", "charmEdit"};
+    for (int i = 0; i < 9; ++i)
+        edit(w, statusBoxes[i])->setText(values.at(i));
+    edit(w, "fameEdit")->setText("2600");
+    edit(w, "currentWeightEdit")->setText("120");
+    pick(equipmentList(w, E::Axe), 1);
+    pick(equipmentList(w, E::Necklace), 1);
+    pick(equipmentList(w, E::Book), 1);
+    w.characterPage().chooseSubPage(CharacterSubPage::Works);
+    slotLevel(w, 1)->setText("10");
+    pick(slotWork(w, 7), 1);
+    slotLevel(w, 7)->setText("5");
+    pick(slotWork(w, 8), 6);
+    slotLevel(w, 8)->setText("45");
+    pick(slotWork(w, 9), 0);  // chosen, level 0: no trace
+    pick(slotWork(w, 10), 23);
+    slotLevel(w, 10)->setText("3");
 
     const QString head =
         "騎士アリス,02,%1,300,12,8,5,40,15,30,0,0,0,1501,0,0,0,0,0,0,0,0,0,0,0,0,0,"
@@ -539,11 +562,11 @@ void CharPageTest::threeSaves() {
     QStringList lines;
     for (int save = 0; save < 3; ++save) {
         if (save == 2)
-            w.txtPC[4]->setText("46");
-        w.pcSaveTime = QDateTime(QDate(2008, 3, 5), QTime(14, 7 + save, 33));
+            edit(w, "levelEdit")->setText("46");
+        w.characterPage().stampSavesWith(QDateTime(QDate(2008, 3, 5), QTime(14, 7 + save, 33)));
         host->scripted.expectMessage(Answer::Yes);
         host->scripted.expectMessage(Answer::Ok);
-        QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+        QTest::mouseClick(saveButton(w), Qt::LeftButton);
         lines << head.arg(save == 2 ? "46" : "45",
                           QString("%1:33").arg(7 + save, 2, 10, QChar('0'))) +
                      works;
@@ -556,9 +579,9 @@ void CharPageTest::threeSaves() {
     QCOMPARE(boxes.at(0).buttons, wm::Dialogs::Buttons::YesNo);
     QVERIFY(boxes.at(1).text.endsWith("に保存しました"));
     // Used slots with an empty level now show the 0 that was saved.
-    QCOMPARE(w.txtWork[2]->text(), QString("0"));
-    QCOMPARE(w.txtWork[9]->text(), QString("0"));
-    QCOMPARE(w.txtWork[11]->text(), QString());
+    QCOMPARE(slotLevel(w, 2)->text(), QString("0"));
+    QCOMPARE(slotLevel(w, 9)->text(), QString("0"));
+    QCOMPARE(slotLevel(w, 11)->text(), QString());
     wm::loadHistory(host->data);
     QCOMPARE(host->data.history.name(1), QString("騎士アリス"));
     QVERIFY(!host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 3).isEmpty());
@@ -591,12 +614,12 @@ void CharPageTest::saveRefused() {
     QFETCH(QString, message);
     QFETCH(QString, title);
     MainWindow& w = page(code);
-    w.cmbPC[2]->setEditText(name);
+    nameBox(w)->setEditText(name);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
         shell(w).saveCharacterDataAction->trigger();
     else
-        QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+        QTest::mouseClick(saveButton(w), Qt::LeftButton);
     QCOMPARE(host->scripted.shown().size(), 1);
     QCOMPARE(host->scripted.last().text, message);
     QCOMPARE(host->scripted.last().title, title);
@@ -605,7 +628,7 @@ void CharPageTest::saveRefused() {
 
 void CharPageTest::saveCancelled() {
     MainWindow& w = page(2);
-    w.cmbPC[2]->setEditText("Bob");
+    nameBox(w)->setEditText("Bob");
     host->scripted.expectMessage(Answer::No);
     host->scripted.expectMessage(Answer::Ok);
     shell(w).saveCharacterDataAction->trigger();
@@ -636,10 +659,10 @@ void CharPageTest::saveGoesWhereReadersLook() {
     host->data.fileList.set(0, folderEntry);
     host->data.fileList.set(6, fileEntry);
     MainWindow& w = page(1);
-    w.cmbPC[2]->setEditText("Bob");
+    nameBox(w)->setEditText("Bob");
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+    QTest::mouseClick(saveButton(w), Qt::LeftButton);
     QCOMPARE(host->scripted.last().text,
              host->data.nativeDataPath(wm::FileListEntry::History) + "に保存しました");
     QVERIFY(folder->readBytes(written).startsWith("Bob,"));
@@ -650,10 +673,10 @@ void CharPageTest::saveGoesWhereReadersLook() {
 void CharPageTest::failedAppendReported() {
     MainWindow& w = page(1);
     QVERIFY(QDir(folder->path()).mkpath("txtFile/PCData.txt"));
-    w.cmbPC[2]->setEditText("Bob");
+    nameBox(w)->setEditText("Bob");
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Ok);
-    QTest::mouseClick(w.cmdPCData[0], Qt::LeftButton);
+    QTest::mouseClick(saveButton(w), Qt::LeftButton);
     const QString path = QDir::toNativeSeparators(folder->filePath("txtFile/PCData.txt"));
     QVERIFY2(host->scripted.last().text.startsWith(path + " に保存できませんでした"),
              qPrintable(host->scripted.last().text));

@@ -15,6 +15,8 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "characterpage.h"
+#include "childwidget.h"
 #include "fakehost.h"
 #include "gamedata.h"
 #include "mainwincontrols.h"
@@ -182,7 +184,7 @@ void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
 
     // Where no button has the key, the menu takes it.
     w.runTabAction(wm::TabAction::CharacterPage);
-    w.cmdPCData[0]->setFocus();
+    wmtest::child<QPushButton>(&w, "saveCharacterButton")->setFocus();
     press(Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(QApplication::activePopupWidget(), shell(w).fileMenu);
     QCOMPARE(host->scripted.shown().size(), 1);
@@ -217,8 +219,8 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
 
     w.runTabAction(wm::TabAction::CharacterPage);
-    w.chooseWorkSet(1);
-    QLineEdit* weight = w.txtWeight[1];
+    w.characterPage().chooseSubPage(wm::CharacterSubPage::Equipment);
+    QLineEdit* weight = wmtest::child<QLineEdit>(&w, "currentWeightEdit");
     weight->setFocus();
     weight->selectAll();
     clipboard->setText("12345678901234567890");
@@ -235,8 +237,8 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QCOMPARE(weight->text(), QString("2345"));
 
     // A list that drops every key drops deleting and pasting too.
-    w.chooseWorkSet(2);
-    QComboBox* slot = w.cmbWork[1];
+    w.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
+    QComboBox* slot = wmtest::child<QComboBox>(&w, "jobSlot1Work");
     const QString job = slot->currentText();
     slot->setFocus();
     press(Qt::Key_Home);
@@ -275,7 +277,7 @@ void DesktopKeysTest::fieldsShowWhatTheyHold() {
 
     w.runTabAction(wm::TabAction::CharacterPage);
     QTest::qWait(0);
-    QVERIFY(showsWhole(w.txtPC[3], "88888888"));
+    QVERIFY(showsWhole(wmtest::child<QLineEdit>(&w, "fameEdit"), "88888888"));
 }
 
 WM_TEST_MAIN(DesktopKeysTest)

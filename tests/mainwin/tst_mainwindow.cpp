@@ -11,12 +11,15 @@
 #include <QTest>
 #include <memory>
 
+#include "characterpage.h"
+#include "childwidget.h"
 #include "clicks.h"
 #include "fakehost.h"
 #include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testmain.h"
 
+using wm::CharacterSubPage;
 using wm::MainWindow;
 using wmtest::calc;
 using wmtest::shell;
@@ -34,6 +37,11 @@ void runTab(MainWindow& w, wm::TabAction action, bool byMenu) {
         QTest::mouseClick(button, Qt::LeftButton);
     else
         shell(w).tabAction(action)->trigger();
+}
+
+template <class T = QWidget>
+T* child(MainWindow& w, const char* name) {
+    return wmtest::child<T>(&w, name);
 }
 
 }  // namespace
@@ -92,12 +100,12 @@ void TestMainWindow::titleFollowsPage() {
     QCOMPARE(w.windowTitle(), kTitle);
     runTab(w, wm::TabAction::CharacterPage, byMenu);
     QCOMPARE(w.windowTitle(), kCharTitle);
-    QVERIFY(shell(w).characterPage->isVisible());
+    QVERIFY(child(w, "characterPage")->isVisible());
     QVERIFY(!shell(w).calculationPage->isVisible());
     runTab(w, wm::TabAction::CalculationPage, byMenu);
     QCOMPARE(w.windowTitle(), kCalcTitle);
     QVERIFY(shell(w).calculationPage->isVisible());
-    QVERIFY(!shell(w).characterPage->isVisible());
+    QVERIFY(!child(w, "characterPage")->isVisible());
     QCOMPARE(w.baseTitle(), kTitle);
 }
 
@@ -127,26 +135,26 @@ void TestMainWindow::otherActionsKeepTitle() {
 void TestMainWindow::characterPageFilledOnce() {
     MainWindow& w = shown(1);
     w.runTabAction(wm::TabAction::CalculationPage);
-    QVERIFY(!w.characterPageFilled());
+    QVERIFY(!w.existingCharacterPage());
     w.runTabAction(wm::TabAction::CharacterPage);
-    QVERIFY(w.characterPageFilled());
-    QVERIFY(w.optWorkSet[0]->isChecked());
-    QVERIFY(w.frmPCS->isVisible());
+    QVERIFY(w.existingCharacterPage()->listsFilled());
+    QVERIFY(child<QRadioButton>(w, "subPageStatus")->isChecked());
+    QVERIFY(child(w, "statusFrame")->isVisible());
 
     // The user's sub-page survives a second showing of the page.
-    wmtest::clickIndicator(w.optWorkSet[1]);
+    wmtest::clickIndicator(child<QRadioButton>(w, "subPageEquipment"));
     w.runTabAction(wm::TabAction::CalculationPage);
     w.runTabAction(wm::TabAction::CharacterPage);
-    QVERIFY(w.characterPageFilled());
-    QVERIFY(w.optWorkSet[1]->isChecked());
-    QVERIFY(w.frmPCA->isVisible());
-    QVERIFY(!w.frmPCS->isVisible());
+    QVERIFY(w.existingCharacterPage()->listsFilled());
+    QVERIFY(child<QRadioButton>(w, "subPageEquipment")->isChecked());
+    QVERIFY(child(w, "weaponFrame")->isVisible());
+    QVERIFY(!child(w, "statusFrame")->isVisible());
 }
 
 void TestMainWindow::subPages_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("sub");
-    // frmPCS, frmPCA, frmPCD2, frmWeight, frmWork
+    // status, weapon, equipment, weight and work frames
     QTest::addColumn<QList<bool>>("visible");
     for (int code : {1, 2}) {
         QTest::addRow("%d 能力", code)
@@ -163,14 +171,18 @@ void TestMainWindow::subPages() {
     MainWindow& w = shown(code);
     w.runTabAction(wm::TabAction::CharacterPage);
     // Start from a different sub-page so every frame has to change.
-    w.chooseWorkSet(sub == 1 ? 2 : 1);
-    wmtest::clickIndicator(w.optWorkSet[sub]);
-    const QList<bool> seen{w.frmPCS->isVisible(), w.frmPCA->isVisible(), w.frmPCD2->isVisible(),
-                           w.frmWeight->isVisible(), w.frmWork->isVisible()};
+    w.characterPage().chooseSubPage(sub == 1 ? CharacterSubPage::Works
+                                             : CharacterSubPage::Equipment);
+    const char* const buttons[] = {"subPageStatus", "subPageEquipment", "subPageWorks"};
+    wmtest::clickIndicator(child<QRadioButton>(w, buttons[sub]));
+    QList<bool> seen;
+    for (const char* frame :
+         {"statusFrame", "weaponFrame", "equipmentFrame", "weightFrame", "workFrame"})
+        seen << child(w, frame)->isVisible();
     QCOMPARE(seen, visible);
     // Buttons and help line belong to every sub-page.
-    QVERIFY(w.cmdPCData[0]->isVisible());
-    QVERIFY(w.cmdLUp->isVisible());
+    QVERIFY(child(w, "saveCharacterButton")->isVisible());
+    QVERIFY(child(w, "luckPrayerButton")->isVisible());
 }
 
 void TestMainWindow::sizeSwitch_data() {
@@ -185,8 +197,8 @@ void TestMainWindow::sizeSwitch() {
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
     w.runTabAction(wm::TabAction::CharacterPage);
-    w.txtPC[11]->clear();
-    QTest::keyClicks(w.txtPC[11], QStringLiteral("25"));
+    child<QLineEdit>(w, "strengthEdit")->clear();
+    QTest::keyClicks(child<QLineEdit>(w, "strengthEdit"), QStringLiteral("25"));
     w.appendResult(QStringLiteral("here"));
     QVERIFY(!host->windows[3 - code]);
 
@@ -204,8 +216,8 @@ void TestMainWindow::sizeSwitch() {
     QVERIFY(w.isVisible());
     QVERIFY(!other.isVisible());
     QVERIFY(calc(w).resultList->toPlainText().isEmpty());
-    QCOMPARE(w.txtPC[11]->text(), QStringLiteral("25"));
-    QVERIFY(shell(w).characterPage->isVisible());
+    QCOMPARE(child<QLineEdit>(w, "strengthEdit")->text(), QStringLiteral("25"));
+    QVERIFY(child(w, "characterPage")->isVisible());
     QCOMPARE(calc(other).resultList->toPlainText(), QStringLiteral("there"));
 
     runTab(w, wm::TabAction::SwitchSize, byMenu);
@@ -265,10 +277,10 @@ void TestMainWindow::characterButtonsReachProgram() {
     // The save and the result file each say why there is nothing to write.
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
-    QTest::mouseClick(w.cmdPCData[1], Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "showSavedCharactersButton"), Qt::LeftButton);
     shell(w).saveCharacterDataAction->trigger();
     shell(w).showCharacterDataAction->trigger();
-    QTest::mouseClick(w.cmdLUp, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "luckPrayerButton"), Qt::LeftButton);
     QCOMPARE(character.count(), 2);
     QCOMPARE(character.at(0).at(0).toInt(), 1);
     QCOMPARE(character.at(1).at(0).toInt(), 0);
@@ -280,7 +292,7 @@ void TestMainWindow::characterButtonsReachProgram() {
     QCOMPARE(host->scripted.shown().at(1).text,
              QStringLiteral("結果がないので、ファイル作成は出来ません"));
     // 幸運祈願 and PCデータ表示 change nothing on the page.
-    QCOMPARE(w.txtPC[8]->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(w, "luckEdit")->text(), QStringLiteral("0"));
     QCOMPARE(w.windowTitle(), kCharTitle);
 }
 
@@ -313,9 +325,9 @@ void TestMainWindow::sizeDifferences() {
     QCOMPARE(shell(w).saveResultAction->text(), menuWork);
     QCOMPARE(!calc(w).showWeightCheck->toolTip().isEmpty(), checkTips);
     QCOMPARE(!calc(w).showStepsCheck->toolTip().isEmpty(), checkTips);
-    QCOMPARE(w.chkWorkTag[12].isEmpty(), checkTips);
     // Both sizes keep the other size's texts otherwise.
-    QCOMPARE(w.cmdPCData[0]->text(), QStringLiteral("PC保存（&S）"));
+    QCOMPARE(wmtest::child<QPushButton>(&w.characterPage(), "saveCharacterButton")->text(),
+             QStringLiteral("PC保存（&S）"));
     const QSize expected = code == 1 ? QSize(518, 448) : QSize(642, 532);
     QVERIFY2(w.width() >= expected.width() && w.width() <= expected.width() + 20,
              qPrintable(QString::number(w.width())));
@@ -325,15 +337,17 @@ void TestMainWindow::sizeDifferences() {
 
 void TestMainWindow::listsStartUnchosen() {
     MainWindow& w = shown(1);
-    QCOMPARE(w.cmbWork[6]->currentIndex(), -1);
-    QCOMPARE(w.cmbWork[6]->currentText(), QStringLiteral("鉱石堀り"));
-    QCOMPARE(w.cmbWork[6]->itemText(0), QStringLiteral("鉱石掘り"));
-    QCOMPARE(w.cmbWork[1]->currentIndex(), -1);
-    QCOMPARE(w.cmbWorkTag[6], QStringLiteral("06"));
-    QCOMPARE(w.cmbWorkTag[7], QStringLiteral("0"));
-    QCOMPARE(w.cmbPCTag[13], QStringLiteral("0000"));
-    QCOMPARE(w.cmbPC[13]->currentIndex(), -1);
-    QCOMPARE(w.cmbPC[3]->placeholderText(), QStringLiteral("平民"));
+    const wm::CharacterPage& page = w.characterPage();
+    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentText(), QStringLiteral("鉱石堀り"));
+    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->itemText(0), QStringLiteral("鉱石掘り"));
+    QCOMPARE(child<QComboBox>(w, "jobSlot1Work")->currentIndex(), -1);
+    QCOMPARE(page.workCode(6), 6);
+    QCOMPARE(page.workCode(7), 0);
+    QCOMPARE(wm::savedEquipmentCode(page.equipmentChoice(wm::Equipment::Sword)),
+             QStringLiteral("0000"));
+    QCOMPARE(child<QComboBox>(w, "swordList")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>(w, "jobList")->placeholderText(), QStringLiteral("平民"));
 }
 
 WM_TEST_MAIN(TestMainWindow)

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <memory>
 
+#include "characterpage.h"
 #include "fakehost.h"
 #include "layoutcheck.h"
 #include "mainwincontrols.h"
@@ -54,7 +55,7 @@ class TestWindowSize : public QObject {
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
         QWidget* pageFrame =
-            page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : shell(w).characterPage;
+            page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : w.existingCharacterPage();
         const QSize pageBefore = pageFrame->size();
         const int listBefore = calc(w).resultList->height();
 

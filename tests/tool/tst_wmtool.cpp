@@ -191,7 +191,7 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), 2);
     QVERIFY(!shown->isCalculationPageShown());
-    QVERIFY(shown->characterPageFilled());
+    QVERIFY(shown->existingCharacterPage() && shown->existingCharacterPage()->listsFilled());
     QVERIFY(!tool->existingMain(1));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
@@ -440,19 +440,20 @@ void TestWmTool::characterDataFromEitherSize() {
     QVERIFY(start(QStringList{size, "2"}));
     wm::MainWindow* w = visibleMain();
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
+    auto* showSaved = wmtest::child<QPushButton>(w, "showSavedCharactersButton");
+    QTest::mouseClick(showSaved, Qt::LeftButton);
     QCOMPARE(dialogs.last().text,
              QStringLiteral("キャラデータが保存されていないか\r\n保存形式が不正です"));
     QVERIFY(!tool->existingCharacterHistoryWindow() ||
             !tool->existingCharacterHistoryWindow()->isVisible());
 
     // Saved from the page, the character shows in the data window of either size.
-    w->cmbPC[2]->setEditText(QStringLiteral("ロイ"));
+    wmtest::child<QComboBox>(w, "nameList")->setEditText(QStringLiteral("ロイ"));
     dialogs.expectMessage(Dialogs::Answer::Yes);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QTest::mouseClick(w->cmdPCData[0], Qt::LeftButton);
+    QTest::mouseClick(wmtest::child<QPushButton>(w, "saveCharacterButton"), Qt::LeftButton);
     QVERIFY(dialogs.last().text.endsWith(QStringLiteral("PCData.txtに保存しました")));
-    QTest::mouseClick(w->cmdPCData[1], Qt::LeftButton);
+    QTest::mouseClick(showSaved, Qt::LeftButton);
     wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
     QCOMPARE(wmtest::child<QComboBox>(road, "nameList")->currentText(), QStringLiteral("ロイ"));

@@ -1,0 +1,327 @@
+// The character page's handlers: the rules of core applied to what the page shows.
+
+#include "characterpage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "characterhistory.h"
+#include "cp932.h"
+#include "numbers.h"
+#include "resultfiles.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+// A label of an equipment kind the class cannot use is greyed; the others show as button
+// text.
+void setLabelGreyed(QLabel* label, bool greyed) {
+    const QPalette system = QApplication::palette(label);
+    QPalette own = label->palette();
+    own.setColor(QPalette::WindowText, system.color(greyed ? QPalette::Disabled : QPalette::Active,
+                                                    QPalette::ButtonText));
+    label->setPalette(own);
+}
+
+void moveCaretToEnd(QComboBox* list) {
+    if (QLineEdit* edit = list->lineEdit())
+        edit->setCursorPosition(int(edit->text().size()));
+}
+
+// A list filled by the program shows nothing until something chooses an entry, so that
+// choosing position 0 runs its handler.
+void leaveUnchosen(QComboBox* list) {
+    list->setCurrentIndex(-1);
+}
+
+}  // namespace
+
+void CharacterPage::connectHandlers() {
+    for (size_t i = 0; i < subPageButtons_.size(); ++i) {
+        const auto subPage = CharacterSubPage(i);
+        connect(subPageButtons_[i], &QRadioButton::clicked, this,
+                [this, subPage] { showSubPage(subPage); });
+    }
+    // The name list only grows by the lost-focus rule, never by Enter.
+    nameList_->setInsertPolicy(QComboBox::NoInsert);
+    connect(nameList_, &QComboBox::editTextChanged, this, &CharacterPage::nameEdited);
+    onLeave(nameList_, [this] { nameLeft(); });
+
+    connect(jobList_, &QComboBox::activated, this, &CharacterPage::jobChosen);
+    for (Equipment kind : kAllEquipment)
+        connect(equipmentList(kind), &QComboBox::activated, this,
+                [this, kind] { equipmentChosen(kind); });
+    for (size_t i = 0; i < statusRows_.size(); ++i) {
+        const auto box = Status(i);
+        connect(statusRows_[i].box, &QLineEdit::textChanged, this,
+                [this, box] { statusChanged(box); });
+    }
+    for (int slot = 1; slot <= kJobSlots; ++slot) {
+        QComboBox* work = jobSlot(slot).work;
+        connect(work, &QComboBox::activated, this, [this, slot] { workChosen(slot); });
+        // Only typing changes a slot's text; choosing from the list is a click.
+        connect(work->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { workTyped(slot); });
+    }
+    connect(saveButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
+    connect(showSavedButton_, &QPushButton::clicked, this,
+            &CharacterPage::savedCharactersRequested);
+}
+
+void CharacterPage::showPage() {
+    show();
+    if (listsFilled_)
+        return;
+    // First showing of the page: its lists are filled here.
+    listsFilled_ = true;
+    fillLists();
+    chooseSubPage(CharacterSubPage::Status);
+}
+
+void CharacterPage::chooseSubPage(CharacterSubPage subPage) {
+    subPageButtons_[size_t(subPage)]->setChecked(true);
+    showSubPage(subPage);
+}
+
+void CharacterPage::showSubPage(CharacterSubPage subPage) {
+    statusFrame_->setVisible(subPage != CharacterSubPage::Equipment);
+    weaponFrame_->setVisible(subPage == CharacterSubPage::Equipment);
+    equipmentFrame_->setVisible(subPage == CharacterSubPage::Equipment);
+    weightFrame_->setVisible(subPage == CharacterSubPage::Equipment);
+    workFrame_->setVisible(subPage == CharacterSubPage::Works);
+    if (subPage == CharacterSubPage::Works)
+        refillWorkSlots();
+}
+
+void CharacterPage::showHelp(const QString& text) {
+    helpLine_->setText(text);
+}
+
+void CharacterPage::fillLists() {
+    jobList_->clear();
+    for (int row = 1; row <= JobTable::kRows; ++row)
+        jobList_->addItem(data_.jobs.at(row, JobColumn::Name));
+    leaveUnchosen(jobList_);
+    chooseEntry(jobList_, 0);
+
+    statusBox(Status::Strength)->setText(QStringLiteral("0"));
+
+    for (Equipment kind : kAllEquipment) {
+        equipmentList(kind)->clear();
+        equipmentList(kind)->addItem(QStringLiteral("未選択"));
+    }
+    const ProductTable& products = data_.products;
+    for (Equipment kind : kAllEquipment) {
+        const int section = sectionOf(kind);
+        for (int row = 1; row <= ProductTable::kRows; ++row) {
+            const QString product = products.at(section, ProductColumn::Name, row);
+            if (product.isEmpty())
+                break;
+            // Necklaces are kept among the rings, told apart by their code.
+            const bool necklace = kind == Equipment::Ring && isNecklaceRow(products, row);
+            equipmentList(necklace ? Equipment::Necklace : kind)->addItem(product.mid(4));
+        }
+    }
+    for (Equipment kind : kAllEquipment) {
+        leaveUnchosen(equipmentList(kind));
+        chooseEntry(equipmentList(kind), 0);
+    }
+}
+
+void CharacterPage::showSlotsForFame() {
+    const int shownSlots = slotCountForFame(statusBox(Status::Fame)->text());
+    for (int slot = 10; slot <= kJobSlots; ++slot) {
+        const bool shown = slot <= shownSlots;
+        jobSlot(slot).check->setVisible(shown);
+        jobSlot(slot).work->setVisible(shown);
+        jobSlot(slot).level->setVisible(shown);
+    }
+}
+
+void CharacterPage::nameEdited() {
+    // Pasted text bypasses the key filter; the saved file cannot hold such characters.
+    QString name = nameList_->currentText();
+    name.removeIf([](QChar ch) { return !canEncodeCp932(QString(ch)); });
+    name = cutCharacterName(name);
+    if (name != nameList_->currentText()) {
+        nameList_->setEditText(name);
+        return;  // the change this causes finishes the job
+    }
+    moveCaretToEnd(nameList_);
+}
+
+void CharacterPage::nameLeft() {
+    const QString typed = nameList_->currentText();
+    for (int i = 0; i < nameList_->count(); ++i) {
+        if (nameList_->itemText(i) == typed) {
+            nameList_->setCurrentIndex(i);
+            return;
+        }
+    }
+    nameList_->addItem(typed);
+    nameList_->setCurrentIndex(nameList_->count() - 1);
+}
+
+void CharacterPage::jobChosen() {
+    // The class sets the carry factor, so the maximum weight follows at once.
+    statusChanged(Status::Strength);
+    applyJobLimits(jobList_->currentIndex());
+    showEquipmentWeight();
+}
+
+void CharacterPage::equipmentChosen(Equipment kind) {
+    if (!groupResetting_) {
+        const QList<Equipment> others = equipmentGroupOf(kind);
+        if (!others.isEmpty()) {
+            groupResetting_ = true;
+            for (Equipment other : others)
+                chooseEntry(equipmentList(other), 0);
+            groupResetting_ = false;
+        }
+    }
+    equipmentChoices_[size_t(kind)] =
+        wm::equipmentChoice(data_.products, kind, equipmentList(kind)->currentText());
+    showEquipmentWeight();
+}
+
+void CharacterPage::showEquipmentWeight() {
+    weightBox(WeightBox::Equipment)->setText(numText(equipmentWeight(equipmentChoices_)));
+}
+
+void CharacterPage::statusChanged(Status box) {
+    if (box == Status::Strength)
+        showMaximumWeight();
+    showSlotsForFame();
+}
+
+void CharacterPage::applyJobLimits(int jobIndex) {
+    const QString limits = data_.jobs.at(jobIndex + 1, JobColumn::Limits);
+    for (CharacterPage* page : host_.existingCharacterPages())
+        page->freeEquipmentLists();
+    CharacterPage& shown = host_.visibleCharacterPage();
+    shown.lockEquipmentLists(lockedEquipment(limits));
+    shown.jobCode_ = data_.jobs.at(shown.jobList_->currentIndex() + 1, JobColumn::Code);
+}
+
+void CharacterPage::freeEquipmentLists() {
+    for (const EquipmentRow& row : equipmentRows_) {
+        row.list->setEnabled(true);
+        setLabelGreyed(row.label, false);
+    }
+}
+
+void CharacterPage::lockEquipmentLists(const std::array<bool, kEquipmentKinds>& locked) {
+    for (Equipment kind : kAllEquipment) {
+        if (!locked[size_t(kind)])
+            continue;
+        const EquipmentRow& row = equipmentRows_[size_t(kind)];
+        row.list->setEnabled(false);
+        setLabelGreyed(row.label, true);
+        chooseEntry(row.list, 0);
+    }
+}
+
+void CharacterPage::showMaximumWeight() {
+    // A page not created yet has no class chosen, and a page without a class keeps its
+    // maximum weight.
+    CharacterPage* shown = host_.existingVisibleCharacterPage();
+    if (!shown)
+        return;
+    const int job = shown->jobList_->currentIndex();
+    if (job < 0)
+        return;
+    const auto weight = maxWeightText(shown->statusBox(Status::Strength)->text(),
+                                      data_.jobs.at(job + 1, JobColumn::CarryFactor));
+    if (weight)
+        shown->weightBox(WeightBox::Maximum)->setText(*weight);
+}
+
+void CharacterPage::workChosen(int slot) {
+    if (slot < kFirstFreeSlot)
+        return;
+    workCodes_[size_t(slot - 1)] = workCodeOfEntry(jobSlot(slot).work->currentIndex());
+}
+
+void CharacterPage::workTyped(int slot) {
+    if (workSlotsRefilling_)
+        return;
+    QComboBox* work = jobSlot(slot).work;
+    // A code that names no entry of the list (nothing chosen yet) leaves the text alone.
+    if (const auto position = entryOfWorkCode(workCode(slot), work->count())) {
+        work->setCurrentIndex(*position);
+        work->setEditText(work->itemText(*position));
+    }
+    moveCaretToEnd(work);
+}
+
+void CharacterPage::refillWorkSlots() {
+    workSlotsRefilling_ = true;
+    const QList<int> sections = freeSlotSections();
+    for (int slot = kFirstFreeSlot; slot <= kJobSlots; ++slot) {
+        QComboBox* work = jobSlot(slot).work;
+        work->clear();
+        work->addItem(QString());
+        for (int section : sections)
+            work->addItem(data_.products.sectionName(section));
+        // The slot codes survive the refill; show the work each one names.
+        work->setCurrentIndex(entryOfWorkCode(workCode(slot), work->count()).value_or(-1));
+    }
+    workSlotsRefilling_ = false;
+}
+
+void CharacterPage::saveCharacter() {
+    Dialogs& dialogs = host_.dialogs();
+    const QString name = nameList_->currentText();
+    if (name.isEmpty()) {
+        dialogs.messageBox(QStringLiteral("キャラ名を入力してください"),
+                           QStringLiteral("キャラ名の未入力"));
+        return;
+    }
+    // The name is the line's first field: a comma in it would shift every other field.
+    if (name.contains(QLatin1Char(','))) {
+        dialogs.messageBox(QStringLiteral("キャラ名にカンマ（,）は使えません"),
+                           QStringLiteral("入力ミス"));
+        selectAllText(nameList_);
+        nameList_->setFocus();
+        return;
+    }
+    if (dialogs.messageBox(QStringLiteral("キャラデータの保存をしてもよろしいですか？"),
+                           QStringLiteral("保存の確認"),
+                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        dialogs.messageBox(QStringLiteral("キャラデータの保存をキャンセルをしました"),
+                           QStringLiteral("データ保存"));
+        return;
+    }
+
+    CharacterLine line;
+    line.name = name;
+    line.jobCode = data_.jobs.at(jobList_->currentIndex() + 1, JobColumn::Code);
+    for (int i = 0; i < int(line.values.size()); ++i)
+        line.values[size_t(i)] = statusBox(Status(int(Status::Level) + i))->text();
+    line.equipment = equipmentChoices_;
+    line.weight = weightBox(WeightBox::Current)->text();
+    line.savedAt = saveTime_.isValid() ? saveTime_ : QDateTime::currentDateTime();
+    line.fame = statusBox(Status::Fame)->text();
+    line.workCodes = workCodes_;
+    for (int slot = 1; slot <= kJobSlots; ++slot)
+        line.workLevels[size_t(slot - 1)] = jobSlot(slot).level->text();
+    const QString text = characterLine(line);
+    // The builder fills in "0" for the empty level of a used slot; the page shows it too.
+    for (int slot = 1; slot <= kJobSlots; ++slot) {
+        QLineEdit* level = jobSlot(slot).level;
+        if (level->text() != line.workLevels[size_t(slot - 1)])
+            level->setText(line.workLevels[size_t(slot - 1)]);
+    }
+    // The very file PC表示 and the reincarnation window read.
+    appendToDataFile(data_, dialogs, FileListEntry::History, text);
+}
+
+}  // namespace wm

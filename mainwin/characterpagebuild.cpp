@@ -1,0 +1,312 @@
+// The controls of the character page and where they stand.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "characterpage.h"
+#include "pageparts.h"
+
+namespace wm {
+
+namespace {
+
+const QString kUnchosen = QStringLiteral("未選択");
+
+struct StatusText {
+    Status box;
+    const char16_t* caption;
+    const char16_t* tip;
+    const char* name;
+};
+
+// The eight boxes below 名声 and Lv．; their labels carry the boxes' tips.
+const StatusText kStatusTexts[] = {
+    {Status::Hp, u"ＨＰ", u"HPの値を入力します", "hp"},
+    {Status::Vitality, u"体力", u"体力の値を入力します", "vitality"},
+    {Status::Intelligence, u"知力", u"知力の値を入力します", "intelligence"},
+    {Status::Luck, u"幸運", u"幸運の値を入力します", "luck"},
+    {Status::Mp, u"ＭＰ", u"MPの値を入力します", "mp"},
+    {Status::Agility, u"敏捷", u"敏捷の値を入力します", "agility"},
+    {Status::Strength, u"筋力", u"筋力の値を入力します", "strength"},
+    {Status::Charm, u"魅力", u"魅力の値を入力します", "charm"},
+};
+
+// The object names of the equipment lists, in the page's order.
+const char* const kEquipmentNames[kEquipmentKinds] = {
+    "sword",       "katana", "axe",      "staff", "abacus",    "whip",    "fightingGloves",
+    "helmet",      "hat",    "gloves",   "boots", "shield",    "clothes", "leatherArmour",
+    "metalArmour", "ring",   "necklace", "book",  "instrument"};
+
+QString named(const char* base, const char* role) {
+    return QLatin1String(base) + QLatin1String(role);
+}
+
+}  // namespace
+
+CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
+                             CharacterPageHost& host)
+    : large_(large), windowFont_(windowFont), data_(data), host_(host) {
+    setObjectName(QStringLiteral("characterPage"));
+    for (int slot = 1; slot <= kJobSlots; ++slot)
+        workCodes_[size_t(slot - 1)] = initialWorkCode(slot);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(4);
+    v->addWidget(buildSubPageButtons());
+
+    // The sub-pages share this area; hidden frames take no room.
+    auto* area = new QGridLayout;
+    area->setSpacing(4);
+    area->addWidget(buildStatusFrame(), 0, 0, 2, 1);
+    area->addWidget(buildEquipmentFrame(true), 0, 0);
+    area->addWidget(buildWeightFrame(), 1, 0);
+    area->addWidget(buildWorkFrame(), 0, 1, 2, 1);
+    area->addWidget(buildEquipmentFrame(false), 0, 1, 2, 1);
+    area->setColumnStretch(0, 1);
+    area->setColumnStretch(1, 1);
+    v->addLayout(area, 1);
+
+    buildButtons();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(showSavedButton_);
+    buttons->addStretch();
+    buttons->addWidget(luckPrayerButton_);
+    v->addLayout(buttons);
+
+    helpLine_ = makeLabel(QString());
+    helpLine_->setObjectName(QStringLiteral("characterHelpLine"));
+    helpLine_->setFrameShape(QFrame::Panel);
+    helpLine_->setFrameShadow(QFrame::Sunken);
+    helpLine_->setMinimumHeight(helpLine_->fontMetrics().height() + 4);
+    v->addWidget(helpLine_);
+
+    fitRowHeights();
+    // Until the page is first shown the status sub-page is the one laid out.
+    for (QWidget* frame :
+         {static_cast<QWidget*>(weaponFrame_), static_cast<QWidget*>(equipmentFrame_),
+          static_cast<QWidget*>(weightFrame_), static_cast<QWidget*>(workFrame_)})
+        frame->hide();
+
+    connectHandlers();
+    setupKeys();
+    setupHelp();
+    // Fame starts at 0: nine job slots until it changes.
+    showSlotsForFame();
+}
+
+QGroupBox* CharacterPage::buildSubPageButtons() {
+    subPageFrame_ = makeFrame();
+    subPageFrame_->setObjectName(QStringLiteral("subPageFrame"));
+    static const char16_t* const captions[] = {u"能力", u"装備", u"技術"};
+    static const char16_t* const tips[] = {u"キャラの能力情報入力画面表示します",
+                                           u"キャラの装備情報入力画面表示します",
+                                           u"キャラの仕事技術情報入力画面表示します"};
+    static const char* const names[] = {"subPageStatus", "subPageEquipment", "subPageWorks"};
+    auto* row = new QHBoxLayout(subPageFrame_);
+    row->setContentsMargins(8, 2, 8, 2);
+    for (size_t i = 0; i < subPageButtons_.size(); ++i) {
+        auto* button = new QRadioButton(QString::fromUtf16(captions[i]));
+        button->setToolTip(QString::fromUtf16(tips[i]));
+        button->setObjectName(QLatin1String(names[i]));
+        row->addWidget(button);
+        subPageButtons_[i] = button;
+    }
+    row->addStretch();
+    return subPageFrame_;
+}
+
+QGroupBox* CharacterPage::buildStatusFrame() {
+    statusFrame_ = makeFrame(QStringLiteral("PCデータを入力します"));
+    statusFrame_->setObjectName(QStringLiteral("statusFrame"));
+    nameLabel_ = makeLabel(QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
+    nameList_ = new QComboBox;
+    nameList_->setObjectName(QStringLiteral("nameList"));
+    nameList_->setEditable(true);
+    nameList_->setToolTip(QStringLiteral("入力した名前の選択をします"));
+    jobLabel_ = makeLabel(QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
+    jobList_ = makeList(QStringLiteral("選択した職業が表示されます"), QStringLiteral("平民"));
+    jobList_->setObjectName(QStringLiteral("jobList"));
+
+    auto row = [this](Status box, const QString& caption, const QString& labelTip,
+                      const QString& boxTip, const QString& text, const char* name) {
+        StatusRow& r = statusRows_[size_t(box)];
+        r.label = makeLabel(caption, labelTip);
+        r.label->setObjectName(named(name, "Label"));
+        r.box = makeField(boxTip, text);
+        r.box->setObjectName(named(name, "Edit"));
+    };
+    const QString fameTip = QStringLiteral("名声の値を入力します");
+    row(Status::Fame, QStringLiteral("名声"), fameTip, fameTip, QStringLiteral("0"), "fame");
+    row(Status::Level, QStringLiteral("Lv．"), QStringLiteral("自分のレベルを入力します"),
+        QStringLiteral("自分のレベルが表示されます"), QStringLiteral("1"), "level");
+    for (const StatusText& s : kStatusTexts) {
+        const QString tip = QString::fromUtf16(s.tip);
+        row(s.box, QString::fromUtf16(s.caption), tip, tip, QStringLiteral("0"), s.name);
+    }
+    // 名声 takes eight digits, the other boxes five at most.
+    fitDigits(statusBox(Status::Fame), 8);
+    for (const StatusRow& r : statusRows_) {
+        if (r.box != statusBox(Status::Fame))
+            fitDigits(r.box, 6);
+    }
+
+    auto* g = tightGrid(statusFrame_);
+    g->addWidget(nameLabel_, 0, 0);
+    g->addWidget(nameList_, 0, 1, 1, 3);
+    g->addWidget(jobLabel_, 1, 0);
+    g->addWidget(jobList_, 1, 1, 1, 3);
+    auto place = [g, this](Status box, int gridRow, int column) {
+        g->addWidget(statusRows_[size_t(box)].label, gridRow, column);
+        g->addWidget(statusRows_[size_t(box)].box, gridRow, column + 1);
+    };
+    place(Status::Fame, 2, 0);
+    place(Status::Level, 2, 2);
+    // HP, 体力, 知力, 幸運 down the left; MP, 敏捷, 筋力, 魅力 down the right.
+    for (int r = 0; r < 4; ++r) {
+        place(Status(int(Status::Hp) + r), 3 + r, 0);
+        place(Status(int(Status::Mp) + r), 3 + r, 2);
+    }
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    g->setRowStretch(7, 1);
+    return statusFrame_;
+}
+
+QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
+    QGroupBox* frame = makeFrame(weapons ? QStringLiteral("武器の種類を選択します")
+                                         : QStringLiteral("装備品を選択します"));
+    frame->setObjectName(weapons ? QStringLiteral("weaponFrame")
+                                 : QStringLiteral("equipmentFrame"));
+    (weapons ? weaponFrame_ : equipmentFrame_) = frame;
+    auto* g = tightGrid(frame);
+    if (!weapons)
+        g->setVerticalSpacing(large_ ? 3 : 1);
+    int gridRow = 0;
+    for (Equipment kind : kAllEquipment) {
+        if (isWeapon(kind) != weapons)
+            continue;
+        const QString name = equipmentCaption(kind);
+        const QString tip = QStringLiteral("装備している%1を選択します").arg(name);
+        QString labelTip = tip;
+        // The labels from 杖 to グローブ all carry the 杖 tip.
+        if (weapons && kind >= Equipment::Staff)
+            labelTip = QStringLiteral("装備している杖を選択します");
+        else if (kind == Equipment::Gloves)
+            labelTip = QStringLiteral("装備している手袋（こて）を選択します");
+        else if (kind == Equipment::Clothes)
+            labelTip = QStringLiteral("装備している衣（服）を選択します");
+        EquipmentRow& row = equipmentRows_[size_t(kind)];
+        row.label = makeLabel(name, labelTip);
+        row.label->setObjectName(named(kEquipmentNames[int(kind)], "Label"));
+        row.list = makeList(tip, kUnchosen);
+        row.list->setObjectName(named(kEquipmentNames[int(kind)], "List"));
+        g->addWidget(row.label, gridRow, 0);
+        g->addWidget(row.list, gridRow, 1);
+        ++gridRow;
+    }
+    g->setColumnStretch(1, 1);
+    return frame;
+}
+
+QGroupBox* CharacterPage::buildWeightFrame() {
+    weightFrame_ = makeFrame(QStringLiteral("PCデータ等から計算した結果を表示します"));
+    weightFrame_->setObjectName(QStringLiteral("weightFrame"));
+    struct Text {
+        const char16_t* caption;
+        const char16_t* labelTip;
+        const char16_t* boxTip;
+        const char* name;
+    };
+    static const Text texts[] = {
+        {u"装備重量", u"装備品の合計重量を表示します", u"装備品の合計重量が表示されます",
+         "equipmentWeight"},
+        {u"現在重量", u"現在の合計重量を表示します", u"現在の重量を入力します", "currentWeight"},
+        {u"最大重量", u"最大重量を表示します", u"最大重量が表示されます", "maximumWeight"},
+    };
+    auto* g = tightGrid(weightFrame_);
+    for (size_t i = 0; i < weightRows_.size(); ++i) {
+        WeightRow& row = weightRows_[i];
+        row.label =
+            makeLabel(QString::fromUtf16(texts[i].caption), QString::fromUtf16(texts[i].labelTip));
+        row.label->setObjectName(named(texts[i].name, "Label"));
+        row.box = makeField(QString::fromUtf16(texts[i].boxTip));
+        row.box->setObjectName(named(texts[i].name, "Edit"));
+    }
+    for (size_t i = 0; i < weightRows_.size(); ++i) {
+        fitDigits(weightRows_[i].box, 6);
+        g->addWidget(weightRows_[i].label, int(i), 0);
+        g->addWidget(weightRows_[i].box, int(i), 1, Qt::AlignLeft);
+    }
+    g->setColumnStretch(1, 1);
+    return weightFrame_;
+}
+
+QGroupBox* CharacterPage::buildWorkFrame() {
+    workFrame_ = makeFrame();
+    workFrame_->setObjectName(QStringLiteral("workFrame"));
+    // The lists below get their texts before the frame joins the window; with the window's
+    // font already set they are laid out in it, and the default font is never loaded.
+    workFrame_->setFont(windowFont_);
+    static const char16_t* const gatheringWorks[] = {u"狩猟",   u"木こり",     u"釣り",
+                                                     u"農作業", u"ハーブ採り", u"鉱石掘り"};
+    auto* g = tightGrid(workFrame_);
+    g->setVerticalSpacing(large_ ? 3 : 1);
+    for (int slot = 1; slot <= kJobSlots; ++slot) {
+        JobSlot& s = jobSlot(slot);
+        const QString name = QStringLiteral("jobSlot%1").arg(slot);
+        s.check = new QCheckBox;
+        s.check->setObjectName(name + QStringLiteral("Check"));
+        s.work = new QComboBox;
+        s.work->setObjectName(name + QStringLiteral("Work"));
+        s.work->setEditable(true);
+        s.work->setToolTip(QStringLiteral("作業名を選択します"));
+        s.level = makeField(QStringLiteral("作業のレベルを入力します"));
+        s.level->setObjectName(name + QStringLiteral("Level"));
+        fitDigits(s.level, 3);
+        if (slot < kFirstFreeSlot) {
+            const QString work = QString::fromUtf16(gatheringWorks[slot - 1]);
+            s.work->addItem(work);
+            // Nothing is chosen yet; the sixth slot has always shown its own spelling.
+            s.work->setCurrentIndex(-1);
+            s.work->setEditText(slot == 6 ? QStringLiteral("鉱石堀り") : work);
+        }
+        g->addWidget(s.check, slot - 1, 0);
+        g->addWidget(s.work, slot - 1, 1);
+        g->addWidget(s.level, slot - 1, 2);
+    }
+    g->setColumnStretch(1, 1);
+    return workFrame_;
+}
+
+void CharacterPage::buildButtons() {
+    saveButton_ = makeButton(QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
+    saveButton_->setObjectName(QStringLiteral("saveCharacterButton"));
+    showSavedButton_ =
+        makeButton(QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
+    showSavedButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
+    luckPrayerButton_ = makeButton(QStringLiteral("幸運祈願(&U)"),
+                                   QStringLiteral("幸運祈願をした時の上昇後の値を計算します"));
+    luckPrayerButton_->setObjectName(QStringLiteral("luckPrayerButton"));
+}
+
+void CharacterPage::fitRowHeights() {
+    const int rowHeight = QFontMetrics(windowFont_).height() + 6;
+    for (QComboBox* list : findChildren<QComboBox*>())
+        list->setFixedHeight(rowHeight);
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(field->parentWidget()))
+            field->setFixedHeight(rowHeight);
+    }
+}
+
+}  // namespace wm

@@ -1,0 +1,137 @@
+// Keyboard entry field by field, select-on-focus and the help line of the character page.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "characterpage.h"
+#include "keyfilter.h"
+#include "pageparts.h"
+#include "textrules.h"
+#include "widgets.h"
+
+namespace wm {
+
+namespace {
+
+// Up to how many digits a status box takes: 名声 eight, ＨＰ and ＭＰ five, the others three.
+int statusDigits(Status box) {
+    switch (box) {
+        case Status::Fame:
+            return 8;
+        case Status::Hp:
+        case Status::Mp:
+            return 5;
+        default:
+            return 3;
+    }
+}
+
+bool hasSelection(QComboBox* list) {
+    return list->lineEdit() && list->lineEdit()->hasSelectedText();
+}
+
+}  // namespace
+
+void CharacterPage::setupKeys() {
+    for (size_t i = 0; i < statusRows_.size(); ++i) {
+        QLineEdit* box = statusRows_[i].box;
+        digitField(box, statusDigits(Status(i)), [this, box] {
+            showSlotsForFame();
+            focusNextControl(box);
+        });
+    }
+    for (const WeightRow& row : weightRows_) {
+        QLineEdit* box = row.box;
+        digitField(box, 5, [box] { focusNextControl(box); });
+    }
+    for (const JobSlot& slot : jobSlots_) {
+        QLineEdit* level = slot.level;
+        digitField(level, 3, [level] { focusNextControl(level); });
+        // A slot's work is only chosen, never typed; Enter moves on.
+        QComboBox* work = slot.work;
+        KeyFilter::install(work, [work](int& code) {
+            if (code == kKeyEnter)
+                focusNextControl(work);
+            code = 0;
+        });
+    }
+    if (!large_) {
+        for (QRadioButton* button : subPageButtons_) {
+            KeyFilter::install(button, [button](int& code) {
+                if (code == kKeyEnter)
+                    focusNextControl(button);
+                code = 0;
+            });
+        }
+    }
+    for (QComboBox* list : {nameList_, jobList_})
+        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+    for (const EquipmentRow& row : equipmentRows_) {
+        QComboBox* list = row.list;
+        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+    }
+
+    focusButtonsOnAccessKey(this);
+
+    for (const StatusRow& row : statusRows_)
+        selectOnFocus(row.box);
+    for (const WeightRow& row : weightRows_)
+        selectOnFocus(row.box);
+    for (const JobSlot& slot : jobSlots_)
+        selectOnFocus(slot.level);
+}
+
+void CharacterPage::listKeys(QComboBox* list, int& code) {
+    if (code == kKeyBackspace)
+        return;
+    if (code == kKeyEnter) {
+        code = 0;
+        focusNextControl(list);
+        return;
+    }
+    const bool nameOpen = hasSelection(nameList_) || nameList_->currentText().isEmpty();
+    // The large window lets any list take keys while the name is empty or selected.
+    if (large_ && nameOpen && list != nameList_)
+        return;
+    if (list != nameList_) {
+        code = 0;
+        return;
+    }
+    if (!nameOpen && byteLength(nameList_->currentText()) > 13 && nameList_->lineEdit()) {
+        nameList_->lineEdit()->setText(cutCharacterName(nameList_->currentText()));
+        nameList_->lineEdit()->end(false);
+    }
+    if (!nameTakesCharacter(code))
+        code = 0;
+}
+
+void CharacterPage::setupHelp() {
+    // The help line explains the control under the mouse, with the control's own tooltip.
+    QList<QWidget*> helped;
+    helped << helpLine_ << weightRows_[size_t(WeightBox::Equipment)].label
+           << weightRows_[size_t(WeightBox::Maximum)].label;
+    for (size_t i = 0; i < subPageButtons_.size(); ++i)
+        helped << subPageButtons_[i] << weightRows_[i].box;
+    helped << statusRows_[size_t(Status::Fame)].label << nameLabel_ << jobLabel_
+           << statusRows_[size_t(Status::Level)].label;
+    for (Status box : {Status::Hp, Status::Vitality, Status::Intelligence, Status::Luck, Status::Mp,
+                       Status::Agility, Status::Strength, Status::Charm})
+        helped << statusRows_[size_t(box)].label;
+    for (const EquipmentRow& row : equipmentRows_)
+        helped << row.label;
+    for (const StatusRow& row : statusRows_)
+        helped << row.box;
+    for (const JobSlot& slot : jobSlots_)
+        helped << slot.level;
+    helped << saveButton_ << showSavedButton_;
+    for (QWidget* control : helped) {
+        control->setAttribute(Qt::WA_Hover, true);
+        onEvent(control, QEvent::Enter, [this, control] { host_.showHelp(control->toolTip()); });
+    }
+}
+
+}  // namespace wm
