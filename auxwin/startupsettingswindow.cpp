@@ -120,7 +120,7 @@ void StartupSettingsWindow::presetFromMain() {
         return;
     const int size = host_.isMainVisible(1) ? 1 : 2;
     windowSize_.option(size)->setChecked(true);
-    startPage_.option(host_.isCalcPageShown(size) ? 1 : 2)->setChecked(true);
+    startPage_.option(host_.isCalculationPageShown(size) ? 1 : 2)->setChecked(true);
 }
 
 void StartupSettingsWindow::openFromMain() {

@@ -19,7 +19,7 @@ namespace wm {
 class SettingsHost : public WindowOps {
   public:
     // Whether the main window of a size shows its calculation page.
-    virtual bool isCalcPageShown(int code) = 0;
+    virtual bool isCalculationPageShown(int code) = 0;
     virtual void endProgram() = 0;
 };
 

@@ -34,7 +34,6 @@ struct AppData {
     qint64 startLevelExp = 0;  // experience of the start level's table entry
     qint64 neededExp = 0;      // 必要経験値: total of the last level calculation
     qint64 producedExp = 0;    // experience of the last production total
-    std::array<SetMaterial, 3> setMaterials;
     // Lookups by name: the viewer also searches the necklace section.
     NecklaceSection necklaceSection = NecklaceSection::Skip;
     // Where the settings window was last used from: 0 the startup or its apply button, 1

@@ -159,12 +159,6 @@ SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection nec
     return out;
 }
 
-QString setMaterialText(AppData& d, const QString& setField) {
-    SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, setField);
-    d.setMaterials = list.materials;
-    return list.text;
-}
-
 ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
     if (auto failed = firstFailure(
             dialogs,
@@ -211,7 +205,7 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
                 QStringLiteral(" = ") + numText(*total);
     } else {
         text += QStringLiteral("  材料 ： ");
-        for (const SetMaterial& mat : d.setMaterials) {
+        for (const SetMaterial& mat : in.setMaterials) {
             if (mat.name.isEmpty() || mat.count.isEmpty())
                 break;
             const auto count = amountOf(mat.count);
@@ -281,7 +275,7 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
     } else {
         std::optional<qint64> total = 0;
         text += QStringLiteral("  材料 ： ");
-        for (const SetMaterial& mat : d.setMaterials) {
+        for (const SetMaterial& mat : in.setMaterials) {
             if (mat.name.isEmpty() || mat.count.isEmpty())
                 break;
             const auto count = intPart(mat.count);

@@ -61,10 +61,6 @@ struct SetMaterialList {
 SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection necklaceSection,
                                const QString& setField);
 
-// setMaterialsOf for the shared tables: keeps the materials in d.setMaterials for the
-// production totals and returns the text.
-QString setMaterialText(AppData& d, const QString& setField);
-
 // What the production routines read from the calculation page of a main window.
 struct ProductionInputs {
     int workPosition = -1;  // position in the work list; 0..5 are the gathering works
@@ -73,6 +69,8 @@ struct ProductionInputs {
     QString stepExp;        // experience of one work step
     QString steps;          // work steps of one run
     QString runs;           // runs to total
+    // The set materials of the chosen product (setMaterialsOf).
+    std::array<SetMaterial, 3> setMaterials{};
 };
 
 enum class ProductionField { Work, Product, StepExp, Steps, Runs };

@@ -90,9 +90,11 @@ void CalculationPage::showProduct() {
     stepExpEdit->setText(fields.stepExp);
     stepsEdit->setText(fields.steps);
     refreshRunExp();
-    materialsBox->setPlainText(boxText(
-        setMaterialText(data_, data_.products.at(section, ProductColumn::SetMaterials, row))));
-    setMaterials_ = data_.setMaterials;
+    const SetMaterialList materials =
+        setMaterialsOf(data_.products, data_.necklaceSection,
+                       data_.products.at(section, ProductColumn::SetMaterials, row));
+    materialsBox->setPlainText(boxText(materials.text));
+    setMaterials_ = materials.materials;
 }
 
 void CalculationPage::refreshRunExp() {
@@ -219,6 +221,7 @@ ProductionInputs CalculationPage::productionInputs() const {
     in.stepExp = stepExpEdit->text();
     in.steps = stepsEdit->text();
     in.runs = runsEdit->text();
+    in.setMaterials = setMaterials_;
     return in;
 }
 
@@ -230,13 +233,10 @@ void CalculationPage::showProductionOutcome(const ProductionOutcome& outcome) {
 }
 
 void CalculationPage::totalRuns() {
-    // The totals read the set materials from the shared data: give them this page's.
-    data_.setMaterials = setMaterials_;
     showProductionOutcome(totalsForRuns(data_, dialogs_, productionInputs()));
 }
 
 void CalculationPage::countRunsNeeded() {
-    data_.setMaterials = setMaterials_;
     showProductionOutcome(runsNeeded(data_, dialogs_, productionInputs()));
 }
 

@@ -36,7 +36,7 @@ const QString kDesignCaption = QStringLiteral("Wendmoorツール　Ver.");
 MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent)
     : QMainWindow(parent), windowCode_(windowCode), data_(data), host_(host) {
     installDesktopInput();
-    setObjectName(isLarge() ? QStringLiteral("FrmBigWM") : QStringLiteral("frmWM"));
+    setObjectName(isLarge() ? QStringLiteral("largeMainWindow") : QStringLiteral("smallMainWindow"));
     setFont(windowFont(font(), isLarge() ? 10 : 9));
 
     buildMenus();

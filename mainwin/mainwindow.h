@@ -58,8 +58,8 @@ class MainHost {
 };
 
 // The calculator's main window: the menus, the tab buttons and the two pages. One class for
-// both sizes: WindowCode::Small is frmWM, WindowCode::Large is FrmBigWM; they carry the
-// same controls under the same names.
+// both sizes (WindowCode::Small and WindowCode::Large); they carry the same controls under
+// the same names.
 class MainWindow : public QMainWindow, private CharacterPageHost {
     Q_OBJECT
 

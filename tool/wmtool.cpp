@@ -165,7 +165,7 @@ void WmTool::hideSettings() {
         settingsWindow_->hide();
 }
 
-bool WmTool::isCalcPageShown(int code) {
+bool WmTool::isCalculationPageShown(int code) {
     // A window not created yet opens on its calculation page.
     const MainWindow* window = existingMain(code);
     return !window || window->isCalculationPageShown();

@@ -56,7 +56,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     void switchPage(int code, int page) override;
     void showSettings() override;
     void hideSettings() override;
-    bool isCalcPageShown(int code) override;
+    bool isCalculationPageShown(int code) override;
 
     // The other windows, each created when it is opened and gone once the user closes it.
     void openProductWindow();

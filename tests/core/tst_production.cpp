@@ -76,8 +76,17 @@ class ProductionTest : public QObject {
     void padding();
 
   private:
+    // The set materials of a product's set-material field, as the calculation page keeps
+    // them for its run routines; returns the text the page shows.
+    QString chooseMaterials(const QString& setField) {
+        const SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, setField);
+        materials = list.materials;
+        return list.text;
+    }
+
     AppData d;
     ScriptedDialogs dialogs;
+    std::array<SetMaterial, 3> materials{};
 };
 
 void ProductionTest::lookupByName() {
@@ -118,9 +127,9 @@ void ProductionTest::materialTexts() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QStringList, weights);
-    QCOMPARE(setMaterialText(d, field), text);
+    QCOMPARE(chooseMaterials(field), text);
     for (int k = 0; k < 3; ++k)
-        QCOMPARE(d.setMaterials[size_t(k)].weight, weights.at(k));
+        QCOMPARE(materials[size_t(k)].weight, weights.at(k));
 }
 
 void ProductionTest::setMaterialsFromTheTable_data() {
@@ -192,8 +201,9 @@ void ProductionTest::runTotals() {
     QFETCH(QString, field);
     QFETCH(QString, runs);
     QFETCH(QString, text);
-    setMaterialText(d, field);
-    const ProductionOutcome out = totalsForRuns(d, dialogs, {work, "w", product, "5", "3", runs});
+    chooseMaterials(field);
+    const ProductionOutcome out =
+        totalsForRuns(d, dialogs, {work, "w", product, "5", "3", runs, materials});
     QVERIFY(!out.focus);
     QCOMPARE(out.append, text);
 }
@@ -219,8 +229,8 @@ void ProductionTest::runTotalChecks() {
     QFETCH(QString, title);
     QFETCH(int, focus);
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    const ProductionOutcome out =
-        totalsForRuns(d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4]});
+    const ProductionOutcome out = totalsForRuns(
+        d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4], materials});
     QCOMPARE(dialogs.last().title, title);
     QVERIFY(out.append.isEmpty());
     QCOMPARE(int(*out.focus), focus);
@@ -262,68 +272,70 @@ void ProductionTest::runCounts() {
     QFETCH(QString, field);
     QFETCH(qint64, need);
     QFETCH(QString, text);
-    setMaterialText(d, field);
+    chooseMaterials(field);
     d.neededExp = need;
-    const ProductionOutcome out = runsNeeded(d, dialogs, {work, "w", product, "10", "3", ""});
+    const ProductionOutcome out =
+        runsNeeded(d, dialogs, {work, "w", product, "10", "3", "", materials});
     QCOMPARE(out.append, text);
 }
 
 void ProductionTest::runCountChecks() {
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    ProductionOutcome out = runsNeeded(d, dialogs, {12, "", "X", "10", "3", ""});
+    ProductionOutcome out = runsNeeded(d, dialogs, {12, "", "X", "10", "3", "", materials});
     QCOMPARE(dialogs.last().text, QString("作業名が選択されていません"));
     QCOMPARE(*out.focus, ProductionField::Work);
 
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", ""});
+    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", "", materials});
     QCOMPARE(*out.focus, ProductionField::StepExp);
     QVERIFY(out.selectAll);
 
     d.neededExp = 0;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", ""});
+    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials});
     QCOMPARE(dialogs.last().title, QString("必要経験値なし"));
     QVERIFY(!out.focus);
     QVERIFY(out.append.isEmpty());
 
     d.neededExp = 100;
-    out = runsNeeded(d, dialogs, {12, "w", "X", "0", "3", ""});  // a run gives nothing
+    out = runsNeeded(d, dialogs, {12, "w", "X", "0", "3", "", materials});  // a run gives nothing
     QVERIFY(out.append.isEmpty());
 }
 
 void ProductionTest::bigRunExperience() {
     // 500 x 100 leaves 16 bits, and the material counts leave 32 bits.
-    setMaterialText(d, "02abc");
+    chooseMaterials("02abc");
     d.neededExp = 3000000000LL;
-    const ProductionOutcome out = runsNeeded(d, dialogs, {12, "w", "X", "500", "100", ""});
+    const ProductionOutcome out =
+        runsNeeded(d, dialogs, {12, "w", "X", "500", "100", "", materials});
     QCOMPARE(out.append,
              QString("X を 60000 回分\r\n  材料 ： abc × 120000 = 480000   合計 : 480000\r\n"));
     const ProductionOutcome totals =
-        totalsForRuns(d, dialogs, {12, "w", "X", "999", "99", "99999"});
+        totalsForRuns(d, dialogs, {12, "w", "X", "999", "99", "99999", materials});
     QCOMPARE(d.producedExp, qint64(9890001099LL));
     QVERIFY(totals.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
 }
 
 void ProductionTest::heavyMaterials() {
     // Two pieces of a 2^62 material weigh more than 64 bits hold: no total, no weight.
-    QCOMPARE(setMaterialText(d, "01heavy,02heavy"),
+    QCOMPARE(chooseMaterials("01heavy,02heavy"),
              QString("heavy × 1\r\nheavy × 2\r\n材料の合計重量 ： 数が大きすぎて計算できません"));
-    QCOMPARE(d.setMaterials[0].weight, QString("4611686018427387904"));
-    QVERIFY(d.setMaterials[1].weight.isEmpty());
+    QCOMPARE(materials[0].weight, QString("4611686018427387904"));
+    QVERIFY(materials[1].weight.isEmpty());
     // One piece alone is fine.
-    QCOMPARE(setMaterialText(d, "01heavy"),
+    QCOMPARE(chooseMaterials("01heavy"),
              QString("heavy × 1\r\n材料の合計重量 ： 4611686018427387904"));
     // A weight beyond 64 bits in the data cannot be used either.
-    setMaterialText(d, "01huge");
-    QVERIFY(d.setMaterials[0].weight.isEmpty());
+    chooseMaterials("01huge");
+    QVERIFY(materials[0].weight.isEmpty());
     // The run routines refuse a material whose weight is unknown for being too large.
-    setMaterialText(d, "02heavy");
+    chooseMaterials("02heavy");
     d.neededExp = 30;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", ""}).append.isEmpty());
+    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials}).append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(totalsForRuns(d, dialogs, {12, "w", "X", "10", "3", "1"}).append.isEmpty());
+    QVERIFY(totalsForRuns(d, dialogs, {12, "w", "X", "10", "3", "1", materials}).append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
 }
 
@@ -371,11 +383,11 @@ void ProductionTest::runTotalsBeyond64Bits() {
     QFETCH(QString, field);
     QFETCH(QStringList, inputs);
     QFETCH(int, focus);
-    setMaterialText(d, field);
+    chooseMaterials(field);
     d.producedExp = 77;
     dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        totalsForRuns(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2]});
+        totalsForRuns(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2], materials});
     QVERIFY(out.append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
@@ -420,11 +432,11 @@ void ProductionTest::runCountBeyond64Bits() {
     QFETCH(qint64, need);
     QFETCH(QStringList, inputs);
     QFETCH(int, focus);
-    setMaterialText(d, field);
+    chooseMaterials(field);
     d.neededExp = need;
     dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        runsNeeded(d, dialogs, {work, "w", product, inputs[0], inputs[1], ""});
+        runsNeeded(d, dialogs, {work, "w", product, inputs[0], inputs[1], "", materials});
     QVERIFY(out.append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
@@ -434,17 +446,19 @@ void ProductionTest::runCountBeyond64Bits() {
 void ProductionTest::largestValues() {
     // Right at the 64-bit limit everything is still counted exactly.
     const qint64 max = std::numeric_limits<qint64>::max();
-    setMaterialText(d, "00");
+    chooseMaterials("00");
     d.neededExp = max;
-    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", ""}).append,
+    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", "", materials}).append,
              QString("one を 9223372036854775807 回分\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
-    QCOMPARE(totalsForRuns(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807"}).append,
+    QCOMPARE(totalsForRuns(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807", materials})
+                 .append,
              QString("one を 9223372036854775807 回分生産した時の合計  9223372036854775807 EXP\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
     QCOMPARE(d.producedExp, max);
-    setMaterialText(d, "01one");
-    QCOMPARE(totalsForRuns(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602"}).append,
+    chooseMaterials("01one");
+    QCOMPARE(totalsForRuns(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602", materials})
+                 .append,
              QString("X を 3074457345618258602 回分生産した時の合計  9223372036854775806 EXP\r\n"
                      "  材料 ： one × 3074457345618258602 = 3074457345618258602 \r\n"));
 }

@@ -50,9 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Material entries: at most three, each named from the field, the total their sum.
     AppData d = sampleData();
-    const QString text = setMaterialText(d, line);
+    const SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, line);
+    const QString& text = list.text;
     qint64 sum = 0;
-    for (const SetMaterial& material : d.setMaterials) {
+    for (const SetMaterial& material : list.materials) {
         FUZZ_CHECK(line.contains(material.name));
         sum += material.weight.toLongLong();
     }
