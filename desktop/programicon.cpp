@@ -51,9 +51,9 @@ class ProgramIconEngine : public QIconEngine {
                                     "png");
                 // Only the named format: trying every plugin first would load them all.
                 reader.setAutoDetectImageFormat(false);
-                const QImage image = reader.read();
+                QImage image = reader.read();
                 if (image.size() == QSize(size, size))
-                    pictures_->addPixmap(QPixmap::fromImage(image));
+                    pictures_->addPixmap(QPixmap::fromImage(std::move(image)));
             }
         }
         return *pictures_;
