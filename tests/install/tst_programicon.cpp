@@ -68,7 +68,7 @@ class TestProgramIcon : public QObject {
                 wm::programIcon(QStringLiteral("wmview")).pixmap(48).toImage());
     }
     // The pictures are PNG files: reading them must not load and try every image plugin
-    // Qt has, which costs the start of every program time and memory.
+    // Qt has on each of them.
     void readingTheIconLoadsNoImagePlugin() {
         if (!QFile::exists(QStringLiteral("/proc/self/maps")))
             QSKIP("needs /proc/self/maps");
