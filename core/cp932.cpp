@@ -29,6 +29,25 @@ std::optional<QString> decodeLine(QStringDecoder& decoder, const QByteArray& byt
     return text;
 }
 
+// Lines ended by CR LF, a lone CR or a lone LF; the last line needs no end.
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines << text.mid(start);
+    return lines;
+}
+
 }  // namespace
 
 QString decodeCp932(const QByteArray& bytes) {
@@ -100,6 +119,16 @@ ReadResult readTextLines(const QString& nativePath) {
     // CR and LF never occur as the second byte of a double-byte character, so the bytes
     // can be cut into lines before decoding.
     QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    // A file without a bad byte is decoded in one go and gives the same lines; only a file
+    // with one is decoded line by line, to know the line and how much of it can be read.
+    if (decoder.isValid()) {
+        const QString text = decoder.decode(bytes);
+        if (!decoder.hasError()) {
+            result.lines = splitLines(text);
+            result.ok = true;
+            return result;
+        }
+    }
     auto addLine = [&](const QByteArray& lineBytes) {
         const auto line = decodeLine(decoder, lineBytes);
         if (!line) {

@@ -1,6 +1,5 @@
 #include "numbers.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,16 +8,43 @@ namespace wm {
 
 namespace {
 
-const QRegularExpression& numberPattern() {
-    static const QRegularExpression re(
-        QStringLiteral("^[ \\t]*[+-]?(\\d+\\.?\\d*|\\.\\d+)[ \\t]*$"));
-    return re;
+bool isAsciiDigit(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+// Blanks, an optional sign, digits with at most one point among or before them (at least
+// one digit), blanks, and at most one line end as the very last character. Checked by hand:
+// a pattern match would compile and load the regular expression engine at the start.
+bool isDecimalText(QStringView text) {
+    qsizetype end = text.size();
+    if (end > 0 && text[end - 1] == QLatin1Char('\n'))
+        --end;
+    auto isBlank = [](QChar ch) { return ch == QLatin1Char(' ') || ch == QLatin1Char('\t'); };
+    qsizetype i = 0;
+    while (i < end && isBlank(text[i]))
+        ++i;
+    if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    qsizetype digits = 0;
+    bool point = false;
+    for (; i < end; ++i) {
+        if (isAsciiDigit(text[i]))
+            ++digits;
+        else if (text[i] == QLatin1Char('.') && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return false;
+    while (i < end && isBlank(text[i]))
+        ++i;
+    return i == end;
 }
 
 bool isPlainDigits(const QString& text) {
-    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar ch) {
-        return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-    });
+    return !text.isEmpty() &&
+           std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return isAsciiDigit(ch); });
 }
 
 template <typename T>
@@ -34,10 +60,10 @@ std::optional<T> roundInto(double value) {
 }  // namespace
 
 bool isNumber(const QString& text) {
-    // Plain digits, the usual case in the data files, need no pattern match.
+    // Plain digits, the usual case in the data files, need no closer look.
     if (isPlainDigits(text))
         return true;
-    return numberPattern().match(text).hasMatch();
+    return isDecimalText(text);
 }
 
 std::optional<double> toNumber(const QString& text) {

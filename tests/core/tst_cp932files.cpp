@@ -47,6 +47,7 @@ class Cp932FilesTest : public QObject {
     void lineEnds_data();
     void lineEnds();
     void badBytesNeverCrash();
+    void goodLinesAroundABadByte();
     void hugeLine();
     void missingFile();
     void programTextsRoundTrip_data();
@@ -73,6 +74,11 @@ void Cp932FilesTest::lineEnds_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("trail byte is a backslash")
         << QByteArray("\x83\x5c\x95\x5c\r\n") << QStringList{QString::fromUtf8("ソ表")};
+    QTest::newRow("CR before CR LF") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+    QTest::newRow("LF before CR") << QByteArray("a\n\rb\n") << QStringList{"a", "", "b"};
+    QTest::newRow("mixed ends, double-byte lines")
+        << QByteArray("\x82\xa0\n\x82\xa2\r\x82\xa4\r\n")
+        << QStringList{QString::fromUtf8("あ"), QString::fromUtf8("い"), QString::fromUtf8("う")};
 }
 
 void Cp932FilesTest::lineEnds() {
@@ -95,6 +101,18 @@ void Cp932FilesTest::badBytesNeverCrash() {
     QCOMPARE(read.lines.size(), 4);
     QVERIFY(read.lines.at(0).startsWith("ab"));
     QCOMPARE(read.lines.at(1), QString::fromUtf8("c\0d", 3));
+}
+
+void Cp932FilesTest::goodLinesAroundABadByte() {
+    wmtest::TestFolder folder;
+    // A lead byte cut off by the line end spoils neither the line before nor the one after.
+    folder.writeBytes("bad.txt", QByteArray("\x82\xa0\n\x82\xa2\x83\r\n\x82\xa4"));
+    const ReadResult read = readTextLines(folder.filePath("bad.txt"));
+    QVERIFY(read.ok);
+    QCOMPARE(read.lines.size(), 3);
+    QCOMPARE(read.lines.at(0), QString::fromUtf8("あ"));
+    QVERIFY(read.lines.at(1).startsWith(QString::fromUtf8("い")));
+    QCOMPARE(read.lines.at(2), QString::fromUtf8("う"));
 }
 
 void Cp932FilesTest::hugeLine() {

@@ -54,6 +54,22 @@ void TextRulesTest::numberTexts_data() {
     QTest::newRow("sign alone") << "-" << false << qint64(0);
     QTest::newRow("full-width digits") << "１２" << false << qint64(0);
     QTest::newRow("exponent") << "1e5" << false << qint64(0);
+    QTest::newRow("tabs around") << "\t-7\t" << true << qint64(-7);
+    QTest::newRow("plus leading point") << "+.5" << true << qint64(0);
+    QTest::newRow("point alone") << "." << false << qint64(0);
+    QTest::newRow("sign then point alone") << "-." << false << qint64(0);
+    QTest::newRow("two signs") << "+-1" << false << qint64(0);
+    QTest::newRow("blank after sign") << "- 1" << false << qint64(0);
+    QTest::newRow("blank after point") << ". 5" << false << qint64(0);
+    // One line end after the number still counts as its end; anything more does not.
+    QTest::newRow("final line end") << "12\n" << true << qint64(12);
+    QTest::newRow("blank then line end") << "3.5 \n" << true << qint64(3);
+    QTest::newRow("two line ends") << "12\n\n" << false << qint64(0);
+    QTest::newRow("line end first") << "\n12" << false << qint64(0);
+    QTest::newRow("carriage return") << "12\r" << false << qint64(0);
+    QTest::newRow("blank after line end") << "12\n " << false << qint64(0);
+    QTest::newRow("other digits") << QString::fromUtf16(u"\u0663") << false << qint64(0);
+    QTest::newRow("no-break space") << QString::fromUtf16(u"\u00a012") << false << qint64(0);
 }
 
 void TextRulesTest::numberTexts() {
