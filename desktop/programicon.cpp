@@ -5,8 +5,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
-#include <QResource>
-#include <cstring>
 #include <optional>
 
 namespace wm {
@@ -49,29 +47,16 @@ class ProgramIconEngine : public QIconEngine {
         if (!pictures_) {
             pictures_.emplace();
             for (int size : {48, 128, 256}) {
-                QImage image = picture(size);
+                QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(program_).arg(size),
+                                    "png");
+                // Only the named format: trying every plugin first would load them all.
+                reader.setAutoDetectImageFormat(false);
+                QImage image = reader.read();
                 if (image.size() == QSize(size, size))
                     pictures_->addPixmap(QPixmap::fromImage(std::move(image)));
             }
         }
         return *pictures_;
-    }
-
-    // The build stores each picture's pixels beside its PNG; the PNG is the fallback.
-    QImage picture(int size) const {
-        const QString name = QStringLiteral(":/icons/%1-%2").arg(program_).arg(size);
-        const QResource pixels(name + QStringLiteral(".pixels"));
-        if (pixels.isValid() && pixels.compressionAlgorithm() == QResource::NoCompression &&
-            pixels.size() == qint64(size) * size * 4) {
-            // Copied out: resource data promises no alignment.
-            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-            std::memcpy(image.bits(), pixels.data(), size_t(pixels.size()));
-            return image;
-        }
-        QImageReader reader(name + QStringLiteral(".png"), "png");
-        // Only the named format: trying every plugin first would load them all.
-        reader.setAutoDetectImageFormat(false);
-        return reader.read();
     }
 
     QString program_;

@@ -1,7 +1,6 @@
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
-#include <QResource>
 #include <QTest>
 
 #include "programicon.h"
@@ -63,30 +62,6 @@ class TestProgramIcon : public QObject {
         QCOMPARE(icon.actualSize(QSize(100, 100)), QSize(100, 100));
         QCOMPARE(icon.pixmap(QSize(100, 100)).size(), QSize(100, 100));
         QCOMPARE(icon.actualSize(QSize(512, 512)), QSize(256, 256));
-    }
-    // The build's ready pixels of each picture: stored uncompressed, so nothing is unpacked
-    // at the start, and the very pixels of the PNG beside them.
-    void readyPixelsMatchThePictures_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");
-        for (const char* program : {"wmtool", "wmview"}) {
-            for (int size : {48, 128, 256}) {
-                const QString name = QStringLiteral("%1-%2").arg(program).arg(size);
-                QTest::newRow(qPrintable(name)) << name << size;
-            }
-        }
-    }
-    void readyPixelsMatchThePictures() {
-        QFETCH(QString, name);
-        QFETCH(int, size);
-        const QResource pixels(QStringLiteral(":/icons/%1.pixels").arg(name));
-        QVERIFY(pixels.isValid());
-        QCOMPARE(pixels.compressionAlgorithm(), QResource::NoCompression);
-        QCOMPARE(pixels.size(), qint64(size) * size * 4);
-        const QImage ready(reinterpret_cast<const uchar*>(pixels.data()), size, size,
-                           QImage::Format_ARGB32_Premultiplied);
-        const QImage shipped = readPng(QStringLiteral(":/icons/%1.png").arg(name));
-        QCOMPARE(ready.copy(), shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
     void theTwoProgramsLookDifferent() {
         QVERIFY(wm::programIcon(QStringLiteral("wmtool")).pixmap(48).toImage() !=
