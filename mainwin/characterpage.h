@@ -101,17 +101,14 @@ class CharacterPage : public QFrame {
     void savedCharactersRequested();  // PC表示
 
   private:
-    struct StatusRow {
+    // A status or weight box with its caption.
+    struct BoxRow {
         QLabel* label = nullptr;
         QLineEdit* box = nullptr;
     };
     struct EquipmentRow {
         QLabel* label = nullptr;
         QComboBox* list = nullptr;
-    };
-    struct WeightRow {
-        QLabel* label = nullptr;
-        QLineEdit* box = nullptr;
     };
     struct JobSlot {
         QCheckBox* check = nullptr;
@@ -176,9 +173,9 @@ class CharacterPage : public QFrame {
     QComboBox* nameList_ = nullptr;  // 名前
     QLabel* jobLabel_ = nullptr;
     QComboBox* jobList_ = nullptr;  // 職業
-    std::array<StatusRow, kStatusBoxes> statusRows_{};
+    std::array<BoxRow, kStatusBoxes> statusRows_{};
     std::array<EquipmentRow, kEquipmentKinds> equipmentRows_{};
-    std::array<WeightRow, 3> weightRows_{};
+    std::array<BoxRow, 3> weightRows_{};
     std::array<JobSlot, kJobSlots> jobSlots_{};
     QPushButton* saveButton_ = nullptr;        // PC保存
     QPushButton* showSavedButton_ = nullptr;   // PC表示

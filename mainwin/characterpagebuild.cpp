@@ -139,7 +139,7 @@ QGroupBox* CharacterPage::buildStatusFrame() {
 
     auto row = [this](Status box, const QString& caption, const QString& labelTip,
                       const QString& boxTip, const QString& text, const char* name) {
-        StatusRow& r = statusRows_[size_t(box)];
+        BoxRow& r = statusRows_[size_t(box)];
         r.label = makeLabel(caption, labelTip);
         r.label->setObjectName(named(name, "Label"));
         r.box = makeField(boxTip, text);
@@ -155,7 +155,7 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     }
     // 名声 takes eight digits, the other boxes five at most.
     fitDigits(statusBox(Status::Fame), 8);
-    for (const StatusRow& r : statusRows_) {
+    for (const BoxRow& r : statusRows_) {
         if (r.box != statusBox(Status::Fame))
             fitDigits(r.box, 6);
     }
@@ -235,7 +235,7 @@ QGroupBox* CharacterPage::buildWeightFrame() {
     };
     auto* g = tightGrid(weightFrame_);
     for (size_t i = 0; i < weightRows_.size(); ++i) {
-        WeightRow& row = weightRows_[i];
+        BoxRow& row = weightRows_[i];
         row.label =
             makeLabel(QString::fromUtf16(texts[i].caption), QString::fromUtf16(texts[i].labelTip));
         row.label->setObjectName(named(texts[i].name, "Label"));

@@ -44,7 +44,7 @@ void CharacterPage::setupKeys() {
             focusNextControl(box);
         });
     }
-    for (const WeightRow& row : weightRows_) {
+    for (const BoxRow& row : weightRows_) {
         QLineEdit* box = row.box;
         digitField(box, 5, [box] { focusNextControl(box); });
     }
@@ -77,9 +77,9 @@ void CharacterPage::setupKeys() {
 
     focusButtonsOnAccessKey(this);
 
-    for (const StatusRow& row : statusRows_)
+    for (const BoxRow& row : statusRows_)
         selectOnFocus(row.box);
-    for (const WeightRow& row : weightRows_)
+    for (const BoxRow& row : weightRows_)
         selectOnFocus(row.box);
     for (const JobSlot& slot : jobSlots_)
         selectOnFocus(slot.level);
@@ -123,7 +123,7 @@ void CharacterPage::setupHelp() {
         helped << statusRows_[size_t(box)].label;
     for (const EquipmentRow& row : equipmentRows_)
         helped << row.label;
-    for (const StatusRow& row : statusRows_)
+    for (const BoxRow& row : statusRows_)
         helped << row.box;
     for (const JobSlot& slot : jobSlots_)
         helped << slot.level;

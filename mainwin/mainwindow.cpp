@@ -36,7 +36,8 @@ const QString kDesignCaption = QStringLiteral("Wendmoorツール　Ver.");
 MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent)
     : QMainWindow(parent), windowCode_(windowCode), data_(data), host_(host) {
     installDesktopInput();
-    setObjectName(isLarge() ? QStringLiteral("largeMainWindow") : QStringLiteral("smallMainWindow"));
+    setObjectName(isLarge() ? QStringLiteral("largeMainWindow")
+                            : QStringLiteral("smallMainWindow"));
     setFont(windowFont(font(), isLarge() ? 10 : 9));
 
     buildMenus();
