@@ -25,10 +25,11 @@ CalculationPage::CalculationPage(int windowCode, AppData& data, Dialogs& dialogs
     : QFrame(parent), windowCode_(windowCode), data_(data), dialogs_(dialogs) {
     setObjectName(QStringLiteral("calculationPage"));
     buildLevelGroup();
-    buildProductGroup();
-    buildMaterialsGroup();
     buildOptionGroups();
     buildButtons();
+    buildProductGroup();
+    buildMaterialsGroup();
+    buildResultArea();
     layOut();
     connectControls();
     setupKeys();
@@ -36,36 +37,37 @@ CalculationPage::CalculationPage(int windowCode, AppData& data, Dialogs& dialogs
 }
 
 void CalculationPage::buildLevelGroup() {
-    levelGroup = named(makeFrame(), "levelGroup");
-    startLevelLabel = named(makeLabel(QStringLiteral("初期ＬＶ"),
+    levelGroup = named(makeFrame(this), "levelGroup");
+    startLevelLabel = named(makeLabel(levelGroup, QStringLiteral("初期ＬＶ"),
                                       QStringLiteral("計算を開始する初期レベルを設定します")),
                             "startLevelLabel");
-    startLevelEdit =
-        named(makeField(QStringLiteral("いくつから計算するか指定してください（１～299）")),
-              "startLevelEdit");
-    targetLevelLabel = named(
-        makeLabel(QStringLiteral("上限ＬＶ"), QStringLiteral("計算する上限のレベルを設定します")),
-        "targetLevelLabel");
+    startLevelEdit = named(
+        makeField(levelGroup, QStringLiteral("いくつから計算するか指定してください（１～299）")),
+        "startLevelEdit");
+    targetLevelLabel = named(makeLabel(levelGroup, QStringLiteral("上限ＬＶ"),
+                                       QStringLiteral("計算する上限のレベルを設定します")),
+                             "targetLevelLabel");
     targetLevelEdit =
-        named(makeField(QStringLiteral("いくつまで計算するか指定してください(2～300)")),
+        named(makeField(levelGroup, QStringLiteral("いくつまで計算するか指定してください(2～300)")),
               "targetLevelEdit");
     startLevelExpLabel =
-        named(makeLabel(QString(), QStringLiteral("初期レベルの経験値が表示されます")),
+        named(makeLabel(levelGroup, QString(), QStringLiteral("初期レベルの経験値が表示されます")),
               "startLevelExpLabel");
     startLevelExpLabel->setFrameShape(QFrame::Panel);
     startLevelExpLabel->setFrameShadow(QFrame::Sunken);
     startLevelExpLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Room for its two lines from the start, so the page does not shift when it fills.
-    startLevelExpLabel->setMinimumHeight(startLevelExpLabel->fontMetrics().lineSpacing() * 2 + 6);
-    remainingExpCheck = named(new QCheckBox, "remainingExpCheck");
+    startLevelExpLabel->setMinimumHeight(designFontMetrics(startLevelExpLabel).lineSpacing() * 2 +
+                                         6);
+    remainingExpCheck = named(new QCheckBox(levelGroup), "remainingExpCheck");
     remainingExpCheck->setToolTip(
         QStringLiteral("残り経験値を使用する場合は、チェックしてください"));
-    remainingExpLabel =
-        named(makeLabel(QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします")),
-              "remainingExpLabel");
-    remainingExpEdit =
-        named(makeField(QStringLiteral("初期に必要な残り経験値未満の場合は入力してください")),
-              "remainingExpEdit");
+    remainingExpLabel = named(
+        makeLabel(levelGroup, QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします")),
+        "remainingExpLabel");
+    remainingExpEdit = named(
+        makeField(levelGroup, QStringLiteral("初期に必要な残り経験値未満の場合は入力してください")),
+        "remainingExpEdit");
     fitDigits(startLevelEdit, 4);
     fitDigits(targetLevelEdit, 4);
 
@@ -85,39 +87,46 @@ void CalculationPage::buildLevelGroup() {
 }
 
 void CalculationPage::buildProductGroup() {
-    productGroup = named(makeFrame(), "productGroup");
-    workLabel =
-        named(makeLabel(QStringLiteral("作業リスト"), QStringLiteral("仕事技術を選択します")),
-              "workLabel");
-    workList = named(makeList(QStringLiteral("仕事技術を選択します"), QString()), "workList");
-    productLabel =
-        named(makeLabel(QStringLiteral("生産品名"), QStringLiteral("生産品名を選択します")),
-              "productLabel");
+    productGroup = named(makeFrame(this), "productGroup");
+    workLabel = named(makeLabel(productGroup, QStringLiteral("作業リスト"),
+                                QStringLiteral("仕事技術を選択します")),
+                      "workLabel");
+    workList = named(makeList(productGroup, QStringLiteral("仕事技術を選択します"), QString()),
+                     "workList");
+    productLabel = named(
+        makeLabel(productGroup, QStringLiteral("生産品名"), QStringLiteral("生産品名を選択します")),
+        "productLabel");
     productList =
-        named(makeList(QStringLiteral("仕事技術の各生産物を選択します"), QString()), "productList");
-    productLevelLabel = named(
-        makeLabel(QStringLiteral("Lv."), QStringLiteral("生産(採取)可能なレベルを表示します")),
-        "productLevelLabel");
+        named(makeList(productGroup, QStringLiteral("仕事技術の各生産物を選択します"), QString()),
+              "productList");
+    productLevelLabel = named(makeLabel(productGroup, QStringLiteral("Lv."),
+                                        QStringLiteral("生産(採取)可能なレベルを表示します")),
+                              "productLevelLabel");
     productLevelEdit =
-        named(makeField(QStringLiteral("各生産品を採取(生産)する為に必要なレベルが表示されます")),
+        named(makeField(productGroup,
+                        QStringLiteral("各生産品を採取(生産)する為に必要なレベルが表示されます")),
               "productLevelEdit");
-    stepsLabel =
-        named(makeLabel(QStringLiteral("作業工程"), QStringLiteral("作業工程を設定します")),
-              "stepsLabel");
-    stepsEdit = named(makeField(QStringLiteral("作業工程の回数が表示されます")), "stepsEdit");
-    stepExpLabel =
-        named(makeLabel(QStringLiteral("1回のEXP"), QStringLiteral("1回の経験値を設定します")),
-              "stepExpLabel");
-    stepExpEdit = named(makeField(QStringLiteral("1回の経験値が表示されます")), "stepExpEdit");
+    stepsLabel = named(
+        makeLabel(productGroup, QStringLiteral("作業工程"), QStringLiteral("作業工程を設定します")),
+        "stepsLabel");
+    stepsEdit =
+        named(makeField(productGroup, QStringLiteral("作業工程の回数が表示されます")), "stepsEdit");
+    stepExpLabel = named(makeLabel(productGroup, QStringLiteral("1回のEXP"),
+                                   QStringLiteral("1回の経験値を設定します")),
+                         "stepExpLabel");
+    stepExpEdit =
+        named(makeField(productGroup, QStringLiteral("1回の経験値が表示されます")), "stepExpEdit");
     runExpLabel =
-        named(makeLabel(QStringLiteral("1回分のEXP"),
+        named(makeLabel(productGroup, QStringLiteral("1回分のEXP"),
                         QStringLiteral("1回のEXPと作業工程をかけた値を計算して表示します")),
               "runExpLabel");
-    runExpEdit = named(makeField(QStringLiteral("1回分のEXPを計算して表示されます")), "runExpEdit");
-    runsLabel = named(
-        makeLabel(QStringLiteral("作成個数"), QStringLiteral("生産品をいくつ作成するか設定します")),
-        "runsLabel");
-    runsEdit = named(makeField(QStringLiteral("作成する生産物の個数を入力します")), "runsEdit");
+    runExpEdit = named(makeField(productGroup, QStringLiteral("1回分のEXPを計算して表示されます")),
+                       "runExpEdit");
+    runsLabel = named(makeLabel(productGroup, QStringLiteral("作成個数"),
+                                QStringLiteral("生産品をいくつ作成するか設定します")),
+                      "runsLabel");
+    runsEdit = named(makeField(productGroup, QStringLiteral("作成する生産物の個数を入力します")),
+                     "runsEdit");
     for (QLineEdit* field : {productLevelEdit, stepsEdit, stepExpEdit, runExpEdit, runsEdit})
         fitDigits(field, 5);
 
@@ -141,11 +150,11 @@ void CalculationPage::buildProductGroup() {
 }
 
 void CalculationPage::buildMaterialsGroup() {
-    materialsGroup = named(makeFrame(), "materialsGroup");
-    materialsLabel = named(makeLabel(QStringLiteral("必要な材料"),
+    materialsGroup = named(makeFrame(this), "materialsGroup");
+    materialsLabel = named(makeLabel(materialsGroup, QStringLiteral("必要な材料"),
                                      QStringLiteral("作業する為に必要な材料を表示します")),
                            "materialsLabel");
-    materialsBox = named(new QPlainTextEdit, "materialsBox");
+    materialsBox = named(new QPlainTextEdit(materialsGroup), "materialsBox");
     materialsBox->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
     materialsBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Three materials and the total line; the result list below gets the rest of the
@@ -163,9 +172,11 @@ void CalculationPage::buildMaterialsGroup() {
 }
 
 void CalculationPage::buildOptionGroups() {
-    displayGroup = named(makeFrame(), "displayGroup");
-    showWeightCheck = named(new QCheckBox(QStringLiteral("重量表示")), "showWeightCheck");
-    showStepsCheck = named(new QCheckBox(QStringLiteral("工程表示")), "showStepsCheck");
+    displayGroup = named(makeFrame(this), "displayGroup");
+    showWeightCheck =
+        named(new QCheckBox(QStringLiteral("重量表示"), displayGroup), "showWeightCheck");
+    showStepsCheck =
+        named(new QCheckBox(QStringLiteral("工程表示"), displayGroup), "showStepsCheck");
     if (!isLarge()) {
         showWeightCheck->setToolTip(QStringLiteral("材料などの重量を表示するかどうか選択します"));
         showStepsCheck->setToolTip(
@@ -176,12 +187,13 @@ void CalculationPage::buildOptionGroups() {
     display->addWidget(showWeightCheck);
     display->addWidget(showStepsCheck);
 
-    tabOrderGroup =
-        named(makeFrame(QStringLiteral("タブの移動の切り替えの設定をします")), "tabOrderGroup");
-    expTabOrderOption = named(new QRadioButton(QStringLiteral("経験用(&E)")), "expTabOrderOption");
+    tabOrderGroup = named(makeFrame(this, QStringLiteral("タブの移動の切り替えの設定をします")),
+                          "tabOrderGroup");
+    expTabOrderOption =
+        named(new QRadioButton(QStringLiteral("経験用(&E)"), tabOrderGroup), "expTabOrderOption");
     expTabOrderOption->setToolTip(QStringLiteral("タブの移動を経験値用に切り替えます"));
     countTabOrderOption =
-        named(new QRadioButton(QStringLiteral("個数用(&K)")), "countTabOrderOption");
+        named(new QRadioButton(QStringLiteral("個数用(&K)"), tabOrderGroup), "countTabOrderOption");
     countTabOrderOption->setToolTip(QStringLiteral("タブの移動を個数計算用に切り替えます"));
     expTabOrderOption->setChecked(true);
     auto* order = new QVBoxLayout(tabOrderGroup);
@@ -192,37 +204,39 @@ void CalculationPage::buildOptionGroups() {
 
 void CalculationPage::buildButtons() {
     calculateButton =
-        named(makeButton(QStringLiteral("計算開始(&R)"),
+        named(makeButton(this, QStringLiteral("計算開始(&R)"),
                          QStringLiteral("初期レベル～上限レベルまでの経験値の計算をします")),
               "calculateButton");
-    expListButton = named(
-        makeButton(QStringLiteral("リスト表示(&L)"), QStringLiteral("全経験値リストを表示します")),
-        "expListButton");
-    clearButton =
-        named(makeButton(QStringLiteral("結果クリア(&C)"), QStringLiteral("結果を消去します")),
-              "clearButton");
-    saveResultButton = named(makeButton(QStringLiteral("Text作成(&F)"),
-                                        QStringLiteral("結果をテキストファイルに出力します")),
-                             "saveResultButton");
+    expListButton = named(makeButton(this, QStringLiteral("リスト表示(&L)"),
+                                     QStringLiteral("全経験値リストを表示します")),
+                          "expListButton");
     runsNeededButton = named(
-        makeButton(QStringLiteral("生産回数(&P)"),
+        makeButton(this, QStringLiteral("生産回数(&P)"),
                    QStringLiteral("生産品をいくつ作れば計算した経験値を越えるかを算出します")),
         "runsNeededButton");
-    runTotalsButton = named(makeButton(QStringLiteral("個数計算(&N)"),
+    runTotalsButton = named(makeButton(this, QStringLiteral("個数計算(&N)"),
                                        QStringLiteral("生産品を作った個数より経験値を算出します")),
                             "runTotalsButton");
+    clearButton = named(
+        makeButton(this, QStringLiteral("結果クリア(&C)"), QStringLiteral("結果を消去します")),
+        "clearButton");
+    saveResultButton = named(makeButton(this, QStringLiteral("Text作成(&F)"),
+                                        QStringLiteral("結果をテキストファイルに出力します")),
+                             "saveResultButton");
+}
 
-    resultList = named(new QPlainTextEdit, "resultList");
+void CalculationPage::buildResultArea() {
+    resultList = named(new QPlainTextEdit(this), "resultList");
     resultList->setFont(resultFont(font()));
     resultList->setToolTip(QStringLiteral("仕事技術レベルの経験値の結果を表示されます"));
     resultList->setReadOnly(true);
     resultList->setLineWrapMode(QPlainTextEdit::NoWrap);
     resultList->setMinimumHeight(resultList->fontMetrics().lineSpacing() * 5 + 12);
-    helpLine = named(makeLabel(QString(), QStringLiteral("各項目の説明が表示されます")),
+    helpLine = named(makeLabel(this, QString(), QStringLiteral("各項目の説明が表示されます")),
                      "calculationHelpLine");
     helpLine->setFrameShape(QFrame::Panel);
     helpLine->setFrameShadow(QFrame::Sunken);
-    helpLine->setMinimumHeight(helpLine->fontMetrics().height() + 4);
+    helpLine->setMinimumHeight(designFontMetrics(helpLine).height() + 4);
 }
 
 void CalculationPage::layOut() {

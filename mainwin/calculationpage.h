@@ -62,11 +62,14 @@ class CalculationPage : public QFrame {
     void saveResultRequested();
 
   private:
+    // Each control joins the focus chain when it is made, so the builders run in the order
+    // the layout places the controls: the tab order stays that order.
     void buildLevelGroup();
-    void buildProductGroup();
-    void buildMaterialsGroup();
     void buildOptionGroups();
     void buildButtons();
+    void buildProductGroup();
+    void buildMaterialsGroup();
+    void buildResultArea();
     void layOut();
     void connectControls();
     void setupKeys();

@@ -73,7 +73,9 @@ class CharacterPage : public QFrame {
     Q_OBJECT
 
   public:
-    CharacterPage(bool large, const QFont& windowFont, AppData& data, CharacterPageHost& host);
+    // Made inside its place in the window (parent), so its controls take the window's font once.
+    CharacterPage(bool large, const QFont& windowFont, AppData& data, CharacterPageHost& host,
+                  QWidget* parent);
 
     // Shows the page; the first time, its lists are filled and 能力 is chosen.
     void showPage();

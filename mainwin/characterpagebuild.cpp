@@ -52,8 +52,8 @@ QString named(const char* base, const char* role) {
 }  // namespace
 
 CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
-                             CharacterPageHost& host)
-    : large_(large), windowFont_(windowFont), data_(data), host_(host) {
+                             CharacterPageHost& host, QWidget* parent)
+    : QFrame(parent), large_(large), windowFont_(windowFont), data_(data), host_(host) {
     setObjectName(QStringLiteral("characterPage"));
     for (int slot = 1; slot <= kJobSlots; ++slot)
         workCodes_[size_t(slot - 1)] = initialWorkCode(slot);
@@ -83,11 +83,11 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     buttons->addWidget(luckPrayerButton_);
     v->addLayout(buttons);
 
-    helpLine_ = makeLabel(QString());
+    helpLine_ = makeLabel(this, QString());
     helpLine_->setObjectName(QStringLiteral("characterHelpLine"));
     helpLine_->setFrameShape(QFrame::Panel);
     helpLine_->setFrameShadow(QFrame::Sunken);
-    helpLine_->setMinimumHeight(helpLine_->fontMetrics().height() + 4);
+    helpLine_->setMinimumHeight(designFontMetrics(helpLine_).height() + 4);
     v->addWidget(helpLine_);
 
     fitRowHeights();
@@ -105,7 +105,7 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
 }
 
 QGroupBox* CharacterPage::buildSubPageButtons() {
-    subPageFrame_ = makeFrame();
+    subPageFrame_ = makeFrame(this);
     subPageFrame_->setObjectName(QStringLiteral("subPageFrame"));
     static const char16_t* const captions[] = {u"能力", u"装備", u"技術"};
     static const char16_t* const tips[] = {u"キャラの能力情報入力画面表示します",
@@ -115,7 +115,7 @@ QGroupBox* CharacterPage::buildSubPageButtons() {
     auto* row = new QHBoxLayout(subPageFrame_);
     row->setContentsMargins(8, 2, 8, 2);
     for (size_t i = 0; i < subPageButtons_.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf16(captions[i]));
+        auto* button = new QRadioButton(QString::fromUtf16(captions[i]), subPageFrame_);
         button->setToolTip(QString::fromUtf16(tips[i]));
         button->setObjectName(QLatin1String(names[i]));
         row->addWidget(button);
@@ -126,55 +126,56 @@ QGroupBox* CharacterPage::buildSubPageButtons() {
 }
 
 QGroupBox* CharacterPage::buildStatusFrame() {
-    statusFrame_ = makeFrame(QStringLiteral("PCデータを入力します"));
+    statusFrame_ = makeFrame(this, QStringLiteral("PCデータを入力します"));
     statusFrame_->setObjectName(QStringLiteral("statusFrame"));
-    nameLabel_ = makeLabel(QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
-    nameList_ = new QComboBox;
+    auto* g = tightGrid(statusFrame_);
+    // Made in the order they are placed: the order they join the tab order in.
+    nameLabel_ =
+        makeLabel(statusFrame_, QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
+    nameList_ = new QComboBox(statusFrame_);
     nameList_->setObjectName(QStringLiteral("nameList"));
     nameList_->setEditable(true);
     nameList_->setToolTip(QStringLiteral("入力した名前の選択をします"));
-    jobLabel_ = makeLabel(QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
-    jobList_ = makeList(QStringLiteral("選択した職業が表示されます"), QStringLiteral("平民"));
+    jobLabel_ =
+        makeLabel(statusFrame_, QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
+    jobList_ = makeList(statusFrame_, QStringLiteral("選択した職業が表示されます"),
+                        QStringLiteral("平民"));
     jobList_->setObjectName(QStringLiteral("jobList"));
+    g->addWidget(nameLabel_, 0, 0);
+    g->addWidget(nameList_, 0, 1, 1, 3);
+    g->addWidget(jobLabel_, 1, 0);
+    g->addWidget(jobList_, 1, 1, 1, 3);
 
-    auto row = [this](Status box, const QString& caption, const QString& labelTip,
-                      const QString& boxTip, const QString& text, const char* name) {
+    auto row = [this, g](Status box, const QString& caption, const QString& labelTip,
+                         const QString& boxTip, const QString& text, const char* name, int gridRow,
+                         int column) {
         BoxRow& r = statusRows_[size_t(box)];
-        r.label = makeLabel(caption, labelTip);
+        r.label = makeLabel(statusFrame_, caption, labelTip);
         r.label->setObjectName(named(name, "Label"));
-        r.box = makeField(boxTip, text);
+        r.box = makeField(statusFrame_, boxTip, text);
         r.box->setObjectName(named(name, "Edit"));
+        g->addWidget(r.label, gridRow, column);
+        g->addWidget(r.box, gridRow, column + 1);
     };
     const QString fameTip = QStringLiteral("名声の値を入力します");
-    row(Status::Fame, QStringLiteral("名声"), fameTip, fameTip, QStringLiteral("0"), "fame");
+    row(Status::Fame, QStringLiteral("名声"), fameTip, fameTip, QStringLiteral("0"), "fame", 2, 0);
     row(Status::Level, QStringLiteral("Lv．"), QStringLiteral("自分のレベルを入力します"),
-        QStringLiteral("自分のレベルが表示されます"), QStringLiteral("1"), "level");
-    for (const StatusText& s : kStatusTexts) {
-        const QString tip = QString::fromUtf16(s.tip);
-        row(s.box, QString::fromUtf16(s.caption), tip, tip, QStringLiteral("0"), s.name);
+        QStringLiteral("自分のレベルが表示されます"), QStringLiteral("1"), "level", 2, 2);
+    // HP, 体力, 知力, 幸運 down the left; MP, 敏捷, 筋力, 魅力 down the right; row by row.
+    constexpr int kRowsDown = 4;
+    for (int r = 0; r < kRowsDown; ++r) {
+        for (int side = 0; side < 2; ++side) {
+            const StatusText& s = kStatusTexts[size_t(side * kRowsDown + r)];
+            const QString tip = QString::fromUtf16(s.tip);
+            row(s.box, QString::fromUtf16(s.caption), tip, tip, QStringLiteral("0"), s.name, 3 + r,
+                side * 2);
+        }
     }
     // 名声 takes eight digits, the other boxes five at most.
     fitDigits(statusBox(Status::Fame), 8);
     for (const BoxRow& r : statusRows_) {
         if (r.box != statusBox(Status::Fame))
             fitDigits(r.box, 6);
-    }
-
-    auto* g = tightGrid(statusFrame_);
-    g->addWidget(nameLabel_, 0, 0);
-    g->addWidget(nameList_, 0, 1, 1, 3);
-    g->addWidget(jobLabel_, 1, 0);
-    g->addWidget(jobList_, 1, 1, 1, 3);
-    auto place = [g, this](Status box, int gridRow, int column) {
-        g->addWidget(statusRows_[size_t(box)].label, gridRow, column);
-        g->addWidget(statusRows_[size_t(box)].box, gridRow, column + 1);
-    };
-    place(Status::Fame, 2, 0);
-    place(Status::Level, 2, 2);
-    // HP, 体力, 知力, 幸運 down the left; MP, 敏捷, 筋力, 魅力 down the right.
-    for (int r = 0; r < 4; ++r) {
-        place(Status(int(Status::Hp) + r), 3 + r, 0);
-        place(Status(int(Status::Mp) + r), 3 + r, 2);
     }
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
@@ -183,8 +184,8 @@ QGroupBox* CharacterPage::buildStatusFrame() {
 }
 
 QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
-    QGroupBox* frame = makeFrame(weapons ? QStringLiteral("武器の種類を選択します")
-                                         : QStringLiteral("装備品を選択します"));
+    QGroupBox* frame = makeFrame(this, weapons ? QStringLiteral("武器の種類を選択します")
+                                               : QStringLiteral("装備品を選択します"));
     frame->setObjectName(weapons ? QStringLiteral("weaponFrame")
                                  : QStringLiteral("equipmentFrame"));
     (weapons ? weaponFrame_ : equipmentFrame_) = frame;
@@ -206,9 +207,9 @@ QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
         else if (kind == Equipment::Clothes)
             labelTip = QStringLiteral("装備している衣（服）を選択します");
         EquipmentRow& row = equipmentRows_[size_t(kind)];
-        row.label = makeLabel(name, labelTip);
+        row.label = makeLabel(frame, name, labelTip);
         row.label->setObjectName(named(kEquipmentNames[int(kind)], "Label"));
-        row.list = makeList(tip, kUnchosen);
+        row.list = makeList(frame, tip, kUnchosen);
         row.list->setObjectName(named(kEquipmentNames[int(kind)], "List"));
         g->addWidget(row.label, gridRow, 0);
         g->addWidget(row.list, gridRow, 1);
@@ -219,7 +220,7 @@ QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
 }
 
 QGroupBox* CharacterPage::buildWeightFrame() {
-    weightFrame_ = makeFrame(QStringLiteral("PCデータ等から計算した結果を表示します"));
+    weightFrame_ = makeFrame(this, QStringLiteral("PCデータ等から計算した結果を表示します"));
     weightFrame_->setObjectName(QStringLiteral("weightFrame"));
     struct Text {
         const char16_t* caption;
@@ -236,10 +237,10 @@ QGroupBox* CharacterPage::buildWeightFrame() {
     auto* g = tightGrid(weightFrame_);
     for (size_t i = 0; i < weightRows_.size(); ++i) {
         BoxRow& row = weightRows_[i];
-        row.label =
-            makeLabel(QString::fromUtf16(texts[i].caption), QString::fromUtf16(texts[i].labelTip));
+        row.label = makeLabel(weightFrame_, QString::fromUtf16(texts[i].caption),
+                              QString::fromUtf16(texts[i].labelTip));
         row.label->setObjectName(named(texts[i].name, "Label"));
-        row.box = makeField(QString::fromUtf16(texts[i].boxTip));
+        row.box = makeField(weightFrame_, QString::fromUtf16(texts[i].boxTip));
         row.box->setObjectName(named(texts[i].name, "Edit"));
     }
     for (size_t i = 0; i < weightRows_.size(); ++i) {
@@ -252,11 +253,8 @@ QGroupBox* CharacterPage::buildWeightFrame() {
 }
 
 QGroupBox* CharacterPage::buildWorkFrame() {
-    workFrame_ = makeFrame();
+    workFrame_ = makeFrame(this);
     workFrame_->setObjectName(QStringLiteral("workFrame"));
-    // The lists below get their texts before the frame joins the window; with the window's
-    // font already set they are laid out in it, and the default font is never loaded.
-    workFrame_->setFont(windowFont_);
     static const char16_t* const gatheringWorks[] = {u"狩猟",   u"木こり",     u"釣り",
                                                      u"農作業", u"ハーブ採り", u"鉱石掘り"};
     auto* g = tightGrid(workFrame_);
@@ -264,13 +262,13 @@ QGroupBox* CharacterPage::buildWorkFrame() {
     for (int slot = 1; slot <= kJobSlots; ++slot) {
         JobSlot& s = jobSlot(slot);
         const QString name = QStringLiteral("jobSlot%1").arg(slot);
-        s.check = new QCheckBox;
+        s.check = new QCheckBox(workFrame_);
         s.check->setObjectName(name + QStringLiteral("Check"));
-        s.work = new QComboBox;
+        s.work = new QComboBox(workFrame_);
         s.work->setObjectName(name + QStringLiteral("Work"));
         s.work->setEditable(true);
         s.work->setToolTip(QStringLiteral("作業名を選択します"));
-        s.level = makeField(QStringLiteral("作業のレベルを入力します"));
+        s.level = makeField(workFrame_, QStringLiteral("作業のレベルを入力します"));
         s.level->setObjectName(name + QStringLiteral("Level"));
         fitDigits(s.level, 3);
         if (slot < kFirstFreeSlot) {
@@ -289,12 +287,13 @@ QGroupBox* CharacterPage::buildWorkFrame() {
 }
 
 void CharacterPage::buildButtons() {
-    saveButton_ = makeButton(QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
+    saveButton_ =
+        makeButton(this, QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
     saveButton_->setObjectName(QStringLiteral("saveCharacterButton"));
     showSavedButton_ =
-        makeButton(QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
+        makeButton(this, QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
     showSavedButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
-    luckPrayerButton_ = makeButton(QStringLiteral("幸運祈願(&U)"),
+    luckPrayerButton_ = makeButton(this, QStringLiteral("幸運祈願(&U)"),
                                    QStringLiteral("幸運祈願をした時の上昇後の値を計算します"));
     luckPrayerButton_->setObjectName(QStringLiteral("luckPrayerButton"));
 }

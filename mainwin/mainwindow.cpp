@@ -41,15 +41,17 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     setFont(windowFont(font(), isLarge() ? 10 : 9));
 
     buildMenus();
-    auto* central = new QWidget;
+    // The page area is in the window before anything is built in it: each control made
+    // inside it takes the window's font once, instead of the default font first.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     // Both pages share one place; only the shown one takes room.
     pageArea_ = new QGridLayout;
     pageArea_->setContentsMargins(0, 0, 0, 0);
-    // A child of the window from the start, so that the page is built in the window's font.
-    calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), this);
+    calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), central);
     connect(calculationPage_, &CalculationPage::ruleForBothWindows, this,
             [this](int length) { host_.appendRuleToResults(length); });
     connect(calculationPage_, &CalculationPage::helpRequested, this, &MainWindow::showHelp);
@@ -59,7 +61,6 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     pageArea_->addWidget(calculationPage_, 0, 0);
     layout->addLayout(pageArea_, 1);
     layout->addWidget(buildTabButtons());
-    setCentralWidget(central);
 
     baseTitle_ =
         kDesignCaption +
@@ -150,16 +151,16 @@ void MainWindow::buildMenus() {
 }
 
 QWidget* MainWindow::buildTabButtons() {
-    tabButtons = named(makeFrame(), "tabButtons");
+    tabButtons = named(makeFrame(centralWidget()), "tabButtons");
     auto* column = new QVBoxLayout(tabButtons);
     column->setContentsMargins(3, 6, 3, 6);
     const int side = isLarge() ? 34 : 28;
     for (const TabEntry& entry : kTabEntries) {
         if (!entry.buttonName)
             continue;
-        QPushButton* button =
-            named(makeButton(QString::fromUtf16(entry.caption), QString::fromUtf16(entry.tip)),
-                  entry.buttonName);
+        QPushButton* button = named(makeButton(tabButtons, QString::fromUtf16(entry.caption),
+                                               QString::fromUtf16(entry.tip)),
+                                    entry.buttonName);
         button->setFixedSize(side, side);
         column->addWidget(button);
         const TabAction tab = entry.action;
@@ -265,7 +266,7 @@ MainWindow& MainWindow::visibleMainWindow() {
 CharacterPage& MainWindow::characterPage() {
     if (characterPage_)
         return *characterPage_;
-    characterPage_ = new CharacterPage(isLarge(), font(), data_, *this);
+    characterPage_ = new CharacterPage(isLarge(), font(), data_, *this, centralWidget());
     connect(characterPage_, &CharacterPage::saveRequested, this,
             [this] { emit characterDataRequested(0); });
     connect(characterPage_, &CharacterPage::savedCharactersRequested, this,

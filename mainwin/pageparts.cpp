@@ -1,6 +1,7 @@
 #include "pageparts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,41 +15,45 @@
 
 namespace wm {
 
-QLabel* makeLabel(const QString& caption, const QString& tip) {
-    auto* label = new QLabel(caption);
+QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip) {
+    auto* label = new QLabel(caption, parent);
     label->setToolTip(tip);
     return label;
 }
 
-QLineEdit* makeField(const QString& tip, const QString& text) {
-    auto* field = new QLineEdit(text);
+QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text) {
+    auto* field = new QLineEdit(text, parent);
     field->setToolTip(tip);
     return field;
 }
 
-QPushButton* makeButton(const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption);
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip) {
+    auto* button = new QPushButton(caption, parent);
     button->setToolTip(tip);
     return button;
 }
 
-QComboBox* makeList(const QString& tip, const QString& shown) {
-    auto* list = new QComboBox;
+QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown) {
+    auto* list = new QComboBox(parent);
     list->setToolTip(tip);
     list->setPlaceholderText(shown);
     list->setCurrentIndex(-1);
     return list;
 }
 
-QGroupBox* makeFrame(const QString& tip) {
-    auto* frame = new QGroupBox;
+QGroupBox* makeFrame(QWidget* parent, const QString& tip) {
+    auto* frame = new QGroupBox(parent);
     frame->setToolTip(tip);
     return frame;
 }
 
 void fitDigits(QLineEdit* field, int digits) {
-    const int width = field->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    const int width = designFontMetrics(field).horizontalAdvance(QString(digits, QLatin1Char('0')));
     field->setFixedWidth(width + 14);
+}
+
+QFontMetrics designFontMetrics(const QWidget* control) {
+    return QFontMetrics(QApplication::font(control));
 }
 
 QGridLayout* tightGrid(QWidget* owner) {

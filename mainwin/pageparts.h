@@ -2,6 +2,7 @@
 
 // Controls and key rules that both pages of the main window are built from.
 
+#include <QFontMetrics>
 #include <QString>
 #include <functional>
 
@@ -22,14 +23,21 @@ Object* named(Object* object, const char* name) {
     return object;
 }
 
-QLabel* makeLabel(const QString& caption, const QString& tip = QString());
-QLineEdit* makeField(const QString& tip, const QString& text = QString());
-QPushButton* makeButton(const QString& caption, const QString& tip);
+// Each control is made inside its parent, so that it takes the window's font once instead
+// of laying out its text in the default font first and again when it joins the window.
+QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip = QString());
+QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text = QString());
+QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip);
 // A drop-down list that shows a text of its own until an entry is chosen.
-QComboBox* makeList(const QString& tip, const QString& shown);
-QGroupBox* makeFrame(const QString& tip = QString());
+QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown);
+QGroupBox* makeFrame(QWidget* parent, const QString& tip = QString());
 // Number fields are sized for their digits so the rows line up at both sizes.
+// The digits are measured in the application's font, not the window's: the sizes were
+// designed so.
 void fitDigits(QLineEdit* field, int digits);
+// The application's font for a control, whatever font it shows: the measure of the
+// heights and widths that were designed in it.
+QFontMetrics designFontMetrics(const QWidget* control);
 QGridLayout* tightGrid(QWidget* owner);
 
 bool isDigitKey(int code);

@@ -1,0 +1,96 @@
+// The Tab order of both pages: the order the user moves through the controls, at both
+// window sizes, whichever way the pages were built.
+
+#include <QTest>
+#include <memory>
+
+#include "characterpage.h"
+#include "fakehost.h"
+#include "mainwindow.h"
+#include "testmain.h"
+
+using wm::MainWindow;
+
+namespace {
+
+// The controls under page that a Tab press can reach, in the window's tab order, by name
+// (a control without a name by its parent's).
+QStringList tabOrderNames(QWidget* window, QWidget* page) {
+    QStringList names;
+    QWidget* w = window;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && page->isAncestorOf(w))
+            names << (w->objectName().isEmpty()
+                          ? w->parentWidget()->objectName() + QStringLiteral("/edit")
+                          : w->objectName());
+        w = w->nextInFocusChain();
+    } while (w && w != window);
+    return names;
+}
+
+}  // namespace
+
+class TabOrderTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { host = std::make_unique<FakeHost>(); }
+    void cleanup() { host.reset(); }
+
+    void pages_data();
+    void pages();
+
+  private:
+    std::unique_ptr<FakeHost> host;
+};
+
+void TabOrderTest::pages_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("characterPage");
+    QTest::addColumn<QStringList>("expected");
+    // The level group, the options, the buttons row by row, then the product side.
+    const QStringList calculation = {
+        "startLevelEdit",   "targetLevelEdit", "remainingExpCheck", "remainingExpEdit",
+        "showWeightCheck",  "showStepsCheck",  "expTabOrderOption", "countTabOrderOption",
+        "calculateButton",  "expListButton",   "runsNeededButton",  "clearButton",
+        "saveResultButton", "workList",        "productList",       "productLevelEdit",
+        "runExpEdit",       "materialsBox",    "resultList"};
+    QStringList character{"subPageStatus", "subPageEquipment", "subPageWorks"};
+    // 能力: the status boxes row by row across both columns.
+    character << QStringList{"nameList",         "jobList",      "fameEdit",     "levelEdit",
+                             "hpEdit",           "mpEdit",       "vitalityEdit", "agilityEdit",
+                             "intelligenceEdit", "strengthEdit", "luckEdit",     "charmEdit"};
+    // 装備: the weapons, then the weights.
+    character << QStringList{"swordList",          "katanaList",          "axeList",
+                             "staffList",          "abacusList",          "whipList",
+                             "fightingGlovesList", "equipmentWeightEdit", "currentWeightEdit",
+                             "maximumWeightEdit"};
+    // 技術: the job slots.
+    for (int slot = 1; slot <= 12; ++slot) {
+        for (const char* part : {"Check", "Work", "Level"})
+            character << QStringLiteral("jobSlot%1").arg(slot) + QLatin1String(part);
+    }
+    // 装備: everything else worn or carried.
+    character << QStringList{"helmetList", "hatList",      "glovesList",        "bootsList",
+                             "shieldList", "clothesList",  "leatherArmourList", "metalArmourList",
+                             "ringList",   "necklaceList", "bookList",          "instrumentList"};
+    // The buttons below the sub-pages.
+    character << QStringList{"saveCharacterButton", "showSavedCharactersButton",
+                             "luckPrayerButton"};
+    QTest::newRow("small, calculation") << 1 << false << calculation;
+    QTest::newRow("large, calculation") << 2 << false << calculation;
+    QTest::newRow("small, character") << 1 << true << character;
+    QTest::newRow("large, character") << 2 << true << character;
+}
+
+void TabOrderTest::pages() {
+    QFETCH(int, code);
+    QFETCH(bool, characterPage);
+    QFETCH(QStringList, expected);
+    MainWindow& w = host->mainWindow(code);
+    QWidget* page = characterPage ? static_cast<QWidget*>(&w.characterPage())
+                                  : static_cast<QWidget*>(&w.calculationPage());
+    QCOMPARE(tabOrderNames(&w, page), expected);
+}
+
+WM_TEST_MAIN(TabOrderTest)
+#include "tst_taborder.moc"
