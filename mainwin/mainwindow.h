@@ -75,8 +75,6 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     const CalculationPage& calculationPage() const { return *calculationPage_; }
     // The window title without the page's name.
     const QString& baseTitle() const { return baseTitle_; }
-    // Whether the character page has been shown (and so filled) once.
-    bool characterPageFilled() const { return characterPage_ && characterPage_->listsFilled(); }
     // The character page (キャラデータ), created the first time it is needed: shown, saved
     // from the menu, or changed by a rule that acts on the window the user sees.
     CharacterPage& characterPage();
@@ -86,6 +84,8 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     void runTabAction(TabAction action);
     // Appends to the calculation page's result list.
     void appendResult(const QString& text);
+    // Shows a help text in the help lines of the visible main window.
+    void showHelp(const QString& text) override;
 
   private:
     MainWindow& visibleMainWindow();
@@ -97,10 +97,6 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     // A page created after the window was built joins the end of the tab order; it belongs
     // between the calculation page and the tab buttons.
     void placeInTabOrder(CharacterPage* page);
-
-  public:
-    // Shows a help text in the help lines of the visible main window.
-    void showHelp(const QString& text) override;
 
   signals:
     // Actions whose windows or routines the program adds later; nothing happens until a
