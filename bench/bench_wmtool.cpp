@@ -62,11 +62,20 @@ class BenchWmTool : public QObject {
   private:
     static void windowSizes();
     void loadAll(wm::AppData& d);
+    // The main window of a size on the loaded data, once it is on screen; null if it never is.
+    wm::MainWindow* showOnLoadedData(wm::WmTool& tool, int code);
 
     QTemporaryDir dir_;
     CountingDialogs dialogs_;
     wm::AppData loaded_;
 };
+
+wm::MainWindow* BenchWmTool::showOnLoadedData(wm::WmTool& tool, int code) {
+    tool.data() = loaded_;
+    tool.showMain(code);
+    wm::MainWindow& window = tool.mainWindow(code);
+    return QTest::qWaitForWindowExposed(&window) ? &window : nullptr;
+}
 
 void BenchWmTool::windowSizes() {
     QTest::addColumn<int>("code");
@@ -119,14 +128,12 @@ void BenchWmTool::firstWindow() {
 void BenchWmTool::levelList() {
     QFETCH(int, code);
     wm::WmTool tool(dialogs_);
-    tool.data() = loaded_;
-    tool.showMain(code);
-    wm::MainWindow& window = tool.mainWindow(code);
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* results = window.findChild<QPlainTextEdit*>(QStringLiteral("resultList"));
-    auto* startLevel = window.findChild<QLineEdit*>(QStringLiteral("startLevelEdit"));
-    auto* targetLevel = window.findChild<QLineEdit*>(QStringLiteral("targetLevelEdit"));
-    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("calculateButton"));
+    wm::MainWindow* window = showOnLoadedData(tool, code);
+    QVERIFY(window);
+    auto* results = window->findChild<QPlainTextEdit*>(QStringLiteral("resultList"));
+    auto* startLevel = window->findChild<QLineEdit*>(QStringLiteral("startLevelEdit"));
+    auto* targetLevel = window->findChild<QLineEdit*>(QStringLiteral("targetLevelEdit"));
+    auto* calculate = window->findChild<QPushButton*>(QStringLiteral("calculateButton"));
     QVERIFY(results && startLevel && targetLevel && calculate);
     QBENCHMARK {
         results->clear();
@@ -141,13 +148,11 @@ void BenchWmTool::levelList() {
 void BenchWmTool::productChoice() {
     QFETCH(int, code);
     wm::WmTool tool(dialogs_);
-    tool.data() = loaded_;
-    tool.showMain(code);
-    wm::MainWindow& window = tool.mainWindow(code);
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* works = window.findChild<QComboBox*>(QStringLiteral("workList"));
-    auto* products = window.findChild<QComboBox*>(QStringLiteral("productList"));
-    auto* level = window.findChild<QLineEdit*>(QStringLiteral("productLevelEdit"));
+    wm::MainWindow* window = showOnLoadedData(tool, code);
+    QVERIFY(window);
+    auto* works = window->findChild<QComboBox*>(QStringLiteral("workList"));
+    auto* products = window->findChild<QComboBox*>(QStringLiteral("productList"));
+    auto* level = window->findChild<QLineEdit*>(QStringLiteral("productLevelEdit"));
     QVERIFY(works && products && level);
     int work = 0;
     QBENCHMARK {

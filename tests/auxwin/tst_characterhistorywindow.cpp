@@ -8,6 +8,7 @@
 #include "auxfixture.h"
 #include "characterhistory.h"
 #include "characterhistorywindow.h"
+#include "characterwindowtest.h"
 #include "childwidget.h"
 #include "gamedata.h"
 #include "scripteddialogs.h"
@@ -16,6 +17,7 @@
 #include "widgets.h"
 
 using wm::CharacterHistoryWindow;
+using wmtest::items;
 using wmtest::pcLine;
 
 namespace {
@@ -24,16 +26,10 @@ const QStringList kValuesA = {"100", "3000", "50", "40", "30", "200", "45", "50"
 
 }  // namespace
 
-class TestCharacterHistoryWindow : public QObject {
+class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterHistoryWindow> {
     Q_OBJECT
 
   private:
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<wm::AppData> data_;
-    wmtest::ScriptedDialogs dialogs_;
-    QPointer<CharacterHistoryWindow> win_;
-
-    CharacterHistoryWindow& w() { return *win_; }
     QComboBox* nameList() { return wmtest::child<QComboBox>(win_.data(), "nameList"); }
     QComboBox* saveTimeList() { return wmtest::child<QComboBox>(win_.data(), "saveTimeList"); }
     QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
@@ -56,28 +52,14 @@ class TestCharacterHistoryWindow : public QObject {
     }
     void chooseName(int pos) { wm::chooseEntry(nameList(), pos); }
     void chooseSave(int pos) { wm::chooseEntry(saveTimeList(), pos); }
-    QStringList items(const QComboBox* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->itemText(i);
-        return out;
-    }
 
   private slots:
     void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        wmtest::writeGameData(*folder_);
-        data_ = std::make_unique<wm::AppData>();
-        folder_->prepare(*data_);
+        prepareData();
         wm::loadProducts(*data_, dialogs_);
-        wm::loadJobs(*data_, dialogs_);
         win_ = new CharacterHistoryWindow(*data_, dialogs_);
     }
-
-    void cleanup() {
-        delete win_.data();
-        WM_VERIFY_DIALOGS(dialogs_);
-    }
+    void cleanup() { closeWindow(); }
 
     void loadState() {
         QCOMPARE(w().windowTitle(), QStringLiteral("PCデータ表示"));

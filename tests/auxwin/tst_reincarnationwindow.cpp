@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "auxfixture.h"
+#include "characterwindowtest.h"
 #include "childwidget.h"
 #include "gamedata.h"
 #include "reincarnationwindow.h"
@@ -25,16 +26,10 @@ const char* const kValueNames[8] = {"hp", "vitality", "intelligence", "luck",
 
 }  // namespace
 
-class TestReincarnationWindow : public QObject {
+class TestReincarnationWindow : public wmtest::CharacterWindowTest<ReincarnationWindow> {
     Q_OBJECT
 
   private:
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<wm::AppData> data_;
-    wmtest::ScriptedDialogs dialogs_;
-    QPointer<ReincarnationWindow> win_;
-
-    ReincarnationWindow& w() { return *win_; }
     QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
     QComboBox* list(const char* name) { return wmtest::child<QComboBox>(win_.data(), name); }
     // The value boxes by value: HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
@@ -65,18 +60,8 @@ class TestReincarnationWindow : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        wmtest::writeGameData(*folder_);
-        data_ = std::make_unique<wm::AppData>();
-        folder_->prepare(*data_);
-        wm::loadJobs(*data_, dialogs_);
-    }
-
-    void cleanup() {
-        delete win_.data();
-        WM_VERIFY_DIALOGS(dialogs_);
-    }
+    void init() { prepareData(); }
+    void cleanup() { closeWindow(); }
 
     void reincarnation_data() {
         QTest::addColumn<QString>("count");

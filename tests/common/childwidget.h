@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QComboBox>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>
@@ -23,6 +25,14 @@ T* child(QWidget* window, const QString& name) {
 template <class T>
 T* child(QWidget* window, const char* name) {
     return child<T>(window, QString::fromLatin1(name));
+}
+
+// The entries of a list, in list order.
+inline QStringList items(const QComboBox* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->itemText(i);
+    return out;
 }
 
 }  // namespace wmtest

@@ -15,24 +15,19 @@
 #include "productcontrols.h"
 #include "productfixture.h"
 #include "productwindow.h"
+#include "productwindowtest.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 #include "widgets.h"
 
 using wm::ProductWindow;
+using wmtest::items;
 
-class TestProductWindow : public QObject {
+class TestProductWindow : public wmtest::ProductWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<wm::AppData> data_;
-    wmtest::ScriptedDialogs dialogs_;
-    QPointer<ProductWindow> win_;
-
-    ProductWindow& w() { return *win_; }
-    wmtest::ProductControls ui() { return wmtest::ProductControls(&w()); }
     void chooseWork(int pos) { wm::chooseEntry(ui().workList, pos); }
     void chooseProduct(const QString& name) {
         const int i = ui().productList->findText(name);
@@ -44,12 +39,6 @@ class TestProductWindow : public QObject {
         ui().weights.maximum->setText(QString::number(maximum));
     }
     QString info() { return ui().infoText->toPlainText(); }
-    QStringList items(const QComboBox* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->itemText(i);
-        return out;
-    }
     void showAndActivate() {
         w().show();
         w().activateWindow();
@@ -57,19 +46,8 @@ class TestProductWindow : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        wmtest::writeProductFixture(*folder_);
-        data_ = std::make_unique<wm::AppData>();
-        folder_->prepare(*data_);
-        wm::loadProducts(*data_, dialogs_);
-        win_ = new ProductWindow(*data_, dialogs_);
-    }
-
-    void cleanup() {
-        delete win_.data();
-        WM_VERIFY_DIALOGS(dialogs_);
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void loadState() {
         QCOMPARE(w().windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));

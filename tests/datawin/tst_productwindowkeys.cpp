@@ -18,6 +18,7 @@
 #include "productcontrols.h"
 #include "productfixture.h"
 #include "productwindow.h"
+#include "productwindowtest.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -68,24 +69,12 @@ void dropText(QWidget* field, const QString& text) {
 
 }  // namespace
 
-class ProductWindowKeysTest : public QObject {
+class ProductWindowKeysTest : public wmtest::ProductWindowTest {
     Q_OBJECT
-  private:
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<wm::AppData> data_;
-    wmtest::ScriptedDialogs dialogs_;
-    QPointer<ProductWindow> win_;
-    ProductWindow& w() { return *win_; }
-    wmtest::ProductControls ui() { return wmtest::ProductControls(&w()); }
 
   private slots:
     void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        wmtest::writeProductFixture(*folder_);
-        data_ = std::make_unique<wm::AppData>();
-        folder_->prepare(*data_);
-        wm::loadProducts(*data_, dialogs_);
-        win_ = new ProductWindow(*data_, dialogs_);
+        openWindow();
         w().show();
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(win_.data()));
@@ -93,8 +82,7 @@ class ProductWindowKeysTest : public QObject {
     void cleanup() {
         if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        delete win_.data();
-        WM_VERIFY_DIALOGS(dialogs_);
+        closeWindow();
     }
 
     void informationTextPassesTab() {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "childwidget.h"
 #include "gamedata.h"
 #include "layoutcheck.h"
 #include "productcontrols.h"
@@ -21,6 +22,7 @@
 #include "widgets.h"
 
 using wm::ProductWindow;
+using wmtest::items;
 
 class TestViewer : public QObject {
     Q_OBJECT
@@ -28,13 +30,6 @@ class TestViewer : public QObject {
   private:
     wmtest::ScriptedDialogs dialogs_;
     QPointer<ProductWindow> win_;
-
-    static QStringList items(const QComboBox* list) {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->itemText(i);
-        return out;
-    }
 
     // The viewer started as the program starts it, on a copy of the bundled sample data.
     void startOnSampleData(const wmtest::TestFolder& folder, wm::AppData& d) {
