@@ -144,8 +144,9 @@ void StartupSettingsWindow::apply(bool start) {
     // A non-zero code makes the size switch hide this window.
     data_.settingsOpener = start ? 1 : 0;
     const int size = windowSize_.chosen();
-    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
     const int page = startPage_.chosen();
+    host_.openOnPage(size, page);
+    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
     applyOption(data_, host_, QString::number(page), OptionLine::Page);
     saveOptions(data_, dialogs_, page * 10 + size);
     if (!start)

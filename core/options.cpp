@@ -34,6 +34,12 @@ void loadOptions(AppData& d, WindowOps& windows) {
         windows.showSettings();
         return;
     }
+    // The page line switches the window the size line shows, whichever page it names.
+    if (values->size() > 1) {
+        const auto page = intPart(values->at(1));
+        if (page && (*page == 1 || *page == 2))
+            windows.openOnPage(int(*intPart(values->first())), int(*page));
+    }
     for (int n = 0; n < values->size(); ++n)
         applyOption(d, windows, values->at(n), OptionLine(n));
 }

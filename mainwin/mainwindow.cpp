@@ -33,7 +33,8 @@ const QString kDesignCaption = QStringLiteral("Wendmoorツール　Ver.");
 
 }  // namespace
 
-MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent)
+MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, FirstPage firstPage,
+                       QWidget* parent)
     : QMainWindow(parent), windowCode_(windowCode), data_(data), host_(host) {
     installDesktopInput();
     setObjectName(isLarge() ? QStringLiteral("largeMainWindow")
@@ -51,14 +52,14 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
     // Both pages share one place; only the shown one takes room.
     pageArea_ = new QGridLayout;
     pageArea_->setContentsMargins(0, 0, 0, 0);
-    calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), central);
-    connect(calculationPage_, &CalculationPage::ruleForBothWindows, this,
-            [this](int length) { host_.appendRuleToResults(length); });
-    connect(calculationPage_, &CalculationPage::helpRequested, this, &MainWindow::showHelp);
-    connect(calculationPage_, &CalculationPage::saveResultRequested, this,
-            &MainWindow::saveResultRequested);
-    connect(this, &MainWindow::saveResultRequested, calculationPage_, &CalculationPage::saveResult);
-    pageArea_->addWidget(calculationPage_, 0, 0);
+    // The first page is built before the tab buttons, so that it comes first in the
+    // window's tab order.
+    if (firstPage == FirstPage::Calculation)
+        calculationPage();
+    else
+        characterPage();
+    connect(this, &MainWindow::saveResultRequested, this,
+            [this] { calculationPage().saveResult(); });
     layout->addLayout(pageArea_, 1);
     layout->addWidget(buildTabButtons());
 
@@ -75,6 +76,9 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* p
         if (index == 0)
             characterPage().saveCharacter();
     });
+    built_ = true;
+    if (firstPage == FirstPage::Character)
+        switchPage(TabAction::CharacterPage);
 }
 
 MainWindow::~MainWindow() {
@@ -84,7 +88,7 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::isCalculationPageShown() const {
-    return calculationPage_->isVisibleTo(this);
+    return calculationPage_ && calculationPage_->isVisibleTo(this);
 }
 
 namespace {
@@ -198,11 +202,12 @@ void MainWindow::runTabAction(TabAction action) {
 void MainWindow::switchPage(TabAction page) {
     const bool calculation = page == TabAction::CalculationPage;
     // Both hide before one shows: where the focus goes from a hidden page depends on it.
-    calculationPage_->hide();
+    if (calculationPage_)
+        calculationPage_->hide();
     if (characterPage_)
         characterPage_->hide();
     if (calculation)
-        calculationPage_->show();
+        calculationPage().show();
     else
         characterPage().showPage();
     const QString pageName =
@@ -212,7 +217,9 @@ void MainWindow::switchPage(TabAction page) {
 
 void MainWindow::switchSize() {
     MainWindow& other = host_.mainWindow(WindowCode::other(windowCode_));
-    other.calculationPage_->clearResults();
+    // A page not built yet has no results.
+    if (other.calculationPage_)
+        other.calculationPage_->clearResults();
     hide();
     other.show();
 }
@@ -223,7 +230,7 @@ void MainWindow::openStartupSettings() {
 }
 
 void MainWindow::appendResult(const QString& text) {
-    calculationPage_->appendResult(text);
+    calculationPage().appendResult(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -233,15 +240,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showHelp(const QString& text) {
     MainWindow& shown = visibleMainWindow();
-    shown.calculationPage_->showHelp(text);
-    // A character page created later starts with the text its help line would show.
-    shown.characterHelp_ = text;
+    // A page built later starts with the text its help line would show.
+    shown.helpText_ = text;
+    if (shown.calculationPage_)
+        shown.calculationPage_->showHelp(text);
     if (shown.characterPage_)
         shown.characterPage_->showHelp(text);
 }
 
 void MainWindow::setupKeysAndHelp() {
-    focusButtonsOnAccessKey(this);
+    // Each page sets up its own buttons' access keys.
+    focusButtonsOnAccessKey(tabButtons);
 
     // The help line explains the control under the mouse, with the control's own tooltip.
     // Each page shows help for its own controls.
@@ -271,32 +280,60 @@ CharacterPage& MainWindow::characterPage() {
             [this] { emit characterDataRequested(0); });
     connect(characterPage_, &CharacterPage::savedCharactersRequested, this,
             [this] { emit characterDataRequested(1); });
-    characterPage_->showHelp(characterHelp_);
+    characterPage_->showHelp(helpText_);
     // Hidden before it joins the window, so that nothing shows it before the page is chosen.
     characterPage_->hide();
     pageArea_->addWidget(characterPage_, 0, 0);
-    placeInTabOrder(characterPage_);
+    if (built_)
+        orderPagesForTab();
     return *characterPage_;
 }
 
-void MainWindow::placeInTabOrder(CharacterPage* page) {
-    auto accepts = [](QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy(); };
-    // The last control of the calculation page in the tab order.
-    QWidget* previous = nullptr;
-    for (QWidget* w = calculationPage_; calculationPage_ == w || calculationPage_->isAncestorOf(w);
-         w = w->nextInFocusChain()) {
-        if (accepts(w))
-            previous = w;
+CalculationPage& MainWindow::calculationPage() {
+    if (calculationPage_)
+        return *calculationPage_;
+    calculationPage_ = new CalculationPage(windowCode_, data_, host_.dialogs(), centralWidget());
+    connect(calculationPage_, &CalculationPage::ruleForBothWindows, this,
+            [this](int length) { host_.appendRuleToResults(length); });
+    connect(calculationPage_, &CalculationPage::helpRequested, this, &MainWindow::showHelp);
+    connect(calculationPage_, &CalculationPage::saveResultRequested, this,
+            &MainWindow::saveResultRequested);
+    focusButtonsOnAccessKey(calculationPage_);
+    if (built_) {
+        // Built after the window: it starts hidden, with the window's help text.
+        calculationPage_->showHelp(helpText_);
+        calculationPage_->hide();
     }
-    QList<QWidget*> controls;
-    for (QWidget* w = page; page == w || page->isAncestorOf(w); w = w->nextInFocusChain()) {
-        if (accepts(w))
-            controls << w;
+    pageArea_->addWidget(calculationPage_, 0, 0);
+    if (built_)
+        orderPagesForTab();
+    return *calculationPage_;
+}
+
+// Tab moves round the chain and skips what is hidden, so only the order round the chain
+// counts there; the first control after the window itself takes the focus when the window
+// is first activated, which the page built with the window sees to.
+void MainWindow::orderPagesForTab() {
+    auto takesFocus = [](QWidget* w) {
+        return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
+    };
+    // Each group in the order its controls have now; Tab skips the hidden page.
+    QList<QWidget*> calculation;
+    QList<QWidget*> character;
+    QList<QWidget*> buttons;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!takesFocus(w))
+            continue;
+        if (calculationPage_ && calculationPage_->isAncestorOf(w))
+            calculation << w;
+        else if (characterPage_ && characterPage_->isAncestorOf(w))
+            character << w;
+        else if (tabButtons->isAncestorOf(w))
+            buttons << w;
     }
-    for (QWidget* control : controls) {
-        setTabOrder(previous, control);
-        previous = control;
-    }
+    const QList<QWidget*> order = calculation + character + buttons;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 Dialogs& MainWindow::dialogs() {

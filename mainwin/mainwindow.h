@@ -64,15 +64,22 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     Q_OBJECT
 
   public:
-    MainWindow(int windowCode, AppData& data, MainHost& host, QWidget* parent = nullptr);
+    // The page the window shows first. A window that opens on the character page builds
+    // its calculation page the first time it is needed.
+    enum class FirstPage { Calculation, Character };
+
+    MainWindow(int windowCode, AppData& data, MainHost& host,
+               FirstPage firstPage = FirstPage::Calculation, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     int windowCode() const { return windowCode_; }
     bool isLarge() const { return windowCode_ == WindowCode::Large; }
     // Whether the calculation page is the page shown, window shown or not.
     bool isCalculationPageShown() const;
-    CalculationPage& calculationPage() { return *calculationPage_; }
-    const CalculationPage& calculationPage() const { return *calculationPage_; }
+    // The calculation page (仕事技術計算), built with the window unless the window opens on
+    // the character page; then it is built when shown, written to, or read.
+    CalculationPage& calculationPage();
+    CalculationPage* existingCalculationPage() const { return calculationPage_; }
     // The window title without the page's name.
     const QString& baseTitle() const { return baseTitle_; }
     // The character page (キャラデータ), created the first time it is needed: shown, saved
@@ -94,9 +101,9 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     QList<CharacterPage*> existingCharacterPages() override;
     CharacterPage& visibleCharacterPage() override;
     CharacterPage* existingVisibleCharacterPage() override;
-    // A page created after the window was built joins the end of the tab order; it belongs
-    // between the calculation page and the tab buttons.
-    void placeInTabOrder(CharacterPage* page);
+    // A page built after the window joins the end of the tab order; round the chain the
+    // pages belong, the calculation page first, before the tab buttons.
+    void orderPagesForTab();
 
   signals:
     // Actions whose windows or routines the program adds later; nothing happens until a
@@ -126,8 +133,9 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     CalculationPage* calculationPage_ = nullptr;
     QGridLayout* pageArea_ = nullptr;  // both pages share one place
     CharacterPage* characterPage_ = nullptr;
-    // The help text the character page's help line shows once it is created.
-    QString characterHelp_;
+    // The help text of both pages' help lines; a page built later starts with it.
+    QString helpText_;
+    bool built_ = false;  // the constructor has run
 
     // Menus.
     QMenu* fileMenu = nullptr;

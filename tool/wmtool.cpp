@@ -43,10 +43,14 @@ bool WmTool::start() {
 }
 
 MainWindow& WmTool::mainWindow(int code) {
+    return mainWindow(code, MainWindow::FirstPage::Calculation);
+}
+
+MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
     Q_ASSERT(isWindowCode(code));
     auto& slot = mains_[code];
     if (!slot) {
-        slot = std::make_unique<MainWindow>(code, data_, *this);
+        slot = std::make_unique<MainWindow>(code, data_, *this, firstPage);
         MainWindow* window = slot.get();
         connect(window, &MainWindow::productWindowRequested, this, &WmTool::openProductWindow);
         connect(window, &MainWindow::reincarnationRequested, this, &WmTool::openReincarnation);
@@ -101,7 +105,7 @@ void WmTool::openAbout() {
     bringUp(about_);
 }
 
-void WmTool::openMaterialTree(const MainWindow& from) {
+void WmTool::openMaterialTree(MainWindow& from) {
     if (!materialTree_)
         materialTree_ = std::make_unique<MaterialTreeWindow>(data_, *dialogs_,
                                                              MaterialTreeWindow::Program::Tool);
@@ -146,6 +150,12 @@ void WmTool::showMain(int code) {
 void WmTool::hideMain(int code) {
     if (MainWindow* window = existingMain(code))
         window->hide();
+}
+
+void WmTool::openOnPage(int code, int page) {
+    // A window that opens on its character page builds its calculation page when needed.
+    if (isWindowCode(code) && !existingMain(code) && page == int(TabAction::CharacterPage))
+        mainWindow(code, MainWindow::FirstPage::Character);
 }
 
 void WmTool::switchPage(int code, int page) {

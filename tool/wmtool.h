@@ -39,6 +39,8 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
 
     // The main window of a size, created on first use; null when not created yet.
     MainWindow& mainWindow(int code) override;
+    // The same, for a window that shows the given page first when it is created now.
+    MainWindow& mainWindow(int code, MainWindow::FirstPage firstPage);
     MainWindow* existingMain(int code) const;
     MainWindow* existingMainWindow(int code) override { return existingMain(code); }
     StartupSettingsWindow& settingsWindow();
@@ -54,6 +56,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     void showMain(int code) override;
     void hideMain(int code) override;
     void switchPage(int code, int page) override;
+    void openOnPage(int code, int page) override;
     void showSettings() override;
     void hideSettings() override;
     bool isCalculationPageShown(int code) override;
@@ -63,7 +66,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     void openReincarnation();
     void openAbout();
     // 材料の内訳, with the plan the main window shows where one is chosen.
-    void openMaterialTree(const MainWindow& from);
+    void openMaterialTree(MainWindow& from);
     MaterialTreeWindow* existingMaterialTree() const { return materialTree_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();

@@ -25,6 +25,7 @@ class RecordingWindows : public wm::WindowOps {
         page[code] = p;
         log << QString("page %1 %2").arg(code).arg(p);
     }
+    void openOnPage(int code, int p) override { log << QString("open %1 on %2").arg(code).arg(p); }
     void showSettings() override {
         settingsVisible = true;
         log << "settings";

@@ -71,12 +71,17 @@ void OptionsTest::loadApplies_data() {
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<int>("missing");
     QTest::newRow("written by the program")
-        << QStringList{"#  x", "#0 y", "2", "#1 z", "1"} << QStringList{"show 2", "page 2 1"} << 0;
+        << QStringList{"#  x", "#0 y", "2", "#1 z", "1"}
+        << QStringList{"open 2 on 1", "show 2", "page 2 1"} << 0;
     QTest::newRow("hand-edited 2 and 2")
-        << QStringList{"2", "2"} << QStringList{"show 2", "page 2 2"} << 0;
+        << QStringList{"2", "2"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << 0;
     QTest::newRow("1.9 is small") << QStringList{"1.9"} << QStringList{"show 1"} << 0;
     QTest::newRow("small on character page")
-        << QStringList{"1", "2"} << QStringList{"show 1", "page 1 2"} << 0;
+        << QStringList{"1", "2"} << QStringList{"open 1 on 2", "show 1", "page 1 2"} << 0;
+    // The window is told its first page before it is shown, in the page line's own reading.
+    QTest::newRow("both read as whole numbers")
+        << QStringList{"2.5", "2.0"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << 0;
+    QTest::newRow("page 3 ignored") << QStringList{"2", "3"} << QStringList{"show 2"} << 0;
     QTest::newRow("bad page ignored") << QStringList{"1", "x", "2"} << QStringList{"show 1"} << 0;
     QTest::newRow("comments only") << QStringList{"# a", "# b"} << QStringList{"settings"} << 1;
     QTest::newRow("first value 3") << QStringList{"3", "1"} << QStringList{"settings"} << 1;

@@ -52,7 +52,7 @@ void StartupTest::sampleDataWithOptions() {
     d.programFolder = folder.programFolder();
     RecordingWindows windows;
     QVERIFY(runStartup(d, dialogs, windows));
-    QCOMPARE(windows.log, (QStringList{"show 2", "page 2 2"}));
+    QCOMPARE(windows.log, (QStringList{"open 2 on 2", "show 2", "page 2 2"}));
 }
 
 void StartupTest::noFileListEndsTheProgram() {

@@ -13,8 +13,12 @@
 class FakeHost : public wm::MainHost {
   public:
     wm::MainWindow& mainWindow(int code) override {
+        return mainWindow(code, wm::MainWindow::FirstPage::Calculation);
+    }
+    // The window of a size as the startup creates one that opens on the given page.
+    wm::MainWindow& mainWindow(int code, wm::MainWindow::FirstPage firstPage) {
         if (!windows[code])
-            windows[code] = std::make_unique<wm::MainWindow>(code, data, *this);
+            windows[code] = std::make_unique<wm::MainWindow>(code, data, *this, firstPage);
         return *windows[code];
     }
     void showSettingsFromMain() override { ++settingsShown; }

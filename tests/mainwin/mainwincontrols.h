@@ -84,7 +84,8 @@ inline CalcControls calc(QWidget& w) {
 }
 
 // The window's own controls: menus, tab buttons and the calculation page. The character
-// page is created on first use: tests reach it through MainWindow::characterPage().
+// page is created on first use: tests reach it through MainWindow::characterPage(). So is
+// the calculation page of a window that opened on the character page: null here until then.
 struct ShellControls {
     explicit ShellControls(QWidget& w)
         : fileMenu(child<QMenu>(&w, "fileMenu")),
@@ -94,7 +95,7 @@ struct ShellControls {
           closeAction(child<QAction>(&w, "closeAction")),
           aboutAction(child<QAction>(&w, "aboutAction")),
           startupSettingsAction(child<QAction>(&w, "startupSettingsAction")),
-          calculationPage(child<QFrame>(&w, "calculationPage")),
+          calculationPage(w.findChild<QFrame*>(QStringLiteral("calculationPage"))),
           window_(w) {}
 
     // The 表示 menu entry of a tab action.

@@ -47,6 +47,7 @@ void TabOrderTest::pages_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("characterPage");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("openedOnCharacterPage");
     // The level group, the options, the buttons row by row, then the product side.
     const QStringList calculation = {
         "startLevelEdit",   "targetLevelEdit", "remainingExpCheck", "remainingExpEdit",
@@ -76,17 +77,24 @@ void TabOrderTest::pages_data() {
     // The buttons below the sub-pages.
     character << QStringList{"saveCharacterButton", "showSavedCharactersButton",
                              "luckPrayerButton"};
-    QTest::newRow("small, calculation") << 1 << false << calculation;
-    QTest::newRow("large, calculation") << 2 << false << calculation;
-    QTest::newRow("small, character") << 1 << true << character;
-    QTest::newRow("large, character") << 2 << true << character;
+    for (bool opened : {false, true}) {
+        // A window that opens on its character page builds the calculation page later.
+        const char* way = opened ? ", opened on character page" : "";
+        QTest::addRow("small, calculation%s", way) << 1 << false << calculation << opened;
+        QTest::addRow("large, calculation%s", way) << 2 << false << calculation << opened;
+        QTest::addRow("small, character%s", way) << 1 << true << character << opened;
+        QTest::addRow("large, character%s", way) << 2 << true << character << opened;
+    }
 }
 
 void TabOrderTest::pages() {
     QFETCH(int, code);
     QFETCH(bool, characterPage);
     QFETCH(QStringList, expected);
-    MainWindow& w = host->mainWindow(code);
+    QFETCH(bool, openedOnCharacterPage);
+    MainWindow& w = host->mainWindow(code, openedOnCharacterPage
+                                               ? MainWindow::FirstPage::Character
+                                               : MainWindow::FirstPage::Calculation);
     QWidget* page = characterPage ? static_cast<QWidget*>(&w.characterPage())
                                   : static_cast<QWidget*>(&w.calculationPage());
     QCOMPARE(tabOrderNames(&w, page), expected);

@@ -195,6 +195,13 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(!tool->existingMain(1));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
+    // It opened on the character page without building its calculation page; 材料の内訳
+    // reads that page's choice, so it is built then, and stays out of sight.
+    QVERIFY(!shown->existingCalculationPage());
+    wmtest::child<QAction>(shown, "materialTreeAction")->trigger();
+    QVERIFY(shown->existingCalculationPage());
+    QVERIFY(!shown->isCalculationPageShown());
+    QVERIFY(tool->existingMaterialTree() && tool->existingMaterialTree()->isVisible());
 }
 
 void TestWmTool::quitAtStartup_data() {

@@ -1,0 +1,264 @@
+// A window that opens on its character page builds its calculation page the first time
+// something needs it; every way there must find it as a page built with the window would be.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "characterpage.h"
+#include "childwidget.h"
+#include "fakehost.h"
+#include "gamedata.h"
+#include "mainwincontrols.h"
+#include "mainwindow.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+using wm::CalculationPage;
+using wm::MainWindow;
+using wm::TabAction;
+using wmtest::calc;
+using wmtest::shell;
+using Answer = wm::Dialogs::Answer;
+using FirstPage = MainWindow::FirstPage;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Wendmoorツール　Ver.0.2.6");
+
+// The names as the chain goes round from the given one.
+QStringList roundFrom(const QStringList& names, const char* first) {
+    const qsizetype at = names.indexOf(QLatin1String(first));
+    return at < 0 ? names : names.mid(at) + names.mid(0, at);
+}
+
+// The controls a Tab press can reach, in the window's tab order, by name (a control without
+// a name by its parent's).
+QStringList tabOrderNames(QWidget* window) {
+    QStringList names;
+    QWidget* w = window;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w != window)
+            names << (w->objectName().isEmpty()
+                          ? w->parentWidget()->objectName() + QStringLiteral("/edit")
+                          : w->objectName());
+        w = w->nextInFocusChain();
+    } while (w && w != window);
+    return names;
+}
+
+}  // namespace
+
+class CalculationPageFirstUseTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void sizes_data();
+    void opensOnCharacterPage_data() { sizes_data(); }
+    void opensOnCharacterPage();
+    void tabOrderAsBuiltWithWindow_data() { sizes_data(); }
+    void tabOrderAsBuiltWithWindow();
+    void firstFocusOnCharacterPage_data();
+    void firstFocusOnCharacterPage();
+    void builtHiddenForResultsAndHelp();
+    void menuSaveBeforeShowing();
+    void sizeSwitchBuildsNothing();
+    void accessKeysOfLaterPage();
+
+  private:
+    // A program host on the same data, for a window built the other way.
+    std::unique_ptr<FakeHost> newHost() const {
+        auto made = std::make_unique<FakeHost>();
+        folder->prepare(made->data);
+        wm::loadJobs(made->data, made->scripted);
+        wm::loadProducts(made->data, made->scripted);
+        return made;
+    }
+    MainWindow& openedOnCharacterPage(int code) {
+        MainWindow& w = host->mainWindow(code, FirstPage::Character);
+        w.show();
+        return w;
+    }
+    std::unique_ptr<wmtest::TestFolder> folder;
+    std::unique_ptr<FakeHost> host;
+};
+
+void CalculationPageFirstUseTest::init() {
+    folder = std::make_unique<wmtest::TestFolder>();
+    folder->writeLines("txtFile/JobData.txt",
+                       {"# 職業", "平民 50 01", "剣士 70 02 剣,刀,", "封印 40 03 盾,,"});
+    folder->writeLines("txtFile/MakeData.txt",
+                       {"# 生産データ", "#13 剣鍛冶", "010:銅の剣 010:03 12 00 1301"});
+    host = newHost();
+}
+
+void CalculationPageFirstUseTest::cleanup() {
+    WM_VERIFY_DIALOGS(host->scripted);
+    host.reset();
+    folder.reset();
+}
+
+void CalculationPageFirstUseTest::sizes_data() {
+    QTest::addColumn<int>("code");
+    QTest::newRow("small") << 1;
+    QTest::newRow("large") << 2;
+}
+
+void CalculationPageFirstUseTest::opensOnCharacterPage() {
+    QFETCH(int, code);
+    MainWindow& w = host->mainWindow(code, FirstPage::Character);
+    QVERIFY(!w.existingCalculationPage());
+    QVERIFY(!w.findChild<QWidget*>("calculationPage"));
+    QVERIFY(!w.isCalculationPageShown());
+    wm::CharacterPage* character = w.existingCharacterPage();
+    QVERIFY(character);
+    QVERIFY(character->listsFilled());
+    QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
+    w.show();
+    QVERIFY(character->isVisible());
+    QVERIFY(!w.existingCalculationPage());
+
+    // The page button builds the page and shows it in the character page's place.
+    shell(w).tabButton(TabAction::CalculationPage)->click();
+    CalculationPage* page = w.existingCalculationPage();
+    QVERIFY(page);
+    QVERIFY(page->isVisible());
+    QVERIFY(!character->isVisible());
+    QVERIFY(w.isCalculationPageShown());
+    QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( 仕事技術計算 )"));
+    QCOMPARE(page->parentWidget(), character->parentWidget());
+    QCOMPARE(page->geometry(), character->geometry());
+    // Its lists and fonts are those of the page a window builds at once.
+    auto other = newHost();
+    MainWindow& built = other->mainWindow(code);
+    QCOMPARE(wmtest::items(calc(w).workList), wmtest::items(calc(built).workList));
+    QVERIFY(calc(w).workList->count() > 0);
+    QCOMPARE(calc(w).workList->currentIndex(), -1);
+    QCOMPARE(calc(w).startLevelEdit->font(), w.font());
+    QCOMPARE(calc(w).resultList->font(), calc(built).resultList->font());
+    QCOMPARE(calc(w).materialsBox->height(), calc(built).materialsBox->height());
+    // Once built, the page stays.
+    w.runTabAction(TabAction::CharacterPage);
+    QCOMPARE(w.existingCalculationPage(), page);
+    QVERIFY(!page->isVisible());
+}
+
+void CalculationPageFirstUseTest::tabOrderAsBuiltWithWindow() {
+    QFETCH(int, code);
+    auto other = newHost();
+    MainWindow& built = other->mainWindow(code);
+    built.runTabAction(TabAction::CharacterPage);
+    built.runTabAction(TabAction::CalculationPage);
+    MainWindow& later = openedOnCharacterPage(code);
+    later.runTabAction(TabAction::CalculationPage);
+    // Tab goes round and skips the hidden page: the order round the window is what counts.
+    const QStringList order = tabOrderNames(&built);
+    QVERIFY(order.size() > 80);
+    QCOMPARE(order.first(), QString("startLevelEdit"));
+    QCOMPARE(order.last(), QString("reincarnationButton"));
+    QCOMPARE(roundFrom(tabOrderNames(&later), "startLevelEdit"), order);
+    // The count order makes other fields tab stops, and others not; all keep their places.
+    calc(built).countTabOrderOption->click();
+    calc(later).countTabOrderOption->click();
+    QVERIFY(tabOrderNames(&built).contains("runsEdit"));
+    QVERIFY(!tabOrderNames(&built).contains("startLevelEdit"));
+    QCOMPARE(roundFrom(tabOrderNames(&later), "calculationPageButton"),
+             roundFrom(tabOrderNames(&built), "calculationPageButton"));
+}
+
+void CalculationPageFirstUseTest::firstFocusOnCharacterPage_data() {
+    sizes_data();
+}
+
+void CalculationPageFirstUseTest::firstFocusOnCharacterPage() {
+    QFETCH(int, code);
+    // Shown on its calculation page, then switched before it is activated: the way a window
+    // built with both pages opened on the character page.
+    auto other = newHost();
+    MainWindow& built = other->mainWindow(code);
+    built.show();
+    built.runTabAction(TabAction::CharacterPage);
+    built.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&built));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("subPageStatus"));
+    built.hide();
+    MainWindow& later = openedOnCharacterPage(code);
+    later.runTabAction(TabAction::CharacterPage);
+    later.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&later));
+    QCOMPARE(QApplication::focusWidget(), later.findChild<QWidget*>("subPageStatus"));
+}
+
+void CalculationPageFirstUseTest::builtHiddenForResultsAndHelp() {
+    MainWindow& w = openedOnCharacterPage(2);
+    // A help text that comes before the page is kept for it.
+    w.showHelp(QStringLiteral("作業名を選択します"));
+    QVERIFY(!w.existingCalculationPage());
+    // A rule for both windows' results is written into it: it is built out of sight.
+    host->appendRuleToResults(4);
+    CalculationPage* page = w.existingCalculationPage();
+    QVERIFY(page);
+    QTest::qWait(20);  // a control added to a shown window would show itself by now
+    QVERIFY(!page->isVisible());
+    QVERIFY(w.existingCharacterPage()->isVisible());
+    QVERIFY(!w.isCalculationPageShown());
+    QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
+    QCOMPARE(calc(w).resultList->toPlainText(), QString("----"));
+    QCOMPARE(calc(w).helpLine->text(), QString("作業名を選択します"));
+    w.runTabAction(TabAction::CalculationPage);
+    QCOMPARE(w.existingCalculationPage(), page);
+    QCOMPARE(calc(w).resultList->toPlainText(), QString("----"));
+}
+
+void CalculationPageFirstUseTest::menuSaveBeforeShowing() {
+    MainWindow& w = openedOnCharacterPage(1);
+    // 作業ファイル作成 writes the page's results: a page never built has none.
+    host->scripted.expectMessage(Answer::Ok);
+    shell(w).saveResultAction->trigger();
+    QCOMPARE(host->scripted.shown().size(), 1);
+    QCOMPARE(host->scripted.last().text, QString("結果がないので、ファイル作成は出来ません"));
+    QVERIFY(w.existingCalculationPage());
+    QVERIFY(!w.isCalculationPageShown());
+    QVERIFY(w.existingCharacterPage()->isVisible());
+}
+
+void CalculationPageFirstUseTest::sizeSwitchBuildsNothing() {
+    MainWindow& large = openedOnCharacterPage(2);
+    large.runTabAction(TabAction::SwitchSize);
+    MainWindow& small = *host->windows[1];
+    QVERIFY(small.isVisible());
+    QVERIFY(small.isCalculationPageShown());
+    // Back again: the results of a page never built need no clearing.
+    calc(small).resultList->setPlainText(QStringLiteral("Lv.005"));
+    small.runTabAction(TabAction::SwitchSize);
+    QVERIFY(large.isVisible());
+    QVERIFY(!large.existingCalculationPage());
+    QVERIFY(large.existingCharacterPage()->isVisible());
+    QCOMPARE(calc(small).resultList->toPlainText(), QString("Lv.005"));
+    // The other way the switch clears the page the user goes to.
+    large.runTabAction(TabAction::SwitchSize);
+    QVERIFY(calc(small).resultList->toPlainText().isEmpty());
+}
+
+void CalculationPageFirstUseTest::accessKeysOfLaterPage() {
+    MainWindow& w = openedOnCharacterPage(1);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.runTabAction(TabAction::CalculationPage);
+    // An access key moves the focus to its button, as on a page built with the window, and
+    // the button's click follows a moment later.
+    QTest::keyClick(w.windowHandle(), Qt::Key_L, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), calc(w).expListButton);
+    QTRY_VERIFY(calc(w).resultList->toPlainText().contains(QStringLiteral("Lv.")));
+}
+
+WM_TEST_MAIN(CalculationPageFirstUseTest)
+#include "tst_calculationpagefirstuse.moc"
