@@ -13,10 +13,10 @@
 
 #include "characterpage.h"
 #include "childwidget.h"
-#include "fakehost.h"
-#include "gamedata.h"
+#include "firstusehost.h"
 #include "mainwincontrols.h"
 #include "mainwindow.h"
+#include "tabstops.h"
 #include "testfolder.h"
 #include "testmain.h"
 
@@ -25,6 +25,7 @@ using wm::MainWindow;
 using wm::TabAction;
 using wmtest::calc;
 using wmtest::shell;
+using wmtest::tabOrderNames;
 using Answer = wm::Dialogs::Answer;
 using FirstPage = MainWindow::FirstPage;
 
@@ -36,21 +37,6 @@ const QString kTitle = QStringLiteral("Wendmoorツール　Ver.0.2.6");
 QStringList roundFrom(const QStringList& names, const char* first) {
     const qsizetype at = names.indexOf(QLatin1String(first));
     return at < 0 ? names : names.mid(at) + names.mid(0, at);
-}
-
-// The controls a Tab press can reach, in the window's tab order, by name (a control without
-// a name by its parent's).
-QStringList tabOrderNames(QWidget* window) {
-    QStringList names;
-    QWidget* w = window;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w != window)
-            names << (w->objectName().isEmpty()
-                          ? w->parentWidget()->objectName() + QStringLiteral("/edit")
-                          : w->objectName());
-        w = w->nextInFocusChain();
-    } while (w && w != window);
-    return names;
 }
 
 }  // namespace
@@ -75,13 +61,7 @@ class CalculationPageFirstUseTest : public QObject {
 
   private:
     // A program host on the same data, for a window built the other way.
-    std::unique_ptr<FakeHost> newHost() const {
-        auto made = std::make_unique<FakeHost>();
-        folder->prepare(made->data);
-        wm::loadJobs(made->data, made->scripted);
-        wm::loadProducts(made->data, made->scripted);
-        return made;
-    }
+    std::unique_ptr<FakeHost> newHost() const { return wmtest::firstUseHost(*folder); }
     MainWindow& openedOnCharacterPage(int code) {
         MainWindow& w = host->mainWindow(code, FirstPage::Character);
         w.show();
@@ -93,10 +73,7 @@ class CalculationPageFirstUseTest : public QObject {
 
 void CalculationPageFirstUseTest::init() {
     folder = std::make_unique<wmtest::TestFolder>();
-    folder->writeLines("txtFile/JobData.txt",
-                       {"# 職業", "平民 50 01", "剣士 70 02 剣,刀,", "封印 40 03 盾,,"});
-    folder->writeLines("txtFile/MakeData.txt",
-                       {"# 生産データ", "#13 剣鍛冶", "010:銅の剣 010:03 12 00 1301"});
+    wmtest::writeFirstUseData(*folder);
     host = newHost();
 }
 

@@ -11,8 +11,7 @@
 
 #include "characterpage.h"
 #include "childwidget.h"
-#include "fakehost.h"
-#include "gamedata.h"
+#include "firstusehost.h"
 #include "mainwincontrols.h"
 #include "mainwindow.h"
 #include "testfolder.h"
@@ -69,14 +68,8 @@ class CharacterPageFirstUseTest : public QObject {
 
 void CharacterPageFirstUseTest::init() {
     folder = std::make_unique<wmtest::TestFolder>();
-    folder->writeLines("txtFile/JobData.txt",
-                       {"# 職業", "平民 50 01", "剣士 70 02 剣,刀,", "封印 40 03 盾,,"});
-    folder->writeLines("txtFile/MakeData.txt",
-                       {"# 生産データ", "#13 剣鍛冶", "010:銅の剣 010:03 12 00 1301"});
-    host = std::make_unique<FakeHost>();
-    folder->prepare(host->data);
-    wm::loadJobs(host->data, host->scripted);
-    wm::loadProducts(host->data, host->scripted);
+    wmtest::writeFirstUseData(*folder);
+    host = wmtest::firstUseHost(*folder);
 }
 
 void CharacterPageFirstUseTest::cleanup() {

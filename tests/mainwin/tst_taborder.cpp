@@ -7,28 +7,11 @@
 #include "characterpage.h"
 #include "fakehost.h"
 #include "mainwindow.h"
+#include "tabstops.h"
 #include "testmain.h"
 
 using wm::MainWindow;
-
-namespace {
-
-// The controls under page that a Tab press can reach, in the window's tab order, by name
-// (a control without a name by its parent's).
-QStringList tabOrderNames(QWidget* window, QWidget* page) {
-    QStringList names;
-    QWidget* w = window;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && page->isAncestorOf(w))
-            names << (w->objectName().isEmpty()
-                          ? w->parentWidget()->objectName() + QStringLiteral("/edit")
-                          : w->objectName());
-        w = w->nextInFocusChain();
-    } while (w && w != window);
-    return names;
-}
-
-}  // namespace
+using wmtest::tabOrderNames;
 
 class TabOrderTest : public QObject {
     Q_OBJECT
