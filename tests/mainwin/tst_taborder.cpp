@@ -75,9 +75,9 @@ void TabOrderTest::pages() {
     QFETCH(bool, characterPage);
     QFETCH(QStringList, expected);
     QFETCH(bool, openedOnCharacterPage);
-    MainWindow& w = host->mainWindow(code, openedOnCharacterPage
-                                               ? MainWindow::FirstPage::Character
-                                               : MainWindow::FirstPage::Calculation);
+    MainWindow& w =
+        host->mainWindow(code, openedOnCharacterPage ? MainWindow::FirstPage::Character
+                                                     : MainWindow::FirstPage::Calculation);
     QWidget* page = characterPage ? static_cast<QWidget*>(&w.characterPage())
                                   : static_cast<QWidget*>(&w.calculationPage());
     QCOMPARE(tabOrderNames(&w, page), expected);
