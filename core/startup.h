@@ -17,10 +17,7 @@ class WindowOps {
     virtual void switchPage(int code, int page) = 0;
     // Said before main window `code` is first shown, when it is known which page it will
     // show then (1 or 2, as for switchPage): a window not created yet may build only that.
-    virtual void openOnPage(int code, int page) {
-        Q_UNUSED(code);
-        Q_UNUSED(page);
-    }
+    virtual void openOnPage(int /*code*/, int /*page*/) {}
     virtual void showSettings() = 0;
     virtual void hideSettings() = 0;
 };

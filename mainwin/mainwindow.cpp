@@ -311,8 +311,9 @@ CalculationPage& MainWindow::calculationPage() {
 }
 
 // Tab moves round the chain and skips what is hidden, so only the order round the chain
-// counts there; the first control after the window itself takes the focus when the window
-// is first activated, which the page built with the window sees to.
+// counts here. Where the round starts counts only for the first activation, which focuses
+// the first control after the window itself: a page of its own first page, built before
+// the tab buttons.
 void MainWindow::orderPagesForTab() {
     auto takesFocus = [](QWidget* w) {
         return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
