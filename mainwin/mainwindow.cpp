@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "desktopinput.h"
@@ -77,8 +78,6 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, FirstPage 
             characterPage().saveCharacter();
     });
     built_ = true;
-    if (firstPage == FirstPage::Character)
-        switchPage(TabAction::CharacterPage);
 }
 
 MainWindow::~MainWindow() {
@@ -231,6 +230,14 @@ void MainWindow::openStartupSettings() {
 
 void MainWindow::appendResult(const QString& text) {
     calculationPage().appendResult(text);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    // A window that opens on its character page shows it as the window appears: a page
+    // fills its lists only once it is on the screen, as a switch to it does.
+    if (!isCalculationPageShown() && !(characterPage_ && characterPage_->isVisibleTo(this)))
+        switchPage(TabAction::CharacterPage);
+    QMainWindow::showEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

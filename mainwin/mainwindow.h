@@ -64,8 +64,8 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     Q_OBJECT
 
   public:
-    // The page the window shows first. A window that opens on the character page builds
-    // its calculation page the first time it is needed.
+    // The page the window shows first. A window that opens on the character page shows it
+    // when the window first appears, and builds its calculation page when first needed.
     enum class FirstPage { Calculation, Character };
 
     MainWindow(int windowCode, AppData& data, MainHost& host,
@@ -116,6 +116,7 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     void characterDataRequested(int index);  // 0 save (PC保存, PCデータ保存), 1 show (PC表示)
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

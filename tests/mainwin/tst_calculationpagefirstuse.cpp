@@ -95,13 +95,29 @@ void CalculationPageFirstUseTest::opensOnCharacterPage() {
     QVERIFY(!w.existingCalculationPage());
     QVERIFY(!w.findChild<QWidget*>("calculationPage"));
     QVERIFY(!w.isCalculationPageShown());
+    // The character page is there, and is shown, its lists filled, as the window appears.
     wm::CharacterPage* character = w.existingCharacterPage();
     QVERIFY(character);
-    QVERIFY(character->listsFilled());
-    QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
+    QVERIFY(!character->listsFilled());
+    QCOMPARE(w.windowTitle(), kTitle);
     w.show();
     QVERIFY(character->isVisible());
+    QVERIFY(character->listsFilled());
+    QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
     QVERIFY(!w.existingCalculationPage());
+    // Its lists are those of a window that switched to the page: same entries, same sizes.
+    auto other = newHost();
+    MainWindow& built = other->mainWindow(code);
+    built.show();
+    built.runTabAction(TabAction::CharacterPage);
+    const QList<QComboBox*> lists = character->findChildren<QComboBox*>();
+    QVERIFY(lists.size() > 20);
+    for (QComboBox* list : lists) {
+        auto* same = built.findChild<QComboBox*>(list->objectName());
+        QVERIFY2(same, qPrintable(list->objectName()));
+        QCOMPARE(list->sizeHint(), same->sizeHint());
+        QCOMPARE(list->count(), same->count());
+    }
 
     // The page button builds the page and shows it in the character page's place.
     shell(w).tabButton(TabAction::CalculationPage)->click();
@@ -114,8 +130,6 @@ void CalculationPageFirstUseTest::opensOnCharacterPage() {
     QCOMPARE(page->parentWidget(), character->parentWidget());
     QCOMPARE(page->geometry(), character->geometry());
     // Its lists and fonts are those of the page a window builds at once.
-    auto other = newHost();
-    MainWindow& built = other->mainWindow(code);
     QCOMPARE(wmtest::items(calc(w).workList), wmtest::items(calc(built).workList));
     QVERIFY(calc(w).workList->count() > 0);
     QCOMPARE(calc(w).workList->currentIndex(), -1);
