@@ -106,18 +106,20 @@ void CharacterPage::showHelp(const QString& text) {
 }
 
 void CharacterPage::fillLists() {
-    jobList_->clear();
+    // Each list takes its entries at once: one insertion instead of one per entry.
+    QStringList jobs;
     for (int row = 1; row <= JobTable::kRows; ++row)
-        jobList_->addItem(data_.jobs.at(row, JobColumn::Name));
+        jobs << data_.jobs.at(row, JobColumn::Name);
+    jobList_->clear();
+    jobList_->addItems(jobs);
     leaveUnchosen(jobList_);
     chooseEntry(jobList_, 0);
 
     statusBox(Status::Strength)->setText(QStringLiteral("0"));
 
-    for (Equipment kind : kAllEquipment) {
-        equipmentList(kind)->clear();
-        equipmentList(kind)->addItem(QStringLiteral("未選択"));
-    }
+    std::array<QStringList, kEquipmentKinds> entries;
+    for (QStringList& list : entries)
+        list << QStringLiteral("未選択");
     const ProductTable& products = data_.products;
     for (Equipment kind : kAllEquipment) {
         const int section = sectionOf(kind);
@@ -127,8 +129,12 @@ void CharacterPage::fillLists() {
                 break;
             // Necklaces are kept among the rings, told apart by their code.
             const bool necklace = kind == Equipment::Ring && isNecklaceRow(products, row);
-            equipmentList(necklace ? Equipment::Necklace : kind)->addItem(product.mid(4));
+            entries[size_t(necklace ? Equipment::Necklace : kind)] << product.mid(4);
         }
+    }
+    for (Equipment kind : kAllEquipment) {
+        equipmentList(kind)->clear();
+        equipmentList(kind)->addItems(entries[size_t(kind)]);
     }
     for (Equipment kind : kAllEquipment) {
         leaveUnchosen(equipmentList(kind));
