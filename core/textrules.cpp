@@ -51,6 +51,8 @@ QStringList splitFields(const QString& line, QChar separator, bool trimTrailing,
                         qsizetype maxFields) {
     // Positions only, no copies of the rest: a line of many fields splits in linear time.
     QStringList fields;
+    if (maxFields > 0)
+        fields.reserve(maxFields);
     const QStringView text(line);
     auto add = [&](QStringView field) {
         if (trimTrailing) {
