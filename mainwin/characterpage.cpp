@@ -65,12 +65,6 @@ void CharacterPage::connectHandlers() {
         connect(statusRows_[i].box, &QLineEdit::textChanged, this,
                 [this, box] { statusChanged(box); });
     }
-    for (int slot = 1; slot <= kJobSlots; ++slot) {
-        QComboBox* work = jobSlot(slot).work;
-        connect(work, &QComboBox::activated, this, [this, slot] { workChosen(slot); });
-        // Only typing changes a slot's text; choosing from the list is a click.
-        connect(work->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { workTyped(slot); });
-    }
     connect(saveButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
     connect(showSavedButton_, &QPushButton::clicked, this,
             &CharacterPage::savedCharactersRequested);
@@ -92,6 +86,9 @@ void CharacterPage::chooseSubPage(CharacterSubPage subPage) {
 }
 
 void CharacterPage::showSubPage(CharacterSubPage subPage) {
+    // Built before their frame shows, so that they show with it.
+    if (subPage == CharacterSubPage::Works)
+        ensureJobSlots();
     statusFrame_->setVisible(subPage != CharacterSubPage::Equipment);
     weaponFrame_->setVisible(subPage == CharacterSubPage::Equipment);
     equipmentFrame_->setVisible(subPage == CharacterSubPage::Equipment);
@@ -143,6 +140,9 @@ void CharacterPage::fillLists() {
 }
 
 void CharacterPage::showSlotsForFame() {
+    // Slots not built yet take the fame's count when they are.
+    if (!jobSlotsBuilt_)
+        return;
     const int shownSlots = slotCountForFame(statusBox(Status::Fame)->text());
     for (int slot = 10; slot <= kJobSlots; ++slot) {
         const bool shown = slot <= shownSlots;

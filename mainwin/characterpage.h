@@ -124,12 +124,17 @@ class CharacterPage : public QFrame {
     QGroupBox* buildEquipmentFrame(bool weapons);
     QGroupBox* buildWeightFrame();
     QGroupBox* buildWorkFrame();
+    // The 技術 sub-page's twelve job slots are built the first time anything needs them:
+    // the sub-page shown, a slot read or written. Until then the frame is empty.
+    void ensureJobSlots();
+    void placeJobSlotsInTabOrder();
     void buildButtons();
     void connectHandlers();
     void setupKeys();
     void setupHelp();
+    void setupJobSlotKeysAndHelp();
     // Twelve rows of lists have to fit the small window: rows as high as the text needs.
-    void fitRowHeights();
+    void fitRowHeights(QWidget* within);
 
     // Handlers.
     void fillLists();
@@ -157,7 +162,10 @@ class CharacterPage : public QFrame {
     QLineEdit* statusBox(Status box) const { return statusRows_[size_t(box)].box; }
     QLineEdit* weightBox(WeightBox box) const { return weightRows_[size_t(box)].box; }
     QComboBox* equipmentList(Equipment kind) const { return equipmentRows_[size_t(kind)].list; }
-    JobSlot& jobSlot(int slot) { return jobSlots_[size_t(slot - 1)]; }
+    JobSlot& jobSlot(int slot) {
+        ensureJobSlots();
+        return jobSlots_[size_t(slot - 1)];
+    }
 
     const bool large_;
     const QFont windowFont_;
@@ -178,7 +186,8 @@ class CharacterPage : public QFrame {
     std::array<BoxRow, kStatusBoxes> statusRows_{};
     std::array<EquipmentRow, kEquipmentKinds> equipmentRows_{};
     std::array<BoxRow, 3> weightRows_{};
-    std::array<JobSlot, kJobSlots> jobSlots_{};
+    std::array<JobSlot, kJobSlots> jobSlots_{};  // empty until ensureJobSlots()
+    bool jobSlotsBuilt_ = false;
     QPushButton* saveButton_ = nullptr;        // PC保存
     QPushButton* showSavedButton_ = nullptr;   // PC表示
     QPushButton* luckPrayerButton_ = nullptr;  // 幸運祈願

@@ -90,7 +90,7 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     helpLine_->setMinimumHeight(designFontMetrics(helpLine_).height() + 4);
     v->addWidget(helpLine_);
 
-    fitRowHeights();
+    fitRowHeights(this);
     // Until the page is first shown the status sub-page is the one laid out.
     for (QWidget* frame :
          {static_cast<QWidget*>(weaponFrame_), static_cast<QWidget*>(equipmentFrame_),
@@ -255,12 +255,19 @@ QGroupBox* CharacterPage::buildWeightFrame() {
 QGroupBox* CharacterPage::buildWorkFrame() {
     workFrame_ = makeFrame(this);
     workFrame_->setObjectName(QStringLiteral("workFrame"));
+    return workFrame_;
+}
+
+void CharacterPage::ensureJobSlots() {
+    if (jobSlotsBuilt_)
+        return;
+    jobSlotsBuilt_ = true;
     static const char16_t* const gatheringWorks[] = {u"狩猟",   u"木こり",     u"釣り",
                                                      u"農作業", u"ハーブ採り", u"鉱石掘り"};
     auto* g = tightGrid(workFrame_);
     g->setVerticalSpacing(large_ ? 3 : 1);
     for (int slot = 1; slot <= kJobSlots; ++slot) {
-        JobSlot& s = jobSlot(slot);
+        JobSlot& s = jobSlots_[size_t(slot - 1)];
         const QString name = QStringLiteral("jobSlot%1").arg(slot);
         s.check = new QCheckBox(workFrame_);
         s.check->setObjectName(name + QStringLiteral("Check"));
@@ -283,7 +290,40 @@ QGroupBox* CharacterPage::buildWorkFrame() {
         g->addWidget(s.level, slot - 1, 2);
     }
     g->setColumnStretch(1, 1);
-    return workFrame_;
+    fitRowHeights(workFrame_);
+    for (int slot = 1; slot <= kJobSlots; ++slot) {
+        QComboBox* work = jobSlots_[size_t(slot - 1)].work;
+        connect(work, &QComboBox::activated, this, [this, slot] { workChosen(slot); });
+        // Only typing changes a slot's text; choosing from the list is a click.
+        connect(work->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { workTyped(slot); });
+    }
+    setupJobSlotKeysAndHelp();
+    showSlotsForFame();
+    placeJobSlotsInTabOrder();
+}
+
+void CharacterPage::placeJobSlotsInTabOrder() {
+    // Built after the page, the slots join the end of the window's tab order; they belong
+    // after the weight boxes, where the page lays them out.
+    auto takesFocus = [](QWidget* w) {
+        return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
+    };
+    QWidget* top = window();
+    QWidget* previous = nullptr;
+    QList<QWidget*> slotControls;
+    for (QWidget* w = top->nextInFocusChain(); w && w != top; w = w->nextInFocusChain()) {
+        if (!takesFocus(w))
+            continue;
+        if (weightFrame_->isAncestorOf(w))
+            previous = w;
+        else if (workFrame_->isAncestorOf(w))
+            slotControls << w;
+    }
+    for (QWidget* w : slotControls) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void CharacterPage::buildButtons() {
@@ -298,11 +338,11 @@ void CharacterPage::buildButtons() {
     luckPrayerButton_->setObjectName(QStringLiteral("luckPrayerButton"));
 }
 
-void CharacterPage::fitRowHeights() {
+void CharacterPage::fitRowHeights(QWidget* within) {
     const int rowHeight = QFontMetrics(windowFont_).height() + 6;
-    for (QComboBox* list : findChildren<QComboBox*>())
+    for (QComboBox* list : within->findChildren<QComboBox*>())
         list->setFixedHeight(rowHeight);
-    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+    for (QLineEdit* field : within->findChildren<QLineEdit*>()) {
         if (!qobject_cast<QComboBox*>(field->parentWidget()))
             field->setFixedHeight(rowHeight);
     }

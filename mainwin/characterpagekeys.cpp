@@ -48,17 +48,6 @@ void CharacterPage::setupKeys() {
         QLineEdit* box = row.box;
         digitField(box, 5, [box] { focusNextControl(box); });
     }
-    for (const JobSlot& slot : jobSlots_) {
-        QLineEdit* level = slot.level;
-        digitField(level, 3, [level] { focusNextControl(level); });
-        // A slot's work is only chosen, never typed; Enter moves on.
-        QComboBox* work = slot.work;
-        KeyFilter::install(work, [work](int& code) {
-            if (code == kKeyEnter)
-                focusNextControl(work);
-            code = 0;
-        });
-    }
     if (!large_) {
         for (QRadioButton* button : subPageButtons_) {
             KeyFilter::install(button, [button](int& code) {
@@ -81,8 +70,23 @@ void CharacterPage::setupKeys() {
         selectOnFocus(row.box);
     for (const BoxRow& row : weightRows_)
         selectOnFocus(row.box);
-    for (const JobSlot& slot : jobSlots_)
-        selectOnFocus(slot.level);
+}
+
+void CharacterPage::setupJobSlotKeysAndHelp() {
+    for (const JobSlot& slot : jobSlots_) {
+        QLineEdit* level = slot.level;
+        digitField(level, 3, [level] { focusNextControl(level); });
+        // A slot's work is only chosen, never typed; Enter moves on.
+        QComboBox* work = slot.work;
+        KeyFilter::install(work, [work](int& code) {
+            if (code == kKeyEnter)
+                focusNextControl(work);
+            code = 0;
+        });
+        selectOnFocus(level);
+        level->setAttribute(Qt::WA_Hover, true);
+        onEvent(level, QEvent::Enter, [this, level] { host_.showHelp(level->toolTip()); });
+    }
 }
 
 void CharacterPage::listKeys(QComboBox* list, int& code) {
@@ -125,8 +129,6 @@ void CharacterPage::setupHelp() {
         helped << row.label;
     for (const BoxRow& row : statusRows_)
         helped << row.box;
-    for (const JobSlot& slot : jobSlots_)
-        helped << slot.level;
     helped << saveButton_ << showSavedButton_;
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);

@@ -149,6 +149,9 @@ void CalculationPageFirstUseTest::tabOrderAsBuiltWithWindow() {
     built.runTabAction(TabAction::CharacterPage);
     built.runTabAction(TabAction::CalculationPage);
     MainWindow& later = openedOnCharacterPage(code);
+    // Every control, the job slots too: they are built when their sub-page first shows.
+    built.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
+    later.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
     later.runTabAction(TabAction::CalculationPage);
     // Tab goes round and skips the hidden page: the order round the window is what counts.
     const QStringList order = tabOrderNames(&built);

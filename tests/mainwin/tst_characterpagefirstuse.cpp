@@ -2,7 +2,10 @@
 // find it as a page built with the window would be.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +58,9 @@ class CharacterPageFirstUseTest : public QObject {
     void limitsReachUnbuiltVisiblePage();
     void strengthOfHiddenWindowBuildsNothing();
     void pageOfOtherSize();
+    void jobSlotsOnFirstShowing_data();
+    void jobSlotsOnFirstShowing();
+    void saveBeforeJobSlotsShown();
 
   private:
     MainWindow& shown(int code) {
@@ -114,6 +120,7 @@ void CharacterPageFirstUseTest::tabOrderAsBuiltWithWindow() {
     MainWindow& w = shown(code);
     const QList<QWidget*> before = tabOrder(&w);
     w.runTabAction(wm::TabAction::CharacterPage);
+    w.existingCharacterPage()->chooseSubPage(wm::CharacterSubPage::Works);  // builds the slots
     const QList<QWidget*> after = tabOrder(&w);
     CharacterPage* page = w.existingCharacterPage();
     QList<QWidget*> pageControls;
@@ -237,6 +244,78 @@ void CharacterPageFirstUseTest::pageOfOtherSize() {
     QVERIFY(large.existingCharacterPage()->listsFilled());
     QVERIFY(large.existingCharacterPage()->isVisible());
     QCOMPARE(large.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
+}
+
+void CharacterPageFirstUseTest::jobSlotsOnFirstShowing_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("fame");
+    QTest::addColumn<int>("count");
+    for (int code : {1, 2}) {
+        QTest::addRow("%d fame 2500", code) << code << QString("2500") << 9;
+        QTest::addRow("%d fame 5001", code) << code << QString("5001") << 11;
+        QTest::addRow("%d fame 15001", code) << code << QString("15001") << 12;
+    }
+}
+
+void CharacterPageFirstUseTest::jobSlotsOnFirstShowing() {
+    QFETCH(int, code);
+    QFETCH(QString, fame);
+    QFETCH(int, count);
+    MainWindow& w = shown(code);
+    w.runTabAction(wm::TabAction::CharacterPage);
+    CharacterPage& page = *w.existingCharacterPage();
+    QVERIFY(!w.findChild<QWidget*>("jobSlot1Work"));
+    // A fame typed before the slots exist decides how many show once they do.
+    wmtest::child<QLineEdit>(&w, "fameEdit")->setText(fame);
+    page.chooseSubPage(wm::CharacterSubPage::Equipment);
+    QVERIFY(!w.findChild<QWidget*>("jobSlot1Work"));
+    page.chooseSubPage(wm::CharacterSubPage::Works);
+    for (int slot = 1; slot <= 12; ++slot) {
+        const QString name = QStringLiteral("jobSlot%1").arg(slot);
+        QCOMPARE(wmtest::child<QCheckBox>(&w, name + "Check")->isVisible(), slot <= count);
+        QCOMPARE(wmtest::child<QComboBox>(&w, name + "Work")->isVisible(), slot <= count);
+        QCOMPARE(wmtest::child<QLineEdit>(&w, name + "Level")->isVisible(), slot <= count);
+    }
+    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot6Work")->currentText(), QString("鉱石堀り"));
+    // Rows as high as the page's other rows.
+    auto* level = wmtest::child<QLineEdit>(&w, "jobSlot1Level");
+    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot1Work")->height(),
+             wmtest::child<QComboBox>(&w, "jobList")->height());
+    QCOMPARE(level->height(), wmtest::child<QLineEdit>(&w, "fameEdit")->height());
+    // Keys and help as on the other boxes: digits only, and the help line explains it.
+    QTest::keyClicks(level, "a5b");
+    QCOMPARE(level->text(), QString("5"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(level, &enter);
+    QCOMPARE(wmtest::child<QLabel>(&w, "characterHelpLine")->text(), level->toolTip());
+    // Fame changes reach the slots from now on.
+    wmtest::child<QLineEdit>(&w, "fameEdit")->setText("15001");
+    QVERIFY(wmtest::child<QComboBox>(&w, "jobSlot12Work")->isVisible());
+}
+
+void CharacterPageFirstUseTest::saveBeforeJobSlotsShown() {
+    // The same character saved from a page whose slots were never shown and from one whose
+    // slots were: the same line.
+    for (int code : {1, 2}) {
+        MainWindow& w = shown(code);
+        w.runTabAction(wm::TabAction::CharacterPage);
+        CharacterPage& page = *w.existingCharacterPage();
+        if (code == 2)
+            page.chooseSubPage(wm::CharacterSubPage::Works);
+        wmtest::child<QComboBox>(&w, "nameList")->setEditText("騎士アリス");
+        page.stampSavesWith(QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33)));
+        host->scripted.expectMessage(Answer::Yes);
+        host->scripted.expectMessage(Answer::Ok);
+        page.saveCharacter();
+        // The gathering slots' empty levels show the 0 that was saved.
+        QCOMPARE(wmtest::child<QLineEdit>(&w, "jobSlot1Level")->text(), QString("0"));
+        QCOMPARE(wmtest::child<QGroupBox>(&w, "workFrame")->isVisible(), code == 2);
+        w.hide();
+    }
+    const QList<QByteArray> lines = folder->readBytes("txtFile/PCData.txt").split('\n');
+    QCOMPARE(lines.size(), 3);  // two lines, each ended
+    QVERIFY(lines.at(0).startsWith(wmtest::cp932Lines({"騎士アリス,01,"}).chopped(2)));
+    QCOMPARE(lines.at(0), lines.at(1));
 }
 
 WM_TEST_MAIN(CharacterPageFirstUseTest)

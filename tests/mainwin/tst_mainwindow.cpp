@@ -337,7 +337,8 @@ void TestMainWindow::sizeDifferences() {
 
 void TestMainWindow::listsStartUnchosen() {
     MainWindow& w = shown(1);
-    const wm::CharacterPage& page = w.characterPage();
+    wm::CharacterPage& page = w.characterPage();
+    page.chooseSubPage(wm::CharacterSubPage::Works);  // the job slots are built there
     QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentIndex(), -1);
     QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentText(), QStringLiteral("鉱石堀り"));
     QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->itemText(0), QStringLiteral("鉱石掘り"));

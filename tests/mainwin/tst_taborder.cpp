@@ -80,6 +80,9 @@ void TabOrderTest::pages() {
                                                      : MainWindow::FirstPage::Calculation);
     QWidget* page = characterPage ? static_cast<QWidget*>(&w.characterPage())
                                   : static_cast<QWidget*>(&w.calculationPage());
+    // The job slots are built when their sub-page is first shown.
+    if (characterPage)
+        w.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
     QCOMPARE(tabOrderNames(&w, page), expected);
 }
 
