@@ -303,27 +303,10 @@ void CharacterPage::ensureJobSlots() {
 }
 
 void CharacterPage::placeJobSlotsInTabOrder() {
-    // Built after the page, the slots join the end of the window's tab order; they belong
-    // after the weight boxes, where the page lays them out.
-    auto takesFocus = [](QWidget* w) {
-        return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
-    };
-    QWidget* top = window();
-    QWidget* previous = nullptr;
-    QList<QWidget*> slotControls;
-    for (QWidget* w = top->nextInFocusChain(); w && w != top; w = w->nextInFocusChain()) {
-        if (!takesFocus(w))
-            continue;
-        if (weightFrame_->isAncestorOf(w))
-            previous = w;
-        else if (workFrame_->isAncestorOf(w))
-            slotControls << w;
-    }
-    for (QWidget* w : slotControls) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
+    // Built after the page, the slots belong after the weight boxes, where the page lays
+    // them out.
+    const QList<QWidget*> weights = focusControlsIn(weightFrame_);
+    chainTabOrder(weights.isEmpty() ? nullptr : weights.last(), focusControlsIn(workFrame_));
 }
 
 void CharacterPage::buildButtons() {

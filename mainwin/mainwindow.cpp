@@ -322,26 +322,9 @@ CalculationPage& MainWindow::calculationPage() {
 // the first control after the window itself: a page of its own first page, built before
 // the tab buttons.
 void MainWindow::orderPagesForTab() {
-    auto takesFocus = [](QWidget* w) {
-        return w->focusPolicy() != Qt::NoFocus && !w->focusProxy();
-    };
     // Each group in the order its controls have now; Tab skips the hidden page.
-    QList<QWidget*> calculation;
-    QList<QWidget*> character;
-    QList<QWidget*> buttons;
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if (!takesFocus(w))
-            continue;
-        if (calculationPage_ && calculationPage_->isAncestorOf(w))
-            calculation << w;
-        else if (characterPage_ && characterPage_->isAncestorOf(w))
-            character << w;
-        else if (tabButtons->isAncestorOf(w))
-            buttons << w;
-    }
-    const QList<QWidget*> order = calculation + character + buttons;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(nullptr, focusControlsIn(calculationPage_) + focusControlsIn(characterPage_) +
+                               focusControlsIn(tabButtons));
 }
 
 Dialogs& MainWindow::dialogs() {

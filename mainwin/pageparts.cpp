@@ -89,6 +89,26 @@ void selectOnFocus(QLineEdit* field) {
             [field] { QTimer::singleShot(0, field, [field] { field->selectAll(); }); });
 }
 
+QList<QWidget*> focusControlsIn(const QWidget* root) {
+    QList<QWidget*> controls;
+    if (!root)
+        return controls;
+    QWidget* top = root->window();
+    for (QWidget* w = top->nextInFocusChain(); w && w != top; w = w->nextInFocusChain()) {
+        if (w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && root->isAncestorOf(w))
+            controls << w;
+    }
+    return controls;
+}
+
+void chainTabOrder(QWidget* previous, const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void focusButtonsOnAccessKey(QWidget* root) {
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         if (!button->shortcut().isEmpty())

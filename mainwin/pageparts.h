@@ -3,6 +3,7 @@
 // Controls and key rules that both pages of the main window are built from.
 
 #include <QFontMetrics>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -50,5 +51,13 @@ void selectOnFocus(QLineEdit* field);
 // left (the start level, the name) runs its lost-focus step before the button. For every
 // button under root.
 void focusButtonsOnAccessKey(QWidget* root);
+
+// The controls under root that can take the focus (not through a proxy), in the order of
+// its window's focus chain; none for a null root.
+QList<QWidget*> focusControlsIn(const QWidget* root);
+// Puts the controls one after another in the tab order, the first right after previous
+// when there is one. Controls built after their window join the end of its chain; this
+// moves them where they belong.
+void chainTabOrder(QWidget* previous, const QList<QWidget*>& controls);
 
 }  // namespace wm
