@@ -1,13 +1,18 @@
 // Starts wmtool (small and large window, on the largest data) and the bare Qt window in
 // turn and reports, for each, the median time from starting the process to its first
 // painted window and the median peak memory at that moment, and their ratios to the bare
-// window. Usage: startcompare <wmtool> <barewindow> [runs [earlier wmtool]]; an earlier
-// build, when given, is started in the same rounds to compare before and after.
-// or, to profile one start by hand: startcompare --prepare <folder> <wmtool> [option code]
+// window. When floorwindow lies beside the bare window, it is started too, once for each
+// of wmtool's windows, on the same data and with the texts, fonts and size that window
+// reported: the floor no start of that window can go below.
+// Usage: startcompare <wmtool> <barewindow> [runs [earlier wmtool]]; an earlier build,
+// when given, is started in the same rounds to compare before and after.
+// Or, to profile one start by hand: startcompare --prepare <folder> <wmtool> [option code]
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -22,8 +27,11 @@ namespace {
 struct Program {
     QString label;
     QString path;
-    std::vector<double> ms;
-    std::vector<double> mb;
+    QStringList arguments = {};
+    std::vector<double> ms = {};
+    std::vector<double> mb = {};
+    // The lines describing the painted window, from the last start.
+    QMap<QByteArray, QByteArray> described = {};
 };
 
 long long monotonicNs() {
@@ -44,23 +52,49 @@ bool runOnce(Program& program) {
     env.insert(QStringLiteral("WM_BENCH_EXIT_ON_SHOW"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     const long long started = monotonicNs();
-    process.start(program.path, {});
+    process.start(program.path, program.arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
         process.waitForFinished();
         return false;
     }
     const QByteArray errors = process.readAllStandardError();
+    bool shown = false;
     for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() == 3 && fields[0] == "WM_BENCH_FIRST_SHOW") {
             program.ms.push_back(double(fields[1].toLongLong() - started) / 1e6);
             program.mb.push_back(double(fields[2].toLongLong()) / 1024.0);
-            return true;
+            shown = true;
+        } else if (line.startsWith("WM_BENCH_")) {
+            const qsizetype space = line.indexOf(' ');
+            program.described.insert(line.left(space),
+                                     space < 0 ? QByteArray() : line.mid(space + 1));
         }
     }
-    std::fprintf(stderr, "%s", errors.constData());
-    return false;
+    if (!shown)
+        std::fprintf(stderr, "%s", errors.constData());
+    return shown;
+}
+
+// floorwindow's arguments for the window a program in `folder` described.
+QStringList floorArguments(const QString& folder, const QMap<QByteArray, QByteArray>& described) {
+    const QList<QByteArray> size = described.value("WM_BENCH_WINDOW").split(' ');
+    const QByteArray font = described.value("WM_BENCH_FONT");
+    const qsizetype space = font.indexOf(' ');
+    if (size.size() != 2 || space < 0)
+        return {};
+    QStringList arguments{folder,
+                          QString::fromLatin1(size[0]),
+                          QString::fromLatin1(size[1]),
+                          QString::fromUtf8(font.left(space)),
+                          QString::fromUtf8(font.mid(space + 1)),
+                          QString::fromUtf8(described.value("WM_BENCH_TEXT"))};
+    const QByteArray mono = described.value("WM_BENCH_MONO");
+    if (const qsizetype monoSpace = mono.indexOf(' '); monoSpace > 0)
+        arguments << QString::fromUtf8(mono.left(monoSpace))
+                  << QString::fromUtf8(mono.mid(monoSpace + 1));
+    return arguments;
 }
 
 // A program folder with the largest data, an options file and a copy of wmtool, which
@@ -98,9 +132,9 @@ int main(int argc, char** argv) {
     const QString large = prepareFolder(dir.filePath(QStringLiteral("large")), args[1], 22);
     if (!dir.isValid() || small.isEmpty() || large.isEmpty())
         return 1;
-    std::vector<Program> programs{{QStringLiteral("bare window"), args[2], {}, {}},
-                                  {QStringLiteral("wmtool small"), small, {}, {}},
-                                  {QStringLiteral("wmtool large"), large, {}, {}}};
+    std::vector<Program> programs{{QStringLiteral("bare window"), args[2]},
+                                  {QStringLiteral("wmtool small"), small},
+                                  {QStringLiteral("wmtool large"), large}};
     if (args.size() > 4) {
         const QString earlierSmall =
             prepareFolder(dir.filePath(QStringLiteral("earlier-small")), args[4], 11);
@@ -108,15 +142,28 @@ int main(int argc, char** argv) {
             prepareFolder(dir.filePath(QStringLiteral("earlier-large")), args[4], 22);
         if (earlierSmall.isEmpty() || earlierLarge.isEmpty())
             return 1;
-        programs.push_back({QStringLiteral("earlier small"), earlierSmall, {}, {}});
-        programs.push_back({QStringLiteral("earlier large"), earlierLarge, {}, {}});
+        programs.push_back({QStringLiteral("earlier small"), earlierSmall});
+        programs.push_back({QStringLiteral("earlier large"), earlierLarge});
     }
-    // One start of each untimed, so every program meets the same warm file cache.
-    for (Program& program : programs) {
-        Program warmUp{program.label, program.path, {}, {}};
+    // One start of each untimed, so every program meets the same warm file cache; wmtool's
+    // starts also tell what the floor windows show.
+    const QString floor = QFileInfo(args[2]).dir().filePath(QStringLiteral("floorwindow"));
+    const bool withFloor = QFileInfo(floor).isExecutable();
+    for (size_t k = 0; k < programs.size(); ++k) {
+        Program warmUp{programs[k].label, programs[k].path, programs[k].arguments};
         if (!runOnce(warmUp)) {
-            std::fprintf(stderr, "%s did not show a window\n", qPrintable(program.path));
+            std::fprintf(stderr, "%s did not show a window\n", qPrintable(warmUp.path));
             return 1;
+        }
+        if (withFloor && (k == 1 || k == 2)) {
+            const QStringList arguments =
+                floorArguments(QFileInfo(warmUp.path).path(), warmUp.described);
+            if (arguments.isEmpty()) {
+                std::fprintf(stderr, "%s did not describe its window\n", qPrintable(warmUp.path));
+                return 1;
+            }
+            programs.push_back(
+                {QStringLiteral("floor ") + warmUp.label.section(' ', 1), floor, arguments});
         }
     }
     // Alternating, and the order turns each round, so a load change hits all alike.
