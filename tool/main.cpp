@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "firstshow.h"
+#include "fontwarmup.h"
 #include "programicon.h"
 #include "textrules.h"
 #include "wmtool.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmtool")));
     wm::installFirstShowHook();
+    const wm::FontDatabaseWarmUp fonts;
     wm::WmTool tool;
     tool.data().programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     if (!tool.start())

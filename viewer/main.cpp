@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "firstshow.h"
+#include "fontwarmup.h"
 #include "programicon.h"
 #include "qtdialogs.h"
 #include "textrules.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmview")));
     wm::installFirstShowHook();
+    const wm::FontDatabaseWarmUp fonts;
     wm::AppData data = wm::viewerData();
     data.programFolder = wm::programFolderFrom(QCoreApplication::applicationDirPath());
     wm::QtDialogs dialogs(data.appTitle);
