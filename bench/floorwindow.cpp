@@ -1,10 +1,9 @@
 // The floor of the start benchmark: wmtool's start without its controls. It reads the
 // program folder's data with the program's own start routine (building the font database
-// alongside, as wmtool does), then shows a bare Qt main
-// window with the same texts in the same fonts at the same size as the window wmtool
-// painted first, all in one label (and an empty monospaced box when that window had one,
-// which loads the second face). What wmtool needs beyond this is its controls and the
-// code that builds them.
+// alongside, as wmtool does), then shows a bare Qt main window with the same texts in the
+// same fonts at the same size as the window wmtool painted first, all in one label (and an
+// empty monospaced box when that window had one, which loads the second face). What
+// wmtool needs beyond this is its controls and the code that builds them.
 // Usage: floorwindow <program folder> <width> <height> <point size> <families> <texts>
 //        [<point size> <families>]   (families separated by commas; the last two give the
 //        monospaced font)
