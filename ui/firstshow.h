@@ -7,8 +7,8 @@ namespace wm {
 // monotonic clock in nanoseconds and the peak resident memory, VmHWM), then lines that
 // describe that window (WM_BENCH_WINDOW <width> <height>, WM_BENCH_FONT and, when a shown
 // control is monospaced, WM_BENCH_MONO <point size> <families>, and WM_BENCH_TEXT <all
-// texts shown>), and the process ends at once. The start benchmark runs the programs with it; nothing else changes. Call it
-// right after the application object is made.
+// texts shown>), and the process ends at once. The start benchmark runs the programs with
+// it; nothing else changes. Call it right after the application object is made.
 void installFirstShowHook();
 
 }  // namespace wm
