@@ -35,9 +35,11 @@ wm_setup() {
     # desktop-file-utils: the tests validate the menu entries.
     wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fontconfig \
         desktop-file-utils "$@"
-    # The windows are Japanese: the programs and the window tests need a font that
-    # can show them, so layouts are tested as users see them.
-    if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then
+    # The windows are Japanese and made for Noto Sans CJK JP and its monospaced face: the
+    # programs prefer them and the tests check for them, so layouts are tested as users
+    # see them. Another Japanese font already installed does not take their place.
+    if [ -z "$(fc-list 'Noto Sans CJK JP' 2>/dev/null)" ] ||
+        [ -z "$(fc-list 'Noto Sans Mono CJK JP' 2>/dev/null)" ]; then
         wm_install fonts-noto-cjk
     fi
 }

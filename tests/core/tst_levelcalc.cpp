@@ -24,12 +24,6 @@ QString dashes(int n) {
     return QString(n, QLatin1Char('-'));
 }
 
-qint64 ExpEntryFor(int level) {
-    ExpTable t;
-    fillExpTableByFormula(t);
-    return t.at(level).toLongLong();
-}
-
 }  // namespace
 
 class LevelCalcTest : public QObject {
@@ -214,8 +208,7 @@ void LevelCalcTest::startLabel_data() {
     QTest::newRow("5") << "5"
                        << "初期ＬＶから次までの経験値\n44 EXP";
     QTest::newRow("209") << "209"
-                         << "初期ＬＶから次までの経験値\n" + QString::number(ExpEntryFor(209)) +
-                                " EXP";
+                         << "初期ＬＶから次までの経験値\n1746679 EXP";
     QTest::newRow("299 provisional") << "299"
                                      << "初期ＬＶから次までの経験値\n(仮) 3586279 EXP";
     QTest::newRow("300 clears") << "300"
@@ -239,7 +232,7 @@ void LevelCalcTest::wholeList() {
     const QString text = expListText(d, 199);
     QCOMPARE(text.count("\r\n"), 199);
     QVERIFY(text.startsWith("Lv.001        2 EXP\r\nLv.002        8 EXP\r\n"));
-    QVERIFY(text.endsWith(QString("Lv.199%1 EXP\r\n").arg(expEntry(d, 199), 9)));
+    QVERIFY(text.endsWith("Lv.198  1566279 EXP\r\nLv.199  1582279 EXP\r\n"));
 }
 
 void LevelCalcTest::remainingBeyond64Bits_data() {

@@ -253,7 +253,7 @@ void MaterialTreeTest::countsAtTheLimit() {
     QFETCH(bool, refused);
     const MaterialTree tree = buildMaterialTree(chainData(), 11, row, runs);
     if (refused) {
-        QCOMPARE(tree.error, materialCountTooLargeMessage());
+        QCOMPARE(tree.error, QString("個数が大きすぎるため、材料の内訳を計算できません"));
         QVERIFY(tree.nodes.empty());
         QVERIFY(tree.leaves.empty());
         QVERIFY(tree.works.empty());
@@ -286,7 +286,7 @@ void MaterialTreeTest::branchingWithoutEndIsRefused() {
         m.set(32, 4, r, QStringLiteral("01段%1,01段%1").arg(r + 1));
     }
     const MaterialTree tree = buildMaterialTree(m, 32, 1, 1);
-    QCOMPARE(tree.error, materialTreeTooLargeMessage());
+    QCOMPARE(tree.error, QString("材料が多すぎるため、材料の内訳を表示できません"));
     QVERIFY(tree.nodes.empty());
     // Fewer stages fit: 2^10 - 1 nodes and one unknown leaf per last stage.
     m.set(32, 4, 10, "01終わり");
@@ -304,8 +304,8 @@ void MaterialTreeTest::runCounts_data() {
     QTest::newRow("number") << "12" << qint64(12) << "";
     QTest::newRow("zero") << "0" << qint64(0) << "";
     QTest::newRow("the limit") << "9223372036854775807" << kMax << "";
-    QTest::newRow("beyond the limit")
-        << "9223372036854775808" << qint64(-1) << materialCountTooLargeMessage();
+    QTest::newRow("beyond the limit") << "9223372036854775808" << qint64(-1)
+                                      << "個数が大きすぎるため、材料の内訳を計算できません";
     QTest::newRow("empty") << "" << qint64(-1) << "生産回数を入力してください";
     QTest::newRow("sign") << "-1" << qint64(-1) << "生産回数は数字で入力してください";
     QTest::newRow("blank") << " 1" << qint64(-1) << "生産回数は数字で入力してください";

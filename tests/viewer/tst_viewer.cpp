@@ -182,8 +182,6 @@ class TestViewer : public QObject {
     }
 
     void opensOnTheSampleData() {
-        if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
-            QSKIP("no sample data yet");
         wmtest::TestFolder folder;
         wm::AppData d;
         startOnSampleData(folder, d);
@@ -199,8 +197,6 @@ class TestViewer : public QObject {
     }
 
     void sampleDataShowsWhatBelongsToTheChoice() {
-        if (!QDir(QStringLiteral(WM_SAMPLE_DATA_DIR)).exists(QStringLiteral("GuildData.txt")))
-            QSKIP("no sample data yet");
         wmtest::TestFolder folder;
         wm::AppData d;
         startOnSampleData(folder, d);
