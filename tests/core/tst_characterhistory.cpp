@@ -209,6 +209,7 @@ void CharacterHistoryTest::reincarnation_data() {
     QTest::newRow("HP 60000 capped") << 1.0 << 100.0 << 0 << 60000.0 << qint64(2000);
     QTest::newRow("MP rule") << 1.0 << 100.0 << 4 << 3000.0 << qint64(259);
     QTest::newRow("second at 76") << 2.0 << 76.0 << 0 << 1000.0 << qint64(149);
+    QTest::newRow("odd level: half rounded down") << 1.0 << 103.0 << 0 << 3000.0 << qint64(262);
     QTest::newRow("count 70 beyond 16 bits") << 70.0 << 500.0 << 0 << 99999.0 << qint64(36500);
 }
 

@@ -121,6 +121,10 @@ void LevelCalcTest::inputErrors_data() {
                                << ""
                                << "初期レベルが上限値を越えています" << int(LevelField::StartLevel)
                                << "351";
+    QTest::newRow("start 300") << "300"
+                               << ""
+                               << "初期レベルが上限値を越えています" << int(LevelField::StartLevel)
+                               << "301";
     QTest::newRow("target 301") << "5"
                                 << "301"
                                 << "上限レベルが上限値を越えています"

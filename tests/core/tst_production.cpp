@@ -193,6 +193,16 @@ void ProductionTest::runTotals_data() {
         << "00"
         << "2.5"
         << "abc を 2.5 回分生産した時の合計  38 EXP\r\n  重量 ： abc × 2.5 = 8\r\n";
+    QTest::newRow("last gathering work")
+        << 5 << "abc"
+        << "02def"
+        << "2"
+        << "abc を 2 回分生産した時の合計  30 EXP\r\n  重量 ： abc × 2 = 8\r\n";
+    QTest::newRow("first work after the gathering ones")
+        << 6 << "X"
+        << "02abc"
+        << "2"
+        << "X を 2 回分生産した時の合計  30 EXP\r\n  材料 ： abc × 4 = 16 \r\n";
 }
 
 void ProductionTest::runTotals() {
@@ -264,6 +274,12 @@ void ProductionTest::runCounts_data() {
     QTest::newRow("gathering") << 0 << "abc"
                                << "00" << qint64(310)
                                << "abc を 11 回分\r\n  重量 ： abc × 11 = 44\r\n";
+    QTest::newRow("last gathering work")
+        << 5 << "abc"
+        << "02def" << qint64(60) << "abc を 2 回分\r\n  重量 ： abc × 2 = 8\r\n";
+    QTest::newRow("first work after the gathering ones")
+        << 6 << "X"
+        << "02abc" << qint64(60) << "X を 2 回分\r\n  材料 ： abc × 4 = 16   合計 : 16\r\n";
 }
 
 void ProductionTest::runCounts() {

@@ -317,6 +317,8 @@ class TestMaterialTreeWindow : public QObject {
         }
         QCOMPARE(dialogs_.last().text, message);
         QCOMPARE(dialogs_.last().title, QStringLiteral("材料の内訳"));
+        // The refused count stays selected: the next number typed replaces it.
+        QCOMPARE(runs->selectedText(), typed);
         QCOMPARE(tree->topLevelItemCount(), 0);
         QCOMPARE(part<QPlainTextEdit>(window, "totals")->toPlainText(), QString());
         QCOMPARE(window->resultText(), QString());

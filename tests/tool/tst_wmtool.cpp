@@ -121,20 +121,23 @@ void TestWmTool::optionsFileChoosesWindow_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("code");  // 0: the settings window instead
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("focus");  // where the first activation puts the focus
     const QString calc = kTitle + QStringLiteral("  ( 仕事技術計算 )");
     const QString chara = kTitle + QStringLiteral("  ( キャラデータ )");
-    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara;
-    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle;
+    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara << "subPageStatus";
+    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle << "startLevelEdit";
     QTest::addRow("as written, 1 and 2")
         << QStringList{"#  数字はすべて半角で入力してください", "#0 x", "1", "#1 x", "2"} << 1
-        << chara;
-    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc;
-    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle;
-    QTest::addRow("extra values ignored") << QStringList{"1", "1", "2"} << 1 << calc;
-    QTest::addRow("comments only") << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString();
-    QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString();
-    QTest::addRow("size not a number") << QStringList{"x", "1"} << 0 << QString();
-    QTest::addRow("empty file") << QStringList{} << 0 << QString();
+        << chara << "subPageStatus";
+    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc << "startLevelEdit";
+    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle << "startLevelEdit";
+    QTest::addRow("extra values ignored")
+        << QStringList{"1", "1", "2"} << 1 << calc << "startLevelEdit";
+    QTest::addRow("comments only")
+        << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString() << QString();
+    QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString() << QString();
+    QTest::addRow("size not a number") << QStringList{"x", "1"} << 0 << QString() << QString();
+    QTest::addRow("empty file") << QStringList{} << 0 << QString() << QString();
 }
 
 void TestWmTool::optionsFileChoosesWindow() {
@@ -152,6 +155,11 @@ void TestWmTool::optionsFileChoosesWindow() {
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), code);
     QCOMPARE(shown->windowTitle(), title);
+    QFETCH(QString, focus);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
     QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
     QCOMPARE(tool->data().optionsMissing, 0);

@@ -171,11 +171,17 @@ void UiTest::keyFilterSeesInputMethodText() {
     commit.setCommitString(QString::fromUtf8("1あ2"));
     QApplication::sendEvent(&edit, &commit);
     QCOMPARE(edit.text(), QString("12"));
-    // Committed in one go, the characters still meet the length limit in turn.
+    // Committed in one go, the characters still meet the length limit in turn: two
+    // characters as well as a longer word.
+    QInputMethodEvent pair;
+    pair.setCommitString(QString::fromUtf8("34"));
+    QApplication::sendEvent(&edit, &pair);
+    QCOMPARE(edit.text(), QString("123"));
+    edit.setText("1");
     QInputMethodEvent word;
     word.setCommitString(QString::fromUtf8("3456"));
     QApplication::sendEvent(&edit, &word);
-    QCOMPARE(edit.text(), QString("123"));
+    QCOMPARE(edit.text(), QString("134"));
 }
 
 void UiTest::programChoiceRunsClickHandler() {
