@@ -87,6 +87,9 @@ void LevelCalcTest::silentTargets_data() {
     QTest::newRow("target below start") << "10"
                                         << "3"
                                         << "11" << 1;
+    QTest::newRow("lowest start") << "1"
+                                  << ""
+                                  << "2" << 1;
     QTest::newRow("299 to 300") << "299"
                                 << "300"
                                 << "300" << 1;

@@ -49,6 +49,7 @@ ProductTable chainData() {
     product(11, 4, "001:二経験品", "002:01", "1", "01砂粒");
     product(11, 5, "001:二材料品", "001:01", "1", "01砂粒,01砂粒");
     product(11, 6, "001:同作業品", "001:01", "1", "01限界品");
+    product(11, 7, "001:見本品", "001:01", "1", "00砂粒");
     product(11, 75, "001:遠い品", "001:01", "1", "01遠い品");
     product(13, 1, "035:鉄の長剣", "038:05", "45", "04鉄インゴット");
     product(13, 2, "022:鋼の剣", "010:02", "30", "01鉄インゴット,02木炭");
@@ -219,6 +220,18 @@ void MaterialTreeTest::plans_data() {
                                                   "",
                                                   kWorkHeader,
                                                   "鉱石掘り\t100"};
+    QTest::newRow("material counted 0") << 11 << 7 << qint64(3) << false
+                                        << QStringList{kHeader,
+                                                       "見本品\t裁縫\t3\t3\t3\t3\t",
+                                                       "  砂粒\t鉱石掘り\t0\t0\t0\t0\t浜",
+                                                       "",
+                                                       kLeafHeader,
+                                                       "砂粒\t鉱石掘り\t0\t0",
+                                                       "合計重量\t\t\t0",
+                                                       "",
+                                                       kWorkHeader,
+                                                       "裁縫\t3",
+                                                       "鉱石掘り\t0"};
 }
 
 void MaterialTreeTest::plans() {
