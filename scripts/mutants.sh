@@ -138,6 +138,7 @@ for ((i = 0; i < total; i++)); do
     fi
     read -ra selection <<<"${tests[i]}"
     mapfile -t targets < <(targets_of "${selection[@]}")
+    [ "${#targets[@]}" -eq 0 ] && targets=(all) # tests that are scripts: build everything
     all_targets+=("${targets[@]}")
     cp "$file" "$backup_dir/original"
     mutated="$file"
