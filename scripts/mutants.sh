@@ -13,7 +13,7 @@
 # line at the end. Exit status 1 when a fault was missed or a fault could not be applied
 # or built.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 2
 
 table=scripts/mutants.txt
 build="${WM_BUILD_DIR:-build}"
