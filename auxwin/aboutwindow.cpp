@@ -45,6 +45,7 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     installDesktopInput();
     setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setFont(windowFont(font(), 9));
 
     icon_ = new QLabel;

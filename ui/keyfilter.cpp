@@ -20,6 +20,12 @@ namespace wm {
 
 namespace {
 
+// Alt, Super or Meta held: a key that no shortcut took. A line edit would type its letter
+// and a list would search for it, so it reaches neither the handler nor the field.
+bool isUnclaimedModified(const QKeyEvent* key) {
+    return (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 bool isNavigation(const QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Left:
@@ -38,7 +44,8 @@ bool isNavigation(const QKeyEvent* key) {
         default:
             break;
     }
-    return (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    // Ctrl shortcuts (select all, copy) change no text; a line edit types nothing for them.
+    return (key->modifiers() & Qt::ControlModifier) && !isUnclaimedModified(key);
 }
 
 // Keys that take text away (or bring back an earlier text) without typing a character.
@@ -146,6 +153,8 @@ bool KeyFilter::keyPress(QKeyEvent* key) {
     const int original = codeOf(key);
     if (original < 0)
         return false;
+    if (isUnclaimedModified(key))
+        return insertsText(original);
     int code = original;
     handler_(code);
     if (code == original)
