@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -60,6 +61,13 @@ class DesktopInput : public QObject {
                 return sharedAccessKey(widget, static_cast<QShortcutEvent*>(event));
             case QEvent::Wheel:
                 return wheelOverUnfocusedList(widget, event);
+            case QEvent::FocusIn:
+                showFocus(widget);
+                return false;
+            case QEvent::FocusOut:
+                if (isTextBox(widget))
+                    ringAround(widget->window(), nullptr);
+                return false;
             default:
                 return false;
         }
@@ -79,6 +87,42 @@ class DesktopInput : public QObject {
     }
 
   private:
+    // Qt draws the focus only after a Tab in the window; this program moves the focus on
+    // Enter and after its own actions too, so the focus shows whatever moved it.
+    static void showFocus(QWidget* widget) {
+        QWidget* window = widget->window();
+        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            widget->update();
+        }
+        if (isTextBox(widget))
+            ringAround(window, widget);
+    }
+
+    // A multi-line box shows no caret when read-only, and the style draws no focus for it.
+    static bool isTextBox(const QWidget* widget) {
+        return qobject_cast<const QPlainTextEdit*>(widget) ||
+               qobject_cast<const QTextEdit*>(widget);
+    }
+
+    // The window's one focus ring, in the highlight colour, put around a text box (or
+    // hidden for none).
+    static void ringAround(QWidget* window, QWidget* box) {
+        const QString name = QStringLiteral("wmFocusRing");
+        auto* ring = window->findChild<QFocusFrame*>(name);
+        if (!ring && !box)
+            return;
+        if (!ring) {
+            ring = new QFocusFrame(window);
+            ring->setObjectName(name);
+        }
+        QPalette palette = ring->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
+        ring->setPalette(palette);
+        ring->setWidget(box);
+        ring->setVisible(box != nullptr);
+    }
+
     static bool keyPress(QWidget* widget, QKeyEvent* key) {
         if (isEnterKey(key) && !key->isAutoRepeat()) {
             auto* button = qobject_cast<QPushButton*>(widget);

@@ -58,6 +58,8 @@ class TestWindowSize : public QObject {
             page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : w.existingCharacterPage();
         const QSize pageBefore = pageFrame->size();
         const int listBefore = calc(w).resultList->height();
+        const QStringList designedGaps = wmtest::labelGaps(&w);
+        QVERIFY(designedGaps.size() >= 7);
 
         w.resize(designedSize(code) + QSize(300, 240));
         QTRY_COMPARE(w.size(), designedSize(code) + QSize(300, 240));
@@ -65,6 +67,8 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
+        // The labels stay beside their boxes.
+        QCOMPARE(wmtest::labelGaps(&w), designedGaps);
         // The page takes the room; on the calculation page the result list takes the height.
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);
