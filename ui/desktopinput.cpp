@@ -3,9 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFocusFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcutEvent>
@@ -42,6 +42,29 @@ QMenuBar* menuBarOf(QWidget* widget) {
     return bar && bar->isVisible() && !bar->actions().isEmpty() ? bar : nullptr;
 }
 
+// A frame in the highlight colour drawn over a text box's own frame while it has the focus.
+class FocusRing : public QWidget {
+  public:
+    explicit FocusRing(QWidget* box) : QWidget(box) {
+        setObjectName(QStringLiteral("wmFocusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        box->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 class DesktopInput : public QObject {
   public:
     using QObject::QObject;
@@ -66,7 +89,7 @@ class DesktopInput : public QObject {
                 return false;
             case QEvent::FocusOut:
                 if (isTextBox(widget))
-                    ringAround(widget->window(), nullptr);
+                    showRing(widget, false);
                 return false;
             default:
                 return false;
@@ -96,7 +119,7 @@ class DesktopInput : public QObject {
             widget->update();
         }
         if (isTextBox(widget))
-            ringAround(window, widget);
+            showRing(widget, true);
     }
 
     // A multi-line box shows no caret when read-only, and the style draws no focus for it.
@@ -105,22 +128,17 @@ class DesktopInput : public QObject {
                qobject_cast<const QTextEdit*>(widget);
     }
 
-    // The window's one focus ring, in the highlight colour, put around a text box (or
-    // hidden for none).
-    static void ringAround(QWidget* window, QWidget* box) {
-        const QString name = QStringLiteral("wmFocusRing");
-        auto* ring = window->findChild<QFocusFrame*>(name);
-        if (!ring && !box)
+    // The ring of a text box, made on its first focus.
+    static void showRing(QWidget* box, bool shown) {
+        auto* ring =
+            box->findChild<QWidget*>(QStringLiteral("wmFocusRing"), Qt::FindDirectChildrenOnly);
+        if (!ring && !shown)
             return;
-        if (!ring) {
-            ring = new QFocusFrame(window);
-            ring->setObjectName(name);
-        }
-        QPalette palette = ring->palette();
-        palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
-        ring->setPalette(palette);
-        ring->setWidget(box);
-        ring->setVisible(box != nullptr);
+        if (!ring)
+            ring = new FocusRing(box);
+        ring->setGeometry(box->rect());
+        ring->raise();
+        ring->setVisible(shown);
     }
 
     static bool keyPress(QWidget* widget, QKeyEvent* key) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-#include <QFocusFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,9 +26,7 @@ inline void collectLayoutFaults(const QWidget* parent, QStringList& faults) {
     QList<const QWidget*> shown;
     for (const QObject* child : parent->children()) {
         const auto* w = qobject_cast<const QWidget*>(child);
-        // The focus ring stands around its control on purpose.
-        if (!w || !w->isVisibleTo(parent) || w->isWindow() || qobject_cast<const QMenu*>(w) ||
-            qobject_cast<const QFocusFrame*>(w))
+        if (!w || !w->isVisibleTo(parent) || w->isWindow() || qobject_cast<const QMenu*>(w))
             continue;
         shown.append(w);
     }
