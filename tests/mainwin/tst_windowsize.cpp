@@ -42,12 +42,19 @@ class TestWindowSize : public QObject {
         QTest::newRow("small, character") << 1 << 2;
         QTest::newRow("large, calculation") << 2 << 1;
         QTest::newRow("large, character") << 2 << 2;
+        QTest::newRow("small, equipment") << 1 << 3;
+        QTest::newRow("small, works") << 1 << 4;
     }
     void grows() {
         QFETCH(int, code);
         QFETCH(int, page);
         MainWindow& w = host->shownWindow(code);
-        showPage(w, page);
+        showPage(w, qMin(page, 2));
+        if (page > 2) {  // the small window's other sub-pages of the character page
+            w.characterPage().chooseSubPage(page == 3 ? wm::CharacterSubPage::Equipment
+                                                      : wm::CharacterSubPage::Works);
+            QCoreApplication::processEvents();
+        }
         QCOMPARE(w.size(), designedSize(code));
         QCOMPARE(w.minimumSize(), designedSize(code));
         {
