@@ -94,7 +94,9 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     buttons->addWidget(confirmButton_);
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
-    setMinimumWidth(320);
+    // 320 pixels wide at least; nothing here gains from more room, so the size is fixed.
+    layout->addStrut(320 - 2 * 10);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Each line is one stop of Tab, on its chosen option; the arrow keys choose within it.
     for (const ChoiceLine* line : {&startPage_, &windowSize_})

@@ -23,7 +23,13 @@ namespace {
 // Alt, Super or Meta held: a key that no shortcut took. A line edit would type its letter
 // and a list would search for it, so it reaches neither the handler nor the field.
 bool isUnclaimedModified(const QKeyEvent* key) {
-    return (key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const Qt::KeyboardModifiers held = key->modifiers();
+#ifdef Q_OS_WIN
+    // AltGr arrives as Ctrl+Alt there and types characters such as "@": typing, by the rules.
+    if ((held & Qt::ControlModifier) && (held & Qt::AltModifier) && !(held & Qt::MetaModifier))
+        return false;
+#endif
+    return (held & (Qt::AltModifier | Qt::MetaModifier)) != 0;
 }
 
 bool isNavigation(const QKeyEvent* key) {
@@ -45,7 +51,8 @@ bool isNavigation(const QKeyEvent* key) {
             break;
     }
     // Ctrl shortcuts (select all, copy) change no text; a line edit types nothing for them.
-    return (key->modifiers() & Qt::ControlModifier) && !isUnclaimedModified(key);
+    return (key->modifiers() & Qt::ControlModifier) &&
+           !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
 // Keys that take text away (or bring back an earlier text) without typing a character.

@@ -551,6 +551,9 @@ void TestWmTool::settingsTabStopsAndAccessKeys() {
     QCOMPARE(keys.size(), 5);  // the four options and 適用
     QTest::keyClick(opt.windowHandle(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    // Two lines of choices gain nothing from more room.
+    QCOMPARE(opt.maximumSize(), opt.minimumSize());
+    QVERIFY(opt.width() >= 320);
 }
 
 WM_TEST_MAIN(TestWmTool)
