@@ -601,6 +601,10 @@ void TestWmTool::reincarnationAndAboutWindows() {
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
     shell(*w).aboutAction->trigger();  // still open: the two lines stand once
     QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
+    // Neither window gains from more room: both keep their size.
+    QCOMPARE(about->maximumSize(), about->minimumSize());
+    QCOMPARE(tool->existingReincarnationWindow()->maximumSize(),
+             tool->existingReincarnationWindow()->minimumSize());
     QCOMPARE(w->windowTitle(), title);
 }
 
@@ -631,6 +635,7 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(showSaved, Qt::LeftButton);
     wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
+    QCOMPARE(road->maximumSize(), road->minimumSize());
     QCOMPARE(wmtest::child<QComboBox>(road, "nameList")->currentText(), QStringLiteral("ロイ"));
 }
 
