@@ -1,5 +1,7 @@
 #include "characterhistory.h"
 
+#include <algorithm>
+
 #include "appdata.h"
 #include "cp932.h"
 #include "numbers.h"
@@ -57,6 +59,26 @@ QStringList CharacterHistory::names() const {
     for (const Character& c : characters_)
         list << c.name;
     return list;
+}
+
+namespace {
+
+bool isDigitsOrEmpty(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+}  // namespace
+
+std::optional<NumberField> nonNumberField(const CharacterLine& in) {
+    if (!isDigitsOrEmpty(in.weight))
+        return NumberField{NumberField::Kind::Weight};
+    if (!isDigitsOrEmpty(in.fame))
+        return NumberField{NumberField::Kind::Fame};
+    for (int i = 0; i < kJobSlots; ++i) {
+        if (in.workCodes[size_t(i)] != 0 && !isDigitsOrEmpty(in.workLevels[size_t(i)]))
+            return NumberField{NumberField::Kind::WorkLevel, i + 1};
+    }
+    return std::nullopt;
 }
 
 QString characterLine(CharacterLine& in) {

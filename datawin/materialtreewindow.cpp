@@ -48,6 +48,7 @@ MaterialTreeWindow::MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program 
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), program_(program) {
     setObjectName(QStringLiteral("materialTreeWindow"));
     setWindowTitle(kTitle);
+    closeOnEscape(this);
     buildControls();
     buildLayout();
     resize(760, 660);

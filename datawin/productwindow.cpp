@@ -56,6 +56,15 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     resize(minimumSize());
+    // The fonts are settled only when the window is first shown: then it grows to whatever
+    // more its texts need, so none is cut.
+    onEvent(this, QEvent::Show, [this] {
+        const QSize least = minimumSize().expandedTo(minimumSizeHint());
+        if (least == minimumSize())
+            return;
+        setMinimumSize(least);
+        resize(size().expandedTo(least));
+    });
     guildPanel_.guildOption->setChecked(true);
     onGuildModeClicked(false);
 

@@ -46,11 +46,29 @@ wm_setup() {
 
 WM_BUILD_DIR="${WM_BUILD_DIR:-build}"
 
+# Builds the given targets (everything but the benchmarks when none are given). A build folder
+# that is configured already is not configured again: the build re-runs CMake by itself
+# when a CMakeLists.txt changed.
 wm_build() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
-    cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
-    cmake --build "$WM_BUILD_DIR" -j 2
+    if [ ! -f "$WM_BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
+    fi
+    local targets=()
+    local target
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$WM_BUILD_DIR" -j "$(wm_jobs)" "${targets[@]}"
+}
+
+# As many compile jobs as processors (at least 2).
+wm_jobs() {
+    local cpus
+    cpus="$(nproc 2>/dev/null || echo 2)"
+    [ "$cpus" -ge 2 ] 2>/dev/null || cpus=2
+    echo "$cpus"
 }
 
 WM_SANITIZE_DIR="${WM_SANITIZE_DIR:-build-sanitize}"

@@ -6,6 +6,7 @@
 #include "productinfo.h"
 #include "qtdialogs.h"
 #include "startup.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -86,8 +87,11 @@ void WmTool::appendRuleToResults(int length) {
 
 void WmTool::openProductWindow() {
     // A closed product window is loaded again, which reads the guild data again.
-    if (!productWindow_)
+    if (!productWindow_) {
         productWindow_ = new ProductWindow(data_, *dialogs_);
+        // Here an auxiliary window; in wmview it is the program and Escape leaves it open.
+        closeOnEscape(productWindow_);
+    }
     productWindow_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
     bringUp(productWindow_);
 }

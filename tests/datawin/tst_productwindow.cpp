@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -483,6 +484,31 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         QLineEdit* name = ui().materials[0].nameList->lineEdit();
         QCOMPARE(name->text(), longName);
         QCOMPARE(name->cursorPosition(), 0);
+    }
+
+    void designedSizeShowsWholeTexts() {
+        // ミスリルインゴット in a material row, then a medicine of three effects.
+        const QString ingot = QStringLiteral("ミスリルインゴット");
+        data_->products.set(10, 1, 2, QStringLiteral("100:") + ingot);
+        data_->products.set(10, 2, 2, QStringLiteral("105:08"));
+        data_->products.set(10, 3, 2, QStringLiteral("7"));
+        data_->products.set(10, 4, 2, QStringLiteral("00"));
+        data_->products.set(13, 4, 2, QStringLiteral("01") + ingot);
+        data_->products.set(7, 5, 3, QStringLiteral("80,HP回復,200,MP回復,150,毒治療,1"));
+        showAndActivate();
+        chooseWork(12);
+        chooseProduct(QStringLiteral("短剣"));
+        QLineEdit* name = ui().materials[0].nameList->lineEdit();
+        QCOMPARE(name->text(), ingot);
+        // Qt keeps two pixels on each side of the text and one for the caret.
+        QVERIFY(name->fontMetrics().horizontalAdvance(ingot) <= name->contentsRect().width() - 5);
+
+        ui().modes.products->setChecked(true);
+        chooseWork(6);
+        chooseProduct(QStringLiteral("万能薬"));
+        QCOMPARE(info().count(QLatin1Char('\n')), 5);
+        QCoreApplication::processEvents();
+        QCOMPARE(ui().infoText->verticalScrollBar()->maximum(), 0);
     }
 
     void productChoiceEmptiesEveryMaterialRow() {

@@ -592,29 +592,39 @@ void CharPageTest::saveRefused_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fame");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
     for (int code : {1, 2}) {
         for (bool byMenu : {false, true}) {
             const char* how = byMenu ? "menu" : "button";
             QTest::addRow("%d %s empty", code, how) << code << byMenu << ""
+                                                    << "0"
                                                     << "キャラ名を入力してください"
                                                     << "キャラ名の未入力";
             QTest::addRow("%d %s comma", code, how) << code << byMenu << "A,B"
+                                                    << "0"
                                                     << "キャラ名にカンマ（,）は使えません"
                                                     << "入力ミス";
         }
     }
+    // Whatever let a letter into a number box, the history never gets it.
+    QTest::addRow("fame with letters") << 1 << false << "ロイ"
+                                       << "12345678kz"
+                                       << "名声は半角数字で入力してください"
+                                       << "入力ミス";
 }
 
 void CharPageTest::saveRefused() {
     QFETCH(int, code);
     QFETCH(bool, byMenu);
     QFETCH(QString, name);
+    QFETCH(QString, fame);
     QFETCH(QString, message);
     QFETCH(QString, title);
     MainWindow& w = page(code);
     nameBox(w)->setEditText(name);
+    wmtest::child<QLineEdit>(&w, "fameEdit")->setText(fame);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
         shell(w).saveCharacterDataAction->trigger();

@@ -171,6 +171,11 @@ class TestViewer : public QObject {
         folder.prepare(d);
         win_ = wm::startViewer(d, dialogs_);
         QVERIFY(win_);
+        // Here the window is the program: Escape, which closes it in wmtool, leaves it open.
+        win_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(win_));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(win_ && win_->isVisible());
         // Run the program's event loop: closing its only window must end it.
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
         QTimer::singleShot(0, win_.data(), &QWidget::close);
