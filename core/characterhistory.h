@@ -60,8 +60,9 @@ struct CharacterLine {
     std::array<QString, kJobSlots> workLevels;  // level boxes 1..12
 };
 
-// The line appended to the character data file. An empty level box of a slot with a work
-// is set to "0" first, as the page then shows it.
+// The line appended to the character data file: each job slot in its place, "," for one
+// without a work. An empty level box of a slot with a work is set to "0" first, as the page
+// then shows it.
 QString characterLine(CharacterLine& line);
 
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".
