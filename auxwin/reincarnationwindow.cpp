@@ -57,6 +57,12 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
     buildControls();
     buildLayout();
     installKeyHandlers();
+    // Results belong to the values on screen: a change to any input empties them.
+    QList<QLineEdit*> inputs = {countBox_, levelBox_};
+    for (const ValueBox& value : inputs_)
+        inputs << value.box;
+    for (QLineEdit* input : inputs)
+        connect(input, &QLineEdit::textChanged, this, &ReincarnationWindow::emptyResults);
     load();
 }
 

@@ -13,7 +13,7 @@ constexpr int kChainRow = 70;  // lookups by name reach rows 1..70 of a section
 // can reach outside the gathering works is one link of a single chain, so the tree of the
 // plan in the last row is as deep as the data allows; each link also needs two gathered
 // materials, and the gathering works fill all their rows.
-ProductTable deepestChain(NecklaceSection necklaceSection) {
+ProductTable deepestChain() {
     ProductTable m;
     std::vector<std::pair<int, int>> chain;
     for (int s = 1; s <= ProductTable::kSections; ++s) {
@@ -25,9 +25,7 @@ ProductTable deepestChain(NecklaceSection necklaceSection) {
             m.set(s, ProductColumn::Weight, r, QStringLiteral("7"));
             m.set(s, ProductColumn::SetMaterials, r, QStringLiteral("00"));
             m.set(s, ProductColumn::Extra, r, QStringLiteral("北の森,南の丘"));
-            const bool searched =
-                r <= kChainRow && (s != 29 || necklaceSection == NecklaceSection::Search);
-            if (s > 6 && searched)
+            if (s > 6 && r <= kChainRow)
                 chain.emplace_back(s, r);
         }
     }
@@ -54,21 +52,13 @@ ProductTable deepestChain(NecklaceSection necklaceSection) {
 class MaterialTreeBench : public QObject {
     Q_OBJECT
   private slots:
-    void deepestChain_data() {
-        QTest::addColumn<bool>("viewer");
-        QTest::addColumn<int>("depth");
-        QTest::newRow("wmtool") << false << 25 * kChainRow;
-        QTest::newRow("wmview") << true << 26 * kChainRow;
-    }
     void deepestChain() {
-        QFETCH(bool, viewer);
-        QFETCH(int, depth);
-        const NecklaceSection necklaceSection =
-            viewer ? NecklaceSection::Search : NecklaceSection::Skip;
-        const ProductTable data = ::deepestChain(necklaceSection);
+        // Sections 7..32 each give 70 links.
+        const int depth = 26 * kChainRow;
+        const ProductTable data = ::deepestChain();
         MaterialTree tree;
         QBENCHMARK {
-            tree = buildMaterialTree(data, 32, ProductTable::kRows, 1000, necklaceSection);
+            tree = buildMaterialTree(data, 32, ProductTable::kRows, 1000);
         }
         QCOMPARE(tree.error, QString());
         const int deepest = std::max_element(tree.nodes.begin(), tree.nodes.end(),

@@ -103,9 +103,8 @@ QString characterLine(CharacterLine& in) {
         if (level.isEmpty())
             level = QStringLiteral("0");
         const auto levelValue = toNumber(level);
-        // Slots 7..12 at level 0 leave no trace.
-        if (i >= 6 && levelValue.value_or(0) == 0)
-            continue;
+        // Every used slot is written, level 0 too: the readers give the entries to the slots
+        // in their order, so a skipped slot would move every later one up.
         line += format00(code) + (levelValue ? format000(*levelValue) : level) + comma;
     }
     return line;

@@ -71,8 +71,9 @@ struct NumberField {
 // not read back; nothing when the line may be written. An empty field reads as 0 and passes.
 std::optional<NumberField> nonNumberField(const CharacterLine& line);
 
-// The line appended to the character data file. An empty level box of a slot with a work
-// is set to "0" first, as the page then shows it.
+// The line appended to the character data file: each job slot in its place, "," for one
+// without a work. An empty level box of a slot with a work is set to "0" first, as the page
+// then shows it.
 QString characterLine(CharacterLine& line);
 
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".

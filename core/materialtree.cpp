@@ -46,7 +46,7 @@ struct ProductFacts {
 
 class TreeBuilder {
   public:
-    TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection);
+    explicit TreeBuilder(const ProductTable& data);
     MaterialTree build(int section, int row, qint64 runs);
 
   private:
@@ -69,9 +69,9 @@ class TreeBuilder {
         std::vector<std::optional<ProductFacts>>(kSlots);
 };
 
-TreeBuilder::TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection) : data_(data) {
+TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data) {
     index_.reserve(size_t(ProductTable::kSections * kSearchedRows));
-    visitSearchedProducts(data, necklaceSection, [this](int s, int r) {
+    visitSearchedProducts(data, [this](int s, int r) {
         index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
         return false;
     });
@@ -230,14 +230,13 @@ QString materialTreeTooLargeMessage() {
     return QStringLiteral("材料が多すぎるため、材料の内訳を表示できません");
 }
 
-MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
-                               NecklaceSection necklaceSection) {
+MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs) {
     if (data.at(section, ProductColumn::Name, row).isEmpty() || runs < 0) {
         MaterialTree refused;
         refused.error = QStringLiteral("生産品が選択されていません");
         return refused;
     }
-    return TreeBuilder(data, necklaceSection).build(section, row, runs);
+    return TreeBuilder(data).build(section, row, runs);
 }
 
 RunsInput readRunCount(const QString& text) {

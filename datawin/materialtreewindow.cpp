@@ -105,6 +105,7 @@ void MaterialTreeWindow::buildControls() {
 
     connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
     connect(productList_, &QComboBox::activated, this, [this] { recalculate(); });
+    connect(runsField_, &QLineEdit::textEdited, this, [this] { followRuns(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
     if (saveButton_)
         connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
@@ -189,10 +190,7 @@ void MaterialTreeWindow::recalculate() {
         const RunsInput runs = readRunCount(runsField_->text());
         QString error = runs.error;
         if (runs.runs) {
-            const NecklaceSection necklaceSection =
-                program_ == Program::Viewer ? NecklaceSection::Search : NecklaceSection::Skip;
-            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs,
-                                      necklaceSection);
+            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
             error = tree_.error;
         }
         shown_ = error.isEmpty();
@@ -205,6 +203,20 @@ void MaterialTreeWindow::recalculate() {
             return;
         }
     }
+    showTree();
+}
+
+void MaterialTreeWindow::followRuns() {
+    // The tree of the earlier count must not stay; a count that cannot be used says why
+    // only on Enter.
+    const RunsInput runs = readRunCount(runsField_->text());
+    const int row = productList_->currentIndex() + 1;
+    tree_ = runs.runs && row >= 1
+                ? buildMaterialTree(data_.products, chosenSection(), row, *runs.runs)
+                : MaterialTree();
+    shown_ = runs.runs && row >= 1 && tree_.error.isEmpty();
+    if (!shown_)
+        tree_ = MaterialTree();
     showTree();
 }
 

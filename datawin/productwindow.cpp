@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include "desktopinput.h"
 #include "gamedata.h"
@@ -32,12 +33,9 @@ void chooseIfExists(QComboBox* list, int index) {
 
 }  // namespace
 
-ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSection,
+ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow::Program program,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      data_(data),
-      dialogs_(dialogs),
-      necklaceSection_(necklaceSection) {
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), program_(program) {
     installDesktopInput();
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -117,9 +115,14 @@ void ProductWindow::connectHandlers() {
     connect(workList_, &QComboBox::activated, this, [this] { onWorkChosen(); });
     connect(productList_, &QComboBox::activated, this, [this] { onProductChosen(); });
     for (const MaterialRow& row : materials_) {
-        connect(row.workList, &QComboBox::activated, this,
-                [this, &row] { onMaterialWorkChosen(row); });
-        connect(row.nameList, &QComboBox::activated, this, [this, &row] { onMaterialChosen(row); });
+        connect(row.workList, &QComboBox::activated, this, [this, &row] {
+            onMaterialWorkChosen(row);
+            followEdits();
+        });
+        connect(row.nameList, &QComboBox::activated, this, [this, &row] {
+            onMaterialChosen(row);
+            followEdits();
+        });
         // A chosen material name shows from its start, as a list shows its entries.
         QComboBox* name = row.nameList;
         connect(name, &QComboBox::currentIndexChanged, this, [name] {
@@ -134,6 +137,16 @@ void ProductWindow::connectHandlers() {
             [this] { onGuildModeClicked(true); });
     for (QRadioButton* o : {modes_.materials, modes_.products})
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
+    // What is typed counts at once: no result of the earlier text stays.
+    QList<QLineEdit*> edited{expBox_, runsBox_, weightBox_, weights_.current, weights_.maximum};
+    for (const MaterialRow& row : materials_)
+        edited << row.count;
+    for (QLineEdit* e : edited)
+        connect(e, &QLineEdit::textEdited, this, [this] { followEdits(); });
+    connect(productList_, &QComboBox::editTextChanged, this, [this] {
+        if (productList_->hasFocus())
+            refreshInfo();
+    });
 }
 
 // ---- choices ---------------------------------------------------------------------------
@@ -165,17 +178,17 @@ void ProductWindow::onMaterialChosen(const MaterialRow& row) {
     const int p = listPos(row.nameList);
     if (p < 0)
         return;
-    const auto level = intPart(productField(data_.products, row.nameList->itemText(p),
-                                            ProductColumn::Name, necklaceSection_)
-                                   .left(3));
+    const auto level = intPart(
+        productField(data_.products, row.nameList->itemText(p), ProductColumn::Name).left(3));
     if (level)
         row.level->setText(numText(*level));
 }
 
 void ProductWindow::onProductChosen() {
+    const QScopedValueRollback<bool> choosing(choosingProduct_, true);
     const ProductChoice choice =
-        chooseProduct(data_.products, necklaceSection_, workSection(workPos()),
-                      listPos(productList_), productList_->currentText(), productFields());
+        chooseProduct(data_.products, workSection(workPos()), listPos(productList_),
+                      productList_->currentText(), productFields());
     unknownMaterial_ = choice.unknownMaterial;
     showProductFields(choice.fields);
     for (size_t k = 0; k < materials_.size(); ++k)
@@ -228,13 +241,8 @@ void ProductWindow::emptyMaterialRow(const MaterialRow& row) {
 
 void ProductWindow::openMaterialTree() {
     auto* window = findChild<MaterialTreeWindow*>();
-    if (!window) {
-        // Only the viewer searches section 29.
-        const auto program = necklaceSection_ == NecklaceSection::Search
-                                 ? MaterialTreeWindow::Program::Viewer
-                                 : MaterialTreeWindow::Program::Tool;
-        window = new MaterialTreeWindow(data_, dialogs_, program, this);
-    }
+    if (!window)
+        window = new MaterialTreeWindow(data_, dialogs_, program_, this);
     window->choosePlan(workSection(workPos()), listPos(productList_), QString());
     window->show();
     window->raise();

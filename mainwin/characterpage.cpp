@@ -244,10 +244,10 @@ void CharacterPage::showMaximumWeight() {
     const int job = shown->jobList_->currentIndex();
     if (job < 0)
         return;
+    // Without a strength or a carry factor to count with, no earlier maximum may stay.
     const auto weight = maxWeightText(shown->statusBox(Status::Strength)->text(),
                                       data_.jobs.at(job + 1, JobColumn::CarryFactor));
-    if (weight)
-        shown->weightBox(WeightBox::Maximum)->setText(*weight);
+    shown->weightBox(WeightBox::Maximum)->setText(weight.value_or(QString()));
 }
 
 void CharacterPage::workChosen(int slot) {

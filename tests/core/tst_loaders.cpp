@@ -271,6 +271,14 @@ void LoadersTest::productLimits_data() {
     QTest::newRow("81st product") << many << 80 << "82 行目: 1 つの作業の生産品は 80 件までです";
     QTest::newRow("section 33") << QStringList{"#01 a", "001:x 1:01 1 00 p", "#33 c", "#02 b"} << 1
                                 << "3 行目: 作業の番号は 1 から 32 までです";
+    // Saved with three digits of weight, heavier equipment would change the history's format.
+    QTest::newRow("equipment of weight 1000") << QStringList{"#01 a",
+                                                             "001:x 1:01 1000 00 p",
+                                                             "#31 c",
+                                                             "001:y 1:01 999 00 3101",
+                                                             "001:z 1:01 1000 00 3102",
+                                                             "#02 b"}
+                                              << 1 << "5 行目: 装備品の重量は 999 までです";
 }
 
 void LoadersTest::productLimits() {

@@ -384,13 +384,15 @@ void CharPageTest::maximumWeight() {
     // A new class changes the carry factor at once.
     pick(jobList(w), 1);
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
-    // A factor or a strength that is no number keeps the last weight.
+    // A factor or a strength that is no number leaves no weight of the values before.
     pick(jobList(w), 4);
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
     pick(jobList(w), 0);
-    edit(w, "strengthEdit")->setText("");
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
+    edit(w, "strengthEdit")->setText("");
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
     // Only strength counts.
+    edit(w, "strengthEdit")->setText("30");
     edit(w, "agilityEdit")->setText("99");
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
 }
@@ -551,14 +553,14 @@ void CharPageTest::threeSaves() {
     slotLevel(w, 7)->setText("5");
     pick(slotWork(w, 8), 6);
     slotLevel(w, 8)->setText("45");
-    pick(slotWork(w, 9), 0);  // chosen, level 0: no trace
+    pick(slotWork(w, 9), 0);  // chosen, level 0: still in its place
     pick(slotWork(w, 10), 23);
     slotLevel(w, 10)->setText("3");
 
     const QString head =
         "騎士アリス,02,%1,300,12,8,5,40,15,30,0,0,0,1501,0,0,0,0,0,0,0,0,0,0,0,0,0,"
         "2901,3001,0.120 2008/03/05 14:%2.2600.";
-    const QString works = "01010,02000,03000,04000,05000,06000,07005,12045,29003,,,";
+    const QString works = "01010,02000,03000,04000,05000,06000,07005,12045,06000,29003,,,";
     QStringList lines;
     for (int save = 0; save < 3; ++save) {
         if (save == 2)

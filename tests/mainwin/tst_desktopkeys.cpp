@@ -159,7 +159,10 @@ void DesktopKeysTest::enterPressesLevelButton() {
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    host->data.neededExp = 100;
+    calc(w).startLevelEdit->setText("1");
+    calc(w).targetLevelEdit->setText("6");  // 100
+    calc(w).calculateButton->click();
+    w.calculationPage().clearResults();
     wm::chooseEntry(calc(w).workList, 0);
     wm::chooseEntry(calc(w).productList, 0);  // ウサギの肉: 10 experience in 3 steps
     calc(w).stepsEdit->setReadOnly(false);
