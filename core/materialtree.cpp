@@ -70,7 +70,7 @@ class TreeBuilder {
 };
 
 TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data) {
-    index_.reserve(size_t(ProductTable::kSections * kSearchedRows));
+    index_.reserve(size_t(ProductTable::kSections) * kSearchedRows);
     visitSearchedProducts(data, [this](int s, int r) {
         index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
         return false;
@@ -291,7 +291,7 @@ QString materialTreeText(const MaterialTree& tree) {
     QStringList lines{joinLine(materialTreeHeaders())};
     for (const MaterialNode& node : tree.nodes) {
         QStringList cells = materialNodeColumns(node);
-        cells[0].prepend(QString(node.depth * 2, QLatin1Char(' ')));
+        cells[0].prepend(QString(qsizetype(node.depth) * 2, QLatin1Char(' ')));
         lines << joinLine(cells);
     }
     return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);

@@ -69,7 +69,7 @@ void MaterialTreeWindow::buildControls() {
     runsField_->setObjectName(QStringLiteral("runsField"));
     runsField_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
     runsField_->setMaxLength(19);
-    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, '0')));
+    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, u'0')));
     KeyFilter::install(runsField_, [this](int& code) {
         if (code == kKeyEnter) {
             code = 0;
