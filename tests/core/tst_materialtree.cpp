@@ -208,7 +208,7 @@ void MaterialTreeTest::plans_data() {
                                                   "",
                                                   kWorkHeader,
                                                   "鉱石掘り\t100"};
-    QTest::newRow("material counted 0") << 11 << 7 << qint64(3) << false
+    QTest::newRow("material counted 0") << 11 << 7 << qint64(3)
                                         << QStringList{kHeader,
                                                        "見本品\t裁縫\t3\t3\t3\t3\t",
                                                        "  砂粒\t鉱石掘り\t0\t0\t0\t0\t浜",
