@@ -72,6 +72,12 @@ inline constexpr int kMaxMaterialNodes = 20000;
 MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
                                NecklaceSection necklaceSection = NecklaceSection::Skip);
 
+// The trees of several plans of one section (row and runs each), sharing the lookups that
+// every tree would otherwise build again.
+std::vector<MaterialTree> buildMaterialTrees(
+    const ProductTable& data, int section, const std::vector<std::pair<int, qint64>>& plans,
+    NecklaceSection necklaceSection = NecklaceSection::Skip);
+
 // The runs a text asks for, or the message that tells why it cannot be used.
 struct RunsInput {
     std::optional<qint64> runs;
