@@ -17,9 +17,6 @@ TrainingPlan refused(const QString& message) {
 }
 
 constexpr qint64 kNoCost = std::numeric_limits<qint64>::max();
-// The exact search visits every experience value with every usable product; this many
-// visits keep a plan within a keystroke.
-constexpr qint64 kExactVisits = 3'000'000;
 
 // A cost with the runs that break its ties: fewer runs first.
 struct Cost {
@@ -31,7 +28,7 @@ struct Cost {
 class Planner {
   public:
     Planner(const std::vector<PlanProduct>& products, const PlanLevels& levels,
-            PlanObjective objective);
+            PlanObjective objective, qint64 exactVisits);
     TrainingPlan plan();
 
   private:
@@ -44,19 +41,21 @@ class Planner {
     // Follows the best product by the greedy order up to `until`; returns where it stopped.
     qint64 greedy(qint64 exp, qint64 until, std::vector<std::pair<int, qint64>>& runs) const;
     // The cheapest runs from `exp` to the need, trying every experience value.
-    bool exact(qint64 exp, std::vector<std::pair<int, qint64>>& runs) const;
+    // With unit 1 exact; a larger unit searches every unit-th value, for a longer stretch.
+    bool exact(qint64 exp, qint64 unit, std::vector<std::pair<int, qint64>>& runs) const;
     qint64 lowerBound() const;
     void addStages(const std::vector<std::pair<int, qint64>>& runs, TrainingPlan& plan) const;
 
     const std::vector<PlanProduct>& products_;
     const PlanLevels& levels_;
     PlanObjective objective_;
+    qint64 exactVisits_;
     std::vector<int> candidates_;  // used products that gain experience, by level
 };
 
 Planner::Planner(const std::vector<PlanProduct>& products, const PlanLevels& levels,
-                 PlanObjective objective)
-    : products_(products), levels_(levels), objective_(objective) {
+                 PlanObjective objective, qint64 exactVisits)
+    : products_(products), levels_(levels), objective_(objective), exactVisits_(exactVisits) {
     for (int i = 0; i < int(products.size()); ++i) {
         if (products[size_t(i)].used && products[size_t(i)].runExp > 0)
             candidates_.push_back(i);
@@ -123,34 +122,56 @@ qint64 Planner::greedy(qint64 exp, qint64 until, std::vector<std::pair<int, qint
     return exp;
 }
 
-bool Planner::exact(qint64 exp, std::vector<std::pair<int, qint64>>& runs) const {
+bool Planner::exact(qint64 exp, qint64 unit, std::vector<std::pair<int, qint64>>& runs) const {
     const qint64 need = levels_.need();
     if (exp >= need)
         return true;
-    const size_t states = size_t(need - exp) + 1;
+    // A state is a stretch of experience inside one level: a single value with unit 1, up to
+    // a unit otherwise. It holds the cheapest way found into it and what that really gained;
+    // with a unit above 1 this approximates, and runs smaller than a unit are left out.
+    const qint64 stretch = need - exp;
+    std::vector<qint64> starts;  // where each state begins, from the start of the stretch
+    std::vector<size_t> firstOfCell;
+    for (qint64 cell = 0, level = 0; cell * unit < stretch; ++cell) {
+        firstOfCell.push_back(starts.size());
+        starts.push_back(cell * unit);
+        while (level < qint64(levels_.reach.size()) &&
+               levels_.reach[size_t(level)] - exp < (cell + 1) * unit) {
+            const qint64 at = levels_.reach[size_t(level++)] - exp;
+            if (at > starts.back() && at < stretch)
+                starts.push_back(at);
+        }
+    }
+    starts.push_back(stretch);  // the last state: the need reached
+    const size_t states = starts.size();
+    auto stateOf = [&](qint64 gained) {
+        if (gained >= stretch)
+            return states - 1;
+        size_t at = firstOfCell[size_t(gained / unit)];
+        while (starts[at + 1] <= gained)
+            ++at;
+        return at;
+    };
     std::vector<Cost> best(states);
-    // The run that reached each experience value first at its cost, and where it started.
+    std::vector<qint64> gained(states, 0);
+    // The run that reached each state at its cost, and where it started.
     std::vector<int> came(states, -1);
     std::vector<size_t> cameFrom(states, 0);
     best[0] = {0, 0};
-    size_t usable = 0;
-    int usableLevel = -1;
     for (size_t i = 0; i + 1 < states; ++i) {
         if (best[i].cost == kNoCost)
             continue;
-        const int level = levelAt(exp + qint64(i));
-        if (level != usableLevel) {
-            usable = usableAt(level);
-            usableLevel = level;
-        }
+        const size_t usable = usableAt(levelAt(exp + gained[i]));
         for (size_t k = 0; k < usable; ++k) {
             const PlanProduct& p = products_[size_t(candidates_[k])];
             Cost next{0, best[i].runs + 1};
-            if (qAddOverflow(best[i].cost, runCost(p, objective_), &next.cost))
+            if (p.runExp < unit || qAddOverflow(best[i].cost, runCost(p, objective_), &next.cost))
                 continue;
-            const size_t to = size_t(std::min<qint64>(qint64(states) - 1, qint64(i) + p.runExp));
-            if (next < best[to]) {
+            const qint64 after = gained[i] + p.runExp;
+            const size_t to = stateOf(after);
+            if (next < best[to] || (!(best[to] < next) && after > gained[to])) {
                 best[to] = next;
+                gained[to] = after;
                 came[to] = candidates_[k];
                 cameFrom[to] = i;
             }
@@ -193,8 +214,12 @@ qint64 Planner::lowerBound() const {
 
 void Planner::addStages(const std::vector<std::pair<int, qint64>>& runs, TrainingPlan& plan) const {
     qint64 exp = 0;
-    for (const auto& [product, n] : runs) {
+    for (auto [product, n] : runs) {
         const PlanProduct& p = products_[size_t(product)];
+        // A coarse search may plan a run more than the need takes.
+        if (exp >= levels_.need())
+            break;
+        n = std::min(n, (levels_.need() - exp + p.runExp - 1) / p.runExp);
         const qint64 gain = n * p.runExp;  // within the need plus one run
         if (!plan.stages.empty() && plan.stages.back().product == product) {
             plan.stages.back().runs += n;
@@ -211,26 +236,31 @@ TrainingPlan Planner::plan() {
     TrainingPlan plan;
     std::vector<std::pair<int, qint64>> runs;
     const qint64 need = levels_.need();
+    const qint64 products = qint64(candidates_.size());
     qint64 visits = 0;
-    const bool small =
-        !qMulOverflow(qint64(candidates_.size()), need, &visits) && visits <= kExactVisits;
+    const bool small = !qMulOverflow(products, need, &visits) && visits <= exactVisits_;
     if (objective_ == PlanObjective::Runs || need <= 0) {
         greedy(0, need, runs);
-    } else if (small) {
-        if (!exact(0, runs)) {
-            plan.error = tooLargeText();
-            return plan;
-        }
     } else {
-        // The cheapest rate up to a last stretch that the exact search can take.
-        const qint64 stretch = kExactVisits / qint64(candidates_.size());
-        const qint64 from = greedy(0, need - stretch, runs);
-        if (!exact(from, runs)) {
+        qint64 from = 0;
+        qint64 unit = 1;
+        if (!small) {
+            // The cheapest rate up to a last stretch of a few of the biggest runs, which the
+            // search takes in coarser steps: where the runs end decides most of the waste.
+            qint64 biggest = 0;
+            for (int c : candidates_)
+                biggest = std::max(biggest, products_[size_t(c)].runExp);
+            const qint64 stretch = std::min(need, std::max(exactVisits_ / products, 16 * biggest));
+            from = greedy(0, need - stretch, runs);
+            unit = std::max<qint64>(
+                1, ((need - from) / std::max<qint64>(1, exactVisits_ / products)) + 1);
+            plan.exact = false;
+            plan.lowerBound = lowerBound();
+        }
+        if (!exact(from, unit, runs)) {
             plan.error = tooLargeText();
             return plan;
         }
-        plan.exact = false;
-        plan.lowerBound = lowerBound();
     }
     addStages(runs, plan);
     for (const PlanStage& stage : plan.stages) {
@@ -268,7 +298,7 @@ std::optional<qint64> runsAlone(const PlanProduct& product, qint64 need) {
 }
 
 TrainingPlan planTraining(const std::vector<PlanProduct>& products, const PlanLevels& levels,
-                          PlanObjective objective) {
+                          PlanObjective objective, qint64 exactVisits) {
     const bool anyUsed =
         std::any_of(products.begin(), products.end(), [](const PlanProduct& p) { return p.used; });
     if (!anyUsed)
@@ -286,7 +316,7 @@ TrainingPlan planTraining(const std::vector<PlanProduct>& products, const PlanLe
                 return refused(p.name + QStringLiteral(": ") + p.weightError);
         }
     }
-    Planner planner(products, levels, objective);
+    Planner planner(products, levels, objective, exactVisits);
     // A remaining experience of 0 starts on the next level.
     const int startLevel = levels.startLevel + int(std::upper_bound(levels.reach.begin(),
                                                                     levels.reach.end(), qint64(0)) -

@@ -72,8 +72,10 @@ struct TrainingPlan {
 // exact; the fewest steps or weight is exact unless the need is too large to search every
 // experience value, where the cheapest experience per cost is followed and the last stretch
 // searched exactly.
+// exactVisits bounds the exact search: experience values times usable products.
+inline constexpr qint64 kPlanExactVisits = 500'000;
 TrainingPlan planTraining(const std::vector<PlanProduct>& products, const PlanLevels& levels,
-                          PlanObjective objective);
+                          PlanObjective objective, qint64 exactVisits = kPlanExactVisits);
 
 // The cost of a run under an objective.
 qint64 runCost(const PlanProduct& product, PlanObjective objective);
