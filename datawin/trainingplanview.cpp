@@ -58,7 +58,7 @@ void TrainingPlanWindow::showPlan() {
     const QString totals = lines.mid(2 + qsizetype(plan_.stages.size()) + 1).join('\n');
     // One tab stop past the longest cell keeps the columns in line.
     int widest = 0;
-    for (const QString& line : lines)
+    for (const QString& line : totals.split(QLatin1Char('\n')))
         for (const QString& cell : line.split(QLatin1Char('\t')))
             widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cell));
     totalsView_->setTabStopDistance(widest + 16);

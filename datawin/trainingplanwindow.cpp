@@ -96,7 +96,7 @@ TrainingPlanWindow::TrainingPlanWindow(AppData& data, Dialogs& dialogs, QWidget*
     setWindowTitle(kTitle);
     buildControls();
     buildLayout();
-    resize(860, 720);
+    resize(940, 740);
     recalculate();
 }
 
@@ -207,7 +207,7 @@ void TrainingPlanWindow::buildLayout() {
     productsHead->addWidget(buddyLabel(QStringLiteral("並べ替え(&B)"), sortList_));
     productsHead->addWidget(sortList_);
     outer->addLayout(productsHead);
-    outer->addWidget(productTable_, 3);
+    outer->addWidget(productTable_, 2);
     outer->addWidget(messageLabel_);
     auto* planArea = new QHBoxLayout;
     auto* stages = new QVBoxLayout;
@@ -216,8 +216,8 @@ void TrainingPlanWindow::buildLayout() {
     auto* totals = new QVBoxLayout;
     totals->addWidget(buddyLabel(QStringLiteral("合計と材料(&M)"), totalsView_));
     totals->addWidget(totalsView_);
-    planArea->addLayout(stages, 1);
-    planArea->addLayout(totals, 1);
+    planArea->addLayout(stages, 2);
+    planArea->addLayout(totals, 3);
     outer->addLayout(planArea, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
