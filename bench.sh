@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the benchmarks on generated largest data:
-# the timings of the loaders and windows, the training plans, then the start comparison with a bare Qt window.
+# the timings of the loaders and windows, the training plans, then the start comparison
+# with a bare Qt window.
 # Usage: ./bench.sh [runs]   (starts of each program in the comparison, 15 when not given)
 set -euo pipefail
 cd "$(dirname "$0")"

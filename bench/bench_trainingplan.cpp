@@ -111,7 +111,7 @@ class TrainingPlanBench : public QObject {
         PlanMaterials materials;
         QBENCHMARK {
             plan = planTraining(products, levels_, PlanObjective(objective));
-            materials = planMaterials(data_, kPlanned, products, plan);
+            materials = planMaterials(products, plan);
         }
         QElapsedTimer timer;
         timer.start();

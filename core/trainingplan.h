@@ -18,6 +18,18 @@ enum class PlanObjective {
     Weight,  // 材料重量最少: the gathered materials of the whole plan
 };
 
+// A material at an end of the tree of 材料の内訳, over its whole tree.
+struct PlanLeaf {
+    QString name;
+    QString work;
+    qint64 pieces = 0;
+    qint64 weight = 0;
+    QStringList places;
+};
+struct PlanWorkExp {
+    QString work;
+    qint64 exp = 0;
+};
 // One product of the work as the planner sees it.
 struct PlanProduct {
     int row = 0;
@@ -27,7 +39,10 @@ struct PlanProduct {
     qint64 steps = 0;      // 作業工程 of one run
     qint64 runWeight = 0;  // the gathered materials of one run, as 材料の内訳 counts them
     QString weightError;   // not empty when 材料の内訳 refuses one run; runWeight is 0 then
-    bool used = true;      // 使う
+    // The tree of one run: n runs take n times each, as every count of the tree is per run.
+    std::vector<PlanLeaf> runLeaves;
+    std::vector<PlanWorkExp> runWorks;
+    bool used = true;  // 使う
 };
 
 // The products of a section, rows 1..80 up to the first empty one.
@@ -84,26 +99,13 @@ qint64 runCost(const PlanProduct& product, PlanObjective objective);
 std::optional<qint64> runsAlone(const PlanProduct& product, qint64 need);
 
 // Everything the plan consumes, by the rules of 材料の内訳.
-struct PlanLeaf {
-    QString name;
-    QString work;
-    qint64 pieces = 0;
-    qint64 weight = 0;
-    QStringList places;
-};
-struct PlanWorkExp {
-    QString work;
-    qint64 exp = 0;
-};
 struct PlanMaterials {
     QString error;
     std::vector<PlanLeaf> leaves;
     qint64 weight = 0;
     std::vector<PlanWorkExp> works;
 };
-PlanMaterials planMaterials(const ProductTable& data, int section,
-                            const std::vector<PlanProduct>& products, const TrainingPlan& plan,
-                            NecklaceSection necklaceSection = NecklaceSection::Skip);
+PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const TrainingPlan& plan);
 
 // Tab-separated texts, lines ended by "\n".
 QStringList planProductHeaders();

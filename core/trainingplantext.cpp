@@ -41,8 +41,22 @@ std::vector<PlanProduct> planProducts(const ProductTable& data, int section,
     const std::vector<MaterialTree> trees =
         buildMaterialTrees(data, section, oneRun, necklaceSection);
     for (size_t i = 0; i < products.size(); ++i) {
-        products[i].runWeight = trees[i].leafWeight;
-        products[i].weightError = trees[i].error;
+        const MaterialTree& tree = trees[i];
+        PlanProduct& p = products[i];
+        p.runWeight = tree.leafWeight;
+        p.weightError = tree.error;
+        for (const LeafTotal& leaf : tree.leaves) {
+            PlanLeaf added{leaf.name, leaf.work, leaf.pieces, leaf.weight, {}};
+            for (const MaterialNode& node : tree.nodes) {
+                if (node.kind == MaterialKind::Gathered && node.name == leaf.name) {
+                    added.places = node.places;
+                    break;
+                }
+            }
+            p.runLeaves.push_back(added);
+        }
+        for (const WorkExp& work : tree.works)
+            p.runWorks.push_back({work.work, work.exp});
     }
     return products;
 }
@@ -69,52 +83,37 @@ PlanLevels planLevels(const AppData& d, const LevelCheck& check) {
     return levels;
 }
 
-PlanMaterials planMaterials(const ProductTable& data, int section,
-                            const std::vector<PlanProduct>& products, const TrainingPlan& plan,
-                            NecklaceSection necklaceSection) {
+PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const TrainingPlan& plan) {
     PlanMaterials out;
-    // The tree of n runs is n times the tree of one: one tree per product of the plan.
-    std::vector<std::pair<int, qint64>> runs;
-    for (const PlanStage& stage : plan.stages) {
-        const int row = products[size_t(stage.product)].row;
-        auto at = std::find_if(runs.begin(), runs.end(), [row](auto& r) { return r.first == row; });
-        if (at == runs.end())
-            runs.emplace_back(row, stage.runs);
-        else
-            at->second += stage.runs;
-    }
     QHash<QString, int> leafAt;
     QHash<QString, int> workAt;
     auto refuse = [](const QString& message) { return PlanMaterials{message, {}, 0, {}}; };
-    for (const MaterialTree& tree : buildMaterialTrees(data, section, runs, necklaceSection)) {
-        if (!tree.error.isEmpty())
-            return refuse(tree.error);
-        for (const LeafTotal& leaf : tree.leaves) {
+    for (const PlanStage& stage : plan.stages) {
+        const PlanProduct& product = products[size_t(stage.product)];
+        if (!product.weightError.isEmpty())
+            return refuse(product.weightError);
+        for (const PlanLeaf& leaf : product.runLeaves) {
             const QString key = leaf.work + kTab + leaf.name;
             if (!leafAt.contains(key)) {
                 leafAt.insert(key, int(out.leaves.size()));
-                PlanLeaf added{leaf.name, leaf.work, 0, 0, {}};
-                for (const MaterialNode& node : tree.nodes) {
-                    if (node.kind == MaterialKind::Gathered && node.name == leaf.name) {
-                        added.places = node.places;
-                        break;
-                    }
-                }
-                out.leaves.push_back(added);
+                out.leaves.push_back({leaf.name, leaf.work, 0, 0, leaf.places});
             }
             PlanLeaf& total = out.leaves[size_t(leafAt.value(key))];
-            if (qAddOverflow(total.pieces, leaf.pieces, &total.pieces) ||
-                qAddOverflow(total.weight, leaf.weight, &total.weight) ||
-                qAddOverflow(out.weight, leaf.weight, &out.weight))
+            const auto pieces = checkedMul(leaf.pieces, stage.runs);
+            const auto weight = checkedMul(leaf.weight, stage.runs);
+            if (!pieces || !weight || qAddOverflow(total.pieces, *pieces, &total.pieces) ||
+                qAddOverflow(total.weight, *weight, &total.weight) ||
+                qAddOverflow(out.weight, *weight, &out.weight))
                 return refuse(materialCountTooLargeMessage());
         }
-        for (const WorkExp& work : tree.works) {
+        for (const PlanWorkExp& work : product.runWorks) {
             if (!workAt.contains(work.work)) {
                 workAt.insert(work.work, int(out.works.size()));
                 out.works.push_back({work.work, 0});
             }
             PlanWorkExp& total = out.works[size_t(workAt.value(work.work))];
-            if (qAddOverflow(total.exp, work.exp, &total.exp))
+            const auto exp = checkedMul(work.exp, stage.runs);
+            if (!exp || qAddOverflow(total.exp, *exp, &total.exp))
                 return refuse(materialCountTooLargeMessage());
         }
     }

@@ -334,7 +334,7 @@ void TrainingPlanWindow::recalculate() {
         plan_ = planTraining(products_, levels_, PlanObjective(objectiveList_->currentIndex()));
         problem_ = plan_.error;
         if (problem_.isEmpty()) {
-            materials_ = planMaterials(data_.products, chosenSection(), products_, plan_);
+            materials_ = planMaterials(products_, plan_);
             problem_ = materials_.error;
         }
     }

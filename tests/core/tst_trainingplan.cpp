@@ -170,6 +170,8 @@ void TrainingPlanTest::plans_data() {
         << "6-7 中x1 | 1 1 1 6 0";
     QTest::newRow("nothing to gain: an empty plan")
         << runs << QStringList{"小:1:4:1:1"} << 1 << QList<qint64>{0} << " | 0 0 0 0 0";
+    QTest::newRow("steps beyond 64 bits") << runs << QStringList{"重:1:30:4611686018427387904:1"}
+                                          << 1 << to4 << "数が大きすぎて計算できません";
     QTest::newRow("every product left out")
         << runs << QStringList{"-小:1:4:1:1"} << 1 << to4 << "使う生産品がありません";
     QTest::newRow("no product without experience")
@@ -278,7 +280,7 @@ void TrainingPlanTest::productsAndMaterialsFromTheTables() {
 
     TrainingPlan plan;
     plan.stages = {{0, 1, 2, 2, 30}, {1, 2, 3, 1, 60}, {0, 3, 3, 1, 15}};
-    const PlanMaterials used = planMaterials(m, 10, ps, plan);
+    const PlanMaterials used = planMaterials(ps, plan);
     QCOMPARE(used.error, QString());
     QCOMPARE(used.leaves.size(), size_t(2));
     // 3 runs of 鉄: 9 ore and 3 charcoal of 6 more ore.
