@@ -250,7 +250,8 @@ TrainingPlan Planner::plan() {
             qint64 biggest = 0;
             for (int c : candidates_)
                 biggest = std::max(biggest, products_[size_t(c)].runExp);
-            const qint64 stretch = std::min(need, std::max(exactVisits_ / products, 16 * biggest));
+            const qint64 runsLong = biggest >= need / 16 ? need : 16 * biggest;
+            const qint64 stretch = std::min(need, std::max(exactVisits_ / products, runsLong));
             from = greedy(0, need - stretch, runs);
             unit = std::max<qint64>(
                 1, ((need - from) / std::max<qint64>(1, exactVisits_ / products)) + 1);
