@@ -12,6 +12,7 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kInputError = QStringLiteral("入力ミス");
+const QString kOutOfRange = QStringLiteral("計算範囲外");
 
 QString rule(int length) {
     return QString(length, QLatin1Char('-'));
@@ -42,106 +43,111 @@ double levelValue(const QString& text) {
                     : std::numeric_limits<double>::infinity();
 }
 
-LevelOutcome failed(Dialogs& dialogs, const QString& text, std::optional<LevelField> focus,
-                    const QString& targetLevel, const QString& title = kInputError) {
-    dialogs.messageBox(text, title, Dialogs::Buttons::Ok);
-    LevelOutcome out;
-    out.targetLevel = targetLevel;
-    out.focus = focus;
-    return out;
-}
-
-LevelOutcome tooLarge(Dialogs& dialogs, std::optional<LevelField> focus,
-                      const QString& targetLevel) {
-    return failed(dialogs, tooLargeText(), focus, targetLevel, QStringLiteral("計算範囲外"));
-}
-
 }  // namespace
 
 qint64 expEntry(const AppData& d, int level) {
     return entryValue(d, level, false).value_or(0);
 }
 
-LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in) {
-    const bool large = in.windowCode == 2;
-    QString targetLevel = in.targetLevel;
+LevelCheck checkLevels(const AppData& d, const LevelInputs& in) {
+    LevelCheck out;
+    auto fail = [&out](const QString& text, std::optional<LevelField> focus,
+                       const QString& title = kInputError) {
+        out.error = text;
+        out.title = title;
+        out.focus = focus;
+        return out;
+    };
+    out.targetLevel = in.targetLevel;
     if (!isNumber(in.startLevel))
-        return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
-                      LevelField::StartLevel, targetLevel);
+        return fail(QStringLiteral("初期レベルが正しく入力されていません"), LevelField::StartLevel);
     const double minValue = levelValue(in.startLevel);
     const bool minFinite = std::isfinite(minValue);
-    if (!isNumber(targetLevel)) {
-        if (!targetLevel.isEmpty())
-            return failed(dialogs, QStringLiteral("上限レベルが正しく入力されていません"),
-                          LevelField::TargetLevel, targetLevel);
+    if (!isNumber(out.targetLevel)) {
+        if (!out.targetLevel.isEmpty())
+            return fail(QStringLiteral("上限レベルが正しく入力されていません"),
+                        LevelField::TargetLevel);
         if (minFinite)
-            targetLevel = numText(minValue + 1);
+            out.targetLevel = numText(minValue + 1);
     }
     // A target at or below the start is raised silently, before the range checks.
-    if (minFinite && std::floor(levelValue(targetLevel)) <= std::floor(minValue))
-        targetLevel = numText(minValue + 1);
+    if (minFinite && std::floor(levelValue(out.targetLevel)) <= std::floor(minValue))
+        out.targetLevel = numText(minValue + 1);
     if (minValue >= ExpTable::kMaxLevel)
-        return failed(dialogs, QStringLiteral("初期レベルが上限値を越えています"),
-                      LevelField::StartLevel, targetLevel);
+        return fail(QStringLiteral("初期レベルが上限値を越えています"), LevelField::StartLevel);
     // Below level 1 the table has nothing to add up.
     if (minValue < 1)
-        return failed(dialogs, QStringLiteral("初期レベルが正しく入力されていません"),
-                      LevelField::StartLevel, targetLevel);
-    const double maxValue = levelValue(targetLevel);
+        return fail(QStringLiteral("初期レベルが正しく入力されていません"), LevelField::StartLevel);
+    const double maxValue = levelValue(out.targetLevel);
     if (maxValue > ExpTable::kMaxLevel)
-        return failed(dialogs, QStringLiteral("上限レベルが上限値を越えています"),
-                      LevelField::TargetLevel, targetLevel);
+        return fail(QStringLiteral("上限レベルが上限値を越えています"), LevelField::TargetLevel);
 
     // Both levels lie in 1..300 now.
-    const qint64 minLevel = qint64(std::nearbyint(minValue));
-    const qint64 maxLevel = qint64(std::nearbyint(maxValue));
-    std::optional<qint64> total = 0;
-    qint64 start = minLevel;
-    LevelOutcome out;
-    out.targetLevel = targetLevel;
+    out.startValue = minValue;
+    out.startLevel = int(std::nearbyint(minValue));
+    out.targetLevelValue = int(std::nearbyint(maxValue));
     if (in.useExp) {
-        if (!isNumber(in.exp)) {
-            dialogs.messageBox(QStringLiteral("残り経験値が正しく入力されていません"), kInputError,
-                               Dialogs::Buttons::Ok);
-            return out;
-        }
+        if (!isNumber(in.exp))
+            return fail(QStringLiteral("残り経験値が正しく入力されていません"), std::nullopt);
         const auto floorExp = intPart(in.exp);
         const auto remaining = roundInt64(in.exp);
         if (!floorExp || !remaining)
-            return tooLarge(dialogs, LevelField::Exp, targetLevel);
+            return fail(tooLargeText(), LevelField::Exp, kOutOfRange);
         // Checked against the start level on screen, whatever the label showed last.
-        if (*floorExp > entryValue(d, int(minLevel), false).value_or(0))
-            return failed(
-                dialogs,
+        if (*floorExp > entryValue(d, out.startLevel, false).value_or(0))
+            return fail(
                 QStringLiteral("残り経験値が必要経験値より\r\n小さくなるようにしてください"),
-                LevelField::Exp, targetLevel);
+                LevelField::Exp);
+        out.remaining = *remaining;
+    }
+    qint64 total = out.remaining.value_or(0);
+    for (int level = out.remaining ? out.startLevel + 1 : out.startLevel;
+         level <= out.targetLevelValue - 1; ++level) {
+        const auto sum = checkedAdd(total, expEntry(d, level));
+        if (!sum)
+            return fail(tooLargeText(), std::nullopt, kOutOfRange);
+        total = *sum;
+    }
+    out.total = total;
+    out.ok = true;
+    return out;
+}
+
+LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in) {
+    const bool large = in.windowCode == 2;
+    const LevelCheck check = checkLevels(d, in);
+    LevelOutcome out;
+    out.targetLevel = check.targetLevel;
+    if (!check.ok) {
+        dialogs.messageBox(check.error, check.title, Dialogs::Buttons::Ok);
+        out.focus = check.focus;
+        return out;
+    }
+    const qint64 minLevel = check.startLevel;
+    const qint64 maxLevel = check.targetLevelValue;
+    qint64 start = minLevel;
+    if (check.remaining) {
         out.pieces.append({true, rule(large ? 55 : 42)});
         if (large)
             out.pieces.append({false, kCrLf + QStringLiteral("Lv. ") + numText(minLevel) +
-                                          QStringLiteral("    ") + numText(*remaining) +
+                                          QStringLiteral("    ") + numText(*check.remaining) +
                                           QStringLiteral(" EXP")});
         else
-            out.pieces.append({false, levelLine(minLevel, *remaining)});
+            out.pieces.append({false, levelLine(minLevel, *check.remaining)});
         start = minLevel + 1;
-        total = *remaining;
     } else {
         out.pieces.append({true, rule(large ? 56 : 49)});
     }
     QString lines;
-    for (qint64 level = start; level <= maxLevel - 1; ++level) {
-        const qint64 value = expEntry(d, int(level));
-        lines += levelLine(level, value);
-        total = checkedAdd(*total, value);
-        if (!total)
-            return tooLarge(dialogs, std::nullopt, targetLevel);
-    }
+    for (qint64 level = start; level <= maxLevel - 1; ++level)
+        lines += levelLine(level, expEntry(d, int(level)));
     out.pieces.append({false, lines + kCrLf});
     out.pieces.append({true, rule(large ? 56 : 49)});
-    out.pieces.append({false, kCrLf + QStringLiteral("Lv.") + format000(minValue) +
+    out.pieces.append({false, kCrLf + QStringLiteral("Lv.") + format000(check.startValue) +
                                   QStringLiteral("～Lv.") + format000(double(maxLevel)) +
-                                  QStringLiteral("までの必要経験値") + padNumber(*total, 11) +
+                                  QStringLiteral("までの必要経験値") + padNumber(check.total, 11) +
                                   QStringLiteral(" EXP") + kCrLf});
-    out.neededExp = *total;
+    out.neededExp = check.total;
     out.done = true;
     return out;
 }

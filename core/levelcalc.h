@@ -34,6 +34,22 @@ struct LevelOutcome {
     std::optional<LevelField> focus;  // after a failed check; its text is to be selected
 };
 
+// The level fields checked as 計算開始 checks them, without asking anything.
+struct LevelCheck {
+    bool ok = false;
+    QString error;  // the message when not ok, shown under `title`
+    QString title;
+    std::optional<LevelField> focus;  // the field to select after the message
+    QString targetLevel;              // the target level, silently raised where needed
+    double startValue = 0;            // the start level as typed
+    int startLevel = 0;               // both levels rounded, in 1..300
+    int targetLevelValue = 0;
+    std::optional<qint64> remaining;  // 残り経験値 when used
+    qint64 total = 0;                 // experience from the start to the target
+};
+// The remaining experience may not exceed the table entry of the start level.
+LevelCheck checkLevels(const AppData& d, const LevelInputs& in);
+
 // The experience from the start level up to the target level, level by level.
 LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in);
 

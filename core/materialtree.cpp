@@ -239,6 +239,21 @@ MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, q
     return TreeBuilder(data).build(section, row, runs);
 }
 
+std::vector<MaterialTree> buildMaterialTrees(const ProductTable& data, int section,
+                                             const std::vector<std::pair<int, qint64>>& plans) {
+    TreeBuilder builder(data);
+    std::vector<MaterialTree> trees;
+    trees.reserve(plans.size());
+    for (const auto& [row, runs] : plans) {
+        if (data.at(section, ProductColumn::Name, row).isEmpty() || runs < 0) {
+            trees.push_back(buildMaterialTree(data, section, row, runs));
+            continue;
+        }
+        trees.push_back(builder.build(section, row, runs));
+    }
+    return trees;
+}
+
 RunsInput readRunCount(const QString& text) {
     if (text.isEmpty())
         return {std::nullopt, QStringLiteral("生産回数を入力してください")};

@@ -70,6 +70,11 @@ inline constexpr int kMaxMaterialNodes = 20000;
 // lookup finds them. Counts use checked 64-bit arithmetic; a count beyond it refuses the plan.
 MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs);
 
+// The trees of several plans of one section (row and runs each), sharing the lookups that
+// every tree would otherwise build again.
+std::vector<MaterialTree> buildMaterialTrees(const ProductTable& data, int section,
+                                             const std::vector<std::pair<int, qint64>>& plans);
+
 // The runs a text asks for, or the message that tells why it cannot be used.
 struct RunsInput {
     std::optional<qint64> runs;

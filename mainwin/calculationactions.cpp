@@ -127,13 +127,18 @@ void CalculationPage::remainingExpToggled() {
         remainingExpEdit->setFocus();
 }
 
-void CalculationPage::calculate() {
+LevelInputs CalculationPage::levelInputs() const {
     LevelInputs in;
     in.windowCode = windowCode_;
     in.startLevel = startLevelEdit->text();
     in.targetLevel = targetLevelEdit->text();
     in.exp = remainingExpEdit->text();
     in.useExp = remainingExpCheck->isChecked();
+    return in;
+}
+
+void CalculationPage::calculate() {
+    const LevelInputs in = levelInputs();
     const LevelOutcome out = calculateLevels(data_, dialogs_, in);
     targetLevelEdit->setText(out.targetLevel);
     neededExp_ = out.neededExp;

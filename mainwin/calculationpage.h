@@ -7,6 +7,7 @@
 #include "appdata.h"
 #include "calculationrules.h"
 #include "dialogs.h"
+#include "levelcalc.h"
 #include "production.h"
 #include "windowcode.h"
 
@@ -52,6 +53,8 @@ class CalculationPage : public QFrame {
         QString runs;
     };
     ProductChoice productChoice() const;
+    // The level fields as they stand, for the training plan.
+    LevelInputs levelInputs() const;
 
   signals:
     // A rule of this many dashes goes to the result lists of both main windows.

@@ -139,6 +139,9 @@ void MainWindow::buildMenus() {
     materialTreeAction =
         named(viewMenu->addAction(QStringLiteral("材料の内訳")), "materialTreeAction");
     connect(materialTreeAction, &QAction::triggered, this, &MainWindow::materialTreeRequested);
+    trainingPlanAction =
+        named(viewMenu->addAction(QStringLiteral("育成計画")), "trainingPlanAction");
+    connect(trainingPlanAction, &QAction::triggered, this, &MainWindow::trainingPlanRequested);
 
     helpMenu = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
     aboutAction = named(helpMenu->addAction(QStringLiteral("バージョン情報")), "aboutAction");

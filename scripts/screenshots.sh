@@ -170,6 +170,13 @@ keys alt+r ctrl+a
 typed 3
 keys Return
 shoot "$w" material-tree
+# 表示 (Alt+V), seventh entry: 育成計画 from the page's work and levels; 工程最少 (Alt+O).
+focus "$main"
+keys alt+v 'Down*6' Return
+w="$(window '育成計画')"
+focus "$w"
+keys alt+o Down Return
+shoot "$w" training-plan
 # ヘルプ (Alt+H), first entry: バージョン情報.
 focus "$main"
 keys alt+h Return

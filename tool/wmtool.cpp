@@ -33,6 +33,7 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 WmTool::~WmTool() {
     settingsWindow_.reset();
     materialTree_.reset();
+    trainingPlan_.reset();
     delete productWindow_;
     delete characterHistory_;
     delete reincarnation_;
@@ -58,6 +59,8 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
         connect(window, &MainWindow::aboutRequested, this, &WmTool::openAbout);
         connect(window, &MainWindow::materialTreeRequested, this,
                 [this, window] { openMaterialTree(*window); });
+        connect(window, &MainWindow::trainingPlanRequested, this,
+                [this, window] { openTrainingPlan(*window); });
         connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
             if (index == 1)
                 showCharacterData();
@@ -119,6 +122,14 @@ void WmTool::openMaterialTree(MainWindow& from) {
         workSection(choice.workPosition),
         workChosen && choice.productPosition >= 0 ? choice.productPosition + 1 : 0, choice.runs);
     bringUp(materialTree_.get());
+}
+
+void WmTool::openTrainingPlan(MainWindow& from) {
+    if (!trainingPlan_)
+        trainingPlan_ = std::make_unique<TrainingPlanWindow>(data_, *dialogs_);
+    const CalculationPage& page = from.calculationPage();
+    trainingPlan_->startFrom(page.productChoice().workPosition, page.levelInputs());
+    bringUp(trainingPlan_.get());
 }
 
 void WmTool::showCharacterData() {

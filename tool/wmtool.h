@@ -14,6 +14,7 @@
 #include "productwindow.h"
 #include "reincarnationwindow.h"
 #include "startupsettingswindow.h"
+#include "trainingplanwindow.h"
 
 namespace wm {
 
@@ -68,6 +69,9 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // 材料の内訳, with the plan the main window shows where one is chosen.
     void openMaterialTree(MainWindow& from);
     MaterialTreeWindow* existingMaterialTree() const { return materialTree_.get(); }
+    // 育成計画, starting from the main window's work and levels.
+    void openTrainingPlan(MainWindow& from);
+    TrainingPlanWindow* existingTrainingPlan() const { return trainingPlan_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
     ProductWindow* existingProductWindow() const { return productWindow_; }
@@ -90,6 +94,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     QPointer<ReincarnationWindow> reincarnation_;
     QPointer<AboutWindow> about_;
     std::unique_ptr<MaterialTreeWindow> materialTree_;
+    std::unique_ptr<TrainingPlanWindow> trainingPlan_;
 };
 
 }  // namespace wm

@@ -1,0 +1,104 @@
+// What the training plan window shows of a plan, and its copies and file.
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "numbers.h"
+#include "resultfiles.h"
+#include "trainingplanwindow.h"
+
+namespace wm {
+
+namespace {
+
+const QString kTitle = QStringLiteral("育成計画");
+
+QTableWidgetItem* textCell(const QString& text, bool number) {
+    auto* item = new QTableWidgetItem(text);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+void TrainingPlanWindow::showPlan() {
+    const bool planned = problem_.isEmpty();
+    stageTable_->setRowCount(planned ? int(plan_.stages.size()) : 0);
+    if (planned) {
+        for (int row = 0; row < int(plan_.stages.size()); ++row) {
+            const PlanStage& s = plan_.stages[size_t(row)];
+            stageTable_->setItem(row, 0, textCell(numText(s.fromLevel), true));
+            stageTable_->setItem(row, 1, textCell(numText(s.toLevel), true));
+            stageTable_->setItem(row, 2, textCell(products_[size_t(s.product)].name, false));
+            stageTable_->setItem(row, 3, textCell(numText(s.runs), true));
+            stageTable_->setItem(row, 4, textCell(numText(s.exp), true));
+        }
+        stageTable_->resizeColumnsToContents();
+    }
+    if (!planned) {
+        messageLabel_->setText(problem_);
+        totalsView_->clear();
+        return;
+    }
+    QString summary = QStringLiteral("Lv.%1～Lv.%2までの必要経験値 %3 EXP")
+                          .arg(format000(levels_.startLevel))
+                          .arg(format000(levels_.targetLevel()))
+                          .arg(numText(levels_.need()));
+    if (!plan_.exact)
+        summary +=
+            QStringLiteral("（近似の計画です。どの計画も %1 以上）").arg(numText(plan_.lowerBound));
+    messageLabel_->setText(summary);
+    // The totals and materials: the plan's text after its stages.
+    const QStringList lines = planResultText().split(QLatin1Char('\n'));
+    const QString totals = lines.mid(2 + qsizetype(plan_.stages.size()) + 1).join(u'\n');
+    // One tab stop past the longest cell keeps the columns in line.
+    int widest = 0;
+    for (const QString& line : totals.split(QLatin1Char('\n')))
+        for (const QString& cell : line.split(QLatin1Char('\t')))
+            widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cell));
+    totalsView_->setTabStopDistance(widest + 16);
+    totalsView_->setPlainText(totals);
+}
+
+QString TrainingPlanWindow::planResultText() const {
+    if (!problem_.isEmpty())
+        return QString();
+    return planText(workList_->currentText(), products_, levels_,
+                    PlanObjective(objectiveList_->currentIndex()), plan_, materials_);
+}
+
+QString TrainingPlanWindow::productsText() const {
+    // In the order the table shows.
+    std::vector<PlanProduct> shown;
+    for (int row = 0; row < productTable_->rowCount(); ++row)
+        shown.push_back(products_[size_t(productTable_->item(row, 0)->data(Qt::UserRole).toInt())]);
+    return planProductsText(shown, levels_);
+}
+
+void TrainingPlanWindow::copyPlan() {
+    const QString text = planResultText();
+    if (text.isEmpty()) {
+        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void TrainingPlanWindow::copyProducts() {
+    if (products_.empty()) {
+        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(productsText());
+}
+
+void TrainingPlanWindow::saveText() {
+    saveResult(data_, dialogs_, planResultText());
+}
+
+}  // namespace wm
