@@ -140,6 +140,10 @@ void MainWindow::buildMenus() {
         named(viewMenu->addAction(QStringLiteral("材料の内訳")), "materialTreeAction");
     connect(materialTreeAction, &QAction::triggered, this, &MainWindow::materialTreeRequested);
 
+    productionListAction =
+        named(viewMenu->addAction(QStringLiteral("生産リスト")), "productionListAction");
+    connect(productionListAction, &QAction::triggered, this, &MainWindow::productionListRequested);
+
     helpMenu = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
     aboutAction = named(helpMenu->addAction(QStringLiteral("バージョン情報")), "aboutAction");
     startupSettingsAction =

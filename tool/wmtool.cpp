@@ -32,6 +32,7 @@ WmTool::WmTool(Dialogs& dialogs) : dialogs_(&dialogs) {}
 WmTool::~WmTool() {
     settingsWindow_.reset();
     materialTree_.reset();
+    productionList_.reset();
     delete productWindow_;
     delete characterHistory_;
     delete reincarnation_;
@@ -57,6 +58,8 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
         connect(window, &MainWindow::aboutRequested, this, &WmTool::openAbout);
         connect(window, &MainWindow::materialTreeRequested, this,
                 [this, window] { openMaterialTree(*window); });
+        connect(window, &MainWindow::productionListRequested, this,
+                [this, window] { openProductionList(window); });
         connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
             if (index == 1)
                 showCharacterData();
@@ -86,8 +89,11 @@ void WmTool::appendRuleToResults(int length) {
 
 void WmTool::openProductWindow() {
     // A closed product window is loaded again, which reads the guild data again.
-    if (!productWindow_)
+    if (!productWindow_) {
         productWindow_ = new ProductWindow(data_, *dialogs_);
+        connect(productWindow_, &ProductWindow::addToListRequested, this,
+                &WmTool::addToProductionList);
+    }
     productWindow_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
     bringUp(productWindow_);
 }
@@ -106,15 +112,41 @@ void WmTool::openAbout() {
 }
 
 void WmTool::openMaterialTree(MainWindow& from) {
-    if (!materialTree_)
+    if (!materialTree_) {
         materialTree_ = std::make_unique<MaterialTreeWindow>(data_, *dialogs_,
                                                              MaterialTreeWindow::Program::Tool);
+        connect(materialTree_.get(), &MaterialTreeWindow::addToListRequested, this,
+                &WmTool::addToProductionList);
+    }
     const CalculationPage::ProductChoice choice = from.calculationPage().productChoice();
     const bool workChosen = choice.workPosition >= 0;
     materialTree_->choosePlan(
         workSection(choice.workPosition),
         workChosen && choice.productPosition >= 0 ? choice.productPosition + 1 : 0, choice.runs);
     bringUp(materialTree_.get());
+}
+
+void WmTool::openProductionList(MainWindow* from) {
+    const bool created = !productionList_;
+    if (created)
+        productionList_ = std::make_unique<ProductionListWindow>(data_, *dialogs_);
+    // The character page's weights are the character's; a page never shown has none.
+    if (from) {
+        if (const CharacterPage* page = from->existingCharacterPage())
+            productionList_->offerWeights(page->weightText(WeightBox::Maximum),
+                                          page->weightText(WeightBox::Current));
+    }
+    bringUp(productionList_.get());
+}
+
+void WmTool::addToProductionList(int section, int row, qint64 runs) {
+    MainWindow* visible = nullptr;
+    for (int code : {WindowCode::Small, WindowCode::Large}) {
+        if (isMainVisible(code))
+            visible = existingMain(code);
+    }
+    openProductionList(visible);
+    productionList_->addProduct(section, row, runs);
 }
 
 void WmTool::showCharacterData() {

@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "materialtreewindow.h"
+#include "productionlistwindow.h"
 #include "productwindow.h"
 #include "reincarnationwindow.h"
 #include "startupsettingswindow.h"
@@ -68,6 +69,11 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // 材料の内訳, with the plan the main window shows where one is chosen.
     void openMaterialTree(MainWindow& from);
     MaterialTreeWindow* existingMaterialTree() const { return materialTree_.get(); }
+    // 生産リスト, with the weights of the character page where the user entered them.
+    void openProductionList(MainWindow* from);
+    // リストに追加: the list shows the product as its new row.
+    void addToProductionList(int section, int row, qint64 runs);
+    ProductionListWindow* existingProductionList() const { return productionList_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
     ProductWindow* existingProductWindow() const { return productWindow_; }
@@ -90,6 +96,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     QPointer<ReincarnationWindow> reincarnation_;
     QPointer<AboutWindow> about_;
     std::unique_ptr<MaterialTreeWindow> materialTree_;
+    std::unique_ptr<ProductionListWindow> productionList_;
 };
 
 }  // namespace wm
