@@ -27,6 +27,7 @@ struct Node {
         bool cut;  // leads back to a product it is made for: listed, not followed
     };
     std::vector<Edge> edges;
+    int nameId = 0;    // nodes of the same name share it
     int order = 0;     // when the list first reaches it
     int cutOrder = 0;  // when a cut first reaches it
     bool made() const { return facts && facts->kind == MaterialKind::Made; }
@@ -43,14 +44,17 @@ struct Pass {
 class ListBuilder {
   public:
     ListBuilder(const ProductTable& data, NecklaceSection necklaceSection)
-        : data_(data), catalog_(data, necklaceSection), nodeOfSlot_(MaterialCatalog::kSlots, -1) {}
+        : data_(data), catalog_(data, necklaceSection), nodeOfSlot_(MaterialCatalog::kSlots, -1) {
+        nameIds_.reserve(MaterialCatalog::kSlots);
+    }
     ListTotals build(const std::vector<ListRow>& rows, const std::vector<HeldPieces>& held);
 
   private:
     int rowSlot(const ListRow& row) const;
     int nodeFor(int slot, const QString& name);
     void reach(int root);
-    bool runPass(const std::vector<ListRow>& rows, QHash<QString, qint64> held, Pass& pass) const;
+    // held: pieces by name id, used up as the pass goes.
+    bool runPass(const std::vector<ListRow>& rows, std::vector<qint64> held, Pass& pass) const;
     bool addTotals(ListTotals& totals, const Pass& full, const Pass& left) const;
 
     const ProductTable& data_;
@@ -58,6 +62,7 @@ class ListBuilder {
     std::vector<Node> nodes_;
     std::vector<int> nodeOfSlot_;
     QHash<QString, int> nodeOfName_;
+    QHash<QString, int> nameIds_;
     std::vector<int> rowNodes_;
     std::vector<int> topological_;  // every product before its materials
     int counter_ = 0;
@@ -91,6 +96,10 @@ int ListBuilder::nodeFor(int slot, const QString& name) {
         node.slot = slot;
         node.name = name;
         node.facts = slot != kNotFound ? &catalog_.facts(slot) : nullptr;
+        auto id = nameIds_.constFind(name);
+        if (id == nameIds_.constEnd())
+            id = nameIds_.insert(name, int(nameIds_.size()));
+        node.nameId = *id;
         nodes_.push_back(std::move(node));
     }
     return at;
@@ -99,7 +108,7 @@ int ListBuilder::nodeFor(int slot, const QString& name) {
 // Depth first from a row's product, as the tree walks it: materials in their order, a
 // material already on the way down cut.
 void ListBuilder::reach(int root) {
-    QHash<QString, int> namesOnPath;
+    std::vector<int> namesOnPath;  // by name id
     struct Frame {
         int node;
         size_t next;
@@ -108,14 +117,19 @@ void ListBuilder::reach(int root) {
     std::vector<int> finished;
     auto enter = [&](int n) {
         nodes_[size_t(n)].order = ++counter_;
-        ++namesOnPath[nodes_[size_t(n)].name];
+        const auto onPath = [&namesOnPath](int nameId) -> int& {
+            if (size_t(nameId) >= namesOnPath.size())
+                namesOnPath.resize(size_t(nameId) + 1, 0);
+            return namesOnPath[size_t(nameId)];
+        };
+        ++onPath(nodes_[size_t(n)].nameId);
         // nodeFor may move the nodes: only the facts, kept by the catalog, are held on to.
         const ProductFacts* facts = nodes_[size_t(n)].made() ? nodes_[size_t(n)].facts : nullptr;
         static const std::vector<ProductFacts::Material> kNone;
         for (const ProductFacts::Material& m : facts ? facts->materials : kNone) {
             const int to = nodeFor(m.slot, m.name);
             // By name, as the tree cuts a plan listed in a row no lookup finds.
-            const bool cut = namesOnPath.value(m.name) > 0;
+            const bool cut = onPath(nodes_[size_t(to)].nameId) > 0;
             if (cut && nodes_[size_t(to)].cutOrder == 0)
                 nodes_[size_t(to)].cutOrder = ++counter_;
             nodes_[size_t(n)].edges.push_back({to, m.count, cut});
@@ -132,7 +146,7 @@ void ListBuilder::reach(int root) {
                 enter(edge.to);
             continue;
         }
-        --namesOnPath[node.name];
+        --namesOnPath[size_t(node.nameId)];
         finished.push_back(frame.node);
         stack.pop_back();
     }
@@ -140,7 +154,7 @@ void ListBuilder::reach(int root) {
     topological_.insert(topological_.begin(), finished.rbegin(), finished.rend());
 }
 
-bool ListBuilder::runPass(const std::vector<ListRow>& rows, QHash<QString, qint64> held,
+bool ListBuilder::runPass(const std::vector<ListRow>& rows, std::vector<qint64> held,
                           Pass& pass) const {
     const size_t n = nodes_.size();
     pass.need.assign(n, 0);
@@ -152,17 +166,15 @@ bool ListBuilder::runPass(const std::vector<ListRow>& rows, QHash<QString, qint6
         if (qAddOverflow(need, rows[i].runs, &need))
             return false;
     }
-    auto use = [&held](const QString& name, qint64 need) {
-        auto it = held.find(name);
-        if (it == held.end())
-            return qint64(0);
-        const qint64 used = std::min(*it, need);
-        *it -= used;
+    auto use = [&held](const Node& node, qint64 need) {
+        qint64& left = held[size_t(node.nameId)];
+        const qint64 used = std::min(left, need);
+        left -= used;
         return used;
     };
     for (int i : topological_) {
         const Node& node = nodes_[size_t(i)];
-        pass.held[size_t(i)] = use(node.name, pass.need[size_t(i)]);
+        pass.held[size_t(i)] = use(node, pass.need[size_t(i)]);
         if (!node.made())
             continue;
         const qint64 runs = pass.need[size_t(i)] - pass.held[size_t(i)];
@@ -174,7 +186,7 @@ bool ListBuilder::runPass(const std::vector<ListRow>& rows, QHash<QString, qint6
         }
     }
     for (size_t i = 0; i < n; ++i)
-        pass.cutHeld[i] = use(nodes_[i].name, pass.cutNeed[i]);
+        pass.cutHeld[i] = use(nodes_[i], pass.cutNeed[i]);
     return true;
 }
 
@@ -263,16 +275,19 @@ ListTotals ListBuilder::build(const std::vector<ListRow>& rows,
         if (nodes_[size_t(node)].order == 0)
             reach(node);
     }
-    QHash<QString, qint64> heldByName;
+    // Held pieces of names the list does not reach count for nothing, but are checked alike.
+    std::vector<qint64> heldById(size_t(nameIds_.size()), 0);
+    QHash<QString, qint64> elsewhere;
     for (const HeldPieces& h : held) {
-        qint64& sum = heldByName[h.name];
+        const auto id = nameIds_.constFind(h.name);
+        qint64& sum = id != nameIds_.constEnd() ? heldById[size_t(*id)] : elsewhere[h.name];
         if (h.pieces < 0 || qAddOverflow(sum, h.pieces, &sum))
             return refuse();
     }
     Pass full;
     Pass left;
-    if (!runPass(rows, {}, full) || !runPass(rows, heldByName, left) ||
-        !addTotals(totals, full, left))
+    if (!runPass(rows, std::vector<qint64>(heldById.size(), 0), full) ||
+        !runPass(rows, heldById, left) || !addTotals(totals, full, left))
         return refuse();
     return totals;
 }
