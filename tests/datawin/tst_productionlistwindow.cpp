@@ -127,6 +127,20 @@ class TestProductionListWindow : public QObject {
         QVERIFY(!window->isVisible());
     }
 
+    // The character page's weights, where it has them, fill the carrying fields.
+    void weightsFromTheCharacterPage() {
+        wm::MainWindow& main = startTool(1);
+        main.runTabAction(wm::TabAction::CharacterPage);
+        wm::CharacterPage* page = main.existingCharacterPage();
+        QVERIFY(page);
+        child<QLineEdit>(page, "maximumWeightEdit")->setText("1500");
+        child<QLineEdit>(page, "currentWeightEdit")->setText("200");
+        child<QAction>(&main, "productionListAction")->trigger();
+        ProductionListWindow* window = tool_->existingProductionList();
+        QCOMPARE(child<QLineEdit>(window, "maximumWeight")->text(), QStringLiteral("1500"));
+        QCOMPARE(child<QLineEdit>(window, "currentWeight")->text(), QStringLiteral("200"));
+    }
+
     // The kept list comes back: rows, held pieces and weights; an unknown product is kept
     // and marked; the ingots held cover the ore and the charcoal.
     void keptListComesBack() {
