@@ -29,6 +29,7 @@ namespace wm {
 namespace {
 
 const QString kTitle = QStringLiteral("生産リスト");
+constexpr int kRunsColumn = 2;
 const QString kFileFilter = QStringLiteral("テキストファイル (*.txt);;すべてのファイル (*)");
 
 std::optional<qint64> countOf(const QString& text) {
@@ -127,7 +128,7 @@ void ProductionListWindow::addProduct(int section, int row, qint64 runs) {
 void ProductionListWindow::addRow(const ListRow& row) {
     rows_.push_back(row);
     recalculate();
-    rowsTable_->setCurrentCell(int(rows_.size()) - 1, 0);
+    rowsTable_->setCurrentCell(int(rows_.size()) - 1, kRunsColumn);
 }
 
 void ProductionListWindow::removeRow() {
@@ -136,7 +137,7 @@ void ProductionListWindow::removeRow() {
         return;
     rows_.erase(rows_.begin() + row);
     recalculate();
-    rowsTable_->setCurrentCell(std::min(row, int(rows_.size()) - 1), 0);
+    rowsTable_->setCurrentCell(std::min(row, int(rows_.size()) - 1), kRunsColumn);
 }
 
 void ProductionListWindow::moveRow(int by) {
@@ -152,10 +153,13 @@ void ProductionListWindow::moveRow(int by) {
 void ProductionListWindow::runsEdited(int row) {
     if (row < 0 || row >= int(rows_.size()))
         return;
-    const std::optional<qint64> runs = countOf(rowsTable_->item(row, 2)->text());
+    const QString text = rowsTable_->item(row, 2)->text();
+    const std::optional<qint64> runs = countOf(text);
+    // A refused count shows the row's runs again.
     if (!runs)
-        dialogs_.messageBox(materialCountTooLargeMessage(), kTitle, Dialogs::Buttons::Ok,
-                            Dialogs::Icon::Exclamation);
+        dialogs_.messageBox(text.isEmpty() ? QStringLiteral("生産回数を入力してください")
+                                           : materialCountTooLargeMessage(),
+                            kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     else
         rows_[size_t(row)].runs = *runs;
     recalculate();
@@ -200,10 +204,12 @@ void ProductionListWindow::setHeld() {
 void ProductionListWindow::heldEdited(int row) {
     if (row < 0 || row >= int(held_.size()))
         return;
-    const std::optional<qint64> pieces = countOf(heldTable_->item(row, 1)->text());
+    const QString text = heldTable_->item(row, 1)->text();
+    const std::optional<qint64> pieces = countOf(text);
     if (!pieces)
-        dialogs_.messageBox(materialCountTooLargeMessage(), kTitle, Dialogs::Buttons::Ok,
-                            Dialogs::Icon::Exclamation);
+        dialogs_.messageBox(text.isEmpty() ? QStringLiteral("個数を入力してください")
+                                           : materialCountTooLargeMessage(),
+                            kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     else if (*pieces == 0)
         held_.erase(held_.begin() + row);
     else
@@ -260,6 +266,9 @@ void ProductionListWindow::recalculate() {
         setCell(heldTable_, r, 0, held_[size_t(r)].name, false);
         setCell(heldTable_, r, 1, numText(held_[size_t(r)].pieces), true);
     }
+    // The runs are what a row's keys change: typing or F2 edits them.
+    if (rowsTable_->currentRow() < 0 && !rows_.empty())
+        rowsTable_->setCurrentCell(0, kRunsColumn);
     filling_ = false;
     rowsTable_->resizeColumnsToContents();
 
@@ -348,7 +357,8 @@ void ProductionListWindow::loadCurrentList() {
         recalculate();
         return;
     }
-    // The damaged file is kept beside the new one, so a hand edit can be mended.
+    // The damaged file is copied beside, so a hand edit can be mended; it is replaced only
+    // once the list on screen changes.
     const QString copy = path + QStringLiteral(".bak");
     QFile::remove(copy);
     const bool copied = QFile::copy(path, copy);
@@ -357,7 +367,8 @@ void ProductionListWindow::loadCurrentList() {
             (copied ? QStringLiteral("\r\n元のファイルは ") + copy + QStringLiteral(" に残しました")
                     : QString()),
         kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    keptText_ = QString(QLatin1Char('-'));  // anything but the empty list's text
+    QString problem;
+    keptText_ = productionListFileText(ProductionList(), &problem);
     recalculate();
 }
 

@@ -184,6 +184,7 @@ class TestProductionListWindow : public QObject {
         QVERIFY2(dialogs_.last().text.contains("2 行目: 「x」は個数ではありません"),
                  qPrintable(dialogs_.last().text));
         QCOMPARE(child<QTableWidget>(window, "listRows")->rowCount(), 0);
+        QCOMPARE(folder_->readBytes(kListFile), wmtest::cp932Lines({"生産 木炭 1", "生産 木炭 x"}));
         QCOMPARE(folder_->readBytes(kListFile + ".bak"),
                  wmtest::cp932Lines({"生産 木炭 1", "生産 木炭 x"}));
     }
@@ -220,6 +221,13 @@ class TestProductionListWindow : public QObject {
         QApplication::clipboard()->clear();
         QTest::mouseClick(child<QPushButton>(window, "copyButton"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), window->resultText());
+        // Text作成 writes the same text as a result file under the default name.
+        dialogs_.expectMessage(Dialogs::Answer::Yes);
+        dialogs_.expectMessage(Dialogs::Answer::No);
+        dialogs_.expectMessage(Dialogs::Answer::Ok);
+        QTest::mouseClick(child<QPushButton>(window, "saveButton"), Qt::LeftButton);
+        QCOMPARE(folder_->readBytes("result.txt"),
+                 wmtest::cp932Lines(window->resultText().split('\n')));
     }
 
     // リストに追加 in 材料の内訳 takes its runs; the product window adds one run.
