@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 runs="${1:-15}"
 wm_setup
-wm_build
+wm_build wmtool bench_wmtool startcompare barewindow floorwindow
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 cd "$WM_BUILD_DIR"
 # The offscreen platform warns about every raise(); those lines are no figures.

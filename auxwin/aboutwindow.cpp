@@ -45,6 +45,7 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     installDesktopInput();
     setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setFont(windowFont(font(), 9));
 
     icon_ = new QLabel;
@@ -121,7 +122,7 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(rule);
     layout->addLayout(foot);
     // The description grows by the appended lines; a fixed width keeps it wrapping.
-    setMinimumWidth(440);
+    setFixedWidth(440);
     resize(440, sizeHint().height());
     fitHeight();
 }
@@ -148,10 +149,8 @@ void AboutWindow::fitHeight() {
     // The wrapped description needs a height for the window's width, which a top-level
     // window does not ask its layout for by itself.
     layout()->activate();
-    const int needed = layout()->totalHeightForWidth(width());
-    setMinimumHeight(needed);
-    if (height() < needed)
-        resize(width(), needed);
+    // Nothing here gains from more room: the window is as high as its text needs.
+    setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 void AboutWindow::closeWindow() {

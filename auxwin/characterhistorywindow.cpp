@@ -77,6 +77,7 @@ CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, 
     installDesktopInput();
     setObjectName(QStringLiteral("characterHistoryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("PCデータ表示"));
     setFont(windowFont(font(), 9));
 
@@ -84,7 +85,8 @@ CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, 
     buildLayout();
     installKeyHandlers();
     fillWorkLists();
-    resize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
+    // Nothing here gains from more room: the window keeps its size.
+    setFixedSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
 }
 
 void CharacterHistoryWindow::buildControls() {

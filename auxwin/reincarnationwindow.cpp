@@ -50,12 +50,19 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
     installDesktopInput();
     setObjectName(QStringLiteral("reincarnationWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("転生用ステータス表示"));
     setFont(windowFont(font(), 9));
 
     buildControls();
     buildLayout();
     installKeyHandlers();
+    // Results belong to the values on screen: a change to any input empties them.
+    QList<QLineEdit*> inputs = {countBox_, levelBox_};
+    for (const ValueBox& value : inputs_)
+        inputs << value.box;
+    for (QLineEdit* input : inputs)
+        connect(input, &QLineEdit::textChanged, this, &ReincarnationWindow::emptyResults);
     load();
 }
 
@@ -194,6 +201,8 @@ void ReincarnationWindow::buildLayout() {
     layout->addLayout(buttons);
     layout->addWidget(resultFrame_);
     layout->addStretch();
+    // Nothing here gains from more room: the window keeps the size its contents ask for.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QList<QWidget*> order = {nameList_, jobList_, saveTimeList_, countBox_, levelBox_};
     for (const ValueBox& value : inputs_)

@@ -50,16 +50,16 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     const QString largerTip = QStringLiteral("起動時の計算機の画面サイズを大きい方に設定します");
     const QString smallerTip = QStringLiteral("起動時の計算機の画面サイズを小さい方に設定します");
     startPage_.caption = new QLabel(QStringLiteral("初期画面"));
-    startPage_.options = {makeOption(QStringLiteral("計算機"), largerTip),
-                          makeOption(QStringLiteral("キャラデータ"), smallerTip)};
+    startPage_.options = {makeOption(QStringLiteral("計算機(&C)"), largerTip),
+                          makeOption(QStringLiteral("キャラデータ(&D)"), smallerTip)};
     startPage_.frame = makeChoice(frameTip, startPage_);
     startPage_.frame->setObjectName(QStringLiteral("startPageFrame"));
     startPage_.caption->setObjectName(QStringLiteral("startPageCaption"));
     startPage_.option(1)->setObjectName(QStringLiteral("startPageCalculator"));
     startPage_.option(2)->setObjectName(QStringLiteral("startPageCharacterData"));
     windowSize_.caption = new QLabel(QStringLiteral("画面サイズ"));
-    windowSize_.options = {makeOption(QStringLiteral("小画面"), smallerTip),
-                           makeOption(QStringLiteral("大画面"), largerTip)};
+    windowSize_.options = {makeOption(QStringLiteral("小画面(&S)"), smallerTip),
+                           makeOption(QStringLiteral("大画面(&L)"), largerTip)};
     windowSize_.frame = makeChoice(frameTip, windowSize_);
     windowSize_.frame->setObjectName(QStringLiteral("windowSizeFrame"));
     windowSize_.caption->setObjectName(QStringLiteral("windowSizeCaption"));
@@ -73,11 +73,11 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     startPage_.option(1)->setChecked(true);
     windowSize_.option(1)->setChecked(true);
 
-    applyButton_ = new QPushButton(QStringLiteral("適用"));
+    applyButton_ = new QPushButton(QStringLiteral("適用(&A)"));
     applyButton_->setObjectName(QStringLiteral("applyButton"));
-    confirmButton_ = new QPushButton(QStringLiteral("起動"));
+    confirmButton_ = new QPushButton(QStringLiteral("起動(&R)"));
     confirmButton_->setObjectName(QStringLiteral("confirmButton"));
-    closeButton_ = new QPushButton(QStringLiteral("終了"));
+    closeButton_ = new QPushButton(QStringLiteral("終了(&X)"));
     closeButton_->setObjectName(QStringLiteral("closeButton"));
     applyButton_->hide();
     connect(applyButton_, &QPushButton::clicked, this, &StartupSettingsWindow::applyChoices);
@@ -94,7 +94,13 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     buttons->addWidget(confirmButton_);
     buttons->addWidget(closeButton_);
     layout->addLayout(buttons);
-    setMinimumWidth(320);
+    // 320 pixels wide at least; nothing here gains from more room, so the size is fixed.
+    layout->addStrut(320 - 2 * 10);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Each line is one stop of Tab, on its chosen option; the arrow keys choose within it.
+    for (const ChoiceLine* line : {&startPage_, &windowSize_})
+        tabToCheckedOption({line->options[0], line->options[1]});
 
     // Enter on a choice confirms it, as the first button of a settings box would.
     for (const ChoiceLine* line : {&startPage_, &windowSize_}) {
@@ -107,6 +113,14 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
             });
         }
     }
+
+    // Escape is キャンセル and closes; at the first start there is nothing to cancel.
+    closeOnEscape(this, [this] {
+        if (!openedFromMain_)
+            return;
+        cancel();
+        hide();
+    });
 
     presetFromMain();
 }

@@ -11,21 +11,13 @@ using wmbench::kChainRow;
 class MaterialTreeBench : public QObject {
     Q_OBJECT
   private slots:
-    void deepestChain_data() {
-        QTest::addColumn<bool>("viewer");
-        QTest::addColumn<int>("depth");
-        QTest::newRow("wmtool") << false << 25 * kChainRow;
-        QTest::newRow("wmview") << true << 26 * kChainRow;
-    }
     void deepestChain() {
-        QFETCH(bool, viewer);
-        QFETCH(int, depth);
-        const NecklaceSection necklaceSection =
-            viewer ? NecklaceSection::Search : NecklaceSection::Skip;
-        const ProductTable data = wmbench::deepestChain(necklaceSection);
+        // Sections 7..32 each give 70 links.
+        const int depth = 26 * kChainRow;
+        const ProductTable data = wmbench::deepestChain();
         MaterialTree tree;
         QBENCHMARK {
-            tree = buildMaterialTree(data, 32, ProductTable::kRows, 1000, necklaceSection);
+            tree = buildMaterialTree(data, 32, ProductTable::kRows, 1000);
         }
         QCOMPARE(tree.error, QString());
         const int deepest = std::max_element(tree.nodes.begin(), tree.nodes.end(),

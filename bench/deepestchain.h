@@ -14,7 +14,7 @@ inline constexpr int kChainRow = 70;  // lookups by name reach rows 1..70 of a s
 // can reach outside the gathering works is one link of a single chain, so the tree of the
 // plan in the last row is as deep as the data allows; each link also needs two gathered
 // materials, and the gathering works fill all their rows.
-inline wm::ProductTable deepestChain(wm::NecklaceSection necklaceSection) {
+inline wm::ProductTable deepestChain() {
     using namespace wm;
     ProductTable m;
     std::vector<std::pair<int, int>> chain;
@@ -27,9 +27,7 @@ inline wm::ProductTable deepestChain(wm::NecklaceSection necklaceSection) {
             m.set(s, ProductColumn::Weight, r, QStringLiteral("7"));
             m.set(s, ProductColumn::SetMaterials, r, QStringLiteral("00"));
             m.set(s, ProductColumn::Extra, r, QStringLiteral("北の森,南の丘"));
-            const bool searched =
-                r <= kChainRow && (s != 29 || necklaceSection == NecklaceSection::Search);
-            if (s > 6 && searched)
+            if (s > 6 && r <= kChainRow)
                 chain.emplace_back(s, r);
         }
     }

@@ -14,6 +14,7 @@ struct SetMaterial {
     QString count;
     QString name;
     QString weight;
+    bool unknown = false;  // named, but found nowhere in the data: its weight is unknown
 };
 
 // Everything the windows and routines share for the whole run: the program folder, the
@@ -31,11 +32,7 @@ struct AppData {
     GuildTable guilds;
     CharacterHistory history;
 
-    qint64 startLevelExp = 0;  // experience of the start level's table entry
-    qint64 neededExp = 0;      // 必要経験値: total of the last level calculation
-    qint64 producedExp = 0;    // experience of the last production total
-    // Lookups by name: the viewer also searches the necklace section.
-    NecklaceSection necklaceSection = NecklaceSection::Skip;
+    qint64 producedExp = 0;  // experience of the last production total
     // Where the settings window was last used from: 0 the startup or its apply button, 1
     // its confirm button, otherwise the opening main window's code x 10 + page. Not 0:
     // choosing a size hides the settings window.

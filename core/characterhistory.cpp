@@ -1,5 +1,7 @@
 #include "characterhistory.h"
 
+#include <algorithm>
+
 #include "appdata.h"
 #include "cp932.h"
 #include "numbers.h"
@@ -59,6 +61,26 @@ QStringList CharacterHistory::names() const {
     return list;
 }
 
+namespace {
+
+bool isDigitsOrEmpty(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+}  // namespace
+
+std::optional<NumberField> nonNumberField(const CharacterLine& in) {
+    if (!isDigitsOrEmpty(in.weight))
+        return NumberField{NumberField::Kind::Weight};
+    if (!isDigitsOrEmpty(in.fame))
+        return NumberField{NumberField::Kind::Fame};
+    for (int i = 0; i < kJobSlots; ++i) {
+        if (in.workCodes[size_t(i)] != 0 && !isDigitsOrEmpty(in.workLevels[size_t(i)]))
+            return NumberField{NumberField::Kind::WorkLevel, i + 1};
+    }
+    return std::nullopt;
+}
+
 QString characterLine(CharacterLine& in) {
     const QString comma = QStringLiteral(",");
     QString line = in.name + comma + in.jobCode;
@@ -81,9 +103,8 @@ QString characterLine(CharacterLine& in) {
         if (level.isEmpty())
             level = QStringLiteral("0");
         const auto levelValue = toNumber(level);
-        // Slots 7..12 at level 0 leave no trace.
-        if (i >= 6 && levelValue.value_or(0) == 0)
-            continue;
+        // Every used slot is written, level 0 too: the readers give the entries to the slots
+        // in their order, so a skipped slot would move every later one up.
         line += format00(code) + (levelValue ? format000(*levelValue) : level) + comma;
     }
     return line;

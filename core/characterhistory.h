@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "characterrules.h"
@@ -60,8 +61,19 @@ struct CharacterLine {
     std::array<QString, kJobSlots> workLevels;  // level boxes 1..12
 };
 
-// The line appended to the character data file. An empty level box of a slot with a work
-// is set to "0" first, as the page then shows it.
+// A field of a save that the file holds as a number.
+struct NumberField {
+    enum class Kind { Weight, Fame, WorkLevel } kind;
+    int slot = 0;  // the job slot (1..12) of a WorkLevel
+};
+
+// The first number field of a save that holds anything but digits, which the history could
+// not read back; nothing when the line may be written. An empty field reads as 0 and passes.
+std::optional<NumberField> nonNumberField(const CharacterLine& line);
+
+// The line appended to the character data file: each job slot in its place, "," for one
+// without a work. An empty level box of a slot with a work is set to "0" first, as the page
+// then shows it.
 QString characterLine(CharacterLine& line);
 
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".

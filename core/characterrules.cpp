@@ -60,6 +60,11 @@ QString savedEquipmentCode(const EquipmentChoice& choice) {
     return (choice.weight ? format000(*choice.weight) : choice.weightText) + choice.itemCode;
 }
 
+bool fitsSavedWeight(const QString& weight) {
+    const auto value = toNumber(weight);
+    return !value || format000(*value).size() <= 3;
+}
+
 std::optional<qint64> countedWeight(const EquipmentChoice& choice) {
     return intPart(savedEquipmentCode(choice).left(3));
 }

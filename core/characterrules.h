@@ -88,6 +88,12 @@ EquipmentChoice equipmentChoice(const ProductTable& data, Equipment kind, const 
 // no number) followed by the item code.
 QString savedEquipmentCode(const EquipmentChoice& choice);
 
+// Whether an equipment weight from the data fits the three digits its saved code gives it:
+// a heavier item would be counted and saved with a part of its weight taken for its code.
+// A weight that is no number passes (it is saved as it stands).
+bool fitsSavedWeight(const QString& weight);
+inline constexpr int kMaxSavedWeight = 999;
+
 // The weight a choice adds to the equipment weight: the number its saved code begins with
 // (its first three characters); nothing when they are no number.
 std::optional<qint64> countedWeight(const EquipmentChoice& choice);

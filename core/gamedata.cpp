@@ -1,5 +1,6 @@
 #include "gamedata.h"
 
+#include "characterrules.h"
 #include "cp932.h"
 #include "numbers.h"
 #include "textrules.h"
@@ -173,6 +174,15 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
         }
         // One field past the columns is enough to find a line that holds too many.
         const QStringList fields = splitFields(line, kBlank, true, ProductTable::kColumns + 1);
+        // Equipment is saved with its weight in three digits; the character history must
+        // keep its format, so a heavier item is refused here.
+        if (section >= Section::Swords && section <= Section::Instruments &&
+            fields.size() >= ProductColumn::Weight &&
+            !fitsSavedWeight(fields.at(ProductColumn::Weight - 1))) {
+            reportDataError(d, dialogs, FileListEntry::Products, lineNo,
+                            QStringLiteral("装備品の重量は %1 までです").arg(kMaxSavedWeight));
+            return;
+        }
         for (int k = 1; k <= fields.size(); ++k) {
             if (d.products.set(section, k, row, fields.at(k - 1)))
                 continue;

@@ -62,7 +62,7 @@ qint64 expEntry(const AppData& d, int level) {
     return entryValue(d, level, false).value_or(0);
 }
 
-LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in) {
+LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in) {
     const bool large = in.windowCode == 2;
     QString targetLevel = in.targetLevel;
     if (!isNumber(in.startLevel))
@@ -109,7 +109,8 @@ LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
         const auto remaining = roundInt64(in.exp);
         if (!floorExp || !remaining)
             return tooLarge(dialogs, LevelField::Exp, targetLevel);
-        if (*floorExp > d.startLevelExp)
+        // Checked against the start level on screen, whatever the label showed last.
+        if (*floorExp > entryValue(d, int(minLevel), false).value_or(0))
             return failed(
                 dialogs,
                 QStringLiteral("残り経験値が必要経験値より\r\n小さくなるようにしてください"),
@@ -140,12 +141,12 @@ LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in
                                   QStringLiteral("～Lv.") + format000(double(maxLevel)) +
                                   QStringLiteral("までの必要経験値") + padNumber(*total, 11) +
                                   QStringLiteral(" EXP") + kCrLf});
-    d.neededExp = *total;
+    out.neededExp = *total;
     out.done = true;
     return out;
 }
 
-std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel) {
+std::optional<QString> startLevelLabel(const AppData& d, const QString& startLevel) {
     if (!isNumber(startLevel))
         return std::nullopt;
     // Outside 1..299 (a number no integer holds included) there is no entry to show.
@@ -157,7 +158,6 @@ std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel) {
         label += QStringLiteral("(仮) ");
     const auto rounded = roundInt64(startLevel);
     const int entryLevel = int(rounded.value_or(0));
-    d.startLevelExp = entryValue(d, entryLevel, false).value_or(0);
     return label + numText(entryValue(d, entryLevel, true).value_or(0)) + QStringLiteral(" EXP");
 }
 

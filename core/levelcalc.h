@@ -27,18 +27,19 @@ struct LevelInputs {
 };
 
 struct LevelOutcome {
-    bool done = false;    // the calculation ran; neededExp holds its total
-    QString targetLevel;  // the target level, silently raised where needed
+    bool done = false;     // the calculation ran; neededExp holds its total
+    qint64 neededExp = 0;  // 必要経験値: the total from the start to the target level
+    QString targetLevel;   // the target level, silently raised where needed
     QList<ResultPiece> pieces;
     std::optional<LevelField> focus;  // after a failed check; its text is to be selected
 };
 
 // The experience from the start level up to the target level, level by level.
-LevelOutcome calculateLevels(AppData& d, Dialogs& dialogs, const LevelInputs& in);
+LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in);
 
-// The start-level label when the start level field is left, also setting startLevelExp;
-// nothing when the field holds no number (label and value stay as they were).
-std::optional<QString> startLevelLabel(AppData& d, const QString& startLevel);
+// The start-level label for the start level field's text; nothing when the field holds no
+// number.
+std::optional<QString> startLevelLabel(const AppData& d, const QString& startLevel);
 
 // The whole table from level 1 up to maxLevel, one line each.
 QString expListText(const AppData& d, int maxLevel);

@@ -29,10 +29,9 @@ int slotOf(int section, int row) {
 
 }  // namespace
 
-MaterialCatalog::MaterialCatalog(const ProductTable& data, NecklaceSection necklaceSection)
-    : data_(data) {
-    index_.reserve(size_t(ProductTable::kSections * kSearchedRows));
-    visitSearchedProducts(data, necklaceSection, [this](int s, int r) {
+MaterialCatalog::MaterialCatalog(const ProductTable& data) : data_(data) {
+    index_.reserve(size_t(ProductTable::kSections) * kSearchedRows);
+    visitSearchedProducts(data, [this](int s, int r) {
         index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
         return false;
     });
@@ -74,7 +73,7 @@ namespace {
 
 class TreeBuilder {
   public:
-    TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection);
+    explicit TreeBuilder(const ProductTable& data);
     MaterialTree build(int section, int row, qint64 runs);
 
   private:
@@ -94,8 +93,7 @@ class TreeBuilder {
     MaterialCatalog catalog_;
 };
 
-TreeBuilder::TreeBuilder(const ProductTable& data, NecklaceSection necklaceSection)
-    : data_(data), catalog_(data, necklaceSection) {}
+TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data), catalog_(data) {}
 
 bool TreeBuilder::describe(MaterialNode& node, const ProductFacts& product, qint64 pieces,
                            bool cut) const {
@@ -221,14 +219,13 @@ QString materialTreeTooLargeMessage() {
     return QStringLiteral("材料が多すぎるため、材料の内訳を表示できません");
 }
 
-MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
-                               NecklaceSection necklaceSection) {
+MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs) {
     if (data.at(section, ProductColumn::Name, row).isEmpty() || runs < 0) {
         MaterialTree refused;
         refused.error = QStringLiteral("生産品が選択されていません");
         return refused;
     }
-    return TreeBuilder(data, necklaceSection).build(section, row, runs);
+    return TreeBuilder(data).build(section, row, runs);
 }
 
 RunsInput readRunCount(const QString& text) {

@@ -87,7 +87,7 @@ class MaterialCatalog {
     }
     static constexpr int kSlots = (ProductTable::kSections + 1) * (ProductTable::kRows + 1);
 
-    MaterialCatalog(const ProductTable& data, NecklaceSection necklaceSection);
+    explicit MaterialCatalog(const ProductTable& data);
     // The slot of the first product a lookup by name finds; kNotFound when none.
     int find(const QString& name) const;
     const ProductFacts& facts(int slot);
@@ -108,10 +108,8 @@ inline constexpr int kMaxMaterialNodes = 20000;
 
 // The material tree of `runs` runs of the product in row `row` of `section`: every material
 // at every stage down to gathered or unmade ones. Materials are found by name as every other
-// lookup finds them (the viewer also searches the necklace section). Counts use checked 64-bit
-// arithmetic; a count beyond it refuses the plan.
-MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs,
-                               NecklaceSection necklaceSection = NecklaceSection::Skip);
+// lookup finds them. Counts use checked 64-bit arithmetic; a count beyond it refuses the plan.
+MaterialTree buildMaterialTree(const ProductTable& data, int section, int row, qint64 runs);
 
 // The runs a text asks for, or the message that tells why it cannot be used.
 struct RunsInput {

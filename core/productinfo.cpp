@@ -50,10 +50,9 @@ struct ProductRow {
 };
 
 // The product a lookup by name finds (the rows productField searches).
-std::optional<ProductRow> findProduct(const ProductTable& products, NecklaceSection necklaceSection,
-                                      const QString& name) {
+std::optional<ProductRow> findProduct(const ProductTable& products, const QString& name) {
     std::optional<ProductRow> found;
-    visitSearchedProducts(products, necklaceSection, [&](int s, int r) {
+    visitSearchedProducts(products, [&](int s, int r) {
         if (productName(products.at(s, ProductColumn::Name, r)) != name)
             return false;
         found = ProductRow{s, r};
@@ -62,23 +61,31 @@ std::optional<ProductRow> findProduct(const ProductTable& products, NecklaceSect
     return found;
 }
 
-// One "NNname" entry of a set-material field into a material row. False when the material
-// is found nowhere, so the row cannot be filled.
-bool fillMaterialRow(const ProductTable& products, NecklaceSection necklaceSection,
-                     const QString& entry, MaterialRowFill& row, bool& unknownMaterial) {
+// A name the data should define: not empty ("00" names no material) and not the
+// placeholder of the unknown product.
+bool namesMaterial(const QString& name) {
+    return !name.isEmpty() && name != kUnknownProduct;
+}
+
+// One "NNname" entry of a set-material field into a material row. False when the row
+// cannot be filled; a material found nowhere fills it with its name and count only.
+bool fillMaterialRow(const ProductTable& products, const QString& entry, MaterialRowFill& row,
+                     bool& unknownMaterial) {
     const auto amount = intPart(entry.left(2));
     if (amount)
         row.count = numText(*amount);
     const QString name = entry.mid(2);
-    const auto found = findProduct(products, necklaceSection, name);
+    const auto found = findProduct(products, name);
     if (!found) {
-        // "00" names no material; "？？？" is the placeholder of the unknown product.
-        unknownMaterial = unknownMaterial || (!name.isEmpty() && name != kUnknownProduct);
-        return false;
+        if (!namesMaterial(name))
+            return false;
+        unknownMaterial = true;
+        row.material = name;
+        return true;
     }
-    const auto weight = intPart(products.at(found->section, ProductColumn::Weight, found->row));
-    if (weight && amount)
-        row.weight = numOrEmpty(checkedMul(*weight, *amount));
+    row.found = true;
+    if (amount)
+        row.weight = materialRowWeight(products, name, row.count);
     row.listPosition = materialPosition(products, name);
     if (!row.listPosition) {
         // Found outside the material works (the viewer's necklaces): named without lists.
@@ -89,6 +96,20 @@ bool fillMaterialRow(const ProductTable& products, NecklaceSection necklaceSecti
             intPart(products.at(found->section, ProductColumn::Name, found->row).left(3)))
         row.level = numText(*level);
     return true;
+}
+
+// What the free weight carries when the character already carries more than the maximum:
+// nothing, said instead of a negative count.
+const QString kOverweightText = QStringLiteral("現在重量が最大重量を超えているため、持てません");
+
+// 材料 mode for a product with materials found nowhere: one line for each such material.
+QString unknownMaterialsText(const ProductTable& products, const InfoInputs& in) {
+    QStringList lines;
+    for (const InfoMaterial& m : in.materials) {
+        if (namesMaterial(m.material) && !findProduct(products, m.material))
+            lines << m.material + kUnknownMaterialNote + QStringLiteral("の重量がわかりません");
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // The effect list of a medicine or food: a strength, then names and values. Nothing when
@@ -197,9 +218,8 @@ std::optional<QString> totalExpText(const QString& runs, const QString& exp) {
     return numOrEmpty(checkedMul(*r, *e));
 }
 
-ProductChoice chooseProduct(const ProductTable& products, NecklaceSection necklaceSection,
-                            int section, int position, const QString& productText,
-                            const ProductFields& before) {
+ProductChoice chooseProduct(const ProductTable& products, int section, int position,
+                            const QString& productText, const ProductFields& before) {
     ProductChoice out;
     ProductFields& fields = out.fields;
     fields = before;
@@ -242,13 +262,13 @@ ProductChoice chooseProduct(const ProductTable& products, NecklaceSection neckla
         }
         // A row shows only what it could be filled with; the "？？？" rows stay open for
         // typing.
-        row.shown = fillMaterialRow(products, necklaceSection, entry, row, out.unknownMaterial) ||
-                    unknownProduct;
+        row.shown = fillMaterialRow(products, entry, row, out.unknownMaterial) || unknownProduct;
         if (!row.shown)
             row = MaterialRowFill();
     }
 
     // More entries than rows add onto the total shown before: it is not started at 0.
+    bool weightMissing = out.unknownMaterial;
     for (const MaterialRowFill& row : out.rows) {
         if (row.count.isEmpty() || !isNumber(row.count))
             continue;
@@ -256,9 +276,11 @@ ProductChoice chooseProduct(const ProductTable& products, NecklaceSection neckla
         const auto weight = intPart(row.weight);
         if (total && weight)
             fields.totalWeight = numOrEmpty(checkedAdd(*total, *weight));
+        // A row weight too large to show leaves the total empty too.
+        weightMissing = weightMissing || (row.found && !weight);
     }
     // Without the weight of every material there is no total to show.
-    if (out.unknownMaterial)
+    if (weightMissing)
         fields.totalWeight.clear();
 
     if (!fields.exp.isEmpty() || !fields.runs.isEmpty()) {
@@ -266,6 +288,31 @@ ProductChoice chooseProduct(const ProductTable& products, NecklaceSection neckla
             fields.totalExp = *total;
     }
     return out;
+}
+
+QString materialRowWeight(const ProductTable& products, const QString& material,
+                          const QString& count) {
+    const auto found = findProduct(products, material);
+    const auto amount = intPart(count);
+    const auto weight =
+        found ? intPart(products.at(found->section, ProductColumn::Weight, found->row))
+              : std::nullopt;
+    return weight && amount ? numOrEmpty(checkedMul(*weight, *amount)) : QString();
+}
+
+QString runWeightText(const std::array<MaterialRowWeight, 3>& rows) {
+    qint64 total = 0;
+    for (const MaterialRowWeight& row : rows) {
+        const auto count = intPart(row.count);
+        if (!count || *count == 0)
+            continue;
+        const auto weight = intPart(row.weight);
+        const auto sum = weight ? checkedAdd(total, *weight) : std::nullopt;
+        if (!sum)
+            return QString();
+        total = *sum;
+    }
+    return numText(total);
 }
 
 std::optional<qint64> carriedRuns(qint64 freeWeight, qint64 runWeight, int section,
@@ -283,18 +330,19 @@ std::optional<qint64> carriedPieces(qint64 freeWeight, qint64 pieceWeight, int s
     return pieces;
 }
 
-QString materialInfoText(const ProductTable& products, NecklaceSection necklaceSection,
-                         const InfoInputs& in) {
+QString materialInfoText(const ProductTable& products, const InfoInputs& in) {
     const int section = workSection(in.workPosition);
     if (section <= Section::LastGathering)
         return gatheringPlacesText(products, in);
+    // A material found nowhere has no weight: the runs cannot be counted, and the text says
+    // which material is missing from the data.
+    if (!in.product.isEmpty() && in.unknownMaterial)
+        return unknownMaterialsText(products, in);
     const auto current = intPart(in.currentWeight);
     const auto maximum = intPart(in.maximumWeight);
     const auto runWeight = intPart(in.totalWeight);
-    // A material found nowhere has no weight: the runs cannot be counted.
     if (in.product.isEmpty() || !current || !maximum ||
-        in.materials[0].material == kUnknownProduct || !runWeight || *runWeight == 0 ||
-        in.unknownMaterial)
+        in.materials[0].material == kUnknownProduct || !runWeight || *runWeight == 0)
         return QString();
 
     // A result beyond 64 bits leaves the text empty.
@@ -306,6 +354,8 @@ QString materialInfoText(const ProductTable& products, NecklaceSection necklaceS
         freeWeight ? carriedRuns(*freeWeight, *runWeight, section, named) : std::nullopt;
     if (!runs)
         return QString();
+    if (*freeWeight < 0 || *runs < 0)
+        return kOverweightText;
 
     QString text;
     for (int k = 0; k < named; ++k) {
@@ -316,8 +366,7 @@ QString materialInfoText(const ProductTable& products, NecklaceSection necklaceS
         const auto pieces = checkedMul(*amount, *runs);
         if (!pieces)
             return QString();
-        const QString field =
-            productField(products, m.material, ProductColumn::Name, necklaceSection);
+        const QString field = productField(products, m.material, ProductColumn::Name);
         text += m.work +
                 QString(std::max(0, kWorkColumnBytes - byteLength(m.work)), QLatin1Char(' ')) +
                 field.left(3) + QStringLiteral(" の ") + productName(field) +
@@ -363,6 +412,8 @@ QString productInfoText(const ProductTable& products, const InfoInputs& in) {
     const auto left = used ? checkedSub(*freeWeight, *used) : std::nullopt;
     if (!left)
         return QString();
+    if (*freeWeight < 0 || *pieces < 0)
+        return kOverweightText;
     QString text = in.product + QStringLiteral(" を ") + numText(*pieces) +
                    QStringLiteral(" 持てます") + QStringLiteral("\n残り重量は ") + numText(*left) +
                    QStringLiteral(" です");

@@ -65,6 +65,7 @@ struct ProductFields {
 // its work and name (listPosition empty).
 struct MaterialRowFill {
     bool shown = false;
+    bool found = false;  // the material is in the data; a row of one found nowhere has no weight
     QString count;
     QString level;
     QString weight;
@@ -83,9 +84,21 @@ struct ProductChoice {
 // Choosing entry `position` of the product list (0 is "？？？", p the section's row p),
 // whose edit field reads productText, in the fields `before` shows. A value that cannot be
 // read leaves its field as it was.
-ProductChoice chooseProduct(const ProductTable& products, NecklaceSection necklaceSection,
-                            int section, int position, const QString& productText,
-                            const ProductFields& before);
+ProductChoice chooseProduct(const ProductTable& products, int section, int position,
+                            const QString& productText, const ProductFields& before);
+
+// 重量 of a material row: the weight of one piece of the material, found by name, times its
+// 数量; "" when the material is found nowhere, either is no number or the product leaves 64
+// bits.
+QString materialRowWeight(const ProductTable& products, const QString& material,
+                          const QString& count);
+// The total weight of one run as the material rows show it: the weights of the rows with a
+// 数量 other than 0 added up; "" when such a row has no weight or the sum leaves 64 bits.
+struct MaterialRowWeight {
+    QString count;
+    QString weight;
+};
+QString runWeightText(const std::array<MaterialRowWeight, 3>& rows);
 
 // 合計値 of 回数 and 経験値, when both are numbers; "" for a product beyond 64 bits.
 std::optional<QString> totalExpText(const QString& runs, const QString& exp);
@@ -122,8 +135,7 @@ struct InfoInputs {
 
 // 材料 mode: the runs the free weight carries materials for, or for a gathering work the
 // places it is found (採取場所). Lines end in "\n"; a step that cannot be done ends the text.
-QString materialInfoText(const ProductTable& products, NecklaceSection necklaceSection,
-                         const InfoInputs& in);
+QString materialInfoText(const ProductTable& products, const InfoInputs& in);
 // 採取場所: one place a line.
 QString gatheringPlacesText(const ProductTable& products, const InfoInputs& in);
 // 生産品 mode: the products the free weight carries and, for medicine and food, their

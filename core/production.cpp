@@ -105,10 +105,9 @@ bool notNumber(const QString& text) {
 
 }  // namespace
 
-QString productField(const ProductTable& data, const QString& name, int column,
-                     NecklaceSection necklaceSection) {
+QString productField(const ProductTable& data, const QString& name, int column) {
     QString found;
-    visitSearchedProducts(data, necklaceSection, [&](int s, int r) {
+    visitSearchedProducts(data, [&](int s, int r) {
         if (productName(data.at(s, ProductColumn::Name, r)) != name)
             return false;
         found = data.at(s, column, r);
@@ -131,11 +130,11 @@ std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
     return entries;
 }
 
-SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection necklaceSection,
-                               const QString& setField) {
+SetMaterialList setMaterialsOf(const ProductTable& products, const QString& setField) {
     const std::vector<SetMaterialEntry> entries = parseSetMaterials(setField);
     SetMaterialList out;
     std::optional<qint64> total = 0;
+    bool unknown = false;
     // A field with more entries than are read gets no total line.
     const bool readToEnd = setField.count(QLatin1Char(',')) < qsizetype(out.materials.size());
     for (size_t k = 0; k < entries.size(); ++k) {
@@ -143,18 +142,22 @@ SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection nec
         const SetMaterialEntry& entry = entries[k];
         mat.count = numText(entry.count);
         mat.name = entry.name;
+        mat.unknown =
+            !mat.name.isEmpty() && productField(products, mat.name, ProductColumn::Name).isEmpty();
+        unknown = unknown || mat.unknown;
         // A weight too large to count stays empty, and so does the total.
-        const auto weight =
-            amountOf(productField(products, mat.name, ProductColumn::Weight, necklaceSection));
+        const auto weight = amountOf(productField(products, mat.name, ProductColumn::Weight));
         const auto matWeight =
             weight ? times(*weight, Amount{entry.count, double(entry.count)}) : std::nullopt;
-        const auto floored = matWeight ? floorOf(*matWeight) : std::nullopt;
+        const auto floored = matWeight && !mat.unknown ? floorOf(*matWeight) : std::nullopt;
         mat.weight = floored ? numText(*floored) : QString();
         total = total && floored ? checkedAdd(*total, *floored) : std::nullopt;
-        out.text += mat.name + QStringLiteral(" × ") + mat.count + kCrLf;
+        out.text += mat.name + QStringLiteral(" × ") + mat.count +
+                    (mat.unknown ? kUnknownMaterialNote : QString()) + kCrLf;
         if (k + 1 == entries.size() && readToEnd)
-            out.text +=
-                QStringLiteral("材料の合計重量 ： ") + (total ? numText(*total) : tooLargeText());
+            out.text += QStringLiteral("材料の合計重量 ： ") + (unknown ? kUnknownWeight
+                                                                : total ? numText(*total)
+                                                                        : tooLargeText());
     }
     return out;
 }
@@ -194,8 +197,7 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
                    QStringLiteral(" EXP") + kCrLf;
     if (isGathering(in.workPosition)) {
         const auto wholeRuns = floorOf(*runs);
-        const auto weight = amountOf(
-            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
+        const auto weight = amountOf(productField(d.products, in.product, ProductColumn::Weight));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total =
             wholeRuns && pieceWeight ? checkedMul(*wholeRuns, *pieceWeight) : std::nullopt;
@@ -214,10 +216,11 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
             const auto matWeight =
                 weight ? times(*runs, Amount{weight, double(*weight)}) : std::nullopt;
             const auto flooredWeight = matWeight ? floorOf(*matWeight) : std::nullopt;
-            if (!pieces || !flooredWeight)
+            if (!pieces || (!flooredWeight && !mat.unknown))
                 return tooLarge(dialogs, ProductionField::Runs, false);
             text += mat.name + QStringLiteral(" × ") + amountText(*pieces) + QStringLiteral(" = ") +
-                    numText(*flooredWeight) + QStringLiteral(" ");
+                    (mat.unknown ? kUnknownMaterialNote : numText(flooredWeight.value_or(0))) +
+                    QStringLiteral(" ");
         }
     }
     d.producedExp = *lotExp;
@@ -238,7 +241,7 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
              {notNumber(in.steps), QStringLiteral("作業工程の回数を数字で入力してください"),
               QStringLiteral("作業工程未入力"), ProductionField::Steps, true}}))
         return *failed;
-    if (d.neededExp == 0) {
+    if (in.neededExp == 0) {
         dialogs.messageBox(QStringLiteral("計算する範囲の経験値がわかりません"),
                            QStringLiteral("必要経験値なし"), Dialogs::Buttons::Ok);
         return {};
@@ -257,15 +260,14 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
     if (*runExp == 0)
         return {};
     // The fewest runs whose experience reaches the need.
-    const auto runs = ceilDiv(d.neededExp, *runExp);
+    const auto runs = ceilDiv(in.neededExp, *runExp);
     if (!runs)
         return tooLarge(dialogs, std::nullopt, false);
 
     QString text =
         in.product + QStringLiteral(" を ") + numText(*runs) + QStringLiteral(" 回分") + kCrLf;
     if (isGathering(in.workPosition)) {
-        const auto weight = amountOf(
-            productField(d.products, in.product, ProductColumn::Weight, d.necklaceSection));
+        const auto weight = amountOf(productField(d.products, in.product, ProductColumn::Weight));
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total = pieceWeight ? checkedMul(*pieceWeight, *runs) : std::nullopt;
         if (!total)
@@ -274,21 +276,30 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
                 QStringLiteral(" = ") + numText(*total) + kCrLf;
     } else {
         std::optional<qint64> total = 0;
+        bool unknown = false;
         text += QStringLiteral("  材料 ： ");
         for (const SetMaterial& mat : in.setMaterials) {
             if (mat.name.isEmpty() || mat.count.isEmpty())
                 break;
             const auto count = intPart(mat.count);
             const auto pieces = count ? checkedMul(*count, *runs) : std::nullopt;
+            if (!pieces)
+                return tooLarge(dialogs, std::nullopt, false);
+            text += mat.name + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ");
+            // A material found nowhere has no weight; the total then says it is unknown.
+            if (mat.unknown) {
+                unknown = true;
+                text += kUnknownMaterialNote + QStringLiteral("  ");
+                continue;
+            }
             const auto weight = wholeNumber(mat.weight);
             const auto matWeight = weight ? checkedMul(*weight, *runs) : std::nullopt;
             total = total && matWeight ? checkedAdd(*total, *matWeight) : std::nullopt;
-            if (!pieces || !total)
+            if (!total)
                 return tooLarge(dialogs, std::nullopt, false);
-            text += mat.name + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ") +
-                    numText(*matWeight) + QStringLiteral("  ");
+            text += numText(*matWeight) + QStringLiteral("  ");
         }
-        text += QStringLiteral(" 合計 : ") + numText(*total) + kCrLf;
+        text += QStringLiteral(" 合計 : ") + (unknown ? kUnknownWeight : numText(*total)) + kCrLf;
     }
     ProductionOutcome out;
     out.append = text;

@@ -16,13 +16,12 @@ namespace wm {
 inline constexpr int kSearchedRows = 70;
 
 // Calls visit(section, row) for every product a lookup by name searches, in the order it
-// searches them, until visit returns true: sections 1..32 (29 only when asked), rows 1..70 of
-// each up to its first empty row.
+// searches them, until visit returns true: sections 1..32, rows 1..70 of each up to its first
+// empty row. A material is found wherever the data defines it, the necklace section too,
+// although no work list offers that section.
 template <typename Visit>
-void visitSearchedProducts(const ProductTable& data, NecklaceSection necklaceSection, Visit visit) {
+void visitSearchedProducts(const ProductTable& data, Visit visit) {
     for (int s = 1; s <= ProductTable::kSections; ++s) {
-        if (s == Section::Necklaces && necklaceSection == NecklaceSection::Skip)
-            continue;
         for (int r = 1; r <= kSearchedRows; ++r) {
             if (data.at(s, ProductColumn::Name, r).isEmpty())
                 break;
@@ -34,8 +33,7 @@ void visitSearchedProducts(const ProductTable& data, NecklaceSection necklaceSec
 
 // Column `column` of the first product whose name (column 1 from its fifth character)
 // equals name: sections 1..32, rows 1..70 of each up to its first empty row. "" when none.
-QString productField(const ProductTable& data, const QString& name, int column,
-                     NecklaceSection necklaceSection = NecklaceSection::Skip);
+QString productField(const ProductTable& data, const QString& name, int column);
 
 // The product name of a column-1 text: from its fifth character on.
 inline QString productName(const QString& column1) {
@@ -51,15 +49,20 @@ struct SetMaterialEntry {
 // a number counts 0, and "00" gives one entry without a name.
 std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField);
 
+// What the texts say of a material found nowhere in the data, after its name or in place of
+// its weight.
+inline const QString kUnknownMaterialNote = QStringLiteral("（不明な材料）");
+inline const QString kUnknownWeight = QStringLiteral("不明");
+
 // The set materials (セット材料) a product's set-material field gives, at most three, and the
 // material text for the set box, lines ended by CR LF. An entry that does not follow the
-// format still shows, counting 0 pieces or weight 0.
+// format still shows, counting 0 pieces or weight 0; a material found nowhere is named as
+// unknown, with no weight and no total.
 struct SetMaterialList {
     std::array<SetMaterial, 3> materials;
     QString text;
 };
-SetMaterialList setMaterialsOf(const ProductTable& products, NecklaceSection necklaceSection,
-                               const QString& setField);
+SetMaterialList setMaterialsOf(const ProductTable& products, const QString& setField);
 
 // What the production routines read from the calculation page of a main window.
 struct ProductionInputs {
@@ -71,6 +74,7 @@ struct ProductionInputs {
     QString runs;           // runs to total
     // The set materials of the chosen product (setMaterialsOf).
     std::array<SetMaterial, 3> setMaterials{};
+    qint64 neededExp = 0;  // 必要経験値 of the levels on screen; 0 when they are not calculated
 };
 
 enum class ProductionField { Work, Product, StepExp, Steps, Runs };
@@ -85,7 +89,7 @@ struct ProductionOutcome {
 
 // Totals of `runs` runs: experience, and weight or materials.
 ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
-// Runs needed for neededExp, with their materials.
+// Runs needed for the inputs' neededExp, with their materials.
 ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
 
 // value rounded up at a digit position: 1 = whole numbers, 2 = tenths, -1 = tens. A

@@ -43,8 +43,8 @@ struct Pass {
 
 class ListBuilder {
   public:
-    ListBuilder(const ProductTable& data, NecklaceSection necklaceSection)
-        : data_(data), catalog_(data, necklaceSection), nodeOfSlot_(MaterialCatalog::kSlots, -1) {
+    explicit ListBuilder(const ProductTable& data)
+        : data_(data), catalog_(data), nodeOfSlot_(MaterialCatalog::kSlots, -1) {
         nameIds_.reserve(MaterialCatalog::kSlots);
     }
     ListTotals build(const std::vector<ListRow>& rows, const std::vector<HeldPieces>& held);
@@ -299,9 +299,8 @@ QString joinLine(const QStringList& cells) {
 }  // namespace
 
 ListTotals productionListTotals(const ProductTable& data, const std::vector<ListRow>& rows,
-                                const std::vector<HeldPieces>& held,
-                                NecklaceSection necklaceSection) {
-    return ListBuilder(data, necklaceSection).build(rows, held);
+                                const std::vector<HeldPieces>& held) {
+    return ListBuilder(data).build(rows, held);
 }
 
 CarryTrips carryTrips(const std::vector<BaseTotal>& bases, qint64 maximum, qint64 current) {

@@ -68,8 +68,7 @@ struct ListTotals {
 // a product it is made for is not followed again (the tree's cut). Counts use checked
 // 64-bit arithmetic; a count beyond it refuses the totals with the tree's message.
 ListTotals productionListTotals(const ProductTable& data, const std::vector<ListRow>& rows,
-                                const std::vector<HeldPieces>& held,
-                                NecklaceSection necklaceSection = NecklaceSection::Skip);
+                                const std::vector<HeldPieces>& held);
 
 // Trips to carry what is left, one piece at a time in the order of the totals: a trip takes
 // pieces while they fit in the room (maximum - current), then the next trip starts.

@@ -55,10 +55,6 @@ inline constexpr int Code = 3;
 inline constexpr int Limits = 4;  // equipment kinds the job cannot use, each ended by a comma
 }  // namespace JobColumn
 
-// Which sections a lookup by name searches: the calculator leaves the necklace section
-// out, the viewer searches it too.
-enum class NecklaceSection { Skip, Search };
-
 // Fixed-size tables with the index ranges the data files are read into. Reading outside a
 // range gives an empty value; writing outside one is refused (set returns false), so a
 // bad data file can never write past a table.

@@ -48,6 +48,7 @@ MaterialTreeWindow::MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program 
     : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), program_(program) {
     setObjectName(QStringLiteral("materialTreeWindow"));
     setWindowTitle(kTitle);
+    closeOnEscape(this);
     buildControls();
     buildLayout();
     resize(760, 660);
@@ -68,7 +69,7 @@ void MaterialTreeWindow::buildControls() {
     runsField_->setObjectName(QStringLiteral("runsField"));
     runsField_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
     runsField_->setMaxLength(19);
-    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, '0')));
+    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, u'0')));
     KeyFilter::install(runsField_, [this](int& code) {
         if (code == kKeyEnter) {
             code = 0;
@@ -109,6 +110,7 @@ void MaterialTreeWindow::buildControls() {
 
     connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
     connect(productList_, &QComboBox::activated, this, [this] { recalculate(); });
+    connect(runsField_, &QLineEdit::textEdited, this, [this] { followRuns(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
     if (saveButton_)
         connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
@@ -196,10 +198,7 @@ void MaterialTreeWindow::recalculate() {
         const RunsInput runs = readRunCount(runsField_->text());
         QString error = runs.error;
         if (runs.runs) {
-            const NecklaceSection necklaceSection =
-                program_ == Program::Viewer ? NecklaceSection::Search : NecklaceSection::Skip;
-            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs,
-                                      necklaceSection);
+            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
             error = tree_.error;
         }
         shown_ = error.isEmpty();
@@ -212,6 +211,20 @@ void MaterialTreeWindow::recalculate() {
             return;
         }
     }
+    showTree();
+}
+
+void MaterialTreeWindow::followRuns() {
+    // The tree of the earlier count must not stay; a count that cannot be used says why
+    // only on Enter.
+    const RunsInput runs = readRunCount(runsField_->text());
+    const int row = productList_->currentIndex() + 1;
+    tree_ = runs.runs && row >= 1
+                ? buildMaterialTree(data_.products, chosenSection(), row, *runs.runs)
+                : MaterialTree();
+    shown_ = runs.runs && row >= 1 && tree_.error.isEmpty();
+    if (!shown_)
+        tree_ = MaterialTree();
     showTree();
 }
 

@@ -16,7 +16,7 @@ namespace wm {
 
 // "材料の内訳": the material tree of a plan (work, product, runs) through every stage, with
 // its totals, to copy or save. A view over buildMaterialTree; the calculator and the viewer
-// both show it, the viewer finding section 29 materials too and writing no files.
+// both show it, the viewer writing no files.
 class MaterialTreeWindow : public QWidget {
     Q_OBJECT
 
@@ -42,6 +42,8 @@ class MaterialTreeWindow : public QWidget {
     void buildLayout();
     void workChosen();
     void recalculate();
+    // The runs typed: the tree follows at once, or goes while the count cannot be used.
+    void followRuns();
     void showTree();
     void copyText();
     void saveText();

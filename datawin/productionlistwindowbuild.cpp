@@ -56,7 +56,7 @@ QLineEdit* countField(const QString& name, const QString& tip) {
     auto* field = new QLineEdit;
     field->setObjectName(name);
     field->setToolTip(tip);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(16, '0')));
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(16, QLatin1Char('0'))));
     return field;
 }
 
@@ -93,7 +93,7 @@ QTableWidget* table(const QString& name, const QStringList& headers, int countCo
 // Every product name a lookup can reach, for typing with completion.
 QStringList allProductNames(const ProductTable& data) {
     QStringList names;
-    visitSearchedProducts(data, NecklaceSection::Skip, [&](int s, int r) {
+    visitSearchedProducts(data, [&](int s, int r) {
         names << productName(data.at(s, ProductColumn::Name, r));
         return false;
     });

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include "desktopinput.h"
 #include "gamedata.h"
@@ -32,12 +33,9 @@ void chooseIfExists(QComboBox* list, int index) {
 
 }  // namespace
 
-ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection necklaceSection,
+ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow::Program program,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      data_(data),
-      dialogs_(dialogs),
-      necklaceSection_(necklaceSection) {
+    : QWidget(parent, Qt::Window), data_(data), dialogs_(dialogs), program_(program) {
     installDesktopInput();
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -56,6 +54,15 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     // the information text takes the room.
     setMinimumSize(QSize(kLoadWidth, kLoadHeight).expandedTo(minimumSizeHint()));
     resize(minimumSize());
+    // The fonts are settled only when the window is first shown: then it grows to whatever
+    // more its texts need, so none is cut.
+    onEvent(this, QEvent::Show, [this] {
+        const QSize least = minimumSize().expandedTo(minimumSizeHint());
+        if (least == minimumSize())
+            return;
+        setMinimumSize(least);
+        resize(size().expandedTo(least));
+    });
     guildPanel_.guildOption->setChecked(true);
     onGuildModeClicked(false);
 
@@ -67,7 +74,7 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, NecklaceSection ne
     layout()->setAlignment(materialTreeButton, Qt::AlignRight);
     connect(materialTreeButton, &QPushButton::clicked, this, &ProductWindow::openMaterialTree);
     // The viewer has no production list.
-    if (necklaceSection_ == NecklaceSection::Skip) {
+    if (program_ == MaterialTreeWindow::Program::Tool) {
         auto* addToListButton = new QPushButton(QStringLiteral("リストに追加(&L)"), this);
         addToListButton->setObjectName(QStringLiteral("addToListButton"));
         addToListButton->setToolTip(QStringLiteral("この生産品を生産リストに加えます"));
@@ -118,9 +125,14 @@ void ProductWindow::connectHandlers() {
     connect(workList_, &QComboBox::activated, this, [this] { onWorkChosen(); });
     connect(productList_, &QComboBox::activated, this, [this] { onProductChosen(); });
     for (const MaterialRow& row : materials_) {
-        connect(row.workList, &QComboBox::activated, this,
-                [this, &row] { onMaterialWorkChosen(row); });
-        connect(row.nameList, &QComboBox::activated, this, [this, &row] { onMaterialChosen(row); });
+        connect(row.workList, &QComboBox::activated, this, [this, &row] {
+            onMaterialWorkChosen(row);
+            followEdits();
+        });
+        connect(row.nameList, &QComboBox::activated, this, [this, &row] {
+            onMaterialChosen(row);
+            followEdits();
+        });
         // A chosen material name shows from its start, as a list shows its entries.
         QComboBox* name = row.nameList;
         connect(name, &QComboBox::currentIndexChanged, this, [name] {
@@ -135,6 +147,16 @@ void ProductWindow::connectHandlers() {
             [this] { onGuildModeClicked(true); });
     for (QRadioButton* o : {modes_.materials, modes_.products})
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
+    // What is typed counts at once: no result of the earlier text stays.
+    QList<QLineEdit*> edited{expBox_, runsBox_, weightBox_, weights_.current, weights_.maximum};
+    for (const MaterialRow& row : materials_)
+        edited << row.count;
+    for (QLineEdit* e : edited)
+        connect(e, &QLineEdit::textEdited, this, [this] { followEdits(); });
+    connect(productList_, &QComboBox::editTextChanged, this, [this] {
+        if (productList_->hasFocus())
+            refreshInfo();
+    });
 }
 
 // ---- choices ---------------------------------------------------------------------------
@@ -166,17 +188,17 @@ void ProductWindow::onMaterialChosen(const MaterialRow& row) {
     const int p = listPos(row.nameList);
     if (p < 0)
         return;
-    const auto level = intPart(productField(data_.products, row.nameList->itemText(p),
-                                            ProductColumn::Name, necklaceSection_)
-                                   .left(3));
+    const auto level = intPart(
+        productField(data_.products, row.nameList->itemText(p), ProductColumn::Name).left(3));
     if (level)
         row.level->setText(numText(*level));
 }
 
 void ProductWindow::onProductChosen() {
+    const QScopedValueRollback<bool> choosing(choosingProduct_, true);
     const ProductChoice choice =
-        chooseProduct(data_.products, necklaceSection_, workSection(workPos()),
-                      listPos(productList_), productList_->currentText(), productFields());
+        chooseProduct(data_.products, workSection(workPos()), listPos(productList_),
+                      productList_->currentText(), productFields());
     unknownMaterial_ = choice.unknownMaterial;
     showProductFields(choice.fields);
     for (size_t k = 0; k < materials_.size(); ++k)
@@ -230,11 +252,7 @@ void ProductWindow::emptyMaterialRow(const MaterialRow& row) {
 void ProductWindow::openMaterialTree() {
     auto* window = findChild<MaterialTreeWindow*>();
     if (!window) {
-        // Only the viewer searches section 29.
-        const auto program = necklaceSection_ == NecklaceSection::Search
-                                 ? MaterialTreeWindow::Program::Viewer
-                                 : MaterialTreeWindow::Program::Tool;
-        window = new MaterialTreeWindow(data_, dialogs_, program, this);
+        window = new MaterialTreeWindow(data_, dialogs_, program_, this);
         connect(window, &MaterialTreeWindow::addToListRequested, this,
                 &ProductWindow::addToListRequested);
     }

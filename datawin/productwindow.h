@@ -7,6 +7,7 @@
 
 #include "appdata.h"
 #include "dialogs.h"
+#include "materialtreewindow.h"
 #include "productinfo.h"
 
 class QComboBox;
@@ -19,8 +20,8 @@ class QRadioButton;
 namespace wm {
 
 // The product display window: browse the products of a work with their materials, carry
-// counts, effects and the guild that teaches the work. Both programs show it; the viewer
-// also finds materials listed in section 29.
+// counts, effects and the guild that teaches the work. Both programs show it; the program
+// decides what its material tree window may do.
 //
 // Constructing it loads it (caption, lists, guild data, size, guild mode). It deletes
 // itself when closed (Qt::WA_DeleteOnClose), so an opener keeps a QPointer and builds a new
@@ -30,7 +31,7 @@ class ProductWindow : public QWidget {
 
   public:
     ProductWindow(AppData& data, Dialogs& dialogs,
-                  NecklaceSection necklaceSection = NecklaceSection::Skip,
+                  MaterialTreeWindow::Program program = MaterialTreeWindow::Program::Tool,
                   QWidget* parent = nullptr);
 
   signals:
@@ -82,6 +83,9 @@ class ProductWindow : public QWidget {
     InfoInputs infoInputs() const;
     // 合計値 again after Enter in a number box.
     void updateTotalExp();
+    // After an edit of a number box or a material: 合計値, the row weights, the total weight
+    // and the information text follow what the window now shows.
+    void followEdits();
 
     // The guild panel (productwindowguild.cpp): the place list for the chosen work, in ギルド
     // or 習得 mode, and the details of the chosen place.
@@ -159,9 +163,10 @@ class ProductWindow : public QWidget {
 
     AppData& data_;
     Dialogs& dialogs_;
-    NecklaceSection necklaceSection_;
+    MaterialTreeWindow::Program program_;
     // A material of the chosen product was found nowhere: its weight is unknown.
     bool unknownMaterial_ = false;
+    bool choosingProduct_ = false;  // a product choice fills the rows: no edits to follow
 };
 
 }  // namespace wm

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <array>
@@ -155,6 +156,11 @@ void ProductWindow::buildControls() {
     // Not locked: the user may add notes to the text until the next rebuild.
     infoText_ = new QPlainTextEdit(f);
     infoText_->setFont(resultFont(infoText_->font()));
+    // Six lines without scrolling: the two carry lines, a medicine's strength and three effects.
+    // (A laid-out line is a little taller than the font's line spacing.)
+    infoText_->setMinimumHeight((infoText_->fontMetrics().lineSpacing() + 1) * 6 +
+                                2 * infoText_->frameWidth() +
+                                2 * int(infoText_->document()->documentMargin()) + 4);
 
     QList<QLineEdit*> readOnly{weights_.total, totalExpBox_, guildPanel_.building,
                                guildPanel_.person, guildPanel_.condition};
@@ -218,7 +224,12 @@ void ProductWindow::buildControls() {
     const int longWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
     for (QLineEdit* e : {levelBox_, expBox_, runsBox_, weightBox_})
         e->setMaximumWidth(shortWidth);
+    // A material name of nine full-width characters (ミスリルインゴット) shows whole.
+    const int nameChars = (fontMetrics().horizontalAdvance(QString(9, QChar(0x30A2))) +
+                           fontMetrics().horizontalAdvance(QLatin1Char('X')) - 1) /
+                          fontMetrics().horizontalAdvance(QLatin1Char('X'));
     for (const MaterialRow& row : materials_) {
+        row.nameList->setMinimumContentsLength(nameChars);
         row.count->setMaximumWidth(shortWidth);
         row.level->setMaximumWidth(shortWidth);
         row.weight->setMaximumWidth(longWidth);

@@ -28,9 +28,27 @@ InfoInputs ProductWindow::infoInputs() const {
 
 void ProductWindow::refreshInfo() {
     const InfoInputs in = infoInputs();
-    infoText_->setPlainText(modes_.materials->isChecked()
-                                ? materialInfoText(data_.products, necklaceSection_, in)
-                                : productInfoText(data_.products, in));
+    infoText_->setPlainText(modes_.materials->isChecked() ? materialInfoText(data_.products, in)
+                                                          : productInfoText(data_.products, in));
+}
+
+void ProductWindow::followEdits() {
+    if (choosingProduct_)
+        return;
+    totalExpBox_->setText(totalExpText(runsBox_->text(), expBox_->text()).value_or(QString()));
+    std::array<MaterialRowWeight, 3> rowWeights;
+    unknownMaterial_ = false;
+    for (size_t k = 0; k < materials_.size(); ++k) {
+        const MaterialRow& row = materials_[k];
+        const QString material = row.nameList->currentText();
+        row.weight->setText(materialRowWeight(data_.products, material, row.count->text()));
+        rowWeights[k] = {row.count->text(), row.weight->text()};
+        unknownMaterial_ = unknownMaterial_ ||
+                           (!material.isEmpty() && material != kUnknownProduct &&
+                            productField(data_.products, material, ProductColumn::Name).isEmpty());
+    }
+    weights_.total->setText(runWeightText(rowWeights));
+    refreshInfo();
 }
 
 void ProductWindow::updateTotalExp() {

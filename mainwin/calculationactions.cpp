@@ -41,6 +41,16 @@ void CalculationPage::connectControls() {
     connect(countTabOrderOption, &QRadioButton::clicked, this,
             [this] { setTabOrderMode(TabOrderMode::Count); });
     onLeave(startLevelEdit, [this] { showStartLevelExp(); });
+    // The label and the total belong to the levels on screen.
+    connect(startLevelEdit, &QLineEdit::textChanged, this, &CalculationPage::showStartLevelExp);
+    for (QLineEdit* level : {startLevelEdit, targetLevelEdit, remainingExpEdit})
+        connect(level, &QLineEdit::textChanged, this, [this] { neededExp_ = 0; });
+    connect(remainingExpCheck, &QCheckBox::toggled, this, [this] { neededExp_ = 0; });
+    // 1回分のEXP follows the step values as they are typed.
+    for (QLineEdit* step : {stepExpEdit, stepsEdit})
+        connect(step, &QLineEdit::textEdited, this, [this] {
+            runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
+        });
     onEvent(runExpEdit, QEvent::MouseButtonRelease, [this] { refreshRunExp(); });
     onEvent(stepExpEdit, QEvent::MouseButtonRelease, [this] { stepExpEdit->selectAll(); });
     shadeRemainingExp(false);
@@ -90,9 +100,8 @@ void CalculationPage::showProduct() {
     stepExpEdit->setText(fields.stepExp);
     stepsEdit->setText(fields.steps);
     refreshRunExp();
-    const SetMaterialList materials =
-        setMaterialsOf(data_.products, data_.necklaceSection,
-                       data_.products.at(section, ProductColumn::SetMaterials, row));
+    const SetMaterialList materials = setMaterialsOf(
+        data_.products, data_.products.at(section, ProductColumn::SetMaterials, row));
     materialsBox->setPlainText(boxText(materials.text));
     setMaterials_ = materials.materials;
 }
@@ -108,8 +117,8 @@ void CalculationPage::refreshRunExp() {
 }
 
 void CalculationPage::showStartLevelExp() {
-    if (const auto label = wm::startLevelLabel(data_, startLevelEdit->text()))
-        startLevelExpLabel->setText(*label);
+    startLevelExpLabel->setText(
+        wm::startLevelLabel(data_, startLevelEdit->text()).value_or(QString()));
 }
 
 void CalculationPage::remainingExpToggled() {
@@ -125,8 +134,10 @@ void CalculationPage::calculate() {
     in.targetLevel = targetLevelEdit->text();
     in.exp = remainingExpEdit->text();
     in.useExp = remainingExpCheck->isChecked();
+    neededExp_ = 0;
     const LevelOutcome out = calculateLevels(data_, dialogs_, in);
     targetLevelEdit->setText(out.targetLevel);
+    neededExp_ = out.neededExp;
     for (const ResultPiece& piece : out.pieces) {
         if (piece.both)
             emit ruleForBothWindows(int(piece.text.size()));
@@ -221,6 +232,7 @@ ProductionInputs CalculationPage::productionInputs() const {
     in.stepExp = stepExpEdit->text();
     in.steps = stepsEdit->text();
     in.runs = runsEdit->text();
+    in.neededExp = neededExp_;
     in.setMaterials = setMaterials_;
     return in;
 }

@@ -132,9 +132,9 @@ void CalculationPage::buildProductGroup() {
 
     auto* g = tightGrid(productGroup);
     g->addWidget(workLabel, 0, 0);
-    g->addWidget(workList, 0, 1, 1, 3);
+    g->addWidget(workList, 0, 1, 1, 4);
     g->addWidget(productLabel, 1, 0);
-    g->addWidget(productList, 1, 1, 1, 3);
+    g->addWidget(productList, 1, 1, 1, 4);
     g->addWidget(productLevelLabel, 2, 0);
     g->addWidget(productLevelEdit, 2, 1);
     g->addWidget(stepsLabel, 2, 2);
@@ -145,8 +145,9 @@ void CalculationPage::buildProductGroup() {
     g->addWidget(runExpEdit, 3, 3);
     g->addWidget(runsLabel, 4, 0);
     g->addWidget(runsEdit, 4, 1);
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
+    // The room of a larger window goes to the lists and past the boxes, never between a
+    // label and its box.
+    g->setColumnStretch(4, 1);
 }
 
 void CalculationPage::buildMaterialsGroup() {

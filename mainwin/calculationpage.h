@@ -111,6 +111,8 @@ class CalculationPage : public QFrame {
     // The set materials of the product chosen on this page; each window computes with its
     // own product.
     std::array<SetMaterial, 3> setMaterials_{};
+    // 必要経験値 of the levels this page shows; 0 once they change or a calculation fails.
+    qint64 neededExp_ = 0;
 
     // Level group.
     QGroupBox* levelGroup = nullptr;

@@ -244,10 +244,10 @@ void CharacterPage::showMaximumWeight() {
     const int job = shown->jobList_->currentIndex();
     if (job < 0)
         return;
+    // Without a strength or a carry factor to count with, no earlier maximum may stay.
     const auto weight = maxWeightText(shown->statusBox(Status::Strength)->text(),
                                       data_.jobs.at(job + 1, JobColumn::CarryFactor));
-    if (weight)
-        shown->weightBox(WeightBox::Maximum)->setText(*weight);
+    shown->weightBox(WeightBox::Maximum)->setText(weight.value_or(QString()));
 }
 
 void CharacterPage::workChosen(int slot) {
@@ -283,6 +283,28 @@ void CharacterPage::refillWorkSlots() {
     workSlotsRefilling_ = false;
 }
 
+bool CharacterPage::refuseNonNumber(const CharacterLine& line) {
+    const std::optional<NumberField> field = nonNumberField(line);
+    if (!field)
+        return false;
+    QString name;
+    switch (field->kind) {
+        case NumberField::Kind::Weight:
+            name = QStringLiteral("現在重量");
+            break;
+        case NumberField::Kind::Fame:
+            name = QStringLiteral("名声");
+            break;
+        case NumberField::Kind::WorkLevel:
+            name = jobSlot(field->slot).work->currentText() + QStringLiteral("のＬＶ");
+            break;
+    }
+    host_.dialogs().messageBox(name + QStringLiteral("は半角数字で入力してください"),
+                               QStringLiteral("入力ミス"), Dialogs::Buttons::Ok,
+                               Dialogs::Icon::Exclamation);
+    return true;
+}
+
 void CharacterPage::saveCharacter() {
     Dialogs& dialogs = host_.dialogs();
     const QString name = nameList_->currentText();
@@ -299,13 +321,6 @@ void CharacterPage::saveCharacter() {
         nameList_->setFocus();
         return;
     }
-    if (dialogs.messageBox(QStringLiteral("キャラデータの保存をしてもよろしいですか？"),
-                           QStringLiteral("保存の確認"),
-                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
-        dialogs.messageBox(QStringLiteral("キャラデータの保存をキャンセルをしました"),
-                           QStringLiteral("データ保存"));
-        return;
-    }
 
     CharacterLine line;
     line.name = name;
@@ -314,11 +329,21 @@ void CharacterPage::saveCharacter() {
         line.values[size_t(i)] = statusBox(Status(int(Status::Level) + i))->text();
     line.equipment = equipmentChoices_;
     line.weight = weightBox(WeightBox::Current)->text();
-    line.savedAt = saveTime_.isValid() ? saveTime_ : QDateTime::currentDateTime();
     line.fame = statusBox(Status::Fame)->text();
     line.workCodes = workCodes_;
     for (int slot = 1; slot <= kJobSlots; ++slot)
         line.workLevels[size_t(slot - 1)] = jobSlot(slot).level->text();
+    // The page's fields take digits only; the file is guarded whatever let other text in.
+    if (refuseNonNumber(line))
+        return;
+    if (dialogs.messageBox(QStringLiteral("キャラデータの保存をしてもよろしいですか？"),
+                           QStringLiteral("保存の確認"),
+                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+        dialogs.messageBox(QStringLiteral("キャラデータの保存をキャンセルをしました"),
+                           QStringLiteral("データ保存"));
+        return;
+    }
+    line.savedAt = saveTime_.isValid() ? saveTime_ : QDateTime::currentDateTime();
     const QString text = characterLine(line);
     // The builder fills in "0" for the empty level of a used slot; the page shows it too.
     for (int slot = 1; slot <= kJobSlots; ++slot) {

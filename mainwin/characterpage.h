@@ -160,6 +160,8 @@ class CharacterPage : public QFrame {
     void refillWorkSlots();
     // Keys of the name, class and equipment lists.
     void listKeys(QComboBox* list, int& code);
+    // Says which field of a save is no number; true when the save has to stop.
+    bool refuseNonNumber(const CharacterLine& line);
 
     QLineEdit* statusBox(Status box) const { return statusRows_[size_t(box)].box; }
     QLineEdit* weightBox(WeightBox box) const { return weightRows_[size_t(box)].box; }

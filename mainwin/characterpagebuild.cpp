@@ -142,9 +142,9 @@ QGroupBox* CharacterPage::buildStatusFrame() {
                         QStringLiteral("平民"));
     jobList_->setObjectName(QStringLiteral("jobList"));
     g->addWidget(nameLabel_, 0, 0);
-    g->addWidget(nameList_, 0, 1, 1, 3);
+    g->addWidget(nameList_, 0, 1, 1, 4);
     g->addWidget(jobLabel_, 1, 0);
-    g->addWidget(jobList_, 1, 1, 1, 3);
+    g->addWidget(jobList_, 1, 1, 1, 4);
 
     auto row = [this, g](Status box, const QString& caption, const QString& labelTip,
                          const QString& boxTip, const QString& text, const char* name, int gridRow,
@@ -177,8 +177,9 @@ QGroupBox* CharacterPage::buildStatusFrame() {
         if (r.box != statusBox(Status::Fame))
             fitDigits(r.box, 6);
     }
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
+    // The room of a larger window goes to the lists and past the boxes, never between a
+    // label and its box.
+    g->setColumnStretch(4, 1);
     g->setRowStretch(7, 1);
     return statusFrame_;
 }

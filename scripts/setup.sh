@@ -35,20 +35,40 @@ wm_setup() {
     # desktop-file-utils: the tests validate the menu entries.
     wm_install g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev fontconfig \
         desktop-file-utils "$@"
-    # The windows are Japanese: the programs and the window tests need a font that
-    # can show them, so layouts are tested as users see them.
-    if [ -z "$(fc-list :lang=ja 2>/dev/null)" ]; then
+    # The windows are Japanese and made for Noto Sans CJK JP and its monospaced face: the
+    # programs prefer them and the tests check for them, so layouts are tested as users
+    # see them. Another Japanese font already installed does not take their place.
+    if [ -z "$(fc-list 'Noto Sans CJK JP' 2>/dev/null)" ] ||
+        [ -z "$(fc-list 'Noto Sans Mono CJK JP' 2>/dev/null)" ]; then
         wm_install fonts-noto-cjk
     fi
 }
 
 WM_BUILD_DIR="${WM_BUILD_DIR:-build}"
 
+# Builds the given targets (everything but the benchmarks when none are given). A build folder
+# that is configured already is not configured again: the build re-runs CMake by itself
+# when a CMakeLists.txt changed.
 wm_build() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
-    cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
-    cmake --build "$WM_BUILD_DIR" -j 2
+    if [ ! -f "$WM_BUILD_DIR/CMakeCache.txt" ]; then
+        cmake -S . -B "$WM_BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWM_WERROR="$werror"
+    fi
+    local targets=()
+    local target
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$WM_BUILD_DIR" -j "$(wm_jobs)" "${targets[@]}"
+}
+
+# As many compile jobs as processors (at least 2).
+wm_jobs() {
+    local cpus
+    cpus="$(nproc 2>/dev/null || echo 2)"
+    [ "$cpus" -ge 2 ] 2>/dev/null || cpus=2
+    echo "$cpus"
 }
 
 WM_SANITIZE_DIR="${WM_SANITIZE_DIR:-build-sanitize}"

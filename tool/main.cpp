@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "displayguard.h"
 #include "firstshow.h"
 #include "fontwarmup.h"
 #include "programicon.h"
@@ -7,7 +8,9 @@
 #include "wmtool.h"
 
 int main(int argc, char** argv) {
+    wm::DisplayGuard display("wmtool");
     QApplication app(argc, argv);
+    display.started();
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmtool")));
     wm::installFirstShowHook();
     const wm::FontDatabaseWarmUp fonts;

@@ -6,6 +6,7 @@
 #include "productinfo.h"
 #include "qtdialogs.h"
 #include "startup.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -93,6 +94,8 @@ void WmTool::openProductWindow() {
         productWindow_ = new ProductWindow(data_, *dialogs_);
         connect(productWindow_, &ProductWindow::addToListRequested, this,
                 &WmTool::addToProductionList);
+        // Here an auxiliary window; in wmview it is the program and Escape leaves it open.
+        closeOnEscape(productWindow_);
     }
     productWindow_->setWindowTitle(QStringLiteral("生産品の追加・修正"));
     bringUp(productWindow_);

@@ -38,7 +38,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // program has to end.
     bool start();
 
-    // The main window of a size, created on first use; null when not created yet.
+    // The main window of a size, created on first use.
     MainWindow& mainWindow(int code) override;
     // The same, for a window that shows the given page first when it is created now.
     MainWindow& mainWindow(int code, MainWindow::FirstPage firstPage);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcutEvent>
@@ -41,6 +42,29 @@ QMenuBar* menuBarOf(QWidget* widget) {
     return bar && bar->isVisible() && !bar->actions().isEmpty() ? bar : nullptr;
 }
 
+// A frame in the highlight colour drawn over a text box's own frame while it has the focus.
+class FocusRing : public QWidget {
+  public:
+    explicit FocusRing(QWidget* box) : QWidget(box) {
+        setObjectName(QStringLiteral("wmFocusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        box->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 class DesktopInput : public QObject {
   public:
     using QObject::QObject;
@@ -60,6 +84,13 @@ class DesktopInput : public QObject {
                 return sharedAccessKey(widget, static_cast<QShortcutEvent*>(event));
             case QEvent::Wheel:
                 return wheelOverUnfocusedList(widget, event);
+            case QEvent::FocusIn:
+                showFocus(widget);
+                return false;
+            case QEvent::FocusOut:
+                if (isTextBox(widget))
+                    showRing(widget, false);
+                return false;
             default:
                 return false;
         }
@@ -79,6 +110,37 @@ class DesktopInput : public QObject {
     }
 
   private:
+    // Qt draws the focus only after a Tab in the window; this program moves the focus on
+    // Enter and after its own actions too, so the focus shows whatever moved it.
+    static void showFocus(QWidget* widget) {
+        QWidget* window = widget->window();
+        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            widget->update();
+        }
+        if (isTextBox(widget))
+            showRing(widget, true);
+    }
+
+    // A multi-line box shows no caret when read-only, and the style draws no focus for it.
+    static bool isTextBox(const QWidget* widget) {
+        return qobject_cast<const QPlainTextEdit*>(widget) ||
+               qobject_cast<const QTextEdit*>(widget);
+    }
+
+    // The ring of a text box, made on its first focus.
+    static void showRing(QWidget* box, bool shown) {
+        auto* ring =
+            box->findChild<QWidget*>(QStringLiteral("wmFocusRing"), Qt::FindDirectChildrenOnly);
+        if (!ring && !shown)
+            return;
+        if (!ring)
+            ring = new FocusRing(box);
+        ring->setGeometry(box->rect());
+        ring->raise();
+        ring->setVisible(shown);
+    }
+
     static bool keyPress(QWidget* widget, QKeyEvent* key) {
         if (isEnterKey(key) && !key->isAutoRepeat()) {
             auto* button = qobject_cast<QPushButton*>(widget);

@@ -20,6 +20,18 @@ namespace wm {
 
 namespace {
 
+// Alt, Super or Meta held: a key that no shortcut took. A line edit would type its letter
+// and a list would search for it, so it reaches neither the handler nor the field.
+bool isUnclaimedModified(const QKeyEvent* key) {
+    const Qt::KeyboardModifiers held = key->modifiers();
+#ifdef Q_OS_WIN
+    // AltGr arrives as Ctrl+Alt there and types characters such as "@": typing, by the rules.
+    if ((held & Qt::ControlModifier) && (held & Qt::AltModifier) && !(held & Qt::MetaModifier))
+        return false;
+#endif
+    return (held & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 bool isNavigation(const QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_Left:
@@ -38,7 +50,9 @@ bool isNavigation(const QKeyEvent* key) {
         default:
             break;
     }
-    return (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    // Ctrl shortcuts (select all, copy) change no text; a line edit types nothing for them.
+    return (key->modifiers() & Qt::ControlModifier) &&
+           !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
 // Keys that take text away (or bring back an earlier text) without typing a character.
@@ -146,6 +160,8 @@ bool KeyFilter::keyPress(QKeyEvent* key) {
     const int original = codeOf(key);
     if (original < 0)
         return false;
+    if (isUnclaimedModified(key))
+        return insertsText(original);
     int code = original;
     handler_(code);
     if (code == original)

@@ -22,7 +22,8 @@ using KeyHandler = std::function<void(int& code)>;
 
 // Turns key presses and text committed by an input method into character codes for a
 // handler. Navigation keys (arrows, Home, End, Tab, Page Up/Down, Escape) and shortcuts
-// with Ctrl or Alt that change no text never reach the handler.
+// with Ctrl that change no text never reach the handler. A key that would type a character
+// with Alt, Super or Meta held is one no shortcut took: it changes nothing.
 //
 // Every other way of changing the text obeys the handler as typing does: pasted and dropped
 // text goes in character by character as if typed (only what typing would insert); Delete,

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QShortcut>
 #include <QWidget>
 
 namespace wm {
@@ -114,6 +116,24 @@ void selectAllText(QWidget* field) {
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
         plain->selectAll();
     }
+}
+
+void closeOnEscape(QWidget* window, std::function<void()> close) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    escape->setObjectName(QStringLiteral("escapeShortcut"));
+    if (!close)
+        close = [window] { window->close(); };
+    QObject::connect(escape, &QShortcut::activated, window, std::move(close));
+}
+
+void tabToCheckedOption(const QList<QRadioButton*>& options) {
+    auto follow = [options] {
+        for (QRadioButton* option : options)
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* option : options)
+        QObject::connect(option, &QRadioButton::toggled, option, follow);
+    follow();
 }
 
 }  // namespace wm

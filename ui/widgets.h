@@ -5,6 +5,7 @@
 #include <functional>
 
 class QComboBox;
+class QRadioButton;
 
 class QFont;
 class QObject;
@@ -42,5 +43,13 @@ void onLeave(QWidget* field, std::function<void()> handler);
 
 // Selects the whole text of a line edit or an editable list.
 void selectAllText(QWidget* field);
+
+// Makes a group of exclusive options one stop of Tab, on the checked option (Qt stops on
+// each of them); the arrow keys move among them and check as before.
+void tabToCheckedOption(const QList<QRadioButton*>& options);
+
+// Escape anywhere in an auxiliary window does what its close box or キャンセル does: close
+// when no action is given.
+void closeOnEscape(QWidget* window, std::function<void()> close = {});
 
 }  // namespace wm

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "appdata.h"
+#include "displayguard.h"
 #include "firstshow.h"
 #include "fontwarmup.h"
 #include "programicon.h"
@@ -9,7 +10,9 @@
 #include "viewerstartup.h"
 
 int main(int argc, char** argv) {
+    wm::DisplayGuard display("wmview");
     QApplication app(argc, argv);
+    display.started();
     app.setWindowIcon(wm::programIcon(QStringLiteral("wmview")));
     wm::installFirstShowHook();
     const wm::FontDatabaseWarmUp fonts;

@@ -16,8 +16,8 @@ ProductWindow* startViewer(AppData& d, Dialogs& dialogs) {
         return nullptr;
     loadProducts(d, dialogs);
     // The guild data is read by the window as it loads; reading it here as well would
-    // report a bad file twice. The viewer also finds materials that only section 29 lists.
-    auto* window = new ProductWindow(d, dialogs, NecklaceSection::Search);
+    // report a bad file twice.
+    auto* window = new ProductWindow(d, dialogs, MaterialTreeWindow::Program::Viewer);
     window->show();
     return window;
 }

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -112,10 +113,13 @@ class TestAboutWindow : public QObject {
             folder_->writeBytes("wmtool", "program");  // file list entry 7
             setTime(folder_->filePath("wmtool"), programTime);
         }
-        const QString makeText =
-            makeData ? wm::defaultDateTimeText(makeTime) : QStringLiteral("不明");
+        // The platform's own short date and time form.
+        const QString makeText = makeData
+                                     ? QLocale::system().toString(makeTime, QLocale::ShortFormat)
+                                     : QStringLiteral("不明");
         const QString programText =
-            program ? wm::defaultDateTimeText(programTime) : QStringLiteral("不明");
+            program ? QLocale::system().toString(programTime, QLocale::ShortFormat)
+                    : QStringLiteral("不明");
         if (makeData && program)
             QVERIFY(makeText != programText);  // so a swap of the two files would show
         const QString lines = QStringLiteral("\n\n生産データ更新日時：") + makeText +
@@ -137,7 +141,7 @@ class TestAboutWindow : public QObject {
             w().appendUpdateTimes();
             QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(),
                      kDesign + QStringLiteral("\n\n生産データ更新日時：") +
-                         wm::defaultDateTimeText(later) +
+                         QLocale::system().toString(later, QLocale::ShortFormat) +
                          QStringLiteral("\n\nプログラム更新日時：") + programText);
         }
     }

@@ -171,6 +171,24 @@ class TestReincarnationWindow : public wmtest::CharacterWindowTest<Reincarnation
         QCOMPARE(results(), QStringList(8, QString()));
     }
 
+    // Typing into an input without 計算 empties the results of the values before.
+    void editEmptiesResults_data() {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("HP") << "hpInput";
+        QTest::newRow("count") << "countBox";
+        QTest::newRow("level") << "levelBox";
+    }
+    void editEmptiesResults() {
+        QFETCH(QString, box);
+        open();
+        enter("1", "100", {"3000", "0", "0", "0", "0", "0", "0", "0"});
+        compute();
+        QCOMPARE(result(0)->text(), QStringLiteral("259"));
+        this->box(box)->setFocus();
+        QTest::keyClick(this->box(box), Qt::Key_Backspace);
+        QCOMPARE(results(), QStringList(8, QString()));
+    }
+
     void digitLimits_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("before");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
@@ -51,6 +52,48 @@ inline void collectLayoutFaults(const QWidget* parent, QStringList& faults) {
         if (!qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QMenuBar*>(w))
             collectLayoutFaults(w, faults);
     }
+}
+
+// Where a label's text ends, in window coordinates: a wide label keeps its text at its
+// left edge unless it is aligned otherwise.
+inline int textRight(const QLabel* label, const QWidget* window) {
+    const QRect area(label->mapTo(window, label->contentsRect().topLeft()),
+                     label->contentsRect().size());
+    const int width =
+        label->fontMetrics().horizontalAdvance(QString(label->text()).remove(QLatin1Char('&')));
+    if (label->alignment() & Qt::AlignRight)
+        return area.right();
+    if (label->alignment() & Qt::AlignHCenter)
+        return area.center().x() + width / 2;
+    return area.left() + label->margin() + label->indent() + width;
+}
+
+// How far each label's text stands from the box it names, side by side in one row: a label
+// "xLabel" or "xCaption" and its box "xEdit", "xList", "xBox" or "x", both shown. A window
+// that grows keeps these as they were.
+inline QStringList labelGaps(const QWidget* window) {
+    QStringList gaps;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        QString prefix = label->objectName();
+        if (!label->isVisible() ||
+            !(prefix.endsWith(QLatin1String("Label")) || prefix.endsWith(QLatin1String("Caption"))))
+            continue;
+        prefix.chop(prefix.endsWith(QLatin1String("Label")) ? 5 : 7);
+        for (const char* suffix : {"Edit", "List", "Box", ""}) {
+            const auto* box = window->findChild<QWidget*>(prefix + QLatin1String(suffix));
+            if (!box || box == label || !box->isVisible())
+                continue;
+            const QRect l(label->mapTo(window, QPoint()), label->size());
+            const QRect b(box->mapTo(window, QPoint()), box->size());
+            if (l.bottom() < b.top() || b.bottom() < l.top())
+                continue;  // above or below its box
+            gaps << QStringLiteral("%1 stands %2 px from %3")
+                        .arg(label->objectName())
+                        .arg(b.left() - textRight(label, window) - 1)
+                        .arg(box->objectName());
+        }
+    }
+    return gaps;
 }
 
 inline QStringList layoutFaults(const QWidget* window) {

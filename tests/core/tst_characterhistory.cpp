@@ -36,6 +36,8 @@ class CharacterHistoryTest : public QObject {
     void freshPageLine();
     void filledPageLine();
     void savedLineBytes();
+    void numberFieldsHoldDigits_data();
+    void numberFieldsHoldDigits();
     void threeSaves();
     void elevenNames();
     void manySaves_data();
@@ -71,7 +73,8 @@ void CharacterHistoryTest::filledPageLine() {
         built,
         QString(
             "ロイ,01,75,2000,0,0,30,1500,40,50,60,1301,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2901,0,.345 "
-            "2008/03/05 14:07:33.2501.01012,02000,03005,04000,05000,06000,12045,06003,,,"));
+            "2008/03/05 14:07:33.2501.01012,02000,03005,04000,05000,06000,30000,12045,06003,"
+            "07000,,,"));
 }
 
 void CharacterHistoryTest::savedLineBytes() {
@@ -81,6 +84,63 @@ void CharacterHistoryTest::savedLineBytes() {
     QByteArray expected = "\x83\x8d\x83\x43,01,1";  // ロイ in code page 932
     QVERIFY(folder.readBytes("h.txt").startsWith(expected));
     QVERIFY(folder.readBytes("h.txt").endsWith(",,,,,,\r\n"));
+}
+
+void CharacterHistoryTest::numberFieldsHoldDigits_data() {
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("fame");
+    QTest::addColumn<QString>("level7");  // slot 7 has a work
+    QTest::addColumn<QString>("level8");  // slot 8 has none
+    QTest::addColumn<int>("kind");        // -1: the line may be written
+    QTest::addColumn<int>("slot");
+    const int weight = int(NumberField::Kind::Weight), fame = int(NumberField::Kind::Fame),
+              level = int(NumberField::Kind::WorkLevel);
+    QTest::newRow("digits and empty") << "345"
+                                      << ""
+                                      << "12"
+                                      << "" << -1 << 0;
+    QTest::newRow("unused slot") << "0"
+                                 << "0"
+                                 << ""
+                                 << "x" << -1 << 0;
+    QTest::newRow("fame letters") << "0"
+                                  << "12345678kz"
+                                  << ""
+                                  << "" << fame << 0;
+    QTest::newRow("weight blank") << "3 4"
+                                  << "0"
+                                  << ""
+                                  << "" << weight << 0;
+    QTest::newRow("weight sign") << "-3"
+                                 << "0"
+                                 << ""
+                                 << "" << weight << 0;
+    QTest::newRow("level fraction") << "0"
+                                    << "0"
+                                    << "1.5"
+                                    << "" << level << 7;
+    QTest::newRow("full-width digit") << "0"
+                                      << "１"
+                                      << ""
+                                      << "" << fame << 0;
+}
+
+void CharacterHistoryTest::numberFieldsHoldDigits() {
+    QFETCH(QString, weight);
+    QFETCH(QString, fame);
+    QFETCH(QString, level7);
+    QFETCH(QString, level8);
+    QFETCH(int, kind);
+    QFETCH(int, slot);
+    CharacterLine line = emptyPage();
+    line.weight = weight;
+    line.fame = fame;
+    line.workCodes[6] = 30;
+    line.workLevels[6] = level7;
+    line.workLevels[7] = level8;
+    const std::optional<NumberField> field = nonNumberField(line);
+    QCOMPARE(field ? int(field->kind) : -1, kind);
+    QCOMPARE(field ? field->slot : 0, slot);
 }
 
 void CharacterHistoryTest::threeSaves() {
@@ -209,6 +269,7 @@ void CharacterHistoryTest::reincarnation_data() {
     QTest::newRow("HP 60000 capped") << 1.0 << 100.0 << 0 << 60000.0 << qint64(2000);
     QTest::newRow("MP rule") << 1.0 << 100.0 << 4 << 3000.0 << qint64(259);
     QTest::newRow("second at 76") << 2.0 << 76.0 << 0 << 1000.0 << qint64(149);
+    QTest::newRow("odd level: half rounded down") << 1.0 << 103.0 << 0 << 3000.0 << qint64(262);
     QTest::newRow("count 70 beyond 16 bits") << 70.0 << 500.0 << 0 << 99999.0 << qint64(36500);
 }
 

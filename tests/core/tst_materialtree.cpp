@@ -49,6 +49,7 @@ ProductTable chainData() {
     product(11, 4, "001:二経験品", "002:01", "1", "01砂粒");
     product(11, 5, "001:二材料品", "001:01", "1", "01砂粒,01砂粒");
     product(11, 6, "001:同作業品", "001:01", "1", "01限界品");
+    product(11, 7, "001:見本品", "001:01", "1", "00砂粒");
     product(11, 75, "001:遠い品", "001:01", "1", "01遠い品");
     product(13, 1, "035:鉄の長剣", "038:05", "45", "04鉄インゴット");
     product(13, 2, "022:鋼の剣", "010:02", "30", "01鉄インゴット,02木炭");
@@ -86,10 +87,9 @@ void MaterialTreeTest::plans_data() {
     QTest::addColumn<int>("section");
     QTest::addColumn<int>("row");
     QTest::addColumn<qint64>("runs");
-    QTest::addColumn<bool>("viewer");
     QTest::addColumn<QStringList>("text");
 
-    QTest::newRow("one stage") << 10 << 2 << qint64(2) << false
+    QTest::newRow("one stage") << 10 << 2 << qint64(2)
                                << QStringList{kHeader,
                                               "銅インゴット\t精錬\t2\t2\t36\t10\t",
                                               "  銅鉱石\t鉱石掘り\t6\t6\t144\t30\t岩山",
@@ -119,13 +119,13 @@ void MaterialTreeTest::plans_data() {
                                   "鉱石掘り\t480",
                                   "製材\t768",
                                   "木こり\t192"};
-    QTest::newRow("three stages") << 13 << 1 << qint64(2) << false << threeStages;
+    QTest::newRow("three stages") << 13 << 1 << qint64(2) << threeStages;
     QStringList zero = threeStages;
     for (QString& line : zero)
         line.replace(QRegularExpression("\t\\d+"), "\t0");
-    QTest::newRow("0 runs") << 13 << 1 << qint64(0) << false << zero;
+    QTest::newRow("0 runs") << 13 << 1 << qint64(0) << zero;
     QTest::newRow("same material twice")
-        << 13 << 2 << qint64(1) << false
+        << 13 << 2 << qint64(1)
         << QStringList{kHeader,
                        "鋼の剣\t剣鍛冶\t1\t1\t20\t30\t",
                        "  鉄インゴット\t精錬\t1\t1\t88\t6\t",
@@ -146,7 +146,7 @@ void MaterialTreeTest::plans_data() {
                        "鉱石掘り\t60",
                        "製材\t288",
                        "木こり\t72"};
-    QTest::newRow("missing material") << 13 << 3 << qint64(3) << false
+    QTest::newRow("missing material") << 13 << 3 << qint64(3)
                                       << QStringList{kHeader,
                                                      "謎の剣\t剣鍛冶\t3\t3\t30\t15\t",
                                                      "  謎の石\t不明\t6\t\t\t\t",
@@ -160,7 +160,7 @@ void MaterialTreeTest::plans_data() {
                                                      kWorkHeader,
                                                      "剣鍛冶\t30",
                                                      "木こり\t24"};
-    QTest::newRow("cycle") << 32 << 1 << qint64(1) << false
+    QTest::newRow("cycle") << 32 << 1 << qint64(1)
                            << QStringList{
                                   kHeader,
                                   "賢者の石\t細工\t1\t1\t10\t1\t",
@@ -175,7 +175,7 @@ void MaterialTreeTest::plans_data() {
                                   "細工\t15"};
     // Rows past 70 are not found by name: the plan's own name still ends the chain.
     QTest::newRow("cycle through a plan no lookup finds")
-        << 11 << 75 << qint64(1) << false
+        << 11 << 75 << qint64(1)
         << QStringList{kHeader,
                        "遠い品\t裁縫\t1\t1\t1\t1\t",
                        "  遠い品\t不明\t1\t\t\t0\t循環するためここで打ち切り",
@@ -186,30 +186,19 @@ void MaterialTreeTest::plans_data() {
                        "",
                        kWorkHeader,
                        "裁縫\t1"};
-    QTest::newRow("section 29, calculator") << 14 << 1 << qint64(2) << false
-                                            << QStringList{kHeader,
-                                                           "秘剣\t刀鍛冶\t2\t2\t120\t20\t",
-                                                           "  秘薬の素\t不明\t2\t\t\t\t",
-                                                           "",
-                                                           kLeafHeader,
-                                                           "秘薬の素\t不明\t2\t0",
-                                                           "合計重量\t\t\t0",
-                                                           "",
-                                                           kWorkHeader,
-                                                           "刀鍛冶\t120"};
-    QTest::newRow("section 29, viewer") << 14 << 1 << qint64(2) << true
-                                        << QStringList{kHeader,
-                                                       "秘剣\t刀鍛冶\t2\t2\t120\t20\t",
-                                                       "  秘薬の素\t首飾り細工\t2\t2\t10\t14\t",
-                                                       "",
-                                                       kLeafHeader,
-                                                       "秘薬の素\t首飾り細工\t2\t14",
-                                                       "合計重量\t\t\t14",
-                                                       "",
-                                                       kWorkHeader,
-                                                       "刀鍛冶\t120",
-                                                       "首飾り細工\t10"};
-    QTest::newRow("gathered plan") << 6 << 1 << qint64(5) << false
+    QTest::newRow("section 29 material") << 14 << 1 << qint64(2)
+                                         << QStringList{kHeader,
+                                                        "秘剣\t刀鍛冶\t2\t2\t120\t20\t",
+                                                        "  秘薬の素\t首飾り細工\t2\t2\t10\t14\t",
+                                                        "",
+                                                        kLeafHeader,
+                                                        "秘薬の素\t首飾り細工\t2\t14",
+                                                        "合計重量\t\t\t14",
+                                                        "",
+                                                        kWorkHeader,
+                                                        "刀鍛冶\t120",
+                                                        "首飾り細工\t10"};
+    QTest::newRow("gathered plan") << 6 << 1 << qint64(5)
                                    << QStringList{kHeader,
                                                   "鉄鉱石\t鉱石掘り\t5\t5\t100\t30\t旧坑道,鉱山",
                                                   "",
@@ -219,16 +208,26 @@ void MaterialTreeTest::plans_data() {
                                                   "",
                                                   kWorkHeader,
                                                   "鉱石掘り\t100"};
+    QTest::newRow("material counted 0") << 11 << 7 << qint64(3)
+                                        << QStringList{kHeader,
+                                                       "見本品\t裁縫\t3\t3\t3\t3\t",
+                                                       "  砂粒\t鉱石掘り\t0\t0\t0\t0\t浜",
+                                                       "",
+                                                       kLeafHeader,
+                                                       "砂粒\t鉱石掘り\t0\t0",
+                                                       "合計重量\t\t\t0",
+                                                       "",
+                                                       kWorkHeader,
+                                                       "裁縫\t3",
+                                                       "鉱石掘り\t0"};
 }
 
 void MaterialTreeTest::plans() {
     QFETCH(int, section);
     QFETCH(int, row);
     QFETCH(qint64, runs);
-    QFETCH(bool, viewer);
     QFETCH(QStringList, text);
-    const MaterialTree tree = buildMaterialTree(
-        chainData(), section, row, runs, viewer ? NecklaceSection::Search : NecklaceSection::Skip);
+    const MaterialTree tree = buildMaterialTree(chainData(), section, row, runs);
     QCOMPARE(tree.error, QString());
     QCOMPARE(lines(tree), text);
 }
@@ -253,7 +252,7 @@ void MaterialTreeTest::countsAtTheLimit() {
     QFETCH(bool, refused);
     const MaterialTree tree = buildMaterialTree(chainData(), 11, row, runs);
     if (refused) {
-        QCOMPARE(tree.error, materialCountTooLargeMessage());
+        QCOMPARE(tree.error, QString("個数が大きすぎるため、材料の内訳を計算できません"));
         QVERIFY(tree.nodes.empty());
         QVERIFY(tree.leaves.empty());
         QVERIFY(tree.works.empty());
@@ -286,7 +285,7 @@ void MaterialTreeTest::branchingWithoutEndIsRefused() {
         m.set(32, 4, r, QStringLiteral("01段%1,01段%1").arg(r + 1));
     }
     const MaterialTree tree = buildMaterialTree(m, 32, 1, 1);
-    QCOMPARE(tree.error, materialTreeTooLargeMessage());
+    QCOMPARE(tree.error, QString("材料が多すぎるため、材料の内訳を表示できません"));
     QVERIFY(tree.nodes.empty());
     // Fewer stages fit: 2^10 - 1 nodes and one unknown leaf per last stage.
     m.set(32, 4, 10, "01終わり");
@@ -304,8 +303,8 @@ void MaterialTreeTest::runCounts_data() {
     QTest::newRow("number") << "12" << qint64(12) << "";
     QTest::newRow("zero") << "0" << qint64(0) << "";
     QTest::newRow("the limit") << "9223372036854775807" << kMax << "";
-    QTest::newRow("beyond the limit")
-        << "9223372036854775808" << qint64(-1) << materialCountTooLargeMessage();
+    QTest::newRow("beyond the limit") << "9223372036854775808" << qint64(-1)
+                                      << "個数が大きすぎるため、材料の内訳を計算できません";
     QTest::newRow("empty") << "" << qint64(-1) << "生産回数を入力してください";
     QTest::newRow("sign") << "-1" << qint64(-1) << "生産回数は数字で入力してください";
     QTest::newRow("blank") << " 1" << qint64(-1) << "生産回数は数字で入力してください";

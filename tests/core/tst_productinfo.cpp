@@ -65,7 +65,7 @@ QString textOf(const MaterialRowFill& row) {
         text += QStringLiteral("@%1,%2")
                     .arg(row.listPosition->workPosition)
                     .arg(row.listPosition->materialPosition);
-    else if (!row.workName.isEmpty())
+    else if (!row.material.isEmpty())
         text += '@' + row.workName + ':' + row.material;
     return text;
 }
@@ -162,57 +162,55 @@ class ProductInfoTest : public QObject {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("before");
-        QTest::addColumn<bool>("necklaces");
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<bool>("unknown");
         const QString empty = QStringLiteral("/////");
         QTest::newRow("three materials")
-            << 1 << "剣" << empty << false << "20/50/10/500/30/52"
+            << 1 << "剣" << empty << "20/50/10/500/30/52"
             << QStringList{"2/10/40@7,0", "1/10/10@1,0", "1/10/2@8,0"} << false;
         QTest::newRow("one material hides the other rows")
             << 2 << "短剣"
-            << "1/1/1/1/1/1" << false << "10/30/5/150/15/20" << QStringList{"1/10/20@7,0", "-", "-"}
-            << false;
+            << "1/1/1/1/1/1"
+            << "10/30/5/150/15/20" << QStringList{"1/10/20@7,0", "-", "-"} << false;
         QTest::newRow("？？？ opens three rows")
             << 0 << "？？？"
-            << "9/9/9/9/9/9" << false << "0/0/0/0/0/0" << QStringList{"0//", "0//", "0//"} << false;
-        QTest::newRow("a material found nowhere")
-            << 3 << "謎剣" << empty << false << "10/30/5/150/15/"
-            << QStringList{"-", "1/10/20@7,0", "-"} << true;
-        QTest::newRow("necklaces skipped") << 4 << "首剣" << empty << false << "10/30/5/150/15/"
-                                           << QStringList{"-", "-", "-"} << true;
-        QTest::newRow("necklaces searched: named without lists")
-            << 4 << "首剣" << empty << true << "10/30/5/150/15/7"
+            << "9/9/9/9/9/9"
+            << "0/0/0/0/0/0" << QStringList{"0//", "0//", "0//"} << false;
+        QTest::newRow("a material found nowhere shows its name and count")
+            << 3 << "謎剣" << empty << "10/30/5/150/15/"
+            << QStringList{"1//@:謎の粉", "1/10/20@7,0", "-"} << true;
+        QTest::newRow("the necklace section: named without lists")
+            << 4 << "首剣" << empty << "10/30/5/150/15/7"
             << QStringList{"1/5/7@作業29:秘薬の素", "-", "-"} << false;
         QTest::newRow("a fourth entry adds onto the total shown")
             << 5 << "多剣"
-            << "/////100" << false << "10/30/5/150/15/160"
-            << QStringList{"1/10/20@7,0", "1/10/20@7,0", "1/10/20@7,0"} << false;
-        QTest::newRow("no materials") << 6 << "無剣" << empty << false << "10/30/5/150/15/0"
-                                      << QStringList{"-", "-", "-"} << false;
-        QTest::newRow("a row weight beyond 64 bits stays empty")
-            << 7 << "重剣" << empty << false << "10/30/5/150/15/0"
-            << QStringList{"2/1/@7,1", "-", "-"} << false;
+            << "/////100"
+            << "10/30/5/150/15/160" << QStringList{"1/10/20@7,0", "1/10/20@7,0", "1/10/20@7,0"}
+            << false;
+        QTest::newRow("no materials")
+            << 6 << "無剣" << empty << "10/30/5/150/15/0" << QStringList{"-", "-", "-"} << false;
+        QTest::newRow("a row weight beyond 64 bits leaves both weights empty")
+            << 7 << "重剣" << empty << "10/30/5/150/15/" << QStringList{"2/1/@7,1", "-", "-"}
+            << false;
         QTest::newRow("a total beyond 64 bits stays empty")
-            << 8 << "二重剣" << empty << false << "10/30/5/150/15/"
+            << 8 << "二重剣" << empty << "10/30/5/150/15/"
             << QStringList{"1/1/5000000000000000000@7,1", "1/1/5000000000000000000@7,1", "-"}
             << false;
         QTest::newRow("unreadable fields keep what they showed")
             << 9 << "崩剣"
-            << "1/2/3/4/5/6" << false << "1/2/3/6/5/0" << QStringList{"-", "-", "-"} << false;
+            << "1/2/3/4/5/6"
+            << "1/2/3/6/5/0" << QStringList{"-", "-", "-"} << false;
     }
     void productChoice() {
         QFETCH(int, position);
         QFETCH(QString, text);
         QFETCH(QString, before);
-        QFETCH(bool, necklaces);
         QFETCH(QString, fields);
         QFETCH(QStringList, rows);
         QFETCH(bool, unknown);
-        const ProductChoice choice = chooseProduct(
-            sampleProducts(), necklaces ? NecklaceSection::Search : NecklaceSection::Skip,
-            Section::Swords, position, text, fieldsOf(before));
+        const ProductChoice choice =
+            chooseProduct(sampleProducts(), Section::Swords, position, text, fieldsOf(before));
         QCOMPARE(textOf(choice.fields), fields);
         QStringList shown;
         for (const MaterialRowFill& row : choice.rows)
@@ -301,13 +299,11 @@ class ProductInfoTest : public QObject {
             << "精錬作業   010 の 鉄 を 76\n木こり     010 の 木材 を 38\n"
                "裁縫作業専門010 の 布 を 38\n剣 を 38 回分作れます\n"
                "剣 を 38 回分の経験値 19000\n残り重量は 3224 です";
-        QTest::newRow("current above maximum")
-            << 9 << "鉄"
-            << "5310"
-            << "20"
-            << "30" << QStringList{"鉱石掘り|鉄鉱石|2"} << false
-            << "鉱石掘り   008 の 鉄鉱石 を -12\n鉄 を -6 回分作れます\n"
-               "鉄 を -6 回分の経験値 -180\n残り重量は 10 です";
+        QTest::newRow("current above maximum") << 9 << "鉄"
+                                               << "5310"
+                                               << "20"
+                                               << "30" << QStringList{"鉱石掘り|鉄鉱石|2"} << false
+                                               << "現在重量が最大重量を超えているため、持てません";
         QTest::newRow("an empty amount ends the text")
             << 12 << "剣"
             << "0"
@@ -332,11 +328,12 @@ class ProductInfoTest : public QObject {
                                         << "0"
                                         << "0"
                                         << "1" << QStringList{"精錬作業|鉄|1"} << false << "";
-        QTest::newRow("a material found nowhere")
+        QTest::newRow("a material found nowhere is named")
             << 12 << "剣"
             << "0"
             << "20"
-            << "1" << QStringList{"精錬作業|鉄|1"} << true << "";
+            << "1" << QStringList{"|謎の粉|1", "精錬作業|鉄|1"} << true
+            << "謎の粉（不明な材料）の重量がわかりません";
         QTest::newRow("weight not a number") << 12 << "剣"
                                              << "x"
                                              << "20"
@@ -369,7 +366,7 @@ class ProductInfoTest : public QObject {
         in.totalWeight = runWeight;
         in.totalExp = totalExp;
         in.unknownMaterial = unknown;
-        QCOMPARE(materialInfoText(sampleProducts(), NecklaceSection::Skip, in), text);
+        QCOMPARE(materialInfoText(sampleProducts(), in), text);
     }
 
     void gatheringPlaces_data() {
@@ -395,7 +392,7 @@ class ProductInfoTest : public QObject {
         QFETCH(QString, text);
         const InfoInputs in = inputs(work, position, product, "0", "1000", {});
         QCOMPARE(gatheringPlacesText(sampleProducts(), in), text);
-        QCOMPARE(materialInfoText(sampleProducts(), NecklaceSection::Skip, in), text);
+        QCOMPARE(materialInfoText(sampleProducts(), in), text);
     }
 
     void productInfo_data() {
@@ -466,7 +463,7 @@ class ProductInfoTest : public QObject {
                                               << "20"
                                               << "1110"
                                               << ""
-                                              << "鉄 を -6 持てます\n残り重量は 10 です";
+                                              << "現在重量が最大重量を超えているため、持てません";
         QTest::newRow("weight not a number") << 9 << 1 << "鉄"
                                              << ""
                                              << "0"

@@ -46,6 +46,7 @@ class ProductionTest : public QObject {
   private slots:
     void init() {
         d = AppData();
+        neededExp = 0;
         fillData(d);
     }
     void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
@@ -79,7 +80,7 @@ class ProductionTest : public QObject {
     // The set materials of a product's set-material field, as the calculation page keeps
     // them for its run routines; returns the text the page shows.
     QString chooseMaterials(const QString& setField) {
-        const SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, setField);
+        const SetMaterialList list = setMaterialsOf(d.products, setField);
         materials = list.materials;
         return list.text;
     }
@@ -87,14 +88,14 @@ class ProductionTest : public QObject {
     AppData d;
     ScriptedDialogs dialogs;
     std::array<SetMaterial, 3> materials{};
+    qint64 neededExp = 0;  // of the levels the page would show
 };
 
 void ProductionTest::lookupByName() {
     QCOMPARE(productField(d.products, "abc", 3), QString("4"));
     QCOMPARE(productField(d.products, "ring70", 1), QString("001:ring70"));
-    QCOMPARE(productField(d.products, "ring71", 1), QString());  // rows 71..80 are not searched
-    QCOMPARE(productField(d.products, "chain", 3), QString());
-    QCOMPARE(productField(d.products, "chain", 3, NecklaceSection::Search), QString("6"));
+    QCOMPARE(productField(d.products, "ring71", 1), QString());    // rows 71..80 are not searched
+    QCOMPARE(productField(d.products, "chain", 3), QString("6"));  // the necklace section too
     QCOMPARE(productField(d.products, "", 3), QString());
 }
 
@@ -120,7 +121,7 @@ void ProductionTest::materialTexts_data() {
         << "abc × 0\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
     QTest::newRow("unknown material")
         << "02nothing"
-        << "nothing × 2\r\n材料の合計重量 ： 0" << QStringList{"0", "", ""};
+        << "nothing × 2（不明な材料）\r\n材料の合計重量 ： 不明" << QStringList{"", "", ""};
 }
 
 void ProductionTest::materialTexts() {
@@ -134,28 +135,24 @@ void ProductionTest::materialTexts() {
 
 void ProductionTest::setMaterialsFromTheTable_data() {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<bool>("necklaces");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("weights");
-    QTest::newRow("two entries") << "02abc,01def" << false
+    QTest::newRow("two entries") << "02abc,01def"
                                  << "abc × 2\r\ndef × 1\r\n材料の合計重量 ： 15"
                                  << QStringList{"abc", "def", ""} << QStringList{"8", "7", ""};
-    QTest::newRow("necklace skipped: no weight")
-        << "02chain" << false << "chain × 2\r\n材料の合計重量 ： 0" << QStringList{"chain", "", ""}
-        << QStringList{"0", "", ""};
-    QTest::newRow("necklace searched") << "02chain" << true << "chain × 2\r\n材料の合計重量 ： 12"
-                                       << QStringList{"chain", "", ""} << QStringList{"12", "", ""};
+    QTest::newRow("found in the necklace section")
+        << "02chain"
+        << "chain × 2\r\n材料の合計重量 ： 12" << QStringList{"chain", "", ""}
+        << QStringList{"12", "", ""};
 }
 
 void ProductionTest::setMaterialsFromTheTable() {
     QFETCH(QString, field);
-    QFETCH(bool, necklaces);
     QFETCH(QString, text);
     QFETCH(QStringList, names);
     QFETCH(QStringList, weights);
-    const SetMaterialList list = setMaterialsOf(
-        d.products, necklaces ? NecklaceSection::Search : NecklaceSection::Skip, field);
+    const SetMaterialList list = setMaterialsOf(d.products, field);
     QCOMPARE(list.text, text);
     for (size_t k = 0; k < list.materials.size(); ++k) {
         QCOMPARE(list.materials[k].name, names.at(int(k)));
@@ -188,11 +185,27 @@ void ProductionTest::runTotals_data() {
                                   << "00"
                                   << "3"
                                   << "Z を 3 回分生産した時の合計  45 EXP\r\n  材料 ： \r\n";
+    QTest::newRow("a necklace-section material and one found nowhere")
+        << 12 << "W"
+        << "02chain,01nothing"
+        << "10"
+        << "W を 10 回分生産した時の合計  150 EXP\r\n"
+           "  材料 ： chain × 20 = 120 nothing × 10 = （不明な材料） \r\n";
     QTest::newRow("gathering")
         << 0 << "abc"
         << "00"
         << "2.5"
         << "abc を 2.5 回分生産した時の合計  38 EXP\r\n  重量 ： abc × 2.5 = 8\r\n";
+    QTest::newRow("last gathering work")
+        << 5 << "abc"
+        << "02def"
+        << "2"
+        << "abc を 2 回分生産した時の合計  30 EXP\r\n  重量 ： abc × 2 = 8\r\n";
+    QTest::newRow("first work after the gathering ones")
+        << 6 << "X"
+        << "02abc"
+        << "2"
+        << "X を 2 回分生産した時の合計  30 EXP\r\n  材料 ： abc × 4 = 16 \r\n";
 }
 
 void ProductionTest::runTotals() {
@@ -261,9 +274,20 @@ void ProductionTest::runCounts_data() {
     QTest::newRow("no materials") << 12 << "Z"
                                   << "00" << qint64(300)
                                   << "Z を 10 回分\r\n  材料 ：  合計 : 0\r\n";
+    QTest::newRow("a necklace-section material and one found nowhere")
+        << 12 << "W"
+        << "02chain,01nothing" << qint64(300)
+        << "W を 10 回分\r\n  材料 ： chain × 20 = 120  nothing × 10 = （不明な材料）   合計 : "
+           "不明\r\n";
     QTest::newRow("gathering") << 0 << "abc"
                                << "00" << qint64(310)
                                << "abc を 11 回分\r\n  重量 ： abc × 11 = 44\r\n";
+    QTest::newRow("last gathering work")
+        << 5 << "abc"
+        << "02def" << qint64(60) << "abc を 2 回分\r\n  重量 ： abc × 2 = 8\r\n";
+    QTest::newRow("first work after the gathering ones")
+        << 6 << "X"
+        << "02abc" << qint64(60) << "X を 2 回分\r\n  材料 ： abc × 4 = 16   合計 : 16\r\n";
 }
 
 void ProductionTest::runCounts() {
@@ -273,41 +297,43 @@ void ProductionTest::runCounts() {
     QFETCH(qint64, need);
     QFETCH(QString, text);
     chooseMaterials(field);
-    d.neededExp = need;
+    neededExp = need;
     const ProductionOutcome out =
-        runsNeeded(d, dialogs, {work, "w", product, "10", "3", "", materials});
+        runsNeeded(d, dialogs, {work, "w", product, "10", "3", "", materials, neededExp});
     QCOMPARE(out.append, text);
 }
 
 void ProductionTest::runCountChecks() {
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    ProductionOutcome out = runsNeeded(d, dialogs, {12, "", "X", "10", "3", "", materials});
+    ProductionOutcome out =
+        runsNeeded(d, dialogs, {12, "", "X", "10", "3", "", materials, neededExp});
     QCOMPARE(dialogs.last().text, QString("作業名が選択されていません"));
     QCOMPARE(*out.focus, ProductionField::Work);
 
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", "", materials});
+    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", "", materials, neededExp});
     QCOMPARE(*out.focus, ProductionField::StepExp);
     QVERIFY(out.selectAll);
 
-    d.neededExp = 0;
+    neededExp = 0;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials});
+    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials, neededExp});
     QCOMPARE(dialogs.last().title, QString("必要経験値なし"));
     QVERIFY(!out.focus);
     QVERIFY(out.append.isEmpty());
 
-    d.neededExp = 100;
-    out = runsNeeded(d, dialogs, {12, "w", "X", "0", "3", "", materials});  // a run gives nothing
+    neededExp = 100;
+    out = runsNeeded(d, dialogs,
+                     {12, "w", "X", "0", "3", "", materials, neededExp});  // a run gives nothing
     QVERIFY(out.append.isEmpty());
 }
 
 void ProductionTest::bigRunExperience() {
     // 500 x 100 leaves 16 bits, and the material counts leave 32 bits.
     chooseMaterials("02abc");
-    d.neededExp = 3000000000LL;
+    neededExp = 3000000000LL;
     const ProductionOutcome out =
-        runsNeeded(d, dialogs, {12, "w", "X", "500", "100", "", materials});
+        runsNeeded(d, dialogs, {12, "w", "X", "500", "100", "", materials, neededExp});
     QCOMPARE(out.append,
              QString("X を 60000 回分\r\n  材料 ： abc × 120000 = 480000   合計 : 480000\r\n"));
     const ProductionOutcome totals =
@@ -330,9 +356,10 @@ void ProductionTest::heavyMaterials() {
     QVERIFY(materials[0].weight.isEmpty());
     // The run routines refuse a material whose weight is unknown for being too large.
     chooseMaterials("02heavy");
-    d.neededExp = 30;
+    neededExp = 30;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials}).append.isEmpty());
+    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials, neededExp})
+                .append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
     QVERIFY(totalsForRuns(d, dialogs, {12, "w", "X", "10", "3", "1", materials}).append.isEmpty());
@@ -433,10 +460,10 @@ void ProductionTest::runCountBeyond64Bits() {
     QFETCH(QStringList, inputs);
     QFETCH(int, focus);
     chooseMaterials(field);
-    d.neededExp = need;
+    neededExp = need;
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    const ProductionOutcome out =
-        runsNeeded(d, dialogs, {work, "w", product, inputs[0], inputs[1], "", materials});
+    const ProductionOutcome out = runsNeeded(
+        d, dialogs, {work, "w", product, inputs[0], inputs[1], "", materials, neededExp});
     QVERIFY(out.append.isEmpty());
     QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
     QCOMPARE(dialogs.last().title, QString("計算範囲外"));
@@ -447,8 +474,8 @@ void ProductionTest::largestValues() {
     // Right at the 64-bit limit everything is still counted exactly.
     const qint64 max = std::numeric_limits<qint64>::max();
     chooseMaterials("00");
-    d.neededExp = max;
-    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", "", materials}).append,
+    neededExp = max;
+    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", "", materials, neededExp}).append,
              QString("one を 9223372036854775807 回分\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
     QCOMPARE(totalsForRuns(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807", materials})

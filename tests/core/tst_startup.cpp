@@ -36,7 +36,7 @@ void StartupTest::sampleDataStartsQuietly() {
     QCOMPARE(windows.log, QStringList{"settings"});
     QCOMPARE(d.optionsMissing, 1);
     // Every table was filled.
-    QCOMPARE(d.expTable.at(209).toString(), QString::number(d.expTable.at(209).toLongLong()));
+    QCOMPARE(d.expTable.at(209).toString(), QString("1746679"));
     QVERIFY(d.expTable.at(300).toLongLong() > d.expTable.at(299).toLongLong());
     for (int s = 1; s <= 32; ++s)
         QVERIFY2(!d.products.sectionName(s).isEmpty(), qPrintable(QString::number(s)));

@@ -197,7 +197,7 @@ class TestMaterialTreeWindow : public QObject {
     void fromTheProductWindow_data() {
         QTest::addColumn<bool>("viewer");
         QTest::addColumn<QString>("chainWork");
-        QTest::newRow("wmtool") << false << "不明";
+        QTest::newRow("wmtool") << false << "首飾り細工";
         QTest::newRow("wmview") << true << "首飾り細工";
     }
     void fromTheProductWindow() {
@@ -218,7 +218,7 @@ class TestMaterialTreeWindow : public QObject {
         const QStringList tree = shownTree(part<QTreeWidget>(window, "materialTree"));
         QVERIFY(tree.size() >= 2);
         QCOMPARE(tree[0], QStringLiteral("銀の首飾り\t指輪細工\t1\t1\t300\t2\t"));
-        // 銀の鎖 is listed in section 29 only: the viewer finds it, the calculator does not.
+        // 銀の鎖 is listed in section 29 only, which no work list offers: both programs find it.
         QCOMPARE(tree[1].section('\t', 0, 1), QStringLiteral("  銀の鎖\t") + chainWork);
         // The viewer writes no files and has no production list.
         QCOMPARE(part<QPushButton>(window, "saveButton") != nullptr, !viewer);
@@ -308,8 +308,12 @@ class TestMaterialTreeWindow : public QObject {
         MaterialTreeWindow* window = openSwordFromMain(1, "2");
         auto* runs = part<QLineEdit>(window, "runsField");
         auto* tree = part<QTreeWidget>(window, "materialTree");
-        runs->clear();
+        runs->selectAll();
+        QTest::keyClick(runs, Qt::Key_Backspace);
         QTest::keyClicks(runs, typed);
+        // Before Enter the tree already follows the count, or is gone while it cannot be used.
+        QCOMPARE(shownTree(tree).value(0), root);
+        QCOMPARE(window->resultText().isEmpty(), root.isEmpty());
         if (!message.isEmpty())
             dialogs_.expectMessage(Dialogs::Answer::Ok);
         QTest::keyClick(runs, Qt::Key_Return);
@@ -319,6 +323,8 @@ class TestMaterialTreeWindow : public QObject {
         }
         QCOMPARE(dialogs_.last().text, message);
         QCOMPARE(dialogs_.last().title, QStringLiteral("材料の内訳"));
+        // The refused count stays selected: the next number typed replaces it.
+        QCOMPARE(runs->selectedText(), typed);
         QCOMPARE(tree->topLevelItemCount(), 0);
         QCOMPARE(part<QPlainTextEdit>(window, "totals")->toPlainText(), QString());
         QCOMPARE(window->resultText(), QString());

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Material entries: at most three, each named from the field, the total their sum.
     AppData d = sampleData();
-    const SetMaterialList list = setMaterialsOf(d.products, d.necklaceSection, line);
+    const SetMaterialList list = setMaterialsOf(d.products, line);
     const QString& text = list.text;
     qint64 sum = 0;
     for (const SetMaterial& material : list.materials) {

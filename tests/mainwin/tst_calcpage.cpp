@@ -70,6 +70,7 @@ class CalcPageTest : public QObject {
     void runExperienceLocks();
     void runTotals();
     void runCounts();
+    void runCountsNeedTheLevelsOnScreen();
     void productionChecksMoveFocus();
     void tabOrderOptions();
     void resultFileFromButton();
@@ -78,6 +79,8 @@ class CalcPageTest : public QObject {
   private:
     MainWindow& window(int code);
     void choose(MainWindow& w, int work, int product);
+    // 計算開始 from start to target: the total 生産回数 counts with.
+    void calculateLevels(MainWindow& w, const QString& start, const QString& target);
 
     std::unique_ptr<wmtest::TestFolder> folder;
     std::unique_ptr<FakeHost> host;
@@ -109,6 +112,12 @@ void CalcPageTest::choose(MainWindow& w, int work, int product) {
         wm::chooseEntry(calc(w).productList, product);
 }
 
+void CalcPageTest::calculateLevels(MainWindow& w, const QString& start, const QString& target) {
+    calc(w).startLevelEdit->setText(start);
+    calc(w).targetLevelEdit->setText(target);
+    QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
+}
+
 void CalcPageTest::fiveToEightInBothSizes_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("rule");
@@ -128,7 +137,6 @@ void CalcPageTest::fiveToEightInBothSizes() {
                           "\nLv.005       44 EXP\nLv.006       62 EXP\nLv.007       83 EXP\n" +
                           dashes(rule) + "\nLv.005～Lv.008までの必要経験値        189 EXP\n";
     QCOMPARE(calc(w).resultList->toPlainText(), block);
-    QCOMPARE(host->data.neededExp, qint64(189));
     // The rules go to both windows' lists.
     QCOMPARE(calc(other).resultList->toPlainText(), dashes(rule) + dashes(rule));
     QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
@@ -194,6 +202,13 @@ void CalcPageTest::startLabelAndRemainingExperience() {
     calc(w).startLevelEdit->setFocus();
     calc(w).targetLevelEdit->setFocus();
     QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
+    // Typing alone changes it: no label of an earlier start level stays.
+    calc(w).startLevelEdit->setFocus();
+    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_Backspace);
+    QCOMPARE(calc(w).startLevelExpLabel->text(), QString());
+    QTest::keyClicks(calc(w).startLevelEdit, "6");
+    QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n62 EXP"));
+    calc(w).startLevelEdit->setText("5");
 
     wmtest::clickIndicator(calc(w).remainingExpCheck);
     QVERIFY(calc(w).remainingExpCheck->isChecked());
@@ -272,7 +287,7 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
     QTest::addColumn<QString>("smallMaterials");
     QTest::newRow("個数計算") << false << "板材 を 10 回分生産した時の合計  10 EXP\n  材料 ： \n"
                               << "板材 × 20 = 80 金具 × 10 = 70";
-    QTest::newRow("生産回数") << true << "板材 を 50 回分\n  材料 ：  合計 : 0\n"
+    QTest::newRow("生産回数") << true << "板材 を 56 回分\n  材料 ：  合計 : 0\n"
                               << "板材 × 8 = 32  金具 × 4 = 28";
 }
 
@@ -280,18 +295,21 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
     QFETCH(bool, runCount);
     QFETCH(QString, largeResult);
     QFETCH(QString, smallMaterials);
-    host->data.neededExp = 50;
     MainWindow& large = window(2);
-    choose(large, 8, 0);  // 製材: 板材, no materials
+    calculateLevels(large, "1", "5");  // 56
+    choose(large, 8, 0);               // 製材: 板材, no materials
     calc(large).runsEdit->setText("10");
     const QString largeSet = calc(large).materialsBox->toPlainText();
     MainWindow& small = window(1);
+    calculateLevels(small, "1", "5");
     choose(small, 12, 0);  // 鉄の剣: 板材 and 金具
     calc(small).runsEdit->setText("10");
     QCOMPARE(calc(large).materialsBox->toPlainText(), largeSet);
 
     QPushButton* largeButton =
         runCount ? calc(large).runsNeededButton : calc(large).runTotalsButton;
+    large.calculationPage().clearResults();
+    small.calculationPage().clearResults();
     QTest::mouseClick(largeButton, Qt::LeftButton);
     QCOMPARE(calc(large).resultList->toPlainText(), largeResult);
     QPushButton* smallButton =
@@ -336,14 +354,35 @@ void CalcPageTest::runTotals() {
 
 void CalcPageTest::runCounts() {
     MainWindow& w = window(1);
-    host->data.neededExp = 1000;
-    choose(w, 12, 1);  // 木の剣: 10 x 3, no materials
+    calculateLevels(w, "1", "12");  // 940
+    choose(w, 12, 1);               // 木の剣: 10 x 3, no materials
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
-    QCOMPARE(calc(w).resultList->toPlainText(),
-             QString("木の剣 を 34 回分\n  材料 ：  合計 : 0\n"));
-    host->data.neededExp = 300;
+    QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 32 回分\n  材料 ：  合計 : 0\n"));
+    calculateLevels(w, "5", "9");  // 296
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
+}
+
+void CalcPageTest::runCountsNeedTheLevelsOnScreen() {
+    // Each time the total of the levels shown is missing: the other window's, changed
+    // levels, a refused calculation.
+    MainWindow& large = window(2);
+    calculateLevels(large, "1", "5");
+    MainWindow& small = window(1);
+    choose(small, 12, 1);
+    choose(large, 12, 1);
+    const auto refused = [this](MainWindow& w) {
+        host->scripted.expectMessage(Answer::Ok);
+        QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+        QCOMPARE(host->scripted.last().text, QString("計算する範囲の経験値がわかりません"));
+    };
+    refused(small);
+    calc(large).targetLevelEdit->setText("6");
+    refused(large);
+    calc(large).startLevelEdit->setText("350");
+    host->scripted.expectMessage(Answer::Ok);
+    QTest::mouseClick(calc(large).calculateButton, Qt::LeftButton);
+    refused(large);
 }
 
 void CalcPageTest::productionChecksMoveFocus() {
@@ -359,7 +398,6 @@ void CalcPageTest::productionChecksMoveFocus() {
     QCOMPARE(host->scripted.last().text, QString("計算する個数がわかりません"));
     QCOMPARE(QApplication::focusWidget(), calc(w).runsEdit);
 
-    host->data.neededExp = 0;
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));

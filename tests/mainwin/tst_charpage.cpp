@@ -384,13 +384,15 @@ void CharPageTest::maximumWeight() {
     // A new class changes the carry factor at once.
     pick(jobList(w), 1);
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
-    // A factor or a strength that is no number keeps the last weight.
+    // A factor or a strength that is no number leaves no weight of the values before.
     pick(jobList(w), 4);
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
     pick(jobList(w), 0);
-    edit(w, "strengthEdit")->setText("");
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
+    edit(w, "strengthEdit")->setText("");
+    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
     // Only strength counts.
+    edit(w, "strengthEdit")->setText("30");
     edit(w, "agilityEdit")->setText("99");
     QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
 }
@@ -551,14 +553,14 @@ void CharPageTest::threeSaves() {
     slotLevel(w, 7)->setText("5");
     pick(slotWork(w, 8), 6);
     slotLevel(w, 8)->setText("45");
-    pick(slotWork(w, 9), 0);  // chosen, level 0: no trace
+    pick(slotWork(w, 9), 0);  // chosen, level 0: still in its place
     pick(slotWork(w, 10), 23);
     slotLevel(w, 10)->setText("3");
 
     const QString head =
         "騎士アリス,02,%1,300,12,8,5,40,15,30,0,0,0,1501,0,0,0,0,0,0,0,0,0,0,0,0,0,"
         "2901,3001,0.120 2008/03/05 14:%2.2600.";
-    const QString works = "01010,02000,03000,04000,05000,06000,07005,12045,29003,,,";
+    const QString works = "01010,02000,03000,04000,05000,06000,07005,12045,06000,29003,,,";
     QStringList lines;
     for (int save = 0; save < 3; ++save) {
         if (save == 2)
@@ -592,29 +594,39 @@ void CharPageTest::saveRefused_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fame");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
     for (int code : {1, 2}) {
         for (bool byMenu : {false, true}) {
             const char* how = byMenu ? "menu" : "button";
             QTest::addRow("%d %s empty", code, how) << code << byMenu << ""
+                                                    << "0"
                                                     << "キャラ名を入力してください"
                                                     << "キャラ名の未入力";
             QTest::addRow("%d %s comma", code, how) << code << byMenu << "A,B"
+                                                    << "0"
                                                     << "キャラ名にカンマ（,）は使えません"
                                                     << "入力ミス";
         }
     }
+    // Whatever let a letter into a number box, the history never gets it.
+    QTest::addRow("fame with letters") << 1 << false << "ロイ"
+                                       << "12345678kz"
+                                       << "名声は半角数字で入力してください"
+                                       << "入力ミス";
 }
 
 void CharPageTest::saveRefused() {
     QFETCH(int, code);
     QFETCH(bool, byMenu);
     QFETCH(QString, name);
+    QFETCH(QString, fame);
     QFETCH(QString, message);
     QFETCH(QString, title);
     MainWindow& w = page(code);
     nameBox(w)->setEditText(name);
+    wmtest::child<QLineEdit>(&w, "fameEdit")->setText(fame);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
         shell(w).saveCharacterDataAction->trigger();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <QWheelEvent>
@@ -92,6 +93,8 @@ class DesktopKeysTest : public QObject {
     void wheelNeedsFocusedList();
     void fieldsShowWhatTheyHold_data() { sizes(); }
     void fieldsShowWhatTheyHold();
+    void focusShowsHoweverItMoved_data() { sizes(); }
+    void focusShowsHoweverItMoved();
 
   private:
     MainWindow& window(int code);
@@ -156,7 +159,10 @@ void DesktopKeysTest::enterPressesLevelButton() {
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    host->data.neededExp = 100;
+    calc(w).startLevelEdit->setText("1");
+    calc(w).targetLevelEdit->setText("6");  // 100
+    calc(w).calculateButton->click();
+    w.calculationPage().clearResults();
     wm::chooseEntry(calc(w).workList, 0);
     wm::chooseEntry(calc(w).productList, 0);  // ウサギの肉: 10 experience in 3 steps
     calc(w).stepsEdit->setReadOnly(false);
@@ -278,6 +284,34 @@ void DesktopKeysTest::fieldsShowWhatTheyHold() {
     w.runTabAction(wm::TabAction::CharacterPage);
     QTest::qWait(0);
     QVERIFY(showsWhole(wmtest::child<QLineEdit>(&w, "fameEdit"), "88888888"));
+}
+
+// The focus is drawn when Enter or a click moved it, not only after Tab; a read-only text
+// box, which shows no caret, gets the window's focus ring.
+void DesktopKeysTest::focusShowsHoweverItMoved() {
+    QFETCH(int, code);
+    MainWindow& w = window(code);
+    calc(w).startLevelEdit->setFocus();
+    typeKeys("5");
+    press(Qt::Key_Return);
+    typeKeys("6");
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
+    QStyleOptionButton option;
+    option.initFrom(calc(w).calculateButton);
+    QVERIFY(option.state & QStyle::State_HasFocus);
+    QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
+
+    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultList}) {
+        QTest::mouseClick(box->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), box);
+        auto* ring = box->findChild<QWidget*>("wmFocusRing");
+        QVERIFY(ring && ring->isVisible());
+        QCOMPARE(ring->geometry(), box->rect());
+    }
+    QTest::mouseClick(calc(w).startLevelEdit, Qt::LeftButton);
+    QVERIFY(!calc(w).resultList->findChild<QWidget*>("wmFocusRing")->isVisible());
 }
 
 WM_TEST_MAIN(DesktopKeysTest)

@@ -42,12 +42,19 @@ class TestWindowSize : public QObject {
         QTest::newRow("small, character") << 1 << 2;
         QTest::newRow("large, calculation") << 2 << 1;
         QTest::newRow("large, character") << 2 << 2;
+        QTest::newRow("small, equipment") << 1 << 3;
+        QTest::newRow("small, works") << 1 << 4;
     }
     void grows() {
         QFETCH(int, code);
         QFETCH(int, page);
         MainWindow& w = host->shownWindow(code);
-        showPage(w, page);
+        showPage(w, qMin(page, 2));
+        if (page > 2) {  // the small window's other sub-pages of the character page
+            w.characterPage().chooseSubPage(page == 3 ? wm::CharacterSubPage::Equipment
+                                                      : wm::CharacterSubPage::Works);
+            QCoreApplication::processEvents();
+        }
         QCOMPARE(w.size(), designedSize(code));
         QCOMPARE(w.minimumSize(), designedSize(code));
         {
@@ -58,6 +65,8 @@ class TestWindowSize : public QObject {
             page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : w.existingCharacterPage();
         const QSize pageBefore = pageFrame->size();
         const int listBefore = calc(w).resultList->height();
+        const QStringList designedGaps = wmtest::labelGaps(&w);
+        QVERIFY(designedGaps.size() >= 7);
 
         w.resize(designedSize(code) + QSize(300, 240));
         QTRY_COMPARE(w.size(), designedSize(code) + QSize(300, 240));
@@ -65,6 +74,8 @@ class TestWindowSize : public QObject {
             const QStringList faults = wmtest::layoutFaults(&w);
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         }
+        // The labels stay beside their boxes.
+        QCOMPARE(wmtest::labelGaps(&w), designedGaps);
         // The page takes the room; on the calculation page the result list takes the height.
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);

@@ -73,8 +73,15 @@ class TestWmTool : public QObject {
     void characterDataFromEitherSize();
     void rulesGoToBothWindows();
     void enterPressesButtonsOfEveryWindow();
+    void modifiedKeysTypeNothing_data();
+    void modifiedKeysTypeNothing();
+    void escapeClosesAuxiliaryWindows_data();
+    void escapeClosesAuxiliaryWindows();
+    void settingsTabStopsAndAccessKeys();
 
   private:
+    // The window of the program a test row names (main, product, tree, rebirth), opened.
+    QWidget* openWindow(const QString& which);
     // Runs the startup with these options lines (no file for nullopt).
     bool start(const std::optional<QStringList>& optionLines);
     wm::MainWindow* visibleMain() const;
@@ -121,20 +128,23 @@ void TestWmTool::optionsFileChoosesWindow_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("code");  // 0: the settings window instead
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("focus");  // where the first activation puts the focus
     const QString calc = kTitle + QStringLiteral("  ( 仕事技術計算 )");
     const QString chara = kTitle + QStringLiteral("  ( キャラデータ )");
-    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara;
-    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle;
+    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara << "subPageStatus";
+    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle << "startLevelEdit";
     QTest::addRow("as written, 1 and 2")
         << QStringList{"#  数字はすべて半角で入力してください", "#0 x", "1", "#1 x", "2"} << 1
-        << chara;
-    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc;
-    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle;
-    QTest::addRow("extra values ignored") << QStringList{"1", "1", "2"} << 1 << calc;
-    QTest::addRow("comments only") << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString();
-    QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString();
-    QTest::addRow("size not a number") << QStringList{"x", "1"} << 0 << QString();
-    QTest::addRow("empty file") << QStringList{} << 0 << QString();
+        << chara << "subPageStatus";
+    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc << "startLevelEdit";
+    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle << "startLevelEdit";
+    QTest::addRow("extra values ignored")
+        << QStringList{"1", "1", "2"} << 1 << calc << "startLevelEdit";
+    QTest::addRow("comments only")
+        << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString() << QString();
+    QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString() << QString();
+    QTest::addRow("size not a number") << QStringList{"x", "1"} << 0 << QString() << QString();
+    QTest::addRow("empty file") << QStringList{} << 0 << QString() << QString();
 }
 
 void TestWmTool::optionsFileChoosesWindow() {
@@ -152,6 +162,11 @@ void TestWmTool::optionsFileChoosesWindow() {
     QVERIFY(shown);
     QCOMPARE(shown->windowCode(), code);
     QCOMPARE(shown->windowTitle(), title);
+    QFETCH(QString, focus);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
     QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
     QCOMPARE(tool->data().optionsMissing, 0);
@@ -165,8 +180,8 @@ void TestWmTool::startWithoutOptionsFile() {
     QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
     QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
-    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("起動"));
-    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("終了"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("起動(&R)"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("終了(&X)"));
     QVERIFY(!wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
 
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
@@ -257,7 +272,7 @@ void TestWmTool::openedFromMainWindow() {
     QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("ＯＫ"));
     QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("キャンセル"));
     QVERIFY(wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
-    QCOMPARE(wmtest::child<QPushButton>(&opt, "applyButton")->text(), QStringLiteral("適用"));
+    QCOMPARE(wmtest::child<QPushButton>(&opt, "applyButton")->text(), QStringLiteral("適用(&A)"));
     QVERIFY(
         wmtest::child<QRadioButton>(&opt, size.toInt() == 1 ? "windowSizeSmall" : "windowSizeLarge")
             ->isChecked());
@@ -388,6 +403,167 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     QVERIFY(!opt.isVisible());
 }
 
+QWidget* TestWmTool::openWindow(const QString& which) {
+    wm::MainWindow* w = visibleMain();
+    if (which == "product") {
+        folder->writeLines(QStringLiteral("txtFile/GuildData.txt"),
+                           {"#01: 狩猟", "a.b.c, 町.ギルド.長,なし,x"});
+        tool->openProductWindow();
+        return tool->existingProductWindow();
+    }
+    if (which == "tree") {
+        tool->openMaterialTree(*w);
+        return tool->existingMaterialTree();
+    }
+    if (which == "rebirth") {
+        tool->openReincarnation();
+        return tool->existingReincarnationWindow();
+    }
+    if (which == "about") {
+        tool->openAbout();
+        return tool->existingAboutWindow();
+    }
+    if (which == "history") {
+        tool->showCharacterData();
+        return tool->existingCharacterHistoryWindow();
+    }
+    if (which == "settings") {
+        shell(*w).startupSettingsAction->trigger();
+        return &tool->settingsWindow();
+    }
+    if (which == "works") {
+        w->runTabAction(wm::TabAction::CharacterPage);
+        w->characterPage().chooseSubPage(wm::CharacterSubPage::Works);
+    } else if (which == "weights") {
+        w->runTabAction(wm::TabAction::CharacterPage);
+        w->characterPage().chooseSubPage(wm::CharacterSubPage::Equipment);
+    } else if (which == "status") {
+        w->runTabAction(wm::TabAction::CharacterPage);
+    }
+    return w;
+}
+
+void TestWmTool::modifiedKeysTypeNothing_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const int alt = Qt::AltModifier, meta = Qt::MetaModifier;
+    QTest::newRow("初期ＬＶ Alt+X") << "main"
+                                    << "startLevelEdit" << int(Qt::Key_X) << alt;
+    QTest::newRow("初期ＬＶ Alt+1") << "main"
+                                    << "startLevelEdit" << int(Qt::Key_1) << alt;
+    QTest::newRow("初期ＬＶ Super+Z") << "main"
+                                      << "startLevelEdit" << int(Qt::Key_Z) << meta;
+    QTest::newRow("初期ＬＶ Ctrl+Alt+Q")
+        << "main"
+        << "startLevelEdit" << int(Qt::Key_Q) << int(Qt::ControlModifier | alt);
+    QTest::newRow("名声 Alt+K") << "status"
+                                << "fameEdit" << int(Qt::Key_K) << alt;
+    QTest::newRow("現在重量 Alt+Z") << "weights"
+                                    << "currentWeightEdit" << int(Qt::Key_Z) << alt;
+    QTest::newRow("技術 slot Alt+X") << "works"
+                                     << "jobSlot7Work" << int(Qt::Key_X) << alt;
+    QTest::newRow("作業名 Alt+Q") << "product"
+                                  << "workList" << int(Qt::Key_Q) << alt;
+    QTest::newRow("生産回数 Alt+X") << "tree"
+                                    << "runsField" << int(Qt::Key_X) << alt;
+    QTest::newRow("転生回数 Meta+Y") << "rebirth"
+                                     << "countBox" << int(Qt::Key_Y) << meta;
+}
+
+// A key with Alt, Super or Meta that no shortcut takes leaves every field and list as it was.
+void TestWmTool::modifiedKeysTypeNothing() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QVERIFY(start(QStringList{"1", "1"}));
+    QWidget* shown = openWindow(window);
+    QVERIFY(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QWidget* target = wmtest::child<QWidget>(shown, field);
+    target->setFocus();
+    auto* edit = qobject_cast<QLineEdit*>(target);
+    auto* list = qobject_cast<QComboBox*>(target);
+    const QString text = edit ? edit->text() : list->currentText();
+    const int index = list ? list->currentIndex() : -1;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(edit ? edit->text() : list->currentText(), text);
+    if (list)
+        QCOMPARE(list->currentIndex(), index);
+}
+
+void TestWmTool::escapeClosesAuxiliaryWindows_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("closes");
+    for (const char* window : {"about", "tree", "rebirth", "product", "history", "settings"})
+        QTest::newRow(window) << window << true;
+    // At the first start there is no choice yet to cancel.
+    QTest::newRow("settings at first start") << "first start" << false;
+}
+
+void TestWmTool::escapeClosesAuxiliaryWindows() {
+    QFETCH(QString, window);
+    QFETCH(bool, closes);
+    folder->writeLines(QStringLiteral("txtFile/PCData.txt"),
+                       {QStringLiteral("ロイ,01,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                                       "0,0,0.0 2008/03/05 14:07:33.0.01000,,,,,,,,,,,,")});
+    const bool firstStart = window == "first start";
+    QVERIFY(start(firstStart ? std::nullopt : std::optional<QStringList>({"2", "1"})));
+    QPointer<QWidget> shown = firstStart ? &tool->settingsWindow() : openWindow(window);
+    QVERIFY(shown && shown->isVisible());
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : shown.data(), Qt::Key_Escape);
+    QCOMPARE(shown && shown->isVisible(), !closes);
+    if (closes) {
+        wm::MainWindow* main = visibleMain();
+        QVERIFY(main && main->isLarge());
+    }
+}
+
+// Tab stops once in each line, on its chosen option; every access key names one control.
+void TestWmTool::settingsTabStopsAndAccessKeys() {
+    QVERIFY(start(QStringList{"2", "2"}));
+    wm::StartupSettingsWindow& opt =
+        static_cast<wm::StartupSettingsWindow&>(*openWindow("settings"));
+    QVERIFY(QTest::qWaitForWindowActive(&opt));
+    auto* apply = wmtest::child<QPushButton>(&opt, "applyButton");
+    wmtest::child<QPushButton>(&opt, "closeButton")->setFocus();
+    const QStringList stops = {"startPageCharacterData", "windowSizeLarge", "applyButton"};
+    for (const QString& stop : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), stop);
+    }
+    QTest::keyClick(apply, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeLarge"));
+    // The arrow keys choose within the line; Tab then comes back to the new choice.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeSmall"));
+
+    QList<QKeySequence> keys;
+    for (QAbstractButton* control : opt.findChildren<QAbstractButton*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(control->text());
+        if (key.isEmpty())
+            continue;
+        QVERIFY2(!keys.contains(key), qPrintable(control->text()));
+        keys << key;
+    }
+    QCOMPARE(keys.size(), 5);  // the four options and 適用
+    QTest::keyClick(opt.windowHandle(), Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    // Two lines of choices gain nothing from more room.
+    QCOMPARE(opt.maximumSize(), opt.minimumSize());
+    QVERIFY(opt.width() >= 320);
+}
+
 WM_TEST_MAIN(TestWmTool)
 #include "tst_wmtool.moc"
 
@@ -433,6 +609,10 @@ void TestWmTool::reincarnationAndAboutWindows() {
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
     shell(*w).aboutAction->trigger();  // still open: the two lines stand once
     QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
+    // Neither window gains from more room: both keep their size.
+    QCOMPARE(about->maximumSize(), about->minimumSize());
+    QCOMPARE(tool->existingReincarnationWindow()->maximumSize(),
+             tool->existingReincarnationWindow()->minimumSize());
     QCOMPARE(w->windowTitle(), title);
 }
 
@@ -463,6 +643,7 @@ void TestWmTool::characterDataFromEitherSize() {
     QTest::mouseClick(showSaved, Qt::LeftButton);
     wm::CharacterHistoryWindow* road = tool->existingCharacterHistoryWindow();
     QVERIFY(road && road->isVisible());
+    QCOMPARE(road->maximumSize(), road->minimumSize());
     QCOMPARE(wmtest::child<QComboBox>(road, "nameList")->currentText(), QStringLiteral("ロイ"));
 }
 

@@ -110,6 +110,7 @@ void UiTest::keyFilterLeavesNavigationAlone() {
     edit.setCursorPosition(3);
     QTest::keyClick(&edit, Qt::Key_Left);
     QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Tab);
     QTest::keyClick(&edit, Qt::Key_Shift);
     QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(edit.cursorPosition(), 0);
@@ -129,9 +130,9 @@ void UiTest::keyFilterTypesPastedText() {
             code = 0;
     });
     edit.show();
-    QGuiApplication::clipboard()->setText("1\r\n2x34");
+    QGuiApplication::clipboard()->setText("1\r\n2\x7fx34");
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    // Typed one by one: the limit holds, line ends never reach the field.
+    // Typed one by one: the limit holds, line ends and DEL never reach the field.
     QCOMPARE(edit.text(), QString("123"));
     QCOMPARE(seen, (QList<int>{'1', '2', 'x', '3', '4'}));
 }
@@ -171,11 +172,17 @@ void UiTest::keyFilterSeesInputMethodText() {
     commit.setCommitString(QString::fromUtf8("1あ2"));
     QApplication::sendEvent(&edit, &commit);
     QCOMPARE(edit.text(), QString("12"));
-    // Committed in one go, the characters still meet the length limit in turn.
+    // Committed in one go, the characters still meet the length limit in turn: two
+    // characters as well as a longer word.
+    QInputMethodEvent pair;
+    pair.setCommitString(QString::fromUtf8("34"));
+    QApplication::sendEvent(&edit, &pair);
+    QCOMPARE(edit.text(), QString("123"));
+    edit.setText("1");
     QInputMethodEvent word;
     word.setCommitString(QString::fromUtf8("3456"));
     QApplication::sendEvent(&edit, &word);
-    QCOMPARE(edit.text(), QString("123"));
+    QCOMPARE(edit.text(), QString("134"));
 }
 
 void UiTest::programChoiceRunsClickHandler() {
