@@ -153,10 +153,8 @@ void ProductWindow::connectHandlers() {
         edited << row.count;
     for (QLineEdit* e : edited)
         connect(e, &QLineEdit::textEdited, this, [this] { followEdits(); });
-    connect(productList_, &QComboBox::editTextChanged, this, [this] {
-        if (productList_->hasFocus())
-            refreshInfo();
-    });
+    // The texts name the product as typed.
+    connect(productList_->lineEdit(), &QLineEdit::textEdited, this, [this] { refreshInfo(); });
 }
 
 // ---- choices ---------------------------------------------------------------------------

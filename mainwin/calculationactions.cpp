@@ -134,7 +134,6 @@ void CalculationPage::calculate() {
     in.targetLevel = targetLevelEdit->text();
     in.exp = remainingExpEdit->text();
     in.useExp = remainingExpCheck->isChecked();
-    neededExp_ = 0;
     const LevelOutcome out = calculateLevels(data_, dialogs_, in);
     targetLevelEdit->setText(out.targetLevel);
     neededExp_ = out.neededExp;

@@ -219,6 +219,26 @@ class ProductInfoTest : public QObject {
         QCOMPARE(choice.unknownMaterial, unknown);
     }
 
+    // Rows as "count/weight".
+    void runWeight_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("rows added up") << QStringList{"2/40", "5/50", "1/5"} << "95";
+        QTest::newRow("？？？ rows: 0 pieces weigh nothing")
+            << QStringList{"0/", "0/", "0/"} << "0";
+        QTest::newRow("hidden rows") << QStringList{"1/20", "/", "/"} << "20";
+        QTest::newRow("a counted row without weight") << QStringList{"1/20", "2/", "/"} << "";
+        QTest::newRow("beyond 64 bits") << QStringList{"1/" + kTooBig, "1/1", "/"} << "";
+    }
+    void runWeight() {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, total);
+        std::array<MaterialRowWeight, 3> weights;
+        for (size_t k = 0; k < weights.size(); ++k)
+            weights[k] = {rows.at(int(k)).section('/', 0, 0), rows.at(int(k)).section('/', 1)};
+        QCOMPARE(runWeightText(weights), total);
+    }
+
     void totalExp_data() {
         QTest::addColumn<QString>("runs");
         QTest::addColumn<QString>("exp");

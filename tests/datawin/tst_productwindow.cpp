@@ -576,6 +576,13 @@ class TestProductWindow : public wmtest::ProductWindowTest {
                  QStringLiteral("精錬作業   010 の 鉄 を 42\n木こり     010 の 木材 を 105\n"
                                 "革細工     005 の 皮 を 21\n剣 を 21 回分作れます\n"
                                 "剣 を 21 回分の経験値 3150\n残り重量は 5 です"));
+        // A typed product name and weight count too.
+        wmtest::clickIndicator(ui().modes.products);
+        type(ui().weightBox, QStringLiteral("100"));
+        ui().productList->setFocus();
+        ui().productList->lineEdit()->selectAll();
+        QTest::keyClicks(ui().productList, QStringLiteral("X"));
+        QCOMPARE(info(), QStringLiteral("X を 20 持てます\n残り重量は 0 です"));
     }
 
     void runsBeyond16Bits() {

@@ -334,6 +334,11 @@ void CalcPageTest::runExperienceLocks() {
     calc(w).stepExpEdit->clear();
     QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
     QCOMPARE(calc(w).runExpEdit->text(), QString());
+    // Typed steps count at once, without Enter.
+    calc(w).stepExpEdit->setText("4");
+    calc(w).stepsEdit->setFocus();
+    QTest::keyClicks(calc(w).stepsEdit, "3");
+    QCOMPARE(calc(w).runExpEdit->text(), QString("12"));
 }
 
 void CalcPageTest::runTotals() {
