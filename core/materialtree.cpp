@@ -16,60 +16,20 @@ const QString kUnknownWork = QStringLiteral("不明");
 const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
 
-constexpr int kNotFound = -1;
-
-// A product's place in the table as one number, for flat per-product arrays.
-int slotOf(int section, int row) {
-    return section * (ProductTable::kRows + 1) + row;
-}
-constexpr int kSlots = (ProductTable::kSections + 1) * (ProductTable::kRows + 1);
-
 bool isGatheringSection(int section) {
     return section >= Section::FirstGathering && section <= Section::LastGathering;
 }
 
-// What the tree needs of one product, read from its line once however often it is reached.
-struct ProductFacts {
-    int section = 0;
-    QString work;
-    MaterialKind kind = MaterialKind::Unmade;
-    qint64 weight = 0;  // of one piece
-    qint64 runExp = 0;  // the step experience times the steps, as the product window counts
-    QStringList places;
-    struct Material {
-        qint64 count;
-        QString name;
-        int slot;  // where the name is found, kNotFound when nowhere
-    };
-    std::vector<Material> materials;
-};
+constexpr int kNotFound = MaterialCatalog::kNotFound;
+constexpr int kSlots = MaterialCatalog::kSlots;
 
-class TreeBuilder {
-  public:
-    explicit TreeBuilder(const ProductTable& data);
-    MaterialTree build(int section, int row, qint64 runs);
+int slotOf(int section, int row) {
+    return MaterialCatalog::slotOf(section, row);
+}
 
-  private:
-    struct Pending {
-        QString name;
-        int slot;
-        qint64 pieces;
-        int depth;
-    };
+}  // namespace
 
-    const ProductFacts& facts(int slot);
-    // Fills what the product tells about `pieces` of it; false on an overflow.
-    bool describe(MaterialNode& node, const ProductFacts& product, qint64 pieces, bool cut) const;
-    bool addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const;
-
-    const ProductTable& data_;
-    // Every searched name with its first position, the product productField would read.
-    std::unordered_map<QString, int> index_;
-    std::vector<std::optional<ProductFacts>> facts_ =
-        std::vector<std::optional<ProductFacts>>(kSlots);
-};
-
-TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data) {
+MaterialCatalog::MaterialCatalog(const ProductTable& data) : data_(data) {
     index_.reserve(size_t(ProductTable::kSections) * kSearchedRows);
     visitSearchedProducts(data, [this](int s, int r) {
         index_.try_emplace(productName(data_.at(s, ProductColumn::Name, r)), slotOf(s, r));
@@ -77,7 +37,12 @@ TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data) {
     });
 }
 
-const ProductFacts& TreeBuilder::facts(int slot) {
+int MaterialCatalog::find(const QString& name) const {
+    const auto found = index_.find(name);
+    return found == index_.end() ? kNotFound : found->second;
+}
+
+const ProductFacts& MaterialCatalog::facts(int slot) {
     std::optional<ProductFacts>& cached = facts_[size_t(slot)];
     if (cached)
         return *cached;
@@ -98,13 +63,37 @@ const ProductFacts& TreeBuilder::facts(int slot) {
          parseSetMaterials(data_.at(s, ProductColumn::SetMaterials, r))) {
         if (e.name.isEmpty())
             continue;
-        const auto found = index_.find(e.name);
-        f.materials.push_back({std::max<qint64>(e.count, 0), e.name,
-                               found == index_.end() ? kNotFound : found->second});
+        f.materials.push_back({std::max<qint64>(e.count, 0), e.name, find(e.name)});
     }
     f.kind = f.materials.empty() ? MaterialKind::Unmade : MaterialKind::Made;
     return f;
 }
+
+namespace {
+
+class TreeBuilder {
+  public:
+    explicit TreeBuilder(const ProductTable& data);
+    MaterialTree build(int section, int row, qint64 runs);
+
+  private:
+    struct Pending {
+        QString name;
+        int slot;
+        qint64 pieces;
+        int depth;
+    };
+
+    const ProductFacts& facts(int slot) { return catalog_.facts(slot); }
+    // Fills what the product tells about `pieces` of it; false on an overflow.
+    bool describe(MaterialNode& node, const ProductFacts& product, qint64 pieces, bool cut) const;
+    bool addTotals(MaterialTree& tree, const std::vector<int>& productSlots) const;
+
+    const ProductTable& data_;
+    MaterialCatalog catalog_;
+};
+
+TreeBuilder::TreeBuilder(const ProductTable& data) : data_(data), catalog_(data) {}
 
 bool TreeBuilder::describe(MaterialNode& node, const ProductFacts& product, qint64 pieces,
                            bool cut) const {
@@ -306,7 +295,7 @@ QString materialTreeText(const MaterialTree& tree) {
     QStringList lines{joinLine(materialTreeHeaders())};
     for (const MaterialNode& node : tree.nodes) {
         QStringList cells = materialNodeColumns(node);
-        cells[0].prepend(QString(qsizetype(node.depth) * 2, QLatin1Char(' ')));
+        cells[0].prepend(QString(node.depth * 2, QLatin1Char(' ')));
         lines << joinLine(cells);
     }
     return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);

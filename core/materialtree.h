@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "tables.h"
@@ -57,6 +58,46 @@ struct MaterialTree {
     std::vector<LeafTotal> leaves;  // in the order they first appear
     qint64 leafWeight = 0;
     std::vector<WorkExp> works;  // each work once, in the order it first appears
+};
+
+// What the material rules read of one product, once however often it is reached.
+struct ProductFacts {
+    int section = 0;
+    QString work;
+    MaterialKind kind = MaterialKind::Unmade;
+    qint64 weight = 0;  // of one piece
+    qint64 runExp = 0;  // the step experience times the steps, as the product window counts
+    QStringList places;
+    struct Material {
+        qint64 count;
+        QString name;
+        int slot;  // where the name is found, kNotFound when nowhere
+    };
+    std::vector<Material> materials;
+};
+
+// Finds materials by name as every other lookup finds them and reads each product's facts
+// once: the material tree and the production list both stand on it.
+class MaterialCatalog {
+  public:
+    static constexpr int kNotFound = -1;
+    // A product's place in the table as one number, for flat per-product arrays.
+    static constexpr int slotOf(int section, int row) {
+        return section * (ProductTable::kRows + 1) + row;
+    }
+    static constexpr int kSlots = (ProductTable::kSections + 1) * (ProductTable::kRows + 1);
+
+    explicit MaterialCatalog(const ProductTable& data);
+    // The slot of the first product a lookup by name finds; kNotFound when none.
+    int find(const QString& name) const;
+    const ProductFacts& facts(int slot);
+
+  private:
+    const ProductTable& data_;
+    // Every searched name with its first position, the product productField would read.
+    std::unordered_map<QString, int> index_;
+    std::vector<std::optional<ProductFacts>> facts_ =
+        std::vector<std::optional<ProductFacts>>(kSlots);
 };
 
 // Messages of a refused plan.

@@ -98,10 +98,15 @@ void MaterialTreeWindow::buildControls() {
                      QStringLiteral("内訳と合計をタブ区切りでクリップボードにコピーします"),
                      QStringLiteral("copyButton"));
     // The viewer writes no files.
-    if (program_ == Program::Tool)
+    if (program_ == Program::Tool) {
         saveButton_ = actionButton(QStringLiteral("Text作成(&T)"),
                                    QStringLiteral("内訳と合計をテキストファイルに書き出します"),
                                    QStringLiteral("saveButton"));
+        addToListButton_ = actionButton(QStringLiteral("リストに追加(&L)"),
+                                        QStringLiteral("この生産品と回数を生産リストに加えます"),
+                                        QStringLiteral("addToListButton"));
+        connect(addToListButton_, &QPushButton::clicked, this, [this] { addToList(); });
+    }
 
     connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
     connect(productList_, &QComboBox::activated, this, [this] { recalculate(); });
@@ -131,12 +136,15 @@ void MaterialTreeWindow::buildLayout() {
     buttons->addWidget(copyButton_);
     if (saveButton_)
         buttons->addWidget(saveButton_);
+    if (addToListButton_)
+        buttons->addWidget(addToListButton_);
     outer->addLayout(buttons);
 
     QWidget* previous = workList_;
     for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsField_),
                           static_cast<QWidget*>(treeView_), static_cast<QWidget*>(totalsView_),
-                          static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_)}) {
+                          static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_),
+                          static_cast<QWidget*>(addToListButton_)}) {
         if (!next)
             continue;
         QWidget::setTabOrder(previous, next);
@@ -267,6 +275,18 @@ void MaterialTreeWindow::copyText() {
 
 void MaterialTreeWindow::saveText() {
     saveResult(data_, dialogs_, resultText());
+}
+
+// The plan on screen, with the runs typed, whether or not Enter showed its tree yet.
+void MaterialTreeWindow::addToList() {
+    const int row = productList_->currentIndex() + 1;
+    const RunsInput runs = readRunCount(runsField_->text());
+    const QString error = row < 1 ? QStringLiteral("生産品が選択されていません") : runs.error;
+    if (!error.isEmpty()) {
+        dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        return;
+    }
+    emit addToListRequested(chosenSection(), row, *runs.runs);
 }
 
 }  // namespace wm

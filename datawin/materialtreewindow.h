@@ -33,6 +33,10 @@ class MaterialTreeWindow : public QWidget {
     // What コピー puts on the clipboard and Text作成 writes; empty without a tree.
     QString resultText() const;
 
+  signals:
+    // リストに追加: the plan shown, for the production list (the calculator only).
+    void addToListRequested(int section, int row, qint64 runs);
+
   private:
     void buildControls();
     void buildLayout();
@@ -58,6 +62,8 @@ class MaterialTreeWindow : public QWidget {
     QPlainTextEdit* totalsView_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
+    QPushButton* addToListButton_ = nullptr;
+    void addToList();
 };
 
 }  // namespace wm

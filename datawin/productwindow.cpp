@@ -73,6 +73,16 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow
     layout()->addWidget(materialTreeButton);
     layout()->setAlignment(materialTreeButton, Qt::AlignRight);
     connect(materialTreeButton, &QPushButton::clicked, this, &ProductWindow::openMaterialTree);
+    // The viewer has no production list.
+    if (program_ == MaterialTreeWindow::Program::Tool) {
+        auto* addToListButton = new QPushButton(QStringLiteral("リストに追加(&L)"), this);
+        addToListButton->setObjectName(QStringLiteral("addToListButton"));
+        addToListButton->setToolTip(QStringLiteral("この生産品を生産リストに加えます"));
+        addToListButton->setAutoDefault(true);
+        layout()->addWidget(addToListButton);
+        layout()->setAlignment(addToListButton, Qt::AlignRight);
+        connect(addToListButton, &QPushButton::clicked, this, &ProductWindow::addToList);
+    }
 }
 
 std::array<QWidget*, 5> ProductWindow::MaterialRow::widgets() const {
@@ -239,12 +249,27 @@ void ProductWindow::emptyMaterialRow(const MaterialRow& row) {
 
 void ProductWindow::openMaterialTree() {
     auto* window = findChild<MaterialTreeWindow*>();
-    if (!window)
+    if (!window) {
         window = new MaterialTreeWindow(data_, dialogs_, program_, this);
+        connect(window, &MaterialTreeWindow::addToListRequested, this,
+                &ProductWindow::addToListRequested);
+    }
     window->choosePlan(workSection(workPos()), listPos(productList_), QString());
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// One run of the chosen product; the list is where the runs are changed.
+void ProductWindow::addToList() {
+    const int row = listPos(productList_);
+    if (row < 1) {
+        dialogs_.messageBox(QStringLiteral("生産品が選択されていません"),
+                            QStringLiteral("リストに追加"), Dialogs::Buttons::Ok,
+                            Dialogs::Icon::Exclamation);
+        return;
+    }
+    emit addToListRequested(workSection(workPos()), row, 1);
 }
 
 }  // namespace wm

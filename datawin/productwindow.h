@@ -34,6 +34,11 @@ class ProductWindow : public QWidget {
                   MaterialTreeWindow::Program program = MaterialTreeWindow::Program::Tool,
                   QWidget* parent = nullptr);
 
+  signals:
+    // リストに追加 here or in its 材料の内訳: a product for the production list (the
+    // calculator only).
+    void addToListRequested(int section, int row, qint64 runs);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,6 +76,7 @@ class ProductWindow : public QWidget {
     void showProductFields(const ProductFields& fields);
     // 材料の内訳 of the chosen work and product.
     void openMaterialTree();
+    void addToList();
 
     // The information text (productwindowinfo.cpp), in 材料 or 生産品 mode.
     void refreshInfo();

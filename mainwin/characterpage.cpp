@@ -355,4 +355,8 @@ void CharacterPage::saveCharacter() {
     appendToDataFile(data_, dialogs, FileListEntry::History, text);
 }
 
+QString CharacterPage::weightText(WeightBox box) const {
+    return weightBox(box)->text();
+}
+
 }  // namespace wm

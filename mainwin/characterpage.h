@@ -95,6 +95,8 @@ class CharacterPage : public QFrame {
     int workCode(int slot) const { return workCodes_[size_t(slot - 1)]; }
     // The job code of the class shown, as the last class change left it.
     const QString& jobCode() const { return jobCode_; }
+    // The text of a weight box, as the user left it.
+    QString weightText(WeightBox box) const;
     // When valid, saves are stamped with this instead of the clock.
     void stampSavesWith(const QDateTime& time) { saveTime_ = time; }
 

@@ -143,6 +143,10 @@ void MainWindow::buildMenus() {
         named(viewMenu->addAction(QStringLiteral("育成計画")), "trainingPlanAction");
     connect(trainingPlanAction, &QAction::triggered, this, &MainWindow::trainingPlanRequested);
 
+    productionListAction =
+        named(viewMenu->addAction(QStringLiteral("生産リスト")), "productionListAction");
+    connect(productionListAction, &QAction::triggered, this, &MainWindow::productionListRequested);
+
     helpMenu = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
     aboutAction = named(helpMenu->addAction(QStringLiteral("バージョン情報")), "aboutAction");
     startupSettingsAction =

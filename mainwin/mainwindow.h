@@ -111,6 +111,7 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     void productWindowRequested();           // TabAction::ProductWindow
     void materialTreeRequested();            // 材料の内訳
     void trainingPlanRequested();            // 育成計画
+    void productionListRequested();          // 生産リスト
     void reincarnationRequested();           // TabAction::Reincarnation
     void aboutRequested();                   // バージョン情報
     void saveResultRequested();              // Text作成, 作業ファイル作成
@@ -148,8 +149,9 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     QAction* fileMenuSeparator = nullptr;
     QAction* closeAction = nullptr;  // 閉じる
     QMenu* viewMenu = nullptr;
-    QAction* materialTreeAction = nullptr;  // 材料の内訳
-    QAction* trainingPlanAction = nullptr;  // 育成計画
+    QAction* materialTreeAction = nullptr;    // 材料の内訳
+    QAction* trainingPlanAction = nullptr;    // 育成計画
+    QAction* productionListAction = nullptr;  // 生産リスト
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;            // バージョン情報
     QAction* startupSettingsAction = nullptr;  // 起動設定

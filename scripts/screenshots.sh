@@ -182,6 +182,27 @@ focus "$main"
 keys alt+h Return
 w="$(window 'wmtoolのﾊﾞｰｼﾞｮﾝ情報')"
 shoot "$w" version
+# リストに追加 (Alt+L) in 材料の内訳: the three swords become the first row of 生産リスト.
+focus "$(window '材料の内訳')"
+keys alt+l
+w="$(window '生産リスト')"
+focus "$w"
+# A second row: 剣鍛冶 (Alt+W), its second product (Alt+P), 2 runs (Alt+R, Enter adds).
+keys alt+w 'Down*13' alt+p 'Down*2' alt+r ctrl+a
+typed 2
+keys Return
+# 4 charcoal held (Alt+H, the name typed; Escape closes the completion; Alt+K, Enter).
+keys alt+h
+typed 木炭
+keys Escape alt+k
+typed 4
+keys Return
+# The weights: 最大重量 (Alt+X) and 現在重量 (Alt+Y).
+keys alt+x
+typed 1000
+keys alt+y
+typed 300
+shoot "$w" production-list
 stop
 
 # ---- the product window in materials mode: 剣鍛冶, ミスリルの細剣 ----

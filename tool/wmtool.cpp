@@ -34,6 +34,7 @@ WmTool::~WmTool() {
     settingsWindow_.reset();
     materialTree_.reset();
     trainingPlan_.reset();
+    productionList_.reset();
     delete productWindow_;
     delete characterHistory_;
     delete reincarnation_;
@@ -61,6 +62,8 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
                 [this, window] { openMaterialTree(*window); });
         connect(window, &MainWindow::trainingPlanRequested, this,
                 [this, window] { openTrainingPlan(*window); });
+        connect(window, &MainWindow::productionListRequested, this,
+                [this, window] { openProductionList(window); });
         connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
             if (index == 1)
                 showCharacterData();
@@ -92,6 +95,8 @@ void WmTool::openProductWindow() {
     // A closed product window is loaded again, which reads the guild data again.
     if (!productWindow_) {
         productWindow_ = new ProductWindow(data_, *dialogs_);
+        connect(productWindow_, &ProductWindow::addToListRequested, this,
+                &WmTool::addToProductionList);
         // Here an auxiliary window; in wmview it is the program and Escape leaves it open.
         closeOnEscape(productWindow_);
     }
@@ -113,9 +118,12 @@ void WmTool::openAbout() {
 }
 
 void WmTool::openMaterialTree(MainWindow& from) {
-    if (!materialTree_)
+    if (!materialTree_) {
         materialTree_ = std::make_unique<MaterialTreeWindow>(data_, *dialogs_,
                                                              MaterialTreeWindow::Program::Tool);
+        connect(materialTree_.get(), &MaterialTreeWindow::addToListRequested, this,
+                &WmTool::addToProductionList);
+    }
     const CalculationPage::ProductChoice choice = from.calculationPage().productChoice();
     const bool workChosen = choice.workPosition >= 0;
     materialTree_->choosePlan(
@@ -130,6 +138,29 @@ void WmTool::openTrainingPlan(MainWindow& from) {
     const CalculationPage& page = from.calculationPage();
     trainingPlan_->startFrom(page.productChoice().workPosition, page.levelInputs());
     bringUp(trainingPlan_.get());
+}
+
+void WmTool::openProductionList(MainWindow* from) {
+    const bool created = !productionList_;
+    if (created)
+        productionList_ = std::make_unique<ProductionListWindow>(data_, *dialogs_);
+    // The character page's weights are the character's; a page never shown has none.
+    if (from) {
+        if (const CharacterPage* page = from->existingCharacterPage())
+            productionList_->offerWeights(page->weightText(WeightBox::Maximum),
+                                          page->weightText(WeightBox::Current));
+    }
+    bringUp(productionList_.get());
+}
+
+void WmTool::addToProductionList(int section, int row, qint64 runs) {
+    MainWindow* visible = nullptr;
+    for (int code : {WindowCode::Small, WindowCode::Large}) {
+        if (isMainVisible(code))
+            visible = existingMain(code);
+    }
+    openProductionList(visible);
+    productionList_->addProduct(section, row, runs);
 }
 
 void WmTool::showCharacterData() {

@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "mainwindow.h"
 #include "materialtreewindow.h"
+#include "productionlistwindow.h"
 #include "productwindow.h"
 #include "reincarnationwindow.h"
 #include "startupsettingswindow.h"
@@ -72,6 +73,11 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     // 育成計画, starting from the main window's work and levels.
     void openTrainingPlan(MainWindow& from);
     TrainingPlanWindow* existingTrainingPlan() const { return trainingPlan_.get(); }
+    // 生産リスト, with the weights of the character page where the user entered them.
+    void openProductionList(MainWindow* from);
+    // リストに追加: the list shows the product as its new row.
+    void addToProductionList(int section, int row, qint64 runs);
+    ProductionListWindow* existingProductionList() const { return productionList_.get(); }
     // "PC表示": reads the character data and shows it, or says that there is none.
     void showCharacterData();
     ProductWindow* existingProductWindow() const { return productWindow_; }
@@ -95,6 +101,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     QPointer<AboutWindow> about_;
     std::unique_ptr<MaterialTreeWindow> materialTree_;
     std::unique_ptr<TrainingPlanWindow> trainingPlan_;
+    std::unique_ptr<ProductionListWindow> productionList_;
 };
 
 }  // namespace wm

@@ -220,8 +220,10 @@ class TestMaterialTreeWindow : public QObject {
         QCOMPARE(tree[0], QStringLiteral("銀の首飾り\t指輪細工\t1\t1\t300\t2\t"));
         // 銀の鎖 is listed in section 29 only, which no work list offers: both programs find it.
         QCOMPARE(tree[1].section('\t', 0, 1), QStringLiteral("  銀の鎖\t") + chainWork);
-        // The viewer writes no files.
+        // The viewer writes no files and has no production list.
         QCOMPARE(part<QPushButton>(window, "saveButton") != nullptr, !viewer);
+        QCOMPARE(part<QPushButton>(window, "addToListButton") != nullptr, !viewer);
+        QCOMPARE(part<QPushButton>(products, "addToListButton") != nullptr, !viewer);
     }
 
     void copyPutsTheTextOnTheClipboard() {

@@ -314,8 +314,9 @@ class TestProductWindow : public wmtest::ProductWindowTest {
                                  ui().guildPanel.guildOption,
                                  ui().guildPanel.placeList,
                                  ui().workList};
-        // 材料の内訳 comes last, before the round starts again.
+        // 材料の内訳 and リストに追加 come last, before the round starts again.
         expected.insert(expected.size() - 1, w().findChild<QPushButton*>("materialTreeButton"));
+        expected.insert(expected.size() - 1, w().findChild<QPushButton*>("addToListButton"));
         ui().workList->setFocus();
         QList<QWidget*> seen{QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
