@@ -151,7 +151,7 @@ void DataFilesTest::specialFilesElsewhere() {
     loadExpTable(d);
     QCOMPARE(d.expTable.at(1).toInt(), 2);  // the computed table
     QVERIFY(!readOptionValues(d));
-    loadHistory(d);
+    QCOMPARE(loadHistory(d), QString("通常のファイルではありません"));
     QVERIFY(d.history.name(1).isEmpty());
     dialogs.expectMessage(Dialogs::Answer::Ok);
     loadProducts(d, dialogs);

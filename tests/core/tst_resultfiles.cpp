@@ -217,9 +217,10 @@ void ResultFilesTest::historySavePath() {
     d.fileList.set(0, folderEntry);
     d.fileList.set(6, fileEntry);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, "ロイ,01 x"));
+    const QString save = "ロイ,01" + QString(",0").repeated(28) + ".0 2008/03/05 14:07:33.0.,,,,,,";
+    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, save));
     QCOMPARE(dialogs.last().text, d.nativeDataPath(FileListEntry::History) + "に保存しました");
-    QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({"ロイ,01 x"}));
+    QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({save}));
     loadHistory(d);  // the readers find the save
     QCOMPARE(d.history.names(), QStringList{"ロイ"});
 }
