@@ -180,7 +180,7 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
     const QString path = d.nativeDataPath(FileListEntry::Products);
     const ReadResult file = readTextLines(path);
     if (!file.ok) {
-        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
+        dialogs.messageBox(path + QStringLiteral(" が開けません\r\n") + file.error, d.appTitle,
                            Dialogs::Buttons::Ok);
         return;
     }

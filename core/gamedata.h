@@ -19,7 +19,8 @@ void loadExpTable(AppData& d);
 // Fills levels 1..299 by the formula (the table used when the file cannot be read).
 void fillExpTableByFormula(ExpTable& table);
 
-// Production data (entry 3). A file that cannot be opened is reported as "<path> が開けません";
+// Production data (entry 3). A file that cannot be opened is reported as "<path> が開けません"
+// with the reason on the next line;
 // reading stops at the first line outside the table or before the first work's header line,
 // reported with its line number and reason. What was read stays.
 void loadProducts(AppData& d, Dialogs& dialogs);

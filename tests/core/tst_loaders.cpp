@@ -360,7 +360,8 @@ void LoadersTest::productsMissing() {
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
     loadProducts(d, dialogs);
-    QVERIFY(dialogs.last().text.endsWith("/txtFile/MakeData.txt が開けません"));
+    QCOMPARE(dialogs.last().text,
+             folder.path() + "/txtFile/MakeData.txt が開けません\r\nNo such file or directory");
 }
 
 void LoadersTest::jobTable() {
