@@ -54,6 +54,16 @@ QString without(QString text, const QString& characters) {
     return text;
 }
 
+// What a box that takes half-width digits only can hold of the text.
+QString digits(const QString& text) {
+    QString kept;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            kept += c;
+    }
+    return kept;
+}
+
 void levelRules(AppData& d, const QStringList& f) {
     wmfuzz::SilentDialogs dialogs;
     LevelInputs in;
@@ -112,14 +122,14 @@ void characterRules(const AppData& d, const QStringList& f) {
         entryOfWorkCode(workCodeOfEntry(position), 25);
     freeSlotSections();
 
-    // The saved line: every field the page can hold gives a line the reader takes whole.
+    // The saved line: whatever the page's boxes can hold gives a line the reader takes whole.
     CharacterLine line;
     line.name = without(f.value(15), QStringLiteral(","));
     line.jobCode = without(f.value(16), QStringLiteral(", "));
     for (size_t i = 0; i < line.values.size(); ++i)
-        line.values[i] = f.value(17 + int(i) % 4);
+        line.values[i] = digits(f.value(17 + int(i) % 4));
     line.equipment = choices;
-    line.weight = without(f.value(18), QStringLiteral(", "));
+    line.weight = digits(f.value(18));
     line.savedAt = QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33));
     line.fame = f.value(11);
     for (int i = 0; i < kJobSlots; ++i) {
