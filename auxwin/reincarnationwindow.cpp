@@ -259,7 +259,7 @@ void ReincarnationWindow::installKeyHandlers() {
 }
 
 void ReincarnationWindow::load() {
-    loadHistory(data_);
+    historyProblem_ = loadHistory(data_);
     QStringList jobs;
     for (int row = 1; row <= JobTable::kRows; ++row) {
         const QString job = data_.jobs.at(row, JobColumn::Name);

@@ -36,6 +36,9 @@ class ReincarnationWindow : public QWidget {
         std::array<QString, 8> values;  // HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力
     };
     const LoadedStatus& loadedStatus() const { return loaded_; }
+    // Why the character data file could not be read when the window loaded ("" when it was
+    // read or is missing); the program tells the user.
+    const QString& historyProblem() const { return historyProblem_; }
 
   private:
     // Reads the character data file, fills the job and name lists, chooses the first name.
@@ -80,6 +83,7 @@ class ReincarnationWindow : public QWidget {
 
     std::array<int, 3> chosenPositions_{};
     LoadedStatus loaded_;
+    QString historyProblem_;
 };
 
 }  // namespace wm

@@ -43,6 +43,12 @@ struct AppData {
     QString dataPath(FileListEntry entry) const;
     // The same, in the form a file is opened with and a message shows.
     QString nativeDataPath(FileListEntry entry) const;
+    // Whether a path in the program's form lies in the program folder or in the data folder,
+    // the only places the program writes to. Judged by the names alone: ".." can lead away.
+    bool staysHome(const QString& path) const;
 };
+
+// The reason given for a file the program will not write because it lies elsewhere.
+QString notHome();
 
 }  // namespace wm

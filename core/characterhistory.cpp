@@ -1,5 +1,6 @@
 #include "characterhistory.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "appdata.h"
@@ -117,21 +118,45 @@ QStringList saveTimes(const CharacterHistory& table, int slot) {
     return saves;
 }
 
-void loadHistory(AppData& d) {
+bool isCompleteSave(const QString& line) {
+    // name, job code, 9 values and 19 item codes, the last one followed by "." and the weight
+    constexpr qsizetype kFieldsToWeight = 30;
+    // The name may hold a blank: the weight's blank is the first one after its comma.
+    const qsizetype comma = line.indexOf(QLatin1Char(','));
+    const qsizetype blank = comma < 0 ? -1 : line.indexOf(QLatin1Char(' '), comma);
+    if (blank < 0 || !line.endsWith(QLatin1Char(',')))
+        return false;
+    const QStringView text(line);
+    return text.mid(comma, blank - comma).count(QLatin1Char(',')) >= kFieldsToWeight - 1 &&
+           text.mid(blank + 1).count(QLatin1Char('.')) >= 2;
+}
+
+QString loadHistory(AppData& d) {
     CharacterHistory& table = d.history;
     table.clear();
-    const ReadResult file = readTextLines(d.nativeDataPath(FileListEntry::History));
-    if (!file.ok)
-        return;
+    const QString path = d.nativeDataPath(FileListEntry::History);
+    const ReadResult file = readTextLines(path);
+    if (!file.ok) {
+        // No file yet is no failure: nothing has been saved.
+        const QFileInfo info(path);
+        return info.exists() || info.isSymLink() ? file.error : QString();
+    }
     for (const QString& line : file.lines) {
-        const qsizetype comma = line.indexOf(QLatin1Char(','));
-        if (comma < 0)
+        if (!isCompleteSave(line))
             continue;
+        const qsizetype comma = line.indexOf(QLatin1Char(','));
         const QString rest = line.mid(comma + 1);
         const qsizetype blank = rest.indexOf(QLatin1Char(' '));
-        table.add(line.left(comma), blank < 0 ? rest : rest.mid(blank + 1),
-                  blank < 0 ? QString() : rest.left(blank + 1));
+        table.add(line.left(comma), rest.mid(blank + 1), rest.left(blank + 1));
     }
+    return QString();
+}
+
+void reportHistoryProblem(const AppData& d, Dialogs& dialogs, const QString& reason) {
+    if (!reason.isEmpty())
+        dialogs.messageBox(d.nativeDataPath(FileListEntry::History) +
+                               QStringLiteral("\r\nファイルを開けません: ") + reason,
+                           d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
 }  // namespace wm

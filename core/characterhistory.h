@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "characterrules.h"
+#include "dialogs.h"
 
 namespace wm {
 
@@ -80,9 +81,17 @@ QString characterLine(CharacterLine& line);
 // One entry per save, so list position p is record (count - p).
 QStringList saveTimes(const CharacterHistory& table, int slot);
 
-// Reads the whole character data file (entry 6) into history, grouped by name. A line
-// without a comma (an empty one too) is no save and is skipped; a missing file leaves the
-// table empty.
-void loadHistory(AppData& d);
+// Whether a line of the character data file holds a whole save as characterLine() makes
+// it: the 30 comma-separated fields up to the weight (name, job code, nine values, nineteen
+// item codes), a blank, the save time, ".", fame, "." and works that end with a comma. A
+// line cut short, by a failed save whose end could not be taken back, lacks some of them.
+bool isCompleteSave(const QString& line);
+
+// Reads the whole character data file (entry 6) into history, grouped by name. A line that
+// is no complete save (an empty one too) is skipped; a missing file leaves the table empty.
+// Returns why a file that is there could not be read ("" when it was, or is missing).
+QString loadHistory(AppData& d);
+// Tells the user why the character data file could not be read; nothing when reason is "".
+void reportHistoryProblem(const AppData& d, Dialogs& dialogs, const QString& reason);
 
 }  // namespace wm

@@ -78,13 +78,13 @@ ReadResult readTextLines(const QString& nativePath) {
     QFile file(nativePath);
     const QFileInfo info(nativePath);
     if (info.isDir()) {
-        result.error = QStringLiteral("フォルダーです");
+        result.error = notRegularFile(true);
         return result;
     }
     // A FIFO would block the program before any window and a device never ends: only
     // regular files are opened.
     if (info.exists() && !info.isFile()) {
-        result.error = QStringLiteral("通常のファイルではありません");
+        result.error = notRegularFile(false);
         return result;
     }
     const QString tooLarge =

@@ -14,26 +14,60 @@ const QChar kBlank(QLatin1Char(' '));
 const QChar kComma(QLatin1Char(','));
 
 struct FileListAttempt {
-    bool ok = false;  // the file was read; with a lineNo the entries before that line
-    QString reason;   // why the file could not be opened, or why that line is refused
-    int lineNo = 0;
+    bool ok = false;      // the file was read, perhaps with lines refused
+    QString reason;       // why the file could not be opened
+    QStringList refused;  // "N 行目: why" for each line refused
 };
+
+// A control character (a NUL cuts a path short where a file is opened) makes no path.
+bool holdsControlCharacter(const QString& entry) {
+    for (const QChar ch : entry) {
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+// Why the entry of a file the program writes leads away from the program folder and the data
+// folder; "" when it does not, or names no file the program writes.
+QString leadsAway(const AppData& d, int entry, const QString& value) {
+    const auto e = FileListEntry(entry);
+    if (value.isEmpty() || (e != FileListEntry::ResultName && e != FileListEntry::History &&
+                            e != FileListEntry::Options))
+        return QString();
+    const QString path =
+        e == FileListEntry::ResultName ? joinPath(d.programFolder, value) : d.dataPath(e);
+    return d.staysHome(path) ? QString() : notHome();
+}
 
 FileListAttempt readFileListFrom(AppData& d, const QString& nativePath) {
     const ReadResult file = readTextLines(nativePath);
     if (!file.ok)
-        return {false, file.error};
+        return {false, file.error, {}};
+    FileListAttempt attempt{true, {}, {}};
+    auto refuse = [&](int lineNo, const QString& why) {
+        attempt.refused << QStringLiteral("%1 行目: ").arg(lineNo) + why;
+    };
     int n = 0;
     int lineNo = 0;
     for (const QString& line : file.lines) {
         ++lineNo;
         if (line.startsWith(kHash))
             continue;
-        if (!d.fileList.set(n, line))
-            return {true, QStringLiteral("項目は %1 件までです").arg(FileList::kEntries), lineNo};
+        if (!FileList::inRange(n)) {
+            refuse(lineNo, QStringLiteral("項目は %1 件までです").arg(FileList::kEntries));
+            break;
+        }
+        // A refused path leaves its entry empty; the entries after it keep their places.
+        const bool control = holdsControlCharacter(line);
+        d.fileList.set(n, control ? QString() : line);
+        if (control)
+            refuse(lineNo, QStringLiteral("パスに制御文字があります"));
+        else if (const QString away = leadsAway(d, n, line); !away.isEmpty())
+            refuse(lineNo, away);
         ++n;
     }
-    return {true, {}};
+    return attempt;
 }
 
 // Experience per level: "band" grows by one every ten levels.
@@ -60,11 +94,11 @@ void reportDataError(const AppData& d, Dialogs& dialogs, FileListEntry entry, in
     reportDataError(d, dialogs, d.nativeDataPath(entry), lineNo, what);
 }
 
-// A file list that was found but holds a line too many: said so, and the entries read stay.
+// A file list that was found but has lines refused: said so, and the entries read stay.
 bool acceptFileList(const AppData& d, Dialogs& dialogs, const QString& nativePath,
                     const FileListAttempt& attempt) {
-    if (attempt.lineNo > 0)
-        reportDataError(d, dialogs, nativePath, attempt.lineNo, attempt.reason);
+    if (!attempt.refused.isEmpty())
+        reportDataError(d, dialogs, nativePath, 0, attempt.refused.join(QStringLiteral("\r\n")));
     return true;
 }
 
@@ -147,7 +181,7 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
     const QString path = d.nativeDataPath(FileListEntry::Products);
     const ReadResult file = readTextLines(path);
     if (!file.ok) {
-        dialogs.messageBox(path + QStringLiteral(" が開けません"), d.appTitle,
+        dialogs.messageBox(path + QStringLiteral(" が開けません\r\n") + file.error, d.appTitle,
                            Dialogs::Buttons::Ok);
         return;
     }
@@ -161,7 +195,7 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
             if (!isNumber(number))
                 continue;  // a comment
             const auto s = roundInt16(toNumber(number).value_or(-1));
-            if (!s || !ProductTable::inRange(*s, 1, 0)) {
+            if (!s || *s < 1 || !ProductTable::inRange(*s, 1, 0)) {
                 reportDataError(
                     d, dialogs, FileListEntry::Products, lineNo,
                     QStringLiteral("作業の番号は 1 から %1 までです").arg(ProductTable::kSections));
@@ -171,6 +205,16 @@ void loadProducts(AppData& d, Dialogs& dialogs) {
             d.products.set(section, ProductColumn::Name, 0, trimLeadingBlanks(line.mid(3)));
             row = 1;
             continue;
+        }
+        // Before the first work nothing would ever list these products (a file that is no
+        // production data at all, most likely).
+        if (section == 0) {
+            if (line.isEmpty())
+                continue;
+            reportDataError(
+                d, dialogs, FileListEntry::Products, lineNo,
+                QStringLiteral("最初の作業の行（#01 など）より前に生産品の行があります"));
+            return;
         }
         // One field past the columns is enough to find a line that holds too many.
         const QStringList fields = splitFields(line, kBlank, true, ProductTable::kColumns + 1);

@@ -73,7 +73,9 @@ bool saveOptions(const AppData& d, Dialogs& dialogs, int code) {
         digits.left(1),
     };
     const QString path = d.nativeDataPath(FileListEntry::Options);
-    const FileResult written = writeLines(path, lines);
+    const FileResult written = d.staysHome(d.dataPath(FileListEntry::Options))
+                                   ? writeLines(path, lines)
+                                   : FileResult{false, notHome()};
     if (written.ok)
         return true;
     dialogs.messageBox(

@@ -104,9 +104,10 @@ bool writeResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
 
 namespace {
 
-bool appendAndConfirm(Dialogs& dialogs, const QString& nativePath, const QString& line) {
+bool appendAndConfirm(Dialogs& dialogs, const QString& nativePath, const QString& line,
+                      bool home = true) {
     const QString title = QStringLiteral("ファイル作成");
-    const FileResult appended = appendLine(nativePath, line);
+    const FileResult appended = home ? appendLine(nativePath, line) : FileResult{false, notHome()};
     if (!appended.ok) {
         dialogs.messageBox(
             nativePath + QStringLiteral(" に保存できませんでした\r\n") + appended.error, title,
@@ -127,8 +128,9 @@ bool appendText(const AppData& d, Dialogs& dialogs, const QString& name, const Q
 
 bool appendToDataFile(const AppData& d, Dialogs& dialogs, FileListEntry entry,
                       const QString& line) {
-    // The file list is the program's own: its entries need none of the typed-name checks.
-    return appendAndConfirm(dialogs, d.nativeDataPath(entry), line);
+    // The file list is the program's own: its entries need none of the typed-name checks,
+    // only to stay where the program writes.
+    return appendAndConfirm(dialogs, d.nativeDataPath(entry), line, d.staysHome(d.dataPath(entry)));
 }
 
 }  // namespace wm

@@ -105,8 +105,10 @@ void WmTool::openProductWindow() {
 }
 
 void WmTool::openReincarnation() {
-    if (!reincarnation_)
+    if (!reincarnation_) {
         reincarnation_ = new ReincarnationWindow(data_);
+        reportHistoryProblem(data_, *dialogs_, reincarnation_->historyProblem());
+    }
     bringUp(reincarnation_);
 }
 
@@ -164,7 +166,7 @@ void WmTool::addToProductionList(int section, int row, qint64 runs) {
 }
 
 void WmTool::showCharacterData() {
-    loadHistory(data_);
+    reportHistoryProblem(data_, *dialogs_, loadHistory(data_));
     if (!characterHistory_)
         characterHistory_ = new CharacterHistoryWindow(data_, *dialogs_);
     if (characterHistory_->showSavedCharacters())

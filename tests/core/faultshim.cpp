@@ -1,10 +1,11 @@
-// Fault injection for the write-failure tests: write, fsync and close of a chosen file fail
-// with a chosen error. Linked into the test program itself (and exported), these
-// definitions take the place of the C library's for every caller, Qt included; they are
-// not an LD_PRELOAD library because AddressSanitizer insists on coming first in the
-// preload list. Without WM_FAULT_CALL set everything passes straight through.
+// Fault injection for the write-failure tests: write, fsync, close, ftruncate and fallocate
+// of a chosen file fail with a chosen error. Linked into the test program itself (and exported),
+// these definitions take the place of the C library's for every caller, Qt included; they are not
+// an LD_PRELOAD library because AddressSanitizer insists on coming first in the preload list.
+// Without WM_FAULT_CALL set everything passes straight through.
 //
-//   WM_FAULT_CALL   write | fsync | close
+//   WM_FAULT_CALL   write | fsync | close | ftruncate | fallocate, or several joined by
+//                   commas
 //   WM_FAULT_PATH   text the file's path contains
 //   WM_FAULT_ERRNO  EIO | ENOSPC
 //   WM_FAULT_AFTER  (write) bytes that still succeed, cut short at that point
@@ -34,7 +35,10 @@ F realFunction(const char* name) {
 bool chosen(const char* call, int fd) {
     const char* wanted = std::getenv("WM_FAULT_CALL");
     const char* path = std::getenv("WM_FAULT_PATH");
-    if (!wanted || !path || std::strcmp(wanted, call) != 0)
+    if (!wanted || !path)
+        return false;
+    const std::string calls = std::string(",") + wanted + ",";
+    if (calls.find(std::string(",") + call + ",") == std::string::npos)
         return false;
     char link[64];
     char target[4096];
@@ -76,6 +80,22 @@ int fsync(int fd) {
     static const auto real = realFunction<int (*)(int)>("fsync");
     if (!chosen("fsync", fd))
         return real(fd);
+    errno = chosenErrno();
+    return -1;
+}
+
+int ftruncate(int fd, off_t length) {
+    static const auto real = realFunction<int (*)(int, off_t)>("ftruncate");
+    if (!chosen("ftruncate", fd))
+        return real(fd, length);
+    errno = chosenErrno();
+    return -1;
+}
+
+int fallocate(int fd, int mode, off_t offset, off_t length) {
+    static const auto real = realFunction<int (*)(int, int, off_t, off_t)>("fallocate");
+    if (!chosen("fallocate", fd))
+        return real(fd, mode, offset, length);
     errno = chosenErrno();
     return -1;
 }

@@ -2,8 +2,9 @@
 
 namespace wmtest {
 
-// Makes `call` (write, fsync or close) fail with `error` (EIO or ENOSPC) on files whose
-// path contains `path`; a write first lets `after` bytes through. Until clearFault().
+// Makes `call` (write, fsync, close, ftruncate or fallocate; several joined by commas) fail
+// with `error` (EIO or ENOSPC) on files whose path contains `path`; a write first lets
+// `after` bytes through. Until clearFault().
 void setFault(const char* call, const char* path, const char* error, int after = 0);
 void clearFault();
 

@@ -24,8 +24,15 @@ CharacterLine emptyPage() {
     return line;
 }
 
+// A whole save of name at level n (its first value), and the field 3 the reader makes of it.
 QString save(const QString& name, int n) {
-    return QString("%1,01,%2 2008/03/05 14:07:33.0.").arg(name).arg(n);
+    return QString("%1,01,%2%3.0 2008/03/05 14:07:33.0.01000,,,,,,")
+        .arg(name)
+        .arg(n)
+        .arg(QString(",0").repeated(27));
+}
+QString jobToWeight(int n) {
+    return QString("01,%1%2.0 ").arg(n).arg(QString(",0").repeated(27));
 }
 
 }  // namespace
@@ -42,6 +49,8 @@ class CharacterHistoryTest : public QObject {
     void elevenNames();
     void manySaves_data();
     void manySaves();
+    void completeSaves_data();
+    void completeSaves();
     void lineShapes();
     void missingFile();
     void reincarnation_data();
@@ -152,8 +161,9 @@ void CharacterHistoryTest::threeSaves() {
     loadHistory(d);
     QCOMPARE(d.history.name(1), QString("ロイ"));
     QCOMPARE(d.history.name(2), QString("マリ"));
-    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 3), QString("01,3 "));
-    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 3), QString("2008/03/05 14:07:33.0."));
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 3), jobToWeight(3));
+    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 3),
+             QString("2008/03/05 14:07:33.0.01000,,,,,,"));
     QVERIFY(d.history.at(1, HistoryField::Name, 4).isEmpty());
     // Reloading starts from scratch.
     folder.writeLines("txtFile/PCData.txt", {save("マリ", 9)});
@@ -176,7 +186,7 @@ void CharacterHistoryTest::elevenNames() {
     QCOMPARE(d.history.name(11), QString("pc11"));
     // The later save of pc1 joins its first one.
     QCOMPARE(d.history.recordCount(1), 2);
-    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 2), QString("01,2 "));
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 2), jobToWeight(2));
 }
 
 void CharacterHistoryTest::manySaves_data() {
@@ -212,9 +222,9 @@ void CharacterHistoryTest::manySaves() {
     QCOMPARE(d.history.names(), expected);  // each name once, in order of first appearance
     const int roy = before + 1;
     QCOMPARE(d.history.recordCount(roy), 151);
-    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 1), QString("01,1 "));
-    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 101), QString("01,101 "));
-    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 151), QString("01,151 "));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 1), jobToWeight(1));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 101), jobToWeight(101));
+    QCOMPARE(d.history.at(roy, HistoryField::JobToWeight, 151), jobToWeight(151));
     QCOMPARE(d.history.at(roy, HistoryField::Name, 151), QString("ロイ"));
     QVERIFY(d.history.at(roy, HistoryField::JobToWeight, 152).isEmpty());
     const QStringList times = saveTimes(d.history, roy);
@@ -222,30 +232,51 @@ void CharacterHistoryTest::manySaves() {
     QCOMPARE(times.first(), QString("2008/03/05 14:07:33"));
 }
 
+void CharacterHistoryTest::completeSaves_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("complete");
+    const QString line = save("ロイ", 1);
+    QTest::newRow("as saved") << line << true;
+    QTest::newRow("blank in the name") << save("ロイ 2", 1) << true;
+    QTest::newRow("works 7..12 written") << line + "07010,,,,,," << true;
+    QTest::newRow("cut in the item codes") << line.left(40) << false;
+    QTest::newRow("cut after the weight") << line.left(line.indexOf(' ') + 1) << false;
+    QTest::newRow("cut after the save time") << line.left(line.indexOf(':') + 6) << false;
+    QTest::newRow("cut after fame") << line.left(line.indexOf("01000")) << false;
+    QTest::newRow("cut in a work") << line.left(line.indexOf("01000") + 3) << false;
+    QTest::newRow("one value short") << QString(line).remove(line.indexOf(",0,"), 2) << false;
+    QTest::newRow("no blank") << QString(line).replace(' ', '_') << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void CharacterHistoryTest::completeSaves() {
+    QFETCH(QString, line);
+    QFETCH(bool, complete);
+    QCOMPARE(isCompleteSave(line), complete);
+}
+
 void CharacterHistoryTest::lineShapes() {
     TestFolder folder;
-    folder.writeLines("txtFile/PCData.txt",
-                      {"roy,01,no-blank-here", "Roy,02,x y", "#comment,03 a", "", "no comma",
-                       "after,01 x", "roy,01 y", "after,02 z"});
+    folder.writeLines("txtFile/PCData.txt", {save("roy", 1), save("Roy", 2), save("#comment", 3),
+                                             "", "no comma", save("cut", 1).left(60),
+                                             save("after", 1), save("roy", 2), save("after", 2)});
     AppData d;
     folder.prepare(d);
-    loadHistory(d);
-    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 1), QString("01,no-blank-here"));
-    QVERIFY(d.history.at(1, HistoryField::JobToWeight, 1).isEmpty());
+    QCOMPARE(loadHistory(d), QString());
     QCOMPARE(d.history.name(2), QString("Roy"));  // letter case makes another character
-    QCOMPARE(d.history.name(3), QString("#comment"));
-    // The empty line and the line without a comma are no saves; reading goes on after them.
+    // Lines that are no whole saves are skipped; reading goes on after them.
     QCOMPARE(d.history.names(), QStringList({"roy", "Roy", "#comment", "after"}));
-    QCOMPARE(d.history.at(1, HistoryField::SavedAtAndWorks, 2), QString("y"));
+    QCOMPARE(d.history.at(1, HistoryField::JobToWeight, 2), jobToWeight(2));
     QCOMPARE(d.history.recordCount(4), 2);
 
     // A hand-edited line without a name is filed under the empty name, once, like any
     // other name; lines after it are still read (a fuzzing find).
-    folder.writeLines("txtFile/PCData.txt", {"Alice,01 a", ",y", "c", "a 3x", ",z", "Bob,02 b"});
+    folder.writeLines("txtFile/PCData.txt",
+                      {save("Alice", 1), save("", 1), "c", save("", 2), save("Bob", 1)});
     loadHistory(d);
     QCOMPARE(d.history.names(), QStringList({"Alice", "", "Bob"}));
     QCOMPARE(d.history.recordCount(2), 2);
-    QCOMPARE(d.history.at(2, HistoryField::SavedAtAndWorks, 2), QString("z"));
+    QCOMPARE(d.history.at(2, HistoryField::JobToWeight, 2), jobToWeight(2));
 }
 
 void CharacterHistoryTest::missingFile() {
@@ -253,7 +284,7 @@ void CharacterHistoryTest::missingFile() {
     AppData d;
     folder.prepare(d);
     d.history.add("old", "x", "y");
-    loadHistory(d);
+    QCOMPARE(loadHistory(d), QString());  // nothing saved yet is no failure
     QVERIFY(d.history.name(1).isEmpty());
     QCOMPARE(d.history.slotCount(), 0);
 }

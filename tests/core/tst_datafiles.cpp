@@ -120,21 +120,27 @@ void DataFilesTest::specialDataFileIsReported() {
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    for (const QString name : {"JobData.txt", "GuildData.txt"}) {
+    for (const QString name : {"JobData.txt", "GuildData.txt", "MakeData.txt", "PCData.txt"}) {
         if (!makeSpecial(folder, name, Special(kind)))
             QSKIP("cannot make that file here");
     }
-    dialogs.expectMessage(Dialogs::Answer::Ok);
+    for (int i = 0; i < 4; ++i)
+        dialogs.expectMessage(Dialogs::Answer::Ok);
     loadJobs(d, dialogs);
-    dialogs.expectMessage(Dialogs::Answer::Ok);
     loadGuilds(d, dialogs);
+    loadProducts(d, dialogs);
+    reportHistoryProblem(d, dialogs, loadHistory(d));
     const QString reason = Special(kind) == Special::OverLimit ? "ファイルが大きすぎます"
                                                                : "通常のファイルではありません";
-    QCOMPARE(dialogs.shown().size(), 2);
+    QCOMPARE(dialogs.shown().size(), 4);
     for (const auto& box : dialogs.shown())
         QVERIFY2(box.text.contains(reason), qPrintable(box.text));
     QVERIFY(dialogs.shown().at(0).text.startsWith(d.nativeDataPath(FileListEntry::Jobs)));
     QVERIFY(dialogs.shown().at(1).text.startsWith(d.nativeDataPath(FileListEntry::Guilds)));
+    QVERIFY(dialogs.shown().at(2).text.startsWith(d.nativeDataPath(FileListEntry::Products)));
+    QCOMPARE(dialogs.shown().at(3).text,
+             d.nativeDataPath(FileListEntry::History) + "\r\nファイルを開けません: " + reason +
+                 (Special(kind) == Special::OverLimit ? "（64 MiB まで）" : ""));
 }
 
 // The other readers of outside data neither hang nor read a FIFO or a device.
@@ -151,7 +157,7 @@ void DataFilesTest::specialFilesElsewhere() {
     loadExpTable(d);
     QCOMPARE(d.expTable.at(1).toInt(), 2);  // the computed table
     QVERIFY(!readOptionValues(d));
-    loadHistory(d);
+    QCOMPARE(loadHistory(d), QString("通常のファイルではありません"));
     QVERIFY(d.history.name(1).isEmpty());
     dialogs.expectMessage(Dialogs::Answer::Ok);
     loadProducts(d, dialogs);

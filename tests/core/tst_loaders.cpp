@@ -32,6 +32,8 @@ class LoadersTest : public QObject {
 
     void fileListEntries();
     void fileListElevenAndTwelve();
+    void fileListRefusedLines_data();
+    void fileListRefusedLines();
     void fileListRecovery();
     void fileListRecoveryFails_data();
     void fileListRecoveryFails();
@@ -103,6 +105,61 @@ void LoadersTest::fileListElevenAndTwelve() {
                        "読み込めたところまでのデータで続けます");
     QVERIFY(!dialogs.last().input);
     QCOMPARE(d.fileList[10], QString("e10"));
+}
+
+void LoadersTest::fileListRefusedLines_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("kept");  // what the entry holds afterwards
+    QTest::addColumn<QString>("why");   // "" when the line is taken without a word
+    const QString control = "パスに制御文字があります";
+    const QString away = "プログラムのフォルダーにもデータフォルダーにもない場所には保存しません";
+    QTest::newRow("NUL") << 6 << QString("PC") + QChar(0) + "Data.txt"
+                         << "" << control;
+    QTest::newRow("tab") << 6 << "PC\tData.txt"
+                         << "" << control;
+    QTest::newRow("DEL") << 6 << "PC\x7f.txt"
+                         << "" << control;
+    QTest::newRow("history outside") << 6 << "..\\..\\PCData.txt"
+                                     << "..\\..\\PCData.txt" << away;
+    QTest::newRow("history in the program folder") << 6 << "..\\PCData.txt"
+                                                   << "..\\PCData.txt"
+                                                   << "";
+    QTest::newRow("options outside") << 8 << "sub\\..\\..\\..\\outside\\file.txt"
+                                     << "sub\\..\\..\\..\\outside\\file.txt" << away;
+    QTest::newRow("result name outside") << 2 << "../x"
+                                         << "../x" << away;
+    QTest::newRow("result name below") << 2 << "out/x"
+                                       << "out/x"
+                                       << "";
+    QTest::newRow("production data anywhere") << 3 << "..\\..\\..\\etc\\passwd"
+                                              << "..\\..\\..\\etc\\passwd"
+                                              << "";
+}
+
+// A line that can make no path, or would make the program write elsewhere, is reported with
+// its line; the entries after it keep their places.
+void LoadersTest::fileListRefusedLines() {
+    QFETCH(int, entry);
+    QFETCH(QString, value);
+    QFETCH(QString, kept);
+    QFETCH(QString, why);
+    TestFolder folder;
+    QStringList lines = wmtest::standardFileList();
+    lines[entry] = value;
+    lines.insert(1, "# the line numbers count this comment");
+    folder.writeLines("txtFile/FileList.txt", lines);
+    AppData d;
+    d.programFolder = folder.programFolder();
+    if (!why.isEmpty())
+        dialogs.expectMessage(Dialogs::Answer::Ok);
+    QVERIFY(readFileList(d, dialogs));
+    QCOMPARE(d.fileList[entry], kept);
+    QCOMPARE(d.fileList[entry + 1], wmtest::standardFileList().at(entry + 1));
+    if (!why.isEmpty())
+        QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/FileList.txt\r\n" +
+                                          QString("%1 行目: ").arg(entry + 2) + why +
+                                          "\r\n読み込めたところまでのデータで続けます");
 }
 
 void LoadersTest::fileListRecovery() {
@@ -279,6 +336,11 @@ void LoadersTest::productLimits_data() {
                                                              "001:z 1:01 1000 00 3102",
                                                              "#02 b"}
                                               << 1 << "5 行目: 装備品の重量は 999 までです";
+    QTest::newRow("section 0") << QStringList{"#01 a", "001:x 1:01 1 00 p", "#00 c", "#02 b"} << 1
+                               << "3 行目: 作業の番号は 1 から 32 までです";
+    QTest::newRow("product before the first work")
+        << QStringList{"# comment", "", "root:x:0:0:root:/root:/bin/bash", "#01 a", "#02 b"} << 0
+        << "3 行目: 最初の作業の行（#01 など）より前に生産品の行があります";
 }
 
 void LoadersTest::productLimits() {
@@ -295,7 +357,7 @@ void LoadersTest::productLimits() {
     QCOMPARE(dialogs.last().text, folder.path() + "/txtFile/MakeData.txt\r\n" + why +
                                       "\r\n読み込めたところまでのデータで続けます");
     QCOMPARE(dialogs.last().title, QString("wmtool"));
-    QVERIFY(!d.products.at(1, 1, lastRowOfOne).isEmpty());
+    QCOMPARE(!d.products.at(1, 1, lastRowOfOne).isEmpty(), lastRowOfOne > 0);
     // Reading stopped: later sections stay empty.
     QVERIFY(d.products.sectionName(2).isEmpty());
 }
@@ -306,7 +368,8 @@ void LoadersTest::productsMissing() {
     folder.prepare(d);
     dialogs.expectMessage(Dialogs::Answer::Ok);
     loadProducts(d, dialogs);
-    QVERIFY(dialogs.last().text.endsWith("/txtFile/MakeData.txt が開けません"));
+    QCOMPARE(dialogs.last().text,
+             folder.path() + "/txtFile/MakeData.txt が開けません\r\nNo such file or directory");
 }
 
 void LoadersTest::jobTable() {

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "characterhistory.h"
+#include "options.h"
 #include "resultfiles.h"
 #include "scripteddialogs.h"
 #include "testfolder.h"
@@ -37,6 +38,8 @@ class ResultFilesTest : public QObject {
     void failedAppendIsReported();
     void historySavePath_data();
     void historySavePath();
+    void writesStayHome_data();
+    void writesStayHome();
 
   private:
     std::unique_ptr<TestFolder> folder;
@@ -217,11 +220,35 @@ void ResultFilesTest::historySavePath() {
     d.fileList.set(0, folderEntry);
     d.fileList.set(6, fileEntry);
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, "ロイ,01 x"));
+    const QString save = "ロイ,01" + QString(",0").repeated(28) + ".0 2008/03/05 14:07:33.0.,,,,,,";
+    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, save));
     QCOMPARE(dialogs.last().text, d.nativeDataPath(FileListEntry::History) + "に保存しました");
-    QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({"ロイ,01 x"}));
+    QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({save}));
     loadHistory(d);  // the readers find the save
     QCOMPARE(d.history.names(), QStringList{"ロイ"});
+}
+
+void ResultFilesTest::writesStayHome_data() {
+    QTest::addColumn<bool>("options");
+    QTest::newRow("history") << false;
+    QTest::newRow("options") << true;
+}
+
+// An entry that leads out of the program and data folders gets nothing written there.
+void ResultFilesTest::writesStayHome() {
+    QFETCH(bool, options);
+    QVERIFY(QDir(folder->path()).mkpath("prog/txtFile"));
+    d.programFolder = folder->programFolder() + "\\prog";
+    d.fileList.set(options ? 8 : 6, "..\\..\\outside.txt");
+    dialogs.expectMessage(Answer::Ok);
+    QVERIFY(options ? !saveOptions(d, dialogs, 11)
+                    : !appendToDataFile(d, dialogs, FileListEntry::History, "x"));
+    const QString text = dialogs.last().text;
+    QVERIFY2(
+        text.endsWith("できませんでした\r\n"
+                      "プログラムのフォルダーにもデータフォルダーにもない場所には保存しません"),
+        qPrintable(text));
+    QVERIFY(!folder->exists("outside.txt"));
 }
 
 WM_TEST_MAIN(ResultFilesTest)

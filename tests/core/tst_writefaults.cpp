@@ -1,7 +1,11 @@
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "appdata.h"
+#include "characterhistory.h"
 #include "cp932.h"
 #include "faultshim.h"
 #include "options.h"
@@ -26,10 +30,13 @@ class WriteFaultsTest : public QObject {
     void replaceKeepsOldFile();
     void savesReportTheFailure_data();
     void savesReportTheFailure();
-    void appendShortWriteNamesReason();
+    void appendKeepsOldFile_data();
+    void appendKeepsOldFile();
     void failedAppendLeavesNoNewFile();
-    void appendCloseErrorAfterWholeLine();
+    void fragmentIsNoSave();
     void replaceKeepsPermissions();
+    void notRegularTargetsRefused_data();
+    void notRegularTargetsRefused();
 
   private:
     ScriptedDialogs dialogs;
@@ -110,16 +117,30 @@ void WriteFaultsTest::savesReportTheFailure() {
     QCOMPARE(folder.readBytes(relative), QByteArray("2\r\n"));
 }
 
-void WriteFaultsTest::appendShortWriteNamesReason() {
+void WriteFaultsTest::appendKeepsOldFile_data() {
+    QTest::addColumn<QByteArray>("call");
+    QTest::addColumn<QByteArray>("error");
+    QTest::addColumn<int>("after");
+    QTest::newRow("short write") << QByteArray("write") << QByteArray("ENOSPC") << 4;
+    QTest::newRow("no room to reserve") << QByteArray("fallocate") << QByteArray("ENOSPC") << 0;
+    QTest::newRow("fsync EIO") << QByteArray("fsync") << QByteArray("EIO") << 0;
+    // The whole line was written, but the system does not promise it is kept.
+    QTest::newRow("close EIO") << QByteArray("close") << QByteArray("EIO") << 0;
+}
+
+void WriteFaultsTest::appendKeepsOldFile() {
+    QFETCH(QByteArray, call);
+    QFETCH(QByteArray, error);
+    QFETCH(int, after);
     TestFolder folder;
     folder.writeBytes("hist.txt", "first\r\n");
     FileResult appended;
     {
-        FaultGuard fault("write", "hist.txt", "ENOSPC", 4);
+        FaultGuard fault(call.constData(), "hist.txt", error.constData(), after);
         appended = appendLine(folder.filePath("hist.txt"), "second line");
     }
     QVERIFY(!appended.ok);
-    QCOMPARE(appended.error, QString("No space left on device"));
+    QCOMPARE(appended.error, QString(kReason[error == "ENOSPC"]));
     QCOMPARE(folder.readBytes("hist.txt"), QByteArray("first\r\n"));
 }
 
@@ -134,17 +155,30 @@ void WriteFaultsTest::failedAppendLeavesNoNewFile() {
     QVERIFY(!folder.exists("hist.txt"));
 }
 
-// The whole line is in the file: a late close error must not invite saving it again.
-void WriteFaultsTest::appendCloseErrorAfterWholeLine() {
+// A short write whose end cannot be cut back leaves part of a save behind: the reader skips
+// it, and the next save starts a line of its own.
+void WriteFaultsTest::fragmentIsNoSave() {
     TestFolder folder;
-    folder.writeBytes("hist.txt", "first\r\n");
+    AppData d;
+    folder.prepare(d);
+    const QString save =
+        "ロイ,01,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0.0 "
+        "2008/03/05 14:07:33.0.01000,02000,03000,04000,05000,06000,,,,,,,";
+    folder.writeLines("txtFile/PCData.txt", {save});
+    const QByteArray before = folder.readBytes("txtFile/PCData.txt");
     FileResult appended;
     {
-        FaultGuard fault("close", "hist.txt", "EIO");
-        appended = appendLine(folder.filePath("hist.txt"), "second");
+        FaultGuard fault("write,ftruncate", "PCData.txt", "ENOSPC", 66);
+        appended = appendLine(d.nativeDataPath(FileListEntry::History), save);
     }
-    QVERIFY2(appended.ok, qPrintable(appended.error));
-    QCOMPARE(folder.readBytes("hist.txt"), QByteArray("first\r\nsecond\r\n"));
+    QVERIFY(!appended.ok);
+    QCOMPARE(folder.readBytes("txtFile/PCData.txt").size(), before.size() + 66);
+    loadHistory(d);
+    QCOMPARE(d.history.recordCount(1), 1);
+    QVERIFY(appendLine(d.nativeDataPath(FileListEntry::History), save).ok);
+    loadHistory(d);
+    QCOMPARE(d.history.names(), QStringList{"ロイ"});
+    QCOMPARE(d.history.recordCount(1), 2);
 }
 
 void WriteFaultsTest::replaceKeepsPermissions() {
@@ -156,6 +190,46 @@ void WriteFaultsTest::replaceKeepsPermissions() {
     QVERIFY(writeTextFile(path, "new\r\n").ok);
     QCOMPARE(folder.readBytes("result.txt"), QByteArray("new\r\n"));
     QCOMPARE(int(QFile::permissions(path) & 0x7077), int(mode & 0x7077));  // not the user bits
+}
+
+void WriteFaultsTest::notRegularTargetsRefused_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("fifo") << "fifo"
+                          << "通常のファイルではありません";
+    QTest::newRow("link to /dev/zero") << "device"
+                                       << "通常のファイルではありません";
+    QTest::newRow("folder") << "folder"
+                            << "フォルダーです";
+}
+
+// Nothing waits on a FIFO or writes to a device; a link to one stays as it was, and no new
+// file with the device's wide-open permissions appears.
+void WriteFaultsTest::notRegularTargetsRefused() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    TestFolder folder;
+    const QString path = folder.filePath("target.txt");
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == "fifo")
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else
+        QVERIFY(QDir(folder.path()).mkdir("target.txt"));
+    QElapsedTimer timer;
+    timer.start();
+    const FileResult appended = appendLine(path, "line");
+    const FileResult replaced = writeTextFile(path, "text\r\n");
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(appended.error, reason);
+    QCOMPARE(replaced.error, reason);
+    QVERIFY(!appended.ok && !replaced.ok);
+    const QFileInfo info(path);
+    QCOMPARE(info.isSymLink(), kind == "device");
+    QVERIFY(!info.isFile() || info.isSymLink());
+    const auto everything = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(folder.path()).entryList(everything), QStringList({"target.txt", "txtFile"}));
 }
 
 WM_TEST_MAIN(WriteFaultsTest)

@@ -1,6 +1,9 @@
 // The file list, and the line reader under every loader.
+#include <algorithm>
+
 #include "fuzzcommon.h"
 #include "gamedata.h"
+#include "textrules.h"
 
 using namespace wm;
 
@@ -33,12 +36,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wmfuzz::SilentDialogs dialogs;
     const bool read = readFileList(d, dialogs);
     const QStringList entries = wmfuzz::valueLines(lines);
-    // The list is always taken once the file is read: up to eleven entries line by line,
-    // and a line past them is reported (one message) with the entries before it kept.
+    // The list is always taken once the file is read: up to eleven entries line by line, a
+    // line with a control character leaving its entry empty. A line past them or with a
+    // control character is reported (one message for all), with the other entries kept.
     FUZZ_CHECK(read);
     FUZZ_CHECK(dialogs.inputs == 0);
-    FUZZ_CHECK(dialogs.messages == (entries.size() > FileList::kEntries ? 1 : 0));
-    for (int i = 0; i < FileList::kEntries; ++i)
-        FUZZ_CHECK(d.fileList[i] == entries.value(i));
+    FUZZ_CHECK(dialogs.messages <= 1);
+    bool refused = entries.size() > FileList::kEntries;
+    for (int i = 0; i < FileList::kEntries; ++i) {
+        const QString line = entries.value(i);
+        const bool control = std::any_of(line.begin(), line.end(), [](QChar c) {
+            return c.unicode() < 0x20 || c.unicode() == 0x7f;
+        });
+        refused = refused || control;
+        FUZZ_CHECK(d.fileList[i] == (control ? QString() : line));
+    }
+    if (refused)
+        FUZZ_CHECK(dialogs.messages == 1);
+    // Without a word, everything the program writes stays in its own or the data folder.
+    if (dialogs.messages == 0) {
+        FUZZ_CHECK(d.staysHome(d.dataPath(FileListEntry::History)));
+        FUZZ_CHECK(d.staysHome(d.dataPath(FileListEntry::Options)));
+        FUZZ_CHECK(d.staysHome(joinPath(d.programFolder, d.fileList[FileListEntry::ResultName])));
+    }
     return 0;
 }

@@ -6,7 +6,9 @@
 using namespace wm;
 
 namespace {
-const QByteArray kPrefix("Alice,01,1,2,3.10 2024/01/02 03:04:05.7.0101,\r\n");
+const QByteArray kPrefix(
+    "Alice,01,1,2,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0.10 "
+    "2024/01/02 03:04:05.7.0101,,,,,,\r\n");
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -18,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CharacterHistory& table = d.history;
     FUZZ_CHECK(table.name(1) == QStringLiteral("Alice"));
     FUZZ_CHECK(table.at(1, HistoryField::SavedAtAndWorks, 1) ==
-               QStringLiteral("2024/01/02 03:04:05.7.0101,"));
+               QStringLiteral("2024/01/02 03:04:05.7.0101,,,,,,"));
     // Every name (an empty one of a hand-edited line too) is in one slot only, and every save
     // of a slot carries that slot's name.
     QStringList names;

@@ -69,6 +69,7 @@ class TestWmTool : public QObject {
     void closingMainWindowEnds();
     void productWindowReloadsAfterClosing();
     void reincarnationAndAboutWindows();
+    void unreadableHistoryIsReported();
     void characterDataFromEitherSize_data();
     void characterDataFromEitherSize();
     void rulesGoToBothWindows();
@@ -614,6 +615,24 @@ void TestWmTool::reincarnationAndAboutWindows() {
     QCOMPARE(tool->existingReincarnationWindow()->maximumSize(),
              tool->existingReincarnationWindow()->minimumSize());
     QCOMPARE(w->windowTitle(), title);
+}
+
+// A history file that is there but cannot be read is reported by both of its readers.
+void TestWmTool::unreadableHistoryIsReported() {
+    QVERIFY(start(QStringList{"2", "2"}));
+    QVERIFY(QDir().mkpath(folder->filePath("txtFile/PCData.txt")));
+    const QString reason = QDir::toNativeSeparators(folder->filePath("txtFile/PCData.txt")) +
+                           "\r\nファイルを開けません: フォルダーです";
+    wm::MainWindow* w = visibleMain();
+    const qsizetype before = dialogs.shown().size();
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    dialogs.expectMessage(Dialogs::Answer::Ok);  // and nothing saved
+    QTest::mouseClick(wmtest::child<QPushButton>(w, "showSavedCharactersButton"), Qt::LeftButton);
+    QCOMPARE(dialogs.shown().size(), before + 2);
+    QCOMPARE(dialogs.shown().at(before).text, reason);
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    QTest::mouseClick(shell(*w).tabButton(wm::TabAction::Reincarnation), Qt::LeftButton);
+    QCOMPARE(dialogs.last().text, reason);
 }
 
 void TestWmTool::characterDataFromEitherSize_data() {
