@@ -1,9 +1,7 @@
 #include "materialtreewindow.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,21 +23,6 @@ namespace wm {
 namespace {
 
 const QString kTitle = QStringLiteral("材料の内訳");
-
-QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
-    auto* label = new QLabel(caption);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setToolTip(tip);
-    button->setObjectName(name);
-    // Enter on the focused button presses it.
-    button->setAutoDefault(true);
-    return button;
-}
 
 }  // namespace
 
@@ -265,12 +248,7 @@ QString MaterialTreeWindow::resultText() const {
 }
 
 void MaterialTreeWindow::copyText() {
-    const QString text = resultText();
-    if (text.isEmpty()) {
-        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
-        return;
-    }
-    QGuiApplication::clipboard()->setText(text);
+    copyResult(dialogs_, resultText(), kTitle);
 }
 
 void MaterialTreeWindow::saveText() {

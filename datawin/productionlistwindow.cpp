@@ -1,11 +1,9 @@
 #include "productionlistwindow.h"
 
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -402,12 +400,7 @@ void ProductionListWindow::saveList() {
 }
 
 void ProductionListWindow::copyText() {
-    const QString text = resultText();
-    if (text.isEmpty()) {
-        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
-        return;
-    }
-    QGuiApplication::clipboard()->setText(text);
+    copyResult(dialogs_, resultText(), kTitle);
 }
 
 void ProductionListWindow::saveText() {

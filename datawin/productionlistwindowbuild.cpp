@@ -23,21 +23,6 @@ namespace wm {
 
 namespace {
 
-QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
-    auto* label = new QLabel(caption);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setToolTip(tip);
-    button->setObjectName(name);
-    // Enter on the focused button presses it.
-    button->setAutoDefault(true);
-    return button;
-}
-
 // Half-width digits only, as every count field of the program.
 void digitsOnly(QLineEdit* field, std::function<void()> onEnter) {
     field->setMaxLength(19);

@@ -1,7 +1,5 @@
 // What the training plan window shows of a plan, and its copies and file.
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -10,6 +8,7 @@
 #include "numbers.h"
 #include "resultfiles.h"
 #include "trainingplanwindow.h"
+#include "widgets.h"
 
 namespace wm {
 
@@ -81,20 +80,11 @@ QString TrainingPlanWindow::productsText() const {
 }
 
 void TrainingPlanWindow::copyPlan() {
-    const QString text = planResultText();
-    if (text.isEmpty()) {
-        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
-        return;
-    }
-    QGuiApplication::clipboard()->setText(text);
+    copyResult(dialogs_, planResultText(), kTitle);
 }
 
 void TrainingPlanWindow::copyProducts() {
-    if (products_.empty()) {
-        dialogs_.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), kTitle);
-        return;
-    }
-    QGuiApplication::clipboard()->setText(productsText());
+    copyResult(dialogs_, products_.empty() ? QString() : productsText(), kTitle);
 }
 
 void TrainingPlanWindow::saveText() {

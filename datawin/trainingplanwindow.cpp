@@ -28,21 +28,6 @@ const QString kTitle = QStringLiteral("育成計画");
 constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
-QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
-    auto* label = new QLabel(caption);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setToolTip(tip);
-    button->setObjectName(name);
-    // Enter on the focused button presses it.
-    button->setAutoDefault(true);
-    return button;
-}
-
 QLineEdit* numberField(const QString& name, const QString& tip, int maxLength) {
     auto* field = new QLineEdit;
     field->setObjectName(name);

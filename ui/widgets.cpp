@@ -1,13 +1,19 @@
 #include "widgets.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QWidget>
+
+#include "dialogs.h"
 
 namespace wm {
 
@@ -134,6 +140,28 @@ void tabToCheckedOption(const QList<QRadioButton*>& options) {
     for (QRadioButton* option : options)
         QObject::connect(option, &QRadioButton::toggled, option, follow);
     follow();
+}
+
+QLabel* buddyLabel(const QString& caption, QWidget* buddy) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name) {
+    auto* button = new QPushButton(caption);
+    button->setToolTip(tip);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+void copyResult(Dialogs& dialogs, const QString& text, const QString& title) {
+    if (text.isEmpty()) {
+        dialogs.messageBox(QStringLiteral("結果がないので、コピーは出来ません"), title);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
 }
 
 }  // namespace wm

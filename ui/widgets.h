@@ -5,6 +5,8 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 
 class QFont;
@@ -12,6 +14,8 @@ class QObject;
 class QWidget;
 
 namespace wm {
+
+class Dialogs;
 
 // The program's own choice of a list entry: sets the position and, when it changed, runs
 // the same handling as a user's click (the activated signal). A position the list does not
@@ -51,5 +55,14 @@ void tabToCheckedOption(const QList<QRadioButton*>& options);
 // Escape anywhere in an auxiliary window does what its close box or キャンセル does: close
 // when no action is given.
 void closeOnEscape(QWidget* window, std::function<void()> close = {});
+
+// A label whose access key moves the focus to its box.
+QLabel* buddyLabel(const QString& caption, QWidget* buddy);
+
+// A button of a window's actions: Enter on it when it has the focus presses it.
+QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name);
+
+// コピー: puts a result on the clipboard, or says that there is none to copy.
+void copyResult(Dialogs& dialogs, const QString& text, const QString& title);
 
 }  // namespace wm
