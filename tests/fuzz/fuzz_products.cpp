@@ -60,13 +60,13 @@ void production(AppData& d, int workPosition, int row, const ProductChoice& choi
     in.runs = runs;
     const int section = workSection(workPosition);
     const SetMaterialList set =
-        setMaterialsOf(d.products, NecklaceSection::Skip, d.products.at(section, 4, row));
+        setMaterialsOf(d.products, d.products.at(section, 4, row));
     for (size_t i = 0; i < in.setMaterials.size() && i < set.materials.size(); ++i)
         in.setMaterials[i] = set.materials[i];
     wmfuzz::SilentDialogs dialogs;
     totalsForRuns(d, dialogs, in);
     // Without a needed experience there is nothing to reach; beyond 64 bits, a message.
-    d.neededExp = row % 3 == 0 ? 0 : qint64(row) * (row % 3 == 1 ? 12345 : 4000000000000000000);
+    in.neededExp = row % 3 == 0 ? 0 : qint64(row) * (row % 3 == 1 ? 12345 : 4000000000000000000);
     runsNeeded(d, dialogs, in);
 }
 
@@ -84,7 +84,7 @@ void information(const ProductTable& products, int workPosition, int row,
     for (size_t i = 0; i < in.materials.size(); ++i)
         in.materials[i] = {choice.rows[i].workName, choice.rows[i].material, choice.rows[i].count};
     in.unknownMaterial = choice.unknownMaterial;
-    materialInfoText(products, NecklaceSection::Skip, in);
+    materialInfoText(products, in);
     gatheringPlacesText(products, in);
     productInfoText(products, in);
 }
@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             productFieldsOf(products, section, row);
             materialPosition(products, product);
             const ProductChoice choice =
-                chooseProduct(products, NecklaceSection::Skip, section, row, product, {});
+                chooseProduct(products, section, row, product, {});
             const QString runs =
                 row == 4 ? QStringLiteral("9999999999999999999") : QString::number(row * 7 - 20);
             totalExpText(runs, choice.fields.exp);
