@@ -184,8 +184,8 @@ void CharacterHistoryWindow::buildLayout() {
     for (int i = 0; i < 4; ++i) {
         pcs->addWidget(status_[size_t(i)].caption, 5 + i, 0);
         pcs->addWidget(status_[size_t(i)].box, 5 + i, 1);
-        pcs->addWidget(status_[size_t(4 + i)].caption, 5 + i, 2);
-        pcs->addWidget(status_[size_t(4 + i)].box, 5 + i, 3);
+        pcs->addWidget(status_[4 + size_t(i)].caption, 5 + i, 2);
+        pcs->addWidget(status_[4 + size_t(i)].box, 5 + i, 3);
     }
     pcs->setColumnStretch(3, 1);
     pcs->setRowStretch(9, 1);

@@ -303,7 +303,7 @@ void ReincarnationWindow::showSave() {
     d = textAfter(d, QLatin1Char(','));
     // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
     auto next = [&d] {
-        const QString value = textBefore(d, QLatin1Char(','));
+        QString value = textBefore(d, QLatin1Char(','));
         d = textAfter(d, QLatin1Char(','));
         return value;
     };

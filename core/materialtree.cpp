@@ -295,7 +295,7 @@ QString materialTreeText(const MaterialTree& tree) {
     QStringList lines{joinLine(materialTreeHeaders())};
     for (const MaterialNode& node : tree.nodes) {
         QStringList cells = materialNodeColumns(node);
-        cells[0].prepend(QString(node.depth * 2, QLatin1Char(' ')));
+        cells[0].prepend(QString(qsizetype(node.depth) * 2, QLatin1Char(' ')));
         lines << joinLine(cells);
     }
     return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);

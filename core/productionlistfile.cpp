@@ -65,7 +65,7 @@ QString readLine(const QString& line, ProductionList& list) {
         return QString();
     }
     if (key == kMaximumKey || key == kCurrentKey) {
-        const QString problem = fieldCount(2, 2);
+        QString problem = fieldCount(2, 2);
         if (!problem.isEmpty())
             return problem;
         const auto weight = count(fields[1]);

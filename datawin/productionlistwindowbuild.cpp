@@ -24,7 +24,7 @@ namespace wm {
 namespace {
 
 // Half-width digits only, as every count field of the program.
-void digitsOnly(QLineEdit* field, std::function<void()> onEnter) {
+void digitsOnly(QLineEdit* field, const std::function<void()>& onEnter) {
     field->setMaxLength(19);
     KeyFilter::install(field, [onEnter](int& code) {
         if (code == kKeyEnter) {

@@ -74,6 +74,7 @@ QString TrainingPlanWindow::planResultText() const {
 QString TrainingPlanWindow::productsText() const {
     // In the order the table shows.
     std::vector<PlanProduct> shown;
+    shown.reserve(size_t(productTable_->rowCount()));
     for (int row = 0; row < productTable_->rowCount(); ++row)
         shown.push_back(products_[size_t(productTable_->item(row, 0)->data(Qt::UserRole).toInt())]);
     return planProductsText(shown, levels_);

@@ -68,7 +68,7 @@ bool isDigitKey(int code) {
     return code >= '0' && code <= '9';
 }
 
-void digitField(QLineEdit* field, int limit, std::function<void()> onEnter) {
+void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnter) {
     KeyFilter::install(field, [field, limit, onEnter](int& code) {
         if (code == kKeyBackspace)
             return;

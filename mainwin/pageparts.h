@@ -44,7 +44,7 @@ QGridLayout* tightGrid(QWidget* owner);
 bool isDigitKey(int code);
 // A digit field: Backspace passes, a digit passes below `limit` characters (or over a
 // selection; 0 for no limit), Enter runs onEnter and is dropped, anything else is dropped.
-void digitField(QLineEdit* field, int limit, std::function<void()> onEnter);
+void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnter);
 // The whole text is selected when the field gets the focus.
 void selectOnFocus(QLineEdit* field);
 // An access key takes the focus to its button first, as a click does, so the field being

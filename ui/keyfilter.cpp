@@ -174,7 +174,7 @@ bool KeyFilter::keyPress(QKeyEvent* key) {
 bool KeyFilter::inputMethod(QInputMethodEvent* im) {
     // Text from an input method goes through the handler character by character, as if
     // typed; the preedit (not yet committed) text is left alone.
-    const QString committed = im->commitString();
+    const QString& committed = im->commitString();
     if (committed.isEmpty())
         return false;
     if (im->preeditString().isEmpty() && committed.size() > 1) {
