@@ -59,8 +59,7 @@ void production(AppData& d, int workPosition, int row, const ProductChoice& choi
     in.steps = choice.fields.exp.right(2);
     in.runs = runs;
     const int section = workSection(workPosition);
-    const SetMaterialList set =
-        setMaterialsOf(d.products, d.products.at(section, 4, row));
+    const SetMaterialList set = setMaterialsOf(d.products, d.products.at(section, 4, row));
     for (size_t i = 0; i < in.setMaterials.size() && i < set.materials.size(); ++i)
         in.setMaterials[i] = set.materials[i];
     wmfuzz::SilentDialogs dialogs;
@@ -111,8 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const QString product = names.at(row - 1);
             productFieldsOf(products, section, row);
             materialPosition(products, product);
-            const ProductChoice choice =
-                chooseProduct(products, section, row, product, {});
+            const ProductChoice choice = chooseProduct(products, section, row, product, {});
             const QString runs =
                 row == 4 ? QStringLiteral("9999999999999999999") : QString::number(row * 7 - 20);
             totalExpText(runs, choice.fields.exp);
