@@ -117,6 +117,7 @@ void checkPlan(const std::vector<PlanProduct>& products, const PlanLevels& level
 }
 
 Plans planAll(const std::vector<PlanProduct>& products, const PlanLevels& levels) {
+    FUZZ_CHECK(!planTraining({}, levels, PlanObjective::Runs).error.isEmpty());
     Plans plans;
     plans.runs = planTraining(products, levels, PlanObjective::Runs, kExactVisits);
     plans.steps = planTraining(products, levels, PlanObjective::Steps, kExactVisits);
@@ -226,6 +227,16 @@ void productionList(const ProductTable& data, const QString& work,
         list.rows, totals,
         carryLineText(carryTrips(totals.bases, *list.maximumWeight, *list.currentWeight)));
     roundTrip(list);
+    // A negative count cannot be written: the writer refuses the whole list.
+    ProductionList negative = list;
+    if (seed % 3 == 0)
+        negative.rows.front().runs = -1;
+    else if (seed % 3 == 1 && !negative.held.empty())
+        negative.held.back().pieces = -seed;
+    else
+        negative.currentWeight = -1;
+    QString problem;
+    FUZZ_CHECK(productionListFileText(negative, &problem).isEmpty() && !problem.isEmpty());
 }
 
 // The input as a list file: what reads is written and read back the same, and totalled.
