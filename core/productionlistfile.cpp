@@ -78,10 +78,12 @@ QString readLine(const QString& line, ProductionList& list) {
         .arg(key);
 }
 
-// A name the reader would read back as it is.
+// A name the reader would read back as it is: the reader refuses a line with the character
+// a bad byte of the data became, and trims the space that ends a line.
 bool writableName(const QString& name) {
-    static const QRegularExpression separator(QStringLiteral("[\t \r\n]"));
-    return !name.isEmpty() && !name.contains(separator) && !name.startsWith(QLatin1Char('#'));
+    static const QRegularExpression separator(QStringLiteral("[\t \r\n\\x{1A}]"));
+    return !name.isEmpty() && !name.contains(separator) && !name.startsWith(QLatin1Char('#')) &&
+           name.trimmed() == name;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #   scripts/fuzz.sh TARGET SECONDS      e.g. scripts/fuzz.sh fuzz_makedata 600
 # Targets: the folders of tests/fuzz/corpus (fuzz_filelist fuzz_exptable fuzz_makedata
 #          fuzz_joblist fuzz_guild fuzz_options fuzz_history fuzz_textrules fuzz_rules
-#          fuzz_products fuzz_writers)
+#          fuzz_products fuzz_writers fuzz_plans)
 # Builds into build-fuzz (clang, ASan, UBSan, libFuzzer coverage). The seeds in
 # tests/fuzz/corpus/TARGET are read, never changed; new inputs go to
 # build-fuzz/fuzz-corpus/TARGET and findings to build-fuzz/fuzz-findings/TARGET. A finding

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QTest>
 #include <limits>
 
@@ -60,6 +61,8 @@ class ProductionListTest : public QObject {
     void trips_data();
     void trips();
     void fileBytes();
+    void unwritableNames_data();
+    void unwritableNames();
     void badFiles_data();
     void badFiles();
 };
@@ -286,6 +289,34 @@ void ProductionListTest::fileBytes() {
     const FileResult refused = writeProductionList(path, list);
     QCOMPARE(refused.error, QString("「木の 枝」はリストに書けない名前です"));
     QCOMPARE(folder.readBytes("list.txt"), expected);
+}
+
+// Names the file could not give back as they are: nothing is written.
+void ProductionListTest::unwritableNames_data() {
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QString>("work");
+    QTest::addColumn<QString>("error");
+    const QString badByte = QString("木の") + QChar(0x1A) + QString("剣");
+    QTest::newRow("bad byte of the data") << badByte << "剣鍛冶"
+                                          << "「" + badByte + "」はリストに書けない名前です";
+    QTest::newRow("work ending in a full-width space") << "鉄の長剣"
+                                                       << "剣鍛冶　"
+                                                       << "「鉄の長剣」はリストに書けない名前です";
+    QTest::newRow("comment mark") << "#鉄の長剣"
+                                  << ""
+                                  << "「#鉄の長剣」はリストに書けない名前です";
+}
+
+void ProductionListTest::unwritableNames() {
+    QFETCH(QString, product);
+    QFETCH(QString, work);
+    QFETCH(QString, error);
+    wmtest::TestFolder folder;
+    ProductionList list;
+    list.rows = {{product, 1, work}};
+    const QString path = folder.filePath("list.txt");
+    QCOMPARE(writeProductionList(path, list).error, error);
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void ProductionListTest::badFiles_data() {

@@ -268,8 +268,11 @@ void TrainingPlanTest::productsAndMaterialsFromTheTables() {
     wmtest::setProduct(m, 9, 1, "001:木炭", "024:04", "2", "02鉄鉱石");
     wmtest::setProduct(m, 10, 1, "001:鉄", "005:03", "6", "03鉄鉱石,01木炭");
     wmtest::setProduct(m, 10, 2, "012:鋼", "030:02", "9", "01謎の石");
+    wmtest::setProduct(m, 10, 3, "001:逆", "-05:-3", "1", "00");
     const auto ps = planProducts(m, 10);
-    QCOMPARE(ps.size(), size_t(2));
+    QCOMPARE(ps.size(), size_t(3));
+    // A negative experience and negative steps give no experience.
+    QCOMPARE(ps[2].runExp, qint64(0));
     // 鉄: 3 ore and the 2 of its charcoal, 6 each; 鋼: an unknown material weighs nothing.
     QCOMPARE(planProductColumns(ps[0], levels(5, {100})),
              QStringList({"○", "鉄", "1", "15", "3", "30", "7", ""}));
