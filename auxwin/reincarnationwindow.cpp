@@ -220,13 +220,17 @@ void ReincarnationWindow::installKeyHandlers() {
         KeyFilter::install(e, [e, maxDigits](int& code) {
             if (code == kKeyBackspace)
                 return;
-            if (code >= '0' && code <= '9') {
-                if (!e->hasSelectedText() && byteLength(e->text()) >= maxDigits)
+            switch (digitKey(code, byteLength(e->text()), e->hasSelectedText(), maxDigits)) {
+                case DigitKey::Taken:
+                    return;
+                case DigitKey::Full:
                     code = 0;
-                return;
+                    return;
+                case DigitKey::NotDigit:
+                    code = 0;
+                    focusNextControl(e);
+                    return;
             }
-            code = 0;
-            focusNextControl(e);
         });
     };
     digitsOnly(countBox_, kCountLevelDigits);
@@ -249,10 +253,9 @@ void ReincarnationWindow::installKeyHandlers() {
                 code = 0;
                 return;
             }
-            // The name: at most 14 bytes, unless typing replaces a selection.
-            const QString text = c->currentText();
+            // The name: typing stops at its byte limit, unless it replaces a selection.
             const bool selected = c->lineEdit() && c->lineEdit()->hasSelectedText();
-            if (!selected && !text.isEmpty() && byteLength(text) > 13)
+            if (!selected && characterNameFull(c->currentText()))
                 code = 0;
         });
     }

@@ -115,7 +115,11 @@ std::array<bool, kEquipmentKinds> lockedEquipment(const QString& limits);
 // Nothing when either is no number.
 std::optional<QString> maxWeightText(const QString& strength, const QString& factor);
 
-// The name rule of the character page: a name longer than 13 bytes is cut to at most 14.
+// A character name holds at most this many code page 932 bytes.
+inline constexpr int kCharacterNameBytes = 14;
+// A name that long takes no more typed characters, except over a selection.
+bool characterNameFull(const QString& name);
+// A longer name (pasted, or set by the program) is cut to its longest start that fits.
 QString cutCharacterName(const QString& name);
 
 // Whether the name list takes a typed character: Backspace, Enter and every character the

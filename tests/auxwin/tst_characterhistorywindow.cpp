@@ -201,11 +201,11 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
             QCOMPARE(workList(k)->currentIndex(), 0);
             QCOMPARE(workList(k)->currentText(), QString());
             QCOMPARE(workLevel(k)->text(), QString());
-            QCOMPARE(w().savedWork(k).code, 0.0);
+            QCOMPARE(w().savedWork(k).code, 0);
             QCOMPARE(w().savedWork(k).level, QString());
         }
         // Empty first slots: code "0", no level.
-        QCOMPARE(w().savedWork(1).code, 0.0);
+        QCOMPARE(w().savedWork(1).code, 0);
         QCOMPARE(workLevel(1)->text(), QString());
 
         // Another character's save shows none of Alice's levels.
@@ -248,7 +248,7 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
         QCOMPARE(workList(8)->currentIndex(), pos);
         QCOMPARE(workList(8)->currentText(), name);
         QCOMPARE(workLevel(8)->text(), level);
-        QCOMPARE(w().savedWork(8).code, entry.left(2).toDouble());
+        QCOMPARE(w().savedWork(8).code, entry.left(2).toInt());
         QCOMPARE(w().savedWork(8).level, entry.mid(2));
 
         // Typing into the work name puts the saved work back; an unlisted code leaves it.
