@@ -106,14 +106,15 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     void orderPagesForTab();
 
   signals:
-    // Actions whose windows or routines the program adds later; nothing happens until a
-    // handler is connected.
-    void productWindowRequested();           // TabAction::ProductWindow
-    void materialTreeRequested();            // 材料の内訳
-    void reincarnationRequested();           // TabAction::Reincarnation
-    void aboutRequested();                   // バージョン情報
-    void saveResultRequested();              // Text作成, 作業ファイル作成
-    void characterDataRequested(int index);  // 0 save (PC保存, PCデータ保存), 1 show (PC表示)
+    // Actions that open other windows or write files: the program connects them, the window
+    // itself only the character save.
+    void productWindowRequested();    // TabAction::ProductWindow
+    void materialTreeRequested();     // 材料の内訳
+    void reincarnationRequested();    // TabAction::Reincarnation
+    void aboutRequested();            // バージョン情報
+    void saveResultRequested();       // Text作成, 作業ファイル作成
+    void characterSaveRequested();    // PC保存, PCデータ保存
+    void savedCharactersRequested();  // PC表示
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -58,10 +58,7 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
         connect(window, &MainWindow::aboutRequested, this, &WmTool::openAbout);
         connect(window, &MainWindow::materialTreeRequested, this,
                 [this, window] { openMaterialTree(*window); });
-        connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
-            if (index == 1)
-                showCharacterData();
-        });
+        connect(window, &MainWindow::savedCharactersRequested, this, &WmTool::showCharacterData);
         emit mainWindowCreated(window);
     }
     return *slot;
@@ -156,15 +153,16 @@ void WmTool::hideMain(int code) {
         window->hide();
 }
 
-void WmTool::openOnPage(int code, int page) {
+void WmTool::openOnPage(int code, StartPage page) {
     // A window that opens on its character page builds its calculation page when needed.
-    if (isWindowCode(code) && !existingMain(code) && page == int(TabAction::CharacterPage))
+    if (isWindowCode(code) && !existingMain(code) && page == StartPage::Character)
         mainWindow(code, MainWindow::FirstPage::Character);
 }
 
-void WmTool::switchPage(int code, int page) {
+void WmTool::switchPage(int code, StartPage page) {
     if (isWindowCode(code))
-        mainWindow(code).runTabAction(TabAction(page));
+        mainWindow(code).runTabAction(page == StartPage::Calculation ? TabAction::CalculationPage
+                                                                     : TabAction::CharacterPage);
 }
 
 void WmTool::showSettings() {

@@ -55,8 +55,8 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     bool isMainVisible(int code) override;
     void showMain(int code) override;
     void hideMain(int code) override;
-    void switchPage(int code, int page) override;
-    void openOnPage(int code, int page) override;
+    void switchPage(int code, StartPage page) override;
+    void openOnPage(int code, StartPage page) override;
     void showSettings() override;
     void hideSettings() override;
     bool isCalculationPageShown(int code) override;
