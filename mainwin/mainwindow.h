@@ -11,24 +11,15 @@
 #include "windowcode.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
 class QGridLayout;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace wm {
 
 class MainWindow;
 
-// The actions of the tab buttons and the 表示 menu, numbered as the settings and the
-// startup name them (page 1 and 2).
+// The actions of the tab buttons and the 表示 menu.
 enum class TabAction {
     CalculationPage = 1,  // 仕事技術計算
     CharacterPage = 2,    // キャラデータ
@@ -54,7 +45,7 @@ class MainHost {
     // Appends a rule of n dashes to the result lists of both main windows.
     virtual void appendRuleToResults(int length) = 0;
     // The main window of a size if it has been created, else null.
-    virtual MainWindow* existingMainWindow(int code) = 0;
+    virtual MainWindow* existingMainWindow(int code) const = 0;
 };
 
 // The calculator's main window: the menus, the tab buttons and the two pages. One class for

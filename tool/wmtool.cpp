@@ -64,7 +64,7 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
     return *slot;
 }
 
-MainWindow* WmTool::existingMain(int code) const {
+MainWindow* WmTool::existingMainWindow(int code) const {
     return isWindowCode(code) ? mains_[code].get() : nullptr;
 }
 
@@ -77,7 +77,7 @@ StartupSettingsWindow& WmTool::settingsWindow() {
 void WmTool::appendRuleToResults(int length) {
     const QString rule(length, QLatin1Char('-'));
     for (int code : {WindowCode::Small, WindowCode::Large}) {
-        if (MainWindow* window = existingMain(code))
+        if (MainWindow* window = existingMainWindow(code))
             window->appendResult(rule);
     }
 }
@@ -135,7 +135,7 @@ void WmTool::endProgram() {
 }
 
 bool WmTool::isMainVisible(int code) {
-    const MainWindow* window = existingMain(code);
+    const MainWindow* window = existingMainWindow(code);
     return window && window->isVisible();
 }
 
@@ -149,13 +149,13 @@ void WmTool::showMain(int code) {
 }
 
 void WmTool::hideMain(int code) {
-    if (MainWindow* window = existingMain(code))
+    if (MainWindow* window = existingMainWindow(code))
         window->hide();
 }
 
 void WmTool::openOnPage(int code, StartPage page) {
     // A window that opens on its character page builds its calculation page when needed.
-    if (isWindowCode(code) && !existingMain(code) && page == StartPage::Character)
+    if (isWindowCode(code) && !existingMainWindow(code) && page == StartPage::Character)
         mainWindow(code, MainWindow::FirstPage::Character);
 }
 
@@ -179,7 +179,7 @@ void WmTool::hideSettings() {
 
 bool WmTool::isCalculationPageShown(int code) {
     // A window not created yet opens on its calculation page.
-    const MainWindow* window = existingMain(code);
+    const MainWindow* window = existingMainWindow(code);
     return !window || window->isCalculationPageShown();
 }
 

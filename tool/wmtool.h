@@ -41,8 +41,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     MainWindow& mainWindow(int code) override;
     // The same, for a window that shows the given page first when it is created now.
     MainWindow& mainWindow(int code, MainWindow::FirstPage firstPage);
-    MainWindow* existingMain(int code) const;
-    MainWindow* existingMainWindow(int code) override { return existingMain(code); }
+    MainWindow* existingMainWindow(int code) const override;
     StartupSettingsWindow& settingsWindow();
     StartupSettingsWindow* existingSettingsWindow() const { return settingsWindow_.get(); }
 

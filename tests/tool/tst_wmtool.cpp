@@ -120,7 +120,7 @@ bool TestWmTool::start(const std::optional<QStringList>& optionLines) {
 
 wm::MainWindow* TestWmTool::visibleMain() const {
     for (int code : {1, 2}) {
-        wm::MainWindow* w = tool->existingMain(code);
+        wm::MainWindow* w = tool->existingMainWindow(code);
         if (w && w->isVisible())
             return w;
     }
@@ -170,7 +170,8 @@ void TestWmTool::optionsFileChoosesWindow() {
     QVERIFY(QTest::qWaitForWindowActive(shown));
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
+    QVERIFY(!tool->existingMainWindow(3 - code) ||
+            !tool->existingMainWindow(3 - code)->isVisible());
     QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
     QVERIFY(!tool->data().optionsMissing);
 }
@@ -210,7 +211,7 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     QCOMPARE(shown->windowCode(), 2);
     QVERIFY(!shown->isCalculationPageShown());
     QVERIFY(shown->existingCharacterPage() && shown->existingCharacterPage()->listsFilled());
-    QVERIFY(!tool->existingMain(1));
+    QVERIFY(!tool->existingMainWindow(1));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
     // It opened on the character page without building its calculation page; 材料の内訳
@@ -301,8 +302,8 @@ void TestWmTool::okAppliesAndCloses() {
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
-    QCOMPARE(visibleMain(), tool->existingMain(2));
-    QVERIFY(tool->existingMain(2)->isCalculationPageShown());
+    QCOMPARE(visibleMain(), tool->existingMainWindow(2));
+    QVERIFY(tool->existingMainWindow(2)->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "1"));
 }
 
@@ -315,7 +316,7 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     click(wmtest::child<QPushButton>(&opt, "applyButton"));
     QVERIFY(tool->data().settingsOpener == Opener{});
     QVERIFY(opt.isVisible());
-    wm::MainWindow* large = tool->existingMain(2);
+    wm::MainWindow* large = tool->existingMainWindow(2);
     QCOMPARE(visibleMain(), large);
     QVERIFY(!large->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
