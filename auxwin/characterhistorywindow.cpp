@@ -33,23 +33,6 @@ QComboBox* makeList(const QString& tip, bool editable) {
     return list;
 }
 
-// HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 in the order a save holds them: the name their
-// boxes go by, caption and tip.
-struct StatusKind {
-    const char* name;
-    const char* caption;
-    const char* tip;
-};
-constexpr StatusKind kStatus[8] = {
-    {"hp", "ＨＰ", "HPの値を入力します"},
-    {"vitality", "体力", "体力の値を入力します"},
-    {"intelligence", "知力", "知力の値を入力します"},
-    {"luck", "幸運", "幸運の値を入力します"},
-    {"mp", "ＭＰ", "MPの値を入力します"},
-    {"agility", "敏捷", "敏捷の値を入力します"},
-    {"strength", "筋力", "筋力の値を入力します"},
-    {"charm", "魅力", "魅力の値を入力します"},
-};
 constexpr size_t kHp = 0;
 constexpr size_t kMp = 4;
 
@@ -79,21 +62,26 @@ void CharacterHistoryWindow::buildControls() {
     workFrame_ = new QGroupBox;
     workFrame_->setObjectName(QStringLiteral("workFrame"));
 
-    auto label = [](const QString& name, const char* text, const char* tip) {
-        auto* l = new QLabel(QString::fromUtf8(text));
+    auto label = [](const QString& name, const QString& text, const QString& tip) {
+        auto* l = new QLabel(text);
         l->setObjectName(name);
-        l->setToolTip(QString::fromUtf8(tip));
+        l->setToolTip(tip);
         return l;
     };
-    fame_.caption = label(QStringLiteral("fameCaption"), "名声", "名声の値を入力します");
-    nameCaption_ = label(QStringLiteral("nameCaption"), "名前", "保存したキャラ名を選択します");
-    saveTimeCaption_ =
-        label(QStringLiteral("saveTimeCaption"), "日付", "選択したキャラの保存日時を選択します");
-    job_.caption = label(QStringLiteral("jobCaption"), "職業", "職業が表示されます");
-    level_.caption = label(QStringLiteral("levelCaption"), "Lv．", "自分のレベルを入力します");
+    fame_.caption = label(QStringLiteral("fameCaption"), QStringLiteral("名声"),
+                          QStringLiteral("名声の値を入力します"));
+    nameCaption_ = label(QStringLiteral("nameCaption"), QStringLiteral("名前"),
+                         QStringLiteral("保存したキャラ名を選択します"));
+    saveTimeCaption_ = label(QStringLiteral("saveTimeCaption"), QStringLiteral("日付"),
+                             QStringLiteral("選択したキャラの保存日時を選択します"));
+    job_.caption = label(QStringLiteral("jobCaption"), QStringLiteral("職業"),
+                         QStringLiteral("職業が表示されます"));
+    level_.caption = label(QStringLiteral("levelCaption"), QStringLiteral("Lv．"),
+                           QStringLiteral("自分のレベルを入力します"));
     for (size_t v = 0; v < status_.size(); ++v) {
-        status_[v].caption = label(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Caption"),
-                                   kStatus[v].caption, kStatus[v].tip);
+        const StatusCaption& s = kStatusCaptions[v];
+        status_[v].caption = label(QString::fromLatin1(s.name) + QStringLiteral("Caption"),
+                                   QString::fromUtf16(s.caption), QString::fromUtf16(s.tip));
     }
 
     nameList_ = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
@@ -115,13 +103,10 @@ void CharacterHistoryWindow::buildControls() {
     job_.box = box(QStringLiteral("jobBox"), QStringLiteral("自分のレベルが表示されます"));
     level_.box = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
     for (size_t v = 0; v < status_.size(); ++v) {
-        status_[v].box = box(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Box"),
+        status_[v].box = box(QString::fromLatin1(kStatusCaptions[v].name) + QStringLiteral("Box"),
                              status_[v].caption->toolTip());
     }
 
-    const QStringList fixedWorks = {QStringLiteral("狩猟"),       QStringLiteral("木こり"),
-                                    QStringLiteral("釣り"),       QStringLiteral("農作業"),
-                                    QStringLiteral("ハーブ採り"), QStringLiteral("鉱石掘り")};
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
         s.post = new QCheckBox;
@@ -132,7 +117,7 @@ void CharacterHistoryWindow::buildControls() {
         s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         s.work->setMinimumContentsLength(7);
         if (k <= 6)
-            s.work->addItem(fixedWorks.at(k - 1));
+            s.work->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
         connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
         s.level = new QLineEdit;

@@ -22,24 +22,9 @@ namespace wm {
 
 namespace {
 
-// The values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力: the name their boxes
-// go by, caption, tip and the digits a box takes before it refuses more.
-struct ValueKind {
-    const char* name;
-    const char* caption;
-    const char* tip;
-    int maxDigits;
-};
-constexpr ValueKind kValues[8] = {
-    {"hp", "ＨＰ", "HPの値を入力します", 6},
-    {"vitality", "体力", "体力の値を入力します", 4},
-    {"intelligence", "知力", "知力の値を入力します", 4},
-    {"luck", "幸運", "幸運の値を入力します", 4},
-    {"mp", "ＭＰ", "MPの値を入力します", 6},
-    {"agility", "敏捷", "敏捷の値を入力します", 4},
-    {"strength", "筋力", "筋力の値を入力します", 4},
-    {"charm", "魅力", "魅力の値を入力します", 4},
-};
+// The digits a value box takes before it refuses more, in the order of kStatusCaptions:
+// six for HP and MP, four for the others.
+constexpr int kValueDigits[kStatusValues] = {6, 4, 4, 4, 6, 4, 4, 4};
 // Count and level take three digits.
 constexpr int kCountLevelDigits = 3;
 
@@ -119,11 +104,12 @@ void ReincarnationWindow::buildControls() {
 
     auto values = [&](ValueBoxes& boxes, const QString& suffix) {
         for (int v = 0; v < 8; ++v) {
-            const QString name = QString::fromLatin1(kValues[v].name) + suffix;
-            const QString tip = QString::fromUtf8(kValues[v].tip);
+            const StatusCaption& s = kStatusCaptions[size_t(v)];
+            const QString name = QString::fromLatin1(s.name) + suffix;
+            const QString tip = QString::fromUtf16(s.tip);
             boxes[size_t(v)].box = box(name, tip);
             boxes[size_t(v)].caption =
-                label(name + QStringLiteral("Caption"), QString::fromUtf8(kValues[v].caption), tip);
+                label(name + QStringLiteral("Caption"), QString::fromUtf16(s.caption), tip);
         }
     };
     values(inputs_, QStringLiteral("Input"));
@@ -237,7 +223,7 @@ void ReincarnationWindow::installKeyHandlers() {
     digitsOnly(levelBox_, kCountLevelDigits);
     for (const ValueBoxes* group : {&inputs_, &results_}) {
         for (int v = 0; v < 8; ++v)
-            digitsOnly((*group)[size_t(v)].box, kValues[v].maxDigits);
+            digitsOnly((*group)[size_t(v)].box, kValueDigits[v]);
     }
     for (QComboBox* c : {nameList_, jobList_, saveTimeList_}) {
         const bool isName = c == nameList_;

@@ -101,6 +101,25 @@ std::optional<qint64> countedWeight(const EquipmentChoice& choice);
 // 装備重量: the counted weights of the worn kinds added up.
 qint64 equipmentWeight(const std::array<EquipmentChoice, kEquipmentKinds>& choices);
 
+// The eight status values in the order a save holds them, each with the caption of its
+// box, the box's tip and the name its controls go by.
+struct StatusCaption {
+    const char16_t* caption;
+    const char16_t* tip;
+    const char* name;
+};
+inline constexpr int kStatusValues = 8;
+inline constexpr std::array<StatusCaption, kStatusValues> kStatusCaptions{{
+    {u"ＨＰ", u"HPの値を入力します", "hp"},
+    {u"体力", u"体力の値を入力します", "vitality"},
+    {u"知力", u"知力の値を入力します", "intelligence"},
+    {u"幸運", u"幸運の値を入力します", "luck"},
+    {u"ＭＰ", u"MPの値を入力します", "mp"},
+    {u"敏捷", u"敏捷の値を入力します", "agility"},
+    {u"筋力", u"筋力の値を入力します", "strength"},
+    {u"魅力", u"魅力の値を入力します", "charm"},
+}};
+
 // How many job slots a fame value allows (9..12); a fame that is no number counts as 0.
 int slotCountForFame(const QString& fame);
 
@@ -130,6 +149,10 @@ bool nameTakesCharacter(int code);
 // any other work, chosen from a list.
 inline constexpr int kJobSlots = 12;
 inline constexpr int kFirstFreeSlot = 7;
+
+// The gathering works of slots 1..6, as their lists name them.
+inline constexpr std::array<const char16_t*, kFirstFreeSlot - 1> kGatheringWorks{
+    u"狩猟", u"木こり", u"釣り", u"農作業", u"ハーブ採り", u"鉱石掘り"};
 
 // The work code a slot (1..12) holds before anything is chosen: its own gathering work for
 // slots 1..6, none (0) for the others.

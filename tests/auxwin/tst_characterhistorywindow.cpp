@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -74,8 +75,23 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
             QCOMPARE(list->itemText(23), QStringLiteral("製本"));
             QCOMPARE(list->itemText(24), QStringLiteral("楽器製作"));
         }
-        QCOMPARE(workList(1)->currentText(), QStringLiteral("狩猟"));
-        QCOMPARE(workList(6)->currentText(), QStringLiteral("鉱石掘り"));
+        QStringList works;
+        for (int k = 1; k <= 6; ++k)
+            works << workList(k)->currentText();
+        QCOMPARE(works,
+                 (QStringList{"狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り"}));
+        // The captions and tips the three character windows share.
+        QStringList captions;
+        for (const char* name :
+             {"hp", "vitality", "intelligence", "luck", "mp", "agility", "strength", "charm"}) {
+            const auto* caption =
+                wmtest::child<QLabel>(win_.data(), QString::fromLatin1(name) + "Caption");
+            captions << caption->text() + ' ' + caption->toolTip();
+        }
+        QCOMPARE(captions, (QStringList{"ＨＰ HPの値を入力します", "体力 体力の値を入力します",
+                                        "知力 知力の値を入力します", "幸運 幸運の値を入力します",
+                                        "ＭＰ MPの値を入力します", "敏捷 敏捷の値を入力します",
+                                        "筋力 筋力の値を入力します", "魅力 魅力の値を入力します"}));
     }
 
     void noDataMeansNoWindow() {
