@@ -281,25 +281,18 @@ void ReincarnationWindow::showSave() {
         return;
     const int slot = nameList_->currentIndex() + 1;
     const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
-    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
-    const QString jobCode = textBefore(d, QLatin1Char(','));
+    const SavedCharacter save = readSave(data_.history.at(slot, HistoryField::JobToWeight, r),
+                                         data_.history.at(slot, HistoryField::SavedAtAndWorks, r));
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+        if (data_.jobs.at(row, JobColumn::Code) == save.jobCode) {
             chooseEntry(jobList_, row - 1);
             break;
         }
     }
-    d = textAfter(d, QLatin1Char(','));
-    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    auto next = [&d] {
-        const QString value = textBefore(d, QLatin1Char(','));
-        d = textAfter(d, QLatin1Char(','));
-        return value;
-    };
-    loaded_.level = next();
+    loaded_.level = save.level;
     levelBox_->setText(loaded_.level);
     for (size_t v = 0; v < 8; ++v) {
-        loaded_.values[v] = next();
+        loaded_.values[v] = save.values[v];
         inputs_[v].box->setText(loaded_.values[v]);
     }
 }
