@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <cmath>
 
 #include "desktopinput.h"
 #include "keyfilter.h"
@@ -25,22 +24,6 @@ namespace {
 constexpr int kLoadWidth = 6570 / 15;
 constexpr int kLoadHeight = 5820 / 15;
 
-// Slots 7..12 can show sections 7..28, then 30 and 31 (saved as codes 29 and 30).
-constexpr int kFirstListedCode = 7;
-constexpr int kLastListedCode = 30;
-
-double valueOf(const QString& text) {
-    return toNumber(text).value_or(0);
-}
-
-// A saved level shows without its leading zeros ("045" as 45).
-QString levelText(const QString& tag) {
-    if (tag.isEmpty())
-        return QString();
-    const auto v = toNumber(tag);
-    return v ? numText(floorInt(*v)) : tag;
-}
-
 QComboBox* makeList(const QString& tip, bool editable) {
     auto* list = new QComboBox;
     list->setToolTip(tip);
@@ -50,23 +33,6 @@ QComboBox* makeList(const QString& tip, bool editable) {
     return list;
 }
 
-// HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 in the order a save holds them: the name their
-// boxes go by, caption and tip.
-struct StatusKind {
-    const char* name;
-    const char* caption;
-    const char* tip;
-};
-constexpr StatusKind kStatus[8] = {
-    {"hp", "ＨＰ", "HPの値を入力します"},
-    {"vitality", "体力", "体力の値を入力します"},
-    {"intelligence", "知力", "知力の値を入力します"},
-    {"luck", "幸運", "幸運の値を入力します"},
-    {"mp", "ＭＰ", "MPの値を入力します"},
-    {"agility", "敏捷", "敏捷の値を入力します"},
-    {"strength", "筋力", "筋力の値を入力します"},
-    {"charm", "魅力", "魅力の値を入力します"},
-};
 constexpr size_t kHp = 0;
 constexpr size_t kMp = 4;
 
@@ -96,21 +62,26 @@ void CharacterHistoryWindow::buildControls() {
     workFrame_ = new QGroupBox;
     workFrame_->setObjectName(QStringLiteral("workFrame"));
 
-    auto label = [](const QString& name, const char* text, const char* tip) {
-        auto* l = new QLabel(QString::fromUtf8(text));
+    auto label = [](const QString& name, const QString& text, const QString& tip) {
+        auto* l = new QLabel(text);
         l->setObjectName(name);
-        l->setToolTip(QString::fromUtf8(tip));
+        l->setToolTip(tip);
         return l;
     };
-    fame_.caption = label(QStringLiteral("fameCaption"), "名声", "名声の値を入力します");
-    nameCaption_ = label(QStringLiteral("nameCaption"), "名前", "保存したキャラ名を選択します");
-    saveTimeCaption_ =
-        label(QStringLiteral("saveTimeCaption"), "日付", "選択したキャラの保存日時を選択します");
-    job_.caption = label(QStringLiteral("jobCaption"), "職業", "職業が表示されます");
-    level_.caption = label(QStringLiteral("levelCaption"), "Lv．", "自分のレベルを入力します");
+    fame_.caption = label(QStringLiteral("fameCaption"), QStringLiteral("名声"),
+                          QStringLiteral("名声の値を入力します"));
+    nameCaption_ = label(QStringLiteral("nameCaption"), QStringLiteral("名前"),
+                         QStringLiteral("保存したキャラ名を選択します"));
+    saveTimeCaption_ = label(QStringLiteral("saveTimeCaption"), QStringLiteral("日付"),
+                             QStringLiteral("選択したキャラの保存日時を選択します"));
+    job_.caption = label(QStringLiteral("jobCaption"), QStringLiteral("職業"),
+                         QStringLiteral("職業が表示されます"));
+    level_.caption = label(QStringLiteral("levelCaption"), QStringLiteral("Lv．"),
+                           QStringLiteral("自分のレベルを入力します"));
     for (size_t v = 0; v < status_.size(); ++v) {
-        status_[v].caption = label(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Caption"),
-                                   kStatus[v].caption, kStatus[v].tip);
+        const StatusCaption& s = kStatusCaptions[v];
+        status_[v].caption = label(QString::fromLatin1(s.name) + QStringLiteral("Caption"),
+                                   QString::fromUtf16(s.caption), QString::fromUtf16(s.tip));
     }
 
     nameList_ = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
@@ -132,13 +103,10 @@ void CharacterHistoryWindow::buildControls() {
     job_.box = box(QStringLiteral("jobBox"), QStringLiteral("自分のレベルが表示されます"));
     level_.box = box(QStringLiteral("levelBox"), QStringLiteral("自分のレベルが表示されます"));
     for (size_t v = 0; v < status_.size(); ++v) {
-        status_[v].box = box(QString::fromLatin1(kStatus[v].name) + QStringLiteral("Box"),
+        status_[v].box = box(QString::fromLatin1(kStatusCaptions[v].name) + QStringLiteral("Box"),
                              status_[v].caption->toolTip());
     }
 
-    const QStringList fixedWorks = {QStringLiteral("狩猟"),       QStringLiteral("木こり"),
-                                    QStringLiteral("釣り"),       QStringLiteral("農作業"),
-                                    QStringLiteral("ハーブ採り"), QStringLiteral("鉱石掘り")};
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
         s.post = new QCheckBox;
@@ -149,7 +117,7 @@ void CharacterHistoryWindow::buildControls() {
         s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         s.work->setMinimumContentsLength(7);
         if (k <= 6)
-            s.work->addItem(fixedWorks.at(k - 1));
+            s.work->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
         connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
         s.level = new QLineEdit;
@@ -238,18 +206,19 @@ void CharacterHistoryWindow::installKeyHandlers() {
     }
     for (QLineEdit* box : statusBoxes()) {
         // Fame takes ten digits, HP and MP six, the others four.
-        const int maxBytes = box == fame_.box                                       ? 9
-                             : (box == status_[kHp].box || box == status_[kMp].box) ? 5
-                                                                                    : 3;
-        KeyFilter::install(box, [this, box, maxBytes](int& code) {
+        const int maxDigits = box == fame_.box                                       ? 10
+                              : (box == status_[kHp].box || box == status_[kMp].box) ? 6
+                                                                                     : 4;
+        KeyFilter::install(box, [this, box, maxDigits](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
                 showWorkRowsForFame();
                 focusNextControl(box);
                 return;
             }
-            if (code >= '0' && code <= '9' && !box->hasSelectedText() &&
-                byteLength(box->text()) > maxBytes)
+            // Any other key passes: the boxes only show a save, nothing reads them back.
+            if (digitKey(code, byteLength(box->text()), box->hasSelectedText(), maxDigits) ==
+                DigitKey::Full)
                 code = 0;
         });
     }
@@ -257,19 +226,14 @@ void CharacterHistoryWindow::installKeyHandlers() {
 
 void CharacterHistoryWindow::fillWorkLists() {
     QStringList names = {QString()};
-    for (int s = 7; s <= 28; ++s)
+    for (int s : freeSlotSections())
         names << data_.products.sectionName(s);
-    // Section 29 is not a work; 30 and 31 are the last two works of the game.
-    for (int s : {30, 31})
-        names << data_.products.sectionName(s);
-    for (int k = 7; k <= 12; ++k)
+    for (int k = kFirstFreeSlot; k <= kJobSlots; ++k)
         refillList(slot(k).work, names);
 }
 
-int CharacterHistoryWindow::workListPos(double code) {
-    if (code != std::floor(code) || code < kFirstListedCode || code > kLastListedCode)
-        return -1;
-    return int(code) - 6;
+int CharacterHistoryWindow::workListPos(int slot, int code) {
+    return entryOfWorkCode(code, this->slot(slot).work->count()).value_or(-1);
 }
 
 bool CharacterHistoryWindow::showSavedCharacters() {
@@ -295,8 +259,7 @@ void CharacterHistoryWindow::showWorkRowsForFame() {
         fame_.box->setText(QStringLiteral("0"));
         return;
     }
-    const double v = *fame;
-    const int rows = v < 0 ? 12 : v <= 2500 ? 9 : v <= 5000 ? 10 : v <= 15000 ? 11 : 12;
+    const int rows = slotCountForFame(fame_.box->text());
     for (int k = 10; k <= 12; ++k) {
         slot(k).post->hide();
         slot(k).work->hide();
@@ -331,30 +294,23 @@ void CharacterHistoryWindow::showSave() {
         box->setText(text);
     };
 
-    QString d = data_.history.at(saved, HistoryField::JobToWeight, r);
-    const QString jobCode = textBefore(d, QLatin1Char(','));
+    const SavedCharacter save = readSave(data_.history.at(saved, HistoryField::JobToWeight, r),
+                                         data_.history.at(saved, HistoryField::SavedAtAndWorks, r));
     // A code no job has shows no job, not the one shown before.
     put(loaded_.job, job_.box, QString());
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+        if (data_.jobs.at(row, JobColumn::Code) == save.jobCode) {
             put(loaded_.job, job_.box, data_.jobs.at(row, JobColumn::Name));
             break;
         }
     }
-    d = textAfter(d, QLatin1Char(','));
-    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    put(loaded_.level, level_.box, textBefore(d, QLatin1Char(',')));
-    d = textAfter(d, QLatin1Char(','));
-    for (size_t v = 0; v < status_.size(); ++v) {
-        put(loaded_.values[v], status_[v].box, textBefore(d, QLatin1Char(',')));
-        d = textAfter(d, QLatin1Char(','));
-    }
+    put(loaded_.level, level_.box, save.level);
+    for (size_t v = 0; v < status_.size(); ++v)
+        put(loaded_.values[v], status_[v].box, save.values[v]);
 
-    QString w = data_.history.at(saved, HistoryField::SavedAtAndWorks, r);
-    if (w.contains(QLatin1Char('.'))) {
-        w = textAfter(w, QLatin1Char('.'));  // drops the save time
-        put(loaded_.fame, fame_.box, textBefore(w, QLatin1Char('.')));
-        showWorks(textAfter(w, QLatin1Char('.')));
+    if (save.hasWorks) {
+        put(loaded_.fame, fame_.box, save.fame);
+        showWorks(save.works);
         return;
     }
     put(loaded_.fame, fame_.box, QStringLiteral("0"));
@@ -370,34 +326,23 @@ void CharacterHistoryWindow::showSave() {
     }
 }
 
-void CharacterHistoryWindow::showWorks(QString w) {
-    // Entries go to the slots in their order; slots past the last entry are empty, as the
-    // save left them.
+void CharacterHistoryWindow::showWorks(const std::array<SavedWork, kJobSlots>& works) {
+    savedWorks_ = works;
     for (int k = 1; k <= 12; ++k) {
-        SavedWork& entry = savedWorks_[size_t(k - 1)];
-        const QString piece =
-            w.contains(QLatin1Char(',')) ? textBefore(w, QLatin1Char(',')) : QString();
-        if (!piece.isEmpty()) {
-            entry.code = valueOf(piece.left(qMax<qsizetype>(0, piece.size() - 3)));
-            entry.level = piece.mid(2);
-        } else {
-            entry.code = 0;
-            entry.level.clear();
-        }
+        const SavedWork& entry = savedWork(k);
         if (k > 6) {
-            const int pos = workListPos(entry.code);
+            const int pos = workListPos(k, entry.code);
             if (pos > 0)
                 slot(k).work->setCurrentIndex(pos);
         }
-        slot(k).level->setText(levelText(entry.level));
-        w = textAfter(w, QLatin1Char(','));
+        slot(k).level->setText(shownSavedLevel(entry.level));
     }
 }
 
 void CharacterHistoryWindow::restoreSavedWork(int k) {
     if (k < 7)
         return;
-    const int pos = workListPos(savedWork(k).code);
+    const int pos = workListPos(k, savedWork(k).code);
     if (pos <= 0)
         return;
     // The shown work is the saved one: typing puts it back.

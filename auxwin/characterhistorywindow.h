@@ -6,6 +6,7 @@
 #include <array>
 
 #include "appdata.h"
+#include "characterhistory.h"
 #include "dialogs.h"
 
 class QCheckBox;
@@ -46,19 +47,14 @@ class CharacterHistoryWindow : public QWidget {
     };
     const LoadedStatus& loadedStatus() const { return loaded_; }
     // The work entry of a slot (1..12) as the save shown last has it.
-    struct SavedWork {
-        double code = 0;  // the work code; 0 for an empty entry
-        QString level;    // the level as saved, leading zeros and all
-    };
     const SavedWork& savedWork(int slot) const { return savedWorks_[size_t(slot - 1)]; }
 
   private:
     // The lists of slots 7..12: an empty entry, sections 7..28, then 30 and 31.
     void fillWorkLists();
 
-    // Work codes 7..28 sit at position code - 6; codes 29 and 30 (sections 30 and 31)
-    // follow at 23 and 24. -1 for a code these lists do not hold.
-    static int workListPos(double code);
+    // The position of a work code in a slot's list; -1 for a code it does not hold.
+    int workListPos(int slot, int code);
 
     // A status value with its caption.
     struct StatusBox {
@@ -77,7 +73,7 @@ class CharacterHistoryWindow : public QWidget {
     void installKeyHandlers();
     void listChosen(List list);
     void showSave();
-    void showWorks(QString w);
+    void showWorks(const std::array<SavedWork, kJobSlots>& works);
     void restoreSavedWork(int slot);
     WorkSlot& slot(int number) { return workSlots_[size_t(number - 1)]; }
     // Fame, job, level and the eight values, in tab order.

@@ -22,24 +22,9 @@ namespace wm {
 
 namespace {
 
-// The values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力: the name their boxes
-// go by, caption, tip and the digits a box takes before it refuses more.
-struct ValueKind {
-    const char* name;
-    const char* caption;
-    const char* tip;
-    int maxDigits;
-};
-constexpr ValueKind kValues[8] = {
-    {"hp", "ＨＰ", "HPの値を入力します", 6},
-    {"vitality", "体力", "体力の値を入力します", 4},
-    {"intelligence", "知力", "知力の値を入力します", 4},
-    {"luck", "幸運", "幸運の値を入力します", 4},
-    {"mp", "ＭＰ", "MPの値を入力します", 6},
-    {"agility", "敏捷", "敏捷の値を入力します", 4},
-    {"strength", "筋力", "筋力の値を入力します", 4},
-    {"charm", "魅力", "魅力の値を入力します", 4},
-};
+// The digits a value box takes before it refuses more, in the order of kStatusCaptions:
+// six for HP and MP, four for the others.
+constexpr int kValueDigits[kStatusValues] = {6, 4, 4, 4, 6, 4, 4, 4};
 // Count and level take three digits.
 constexpr int kCountLevelDigits = 3;
 
@@ -119,11 +104,12 @@ void ReincarnationWindow::buildControls() {
 
     auto values = [&](ValueBoxes& boxes, const QString& suffix) {
         for (int v = 0; v < 8; ++v) {
-            const QString name = QString::fromLatin1(kValues[v].name) + suffix;
-            const QString tip = QString::fromUtf8(kValues[v].tip);
+            const StatusCaption& s = kStatusCaptions[size_t(v)];
+            const QString name = QString::fromLatin1(s.name) + suffix;
+            const QString tip = QString::fromUtf16(s.tip);
             boxes[size_t(v)].box = box(name, tip);
             boxes[size_t(v)].caption =
-                label(name + QStringLiteral("Caption"), QString::fromUtf8(kValues[v].caption), tip);
+                label(name + QStringLiteral("Caption"), QString::fromUtf16(s.caption), tip);
         }
     };
     values(inputs_, QStringLiteral("Input"));
@@ -220,20 +206,24 @@ void ReincarnationWindow::installKeyHandlers() {
         KeyFilter::install(e, [e, maxDigits](int& code) {
             if (code == kKeyBackspace)
                 return;
-            if (code >= '0' && code <= '9') {
-                if (!e->hasSelectedText() && byteLength(e->text()) >= maxDigits)
+            switch (digitKey(code, byteLength(e->text()), e->hasSelectedText(), maxDigits)) {
+                case DigitKey::Taken:
+                    return;
+                case DigitKey::Full:
                     code = 0;
-                return;
+                    return;
+                case DigitKey::NotDigit:
+                    code = 0;
+                    focusNextControl(e);
+                    return;
             }
-            code = 0;
-            focusNextControl(e);
         });
     };
     digitsOnly(countBox_, kCountLevelDigits);
     digitsOnly(levelBox_, kCountLevelDigits);
     for (const ValueBoxes* group : {&inputs_, &results_}) {
         for (int v = 0; v < 8; ++v)
-            digitsOnly((*group)[size_t(v)].box, kValues[v].maxDigits);
+            digitsOnly((*group)[size_t(v)].box, kValueDigits[v]);
     }
     for (QComboBox* c : {nameList_, jobList_, saveTimeList_}) {
         const bool isName = c == nameList_;
@@ -249,10 +239,9 @@ void ReincarnationWindow::installKeyHandlers() {
                 code = 0;
                 return;
             }
-            // The name: at most 14 bytes, unless typing replaces a selection.
-            const QString text = c->currentText();
+            // The name: typing stops at its byte limit, unless it replaces a selection.
             const bool selected = c->lineEdit() && c->lineEdit()->hasSelectedText();
-            if (!selected && !text.isEmpty() && byteLength(text) > 13)
+            if (!selected && characterNameFull(c->currentText()))
                 code = 0;
         });
     }
@@ -292,25 +281,18 @@ void ReincarnationWindow::showSave() {
         return;
     const int slot = nameList_->currentIndex() + 1;
     const int r = saveTimeList_->count() - pos;  // position 0 is the newest save
-    QString d = data_.history.at(slot, HistoryField::JobToWeight, r);
-    const QString jobCode = textBefore(d, QLatin1Char(','));
+    const SavedCharacter save = readSave(data_.history.at(slot, HistoryField::JobToWeight, r),
+                                         data_.history.at(slot, HistoryField::SavedAtAndWorks, r));
     for (int row = 1; row <= JobTable::kRows; ++row) {
-        if (data_.jobs.at(row, JobColumn::Code) == jobCode) {
+        if (data_.jobs.at(row, JobColumn::Code) == save.jobCode) {
             chooseEntry(jobList_, row - 1);
             break;
         }
     }
-    d = textAfter(d, QLatin1Char(','));
-    // Level, then HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    auto next = [&d] {
-        QString value = textBefore(d, QLatin1Char(','));
-        d = textAfter(d, QLatin1Char(','));
-        return value;
-    };
-    loaded_.level = next();
+    loaded_.level = save.level;
     levelBox_->setText(loaded_.level);
     for (size_t v = 0; v < 8; ++v) {
-        loaded_.values[v] = next();
+        loaded_.values[v] = save.values[v];
         inputs_[v].box->setText(loaded_.values[v]);
     }
 }

@@ -55,23 +55,22 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     startPage_.frame = makeChoice(frameTip, startPage_);
     startPage_.frame->setObjectName(QStringLiteral("startPageFrame"));
     startPage_.caption->setObjectName(QStringLiteral("startPageCaption"));
-    startPage_.option(1)->setObjectName(QStringLiteral("startPageCalculator"));
-    startPage_.option(2)->setObjectName(QStringLiteral("startPageCharacterData"));
+    startPage_.options[0]->setObjectName(QStringLiteral("startPageCalculator"));
+    startPage_.options[1]->setObjectName(QStringLiteral("startPageCharacterData"));
     windowSize_.caption = new QLabel(QStringLiteral("画面サイズ"));
     windowSize_.options = {makeOption(QStringLiteral("小画面(&S)"), smallerTip),
                            makeOption(QStringLiteral("大画面(&L)"), largerTip)};
     windowSize_.frame = makeChoice(frameTip, windowSize_);
     windowSize_.frame->setObjectName(QStringLiteral("windowSizeFrame"));
     windowSize_.caption->setObjectName(QStringLiteral("windowSizeCaption"));
-    windowSize_.option(1)->setObjectName(QStringLiteral("windowSizeSmall"));
-    windowSize_.option(2)->setObjectName(QStringLiteral("windowSizeLarge"));
+    windowSize_.options[0]->setObjectName(QStringLiteral("windowSizeSmall"));
+    windowSize_.options[1]->setObjectName(QStringLiteral("windowSizeLarge"));
     // Both captions take the same width so the options line up.
     const int labelWidth =
         qMax(windowSize_.caption->sizeHint().width(), startPage_.caption->sizeHint().width());
     windowSize_.caption->setFixedWidth(labelWidth);
     startPage_.caption->setFixedWidth(labelWidth);
-    startPage_.option(1)->setChecked(true);
-    windowSize_.option(1)->setChecked(true);
+    showChoice(WindowChoice{});
 
     applyButton_ = new QPushButton(QStringLiteral("適用(&A)"));
     applyButton_->setObjectName(QStringLiteral("applyButton"));
@@ -125,16 +124,22 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     presetFromMain();
 }
 
-int StartupSettingsWindow::ChoiceLine::chosen() const {
-    return options[0]->isChecked() ? 1 : 2;
+WindowChoice StartupSettingsWindow::chosen() const {
+    return {windowSize_.options[0]->isChecked() ? WindowSize::Small : WindowSize::Large,
+            startPage_.options[0]->isChecked() ? StartPage::Calculation : StartPage::Character};
+}
+
+void StartupSettingsWindow::showChoice(const WindowChoice& choice) {
+    windowSize_.options[choice.size == WindowSize::Small ? 0 : 1]->setChecked(true);
+    startPage_.options[choice.page == StartPage::Calculation ? 0 : 1]->setChecked(true);
 }
 
 void StartupSettingsWindow::presetFromMain() {
-    if (data_.optionsMissing == 1)
+    if (data_.optionsMissing)
         return;
-    const int size = host_.isMainVisible(1) ? 1 : 2;
-    windowSize_.option(size)->setChecked(true);
-    startPage_.option(host_.isCalculationPageShown(size) ? 1 : 2)->setChecked(true);
+    const int code = host_.isMainVisible(WindowCode::Small) ? WindowCode::Small : WindowCode::Large;
+    showChoice({windowSizeOf(code), host_.isCalculationPageShown(code) ? StartPage::Calculation
+                                                                       : StartPage::Character});
 }
 
 void StartupSettingsWindow::openFromMain() {
@@ -147,28 +152,27 @@ void StartupSettingsWindow::openFromMain() {
 }
 
 void StartupSettingsWindow::applyChoices() {
-    apply(false);
+    data_.settingsOpener = {};
+    applyChosen();
+    showInFront();  // stays in front of the main window just shown
 }
 
 void StartupSettingsWindow::confirm() {
-    apply(true);
+    // The size switch then hides this window.
+    data_.settingsOpener = {AppData::SettingsOpener::Kind::Confirm, {}};
+    applyChosen();
 }
 
-void StartupSettingsWindow::apply(bool start) {
-    // A non-zero code makes the size switch hide this window.
-    data_.settingsOpener = start ? 1 : 0;
-    const int size = windowSize_.chosen();
-    const int page = startPage_.chosen();
-    host_.openOnPage(size, page);
-    applyOption(data_, host_, QString::number(size), OptionLine::WindowSize);
-    applyOption(data_, host_, QString::number(page), OptionLine::Page);
-    saveOptions(data_, dialogs_, page * 10 + size);
-    if (!start)
-        showInFront();  // stays in front of the main window just shown
+void StartupSettingsWindow::applyChosen() {
+    const WindowChoice choice = chosen();
+    host_.openOnPage(windowCodeOf(choice.size), choice.page);
+    applyWindowSize(data_, host_, choice.size);
+    applyStartPage(host_, choice.page);
+    saveOptions(data_, dialogs_, choice);
 }
 
 void StartupSettingsWindow::cancel() {
-    if (data_.settingsOpener < 2) {
+    if (data_.settingsOpener.kind != AppData::SettingsOpener::Kind::MainWindow) {
         if (openedFromMain_)
             return;
         const auto answer = dialogs_.messageBox(QStringLiteral("終了しますか？"),
@@ -184,18 +188,15 @@ void StartupSettingsWindow::cancel() {
 // Cancel before anything was applied: back to the size and page that were showing when a
 // main window opened this window, as settingsOpener recorded them.
 void StartupSettingsWindow::restoreOpenedState() {
-    const int size = data_.settingsOpener / 10;
-    const int page = data_.settingsOpener % 10;
-    if ((size != 1 && size != 2) || (page != 1 && page != 2))
-        return;
-    windowSize_.option(size)->setChecked(true);
-    startPage_.option(page)->setChecked(true);
-    if (!host_.isMainVisible(size)) {
-        if (host_.isMainVisible(3 - size))
-            host_.hideMain(3 - size);
-        host_.showMain(size);
+    const WindowChoice shown = data_.settingsOpener.shown;
+    showChoice(shown);
+    const int code = windowCodeOf(shown.size);
+    if (!host_.isMainVisible(code)) {
+        if (host_.isMainVisible(WindowCode::other(code)))
+            host_.hideMain(WindowCode::other(code));
+        host_.showMain(code);
     }
-    host_.switchPage(size, page);
+    host_.switchPage(code, shown.page);
     showInFront();
 }
 

@@ -48,18 +48,17 @@ class StartupSettingsWindow : public QWidget {
     // "終了" / "キャンセル".
     void cancel();
 
-    // One line of two choices; the options are numbered 1 and 2 as the options file
-    // numbers them.
+    // One line of two choices: the small window or the calculation page first.
     struct ChoiceLine {
         QGroupBox* frame = nullptr;
         QLabel* caption = nullptr;
         std::array<QRadioButton*, 2> options{};
-
-        QRadioButton* option(int number) const { return options[size_t(number - 1)]; }
-        int chosen() const;
     };
+    WindowChoice chosen() const;
+    void showChoice(const WindowChoice& choice);
 
-    void apply(bool start);
+    // Shows the chosen size and page and saves them.
+    void applyChosen();
     void restoreOpenedState();
     void showInFront();
 
@@ -67,8 +66,8 @@ class StartupSettingsWindow : public QWidget {
     Dialogs& dialogs_;
     SettingsHost& host_;
 
-    ChoiceLine startPage_;                  // "初期画面": 1 計算機, 2 キャラデータ
-    ChoiceLine windowSize_;                 // "画面サイズ": 1 小画面, 2 大画面
+    ChoiceLine startPage_;                  // "初期画面": 計算機, キャラデータ
+    ChoiceLine windowSize_;                 // "画面サイズ": 小画面, 大画面
     QPushButton* applyButton_ = nullptr;    // "適用"
     QPushButton* confirmButton_ = nullptr;  // "起動" / "ＯＫ"
     QPushButton* closeButton_ = nullptr;    // "終了" / "キャンセル"

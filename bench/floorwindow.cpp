@@ -38,7 +38,7 @@ class FloorWindows : public wm::WindowOps {
     bool isMainVisible(int) override { return window_.isVisible(); }
     void showMain(int) override { window_.show(); }
     void hideMain(int) override {}
-    void switchPage(int, int) override {}
+    void switchPage(int, wm::StartPage) override {}
     void showSettings() override { window_.show(); }
     void hideSettings() override {}
 

@@ -219,7 +219,11 @@ bool writeLargestData(const QString& folder, int optionCode, QString* error) {
         return false;
     if (optionCode != 0) {
         NoDialogs dialogs;
-        if (!wm::saveOptions(d, dialogs, optionCode)) {
+        // The code is the file's page digit, then its size digit.
+        const wm::WindowChoice choice{
+            optionCode % 10 == 2 ? wm::WindowSize::Large : wm::WindowSize::Small,
+            optionCode / 10 == 2 ? wm::StartPage::Character : wm::StartPage::Calculation};
+        if (!wm::saveOptions(d, dialogs, choice)) {
             if (error)
                 *error = dialogs.seen;
             return false;

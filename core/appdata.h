@@ -5,6 +5,7 @@
 
 #include "characterhistory.h"
 #include "tables.h"
+#include "windowcode.h"
 
 namespace wm {
 
@@ -33,11 +34,20 @@ struct AppData {
     CharacterHistory history;
 
     qint64 producedExp = 0;  // experience of the last production total
-    // Where the settings window was last used from: 0 the startup or its apply button, 1
-    // its confirm button, otherwise the opening main window's code x 10 + page. Not 0:
-    // choosing a size hides the settings window.
-    int settingsOpener = 0;
-    int optionsMissing = 0;  // 1 when the startup found no options file
+    // Where the settings window was last used from. Anything but None: choosing a size
+    // hides the settings window.
+    struct SettingsOpener {
+        enum class Kind {
+            None,        // the startup, or its apply button
+            Confirm,     // its confirm button
+            MainWindow,  // a main window opened it, showing `shown`
+        };
+        Kind kind = Kind::None;
+        WindowChoice shown;
+        bool operator==(const SettingsOpener&) const = default;
+    };
+    SettingsOpener settingsOpener;
+    bool optionsMissing = false;  // the startup found no usable options file
 
     // joinPath(joinPath(program folder, data folder entry), entry): the data file of an entry.
     QString dataPath(FileListEntry entry) const;

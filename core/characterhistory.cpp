@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 
 #include "appdata.h"
 #include "cp932.h"
@@ -109,6 +110,58 @@ QString characterLine(CharacterLine& in) {
         line += format00(code) + (levelValue ? format000(*levelValue) : level) + comma;
     }
     return line;
+}
+
+namespace {
+
+// The code of an entry: all but its last three characters (its level).
+int savedWorkCode(const QString& entry) {
+    const auto value = toNumber(entry.left(qMax<qsizetype>(0, entry.size() - 3)));
+    if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9)
+        return 0;
+    return int(*value);
+}
+
+}  // namespace
+
+SavedCharacter readSave(const QString& jobToWeight, const QString& savedAtAndWorks) {
+    const QChar comma = QLatin1Char(',');
+    const QChar dot = QLatin1Char('.');
+    SavedCharacter save;
+    QString d = jobToWeight;
+    save.jobCode = textBefore(d, comma);
+    d = textAfter(d, comma);
+    save.level = textBefore(d, comma);
+    d = textAfter(d, comma);
+    for (QString& value : save.values) {
+        value = textBefore(d, comma);
+        d = textAfter(d, comma);
+    }
+
+    QString w = savedAtAndWorks;
+    if (!w.contains(dot))
+        return save;
+    save.hasWorks = true;
+    w = textAfter(w, dot);  // drops the save time
+    save.fame = textBefore(w, dot);
+    w = textAfter(w, dot);
+    for (SavedWork& work : save.works) {
+        // The text after the last comma is no entry.
+        const QString entry = w.contains(comma) ? textBefore(w, comma) : QString();
+        if (!entry.isEmpty()) {
+            work.code = savedWorkCode(entry);
+            work.level = entry.mid(2);
+        }
+        w = textAfter(w, comma);
+    }
+    return save;
+}
+
+QString shownSavedLevel(const QString& level) {
+    if (level.isEmpty())
+        return QString();
+    const auto value = toNumber(level);
+    return value ? numText(floorInt(*value)) : level;
 }
 
 QStringList saveTimes(const CharacterHistory& table, int slot) {

@@ -77,6 +77,29 @@ std::optional<NumberField> nonNumberField(const CharacterLine& line);
 // then shows it.
 QString characterLine(CharacterLine& line);
 
+// A job-slot entry of a save as the character data window reads it back.
+struct SavedWork {
+    int code = 0;   // the work code; 0 for an empty entry or one that is no whole number
+    QString level;  // the level as saved, leading zeros and all
+};
+
+// One save read back from its two history fields, by the layout characterLine writes.
+struct SavedCharacter {
+    QString jobCode;
+    QString level;
+    std::array<QString, 8> values;  // HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力
+    // Fame and works follow the save time after a "."; a field without one holds neither.
+    bool hasWorks = false;
+    QString fame;
+    // Entries go to the slots in their order; slots past the last entry stay empty.
+    std::array<SavedWork, kJobSlots> works;
+};
+SavedCharacter readSave(const QString& jobToWeight, const QString& savedAtAndWorks);
+
+// A saved level as it is shown: without its leading zeros ("045" as 45); a level that is
+// no number as it stands.
+QString shownSavedLevel(const QString& level);
+
 // The save times of a character slot, newest first: each save's field 2 up to its first ".".
 // One entry per save, so list position p is record (count - p).
 QStringList saveTimes(const CharacterHistory& table, int slot);

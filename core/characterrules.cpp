@@ -115,8 +115,12 @@ std::optional<QString> maxWeightText(const QString& strength, const QString& fac
     return numText(*s * *f + 1000);
 }
 
+bool characterNameFull(const QString& name) {
+    return byteLength(name) >= kCharacterNameBytes;
+}
+
 QString cutCharacterName(const QString& name) {
-    return byteLength(name) > 13 ? cutToBytes(name, 14) : name;
+    return byteLength(name) > kCharacterNameBytes ? cutToBytes(name, kCharacterNameBytes) : name;
 }
 
 bool nameTakesCharacter(int code) {

@@ -101,6 +101,25 @@ std::optional<qint64> countedWeight(const EquipmentChoice& choice);
 // 装備重量: the counted weights of the worn kinds added up.
 qint64 equipmentWeight(const std::array<EquipmentChoice, kEquipmentKinds>& choices);
 
+// The eight status values in the order a save holds them, each with the caption of its
+// box, the box's tip and the name its controls go by.
+struct StatusCaption {
+    const char16_t* caption;
+    const char16_t* tip;
+    const char* name;
+};
+inline constexpr int kStatusValues = 8;
+inline constexpr std::array<StatusCaption, kStatusValues> kStatusCaptions{{
+    {u"ＨＰ", u"HPの値を入力します", "hp"},
+    {u"体力", u"体力の値を入力します", "vitality"},
+    {u"知力", u"知力の値を入力します", "intelligence"},
+    {u"幸運", u"幸運の値を入力します", "luck"},
+    {u"ＭＰ", u"MPの値を入力します", "mp"},
+    {u"敏捷", u"敏捷の値を入力します", "agility"},
+    {u"筋力", u"筋力の値を入力します", "strength"},
+    {u"魅力", u"魅力の値を入力します", "charm"},
+}};
+
 // How many job slots a fame value allows (9..12); a fame that is no number counts as 0.
 int slotCountForFame(const QString& fame);
 
@@ -115,7 +134,11 @@ std::array<bool, kEquipmentKinds> lockedEquipment(const QString& limits);
 // Nothing when either is no number.
 std::optional<QString> maxWeightText(const QString& strength, const QString& factor);
 
-// The name rule of the character page: a name longer than 13 bytes is cut to at most 14.
+// A character name holds at most this many code page 932 bytes.
+inline constexpr int kCharacterNameBytes = 14;
+// A name that long takes no more typed characters, except over a selection.
+bool characterNameFull(const QString& name);
+// A longer name (pasted, or set by the program) is cut to its longest start that fits.
 QString cutCharacterName(const QString& name);
 
 // Whether the name list takes a typed character: Backspace, Enter and every character the
@@ -126,6 +149,10 @@ bool nameTakesCharacter(int code);
 // any other work, chosen from a list.
 inline constexpr int kJobSlots = 12;
 inline constexpr int kFirstFreeSlot = 7;
+
+// The gathering works of slots 1..6, as their lists name them.
+inline constexpr std::array<const char16_t*, kFirstFreeSlot - 1> kGatheringWorks{
+    u"狩猟", u"木こり", u"釣り", u"農作業", u"ハーブ採り", u"鉱石掘り"};
 
 // The work code a slot (1..12) holds before anything is chosen: its own gathering work for
 // slots 1..6, none (0) for the others.

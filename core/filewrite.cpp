@@ -134,6 +134,8 @@ mode_t newFileMode() {
 
 }  // namespace
 
+// A temporary file, fsync, then rename: the old file is replaced only once the new one is
+// whole on disk (QSaveFile of Qt 6.4 ignores a failing fsync or close of the new file).
 FileResult replaceFile(const QString& nativePath, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(nativePath);
     if (target.contains('\0'))

@@ -7,9 +7,23 @@ namespace wm {
 
 namespace {
 
-bool namesWindowSize(const QString& value) {
+// The file numbers both choices 1 and 2; true for 2, nothing for any other value.
+std::optional<bool> secondChoice(const QString& value) {
     const auto v = intPart(value);
-    return v && (*v == 1 || *v == 2);
+    if (!v || (*v != 1 && *v != 2))
+        return std::nullopt;
+    return *v == 2;
+}
+
+std::optional<WindowSize> windowSizeIn(const QString& value) {
+    const auto second = secondChoice(value);
+    return second ? std::optional(*second ? WindowSize::Large : WindowSize::Small) : std::nullopt;
+}
+
+std::optional<StartPage> startPageIn(const QString& value) {
+    const auto second = secondChoice(value);
+    return second ? std::optional(*second ? StartPage::Character : StartPage::Calculation)
+                  : std::nullopt;
 }
 
 }  // namespace
@@ -29,48 +43,54 @@ std::optional<QStringList> readOptionValues(const AppData& d) {
 void loadOptions(AppData& d, WindowOps& windows) {
     const auto values = readOptionValues(d);
     // Without a usable window size nothing would be shown at all: ask instead.
-    if (!values || values->isEmpty() || !namesWindowSize(values->first())) {
-        d.optionsMissing = 1;
+    const auto size = values && !values->isEmpty() ? windowSizeIn(values->first()) : std::nullopt;
+    if (!size) {
+        d.optionsMissing = true;
         windows.showSettings();
         return;
     }
     // The page line switches the window the size line shows, whichever page it names.
     if (values->size() > 1) {
-        const auto page = intPart(values->at(1));
-        if (page && (*page == 1 || *page == 2))
-            windows.openOnPage(int(*intPart(values->first())), int(*page));
+        if (const auto page = startPageIn(values->at(1)))
+            windows.openOnPage(windowCodeOf(*size), *page);
     }
     for (int n = 0; n < values->size(); ++n)
         applyOption(d, windows, values->at(n), OptionLine(n));
 }
 
 void applyOption(AppData& d, WindowOps& windows, const QString& value, OptionLine line) {
-    const auto v = intPart(value);
-    if (!v || (*v != 1 && *v != 2))
-        return;
-    const int chosen = int(*v);
-    const int other = 3 - chosen;
     if (line == OptionLine::WindowSize) {
-        if (windows.isMainVisible(other))
-            windows.hideMain(other);
-        windows.showMain(chosen);
-        if (d.settingsOpener != 0)
-            windows.hideSettings();
+        if (const auto size = windowSizeIn(value))
+            applyWindowSize(d, windows, *size);
     } else if (line == OptionLine::Page) {
-        // Page 1 prefers the small window, page 2 the large one, whichever is visible.
-        const int code = windows.isMainVisible(chosen) ? chosen : other;
-        windows.switchPage(code, chosen);
+        if (const auto page = startPageIn(value))
+            applyStartPage(windows, *page);
     }
 }
 
-bool saveOptions(const AppData& d, Dialogs& dialogs, int code) {
-    const QString digits = QString::number(code);
+void applyWindowSize(const AppData& d, WindowOps& windows, WindowSize size) {
+    const int chosen = windowCodeOf(size);
+    const int other = WindowCode::other(chosen);
+    if (windows.isMainVisible(other))
+        windows.hideMain(other);
+    windows.showMain(chosen);
+    if (d.settingsOpener.kind != AppData::SettingsOpener::Kind::None)
+        windows.hideSettings();
+}
+
+void applyStartPage(WindowOps& windows, StartPage page) {
+    const int preferred = page == StartPage::Calculation ? WindowCode::Small : WindowCode::Large;
+    const int code = windows.isMainVisible(preferred) ? preferred : WindowCode::other(preferred);
+    windows.switchPage(code, page);
+}
+
+bool saveOptions(const AppData& d, Dialogs& dialogs, const WindowChoice& choice) {
     const QStringList lines{
         QStringLiteral("#  数字はすべて半角で入力してください"),
         QStringLiteral("#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)"),
-        digits.right(1),
+        choice.size == WindowSize::Small ? QStringLiteral("1") : QStringLiteral("2"),
         QStringLiteral("#1 起動時の計算機データ(1=仕事技術計算 : 2=キャラデータ)"),
-        digits.left(1),
+        choice.page == StartPage::Calculation ? QStringLiteral("1") : QStringLiteral("2"),
     };
     const QString path = d.nativeDataPath(FileListEntry::Options);
     const FileResult written = d.staysHome(d.dataPath(FileListEntry::Options))

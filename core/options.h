@@ -21,12 +21,17 @@ void loadOptions(AppData& d, WindowOps& windows);
 // read and ignored.
 enum class OptionLine { WindowSize = 0, Page = 1 };
 
-// Applies one value: the window size (1 small, 2 large) or the start page (1 calculation,
-// 2 character data).
+// Applies one value of the file: the window size (1 small, 2 large) or the start page
+// (1 calculation, 2 character data). Any other value does nothing.
 void applyOption(AppData& d, WindowOps& windows, const QString& value, OptionLine line);
+// Shows the main window of a size in place of the other one.
+void applyWindowSize(const AppData& d, WindowOps& windows, WindowSize size);
+// Switches a main window to a page: the calculation page prefers the small window, the
+// character page the large one, whichever is visible.
+void applyStartPage(WindowOps& windows, StartPage page);
 
-// Writes the five lines of the options file from a code (tens = page, units = size).
-// A failed write is reported; false then.
-bool saveOptions(const AppData& d, Dialogs& dialogs, int code);
+// Writes the five lines of the options file for a choice. A failed write is reported;
+// false then.
+bool saveOptions(const AppData& d, Dialogs& dialogs, const WindowChoice& choice);
 
 }  // namespace wm

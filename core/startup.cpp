@@ -6,7 +6,7 @@
 namespace wm {
 
 bool runStartup(AppData& d, Dialogs& dialogs, WindowOps& windows) {
-    d.settingsOpener = 0;
+    d.settingsOpener = {};
     if (!readFileList(d, dialogs))
         return false;
     loadExpTable(d);

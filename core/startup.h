@@ -13,11 +13,11 @@ class WindowOps {
     virtual bool isMainVisible(int code) = 0;
     virtual void showMain(int code) = 0;
     virtual void hideMain(int code) = 0;
-    // The page buttons' action (1 = calculation page, 2 = character page) on a main window.
-    virtual void switchPage(int code, int page) = 0;
+    // The page buttons' action on a main window.
+    virtual void switchPage(int code, StartPage page) = 0;
     // Said before main window `code` is first shown, when it is known which page it will
-    // show then (1 or 2, as for switchPage): a window not created yet may build only that.
-    virtual void openOnPage(int /*code*/, int /*page*/) {}
+    // show then: a window not created yet may build only that.
+    virtual void openOnPage(int /*code*/, StartPage /*page*/) {}
     virtual void showSettings() = 0;
     virtual void hideSettings() = 0;
 };

@@ -136,4 +136,12 @@ QString cutToBytes(const QString& text, int maxBytes) {
     return text.left(end);
 }
 
+DigitKey digitKey(int code, qsizetype length, bool replacesSelection, int maxLength) {
+    if (!isDigitKey(code))
+        return DigitKey::NotDigit;
+    if (maxLength > 0 && length >= maxLength && !replacesSelection)
+        return DigitKey::Full;
+    return DigitKey::Taken;
+}
+
 }  // namespace wm

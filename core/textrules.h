@@ -39,4 +39,14 @@ int byteLength(const QString& text);
 // The longest start of text that is at most maxBytes long.
 QString cutToBytes(const QString& text, int maxBytes);
 
+// A key filter's character code for a half-width digit.
+constexpr bool isDigitKey(int code) {
+    return code >= '0' && code <= '9';
+}
+// What a number field does with a typed character: a digit is taken while the field holds
+// fewer than maxLength (0: no limit), or when it replaces a selection. length is the
+// field's length as that field counts it (characters or bytes).
+enum class DigitKey { Taken, Full, NotDigit };
+DigitKey digitKey(int code, qsizetype length, bool replacesSelection, int maxLength);
+
 }  // namespace wm

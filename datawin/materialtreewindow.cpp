@@ -16,6 +16,7 @@
 #include "productinfo.h"
 #include "production.h"
 #include "resultfiles.h"
+#include "textrules.h"
 #include "widgets.h"
 
 namespace wm {
@@ -57,7 +58,7 @@ void MaterialTreeWindow::buildControls() {
         if (code == kKeyEnter) {
             code = 0;
             recalculate();
-        } else if (code != kKeyBackspace && (code < '0' || code > '9')) {
+        } else if (code != kKeyBackspace && !isDigitKey(code)) {
             code = 0;
         }
     });

@@ -10,6 +10,7 @@
 #include "keyfilter.h"
 #include "numbers.h"
 #include "productwindow.h"
+#include "textrules.h"
 #include "widgets.h"
 
 namespace wm {
@@ -25,12 +26,9 @@ constexpr int kWeightDigits = 5;
 
 void ProductWindow::installKeyHandlers() {
     auto digitsOnly = [](QLineEdit* e, int maxLen, int& code) {
-        if (code >= '0' && code <= '9') {
-            if (e->text().size() >= maxLen && !e->hasSelectedText())
-                code = 0;
-        } else if (code != kKeyBackspace) {
+        if (code != kKeyBackspace &&
+            digitKey(code, e->text().size(), e->hasSelectedText(), maxLen) != DigitKey::Taken)
             code = 0;
-        }
     };
     for (QLineEdit* e : numberBoxes()) {
         KeyFilter::install(e, [this, e, digitsOnly](int& code) {

@@ -14,6 +14,7 @@
 #include "keyfilter.h"
 #include "numbers.h"
 #include "pageparts.h"
+#include "textrules.h"
 #include "widgets.h"
 
 namespace wm {
@@ -137,8 +138,8 @@ void CalculationPage::remainingExpKey(int& code) {
     }
     if (code == kKeyBackspace || isDigitKey(code)) {
         shadeRemainingExp(true);
-        if (isDigitKey(code) && remainingExpEdit->text().size() >= 7 &&
-            !remainingExpEdit->hasSelectedText())
+        if (digitKey(code, remainingExpEdit->text().size(), remainingExpEdit->hasSelectedText(),
+                     7) == DigitKey::Full)
             code = 0;
         return;
     }

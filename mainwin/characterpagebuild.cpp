@@ -20,25 +20,6 @@ namespace {
 
 const QString kUnchosen = QStringLiteral("未選択");
 
-struct StatusText {
-    Status box;
-    const char16_t* caption;
-    const char16_t* tip;
-    const char* name;
-};
-
-// The eight boxes below 名声 and Lv．; their labels carry the boxes' tips.
-const StatusText kStatusTexts[] = {
-    {Status::Hp, u"ＨＰ", u"HPの値を入力します", "hp"},
-    {Status::Vitality, u"体力", u"体力の値を入力します", "vitality"},
-    {Status::Intelligence, u"知力", u"知力の値を入力します", "intelligence"},
-    {Status::Luck, u"幸運", u"幸運の値を入力します", "luck"},
-    {Status::Mp, u"ＭＰ", u"MPの値を入力します", "mp"},
-    {Status::Agility, u"敏捷", u"敏捷の値を入力します", "agility"},
-    {Status::Strength, u"筋力", u"筋力の値を入力します", "strength"},
-    {Status::Charm, u"魅力", u"魅力の値を入力します", "charm"},
-};
-
 // The object names of the equipment lists, in the page's order.
 const char* const kEquipmentNames[kEquipmentKinds] = {
     "sword",       "katana", "axe",      "staff", "abacus",    "whip",    "fightingGloves",
@@ -165,10 +146,12 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     constexpr int kRowsDown = 4;
     for (int r = 0; r < kRowsDown; ++r) {
         for (int side = 0; side < 2; ++side) {
-            const StatusText& s = kStatusTexts[size_t(side * kRowsDown + r)];
+            // The eight boxes below 名声 and Lv．; their labels carry the boxes' tips.
+            const int value = side * kRowsDown + r;
+            const StatusCaption& s = kStatusCaptions[size_t(value)];
             const QString tip = QString::fromUtf16(s.tip);
-            row(s.box, QString::fromUtf16(s.caption), tip, tip, QStringLiteral("0"), s.name, 3 + r,
-                side * 2);
+            row(Status(int(Status::Hp) + value), QString::fromUtf16(s.caption), tip, tip,
+                QStringLiteral("0"), s.name, 3 + r, side * 2);
         }
     }
     // 名声 takes eight digits, the other boxes five at most.
@@ -263,8 +246,6 @@ void CharacterPage::ensureJobSlots() {
     if (jobSlotsBuilt_)
         return;
     jobSlotsBuilt_ = true;
-    static const char16_t* const gatheringWorks[] = {u"狩猟",   u"木こり",     u"釣り",
-                                                     u"農作業", u"ハーブ採り", u"鉱石掘り"};
     auto* g = tightGrid(workFrame_);
     g->setVerticalSpacing(large_ ? 3 : 1);
     for (int slot = 1; slot <= kJobSlots; ++slot) {
@@ -280,7 +261,7 @@ void CharacterPage::ensureJobSlots() {
         s.level->setObjectName(name + QStringLiteral("Level"));
         fitDigits(s.level, 3);
         if (slot < kFirstFreeSlot) {
-            const QString work = QString::fromUtf16(gatheringWorks[slot - 1]);
+            const QString work = QString::fromUtf16(kGatheringWorks[size_t(slot - 1)]);
             s.work->addItem(work);
             // Nothing is chosen yet; the sixth slot has always shown its own spelling.
             s.work->setCurrentIndex(-1);

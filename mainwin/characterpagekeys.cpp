@@ -105,7 +105,7 @@ void CharacterPage::listKeys(QComboBox* list, int& code) {
         code = 0;
         return;
     }
-    if (!nameOpen && byteLength(nameList_->currentText()) > 13 && nameList_->lineEdit()) {
+    if (!nameOpen && characterNameFull(nameList_->currentText()) && nameList_->lineEdit()) {
         nameList_->lineEdit()->setText(cutCharacterName(nameList_->currentText()));
         nameList_->lineEdit()->end(false);
     }

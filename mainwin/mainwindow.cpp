@@ -73,10 +73,8 @@ MainWindow::MainWindow(int windowCode, AppData& data, MainHost& host, FirstPage 
     resize(isLarge() ? kLargeSize : kSmallSize);
     setupKeysAndHelp();
     // PCデータ保存 saves the page, whether it was ever shown or not.
-    connect(this, &MainWindow::characterDataRequested, this, [this](int index) {
-        if (index == 0)
-            characterPage().saveCharacter();
-    });
+    connect(this, &MainWindow::characterSaveRequested, this,
+            [this] { characterPage().saveCharacter(); });
     built_ = true;
 }
 
@@ -153,7 +151,7 @@ void MainWindow::buildMenus() {
         named(helpMenu->addAction(QStringLiteral("起動設定")), "startupSettingsAction");
 
     connect(saveCharacterDataAction, &QAction::triggered, this,
-            [this] { emit characterDataRequested(0); });
+            &MainWindow::characterSaveRequested);
     connect(saveResultAction, &QAction::triggered, this, &MainWindow::saveResultRequested);
     connect(closeAction, &QAction::triggered, this, [this] { host_.endProgram(); });
     connect(aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
@@ -194,7 +192,10 @@ void MainWindow::runTabAction(TabAction action) {
             break;
         case TabAction::StartupSettings:
             // The settings window learns which window and page opened it.
-            data_.settingsOpener = windowCode_ * 10 + (isCalculationPageShown() ? 1 : 2);
+            data_.settingsOpener = {
+                AppData::SettingsOpener::Kind::MainWindow,
+                {windowSizeOf(windowCode_),
+                 isCalculationPageShown() ? StartPage::Calculation : StartPage::Character}};
             host_.showSettingsFromMain();
             break;
         case TabAction::Reincarnation:
@@ -231,7 +232,7 @@ void MainWindow::switchSize() {
 }
 
 void MainWindow::openStartupSettings() {
-    data_.optionsMissing = 0;
+    data_.optionsMissing = false;
     runTabAction(TabAction::StartupSettings);
 }
 
@@ -291,9 +292,9 @@ CharacterPage& MainWindow::characterPage() {
         return *characterPage_;
     characterPage_ = new CharacterPage(isLarge(), font(), data_, *this, centralWidget());
     connect(characterPage_, &CharacterPage::saveRequested, this,
-            [this] { emit characterDataRequested(0); });
+            &MainWindow::characterSaveRequested);
     connect(characterPage_, &CharacterPage::savedCharactersRequested, this,
-            [this] { emit characterDataRequested(1); });
+            &MainWindow::savedCharactersRequested);
     characterPage_->showHelp(helpText_);
     // Hidden before it joins the window, so that nothing shows it before the page is chosen.
     characterPage_->hide();

@@ -11,24 +11,15 @@
 #include "windowcode.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
 class QGridLayout;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace wm {
 
 class MainWindow;
 
-// The actions of the tab buttons and the 表示 menu, numbered as the settings and the
-// startup name them (page 1 and 2).
+// The actions of the tab buttons and the 表示 menu.
 enum class TabAction {
     CalculationPage = 1,  // 仕事技術計算
     CharacterPage = 2,    // キャラデータ
@@ -54,7 +45,7 @@ class MainHost {
     // Appends a rule of n dashes to the result lists of both main windows.
     virtual void appendRuleToResults(int length) = 0;
     // The main window of a size if it has been created, else null.
-    virtual MainWindow* existingMainWindow(int code) = 0;
+    virtual MainWindow* existingMainWindow(int code) const = 0;
 };
 
 // The calculator's main window: the menus, the tab buttons and the two pages. One class for
@@ -106,16 +97,17 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     void orderPagesForTab();
 
   signals:
-    // Actions whose windows or routines the program adds later; nothing happens until a
-    // handler is connected.
-    void productWindowRequested();           // TabAction::ProductWindow
-    void materialTreeRequested();            // 材料の内訳
-    void trainingPlanRequested();            // 育成計画
-    void productionListRequested();          // 生産リスト
-    void reincarnationRequested();           // TabAction::Reincarnation
-    void aboutRequested();                   // バージョン情報
-    void saveResultRequested();              // Text作成, 作業ファイル作成
-    void characterDataRequested(int index);  // 0 save (PC保存, PCデータ保存), 1 show (PC表示)
+    // Actions that open other windows or write files: the program connects them, the window
+    // itself only the character save.
+    void productWindowRequested();    // TabAction::ProductWindow
+    void materialTreeRequested();     // 材料の内訳
+    void trainingPlanRequested();     // 育成計画
+    void productionListRequested();   // 生産リスト
+    void reincarnationRequested();    // TabAction::Reincarnation
+    void aboutRequested();            // バージョン情報
+    void saveResultRequested();       // Text作成, 作業ファイル作成
+    void characterSaveRequested();    // PC保存, PCデータ保存
+    void savedCharactersRequested();  // PC表示
 
   protected:
     void showEvent(QShowEvent* event) override;

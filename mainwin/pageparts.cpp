@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "keyfilter.h"
+#include "textrules.h"
 #include "widgets.h"
 
 namespace wm {
@@ -64,10 +65,6 @@ QGridLayout* tightGrid(QWidget* owner) {
     return grid;
 }
 
-bool isDigitKey(int code) {
-    return code >= '0' && code <= '9';
-}
-
 void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnter) {
     KeyFilter::install(field, [field, limit, onEnter](int& code) {
         if (code == kKeyBackspace)
@@ -77,8 +74,8 @@ void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnte
             onEnter();
             return;
         }
-        if (!isDigitKey(code) ||
-            (limit > 0 && field->text().size() >= limit && !field->hasSelectedText()))
+        if (digitKey(code, field->text().size(), field->hasSelectedText(), limit) !=
+            DigitKey::Taken)
             code = 0;
     });
 }

@@ -41,7 +41,6 @@ void fitDigits(QLineEdit* field, int digits);
 QFontMetrics designFontMetrics(const QWidget* control);
 QGridLayout* tightGrid(QWidget* owner);
 
-bool isDigitKey(int code);
 // A digit field: Backspace passes, a digit passes below `limit` characters (or over a
 // selection; 0 for no limit), Enter runs onEnter and is dropped, anything else is dropped.
 void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnter);

@@ -64,16 +64,13 @@ MainWindow& WmTool::mainWindow(int code, MainWindow::FirstPage firstPage) {
                 [this, window] { openTrainingPlan(*window); });
         connect(window, &MainWindow::productionListRequested, this,
                 [this, window] { openProductionList(window); });
-        connect(window, &MainWindow::characterDataRequested, this, [this](int index) {
-            if (index == 1)
-                showCharacterData();
-        });
+        connect(window, &MainWindow::savedCharactersRequested, this, &WmTool::showCharacterData);
         emit mainWindowCreated(window);
     }
     return *slot;
 }
 
-MainWindow* WmTool::existingMain(int code) const {
+MainWindow* WmTool::existingMainWindow(int code) const {
     return isWindowCode(code) ? mains_[code].get() : nullptr;
 }
 
@@ -86,7 +83,7 @@ StartupSettingsWindow& WmTool::settingsWindow() {
 void WmTool::appendRuleToResults(int length) {
     const QString rule(length, QLatin1Char('-'));
     for (int code : {WindowCode::Small, WindowCode::Large}) {
-        if (MainWindow* window = existingMain(code))
+        if (MainWindow* window = existingMainWindow(code))
             window->appendResult(rule);
     }
 }
@@ -159,7 +156,7 @@ void WmTool::addToProductionList(int section, int row, qint64 runs) {
     MainWindow* visible = nullptr;
     for (int code : {WindowCode::Small, WindowCode::Large}) {
         if (isMainVisible(code))
-            visible = existingMain(code);
+            visible = existingMainWindow(code);
     }
     openProductionList(visible);
     productionList_->addProduct(section, row, runs);
@@ -182,7 +179,7 @@ void WmTool::endProgram() {
 }
 
 bool WmTool::isMainVisible(int code) {
-    const MainWindow* window = existingMain(code);
+    const MainWindow* window = existingMainWindow(code);
     return window && window->isVisible();
 }
 
@@ -196,19 +193,20 @@ void WmTool::showMain(int code) {
 }
 
 void WmTool::hideMain(int code) {
-    if (MainWindow* window = existingMain(code))
+    if (MainWindow* window = existingMainWindow(code))
         window->hide();
 }
 
-void WmTool::openOnPage(int code, int page) {
+void WmTool::openOnPage(int code, StartPage page) {
     // A window that opens on its character page builds its calculation page when needed.
-    if (isWindowCode(code) && !existingMain(code) && page == int(TabAction::CharacterPage))
+    if (isWindowCode(code) && !existingMainWindow(code) && page == StartPage::Character)
         mainWindow(code, MainWindow::FirstPage::Character);
 }
 
-void WmTool::switchPage(int code, int page) {
+void WmTool::switchPage(int code, StartPage page) {
     if (isWindowCode(code))
-        mainWindow(code).runTabAction(TabAction(page));
+        mainWindow(code).runTabAction(page == StartPage::Calculation ? TabAction::CalculationPage
+                                                                     : TabAction::CharacterPage);
 }
 
 void WmTool::showSettings() {
@@ -225,7 +223,7 @@ void WmTool::hideSettings() {
 
 bool WmTool::isCalculationPageShown(int code) {
     // A window not created yet opens on its calculation page.
-    const MainWindow* window = existingMain(code);
+    const MainWindow* window = existingMainWindow(code);
     return !window || window->isCalculationPageShown();
 }
 

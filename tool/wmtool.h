@@ -43,8 +43,7 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     MainWindow& mainWindow(int code) override;
     // The same, for a window that shows the given page first when it is created now.
     MainWindow& mainWindow(int code, MainWindow::FirstPage firstPage);
-    MainWindow* existingMain(int code) const;
-    MainWindow* existingMainWindow(int code) override { return existingMain(code); }
+    MainWindow* existingMainWindow(int code) const override;
     StartupSettingsWindow& settingsWindow();
     StartupSettingsWindow* existingSettingsWindow() const { return settingsWindow_.get(); }
 
@@ -57,8 +56,8 @@ class WmTool : public QObject, public MainHost, public SettingsHost {
     bool isMainVisible(int code) override;
     void showMain(int code) override;
     void hideMain(int code) override;
-    void switchPage(int code, int page) override;
-    void openOnPage(int code, int page) override;
+    void switchPage(int code, StartPage page) override;
+    void openOnPage(int code, StartPage page) override;
     void showSettings() override;
     void hideSettings() override;
     bool isCalculationPageShown(int code) override;

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -74,8 +75,23 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
             QCOMPARE(list->itemText(23), QStringLiteral("製本"));
             QCOMPARE(list->itemText(24), QStringLiteral("楽器製作"));
         }
-        QCOMPARE(workList(1)->currentText(), QStringLiteral("狩猟"));
-        QCOMPARE(workList(6)->currentText(), QStringLiteral("鉱石掘り"));
+        QStringList works;
+        for (int k = 1; k <= 6; ++k)
+            works << workList(k)->currentText();
+        QCOMPARE(works,
+                 (QStringList{"狩猟", "木こり", "釣り", "農作業", "ハーブ採り", "鉱石掘り"}));
+        // The captions and tips the three character windows share.
+        QStringList captions;
+        for (const char* name :
+             {"hp", "vitality", "intelligence", "luck", "mp", "agility", "strength", "charm"}) {
+            const auto* caption =
+                wmtest::child<QLabel>(win_.data(), QString::fromLatin1(name) + "Caption");
+            captions << caption->text() + ' ' + caption->toolTip();
+        }
+        QCOMPARE(captions, (QStringList{"ＨＰ HPの値を入力します", "体力 体力の値を入力します",
+                                        "知力 知力の値を入力します", "幸運 幸運の値を入力します",
+                                        "ＭＰ MPの値を入力します", "敏捷 敏捷の値を入力します",
+                                        "筋力 筋力の値を入力します", "魅力 魅力の値を入力します"}));
     }
 
     void noDataMeansNoWindow() {
@@ -201,11 +217,11 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
             QCOMPARE(workList(k)->currentIndex(), 0);
             QCOMPARE(workList(k)->currentText(), QString());
             QCOMPARE(workLevel(k)->text(), QString());
-            QCOMPARE(w().savedWork(k).code, 0.0);
+            QCOMPARE(w().savedWork(k).code, 0);
             QCOMPARE(w().savedWork(k).level, QString());
         }
         // Empty first slots: code "0", no level.
-        QCOMPARE(w().savedWork(1).code, 0.0);
+        QCOMPARE(w().savedWork(1).code, 0);
         QCOMPARE(workLevel(1)->text(), QString());
 
         // Another character's save shows none of Alice's levels.
@@ -248,7 +264,7 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
         QCOMPARE(workList(8)->currentIndex(), pos);
         QCOMPARE(workList(8)->currentText(), name);
         QCOMPARE(workLevel(8)->text(), level);
-        QCOMPARE(w().savedWork(8).code, entry.left(2).toDouble());
+        QCOMPARE(w().savedWork(8).code, entry.left(2).toInt());
         QCOMPARE(w().savedWork(8).level, entry.mid(2));
 
         // Typing into the work name puts the saved work back; an unlisted code leaves it.

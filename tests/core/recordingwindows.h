@@ -21,11 +21,15 @@ class RecordingWindows : public wm::WindowOps {
         visible[code] = false;
         log << QString("hide %1").arg(code);
     }
-    void switchPage(int code, int p) override {
-        page[code] = p;
-        log << QString("page %1 %2").arg(code).arg(p);
+    // Pages are logged as the options file numbers them.
+    static int number(wm::StartPage p) { return p == wm::StartPage::Calculation ? 1 : 2; }
+    void switchPage(int code, wm::StartPage p) override {
+        page[code] = number(p);
+        log << QString("page %1 %2").arg(code).arg(number(p));
     }
-    void openOnPage(int code, int p) override { log << QString("open %1 on %2").arg(code).arg(p); }
+    void openOnPage(int code, wm::StartPage p) override {
+        log << QString("open %1 on %2").arg(code).arg(number(p));
+    }
     void showSettings() override {
         settingsVisible = true;
         log << "settings";

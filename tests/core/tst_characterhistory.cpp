@@ -52,6 +52,10 @@ class CharacterHistoryTest : public QObject {
     void completeSaves_data();
     void completeSaves();
     void lineShapes();
+    void readSaves_data();
+    void readSaves();
+    void shownLevels_data();
+    void shownLevels();
     void missingFile();
     void reincarnation_data();
     void reincarnation();
@@ -277,6 +281,59 @@ void CharacterHistoryTest::lineShapes() {
     QCOMPARE(d.history.names(), QStringList({"Alice", "", "Bob"}));
     QCOMPARE(d.history.recordCount(2), 2);
     QCOMPARE(d.history.at(2, HistoryField::JobToWeight, 2), jobToWeight(2));
+}
+
+void CharacterHistoryTest::readSaves_data() {
+    QTest::addColumn<QString>("jobToWeight");
+    QTest::addColumn<QString>("savedAtAndWorks");
+    QTest::addColumn<QString>("status");  // job code, level, HP and 魅力
+    QTest::addColumn<bool>("hasWorks");
+    QTest::addColumn<QString>("fame");
+    QTest::addColumn<QString>("works");  // code:level of slots 1..12
+    QTest::newRow("written line") << "03,045,3000,10,20,30,400,50,60,70,300.250 "
+                                  << "2008/03/05 14:07:33.12345.01001,02002,,,,,12045,30007,"
+                                  << "03 045 3000 70" << true << "12345"
+                                  << "1:001 2:002 0: 0: 0: 0: 12:045 30:007 0: 0: 0: 0:";
+    QTest::newRow("no fame and works") << "01,1,1,1,1,1,1,1,1,1,.0 "
+                                       << "2008/03/05 14:07:33"
+                                       << "01 1 1 1" << false << ""
+                                       << "0: 0: 0: 0: 0: 0: 0: 0: 0: 0: 0: 0:";
+    QTest::newRow("odd entries") << "05"
+                                 << "x.7.1.5045,45,-7010,99001"
+                                 << "05   " << true << "7"
+                                 << "0:5045 0: -7:010 0: 0: 0: 0: 0: 0: 0: 0: 0:";
+}
+
+void CharacterHistoryTest::readSaves() {
+    QFETCH(QString, jobToWeight);
+    QFETCH(QString, savedAtAndWorks);
+    const SavedCharacter save = readSave(jobToWeight, savedAtAndWorks);
+    QTEST(QStringList({save.jobCode, save.level, save.values[0], save.values[7]}).join(' '),
+          "status");
+    QTEST(save.hasWorks, "hasWorks");
+    QTEST(save.fame, "fame");
+    QStringList works;
+    for (const SavedWork& work : save.works)
+        works << QString::number(work.code) + ':' + work.level;
+    QTEST(works.join(' '), "works");
+}
+
+void CharacterHistoryTest::shownLevels_data() {
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("leading zeros") << "045"
+                                   << "45";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("no number") << "4x"
+                               << "4x";
+    QTest::newRow("fraction rounded down") << "4.5"
+                                           << "4";
+}
+
+void CharacterHistoryTest::shownLevels() {
+    QFETCH(QString, saved);
+    QTEST(shownSavedLevel(saved), "shown");
 }
 
 void CharacterHistoryTest::missingFile() {

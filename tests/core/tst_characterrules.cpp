@@ -40,6 +40,8 @@ void CharacterRulesTest::fameSlots_data() {
     QTest::newRow("15000") << "15000" << 11;
     QTest::newRow("15001") << "15001" << 12;
     QTest::newRow("-1") << "-1" << 12;
+    QTest::newRow("2500.6 rounds to 2501") << "2500.6" << 10;
+    QTest::newRow("-0.4 rounds to 0") << "-0.4" << 9;
     QTest::newRow("text") << "abc" << 9;
     QTest::newRow("beyond 32 bits") << "99999999999" << 12;
 }
@@ -224,24 +226,29 @@ void CharacterRulesTest::maxWeight() {
 void CharacterRulesTest::nameCut_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("cut");
+    QTest::addColumn<bool>("full");
     QTest::newRow("short") << "ロイ"
-                           << "ロイ";
+                           << "ロイ" << false;
     QTest::newRow("13 bytes") << "abcdefghijklm"
-                              << "abcdefghijklm";
+                              << "abcdefghijklm" << false;
+    QTest::newRow("14 bytes") << "abcdefghijklmn"
+                              << "abcdefghijklmn" << true;
     QTest::newRow("15 single") << "abcdefghijklmno"
-                               << "abcdefghijklmn";
+                               << "abcdefghijklmn" << true;
     QTest::newRow("13 single then double") << "abcdefghijklmあ"
-                                           << "abcdefghijklm";
+                                           << "abcdefghijklm" << true;
     QTest::newRow("5 single 5 double") << "abcdeあいうえお"
-                                       << "abcdeあいうえ";
+                                       << "abcdeあいうえ" << true;
     QTest::newRow("half-width katakana count one") << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾ"
-                                                   << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾ";
+                                                   << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾ" << true;
 }
 
 void CharacterRulesTest::nameCut() {
     QFETCH(QString, name);
     QFETCH(QString, cut);
+    QFETCH(bool, full);
     QCOMPARE(cutCharacterName(name), cut);
+    QCOMPARE(characterNameFull(name), full);
 }
 
 WM_TEST_MAIN(CharacterRulesTest)

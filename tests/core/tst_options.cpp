@@ -6,6 +6,9 @@
 #include "testfolder.h"
 #include "testmain.h"
 
+Q_DECLARE_METATYPE(wm::WindowSize)
+Q_DECLARE_METATYPE(wm::StartPage)
+
 using namespace wm;
 using wmtest::ScriptedDialogs;
 using wmtest::TestFolder;
@@ -26,27 +29,29 @@ class OptionsTest : public QObject {
 };
 
 void OptionsTest::saveWritesFiveLines_data() {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<WindowSize>("windowSize");
+    QTest::addColumn<StartPage>("startPage");
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("page");
-    QTest::newRow("11") << 11 << "1"
-                        << "1";
-    QTest::newRow("12") << 12 << "2"
-                        << "1";
-    QTest::newRow("21") << 21 << "1"
-                        << "2";
-    QTest::newRow("22") << 22 << "2"
-                        << "2";
+    QTest::newRow("small calculation") << WindowSize::Small << StartPage::Calculation << "1"
+                                       << "1";
+    QTest::newRow("large calculation") << WindowSize::Large << StartPage::Calculation << "2"
+                                       << "1";
+    QTest::newRow("small character") << WindowSize::Small << StartPage::Character << "1"
+                                     << "2";
+    QTest::newRow("large character") << WindowSize::Large << StartPage::Character << "2"
+                                     << "2";
 }
 
 void OptionsTest::saveWritesFiveLines() {
-    QFETCH(int, code);
+    QFETCH(WindowSize, windowSize);
+    QFETCH(StartPage, startPage);
     QFETCH(QString, size);
     QFETCH(QString, page);
     TestFolder folder;
     AppData d;
     folder.prepare(d);
-    QVERIFY(saveOptions(d, dialogs, code));
+    QVERIFY(saveOptions(d, dialogs, {windowSize, startPage}));
     const QByteArray expected =
         wmtest::cp932Lines({"#  数字はすべて半角で入力してください",
                             "#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)", size,
@@ -62,37 +67,38 @@ void OptionsTest::saveFailureIsReported() {
     folder.prepare(d);
     folder.writeBytes("txtFile/Option.txt/keep", "x");  // the options file is a folder now
     dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!saveOptions(d, dialogs, 11));
+    QVERIFY(!saveOptions(d, dialogs, {}));
     QVERIFY(dialogs.last().text.startsWith(folder.path() + "/txtFile/Option.txt"));
 }
 
 void OptionsTest::loadApplies_data() {
     QTest::addColumn<QStringList>("lines");  // empty list: no file at all
     QTest::addColumn<QStringList>("log");
-    QTest::addColumn<int>("missing");
+    QTest::addColumn<bool>("missing");
     QTest::newRow("written by the program")
         << QStringList{"#  x", "#0 y", "2", "#1 z", "1"}
-        << QStringList{"open 2 on 1", "show 2", "page 2 1"} << 0;
+        << QStringList{"open 2 on 1", "show 2", "page 2 1"} << false;
     QTest::newRow("hand-edited 2 and 2")
-        << QStringList{"2", "2"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << 0;
-    QTest::newRow("1.9 is small") << QStringList{"1.9"} << QStringList{"show 1"} << 0;
+        << QStringList{"2", "2"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << false;
+    QTest::newRow("1.9 is small") << QStringList{"1.9"} << QStringList{"show 1"} << false;
     QTest::newRow("small on character page")
-        << QStringList{"1", "2"} << QStringList{"open 1 on 2", "show 1", "page 1 2"} << 0;
+        << QStringList{"1", "2"} << QStringList{"open 1 on 2", "show 1", "page 1 2"} << false;
     // The window is told its first page before it is shown, in the page line's own reading.
     QTest::newRow("both read as whole numbers")
-        << QStringList{"2.5", "2.0"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << 0;
-    QTest::newRow("page 3 ignored") << QStringList{"2", "3"} << QStringList{"show 2"} << 0;
-    QTest::newRow("bad page ignored") << QStringList{"1", "x", "2"} << QStringList{"show 1"} << 0;
-    QTest::newRow("comments only") << QStringList{"# a", "# b"} << QStringList{"settings"} << 1;
-    QTest::newRow("first value 3") << QStringList{"3", "1"} << QStringList{"settings"} << 1;
-    QTest::newRow("first value text") << QStringList{"abc", "1"} << QStringList{"settings"} << 1;
-    QTest::newRow("no file") << QStringList{} << QStringList{"settings"} << 1;
+        << QStringList{"2.5", "2.0"} << QStringList{"open 2 on 2", "show 2", "page 2 2"} << false;
+    QTest::newRow("page 3 ignored") << QStringList{"2", "3"} << QStringList{"show 2"} << false;
+    QTest::newRow("bad page ignored")
+        << QStringList{"1", "x", "2"} << QStringList{"show 1"} << false;
+    QTest::newRow("comments only") << QStringList{"# a", "# b"} << QStringList{"settings"} << true;
+    QTest::newRow("first value 3") << QStringList{"3", "1"} << QStringList{"settings"} << true;
+    QTest::newRow("first value text") << QStringList{"abc", "1"} << QStringList{"settings"} << true;
+    QTest::newRow("no file") << QStringList{} << QStringList{"settings"} << true;
 }
 
 void OptionsTest::loadApplies() {
     QFETCH(QStringList, lines);
     QFETCH(QStringList, log);
-    QFETCH(int, missing);
+    QFETCH(bool, missing);
     TestFolder folder;
     if (!lines.isEmpty())
         folder.writeLines("txtFile/Option.txt", lines);
@@ -112,7 +118,7 @@ void OptionsTest::applyOptionHidesSettingsOnlyWhenOpenedFromWindow() {
     applyOption(d, windows, "2", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2"}));
     QVERIFY(windows.settingsVisible);
-    d.settingsOpener = 1;
+    d.settingsOpener.kind = AppData::SettingsOpener::Kind::Confirm;
     applyOption(d, windows, "1", OptionLine::WindowSize);
     QCOMPARE(windows.log, (QStringList{"hide 1", "show 2", "hide 2", "show 1", "hide settings"}));
     applyOption(d, windows, "2", OptionLine(5));  // no such line

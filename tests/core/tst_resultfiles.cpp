@@ -241,7 +241,7 @@ void ResultFilesTest::writesStayHome() {
     d.programFolder = folder->programFolder() + "\\prog";
     d.fileList.set(options ? 8 : 6, "..\\..\\outside.txt");
     dialogs.expectMessage(Answer::Ok);
-    QVERIFY(options ? !saveOptions(d, dialogs, 11)
+    QVERIFY(options ? !saveOptions(d, dialogs, WindowChoice{})
                     : !appendToDataFile(d, dialogs, FileListEntry::History, "x"));
     const QString text = dialogs.last().text;
     QVERIFY2(

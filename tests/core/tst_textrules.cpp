@@ -6,6 +6,8 @@
 #include "testmain.h"
 #include "textrules.h"
 
+Q_DECLARE_METATYPE(wm::DigitKey)
+
 using namespace wm;
 
 class TextRulesTest : public QObject {
@@ -29,6 +31,8 @@ class TextRulesTest : public QObject {
     void byteLengths();
     void byteCut_data();
     void byteCut();
+    void digitKeys_data();
+    void digitKeys();
 };
 
 void TextRulesTest::numberTexts_data() {
@@ -320,6 +324,31 @@ void TextRulesTest::byteCut() {
     QFETCH(int, max);
     QFETCH(QString, cut);
     QCOMPARE(cutToBytes(text, max), cut);
+}
+
+void TextRulesTest::digitKeys_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("selection");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<DigitKey>("result");
+    QTest::newRow("0 below the limit") << int('0') << 2 << false << 3 << DigitKey::Taken;
+    QTest::newRow("9 at the limit") << int('9') << 3 << false << 3 << DigitKey::Full;
+    QTest::newRow("over a selection") << int('9') << 3 << true << 3 << DigitKey::Taken;
+    QTest::newRow("no limit") << int('5') << 40 << false << 0 << DigitKey::Taken;
+    QTest::newRow("slash before 0") << int('/') << 0 << false << 3 << DigitKey::NotDigit;
+    QTest::newRow("colon after 9") << int(':') << 0 << false << 3 << DigitKey::NotDigit;
+    QTest::newRow("full-width digit") << 0xFF11 << 0 << false << 3 << DigitKey::NotDigit;
+    QTest::newRow("backspace") << 8 << 0 << false << 3 << DigitKey::NotDigit;
+}
+
+void TextRulesTest::digitKeys() {
+    QFETCH(int, code);
+    QFETCH(int, length);
+    QFETCH(bool, selection);
+    QFETCH(int, max);
+    QFETCH(DigitKey, result);
+    QCOMPARE(digitKey(code, length, selection, max), result);
 }
 
 WM_TEST_MAIN(TextRulesTest)

@@ -105,7 +105,7 @@ void WriteFaultsTest::savesReportTheFailure() {
         FaultGuard fault(call.constData(), options ? "Option.txt" : "out.txt", "EIO");
         if (options) {
             dialogs.expectMessage(Dialogs::Answer::Ok);
-            QVERIFY(!saveOptions(d, dialogs, 21));
+            QVERIFY(!saveOptions(d, dialogs, {WindowSize::Small, StartPage::Character}));
         } else {
             dialogs.expectMessage(Dialogs::Answer::Yes);  // overwrite
             dialogs.expectMessage(Dialogs::Answer::Ok);

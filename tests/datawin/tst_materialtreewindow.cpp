@@ -161,7 +161,7 @@ class TestMaterialTreeWindow : public QObject {
     void fromTheMainWindow() {
         QFETCH(int, size);
         MaterialTreeWindow* window = openSwordFromMain(size, "2");
-        wm::MainWindow* main = tool_->existingMain(size);
+        wm::MainWindow* main = tool_->existingMainWindow(size);
         auto* treeAction = part<QAction>(main, "materialTreeAction");
         QVERIFY(part<QMenu>(main, "viewMenu")->actions().contains(treeAction));
         QCOMPARE(treeAction->text(), QStringLiteral("材料の内訳"));

@@ -101,11 +101,13 @@ class TestProductionListWindow : public QObject {
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("生産リスト"));
         const QList<QAction*> entries =
-            child<QMenu>(tool_->existingMain(size), "viewMenu")->actions();
-        const auto* action = child<QAction>(tool_->existingMain(size), "productionListAction");
+            child<QMenu>(tool_->existingMainWindow(size), "viewMenu")->actions();
+        const auto* action =
+            child<QAction>(tool_->existingMainWindow(size), "productionListAction");
         QCOMPARE(action->text(), QStringLiteral("生産リスト"));
-        QVERIFY(entries.indexOf(action) >
-                entries.indexOf(child<QAction>(tool_->existingMain(size), "materialTreeAction")));
+        QVERIFY(
+            entries.indexOf(action) >
+            entries.indexOf(child<QAction>(tool_->existingMainWindow(size), "materialTreeAction")));
 
         wm::chooseEntry(child<QComboBox>(window, "workList"), kSwordSmithing);
         auto* products = child<QComboBox>(window, "productList");

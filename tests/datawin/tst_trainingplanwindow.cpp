@@ -101,9 +101,10 @@ class TestTrainingPlanWindow : public QObject {
         QFETCH(int, size);
         TrainingPlanWindow* window = openFromMain(size, "1", "30");
         QVERIFY(window && window->isVisible());
-        const QList<QAction*> view = part<QMenu>(tool_->existingMain(size), "viewMenu")->actions();
+        const QList<QAction*> view =
+            part<QMenu>(tool_->existingMainWindow(size), "viewMenu")->actions();
         const qsizetype at =
-            view.indexOf(part<QAction>(tool_->existingMain(size), "trainingPlanAction"));
+            view.indexOf(part<QAction>(tool_->existingMainWindow(size), "trainingPlanAction"));
         QCOMPARE(view.at(at - 1)->text(), QStringLiteral("材料の内訳"));
         QCOMPARE(view.at(at)->text(), QStringLiteral("育成計画"));
         QCOMPARE(window->windowTitle(), QStringLiteral("育成計画"));

@@ -22,9 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (windowSize && (*windowSize == 1 || *windowSize == 2)) {
         const int chosen = int(*windowSize);
         FUZZ_CHECK(windows.visible[chosen] && !windows.visible[3 - chosen]);
-        FUZZ_CHECK(!windows.settingsVisible && d.optionsMissing == 0);
+        FUZZ_CHECK(!windows.settingsVisible && !d.optionsMissing);
     } else {
-        FUZZ_CHECK(windows.settingsVisible && d.optionsMissing == 1);
+        FUZZ_CHECK(windows.settingsVisible && d.optionsMissing);
         FUZZ_CHECK(!windows.visible[1] && !windows.visible[2]);
     }
     return 0;

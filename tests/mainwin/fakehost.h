@@ -33,7 +33,7 @@ class FakeHost : public wm::MainHost {
             qWarning("window not active");
         return w;
     }
-    wm::MainWindow* existingMainWindow(int code) override { return windows[code].get(); }
+    wm::MainWindow* existingMainWindow(int code) const override { return windows[code].get(); }
     void appendRuleToResults(int length) override {
         for (auto& window : windows) {
             if (window)

@@ -20,6 +20,9 @@
 #include "testmain.h"
 #include "wmtool.h"
 
+using Opener = wm::AppData::SettingsOpener;
+Q_DECLARE_METATYPE(wm::AppData::SettingsOpener)
+
 using wm::Dialogs;
 using wmtest::calc;
 using wmtest::shell;
@@ -118,7 +121,7 @@ bool TestWmTool::start(const std::optional<QStringList>& optionLines) {
 
 wm::MainWindow* TestWmTool::visibleMain() const {
     for (int code : {1, 2}) {
-        wm::MainWindow* w = tool->existingMain(code);
+        wm::MainWindow* w = tool->existingMainWindow(code);
         if (w && w->isVisible())
             return w;
     }
@@ -157,7 +160,7 @@ void TestWmTool::optionsFileChoosesWindow() {
     if (code == 0) {
         QVERIFY(!shown);
         QVERIFY(tool->existingSettingsWindow() && tool->existingSettingsWindow()->isVisible());
-        QCOMPARE(tool->data().optionsMissing, 1);
+        QVERIFY(tool->data().optionsMissing);
         return;
     }
     QVERIFY(shown);
@@ -168,9 +171,10 @@ void TestWmTool::optionsFileChoosesWindow() {
     QVERIFY(QTest::qWaitForWindowActive(shown));
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(!tool->existingMain(3 - code) || !tool->existingMain(3 - code)->isVisible());
+    QVERIFY(!tool->existingMainWindow(3 - code) ||
+            !tool->existingMainWindow(3 - code)->isVisible());
     QVERIFY(!tool->existingSettingsWindow() || !tool->existingSettingsWindow()->isVisible());
-    QCOMPARE(tool->data().optionsMissing, 0);
+    QVERIFY(!tool->data().optionsMissing);
 }
 
 void TestWmTool::startWithoutOptionsFile() {
@@ -208,7 +212,7 @@ void TestWmTool::startChoosesLargeCharacterPage() {
     QCOMPARE(shown->windowCode(), 2);
     QVERIFY(!shown->isCalculationPageShown());
     QVERIFY(shown->existingCharacterPage() && shown->existingCharacterPage()->listsFilled());
-    QVERIFY(!tool->existingMain(1));
+    QVERIFY(!tool->existingMainWindow(1));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
     // It opened on the character page without building its calculation page; 材料の内訳
@@ -246,27 +250,37 @@ void TestWmTool::quitAtStartup() {
 void TestWmTool::openedFromMainWindow_data() {
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<Opener>("opener");
+    using wm::StartPage;
+    using wm::WindowSize;
     QTest::addRow("small calc") << "1"
-                                << "1" << 11;
+                                << "1"
+                                << Opener{Opener::Kind::MainWindow,
+                                          {WindowSize::Small, StartPage::Calculation}};
     QTest::addRow("small char") << "1"
-                                << "2" << 12;
+                                << "2"
+                                << Opener{Opener::Kind::MainWindow,
+                                          {WindowSize::Small, StartPage::Character}};
     QTest::addRow("large calc") << "2"
-                                << "1" << 21;
+                                << "1"
+                                << Opener{Opener::Kind::MainWindow,
+                                          {WindowSize::Large, StartPage::Calculation}};
     QTest::addRow("large char") << "2"
-                                << "2" << 22;
+                                << "2"
+                                << Opener{Opener::Kind::MainWindow,
+                                          {WindowSize::Large, StartPage::Character}};
 }
 
 void TestWmTool::openedFromMainWindow() {
     QFETCH(QString, size);
     QFETCH(QString, page);
-    QFETCH(int, code);
+    QFETCH(Opener, opener);
     QVERIFY(start(QStringList{size, page}));
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
     const QString title = shown->windowTitle();
     shell(*shown).startupSettingsAction->trigger();
-    QCOMPARE(tool->data().settingsOpener, code);
+    QVERIFY(tool->data().settingsOpener == opener);
     QCOMPARE(shown->windowTitle(), title);
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
@@ -289,8 +303,8 @@ void TestWmTool::okAppliesAndCloses() {
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
-    QCOMPARE(visibleMain(), tool->existingMain(2));
-    QVERIFY(tool->existingMain(2)->isCalculationPageShown());
+    QCOMPARE(visibleMain(), tool->existingMainWindow(2));
+    QVERIFY(tool->existingMainWindow(2)->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "1"));
 }
 
@@ -301,9 +315,9 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
     wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
     click(wmtest::child<QPushButton>(&opt, "applyButton"));
-    QCOMPARE(tool->data().settingsOpener, 0);
+    QVERIFY(tool->data().settingsOpener == Opener{});
     QVERIFY(opt.isVisible());
-    wm::MainWindow* large = tool->existingMain(2);
+    wm::MainWindow* large = tool->existingMainWindow(2);
     QCOMPARE(visibleMain(), large);
     QVERIFY(!large->isCalculationPageShown());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("2", "2"));
@@ -336,7 +350,9 @@ void TestWmTool::cancelRestoresOpenedState() {
     QVERIFY(opt.isVisible());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
     QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
-    QCOMPARE(tool->data().settingsOpener, 11);
+    QVERIFY(
+        tool->data().settingsOpener ==
+        (Opener{Opener::Kind::MainWindow, {wm::WindowSize::Small, wm::StartPage::Calculation}}));
     QCOMPARE(folder->readBytes(kOptions), wmtest::cp932Lines({"1", "1"}));
     QCOMPARE(tool->ended, 0);
 }
