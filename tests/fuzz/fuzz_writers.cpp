@@ -88,8 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     savedCharacter(d, name);
     const auto code = intPart(name.left(4));
     wmfuzz::SilentDialogs dialogs;
-    if (code && *code >= 0 && *code <= 99)
-        FUZZ_CHECK(saveOptions(d, dialogs, int(*code)));
+    if (code && *code >= 0 && *code <= 99) {
+        // Two digits of the name choose the size and the page, as the settings window would.
+        const WindowChoice choice{*code / 10 % 2 ? WindowSize::Small : WindowSize::Large,
+                                  *code % 2 ? StartPage::Calculation : StartPage::Character};
+        FUZZ_CHECK(saveOptions(d, dialogs, choice));
+    }
 
     // The startup reads back what was written.
     AppData started;
