@@ -70,12 +70,7 @@ void MaterialTreeWindow::buildControls() {
     treeView_->setAlternatingRowColors(true);
     treeView_->setFont(resultFont(treeView_->font()));
 
-    totalsView_ = new QPlainTextEdit;
-    totalsView_->setObjectName(QStringLiteral("totals"));
-    totalsView_->setReadOnly(true);
-    totalsView_->setTabChangesFocus(true);
-    totalsView_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    totalsView_->setFont(resultFont(totalsView_->font()));
+    totalsView_ = columnsBox(QStringLiteral("totals"));
 
     copyButton_ =
         actionButton(QStringLiteral("コピー(&C)"),
@@ -235,13 +230,7 @@ void MaterialTreeWindow::showTree() {
         return;
     }
     const QString totals = materialTotalsText(tree_);
-    // One tab stop past the longest first cell keeps the columns of the totals in line.
-    int widest = 0;
-    for (const QString& line : totals.split(QLatin1Char('\n')))
-        for (const QString& cell : line.split(QLatin1Char('\t')))
-            widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cell));
-    totalsView_->setTabStopDistance(widest + 16);
-    totalsView_->setPlainText(totals);
+    showColumns(totalsView_, totals);
 }
 
 QString MaterialTreeWindow::resultText() const {

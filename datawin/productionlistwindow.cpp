@@ -282,16 +282,8 @@ void ProductionListWindow::recalculate() {
                                  ? QStringLiteral("最大重量と現在重量で運ぶ回数を計算します")
                                  : carryLine_);
         const QString text = productionListText(rows_, totals_, carryLine_);
-        int widest = 0;
-        // One tab stop past the longest cell keeps the columns in line; the places at the
-        // end of a line may be as long as they like.
-        for (const QString& line : text.split(QLatin1Char('\n'))) {
-            const QStringList cells = line.split(QLatin1Char('\t'));
-            for (qsizetype c = 0; c + 1 < cells.size(); ++c)
-                widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cells[c]));
-        }
-        totalsView_->setTabStopDistance(widest + 16);
-        totalsView_->setPlainText(rows_.empty() ? QString() : text);
+        // The places at the end of a line may be as long as they like.
+        showColumns(totalsView_, rows_.empty() ? QString() : text, true);
     }
     keepCurrentList();
 }

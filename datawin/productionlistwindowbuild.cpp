@@ -147,12 +147,7 @@ void ProductionListWindow::buildControls() {
     carryLabel_ = new QLabel;
     carryLabel_->setObjectName(QStringLiteral("carryLine"));
 
-    totalsView_ = new QPlainTextEdit;
-    totalsView_->setObjectName(QStringLiteral("totals"));
-    totalsView_->setReadOnly(true);
-    totalsView_->setTabChangesFocus(true);
-    totalsView_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    totalsView_->setFont(resultFont(totalsView_->font()));
+    totalsView_ = columnsBox(QStringLiteral("totals"));
 
     openButton_ =
         actionButton(QStringLiteral("開く(&O)"), QStringLiteral("保存したリストを開きます"),

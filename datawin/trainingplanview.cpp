@@ -55,13 +55,7 @@ void TrainingPlanWindow::showPlan() {
     // The totals and materials: the plan's text after its stages.
     const QStringList lines = planResultText().split(QLatin1Char('\n'));
     const QString totals = lines.mid(2 + qsizetype(plan_.stages.size()) + 1).join(u'\n');
-    // One tab stop past the longest cell keeps the columns in line.
-    int widest = 0;
-    for (const QString& line : totals.split(QLatin1Char('\n')))
-        for (const QString& cell : line.split(QLatin1Char('\t')))
-            widest = std::max(widest, totalsView_->fontMetrics().horizontalAdvance(cell));
-    totalsView_->setTabStopDistance(widest + 16);
-    totalsView_->setPlainText(totals);
+    showColumns(totalsView_, totals);
 }
 
 QString TrainingPlanWindow::planResultText() const {

@@ -120,12 +120,7 @@ void TrainingPlanWindow::buildControls() {
     messageLabel_->setObjectName(QStringLiteral("planMessage"));
     messageLabel_->setWordWrap(true);
     stageTable_ = table(QStringLiteral("stageTable"), planStageHeaders());
-    totalsView_ = new QPlainTextEdit;
-    totalsView_->setObjectName(QStringLiteral("planTotals"));
-    totalsView_->setReadOnly(true);
-    totalsView_->setTabChangesFocus(true);
-    totalsView_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    totalsView_->setFont(resultFont(totalsView_->font()));
+    totalsView_ = columnsBox(QStringLiteral("planTotals"));
 
     copyProductsButton_ =
         actionButton(QStringLiteral("生産品をコピー(&C)"),

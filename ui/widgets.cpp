@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QWidget>
+#include <algorithm>
 
 #include "dialogs.h"
 
@@ -162,6 +163,28 @@ void copyResult(Dialogs& dialogs, const QString& text, const QString& title) {
         return;
     }
     QGuiApplication::clipboard()->setText(text);
+}
+
+QPlainTextEdit* columnsBox(const QString& name) {
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setFont(resultFont(box->font()));
+    return box;
+}
+
+void showColumns(QPlainTextEdit* box, const QString& text, bool lastCellFree) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        const qsizetype counted = lastCellFree ? cells.size() - 1 : cells.size();
+        for (qsizetype c = 0; c < counted; ++c)
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(cells[c]));
+    }
+    box->setTabStopDistance(widest + 16);
+    box->setPlainText(text);
 }
 
 }  // namespace wm

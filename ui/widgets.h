@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -61,6 +62,13 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy);
 
 // A button of a window's actions: Enter on it when it has the focus presses it.
 QPushButton* actionButton(const QString& caption, const QString& tip, const QString& name);
+
+// A read-only box of tab-separated result columns in the result font; Tab leaves it.
+QPlainTextEdit* columnsBox(const QString& name);
+
+// Shows tab-separated text with one tab stop past its widest cell, so the columns line up.
+// With lastCellFree the last cell of a line (places, notes) may be as long as it likes.
+void showColumns(QPlainTextEdit* box, const QString& text, bool lastCellFree = false);
 
 // コピー: puts a result on the clipboard, or says that there is none to copy.
 void copyResult(Dialogs& dialogs, const QString& text, const QString& title);
