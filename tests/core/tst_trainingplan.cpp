@@ -13,12 +13,12 @@ using namespace wm;
 namespace {
 
 // name:level:runExp:steps:weight, a leading "-" for a product left out.
-std::vector<PlanProduct> products(const QStringList& specs) {
+std::vector<PlanProduct> products(const QStringList& lines) {
     std::vector<PlanProduct> out;
-    for (QString spec : specs) {
+    for (QString line : lines) {
         PlanProduct p;
-        p.used = !spec.startsWith(QLatin1Char('-'));
-        const QStringList f = spec.remove(QLatin1Char('-')).split(QLatin1Char(':'));
+        p.used = !line.startsWith(QLatin1Char('-'));
+        const QStringList f = line.remove(QLatin1Char('-')).split(QLatin1Char(':'));
         p.row = int(out.size()) + 1;
         p.name = f[0];
         p.level = f[1].toInt();
@@ -140,7 +140,7 @@ class TrainingPlanTest : public QObject {
 
 void TrainingPlanTest::plans_data() {
     QTest::addColumn<int>("objective");
-    QTest::addColumn<QStringList>("specs");
+    QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("start");
     QTest::addColumn<QList<qint64>>("reach");
     QTest::addColumn<QString>("expected");
@@ -183,11 +183,11 @@ void TrainingPlanTest::plans_data() {
 
 void TrainingPlanTest::plans() {
     QFETCH(int, objective);
-    QFETCH(QStringList, specs);
+    QFETCH(QStringList, lines);
     QFETCH(int, start);
     QFETCH(QList<qint64>, reach);
     QFETCH(QString, expected);
-    const auto ps = products(specs);
+    const auto ps = products(lines);
     QCOMPARE(summary(ps, planTraining(ps, levels(start, reach), PlanObjective(objective))),
              expected);
 }

@@ -18,6 +18,7 @@
 #include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
+#include "toolwindowtest.h"
 #include "viewerstartup.h"
 #include "widgets.h"
 #include "wmtool.h"
@@ -27,15 +28,7 @@ using wm::MaterialTreeWindow;
 
 namespace {
 
-// The program with "end the program" recorded instead of ending the test.
-class QuietTool : public wm::WmTool {
-  public:
-    using WmTool::WmTool;
-    void endProgram() override {}
-};
-
-constexpr int kSwordSmithing = 12;  // work list position of 剣鍛冶
-constexpr int kRings = 27;          // 指輪細工
+constexpr int kRings = 27;  // 指輪細工
 
 // The tree as the user sees it: one line per item, two blanks per level, cells by tabs.
 QStringList shownTree(const QTreeWidget* tree) {
@@ -87,24 +80,13 @@ const QStringList kSwordTotals{"材料の合計\t作業\t個数\t重量",
 
 }  // namespace
 
-class TestMaterialTreeWindow : public QObject {
+class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
     Q_OBJECT
 
   private:
-    wmtest::ScriptedDialogs dialogs_;
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<QuietTool> tool_;
     std::unique_ptr<wm::AppData> viewerData_;
     QPointer<wm::ProductWindow> viewer_;
 
-    // wmtool on the sample data, started on the main window of a size.
-    wm::MainWindow& startTool(int size) {
-        folder_->writeLines("txtFile/Option.txt", {"# x", QString::number(size), "# y", "1"});
-        tool_ = std::make_unique<QuietTool>(dialogs_);
-        tool_->data().programFolder = folder_->programFolder();
-        [&] { QVERIFY(tool_->start()); }();
-        return tool_->mainWindow(size);
-    }
     // The calculator's own product window, or wmview's only one.
     wm::ProductWindow* productWindow(bool viewer) {
         if (viewer) {
@@ -132,7 +114,7 @@ class TestMaterialTreeWindow : public QObject {
     // The sword plan, chosen in the calculator's main window of a size.
     MaterialTreeWindow* openSwordFromMain(int size, const QString& runs) {
         wm::MainWindow& main = startTool(size);
-        wm::chooseEntry(part<QComboBox>(&main, "workList"), kSwordSmithing);
+        wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         choose(part<QComboBox>(&main, "productList"), "ミスリルの細剣");
         part<QLineEdit>(&main, "runsEdit")->setText(runs);
         part<QAction>(&main, "materialTreeAction")->trigger();
@@ -140,16 +122,11 @@ class TestMaterialTreeWindow : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        folder_->writeStandardFileList();
-        folder_->copySampleData();
-    }
+    void init() { makeFolder(); }
     void cleanup() {
-        tool_.reset();
         delete viewer_.data();
         viewerData_.reset();
-        folder_.reset();
+        dropTool();
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
@@ -186,7 +163,7 @@ class TestMaterialTreeWindow : public QObject {
         QCOMPARE(part<QLineEdit>(window, "runsField")->text(), QStringLiteral("1"));
         QCOMPARE(part<QTreeWidget>(window, "materialTree")->topLevelItemCount(), 0);
         // A work alone preselects the work; its products wait for a choice.
-        wm::chooseEntry(part<QComboBox>(&main, "workList"), kSwordSmithing);
+        wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         part<QAction>(&main, "materialTreeAction")->trigger();
         QCOMPARE(tool_->existingMaterialTree(), window);
         QCOMPARE(part<QComboBox>(window, "workList")->currentText(), QStringLiteral("剣鍛冶"));

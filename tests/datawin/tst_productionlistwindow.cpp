@@ -15,11 +15,9 @@
 #include "cp932.h"
 #include "materialtreewindow.h"
 #include "productionlistwindow.h"
-#include "scripteddialogs.h"
-#include "testfolder.h"
 #include "testmain.h"
+#include "toolwindowtest.h"
 #include "widgets.h"
-#include "wmtool.h"
 
 using wm::Dialogs;
 using wm::ProductionListWindow;
@@ -27,13 +25,6 @@ using wmtest::child;
 
 namespace {
 
-class QuietTool : public wm::WmTool {
-  public:
-    using WmTool::WmTool;
-    void endProgram() override {}
-};
-
-constexpr int kSwordSmithing = 12;  // work list position of 剣鍛冶
 const QString kListFile = QStringLiteral("ProductionList.txt");
 
 // The header lines every list file starts with.
@@ -53,21 +44,10 @@ QStringList cells(QTableWidget* table, int row) {
 
 }  // namespace
 
-class TestProductionListWindow : public QObject {
+class TestProductionListWindow : public wmtest::ToolWindowTest {
     Q_OBJECT
 
   private:
-    wmtest::ScriptedDialogs dialogs_;
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<QuietTool> tool_;
-
-    wm::MainWindow& startTool(int size) {
-        folder_->writeLines("txtFile/Option.txt", {"# x", QString::number(size), "# y", "1"});
-        tool_ = std::make_unique<QuietTool>(dialogs_);
-        tool_->data().programFolder = folder_->programFolder();
-        [&] { QVERIFY(tool_->start()); }();
-        return tool_->mainWindow(size);
-    }
     ProductionListWindow* openList(int size = 1) {
         wm::MainWindow& main = startTool(size);
         child<QAction>(&main, "productionListAction")->trigger();
@@ -78,14 +58,9 @@ class TestProductionListWindow : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        folder_->writeStandardFileList();
-        folder_->copySampleData();
-    }
+    void init() { makeFolder(); }
     void cleanup() {
-        tool_.reset();
-        folder_.reset();
+        dropTool();
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
@@ -109,7 +84,7 @@ class TestProductionListWindow : public QObject {
             entries.indexOf(action) >
             entries.indexOf(child<QAction>(tool_->existingMainWindow(size), "materialTreeAction")));
 
-        wm::chooseEntry(child<QComboBox>(window, "workList"), kSwordSmithing);
+        wm::chooseEntry(child<QComboBox>(window, "workList"), wmtest::kSwordSmithing);
         auto* products = child<QComboBox>(window, "productList");
         wm::chooseEntry(products, products->findText("ミスリルの細剣"));
         auto* runs = child<QLineEdit>(window, "runsField");
@@ -235,7 +210,7 @@ class TestProductionListWindow : public QObject {
     // リストに追加 in 材料の内訳 takes its runs; the product window adds one run.
     void addedFromOtherWindows() {
         wm::MainWindow& main = startTool(1);
-        wm::chooseEntry(child<QComboBox>(&main, "workList"), kSwordSmithing);
+        wm::chooseEntry(child<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         auto* products = child<QComboBox>(&main, "productList");
         wm::chooseEntry(products, products->findText("ミスリルの細剣"));
         child<QLineEdit>(&main, "runsEdit")->setText("5");
@@ -246,7 +221,7 @@ class TestProductionListWindow : public QObject {
         QVERIFY(window && window->isVisible());
         tool_->openProductWindow();
         wm::ProductWindow* productWindow = tool_->existingProductWindow();
-        wm::chooseEntry(child<QComboBox>(productWindow, "workList"), kSwordSmithing);
+        wm::chooseEntry(child<QComboBox>(productWindow, "workList"), wmtest::kSwordSmithing);
         auto* shown = child<QComboBox>(productWindow, "productList");
         wm::chooseEntry(shown, shown->findText("ミスリルの細剣"));
         QTest::mouseClick(child<QPushButton>(productWindow, "addToListButton"), Qt::LeftButton);

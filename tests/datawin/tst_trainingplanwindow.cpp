@@ -13,25 +13,15 @@
 #include <memory>
 
 #include "cp932.h"
-#include "scripteddialogs.h"
-#include "testfolder.h"
 #include "testmain.h"
+#include "toolwindowtest.h"
 #include "trainingplanwindow.h"
 #include "widgets.h"
-#include "wmtool.h"
 
 using wm::Dialogs;
 using wm::TrainingPlanWindow;
 
 namespace {
-
-class QuietTool : public wm::WmTool {
-  public:
-    using WmTool::WmTool;
-    void endProgram() override {}
-};
-
-constexpr int kSwordSmithing = 12;  // work list position of 剣鍛冶
 
 template <typename T>
 T* part(QWidget* window, const char* name) {
@@ -57,38 +47,24 @@ const QStringList kFewestRuns{"1\t10\t練習用の木剣\t27\t486", "10\t20\t銅
 
 }  // namespace
 
-class TestTrainingPlanWindow : public QObject {
+class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
     Q_OBJECT
 
   private:
-    wmtest::ScriptedDialogs dialogs_;
-    std::unique_ptr<wmtest::TestFolder> folder_;
-    std::unique_ptr<QuietTool> tool_;
-
     TrainingPlanWindow* openFromMain(int size, const QString& start, const QString& target) {
-        folder_->writeLines("txtFile/Option.txt", {"# x", QString::number(size), "# y", "1"});
-        tool_ = std::make_unique<QuietTool>(dialogs_);
-        tool_->data().programFolder = folder_->programFolder();
-        if (!tool_->start())
-            return nullptr;
-        wm::MainWindow& main = tool_->mainWindow(size);
+        wm::MainWindow& main = startTool(size);
         part<QLineEdit>(&main, "startLevelEdit")->setText(start);
         part<QLineEdit>(&main, "targetLevelEdit")->setText(target);
-        wm::chooseEntry(part<QComboBox>(&main, "workList"), kSwordSmithing);
+        wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         part<QAction>(&main, "trainingPlanAction")->trigger();
         return tool_->existingTrainingPlan();
     }
     static QTableWidget* stages(QWidget* w) { return part<QTableWidget>(w, "stageTable"); }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<wmtest::TestFolder>();
-        folder_->writeStandardFileList();
-        folder_->copySampleData();
-    }
+    void init() { makeFolder(); }
     void cleanup() {
-        tool_.reset();
-        folder_.reset();
+        dropTool();
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
