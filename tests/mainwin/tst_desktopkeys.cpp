@@ -98,6 +98,9 @@ class DesktopKeysTest : public QObject {
 
   private:
     MainWindow& window(int code);
+    // Levels 5 and 6 typed, each ended by Enter, and Enter past the unused remaining
+    // experience: the focus is then on 計算開始.
+    MainWindow& enterLevelsUpToTheButton(int code);
     std::unique_ptr<FakeHost> host;
 };
 
@@ -135,15 +138,20 @@ MainWindow& DesktopKeysTest::window(int code) {
     return host->shownWindow(code);
 }
 
-void DesktopKeysTest::enterPressesLevelButton() {
-    QFETCH(int, code);
+MainWindow& DesktopKeysTest::enterLevelsUpToTheButton(int code) {
     MainWindow& w = window(code);
     calc(w).startLevelEdit->setFocus();
     typeKeys("5");
     press(Qt::Key_Return);
     typeKeys("6");
     press(Qt::Key_Return);
-    press(Qt::Key_Return);  // the remaining experience is not used
+    press(Qt::Key_Return);
+    return w;
+}
+
+void DesktopKeysTest::enterPressesLevelButton() {
+    QFETCH(int, code);
+    MainWindow& w = enterLevelsUpToTheButton(code);
     QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     press(Qt::Key_Return);
     QVERIFY(calc(w).resultList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
@@ -290,13 +298,7 @@ void DesktopKeysTest::fieldsShowWhatTheyHold() {
 // box, which shows no caret, gets the window's focus ring.
 void DesktopKeysTest::focusShowsHoweverItMoved() {
     QFETCH(int, code);
-    MainWindow& w = window(code);
-    calc(w).startLevelEdit->setFocus();
-    typeKeys("5");
-    press(Qt::Key_Return);
-    typeKeys("6");
-    press(Qt::Key_Return);
-    press(Qt::Key_Return);
+    MainWindow& w = enterLevelsUpToTheButton(code);
     QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     QStyleOptionButton option;
     option.initFrom(calc(w).calculateButton);
