@@ -54,14 +54,7 @@ void MaterialTreeWindow::buildControls() {
     runsField_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
     runsField_->setMaxLength(19);
     runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, u'0')));
-    KeyFilter::install(runsField_, [this](int& code) {
-        if (code == kKeyEnter) {
-            code = 0;
-            recalculate();
-        } else if (code != kKeyBackspace && !isDigitKey(code)) {
-            code = 0;
-        }
-    });
+    acceptDigits(runsField_, [this] { recalculate(); });
 
     treeView_ = new QTreeWidget;
     treeView_->setObjectName(QStringLiteral("materialTree"));

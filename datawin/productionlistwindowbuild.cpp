@@ -26,15 +26,7 @@ namespace {
 // Half-width digits only, as every count field of the program.
 void digitsOnly(QLineEdit* field, const std::function<void()>& onEnter) {
     field->setMaxLength(19);
-    KeyFilter::install(field, [onEnter](int& code) {
-        if (code == kKeyEnter) {
-            code = 0;
-            if (onEnter)
-                onEnter();
-        } else if (code != kKeyBackspace && (code < '0' || code > '9')) {
-            code = 0;
-        }
-    });
+    acceptDigits(field, onEnter);
 }
 
 QLineEdit* countField(const QString& name, const QString& tip) {

@@ -34,15 +34,8 @@ QLineEdit* numberField(const QString& name, const QString& tip, int maxLength) {
     field->setToolTip(tip);
     field->setMaxLength(maxLength);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
-    // Digits and Backspace; Enter goes on to the next control.
-    KeyFilter::install(field, [field](int& code) {
-        if (code == kKeyEnter) {
-            code = 0;
-            focusNextControl(field);
-        } else if (code != kKeyBackspace && (code < '0' || code > '9')) {
-            code = 0;
-        }
-    });
+    // Enter goes on to the next control.
+    acceptDigits(field, [field] { focusNextControl(field); });
     return field;
 }
 

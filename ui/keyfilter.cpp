@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "textrules.h"
+
 namespace wm {
 
 namespace {
@@ -284,6 +286,18 @@ void KeyFilter::showContextMenu(const QPoint& globalPos) {
     add("selectAll", QStringLiteral("すべて選択(&A)"), !editor->text().isEmpty(),
         [editor] { editor->selectAll(); });
     menu->popup(globalPos);
+}
+
+void acceptDigits(QWidget* field, std::function<void()> onEnter) {
+    KeyFilter::install(field, [onEnter = std::move(onEnter)](int& code) {
+        if (code == kKeyEnter) {
+            code = 0;
+            if (onEnter)
+                onEnter();
+        } else if (code != kKeyBackspace && !isDigitKey(code)) {
+            code = 0;
+        }
+    });
 }
 
 }  // namespace wm

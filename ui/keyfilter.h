@@ -53,6 +53,10 @@ class KeyFilter : public QObject {
     KeyHandler handler_;
 };
 
+// A count field: half-width digits and Backspace only; Enter runs onEnter (when given) and
+// types nothing.
+void acceptDigits(QWidget* field, std::function<void()> onEnter);
+
 // Inserts text at the caret of a line edit or an editable combo box (replacing a selection).
 void insertIntoField(QWidget* field, const QString& text);
 
