@@ -13,7 +13,6 @@
 #include "levelcalc.h"
 #include "messages.h"
 #include "productinfo.h"
-#include "resultfiles.h"
 #include "widgets.h"
 
 namespace wm {
