@@ -113,14 +113,14 @@ LevelCheck checkLevels(const AppData& d, const LevelInputs& in) {
     return out;
 }
 
-LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in) {
+LevelOutcome calculateLevels(const AppData& d, const LevelInputs& in) {
     const bool large = in.windowCode == 2;
     const LevelCheck check = checkLevels(d, in);
     LevelOutcome out;
     out.targetLevel = check.targetLevel;
     if (!check.ok) {
-        dialogs.messageBox(check.error, check.title, Dialogs::Buttons::Ok);
-        out.focus = check.focus;
+        out.problem =
+            LevelProblem{{check.error, check.title, Dialogs::Icon::None}, check.focus, true};
         return out;
     }
     const qint64 minLevel = check.startLevel;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "appdata.h"
-#include "dialogs.h"
+#include "message.h"
 
 namespace wm {
 
@@ -17,6 +17,7 @@ struct ResultPiece {
 };
 
 enum class LevelField { StartLevel, TargetLevel, Exp };
+using LevelProblem = Problem<LevelField>;
 
 struct LevelInputs {
     int windowCode = 1;  // 1 small, 2 large: the large window draws longer rules
@@ -31,7 +32,7 @@ struct LevelOutcome {
     qint64 neededExp = 0;  // 必要経験値: the total from the start to the target level
     QString targetLevel;   // the target level, silently raised where needed
     QList<ResultPiece> pieces;
-    std::optional<LevelField> focus;  // after a failed check; its text is to be selected
+    std::optional<LevelProblem> problem;  // why the calculation did not run
 };
 
 // The level fields checked as 計算開始 checks them, without asking anything.
@@ -51,7 +52,7 @@ struct LevelCheck {
 LevelCheck checkLevels(const AppData& d, const LevelInputs& in);
 
 // The experience from the start level up to the target level, level by level.
-LevelOutcome calculateLevels(const AppData& d, Dialogs& dialogs, const LevelInputs& in);
+LevelOutcome calculateLevels(const AppData& d, const LevelInputs& in);
 
 // The start-level label for the start level field's text; nothing when the field holds no
 // number.

@@ -67,12 +67,11 @@ std::optional<qint64> roundedOf(const Amount& a) {
     return a.whole ? a.whole : roundInt64(a.value);
 }
 
-// Reports a number too large for the calculation.
-ProductionOutcome tooLarge(Dialogs& dialogs, std::optional<ProductionField> focus, bool selectAll) {
-    dialogs.messageBox(tooLargeText(), kTooLargeTitle, Dialogs::Buttons::Ok);
+// A number too large for the calculation.
+ProductionOutcome tooLarge(std::optional<ProductionField> focus, bool selectAll) {
     ProductionOutcome out;
-    out.focus = focus;
-    out.selectAll = selectAll;
+    out.problem =
+        ProductionProblem{{tooLargeText(), kTooLargeTitle, Dialogs::Icon::None}, focus, selectAll};
     return out;
 }
 
@@ -84,16 +83,14 @@ struct Check {
     bool selectAll;
 };
 
-// Shows the first failing check's message; the outcome names the field to focus.
-std::optional<ProductionOutcome> firstFailure(Dialogs& dialogs,
-                                              std::initializer_list<Check> checks) {
+// The first failing check's message and the field to focus.
+std::optional<ProductionOutcome> firstFailure(std::initializer_list<Check> checks) {
     for (const Check& c : checks) {
         if (!c.failed)
             continue;
-        dialogs.messageBox(c.text, c.title, Dialogs::Buttons::Ok);
         ProductionOutcome out;
-        out.focus = c.field;
-        out.selectAll = c.selectAll;
+        out.problem =
+            ProductionProblem{{c.text, c.title, Dialogs::Icon::None}, c.field, c.selectAll};
         return out;
     }
     return std::nullopt;
@@ -162,9 +159,8 @@ SetMaterialList setMaterialsOf(const ProductTable& products, const QString& setF
     return out;
 }
 
-ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
+ProductionOutcome totalsForRuns(AppData& d, const ProductionInputs& in) {
     if (auto failed = firstFailure(
-            dialogs,
             {{in.work.isEmpty(), QStringLiteral("作業が選択されていません"),
               QStringLiteral("作業未選択"), ProductionField::Work, false},
              {in.product.isEmpty(), QStringLiteral("生産品名が選択されていません"),
@@ -179,19 +175,19 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
 
     const auto stepExp = amountOf(in.stepExp);
     if (!stepExp)
-        return tooLarge(dialogs, ProductionField::StepExp, false);
+        return tooLarge(ProductionField::StepExp, false);
     const auto steps = amountOf(in.steps);
     if (!steps)
-        return tooLarge(dialogs, ProductionField::Steps, false);
+        return tooLarge(ProductionField::Steps, false);
     const auto runs = amountOf(in.runs);
     if (!runs)
-        return tooLarge(dialogs, ProductionField::Runs, false);
+        return tooLarge(ProductionField::Runs, false);
     // Anything below that leaves 64 bits comes from the number of runs.
     const auto runExp = times(*steps, *stepExp);
     const auto lotExpAmount = runExp ? times(*runs, *runExp) : std::nullopt;
     const auto lotExp = lotExpAmount ? roundedOf(*lotExpAmount) : std::nullopt;
     if (!lotExp)
-        return tooLarge(dialogs, ProductionField::Runs, false);
+        return tooLarge(ProductionField::Runs, false);
     QString text = in.product + QStringLiteral(" を ") + in.runs +
                    QStringLiteral(" 回分生産した時の合計  ") + numText(*lotExp) +
                    QStringLiteral(" EXP") + kCrLf;
@@ -202,7 +198,7 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
         const auto total =
             wholeRuns && pieceWeight ? checkedMul(*wholeRuns, *pieceWeight) : std::nullopt;
         if (!total)
-            return tooLarge(dialogs, ProductionField::Runs, false);
+            return tooLarge(ProductionField::Runs, false);
         text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + in.runs +
                 QStringLiteral(" = ") + numText(*total);
     } else {
@@ -217,7 +213,7 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
                 weight ? times(*runs, Amount{weight, double(*weight)}) : std::nullopt;
             const auto flooredWeight = matWeight ? floorOf(*matWeight) : std::nullopt;
             if (!pieces || (!flooredWeight && !mat.unknown))
-                return tooLarge(dialogs, ProductionField::Runs, false);
+                return tooLarge(ProductionField::Runs, false);
             text += mat.name + QStringLiteral(" × ") + amountText(*pieces) + QStringLiteral(" = ") +
                     (mat.unknown ? kUnknownMaterialNote : numText(flooredWeight.value_or(0))) +
                     QStringLiteral(" ");
@@ -229,9 +225,8 @@ ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionIn
     return out;
 }
 
-ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInputs& in) {
+ProductionOutcome runsNeeded(const AppData& d, const ProductionInputs& in) {
     if (auto failed = firstFailure(
-            dialogs,
             {{in.work.isEmpty(), QStringLiteral("作業名が選択されていません"),
               QStringLiteral("作業未選択"), ProductionField::Work, false},
              {in.product.isEmpty(), QStringLiteral("生産品名が選択されていません"),
@@ -242,27 +237,30 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
               QStringLiteral("作業工程未入力"), ProductionField::Steps, true}}))
         return *failed;
     if (in.neededExp == 0) {
-        dialogs.messageBox(QStringLiteral("計算する範囲の経験値がわかりません"),
-                           QStringLiteral("必要経験値なし"), Dialogs::Buttons::Ok);
-        return {};
+        ProductionOutcome out;
+        out.problem = ProductionProblem{{QStringLiteral("計算する範囲の経験値がわかりません"),
+                                         QStringLiteral("必要経験値なし"), Dialogs::Icon::None},
+                                        std::nullopt,
+                                        false};
+        return out;
     }
 
     // Each value rounded to a whole number first, then everything in exact 64-bit integers.
     const auto stepExp = roundInt64(in.stepExp);
     if (!stepExp)
-        return tooLarge(dialogs, ProductionField::StepExp, true);
+        return tooLarge(ProductionField::StepExp, true);
     const auto steps = roundInt64(in.steps);
     if (!steps)
-        return tooLarge(dialogs, ProductionField::Steps, true);
+        return tooLarge(ProductionField::Steps, true);
     const auto runExp = checkedMul(*stepExp, *steps);
     if (!runExp)
-        return tooLarge(dialogs, ProductionField::StepExp, true);
+        return tooLarge(ProductionField::StepExp, true);
     if (*runExp == 0)
         return {};
     // The fewest runs whose experience reaches the need.
     const auto runs = ceilDiv(in.neededExp, *runExp);
     if (!runs)
-        return tooLarge(dialogs, std::nullopt, false);
+        return tooLarge(std::nullopt, false);
 
     QString text =
         in.product + QStringLiteral(" を ") + numText(*runs) + QStringLiteral(" 回分") + kCrLf;
@@ -271,7 +269,7 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
         const auto pieceWeight = weight ? floorOf(*weight) : std::nullopt;
         const auto total = pieceWeight ? checkedMul(*pieceWeight, *runs) : std::nullopt;
         if (!total)
-            return tooLarge(dialogs, std::nullopt, false);
+            return tooLarge(std::nullopt, false);
         text += QStringLiteral("  重量 ： ") + in.product + QStringLiteral(" × ") + numText(*runs) +
                 QStringLiteral(" = ") + numText(*total) + kCrLf;
     } else {
@@ -284,7 +282,7 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
             const auto count = intPart(mat.count);
             const auto pieces = count ? checkedMul(*count, *runs) : std::nullopt;
             if (!pieces)
-                return tooLarge(dialogs, std::nullopt, false);
+                return tooLarge(std::nullopt, false);
             text += mat.name + QStringLiteral(" × ") + numText(*pieces) + QStringLiteral(" = ");
             // A material found nowhere has no weight; the total then says it is unknown.
             if (mat.unknown) {
@@ -296,7 +294,7 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
             const auto matWeight = weight ? checkedMul(*weight, *runs) : std::nullopt;
             total = total && matWeight ? checkedAdd(*total, *matWeight) : std::nullopt;
             if (!total)
-                return tooLarge(dialogs, std::nullopt, false);
+                return tooLarge(std::nullopt, false);
             text += numText(*matWeight) + QStringLiteral("  ");
         }
         text += QStringLiteral(" 合計 : ") + (unknown ? kUnknownWeight : numText(*total)) + kCrLf;
@@ -306,12 +304,10 @@ ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInput
     return out;
 }
 
-double roundUpAt(Dialogs& dialogs, double value, int position) {
-    if (position == 0) {
-        dialogs.messageBox(QStringLiteral("切り上げ位置を指定して下さい"), QStringLiteral("エラー"),
-                           Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        return 0;
-    }
+std::variant<double, Message> roundUpAt(double value, int position) {
+    if (position == 0)
+        return Message{QStringLiteral("切り上げ位置を指定して下さい"), QStringLiteral("エラー"),
+                       Dialogs::Icon::Exclamation};
     const double f = position > 0 ? std::pow(10.0, position - 1) : std::pow(10.0, position);
     return std::floor(f * value + 0.9) / f;
 }

@@ -3,10 +3,11 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "appdata.h"
-#include "dialogs.h"
+#include "message.h"
 #include "tables.h"
 
 namespace wm {
@@ -78,23 +79,23 @@ struct ProductionInputs {
 };
 
 enum class ProductionField { Work, Product, StepExp, Steps, Runs };
+using ProductionProblem = Problem<ProductionField>;
 
-// Text to append to the result list (CR LF line ends), or the field to put the focus on
-// after a failed check (the message has been shown then).
+// Text to append to the result list (CR LF line ends), or the problem that stopped the
+// calculation. A problem without a field to focus still appends its (empty) text.
 struct ProductionOutcome {
     QString append;
-    std::optional<ProductionField> focus;
-    bool selectAll = false;
+    std::optional<ProductionProblem> problem;
 };
 
 // Totals of `runs` runs: experience, and weight or materials.
-ProductionOutcome totalsForRuns(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+ProductionOutcome totalsForRuns(AppData& d, const ProductionInputs& in);
 // Runs needed for the inputs' neededExp, with their materials.
-ProductionOutcome runsNeeded(AppData& d, Dialogs& dialogs, const ProductionInputs& in);
+ProductionOutcome runsNeeded(const AppData& d, const ProductionInputs& in);
 
 // value rounded up at a digit position: 1 = whole numbers, 2 = tenths, -1 = tens. A
-// remainder below a tenth of the unit is dropped. Position 0 is reported and gives 0.
-double roundUpAt(Dialogs& dialogs, double value, int position);
+// remainder below a tenth of the unit is dropped. Position 0 gives the message asking for one.
+std::variant<double, Message> roundUpAt(double value, int position);
 
 // Blanks before the decimal text of value up to a column of `width` bytes; a longer
 // number is written as it is.

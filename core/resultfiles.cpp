@@ -10,16 +10,25 @@ namespace wm {
 namespace {
 
 const QString kSaveTitle = QStringLiteral("テキストファイル作成");
+const QString kAppendTitle = QStringLiteral("ファイル作成");
 
-bool reportInvalidName(const AppData& d, Dialogs& dialogs, const QString& name,
-                       const QString& title) {
+using Status = SaveReport::Status;
+
+// Nothing when name can be used.
+std::optional<SaveReport> badName(const QString& name, const QString& title) {
     const QString reason = invalidFileName(name);
     if (reason.isEmpty())
-        return false;
-    dialogs.messageBox(
-        QStringLiteral("「") + name + QStringLiteral("」はファイル名に使えません\r\n") + reason,
-        title.isEmpty() ? d.appTitle : title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    return true;
+        return std::nullopt;
+    return SaveReport{
+        Status::BadName,
+        {QStringLiteral("「") + name + QStringLiteral("」はファイル名に使えません\r\n") + reason,
+         title, Dialogs::Icon::Exclamation}};
+}
+
+SaveReport failed(const QString& nativePath, const QString& error, const QString& title) {
+    return {Status::Failed,
+            {nativePath + QStringLiteral(" に保存できませんでした\r\n") + error, title,
+             Dialogs::Icon::Exclamation}};
 }
 
 }  // namespace
@@ -51,86 +60,48 @@ QString invalidFileName(const QString& name) {
     return QString();
 }
 
-void saveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
-    if (resultText.isEmpty()) {
-        dialogs.messageBox(QStringLiteral("結果がないので、ファイル作成は出来ません"), kSaveTitle);
-        return;
-    }
-    if (dialogs.messageBox(QStringLiteral("結果をテキストファイルに書き出しますか？"), kSaveTitle,
-                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
-        return;
-    if (dialogs.messageBox(QStringLiteral("ファイル名を入力しますか？"), kSaveTitle,
-                           Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
-        const QString name = dialogs.inputBox(
-            QStringLiteral("テキストファイル名を入力してください"),
-            QStringLiteral("ファイル名の入力"), d.fileList[FileListEntry::ResultName]);
-        if (!name.isEmpty())
-            writeResult(d, dialogs, resultText, name);
-        return;
-    }
-    writeResult(d, dialogs, resultText, d.fileList[FileListEntry::ResultName]);
-}
-
-bool writeResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
-                 const QString& name) {
+SaveReport writeResult(const AppData& d, const QString& resultText, const QString& name,
+                       NonEmptyFile nonEmpty) {
     if (resultText.isEmpty())
-        return false;
-    if (reportInvalidName(d, dialogs, name, kSaveTitle))
-        return false;
+        return {};
+    if (auto refused = badName(name, kSaveTitle))
+        return *refused;
     const QString path = toNativePath(resultFilePath(d, name));
     const QFileInfo existing(path);
-    if (existing.exists() && existing.size() > 0) {
-        const auto answer = dialogs.messageBox(
-            name + QStringLiteral(" は空ではありません\r\n上書きしてもよろしいですか？"),
-            QStringLiteral("上書きの確認"), Dialogs::Buttons::YesNo);
-        if (answer != Dialogs::Answer::Yes) {
-            dialogs.messageBox(name + QStringLiteral(" の書き込みをキャンセルをしました"),
-                               kSaveTitle);
-            return false;
-        }
-    }
+    if (nonEmpty == NonEmptyFile::Keep && existing.exists() && existing.size() > 0)
+        return {Status::NotEmpty, Message()};
     QString text = resultText;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     const FileResult written = writeTextFile(path, text + QStringLiteral("\r\n"));
-    if (!written.ok) {
-        dialogs.messageBox(path + QStringLiteral(" に保存できませんでした\r\n") + written.error,
-                           kSaveTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        return false;
-    }
-    dialogs.messageBox(path + QStringLiteral(" に保存されました"), kSaveTitle);
-    return true;
+    if (!written.ok)
+        return failed(path, written.error, kSaveTitle);
+    return {Status::Saved,
+            {path + QStringLiteral(" に保存されました"), kSaveTitle, Dialogs::Icon::None}};
 }
 
 namespace {
 
-bool appendAndConfirm(Dialogs& dialogs, const QString& nativePath, const QString& line,
-                      bool home = true) {
-    const QString title = QStringLiteral("ファイル作成");
+SaveReport append(const QString& nativePath, const QString& line, bool home = true) {
     const FileResult appended = home ? appendLine(nativePath, line) : FileResult{false, notHome()};
-    if (!appended.ok) {
-        dialogs.messageBox(
-            nativePath + QStringLiteral(" に保存できませんでした\r\n") + appended.error, title,
-            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        return false;
-    }
-    dialogs.messageBox(nativePath + QStringLiteral("に保存しました"), title);
-    return true;
+    if (!appended.ok)
+        return failed(nativePath, appended.error, kAppendTitle);
+    return {Status::Saved,
+            {nativePath + QStringLiteral("に保存しました"), kAppendTitle, Dialogs::Icon::None}};
 }
 
 }  // namespace
 
-bool appendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line) {
-    if (reportInvalidName(d, dialogs, name, QStringLiteral("ファイル作成")))
-        return false;
-    return appendAndConfirm(dialogs, toNativePath(resultFilePath(d, name)), line);
+SaveReport appendText(const AppData& d, const QString& name, const QString& line) {
+    if (auto refused = badName(name, kAppendTitle))
+        return *refused;
+    return append(toNativePath(resultFilePath(d, name)), line);
 }
 
-bool appendToDataFile(const AppData& d, Dialogs& dialogs, FileListEntry entry,
-                      const QString& line) {
+SaveReport appendToDataFile(const AppData& d, FileListEntry entry, const QString& line) {
     // The file list is the program's own: its entries need none of the typed-name checks,
     // only to stay where the program writes.
-    return appendAndConfirm(dialogs, d.nativeDataPath(entry), line, d.staysHome(d.dataPath(entry)));
+    return append(d.nativeDataPath(entry), line, d.staysHome(d.dataPath(entry)));
 }
 
 }  // namespace wm

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "appdata.h"
-#include "dialogs.h"
+#include "message.h"
 
 namespace wm {
 
@@ -14,20 +14,33 @@ QString resultFilePath(const AppData& d, const QString& name);
 // Why name cannot give a file below the program folder; "" when it can.
 QString invalidFileName(const QString& name);
 
-// The save sequence of a result list: questions, optional name prompt, writeResult.
-void saveResult(const AppData& d, Dialogs& dialogs, const QString& resultText);
+// What a save came to, and the message that tells the user (none for NotEmpty, NoText).
+struct SaveReport {
+    enum class Status {
+        Saved,
+        Failed,    // the file stays as it was; the message gives the system's reason
+        BadName,   // the typed name cannot be used; nothing was touched
+        NotEmpty,  // the file has content and was kept: ask before replacing it
+        NoText,    // nothing to write
+    };
+    Status status = Status::NoText;
+    Message message;
+
+    bool saved() const { return status == Status::Saved; }
+};
+
+enum class NonEmptyFile { Keep, Replace };
 
 // Writes the result list (line ends "\n" as a text box holds them) and one more line end
-// to resultFilePath(name), asking before a non-empty file is replaced. True when written.
-bool writeResult(const AppData& d, Dialogs& dialogs, const QString& resultText,
-                 const QString& name);
+// to resultFilePath(name). A file with content is replaced only when told so.
+SaveReport writeResult(const AppData& d, const QString& resultText, const QString& name,
+                       NonEmptyFile nonEmpty);
 
-// Appends one line to resultFilePath(name) and confirms; a failure is reported and the file
-// stays as it was. True when appended.
-bool appendText(const AppData& d, Dialogs& dialogs, const QString& name, const QString& line);
+// Appends one line to resultFilePath(name); a failure leaves the file as it was.
+SaveReport appendText(const AppData& d, const QString& name, const QString& line);
 
-// Appends one line to the data file of a file-list entry (the path the readers use) and
-// confirms; a failure is reported and the file stays as it was. True when appended.
-bool appendToDataFile(const AppData& d, Dialogs& dialogs, FileListEntry entry, const QString& line);
+// Appends one line to the data file of a file-list entry (the path the readers use); a
+// failure leaves the file as it was.
+SaveReport appendToDataFile(const AppData& d, FileListEntry entry, const QString& line);
 
 }  // namespace wm

@@ -13,9 +13,9 @@
 #include <algorithm>
 
 #include "keyfilter.h"
+#include "messages.h"
 #include "productinfo.h"
 #include "production.h"
-#include "resultfiles.h"
 #include "textrules.h"
 #include "widgets.h"
 

@@ -15,10 +15,10 @@
 
 #include "cp932.h"
 #include "desktopinput.h"
+#include "messages.h"
 #include "numbers.h"
 #include "productinfo.h"
 #include "production.h"
-#include "resultfiles.h"
 #include "textrules.h"
 #include "widgets.h"
 

@@ -5,8 +5,8 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "messages.h"
 #include "numbers.h"
-#include "resultfiles.h"
 #include "trainingplanwindow.h"
 #include "widgets.h"
 

@@ -11,8 +11,8 @@
 #include "calculationpage.h"
 #include "calculationrules.h"
 #include "levelcalc.h"
+#include "messages.h"
 #include "productinfo.h"
-#include "resultfiles.h"
 #include "widgets.h"
 
 namespace wm {
@@ -139,7 +139,9 @@ LevelInputs CalculationPage::levelInputs() const {
 
 void CalculationPage::calculate() {
     const LevelInputs in = levelInputs();
-    const LevelOutcome out = calculateLevels(data_, dialogs_, in);
+    const LevelOutcome out = calculateLevels(data_, in);
+    if (out.problem)
+        showMessage(dialogs_, out.problem->message);
     targetLevelEdit->setText(out.targetLevel);
     neededExp_ = out.neededExp;
     for (const ResultPiece& piece : out.pieces) {
@@ -148,11 +150,13 @@ void CalculationPage::calculate() {
         else
             appendResult(boxText(piece.text));
     }
-    if (out.focus) {
-        QLineEdit* field = *out.focus == LevelField::StartLevel    ? startLevelEdit
-                           : *out.focus == LevelField::TargetLevel ? targetLevelEdit
-                                                                   : remainingExpEdit;
-        field->selectAll();
+    if (out.problem && out.problem->focus) {
+        const LevelField focus = *out.problem->focus;
+        QLineEdit* field = focus == LevelField::StartLevel    ? startLevelEdit
+                           : focus == LevelField::TargetLevel ? targetLevelEdit
+                                                              : remainingExpEdit;
+        if (out.problem->selectAll)
+            field->selectAll();
         field->setFocus();
     } else if (out.done) {
         startLevelEdit->setFocus();
@@ -242,18 +246,20 @@ ProductionInputs CalculationPage::productionInputs() const {
 }
 
 void CalculationPage::showProductionOutcome(const ProductionOutcome& outcome) {
-    if (outcome.focus)
-        focusProductionField(*outcome.focus, outcome.selectAll);
+    if (outcome.problem)
+        showMessage(dialogs_, outcome.problem->message);
+    if (outcome.problem && outcome.problem->focus)
+        focusProductionField(*outcome.problem->focus, outcome.problem->selectAll);
     else
         appendResult(boxText(outcome.append));
 }
 
 void CalculationPage::totalRuns() {
-    showProductionOutcome(totalsForRuns(data_, dialogs_, productionInputs()));
+    showProductionOutcome(totalsForRuns(data_, productionInputs()));
 }
 
 void CalculationPage::countRunsNeeded() {
-    showProductionOutcome(runsNeeded(data_, dialogs_, productionInputs()));
+    showProductionOutcome(runsNeeded(data_, productionInputs()));
 }
 
 }  // namespace wm

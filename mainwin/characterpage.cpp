@@ -14,6 +14,7 @@
 
 #include "characterhistory.h"
 #include "cp932.h"
+#include "messages.h"
 #include "numbers.h"
 #include "resultfiles.h"
 #include "widgets.h"
@@ -352,7 +353,7 @@ void CharacterPage::saveCharacter() {
             level->setText(line.workLevels[size_t(slot - 1)]);
     }
     // The very file PC表示 and the reincarnation window read.
-    appendToDataFile(data_, dialogs, FileListEntry::History, text);
+    showMessage(dialogs, appendToDataFile(data_, FileListEntry::History, text).message);
 }
 
 QString CharacterPage::weightText(WeightBox box) const {

@@ -3,11 +3,9 @@
 
 #include "gamedata.h"
 #include "levelcalc.h"
-#include "scripteddialogs.h"
 #include "testmain.h"
 
 using namespace wm;
-using wmtest::ScriptedDialogs;
 
 namespace {
 
@@ -35,7 +33,6 @@ class LevelCalcTest : public QObject {
         fillExpTableByFormula(d.expTable);
         d.expTable.set(300, 3610359);
     }
-    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
 
     void fiveToEight();
     void largeWindowRules();
@@ -56,12 +53,12 @@ class LevelCalcTest : public QObject {
 
   private:
     AppData d;
-    ScriptedDialogs dialogs;
 };
 
 void LevelCalcTest::fiveToEight() {
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "8", "", false});
+    const LevelOutcome out = calculateLevels(d, {1, "5", "8", "", false});
     QVERIFY(out.done);
+    QVERIFY(!out.problem);
     QCOMPARE(joined(out),
              dashes(49) +
                  "\r\nLv.005       44 EXP\r\nLv.006       62 EXP\r\nLv.007       83 EXP\r\n" +
@@ -71,7 +68,7 @@ void LevelCalcTest::fiveToEight() {
 }
 
 void LevelCalcTest::largeWindowRules() {
-    const LevelOutcome out = calculateLevels(d, dialogs, {2, "5", "6", "", false});
+    const LevelOutcome out = calculateLevels(d, {2, "5", "6", "", false});
     QCOMPARE(joined(out), dashes(56) + "\r\nLv.005       44 EXP\r\n" + dashes(56) +
                               "\r\nLv.005～Lv.006までの必要経験値         44 EXP\r\n");
 }
@@ -100,7 +97,7 @@ void LevelCalcTest::silentTargets() {
     QFETCH(QString, targetLevel);
     QFETCH(QString, newMax);
     QFETCH(int, lines);
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, startLevel, targetLevel, "", false});
+    const LevelOutcome out = calculateLevels(d, {1, startLevel, targetLevel, "", false});
     QVERIFY(out.done);
     QCOMPARE(out.targetLevel, newMax);
     QCOMPARE(joined(out).count(" EXP\r\nLv.") + joined(out).count(" EXP\r\n-"), lines);
@@ -161,13 +158,13 @@ void LevelCalcTest::inputErrors() {
     QFETCH(QString, message);
     QFETCH(int, focus);
     QFETCH(QString, newMax);
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, startLevel, targetLevel, "", false});
+    const LevelOutcome out = calculateLevels(d, {1, startLevel, targetLevel, "", false});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
-    QCOMPARE(dialogs.last().text, message);
-    QCOMPARE(dialogs.last().title, QString("入力ミス"));
-    QCOMPARE(int(*out.focus), focus);
+    QCOMPARE(out.problem->message.text, message);
+    QCOMPARE(out.problem->message.title, QString("入力ミス"));
+    QCOMPARE(int(*out.problem->focus), focus);
+    QVERIFY(out.problem->selectAll);
     QCOMPARE(out.targetLevel, newMax);
     QCOMPARE(out.neededExp, qint64(0));
 }
@@ -175,33 +172,31 @@ void LevelCalcTest::inputErrors() {
 void LevelCalcTest::remainingExperience() {
     // Checked against the start level calculated, with no label shown before.
     // Equal to the level's experience is accepted...
-    LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", "44", true});
+    LevelOutcome out = calculateLevels(d, {1, "5", "7", "44", true});
     QVERIFY(out.done);
     QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       44 EXP" + "\r\nLv.006       62 EXP\r\n" +
                               dashes(49) + "\r\nLv.005～Lv.007までの必要経験値        106 EXP\r\n");
     // ...one more is not.
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = calculateLevels(d, dialogs, {1, "5", "7", "45", true});
+    out = calculateLevels(d, {1, "5", "7", "45", true});
     QVERIFY(!out.done);
-    QCOMPARE(dialogs.last().text,
+    QCOMPARE(out.problem->message.text,
              QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
-    QCOMPARE(*out.focus, LevelField::Exp);
+    QCOMPARE(*out.problem->focus, LevelField::Exp);
     // An empty box is reported without moving the focus.
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = calculateLevels(d, dialogs, {1, "5", "7", "", true});
-    QCOMPARE(dialogs.last().text, QString("残り経験値が正しく入力されていません"));
-    QVERIFY(!out.focus);
+    out = calculateLevels(d, {1, "5", "7", "", true});
+    QCOMPARE(out.problem->message.text, QString("残り経験値が正しく入力されていません"));
+    QVERIFY(!out.problem->focus);
 }
 
 void LevelCalcTest::remainingOnly() {
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "6", "30", true});
+    const LevelOutcome out = calculateLevels(d, {1, "5", "6", "30", true});
     QCOMPARE(joined(out), dashes(42) + "\r\nLv.005       30 EXP\r\n" + dashes(49) +
                               "\r\nLv.005～Lv.006までの必要経験値         30 EXP\r\n");
     QCOMPARE(out.neededExp, qint64(30));
 }
 
 void LevelCalcTest::largeRemainingLine() {
-    const LevelOutcome out = calculateLevels(d, dialogs, {2, "5", "6", "30", true});
+    const LevelOutcome out = calculateLevels(d, {2, "5", "6", "30", true});
     QVERIFY(joined(out).startsWith(dashes(55) + "\r\nLv. 5    30 EXP\r\n" + dashes(56)));
 }
 
@@ -247,31 +242,29 @@ void LevelCalcTest::remainingBeyond64Bits_data() {
 
 void LevelCalcTest::remainingBeyond64Bits() {
     QFETCH(QString, remaining);
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", remaining, true});
+    const LevelOutcome out = calculateLevels(d, {1, "5", "7", remaining, true});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
-    QCOMPARE(*out.focus, LevelField::Exp);
+    QCOMPARE(out.problem->message.text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(*out.problem->focus, LevelField::Exp);
     QCOMPARE(out.neededExp, qint64(0));
 }
 
 void LevelCalcTest::totalBeyond64Bits() {
     d.expTable.set(5, "5000000000000000000");
     d.expTable.set(6, "5000000000000000000");
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "7", "", false});
+    const LevelOutcome out = calculateLevels(d, {1, "5", "7", "", false});
     QVERIFY(!out.done);
     QVERIFY(out.pieces.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
-    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
+    QCOMPARE(out.problem->message.text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(out.problem->message.title, QString("計算範囲外"));
     QCOMPARE(out.neededExp, qint64(0));
     // A remaining experience that pushes the total over is refused the same way.
     d.expTable.set(5, "9223372036854775807");
     d.expTable.set(6, "1");
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(!calculateLevels(d, dialogs, {1, "5", "7", "9223372036854775807", true}).done);
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    const LevelOutcome over = calculateLevels(d, {1, "5", "7", "9223372036854775807", true});
+    QVERIFY(!over.done);
+    QCOMPARE(over.problem->message.text, QString("数が大きすぎて計算できません"));
 }
 
 void LevelCalcTest::entriesAtTheLimit() {
@@ -279,7 +272,7 @@ void LevelCalcTest::entriesAtTheLimit() {
     d.expTable.set(5, "9223372036854775806");
     d.expTable.set(6, "1");
     d.expTable.set(7, "99999999999999999999");
-    const LevelOutcome out = calculateLevels(d, dialogs, {1, "5", "8", "", false});
+    const LevelOutcome out = calculateLevels(d, {1, "5", "8", "", false});
     QVERIFY(out.done);
     QCOMPARE(out.neededExp, std::numeric_limits<qint64>::max());
     QVERIFY(

@@ -2,12 +2,10 @@
 #include <limits>
 
 #include "production.h"
-#include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 
 using namespace wm;
-using wmtest::ScriptedDialogs;
 
 namespace {
 
@@ -49,7 +47,6 @@ class ProductionTest : public QObject {
         neededExp = 0;
         fillData(d);
     }
-    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
 
     void lookupByName();
     void materialTexts_data();
@@ -86,7 +83,6 @@ class ProductionTest : public QObject {
     }
 
     AppData d;
-    ScriptedDialogs dialogs;
     std::array<SetMaterial, 3> materials{};
     qint64 neededExp = 0;  // of the levels the page would show
 };
@@ -215,9 +211,8 @@ void ProductionTest::runTotals() {
     QFETCH(QString, runs);
     QFETCH(QString, text);
     chooseMaterials(field);
-    const ProductionOutcome out =
-        totalsForRuns(d, dialogs, {work, "w", product, "5", "3", runs, materials});
-    QVERIFY(!out.focus);
+    const ProductionOutcome out = totalsForRuns(d, {work, "w", product, "5", "3", runs, materials});
+    QVERIFY(!out.problem);
     QCOMPARE(out.append, text);
 }
 
@@ -241,12 +236,12 @@ void ProductionTest::runTotalChecks() {
     QFETCH(QStringList, fields);
     QFETCH(QString, title);
     QFETCH(int, focus);
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    const ProductionOutcome out = totalsForRuns(
-        d, dialogs, {12, fields[0], fields[1], fields[2], fields[3], fields[4], materials});
-    QCOMPARE(dialogs.last().title, title);
+    const ProductionOutcome out =
+        totalsForRuns(d, {12, fields[0], fields[1], fields[2], fields[3], fields[4], materials});
+    QCOMPARE(out.problem->message.title, title);
     QVERIFY(out.append.isEmpty());
-    QCOMPARE(int(*out.focus), focus);
+    QCOMPARE(int(*out.problem->focus), focus);
+    QVERIFY(!out.problem->selectAll);
 }
 
 void ProductionTest::runCounts_data() {
@@ -299,32 +294,30 @@ void ProductionTest::runCounts() {
     chooseMaterials(field);
     neededExp = need;
     const ProductionOutcome out =
-        runsNeeded(d, dialogs, {work, "w", product, "10", "3", "", materials, neededExp});
+        runsNeeded(d, {work, "w", product, "10", "3", "", materials, neededExp});
+    QVERIFY(!out.problem);
     QCOMPARE(out.append, text);
 }
 
 void ProductionTest::runCountChecks() {
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    ProductionOutcome out =
-        runsNeeded(d, dialogs, {12, "", "X", "10", "3", "", materials, neededExp});
-    QCOMPARE(dialogs.last().text, QString("作業名が選択されていません"));
-    QCOMPARE(*out.focus, ProductionField::Work);
+    ProductionOutcome out = runsNeeded(d, {12, "", "X", "10", "3", "", materials, neededExp});
+    QCOMPARE(out.problem->message.text, QString("作業名が選択されていません"));
+    QCOMPARE(*out.problem->focus, ProductionField::Work);
 
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "", "3", "", materials, neededExp});
-    QCOMPARE(*out.focus, ProductionField::StepExp);
-    QVERIFY(out.selectAll);
+    out = runsNeeded(d, {12, "w", "X", "", "3", "", materials, neededExp});
+    QCOMPARE(*out.problem->focus, ProductionField::StepExp);
+    QVERIFY(out.problem->selectAll);
 
     neededExp = 0;
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    out = runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials, neededExp});
-    QCOMPARE(dialogs.last().title, QString("必要経験値なし"));
-    QVERIFY(!out.focus);
+    out = runsNeeded(d, {12, "w", "X", "10", "3", "", materials, neededExp});
+    QCOMPARE(out.problem->message.text, QString("計算する範囲の経験値がわかりません"));
+    QCOMPARE(out.problem->message.title, QString("必要経験値なし"));
+    QVERIFY(!out.problem->focus);
     QVERIFY(out.append.isEmpty());
 
     neededExp = 100;
-    out = runsNeeded(d, dialogs,
-                     {12, "w", "X", "0", "3", "", materials, neededExp});  // a run gives nothing
+    out = runsNeeded(d, {12, "w", "X", "0", "3", "", materials, neededExp});  // a run gives nothing
+    QVERIFY(!out.problem);
     QVERIFY(out.append.isEmpty());
 }
 
@@ -333,11 +326,11 @@ void ProductionTest::bigRunExperience() {
     chooseMaterials("02abc");
     neededExp = 3000000000LL;
     const ProductionOutcome out =
-        runsNeeded(d, dialogs, {12, "w", "X", "500", "100", "", materials, neededExp});
+        runsNeeded(d, {12, "w", "X", "500", "100", "", materials, neededExp});
     QCOMPARE(out.append,
              QString("X を 60000 回分\r\n  材料 ： abc × 120000 = 480000   合計 : 480000\r\n"));
     const ProductionOutcome totals =
-        totalsForRuns(d, dialogs, {12, "w", "X", "999", "99", "99999", materials});
+        totalsForRuns(d, {12, "w", "X", "999", "99", "99999", materials});
     QCOMPARE(d.producedExp, qint64(9890001099LL));
     QVERIFY(totals.append.startsWith("X を 99999 回分生産した時の合計  9890001099 EXP\r\n"));
 }
@@ -357,13 +350,13 @@ void ProductionTest::heavyMaterials() {
     // The run routines refuse a material whose weight is unknown for being too large.
     chooseMaterials("02heavy");
     neededExp = 30;
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(runsNeeded(d, dialogs, {12, "w", "X", "10", "3", "", materials, neededExp})
-                .append.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    QVERIFY(totalsForRuns(d, dialogs, {12, "w", "X", "10", "3", "1", materials}).append.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
+    const ProductionOutcome count =
+        runsNeeded(d, {12, "w", "X", "10", "3", "", materials, neededExp});
+    QVERIFY(count.append.isEmpty());
+    QCOMPARE(count.problem->message.text, QString("数が大きすぎて計算できません"));
+    const ProductionOutcome totals = totalsForRuns(d, {12, "w", "X", "10", "3", "1", materials});
+    QVERIFY(totals.append.isEmpty());
+    QCOMPARE(totals.problem->message.text, QString("数が大きすぎて計算できません"));
 }
 
 void ProductionTest::runTotalsBeyond64Bits_data() {
@@ -412,13 +405,12 @@ void ProductionTest::runTotalsBeyond64Bits() {
     QFETCH(int, focus);
     chooseMaterials(field);
     d.producedExp = 77;
-    dialogs.expectMessage(Dialogs::Answer::Ok);
     const ProductionOutcome out =
-        totalsForRuns(d, dialogs, {work, "w", product, inputs[0], inputs[1], inputs[2], materials});
+        totalsForRuns(d, {work, "w", product, inputs[0], inputs[1], inputs[2], materials});
     QVERIFY(out.append.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
-    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
-    QCOMPARE(int(*out.focus), focus);
+    QCOMPARE(out.problem->message.text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(out.problem->message.title, QString("計算範囲外"));
+    QCOMPARE(int(*out.problem->focus), focus);
     QCOMPARE(d.producedExp, qint64(77));  // nothing half computed is kept
 }
 
@@ -461,13 +453,12 @@ void ProductionTest::runCountBeyond64Bits() {
     QFETCH(int, focus);
     chooseMaterials(field);
     neededExp = need;
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    const ProductionOutcome out = runsNeeded(
-        d, dialogs, {work, "w", product, inputs[0], inputs[1], "", materials, neededExp});
+    const ProductionOutcome out =
+        runsNeeded(d, {work, "w", product, inputs[0], inputs[1], "", materials, neededExp});
     QVERIFY(out.append.isEmpty());
-    QCOMPARE(dialogs.last().text, QString("数が大きすぎて計算できません"));
-    QCOMPARE(dialogs.last().title, QString("計算範囲外"));
-    QCOMPARE(out.focus ? int(*out.focus) : -1, focus);
+    QCOMPARE(out.problem->message.text, QString("数が大きすぎて計算できません"));
+    QCOMPARE(out.problem->message.title, QString("計算範囲外"));
+    QCOMPARE(out.problem->focus ? int(*out.problem->focus) : -1, focus);
 }
 
 void ProductionTest::largestValues() {
@@ -475,17 +466,15 @@ void ProductionTest::largestValues() {
     const qint64 max = std::numeric_limits<qint64>::max();
     chooseMaterials("00");
     neededExp = max;
-    QCOMPARE(runsNeeded(d, dialogs, {0, "w", "one", "1", "1", "", materials, neededExp}).append,
+    QCOMPARE(runsNeeded(d, {0, "w", "one", "1", "1", "", materials, neededExp}).append,
              QString("one を 9223372036854775807 回分\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
-    QCOMPARE(totalsForRuns(d, dialogs, {0, "w", "one", "1", "1", "9223372036854775807", materials})
-                 .append,
+    QCOMPARE(totalsForRuns(d, {0, "w", "one", "1", "1", "9223372036854775807", materials}).append,
              QString("one を 9223372036854775807 回分生産した時の合計  9223372036854775807 EXP\r\n"
                      "  重量 ： one × 9223372036854775807 = 9223372036854775807\r\n"));
     QCOMPARE(d.producedExp, max);
     chooseMaterials("01one");
-    QCOMPARE(totalsForRuns(d, dialogs, {12, "w", "X", "3", "1", "3074457345618258602", materials})
-                 .append,
+    QCOMPARE(totalsForRuns(d, {12, "w", "X", "3", "1", "3074457345618258602", materials}).append,
              QString("X を 3074457345618258602 回分生産した時の合計  9223372036854775806 EXP\r\n"
                      "  材料 ： one × 3074457345618258602 = 3074457345618258602 \r\n"));
 }
@@ -507,15 +496,14 @@ void ProductionTest::roundUp() {
     QFETCH(double, value);
     QFETCH(int, position);
     QFETCH(double, result);
-    QCOMPARE(roundUpAt(dialogs, value, position), result);
+    QCOMPARE(std::get<double>(roundUpAt(value, position)), result);
 }
 
 void ProductionTest::roundUpPositionZero() {
-    dialogs.expectMessage(Dialogs::Answer::Ok);
-    QCOMPARE(roundUpAt(dialogs, 5.5, 0), 0.0);
-    QCOMPARE(dialogs.last().text, QString("切り上げ位置を指定して下さい"));
-    QCOMPARE(dialogs.last().title, QString("エラー"));
-    QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
+    const Message message = std::get<Message>(roundUpAt(5.5, 0));
+    QCOMPARE(message.text, QString("切り上げ位置を指定して下さい"));
+    QCOMPARE(message.title, QString("エラー"));
+    QCOMPARE(message.icon, Dialogs::Icon::Exclamation);
 }
 
 void ProductionTest::padding_data() {

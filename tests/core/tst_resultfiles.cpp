@@ -12,6 +12,7 @@ using namespace wm;
 using wmtest::ScriptedDialogs;
 using wmtest::TestFolder;
 using Answer = Dialogs::Answer;
+using Status = SaveReport::Status;
 
 class ResultFilesTest : public QObject {
     Q_OBJECT
@@ -25,12 +26,7 @@ class ResultFilesTest : public QObject {
 
     void pathRule_data();
     void pathRule();
-    void defaultName();
-    void typedName();
-    void cancelledPrompt();
-    void declinedQuestions();
     void overwrite();
-    void emptyResultWritesNothing();
     void invalidNames_data();
     void invalidNames();
     void failedWriteKeepsOldFile();
@@ -70,77 +66,25 @@ void ResultFilesTest::pathRule() {
     QCOMPARE(resultFilePath(windows, name), path);
 }
 
-void ResultFilesTest::defaultName() {
-    dialogs.expectMessage(Answer::Yes);  // write?
-    dialogs.expectMessage(Answer::No);   // type a name? no: the default
-    dialogs.expectMessage(Answer::Ok);
-    saveResult(d, dialogs, "Lv.005  1\nLv.006  2");
-    QCOMPARE(folder->readBytes("result.txt"), QByteArray("Lv.005  1\r\nLv.006  2\r\n"));
-    QCOMPARE(dialogs.shown().at(0).text, QString("結果をテキストファイルに書き出しますか？"));
-    QCOMPARE(dialogs.shown().at(0).buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(dialogs.shown().at(1).text, QString("ファイル名を入力しますか？"));
-    QCOMPARE(dialogs.last().text, folder->path() + "/result.txt に保存されました");
-    QCOMPARE(dialogs.last().title, QString("テキストファイル作成"));
-}
-
-void ResultFilesTest::typedName() {
-    dialogs.expectMessage(Answer::Yes);
-    dialogs.expectMessage(Answer::Yes);
-    dialogs.expectInput("memo.txt");
-    dialogs.expectMessage(Answer::Ok);
-    saveResult(d, dialogs, "経験値～\n");
-    const wmtest::ShownBox& prompt = dialogs.shown().at(2);
-    QCOMPARE(prompt.text, QString("テキストファイル名を入力してください"));
-    QCOMPARE(prompt.title, QString("ファイル名の入力"));
-    QCOMPARE(prompt.defaultText, QString("result"));
-    QCOMPARE(folder->readBytes("memo.txt"), wmtest::cp932Lines({"経験値～", ""}));
-    QVERIFY(!folder->exists("memo.txt.txt"));
-}
-
-void ResultFilesTest::cancelledPrompt() {
-    dialogs.expectMessage(Answer::Yes);
-    dialogs.expectMessage(Answer::Yes);
-    dialogs.expectInput(QString());
-    saveResult(d, dialogs, "x");
-    QCOMPARE(dialogs.shown().size(), 3);
-    QVERIFY(!folder->exists("result.txt"));
-}
-
-void ResultFilesTest::declinedQuestions() {
-    dialogs.expectMessage(Answer::No);
-    saveResult(d, dialogs, "x");
-    QCOMPARE(dialogs.shown().size(), 1);
-    QVERIFY(!folder->exists("result.txt"));
-}
-
 void ResultFilesTest::overwrite() {
-    QVERIFY(!writeResult(d, dialogs, "", "result"));  // nothing to write: no file, no box
+    QCOMPARE(writeResult(d, "", "result", NonEmptyFile::Replace).status, Status::NoText);
+    QVERIFY(!folder->exists("result.txt"));
     folder->writeBytes("result.txt", "first\r\n");
-    dialogs.expectMessage(Answer::No);
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!writeResult(d, dialogs, "second", "result"));
-    QCOMPARE(dialogs.shown().at(0).text,
-             QString("result は空ではありません\r\n上書きしてもよろしいですか？"));
-    QCOMPARE(dialogs.shown().at(0).title, QString("上書きの確認"));
-    QCOMPARE(dialogs.last().text, QString("result の書き込みをキャンセルをしました"));
+    const SaveReport kept = writeResult(d, "second", "result", NonEmptyFile::Keep);
+    QCOMPARE(kept.status, Status::NotEmpty);
     QCOMPARE(folder->readBytes("result.txt"), QByteArray("first\r\n"));
 
-    dialogs.expectMessage(Answer::Yes);
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(writeResult(d, dialogs, "second", "result"));
-    QCOMPARE(folder->readBytes("result.txt"), QByteArray("second\r\n"));
+    const SaveReport replaced = writeResult(d, "second\nthird", "result", NonEmptyFile::Replace);
+    QVERIFY(replaced.saved());
+    QCOMPARE(folder->readBytes("result.txt"), QByteArray("second\r\nthird\r\n"));
+    QCOMPARE(replaced.message.text, folder->path() + "/result.txt に保存されました");
+    QCOMPARE(replaced.message.title, QString("テキストファイル作成"));
+    QCOMPARE(replaced.message.icon, Dialogs::Icon::None);
 
     // An empty file is replaced without asking.
     folder->writeBytes("empty.txt", "");
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(writeResult(d, dialogs, "third", "empty"));
-}
-
-void ResultFilesTest::emptyResultWritesNothing() {
-    dialogs.expectMessage(Answer::Ok);
-    saveResult(d, dialogs, "");
-    QCOMPARE(dialogs.last().text, QString("結果がないので、ファイル作成は出来ません"));
-    QVERIFY(!folder->exists("result.txt"));
+    QVERIFY(writeResult(d, "third", "empty", NonEmptyFile::Keep).saved());
+    QCOMPARE(folder->readBytes("empty.txt"), QByteArray("third\r\n"));
 }
 
 void ResultFilesTest::invalidNames_data() {
@@ -154,39 +98,45 @@ void ResultFilesTest::invalidNames_data() {
 
 void ResultFilesTest::invalidNames() {
     QFETCH(QString, name);
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!writeResult(d, dialogs, "x", name));
-    QVERIFY(dialogs.last().text.contains("ファイル名に使えません"));
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!appendText(d, dialogs, name, "x"));
-    QCOMPARE(dialogs.shown().size(), 2);
+    const SaveReport written = writeResult(d, "x", name, NonEmptyFile::Replace);
+    QCOMPARE(written.status, Status::BadName);
+    QVERIFY(written.message.text.startsWith("「" + name + "」はファイル名に使えません\r\n"));
+    QCOMPARE(written.message.title, QString("テキストファイル作成"));
+    QCOMPARE(written.message.icon, Dialogs::Icon::Exclamation);
+    const SaveReport appended = appendText(d, name, "x");
+    QCOMPARE(appended.status, Status::BadName);
+    QCOMPARE(appended.message.title, QString("ファイル作成"));
+    QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList());
 }
 
 void ResultFilesTest::failedWriteKeepsOldFile() {
     folder->writeBytes("sub", "a plain file where a folder is needed");
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!writeResult(d, dialogs, "x", "sub\\memo"));
-    QVERIFY(dialogs.last().text.startsWith(folder->path() +
+    const SaveReport report = writeResult(d, "x", "sub\\memo", NonEmptyFile::Replace);
+    QCOMPARE(report.status, Status::Failed);
+    QVERIFY(report.message.text.startsWith(folder->path() +
                                            "/sub/memo.txt に保存できませんでした\r\n"));
-    QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(report.message.title, QString("テキストファイル作成"));
+    QCOMPARE(report.message.icon, Dialogs::Icon::Exclamation);
 }
 
 void ResultFilesTest::appendAndConfirm() {
-    dialogs.expectMessage(Answer::Ok);
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
-    QVERIFY(appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,02"));
+    QVERIFY(appendText(d, "txtFile\\PCData.txt", "ロイ,01").saved());
+    const SaveReport report = appendText(d, "txtFile\\PCData.txt", "ロイ,02");
+    QVERIFY(report.saved());
     QCOMPARE(folder->readBytes("txtFile/PCData.txt"), wmtest::cp932Lines({"ロイ,01", "ロイ,02"}));
-    QCOMPARE(dialogs.last().text, folder->path() + "/txtFile/PCData.txtに保存しました");
-    QCOMPARE(dialogs.last().title, QString("ファイル作成"));
+    QCOMPARE(report.message.text, folder->path() + "/txtFile/PCData.txtに保存しました");
+    QCOMPARE(report.message.title, QString("ファイル作成"));
+    QCOMPARE(report.message.icon, Dialogs::Icon::None);
 }
 
 void ResultFilesTest::failedAppendIsReported() {
     folder->writeBytes("txtFile/PCData.txt/keep", "x");  // a folder where the file should be
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(!appendText(d, dialogs, "txtFile\\PCData.txt", "ロイ,01"));
-    QVERIFY(dialogs.last().text.contains("保存できませんでした"));
-    QVERIFY(!dialogs.last().text.contains("に保存しました"));
+    const SaveReport report = appendText(d, "txtFile\\PCData.txt", "ロイ,01");
+    QCOMPARE(report.status, Status::Failed);
+    QVERIFY(report.message.text.startsWith(folder->path() +
+                                           "/txtFile/PCData.txt に保存できませんでした\r\n"));
+    QCOMPARE(report.message.title, QString("ファイル作成"));
+    QCOMPARE(report.message.icon, Dialogs::Icon::Exclamation);
 }
 
 void ResultFilesTest::historySavePath_data() {
@@ -219,10 +169,10 @@ void ResultFilesTest::historySavePath() {
     d.programFolder = folder->programFolder() + "\\prog";
     d.fileList.set(0, folderEntry);
     d.fileList.set(6, fileEntry);
-    dialogs.expectMessage(Answer::Ok);
     const QString save = "ロイ,01" + QString(",0").repeated(28) + ".0 2008/03/05 14:07:33.0.,,,,,,";
-    QVERIFY(appendToDataFile(d, dialogs, FileListEntry::History, save));
-    QCOMPARE(dialogs.last().text, d.nativeDataPath(FileListEntry::History) + "に保存しました");
+    const SaveReport report = appendToDataFile(d, FileListEntry::History, save);
+    QVERIFY(report.saved());
+    QCOMPARE(report.message.text, d.nativeDataPath(FileListEntry::History) + "に保存しました");
     QCOMPARE(folder->readBytes(written), wmtest::cp932Lines({save}));
     loadHistory(d);  // the readers find the save
     QCOMPARE(d.history.names(), QStringList{"ロイ"});
@@ -240,10 +190,16 @@ void ResultFilesTest::writesStayHome() {
     QVERIFY(QDir(folder->path()).mkpath("prog/txtFile"));
     d.programFolder = folder->programFolder() + "\\prog";
     d.fileList.set(options ? 8 : 6, "..\\..\\outside.txt");
-    dialogs.expectMessage(Answer::Ok);
-    QVERIFY(options ? !saveOptions(d, dialogs, WindowChoice{})
-                    : !appendToDataFile(d, dialogs, FileListEntry::History, "x"));
-    const QString text = dialogs.last().text;
+    QString text;
+    if (options) {
+        dialogs.expectMessage(Answer::Ok);
+        QVERIFY(!saveOptions(d, dialogs, WindowChoice{}));
+        text = dialogs.last().text;
+    } else {
+        const SaveReport report = appendToDataFile(d, FileListEntry::History, "x");
+        QCOMPARE(report.status, Status::Failed);
+        text = report.message.text;
+    }
     QVERIFY2(
         text.endsWith("できませんでした\r\n"
                       "プログラムのフォルダーにもデータフォルダーにもない場所には保存しません"),

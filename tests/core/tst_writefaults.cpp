@@ -101,18 +101,19 @@ void WriteFaultsTest::savesReportTheFailure() {
     folder.prepare(d);
     const QString relative = options ? "txtFile/Option.txt" : "out.txt";
     folder.writeBytes(relative, "2\r\n");
+    QString text;
     {
         FaultGuard fault(call.constData(), options ? "Option.txt" : "out.txt", "EIO");
         if (options) {
             dialogs.expectMessage(Dialogs::Answer::Ok);
             QVERIFY(!saveOptions(d, dialogs, {WindowSize::Small, StartPage::Character}));
+            text = dialogs.last().text;
         } else {
-            dialogs.expectMessage(Dialogs::Answer::Yes);  // overwrite
-            dialogs.expectMessage(Dialogs::Answer::Ok);
-            QVERIFY(!writeResult(d, dialogs, "result", "out"));
+            const SaveReport report = writeResult(d, "result", "out", NonEmptyFile::Replace);
+            QCOMPARE(report.status, SaveReport::Status::Failed);
+            text = report.message.text;
         }
     }
-    const QString text = dialogs.last().text;
     QVERIFY2(text.contains("できませんでした\r\nInput/output error"), qPrintable(text));
     QCOMPARE(folder.readBytes(relative), QByteArray("2\r\n"));
 }

@@ -62,11 +62,12 @@ void production(AppData& d, int workPosition, int row, const ProductChoice& choi
     const SetMaterialList set = setMaterialsOf(d.products, d.products.at(section, 4, row));
     for (size_t i = 0; i < in.setMaterials.size() && i < set.materials.size(); ++i)
         in.setMaterials[i] = set.materials[i];
-    wmfuzz::SilentDialogs dialogs;
-    totalsForRuns(d, dialogs, in);
+    const ProductionOutcome totals = totalsForRuns(d, in);
+    FUZZ_CHECK(!totals.problem || totals.append.isEmpty());
     // Without a needed experience there is nothing to reach; beyond 64 bits, a message.
     in.neededExp = row % 3 == 0 ? 0 : qint64(row) * (row % 3 == 1 ? 12345 : 4000000000000000000);
-    runsNeeded(d, dialogs, in);
+    const ProductionOutcome needed = runsNeeded(d, in);
+    FUZZ_CHECK(!needed.problem || needed.append.isEmpty());
 }
 
 void information(const ProductTable& products, int workPosition, int row,

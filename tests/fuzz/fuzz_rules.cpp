@@ -65,20 +65,18 @@ QString digits(const QString& text) {
 }
 
 void levelRules(AppData& d, const QStringList& f) {
-    wmfuzz::SilentDialogs dialogs;
     LevelInputs in;
     in.windowCode = f.value(0).size() % 2 + 1;
     in.startLevel = f.value(1);
     in.targetLevel = f.value(2);
     in.exp = f.value(3);
     in.useExp = !in.exp.isEmpty();
-    const LevelOutcome out = calculateLevels(d, dialogs, in);
-    // A calculation that ran shows no message and leaves no field to correct; one that did
-    // not says why.
+    const LevelOutcome out = calculateLevels(d, in);
+    // A calculation that ran has no problem and shows its lines; one that did not says why.
     if (out.done)
-        FUZZ_CHECK(!out.focus && dialogs.messages == 0 && !out.pieces.isEmpty());
-    else if (out.focus)
-        FUZZ_CHECK(dialogs.messages == 1);
+        FUZZ_CHECK(!out.problem && !out.pieces.isEmpty());
+    else
+        FUZZ_CHECK(out.problem && !out.problem->message.text.isEmpty() && out.pieces.isEmpty());
     startLevelLabel(d, in.startLevel);
     const auto level = intPart(in.startLevel);
     if (level && *level >= -5 && *level <= 305)
@@ -175,8 +173,9 @@ void numberRules(const QStringList& f) {
         }
         numText(*number);
         formatDigits(*number, 3);
-        wmfuzz::SilentDialogs dialogs;
-        roundUpAt(dialogs, *number, int(text.size() % 7) - 3);
+        const int position = int(text.size() % 7) - 3;
+        FUZZ_CHECK(std::holds_alternative<Message>(roundUpAt(*number, position)) ==
+                   (position == 0));
     }
 }
 

@@ -1,6 +1,8 @@
 // The writers, on names and texts the input gives (first line a file name, the rest the
 // text): result files written and appended, the options file, a character save, then the
 // whole startup on what was written. What a writer says it wrote reads back as it was.
+#include <QFileInfo>
+
 #include "../core/recordingwindows.h"
 #include "characterhistory.h"
 #include "cp932.h"
@@ -29,8 +31,11 @@ class AgreeingDialogs : public Dialogs {
 };
 
 void resultFiles(const AppData& d, const QString& name, const QString& text) {
-    AgreeingDialogs dialogs(name);
-    const bool written = writeResult(d, dialogs, text, name);
+    // Asked first, as the save dialogue does: a file with content is kept.
+    const SaveReport kept = writeResult(d, text, name, NonEmptyFile::Keep);
+    FUZZ_CHECK(kept.status != SaveReport::Status::NotEmpty ||
+               QFileInfo(toNativePath(resultFilePath(d, name))).size() > 0);
+    const bool written = writeResult(d, text, name, NonEmptyFile::Replace).saved();
     if (written) {
         FUZZ_CHECK(invalidFileName(name).isEmpty());
         FUZZ_CHECK(d.staysHome(resultFilePath(d, name)));
@@ -40,8 +45,7 @@ void resultFiles(const AppData& d, const QString& name, const QString& text) {
             FUZZ_CHECK(back.ok && back.lines == text.split(QLatin1Char('\n')));
         }
     }
-    saveResult(d, dialogs, text);
-    appendText(d, dialogs, name, text.left(200));
+    appendText(d, name, text.left(200));
 }
 
 void savedCharacter(AppData& d, const QString& name) {
@@ -56,9 +60,8 @@ void savedCharacter(AppData& d, const QString& name) {
     line.savedAt = QDateTime(QDate(2008, 3, 5), QTime(14, 7, 33));
     line.fame = QStringLiteral("100");
     const QString text = characterLine(line);
-    wmfuzz::SilentDialogs dialogs;
     const int before = d.history.recordCount(1);
-    if (!appendToDataFile(d, dialogs, FileListEntry::History, text))
+    if (!appendToDataFile(d, FileListEntry::History, text).saved())
         return;
     // The save is found again, and only one more save is there.
     FUZZ_CHECK(loadHistory(d).isEmpty());
