@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "characterpage.h"
-#include "pageparts.h"
+#include "controls.h"
 
 namespace wm {
 

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 
 #include "characterpage.h"
+#include "controls.h"
 #include "keyfilter.h"
-#include "pageparts.h"
 #include "textrules.h"
 #include "widgets.h"
 

@@ -1,4 +1,4 @@
-#include "pageparts.h"
+#include "controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-// Controls and key rules that both pages of the main window are built from.
+// Controls and key rules that the windows are built from.
 
 #include <QFontMetrics>
 #include <QList>
