@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "keyfilter.h"
 #include "numbers.h"
 #include "productinfo.h"
@@ -29,9 +30,7 @@ constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
 QLineEdit* numberField(const QString& name, const QString& tip, int maxLength) {
-    auto* field = new QLineEdit;
-    field->setObjectName(name);
-    field->setToolTip(tip);
+    QLineEdit* field = named(makeField(nullptr, tip), name);
     field->setMaxLength(maxLength);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
     // Enter goes on to the next control.

@@ -96,8 +96,8 @@ QGroupBox* CharacterPage::buildSubPageButtons() {
     auto* row = new QHBoxLayout(subPageFrame_);
     row->setContentsMargins(8, 2, 8, 2);
     for (size_t i = 0; i < subPageButtons_.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf16(captions[i]), subPageFrame_);
-        button->setToolTip(QString::fromUtf16(tips[i]));
+        QRadioButton* button =
+            makeOption(subPageFrame_, QString::fromUtf16(captions[i]), QString::fromUtf16(tips[i]));
         button->setObjectName(QLatin1String(names[i]));
         row->addWidget(button);
         subPageButtons_[i] = button;
