@@ -114,7 +114,7 @@ void CharacterHistoryWindow::buildLayout() {
     // Short boxes: a level takes three digits, the status values up to six.
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
     level_.box->setFixedWidth(shortBox);
-    for (StatusBox& value : status_)
+    for (CaptionedBox& value : status_)
         value.box->setFixedWidth(shortBox);
     fame_.box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 10);
 
@@ -173,7 +173,7 @@ void CharacterHistoryWindow::buildLayout() {
 
 QList<QLineEdit*> CharacterHistoryWindow::statusBoxes() const {
     QList<QLineEdit*> boxes = {fame_.box, job_.box, level_.box};
-    for (const StatusBox& value : status_)
+    for (const CaptionedBox& value : status_)
         boxes << value.box;
     return boxes;
 }

@@ -45,7 +45,7 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
     installKeyHandlers();
     // Results belong to the values on screen: a change to any input empties them.
     QList<QLineEdit*> inputs = {countBox_, levelBox_};
-    for (const ValueBox& value : inputs_)
+    for (const CaptionedBox& value : inputs_)
         inputs << value.box;
     for (QLineEdit* input : inputs)
         connect(input, &QLineEdit::textChanged, this, &ReincarnationWindow::emptyResults);
@@ -107,7 +107,7 @@ void ReincarnationWindow::buildControls() {
 QList<QLineEdit*> ReincarnationWindow::numberBoxes() const {
     QList<QLineEdit*> boxes = {countBox_, levelBox_};
     for (const ValueBoxes* group : {&inputs_, &results_}) {
-        for (const ValueBox& value : *group)
+        for (const CaptionedBox& value : *group)
             boxes << value.box;
     }
     return boxes;
@@ -175,10 +175,10 @@ void ReincarnationWindow::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QList<QWidget*> order = {nameList_, jobList_, saveTimeList_, countBox_, levelBox_};
-    for (const ValueBox& value : inputs_)
+    for (const CaptionedBox& value : inputs_)
         order << value.box;
     order << calculateButton_;
-    for (const ValueBox& value : results_)
+    for (const CaptionedBox& value : results_)
         order << value.box;
     chainTabOrder(nullptr, order);
 }
@@ -281,7 +281,7 @@ void ReincarnationWindow::showSave() {
 }
 
 void ReincarnationWindow::emptyResults() {
-    for (const ValueBox& result : results_)
+    for (const CaptionedBox& result : results_)
         result.box->clear();
 }
 

@@ -30,6 +30,12 @@ Object* named(Object* object, const QString& name) {
     return object;
 }
 
+// A one-line text box with the caption beside it.
+struct CaptionedBox {
+    QLabel* caption = nullptr;
+    QLineEdit* box = nullptr;
+};
+
 // Each control is made inside its parent, so that it takes the window's font once instead
 // of laying out its text in the default font first and again when it joins the window.
 // A window that makes its controls first and lays them out after passes no parent.
