@@ -92,9 +92,7 @@ QComboBox* nameList(const QString& name, const QString& tip, const QStringList& 
 
 void ProductionListWindow::buildControls() {
     const QStringList names = allProductNames(data_.products);
-    workList_ = new QComboBox;
-    workList_->setObjectName(QStringLiteral("workList"));
-    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     refillList(workList_, sectionNames(data_.products, workSections()));
     productList_ = nameList(QStringLiteral("productList"),
                             QStringLiteral("生産品を選ぶか、名前を入力します"), names);

@@ -78,9 +78,7 @@ TrainingPlanWindow::TrainingPlanWindow(AppData& data, Dialogs& dialogs, QWidget*
 }
 
 void TrainingPlanWindow::buildControls() {
-    workList_ = new QComboBox;
-    workList_->setObjectName(QStringLiteral("workList"));
-    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     refillList(workList_, sectionNames(data_.products, workSections()));
     startLevelEdit_ =
         numberField(QStringLiteral("startLevelEdit"), QStringLiteral("今のレベルを入力します"), 3);
@@ -92,16 +90,14 @@ void TrainingPlanWindow::buildControls() {
     remainingExpEdit_ = numberField(QStringLiteral("remainingExpEdit"),
                                     QStringLiteral("次のレベルまでの残り経験値を入力します"), 19);
     remainingExpEdit_->setEnabled(false);
-    objectiveList_ = new QComboBox;
-    objectiveList_->setObjectName(QStringLiteral("objectiveList"));
-    objectiveList_->setToolTip(QStringLiteral("何を最も少なくするかを選択します"));
+    objectiveList_ = named(makeList(nullptr, QStringLiteral("何を最も少なくするかを選択します")),
+                           "objectiveList");
     for (PlanObjective o : {PlanObjective::Runs, PlanObjective::Steps, PlanObjective::Weight})
         objectiveList_->addItem(planObjectiveName(o));
     objectiveList_->setCurrentIndex(0);
-    sortList_ = new QComboBox;
-    sortList_->setObjectName(QStringLiteral("sortList"));
-    sortList_->setToolTip(
-        QStringLiteral("生産品を並べ替える列を選択します。同じ列をもう一度選ぶと逆順です"));
+    sortList_ = named(makeList(nullptr, QStringLiteral("生産品を並べ替える列を選択します。"
+                                                       "同じ列をもう一度選ぶと逆順です")),
+                      "sortList");
     refillList(sortList_, planProductHeaders());
 
     productTable_ = table(QStringLiteral("productTable"), planProductHeaders());
