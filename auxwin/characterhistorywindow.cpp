@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "controls.h"
 #include "desktopinput.h"
 #include "keyfilter.h"
 #include "numbers.h"
@@ -23,15 +24,6 @@ namespace {
 // Load size: 6570 x 5820 twips at 15 twips per pixel.
 constexpr int kLoadWidth = 6570 / 15;
 constexpr int kLoadHeight = 5820 / 15;
-
-QComboBox* makeList(const QString& tip, bool editable) {
-    auto* list = new QComboBox;
-    list->setToolTip(tip);
-    list->setEditable(editable);
-    if (editable)
-        list->setInsertPolicy(QComboBox::NoInsert);
-    return list;
-}
 
 constexpr size_t kHp = 0;
 constexpr size_t kMp = 4;
@@ -56,17 +48,12 @@ CharacterHistoryWindow::CharacterHistoryWindow(AppData& data, Dialogs& dialogs, 
 }
 
 void CharacterHistoryWindow::buildControls() {
-    characterFrame_ = new QGroupBox;
-    characterFrame_->setObjectName(QStringLiteral("characterFrame"));
-    characterFrame_->setToolTip(QStringLiteral("PCデータを入力します"));
-    workFrame_ = new QGroupBox;
-    workFrame_->setObjectName(QStringLiteral("workFrame"));
+    characterFrame_ =
+        named(makeFrame(nullptr, QStringLiteral("PCデータを入力します")), "characterFrame");
+    workFrame_ = named(makeFrame(nullptr), "workFrame");
 
     auto label = [](const QString& name, const QString& text, const QString& tip) {
-        auto* l = new QLabel(text);
-        l->setObjectName(name);
-        l->setToolTip(tip);
-        return l;
+        return named(makeLabel(nullptr, text, tip), name);
     };
     fame_.caption = label(QStringLiteral("fameCaption"), QStringLiteral("名声"),
                           QStringLiteral("名声の値を入力します"));
@@ -84,17 +71,15 @@ void CharacterHistoryWindow::buildControls() {
                                    QString::fromUtf16(s.caption), QString::fromUtf16(s.tip));
     }
 
-    nameList_ = makeList(QStringLiteral("保存したキャラ名を選択します"), false);
-    nameList_->setObjectName(QStringLiteral("nameList"));
-    saveTimeList_ = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
-    saveTimeList_->setObjectName(QStringLiteral("saveTimeList"));
+    nameList_ =
+        named(makeList(nullptr, QStringLiteral("保存したキャラ名を選択します")), "nameList");
+    saveTimeList_ = named(makeList(nullptr, QStringLiteral("選択したキャラの保存日時を選択します")),
+                          "saveTimeList");
     connect(nameList_, &QComboBox::activated, this, [this] { listChosen(List::Name); });
     connect(saveTimeList_, &QComboBox::activated, this, [this] { listChosen(List::SaveTime); });
 
     auto box = [this](const QString& name, const QString& tip) {
-        auto* e = new QLineEdit;
-        e->setObjectName(name);
-        e->setToolTip(tip);
+        QLineEdit* e = named(makeField(nullptr, tip), name);
         connect(e, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
         return e;
     };
@@ -112,17 +97,16 @@ void CharacterHistoryWindow::buildControls() {
         s.post = new QCheckBox;
         s.post->setObjectName(QStringLiteral("workPost%1").arg(k));
         s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
-        s.work = makeList(QStringLiteral("作業名を選択します"), true);
-        s.work->setObjectName(QStringLiteral("workList%1").arg(k));
+        s.work = named(makeTypingList(nullptr, QStringLiteral("作業名を選択します")),
+                       QStringLiteral("workList%1").arg(k));
         s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         s.work->setMinimumContentsLength(7);
         if (k <= 6)
             s.work->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
         connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
-        s.level = new QLineEdit;
-        s.level->setObjectName(QStringLiteral("workLevel%1").arg(k));
-        s.level->setToolTip(QStringLiteral("作業のレベルを入力します"));
+        s.level = named(makeField(nullptr, QStringLiteral("作業のレベルを入力します")),
+                        QStringLiteral("workLevel%1").arg(k));
     }
 }
 
@@ -130,7 +114,7 @@ void CharacterHistoryWindow::buildLayout() {
     // Short boxes: a level takes three digits, the status values up to six.
     const int shortBox = fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 10;
     level_.box->setFixedWidth(shortBox);
-    for (StatusBox& value : status_)
+    for (CaptionedBox& value : status_)
         value.box->setFixedWidth(shortBox);
     fame_.box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 10);
 
@@ -184,13 +168,12 @@ void CharacterHistoryWindow::buildLayout() {
         order << box;
     for (const WorkSlot& s : workSlots_)
         order << s.post << s.work << s.level;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    chainTabOrder(nullptr, order);
 }
 
 QList<QLineEdit*> CharacterHistoryWindow::statusBoxes() const {
     QList<QLineEdit*> boxes = {fame_.box, job_.box, level_.box};
-    for (const StatusBox& value : status_)
+    for (const CaptionedBox& value : status_)
         boxes << value.box;
     return boxes;
 }

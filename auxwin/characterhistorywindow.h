@@ -7,6 +7,7 @@
 
 #include "appdata.h"
 #include "characterhistory.h"
+#include "controls.h"
 #include "dialogs.h"
 
 class QCheckBox;
@@ -56,11 +57,6 @@ class CharacterHistoryWindow : public QWidget {
     // The position of a work code in a slot's list; -1 for a code it does not hold.
     int workListPos(int slot, int code);
 
-    // A status value with its caption.
-    struct StatusBox {
-        QLabel* caption = nullptr;
-        QLineEdit* box = nullptr;
-    };
     // One work slot: "post to the board" check, work name and level.
     struct WorkSlot {
         QCheckBox* post = nullptr;
@@ -88,11 +84,11 @@ class CharacterHistoryWindow : public QWidget {
     QComboBox* saveTimeList_ = nullptr;  // "日付"
     QLabel* nameCaption_ = nullptr;
     QLabel* saveTimeCaption_ = nullptr;
-    StatusBox fame_;   // "名声"
-    StatusBox job_;    // "職業"
-    StatusBox level_;  // "Lv．"
+    CaptionedBox fame_;   // "名声"
+    CaptionedBox job_;    // "職業"
+    CaptionedBox level_;  // "Lv．"
     // HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力 in the order the save holds them.
-    std::array<StatusBox, 8> status_;
+    std::array<CaptionedBox, 8> status_;
     std::array<WorkSlot, 12> workSlots_;
 
     std::array<int, 2> chosenPositions_{};

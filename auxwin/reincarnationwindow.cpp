@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "characterhistory.h"
+#include "controls.h"
 #include "desktopinput.h"
 #include "keyfilter.h"
 #include "numbers.h"
@@ -44,7 +45,7 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
     installKeyHandlers();
     // Results belong to the values on screen: a change to any input empties them.
     QList<QLineEdit*> inputs = {countBox_, levelBox_};
-    for (const ValueBox& value : inputs_)
+    for (const CaptionedBox& value : inputs_)
         inputs << value.box;
     for (QLineEdit* input : inputs)
         connect(input, &QLineEdit::textChanged, this, &ReincarnationWindow::emptyResults);
@@ -52,45 +53,28 @@ ReincarnationWindow::ReincarnationWindow(AppData& data, QWidget* parent)
 }
 
 void ReincarnationWindow::buildControls() {
-    auto frame = [](const char* name) {
-        auto* f = new QGroupBox;
-        f->setObjectName(QString::fromLatin1(name));
-        f->setToolTip(QStringLiteral("PCデータを入力します"));
-        return f;
-    };
-    inputFrame_ = frame("inputFrame");
-    resultFrame_ = frame("resultFrame");
+    const QString frameTip = QStringLiteral("PCデータを入力します");
+    inputFrame_ = named(makeFrame(nullptr, frameTip), "inputFrame");
+    resultFrame_ = named(makeFrame(nullptr, frameTip), "resultFrame");
 
     auto label = [](const QString& name, const QString& caption, const QString& tip) {
-        auto* l = new QLabel(caption);
-        l->setObjectName(name);
-        l->setToolTip(tip);
-        return l;
+        return named(makeLabel(nullptr, caption, tip), name);
     };
-    auto list = [this](const char* name, List which, const QString& tip, bool editable) {
-        auto* c = new QComboBox;
-        c->setObjectName(QString::fromLatin1(name));
-        c->setToolTip(tip);
-        c->setEditable(editable);
-        if (editable)
-            c->setInsertPolicy(QComboBox::NoInsert);
+    auto chosenAs = [this](QComboBox* c, const char* name, List which) {
         connect(c, &QComboBox::activated, this, [this, which] { listChosen(which); });
-        return c;
+        return named(c, name);
     };
     auto box = [](const QString& name, const QString& tip) {
-        auto* e = new QLineEdit;
-        e->setObjectName(name);
-        e->setToolTip(tip);
-        return e;
+        return named(makeField(nullptr, tip), name);
     };
 
     // Created in tab order: lists, count, level, values, the button, results.
     const QString nameTip = QStringLiteral("キャラの名前を選択または入力をします");
     const QString jobTip = QStringLiteral("職業の選択します");
     const QString dateTip = QStringLiteral("選択したキャラの保存日時を選択をします");
-    nameList_ = list("nameList", List::Name, nameTip, true);
-    jobList_ = list("jobList", List::Job, jobTip, false);
-    saveTimeList_ = list("saveTimeList", List::SaveTime, dateTip, false);
+    nameList_ = chosenAs(makeTypingList(nullptr, nameTip), "nameList", List::Name);
+    jobList_ = chosenAs(makeList(nullptr, jobTip), "jobList", List::Job);
+    saveTimeList_ = chosenAs(makeList(nullptr, dateTip), "saveTimeList", List::SaveTime);
     nameCaption_ = label(QStringLiteral("nameCaption"), QStringLiteral("名前"), nameTip);
     jobCaption_ = label(QStringLiteral("jobCaption"), QStringLiteral("職業"), jobTip);
     saveTimeCaption_ = label(QStringLiteral("saveTimeCaption"), QStringLiteral("日付"), dateTip);
@@ -113,9 +97,9 @@ void ReincarnationWindow::buildControls() {
         }
     };
     values(inputs_, QStringLiteral("Input"));
-    calculateButton_ = new QPushButton(QStringLiteral("計算"));
-    calculateButton_->setObjectName(QStringLiteral("calculateButton"));
-    calculateButton_->setToolTip(QStringLiteral("転生後のステータスを計算し表示します"));
+    calculateButton_ = named(makeButton(nullptr, QStringLiteral("計算"),
+                                        QStringLiteral("転生後のステータスを計算し表示します")),
+                             "calculateButton");
     connect(calculateButton_, &QPushButton::clicked, this, &ReincarnationWindow::calculate);
     values(results_, QStringLiteral("Result"));
 }
@@ -123,7 +107,7 @@ void ReincarnationWindow::buildControls() {
 QList<QLineEdit*> ReincarnationWindow::numberBoxes() const {
     QList<QLineEdit*> boxes = {countBox_, levelBox_};
     for (const ValueBoxes* group : {&inputs_, &results_}) {
-        for (const ValueBox& value : *group)
+        for (const CaptionedBox& value : *group)
             boxes << value.box;
     }
     return boxes;
@@ -191,13 +175,12 @@ void ReincarnationWindow::buildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QList<QWidget*> order = {nameList_, jobList_, saveTimeList_, countBox_, levelBox_};
-    for (const ValueBox& value : inputs_)
+    for (const CaptionedBox& value : inputs_)
         order << value.box;
     order << calculateButton_;
-    for (const ValueBox& value : results_)
+    for (const CaptionedBox& value : results_)
         order << value.box;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    chainTabOrder(nullptr, order);
 }
 
 void ReincarnationWindow::installKeyHandlers() {
@@ -298,7 +281,7 @@ void ReincarnationWindow::showSave() {
 }
 
 void ReincarnationWindow::emptyResults() {
-    for (const ValueBox& result : results_)
+    for (const CaptionedBox& result : results_)
         result.box->clear();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "appdata.h"
+#include "controls.h"
 
 class QComboBox;
 class QGroupBox;
@@ -46,13 +47,9 @@ class ReincarnationWindow : public QWidget {
     // "計算": fills the result boxes, or silently empties them.
     void calculate();
 
-    // A value with its caption, as input or as result.
-    struct ValueBox {
-        QLabel* caption = nullptr;
-        QLineEdit* box = nullptr;
-    };
-    // The eight values in the order HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    using ValueBoxes = std::array<ValueBox, 8>;
+    // The eight values with their captions, as input or as result, in the order HP, 体力,
+    // 知力, 幸運, MP, 敏捷, 筋力, 魅力.
+    using ValueBoxes = std::array<CaptionedBox, 8>;
 
     void buildControls();
     void buildLayout();

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "desktopinput.h"
 #include "keyfilter.h"
 #include "options.h"
@@ -16,16 +17,9 @@ namespace wm {
 
 namespace {
 
-QRadioButton* makeOption(const QString& caption, const QString& tip) {
-    auto* option = new QRadioButton(caption);
-    option->setToolTip(tip);
-    return option;
-}
-
 template <class Line>
 QGroupBox* makeChoice(const QString& tip, const Line& line) {
-    auto* frame = new QGroupBox;
-    frame->setToolTip(tip);
+    QGroupBox* frame = makeFrame(nullptr, tip);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(10, 6, 10, 6);
     row->addWidget(line.caption);
@@ -50,16 +44,16 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     const QString largerTip = QStringLiteral("起動時の計算機の画面サイズを大きい方に設定します");
     const QString smallerTip = QStringLiteral("起動時の計算機の画面サイズを小さい方に設定します");
     startPage_.caption = new QLabel(QStringLiteral("初期画面"));
-    startPage_.options = {makeOption(QStringLiteral("計算機(&C)"), largerTip),
-                          makeOption(QStringLiteral("キャラデータ(&D)"), smallerTip)};
+    startPage_.options = {makeOption(nullptr, QStringLiteral("計算機(&C)"), largerTip),
+                          makeOption(nullptr, QStringLiteral("キャラデータ(&D)"), smallerTip)};
     startPage_.frame = makeChoice(frameTip, startPage_);
     startPage_.frame->setObjectName(QStringLiteral("startPageFrame"));
     startPage_.caption->setObjectName(QStringLiteral("startPageCaption"));
     startPage_.options[0]->setObjectName(QStringLiteral("startPageCalculator"));
     startPage_.options[1]->setObjectName(QStringLiteral("startPageCharacterData"));
     windowSize_.caption = new QLabel(QStringLiteral("画面サイズ"));
-    windowSize_.options = {makeOption(QStringLiteral("小画面(&S)"), smallerTip),
-                           makeOption(QStringLiteral("大画面(&L)"), largerTip)};
+    windowSize_.options = {makeOption(nullptr, QStringLiteral("小画面(&S)"), smallerTip),
+                           makeOption(nullptr, QStringLiteral("大画面(&L)"), largerTip)};
     windowSize_.frame = makeChoice(frameTip, windowSize_);
     windowSize_.frame->setObjectName(QStringLiteral("windowSizeFrame"));
     windowSize_.caption->setObjectName(QStringLiteral("windowSizeCaption"));

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controls.h"
 #include "keyfilter.h"
 #include "messages.h"
 #include "productinfo.h"
@@ -39,14 +40,10 @@ MaterialTreeWindow::MaterialTreeWindow(AppData& data, Dialogs& dialogs, Program 
 }
 
 void MaterialTreeWindow::buildControls() {
-    workList_ = new QComboBox;
-    workList_->setObjectName(QStringLiteral("workList"));
-    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     // The works of every work list of the program.
     refillList(workList_, sectionNames(data_.products, workSections()));
-    productList_ = new QComboBox;
-    productList_->setObjectName(QStringLiteral("productList"));
-    productList_->setToolTip(QStringLiteral("生産品を選択します"));
+    productList_ = named(makeList(nullptr, QStringLiteral("生産品を選択します")), "productList");
     productList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     runsField_ = new QLineEdit(QStringLiteral("1"));

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "keyfilter.h"
 #include "productinfo.h"
 #include "production.h"
@@ -30,9 +31,7 @@ void digitsOnly(QLineEdit* field, const std::function<void()>& onEnter) {
 }
 
 QLineEdit* countField(const QString& name, const QString& tip) {
-    auto* field = new QLineEdit;
-    field->setObjectName(name);
-    field->setToolTip(tip);
+    QLineEdit* field = named(makeField(nullptr, tip), name);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(16, QLatin1Char('0'))));
     return field;
 }
@@ -79,11 +78,7 @@ QStringList allProductNames(const ProductTable& data) {
 }
 
 QComboBox* nameList(const QString& name, const QString& tip, const QStringList& names) {
-    auto* list = new QComboBox;
-    list->setObjectName(name);
-    list->setToolTip(tip);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* list = named(makeTypingList(nullptr, tip), name);
     auto* completer = new QCompleter(names, list);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
@@ -97,9 +92,7 @@ QComboBox* nameList(const QString& name, const QString& tip, const QStringList& 
 
 void ProductionListWindow::buildControls() {
     const QStringList names = allProductNames(data_.products);
-    workList_ = new QComboBox;
-    workList_->setObjectName(QStringLiteral("workList"));
-    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     refillList(workList_, sectionNames(data_.products, workSections()));
     productList_ = nameList(QStringLiteral("productList"),
                             QStringLiteral("生産品を選ぶか、名前を入力します"), names);

@@ -66,19 +66,17 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow
     guildPanel_.guildOption->setChecked(true);
     onGuildModeClicked(false);
 
-    auto* materialTreeButton = new QPushButton(QStringLiteral("材料の内訳(&M)"), this);
-    materialTreeButton->setObjectName(QStringLiteral("materialTreeButton"));
-    materialTreeButton->setToolTip(QStringLiteral("材料をすべての段階まで表示します"));
-    materialTreeButton->setAutoDefault(true);
+    QPushButton* materialTreeButton = actionButton(
+        QStringLiteral("材料の内訳(&M)"), QStringLiteral("材料をすべての段階まで表示します"),
+        QStringLiteral("materialTreeButton"));
     layout()->addWidget(materialTreeButton);
     layout()->setAlignment(materialTreeButton, Qt::AlignRight);
     connect(materialTreeButton, &QPushButton::clicked, this, &ProductWindow::openMaterialTree);
     // The viewer has no production list.
     if (program_ == MaterialTreeWindow::Program::Tool) {
-        auto* addToListButton = new QPushButton(QStringLiteral("リストに追加(&L)"), this);
-        addToListButton->setObjectName(QStringLiteral("addToListButton"));
-        addToListButton->setToolTip(QStringLiteral("この生産品を生産リストに加えます"));
-        addToListButton->setAutoDefault(true);
+        QPushButton* addToListButton = actionButton(
+            QStringLiteral("リストに追加(&L)"), QStringLiteral("この生産品を生産リストに加えます"),
+            QStringLiteral("addToListButton"));
         layout()->addWidget(addToListButton);
         layout()->setAlignment(addToListButton, Qt::AlignRight);
         connect(addToListButton, &QPushButton::clicked, this, &ProductWindow::addToList);

@@ -9,42 +9,15 @@
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <array>
 
+#include "controls.h"
 #include "productwindow.h"
 #include "widgets.h"
 
 namespace wm {
 
 namespace {
-
-// Accepts any text but never calls it finished, so QComboBox cannot turn a typed (or
-// pasted) name into a choice when the focus leaves the edit field.
-class NeverFinished : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString&, int&) const override { return Intermediate; }
-};
-
-QComboBox* newList(QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    // Typing is never a choice: no completer may pick an entry behind the user's back.
-    list->setCompleter(nullptr);
-    list->setValidator(new NeverFinished(list));
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(4);
-    list->setMaxVisibleItems(20);
-    return list;
-}
-
-void keepSpaceWhenHidden(QWidget* w) {
-    QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(policy);
-}
 
 // The tips of the three material rows, as the window has always shown them.
 struct MaterialRowTips {
@@ -69,27 +42,28 @@ constexpr std::array<MaterialRowTips, 3> kMaterialRowTips{{
 }  // namespace
 
 void ProductWindow::buildControls() {
-    frame_ = new QGroupBox(this);
+    frame_ = makeFrame(this);
     QWidget* f = frame_;
 
     // Controls with their tips, in the frame or in the guild panel.
     auto labelIn = [](QWidget* parent, const char* text, const char* tip) {
-        auto* l = new QLabel(QString::fromUtf8(text), parent);
-        l->setToolTip(QString::fromUtf8(tip));
-        return l;
+        return makeLabel(parent, QString::fromUtf8(text), QString::fromUtf8(tip));
     };
     auto fieldIn = [](QWidget* parent, const char* tip) {
-        auto* e = new QLineEdit(parent);
-        e->setToolTip(QString::fromUtf8(tip));
-        return e;
+        return makeField(parent, QString::fromUtf8(tip));
+    };
+    // Names are typed to find them in the list, but only choosing one is a choice.
+    auto listIn = [](QWidget* parent, const char* tip) {
+        QComboBox* c = makeTypingList(parent, QString::fromUtf8(tip));
+        typingNeverChooses(c);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c->setMinimumContentsLength(4);
+        c->setMaxVisibleItems(20);
+        return c;
     };
     auto label = [&](const char* text, const char* tip) { return labelIn(f, text, tip); };
     auto field = [&](const char* tip) { return fieldIn(f, tip); };
-    auto list = [f](const char* tip) {
-        QComboBox* c = newList(f);
-        c->setToolTip(QString::fromUtf8(tip));
-        return c;
-    };
+    auto list = [&](const char* tip) { return listIn(f, tip); };
 
     labels_.work = label("作業名", "作業名を選択します");
     workList_ = list("作業名を選択してください");
@@ -125,7 +99,7 @@ void ProductWindow::buildControls() {
     weights_.maximum->setText(QStringLiteral("1000"));
     weights_.total = field("材料の合計重量を表示します");
 
-    modeFrame_ = new QGroupBox(f);
+    modeFrame_ = makeFrame(f);
     modes_.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
     modes_.materials->setToolTip(
         QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
@@ -134,7 +108,7 @@ void ProductWindow::buildControls() {
         QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
     modes_.materials->setChecked(true);
 
-    guildFrame_ = new QGroupBox(f);
+    guildFrame_ = makeFrame(f);
     QWidget* g = guildFrame_;
     guildPanel_.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
     guildPanel_.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
@@ -143,9 +117,7 @@ void ProductWindow::buildControls() {
     auto glabel = [&](const char* text, const char* tip) { return labelIn(g, text, tip); };
     auto gfield = [&](const char* tip) { return fieldIn(g, tip); };
     labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
-    guildPanel_.placeList = newList(g);
-    guildPanel_.placeList->setToolTip(
-        QStringLiteral("作業ギルドやその作業習得する場所を選択します"));
+    guildPanel_.placeList = listIn(g, "作業ギルドやその作業習得する場所を選択します");
     labels_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
     guildPanel_.building = gfield("その作業に関する人がいる場所が表示されます");
     labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "keyfilter.h"
 #include "numbers.h"
 #include "productinfo.h"
@@ -29,9 +30,7 @@ constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
 QLineEdit* numberField(const QString& name, const QString& tip, int maxLength) {
-    auto* field = new QLineEdit;
-    field->setObjectName(name);
-    field->setToolTip(tip);
+    QLineEdit* field = named(makeField(nullptr, tip), name);
     field->setMaxLength(maxLength);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
     // Enter goes on to the next control.
@@ -79,9 +78,7 @@ TrainingPlanWindow::TrainingPlanWindow(AppData& data, Dialogs& dialogs, QWidget*
 }
 
 void TrainingPlanWindow::buildControls() {
-    workList_ = new QComboBox;
-    workList_->setObjectName(QStringLiteral("workList"));
-    workList_->setToolTip(QStringLiteral("作業名を選択します"));
+    workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     refillList(workList_, sectionNames(data_.products, workSections()));
     startLevelEdit_ =
         numberField(QStringLiteral("startLevelEdit"), QStringLiteral("今のレベルを入力します"), 3);
@@ -93,16 +90,14 @@ void TrainingPlanWindow::buildControls() {
     remainingExpEdit_ = numberField(QStringLiteral("remainingExpEdit"),
                                     QStringLiteral("次のレベルまでの残り経験値を入力します"), 19);
     remainingExpEdit_->setEnabled(false);
-    objectiveList_ = new QComboBox;
-    objectiveList_->setObjectName(QStringLiteral("objectiveList"));
-    objectiveList_->setToolTip(QStringLiteral("何を最も少なくするかを選択します"));
+    objectiveList_ = named(makeList(nullptr, QStringLiteral("何を最も少なくするかを選択します")),
+                           "objectiveList");
     for (PlanObjective o : {PlanObjective::Runs, PlanObjective::Steps, PlanObjective::Weight})
         objectiveList_->addItem(planObjectiveName(o));
     objectiveList_->setCurrentIndex(0);
-    sortList_ = new QComboBox;
-    sortList_->setObjectName(QStringLiteral("sortList"));
-    sortList_->setToolTip(
-        QStringLiteral("生産品を並べ替える列を選択します。同じ列をもう一度選ぶと逆順です"));
+    sortList_ = named(makeList(nullptr, QStringLiteral("生産品を並べ替える列を選択します。"
+                                                       "同じ列をもう一度選ぶと逆順です")),
+                      "sortList");
     refillList(sortList_, planProductHeaders());
 
     productTable_ = table(QStringLiteral("productTable"), planProductHeaders());

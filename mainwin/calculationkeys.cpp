@@ -11,9 +11,9 @@
 #include <QRadioButton>
 
 #include "calculationpage.h"
+#include "controls.h"
 #include "keyfilter.h"
 #include "numbers.h"
-#include "pageparts.h"
 #include "textrules.h"
 #include "widgets.h"
 

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "pageparts.h"
+#include "controls.h"
 #include "widgets.h"
 
 namespace wm {

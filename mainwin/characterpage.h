@@ -9,6 +9,7 @@
 
 #include "appdata.h"
 #include "characterrules.h"
+#include "controls.h"
 #include "dialogs.h"
 
 class QCheckBox;
@@ -105,11 +106,6 @@ class CharacterPage : public QFrame {
     void savedCharactersRequested();  // PC表示
 
   private:
-    // A status or weight box with its caption.
-    struct BoxRow {
-        QLabel* label = nullptr;
-        QLineEdit* box = nullptr;
-    };
     struct EquipmentRow {
         QLabel* label = nullptr;
         QComboBox* list = nullptr;
@@ -187,9 +183,9 @@ class CharacterPage : public QFrame {
     QComboBox* nameList_ = nullptr;  // 名前
     QLabel* jobLabel_ = nullptr;
     QComboBox* jobList_ = nullptr;  // 職業
-    std::array<BoxRow, kStatusBoxes> statusRows_{};
+    std::array<CaptionedBox, kStatusBoxes> statusRows_{};
     std::array<EquipmentRow, kEquipmentKinds> equipmentRows_{};
-    std::array<BoxRow, 3> weightRows_{};
+    std::array<CaptionedBox, 3> weightRows_{};
     std::array<JobSlot, kJobSlots> jobSlots_{};  // empty until ensureJobSlots()
     bool jobSlotsBuilt_ = false;
     QPushButton* saveButton_ = nullptr;        // PC保存

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "characterpage.h"
-#include "pageparts.h"
+#include "controls.h"
 
 namespace wm {
 
@@ -96,8 +96,8 @@ QGroupBox* CharacterPage::buildSubPageButtons() {
     auto* row = new QHBoxLayout(subPageFrame_);
     row->setContentsMargins(8, 2, 8, 2);
     for (size_t i = 0; i < subPageButtons_.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf16(captions[i]), subPageFrame_);
-        button->setToolTip(QString::fromUtf16(tips[i]));
+        QRadioButton* button =
+            makeOption(subPageFrame_, QString::fromUtf16(captions[i]), QString::fromUtf16(tips[i]));
         button->setObjectName(QLatin1String(names[i]));
         row->addWidget(button);
         subPageButtons_[i] = button;
@@ -130,12 +130,12 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     auto row = [this, g](Status box, const QString& caption, const QString& labelTip,
                          const QString& boxTip, const QString& text, const char* name, int gridRow,
                          int column) {
-        BoxRow& r = statusRows_[size_t(box)];
-        r.label = makeLabel(statusFrame_, caption, labelTip);
-        r.label->setObjectName(named(name, "Label"));
+        CaptionedBox& r = statusRows_[size_t(box)];
+        r.caption = makeLabel(statusFrame_, caption, labelTip);
+        r.caption->setObjectName(named(name, "Label"));
         r.box = makeField(statusFrame_, boxTip, text);
         r.box->setObjectName(named(name, "Edit"));
-        g->addWidget(r.label, gridRow, column);
+        g->addWidget(r.caption, gridRow, column);
         g->addWidget(r.box, gridRow, column + 1);
     };
     const QString fameTip = QStringLiteral("名声の値を入力します");
@@ -156,7 +156,7 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     }
     // 名声 takes eight digits, the other boxes five at most.
     fitDigits(statusBox(Status::Fame), 8);
-    for (const BoxRow& r : statusRows_) {
+    for (const CaptionedBox& r : statusRows_) {
         if (r.box != statusBox(Status::Fame))
             fitDigits(r.box, 6);
     }
@@ -220,16 +220,16 @@ QGroupBox* CharacterPage::buildWeightFrame() {
     };
     auto* g = tightGrid(weightFrame_);
     for (size_t i = 0; i < weightRows_.size(); ++i) {
-        BoxRow& row = weightRows_[i];
-        row.label = makeLabel(weightFrame_, QString::fromUtf16(texts[i].caption),
-                              QString::fromUtf16(texts[i].labelTip));
-        row.label->setObjectName(named(texts[i].name, "Label"));
+        CaptionedBox& row = weightRows_[i];
+        row.caption = makeLabel(weightFrame_, QString::fromUtf16(texts[i].caption),
+                                QString::fromUtf16(texts[i].labelTip));
+        row.caption->setObjectName(named(texts[i].name, "Label"));
         row.box = makeField(weightFrame_, QString::fromUtf16(texts[i].boxTip));
         row.box->setObjectName(named(texts[i].name, "Edit"));
     }
     for (size_t i = 0; i < weightRows_.size(); ++i) {
         fitDigits(weightRows_[i].box, 6);
-        g->addWidget(weightRows_[i].label, int(i), 0);
+        g->addWidget(weightRows_[i].caption, int(i), 0);
         g->addWidget(weightRows_[i].box, int(i), 1, Qt::AlignLeft);
     }
     g->setColumnStretch(1, 1);

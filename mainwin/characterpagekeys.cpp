@@ -8,8 +8,8 @@
 #include <QRadioButton>
 
 #include "characterpage.h"
+#include "controls.h"
 #include "keyfilter.h"
-#include "pageparts.h"
 #include "textrules.h"
 #include "widgets.h"
 
@@ -44,7 +44,7 @@ void CharacterPage::setupKeys() {
             focusNextControl(box);
         });
     }
-    for (const BoxRow& row : weightRows_) {
+    for (const CaptionedBox& row : weightRows_) {
         QLineEdit* box = row.box;
         digitField(box, 5, [box] { focusNextControl(box); });
     }
@@ -66,9 +66,9 @@ void CharacterPage::setupKeys() {
 
     focusButtonsOnAccessKey(this);
 
-    for (const BoxRow& row : statusRows_)
+    for (const CaptionedBox& row : statusRows_)
         selectOnFocus(row.box);
-    for (const BoxRow& row : weightRows_)
+    for (const CaptionedBox& row : weightRows_)
         selectOnFocus(row.box);
 }
 
@@ -116,18 +116,18 @@ void CharacterPage::listKeys(QComboBox* list, int& code) {
 void CharacterPage::setupHelp() {
     // The help line explains the control under the mouse, with the control's own tooltip.
     QList<QWidget*> helped;
-    helped << helpLine_ << weightRows_[size_t(WeightBox::Equipment)].label
-           << weightRows_[size_t(WeightBox::Maximum)].label;
+    helped << helpLine_ << weightRows_[size_t(WeightBox::Equipment)].caption
+           << weightRows_[size_t(WeightBox::Maximum)].caption;
     for (size_t i = 0; i < subPageButtons_.size(); ++i)
         helped << subPageButtons_[i] << weightRows_[i].box;
-    helped << statusRows_[size_t(Status::Fame)].label << nameLabel_ << jobLabel_
-           << statusRows_[size_t(Status::Level)].label;
+    helped << statusRows_[size_t(Status::Fame)].caption << nameLabel_ << jobLabel_
+           << statusRows_[size_t(Status::Level)].caption;
     for (Status box : {Status::Hp, Status::Vitality, Status::Intelligence, Status::Luck, Status::Mp,
                        Status::Agility, Status::Strength, Status::Charm})
-        helped << statusRows_[size_t(box)].label;
+        helped << statusRows_[size_t(box)].caption;
     for (const EquipmentRow& row : equipmentRows_)
         helped << row.label;
-    for (const BoxRow& row : statusRows_)
+    for (const CaptionedBox& row : statusRows_)
         helped << row.box;
     helped << saveButton_ << showSavedButton_;
     for (QWidget* control : helped) {

@@ -17,8 +17,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "desktopinput.h"
-#include "pageparts.h"
 #include "version.h"
 #include "widgets.h"
 

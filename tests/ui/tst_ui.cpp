@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "controls.h"
 #include "keyfilter.h"
 #include "qtdialogs.h"
 #include "testmain.h"
@@ -29,6 +30,8 @@ class UiTest : public QObject {
     void keyFilterSeesInputMethodText();
     void programChoiceRunsClickHandler();
     void focusMovesInTabOrder();
+    void typedTextAddsNoEntry_data();
+    void typedTextAddsNoEntry();
 };
 
 void UiTest::messageBoxButtons_data() {
@@ -219,6 +222,39 @@ void UiTest::focusMovesInTabOrder() {
     first->setFocus();
     QVERIFY(focusNextControl(first));
     QCOMPARE(QApplication::focusWidget(), last);
+}
+
+void UiTest::typedTextAddsNoEntry_data() {
+    QTest::addColumn<bool>("neverChooses");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("new name") << false << "c" << -1;
+    QTest::newRow("an entry's name") << false << "b" << 1;
+    QTest::newRow("new name, never chooses") << true << "c" << -1;
+    QTest::newRow("an entry's name, never chooses") << true << "b" << -1;
+}
+
+void UiTest::typedTextAddsNoEntry() {
+    QFETCH(bool, neverChooses);
+    QFETCH(QString, typed);
+    QFETCH(int, chosen);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QComboBox* list = makeTypingList(&window, "tip");
+    layout->addWidget(list);
+    list->addItems({"a", "b"});
+    list->setCurrentIndex(-1);
+    if (neverChooses)
+        typingNeverChooses(list);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    list->setFocus();
+    QTest::keyClicks(list, typed);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentIndex(), chosen);
+    QCOMPARE(list->currentText(), typed);
 }
 
 WM_TEST_MAIN(UiTest)

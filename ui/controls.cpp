@@ -1,4 +1,4 @@
-#include "pageparts.h"
+#include "controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,13 +8,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
+#include <QValidator>
 
 #include "keyfilter.h"
 #include "textrules.h"
 #include "widgets.h"
 
 namespace wm {
+
+namespace {
+
+// Accepts any text but never calls it finished, so QComboBox cannot turn a typed (or
+// pasted) name into a choice when the focus leaves the edit field.
+class NeverFinished : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString&, int&) const override { return Intermediate; }
+};
+
+}  // namespace
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip) {
     auto* label = new QLabel(caption, parent);
@@ -42,10 +56,29 @@ QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown) {
     return list;
 }
 
+QComboBox* makeTypingList(QWidget* parent, const QString& tip) {
+    auto* list = new QComboBox(parent);
+    list->setToolTip(tip);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    return list;
+}
+
+void typingNeverChooses(QComboBox* list) {
+    list->setCompleter(nullptr);
+    list->setValidator(new NeverFinished(list));
+}
+
 QGroupBox* makeFrame(QWidget* parent, const QString& tip) {
     auto* frame = new QGroupBox(parent);
     frame->setToolTip(tip);
     return frame;
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& caption, const QString& tip) {
+    auto* option = new QRadioButton(caption, parent);
+    option->setToolTip(tip);
+    return option;
 }
 
 void fitDigits(QLineEdit* field, int digits) {
@@ -63,6 +96,12 @@ QGridLayout* tightGrid(QWidget* owner) {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     return grid;
+}
+
+void keepSpaceWhenHidden(QWidget* control) {
+    QSizePolicy policy = control->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    control->setSizePolicy(policy);
 }
 
 void digitField(QLineEdit* field, int limit, const std::function<void()>& onEnter) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Controls and key rules that both pages of the main window are built from.
+// Controls and key rules that the windows are built from.
 
 #include <QFontMetrics>
 #include <QList>
@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace wm {
@@ -23,15 +24,34 @@ Object* named(Object* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
+template <class Object>
+Object* named(Object* object, const QString& name) {
+    object->setObjectName(name);
+    return object;
+}
+
+// A one-line text box with the caption beside it.
+struct CaptionedBox {
+    QLabel* caption = nullptr;
+    QLineEdit* box = nullptr;
+};
 
 // Each control is made inside its parent, so that it takes the window's font once instead
 // of laying out its text in the default font first and again when it joins the window.
+// A window that makes its controls first and lays them out after passes no parent.
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip = QString());
 QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text = QString());
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip);
-// A drop-down list that shows a text of its own until an entry is chosen.
-QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown);
+// A drop-down list that shows a text of its own (or nothing) until an entry is chosen.
+QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown = QString());
+// A drop-down list whose text can be typed as well as chosen; typing adds no entry.
+QComboBox* makeTypingList(QWidget* parent, const QString& tip);
+// Typing into the list never chooses an entry: no completion, and the typed text is never
+// taken as a choice when the focus leaves.
+void typingNeverChooses(QComboBox* list);
 QGroupBox* makeFrame(QWidget* parent, const QString& tip = QString());
+// One of a group of exclusive options.
+QRadioButton* makeOption(QWidget* parent, const QString& caption, const QString& tip);
 // Number fields are sized for their digits so the rows line up at both sizes.
 // The digits are measured in the application's font, not the window's: the sizes were
 // designed so.
@@ -40,6 +60,8 @@ void fitDigits(QLineEdit* field, int digits);
 // heights and widths that were designed in it.
 QFontMetrics designFontMetrics(const QWidget* control);
 QGridLayout* tightGrid(QWidget* owner);
+// A hidden control keeps its place in the layout, so nothing around it moves.
+void keepSpaceWhenHidden(QWidget* control);
 
 // A digit field: Backspace passes, a digit passes below `limit` characters (or over a
 // selection; 0 for no limit), Enter runs onEnter and is dropped, anything else is dropped.
