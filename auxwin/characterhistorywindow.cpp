@@ -88,8 +88,8 @@ void CharacterHistoryWindow::buildControls() {
     nameList_->setObjectName(QStringLiteral("nameList"));
     saveTimeList_ = makeList(QStringLiteral("選択したキャラの保存日時を選択します"), false);
     saveTimeList_->setObjectName(QStringLiteral("saveTimeList"));
-    connect(nameList_, &QComboBox::activated, this, [this] { listChosen(List::Name); });
-    connect(saveTimeList_, &QComboBox::activated, this, [this] { listChosen(List::SaveTime); });
+    connect(nameList_, &QComboBox::activated, this, [this] { showListChoice(List::Name); });
+    connect(saveTimeList_, &QComboBox::activated, this, [this] { showListChoice(List::SaveTime); });
 
     auto box = [this](const QString& name, const QString& tip) {
         auto* e = new QLineEdit;
@@ -110,7 +110,7 @@ void CharacterHistoryWindow::buildControls() {
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
         s.post = new QCheckBox;
-        s.post->setObjectName(QStringLiteral("workPost%1").arg(k));
+        s.post->setObjectName(QStringLiteral("workPostCheck%1").arg(k));
         s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
         s.work = makeList(QStringLiteral("作業名を選択します"), true);
         s.work->setObjectName(QStringLiteral("workList%1").arg(k));
@@ -121,7 +121,7 @@ void CharacterHistoryWindow::buildControls() {
         connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
         s.level = new QLineEdit;
-        s.level->setObjectName(QStringLiteral("workLevel%1").arg(k));
+        s.level->setObjectName(QStringLiteral("workLevelBox%1").arg(k));
         s.level->setToolTip(QStringLiteral("作業のレベルを入力します"));
     }
 }
@@ -272,7 +272,7 @@ void CharacterHistoryWindow::showWorkRowsForFame() {
     }
 }
 
-void CharacterHistoryWindow::listChosen(List list) {
+void CharacterHistoryWindow::showListChoice(List list) {
     for (int k = 7; k <= 12; ++k)
         slot(k).work->setCurrentIndex(0);
     chosenPositions_[size_t(list)] =

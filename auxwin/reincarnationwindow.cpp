@@ -74,7 +74,7 @@ void ReincarnationWindow::buildControls() {
         c->setEditable(editable);
         if (editable)
             c->setInsertPolicy(QComboBox::NoInsert);
-        connect(c, &QComboBox::activated, this, [this, which] { listChosen(which); });
+        connect(c, &QComboBox::activated, this, [this, which] { showListChoice(which); });
         return c;
     };
     auto box = [](const QString& name, const QString& tip) {
@@ -107,7 +107,7 @@ void ReincarnationWindow::buildControls() {
             const StatusCaption& s = kStatusCaptions[size_t(v)];
             const QString name = QString::fromLatin1(s.name) + suffix;
             const QString tip = QString::fromUtf16(s.tip);
-            boxes[size_t(v)].box = box(name, tip);
+            boxes[size_t(v)].box = box(name + QStringLiteral("Box"), tip);
             boxes[size_t(v)].caption =
                 label(name + QStringLiteral("Caption"), QString::fromUtf16(s.caption), tip);
         }
@@ -263,7 +263,7 @@ void ReincarnationWindow::load() {
         chooseEntry(nameList_, 0);
 }
 
-void ReincarnationWindow::listChosen(List list) {
+void ReincarnationWindow::showListChoice(List list) {
     const QComboBox* lists[] = {nameList_, jobList_, saveTimeList_};
     chosenPositions_[size_t(list)] = chosenListPosition(lists[size_t(list)]);
     // Results of another character or save would pass for this one's.

@@ -121,7 +121,7 @@ class CharacterPage : public QFrame {
     };
 
     // Building.
-    QGroupBox* buildSubPageButtons();
+    QGroupBox* buildSubPageOptions();
     QGroupBox* buildStatusFrame();
     QGroupBox* buildEquipmentFrame(bool weapons);
     QGroupBox* buildWeightFrame();
@@ -142,24 +142,24 @@ class CharacterPage : public QFrame {
     void fillLists();
     void showSubPage(CharacterSubPage subPage);
     void showSlotsForFame();
-    void nameEdited();
-    void nameLeft();
-    void jobChosen();
-    void equipmentChosen(Equipment kind);
+    void trimTypedName();
+    void chooseTypedName();
+    void applyJob();
+    void applyEquipment(Equipment kind);
     void showEquipmentWeight();
-    void statusChanged(Status box);
+    void followStatus(Status box);
     // The class's limits lock lists of the page the user sees; every page's lists are
     // freed first.
     void applyJobLimits(int jobIndex);
     void freeEquipmentLists();
     void lockEquipmentLists(const std::array<bool, kEquipmentKinds>& locked);
     void showMaximumWeight();
-    void workChosen(int slot);
-    void workTyped(int slot);
+    void rememberWorkCode(int slot);
+    void restoreWorkEntry(int slot);
     // The 技術 sub-page refills the lists of job slots 7..12.
     void refillWorkSlots();
     // Keys of the name, class and equipment lists.
-    void listKeys(QComboBox* list, int& code);
+    void filterListKey(QComboBox* list, int& code);
     // Says which field of a save is no number; true when the save has to stop.
     bool refuseNonNumber(const CharacterLine& line);
 
@@ -177,7 +177,7 @@ class CharacterPage : public QFrame {
     CharacterPageHost& host_;
 
     QGroupBox* subPageFrame_ = nullptr;
-    std::array<QRadioButton*, 3> subPageButtons_{};  // 能力, 装備, 技術
+    std::array<QRadioButton*, 3> subPageOptions_{};  // 能力, 装備, 技術
     QGroupBox* statusFrame_ = nullptr;               // 能力: name, class, status
     QGroupBox* weaponFrame_ = nullptr;               // 装備: weapons
     QGroupBox* equipmentFrame_ = nullptr;            // 装備: everything else worn or carried
@@ -195,7 +195,7 @@ class CharacterPage : public QFrame {
     QPushButton* saveButton_ = nullptr;        // PC保存
     QPushButton* showSavedButton_ = nullptr;   // PC表示
     QPushButton* luckPrayerButton_ = nullptr;  // 幸運祈願
-    QLabel* helpLine_ = nullptr;
+    QLabel* helpLabel_ = nullptr;
 
     bool listsFilled_ = false;
     std::array<EquipmentChoice, kEquipmentKinds> equipmentChoices_{};

@@ -49,7 +49,7 @@ void CharacterPage::setupKeys() {
         digitField(box, 5, [box] { focusNextControl(box); });
     }
     if (!large_) {
-        for (QRadioButton* button : subPageButtons_) {
+        for (QRadioButton* button : subPageOptions_) {
             KeyFilter::install(button, [button](int& code) {
                 if (code == kKeyEnter)
                     focusNextControl(button);
@@ -58,10 +58,10 @@ void CharacterPage::setupKeys() {
         }
     }
     for (QComboBox* list : {nameList_, jobList_})
-        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+        KeyFilter::install(list, [this, list](int& code) { filterListKey(list, code); });
     for (const EquipmentRow& row : equipmentRows_) {
         QComboBox* list = row.list;
-        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+        KeyFilter::install(list, [this, list](int& code) { filterListKey(list, code); });
     }
 
     focusButtonsOnAccessKey(this);
@@ -89,7 +89,7 @@ void CharacterPage::setupJobSlotKeysAndHelp() {
     }
 }
 
-void CharacterPage::listKeys(QComboBox* list, int& code) {
+void CharacterPage::filterListKey(QComboBox* list, int& code) {
     if (code == kKeyBackspace)
         return;
     if (code == kKeyEnter) {
@@ -116,10 +116,10 @@ void CharacterPage::listKeys(QComboBox* list, int& code) {
 void CharacterPage::setupHelp() {
     // The help line explains the control under the mouse, with the control's own tooltip.
     QList<QWidget*> helped;
-    helped << helpLine_ << weightRows_[size_t(WeightBox::Equipment)].label
+    helped << helpLabel_ << weightRows_[size_t(WeightBox::Equipment)].label
            << weightRows_[size_t(WeightBox::Maximum)].label;
-    for (size_t i = 0; i < subPageButtons_.size(); ++i)
-        helped << subPageButtons_[i] << weightRows_[i].box;
+    for (size_t i = 0; i < subPageOptions_.size(); ++i)
+        helped << subPageOptions_[i] << weightRows_[i].box;
     helped << statusRows_[size_t(Status::Fame)].label << nameLabel_ << jobLabel_
            << statusRows_[size_t(Status::Level)].label;
     for (Status box : {Status::Hp, Status::Vitality, Status::Intelligence, Status::Luck, Status::Mp,

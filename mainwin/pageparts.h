@@ -27,7 +27,7 @@ Object* named(Object* object, const char* name) {
 // Each control is made inside its parent, so that it takes the window's font once instead
 // of laying out its text in the default font first and again when it joins the window.
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip = QString());
-QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text = QString());
+QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text = QString());
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip);
 // A drop-down list that shows a text of its own until an entry is chosen.
 QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown);
