@@ -97,7 +97,7 @@ class ProductionListWindow : public QWidget {
     QLineEdit* currentWeightBox_ = nullptr;  // 現在重量
     QLabel* carryLabel_ = nullptr;
     QPlainTextEdit* totalsBox_ = nullptr;
-    QPushButton* openButton_ = nullptr;
+    QPushButton* openListButton_ = nullptr;
     QPushButton* saveListButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;  // Text作成

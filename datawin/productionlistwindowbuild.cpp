@@ -141,7 +141,7 @@ void ProductionListWindow::buildControls() {
 
     totalsBox_ = columnsBox(QStringLiteral("totalsBox"));
 
-    openButton_ =
+    openListButton_ =
         actionButton(QStringLiteral("開く(&O)"), QStringLiteral("保存したリストを開きます"),
                      QStringLiteral("openListButton"));
     saveListButton_ = actionButton(QStringLiteral("リストを保存(&S)"),
@@ -199,7 +199,7 @@ void ProductionListWindow::buildLayout() {
     outer->addWidget(buddyLabel(QStringLiteral("合計(&G)"), totalsBox_));
     outer->addWidget(totalsBox_, 3);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(openButton_);
+    buttons->addWidget(openListButton_);
     buttons->addWidget(saveListButton_);
     buttons->addStretch(1);
     buttons->addWidget(copyButton_);
@@ -210,7 +210,7 @@ void ProductionListWindow::buildLayout() {
     for (QWidget* next : std::initializer_list<QWidget*>{
              productList_, runsBox_, addButton_, rowsTable_, removeButton_, upButton_, downButton_,
              heldNameList_, heldCountBox_, heldButton_, heldTable_, maximumWeightBox_,
-             currentWeightBox_, totalsBox_, openButton_, saveListButton_, copyButton_,
+             currentWeightBox_, totalsBox_, openListButton_, saveListButton_, copyButton_,
              saveButton_}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
@@ -234,7 +234,7 @@ void ProductionListWindow::connectHandlers() {
     });
     for (QLineEdit* weight : {maximumWeightBox_, currentWeightBox_})
         connect(weight, &QLineEdit::textChanged, this, [this] { recalculate(); });
-    connect(openButton_, &QPushButton::clicked, this, [this] { openList(); });
+    connect(openListButton_, &QPushButton::clicked, this, [this] { openList(); });
     connect(saveListButton_, &QPushButton::clicked, this, [this] { saveList(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });

@@ -66,7 +66,7 @@ void CharacterPage::connectHandlers() {
                 [this, box] { followStatus(box); });
     }
     connect(saveButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
-    connect(showSavedButton_, &QPushButton::clicked, this,
+    connect(showSavedCharactersButton_, &QPushButton::clicked, this,
             &CharacterPage::savedCharactersRequested);
 }
 

@@ -183,18 +183,18 @@ class CharacterPage : public QFrame {
     QGroupBox* equipmentFrame_ = nullptr;            // 装備: everything else worn or carried
     QGroupBox* weightFrame_ = nullptr;               // 装備: weights
     QGroupBox* workFrame_ = nullptr;                 // 技術: job slots
-    QLabel* nameLabel_ = nullptr;
+    QLabel* nameCaption_ = nullptr;
     QComboBox* nameList_ = nullptr;  // 名前
-    QLabel* jobLabel_ = nullptr;
+    QLabel* jobCaption_ = nullptr;
     QComboBox* jobList_ = nullptr;  // 職業
     std::array<BoxRow, kStatusBoxes> statusRows_{};
     std::array<EquipmentRow, kEquipmentKinds> equipmentRows_{};
     std::array<BoxRow, 3> weightRows_{};
     std::array<JobSlot, kJobSlots> jobSlots_{};  // empty until ensureJobSlots()
     bool jobSlotsBuilt_ = false;
-    QPushButton* saveButton_ = nullptr;        // PC保存
-    QPushButton* showSavedButton_ = nullptr;   // PC表示
-    QPushButton* luckPrayerButton_ = nullptr;  // 幸運祈願
+    QPushButton* saveButton_ = nullptr;                 // PC保存
+    QPushButton* showSavedCharactersButton_ = nullptr;  // PC表示
+    QPushButton* luckPrayerButton_ = nullptr;           // 幸運祈願
     QLabel* helpLabel_ = nullptr;
 
     bool listsFilled_ = false;

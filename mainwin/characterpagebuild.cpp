@@ -59,7 +59,7 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     buildButtons();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveButton_);
-    buttons->addWidget(showSavedButton_);
+    buttons->addWidget(showSavedCharactersButton_);
     buttons->addStretch();
     buttons->addWidget(luckPrayerButton_);
     v->addLayout(buttons);
@@ -112,20 +112,20 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     statusFrame_->setObjectName(QStringLiteral("statusFrame"));
     auto* g = tightGrid(statusFrame_);
     // Made in the order they are placed: the order they join the tab order in.
-    nameLabel_ =
+    nameCaption_ =
         makeLabel(statusFrame_, QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
     nameList_ = new QComboBox(statusFrame_);
     nameList_->setObjectName(QStringLiteral("nameList"));
     nameList_->setEditable(true);
     nameList_->setToolTip(QStringLiteral("入力した名前の選択をします"));
-    jobLabel_ =
+    jobCaption_ =
         makeLabel(statusFrame_, QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
     jobList_ = makeList(statusFrame_, QStringLiteral("選択した職業が表示されます"),
                         QStringLiteral("平民"));
     jobList_->setObjectName(QStringLiteral("jobList"));
-    g->addWidget(nameLabel_, 0, 0);
+    g->addWidget(nameCaption_, 0, 0);
     g->addWidget(nameList_, 0, 1, 1, 4);
-    g->addWidget(jobLabel_, 1, 0);
+    g->addWidget(jobCaption_, 1, 0);
     g->addWidget(jobList_, 1, 1, 1, 4);
 
     auto row = [this, g](Status box, const QString& caption, const QString& labelTip,
@@ -297,9 +297,9 @@ void CharacterPage::buildButtons() {
     saveButton_ =
         makeButton(this, QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
     saveButton_->setObjectName(QStringLiteral("saveCharacterButton"));
-    showSavedButton_ =
+    showSavedCharactersButton_ =
         makeButton(this, QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
-    showSavedButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
+    showSavedCharactersButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
     luckPrayerButton_ = makeButton(this, QStringLiteral("幸運祈願(&U)"),
                                    QStringLiteral("幸運祈願をした時の上昇後の値を計算します"));
     luckPrayerButton_->setObjectName(QStringLiteral("luckPrayerButton"));

@@ -120,7 +120,7 @@ void CharacterPage::setupHelp() {
            << weightRows_[size_t(WeightBox::Maximum)].label;
     for (size_t i = 0; i < subPageOptions_.size(); ++i)
         helped << subPageOptions_[i] << weightRows_[i].box;
-    helped << statusRows_[size_t(Status::Fame)].label << nameLabel_ << jobLabel_
+    helped << statusRows_[size_t(Status::Fame)].label << nameCaption_ << jobCaption_
            << statusRows_[size_t(Status::Level)].label;
     for (Status box : {Status::Hp, Status::Vitality, Status::Intelligence, Status::Luck, Status::Mp,
                        Status::Agility, Status::Strength, Status::Charm})
@@ -129,7 +129,7 @@ void CharacterPage::setupHelp() {
         helped << row.label;
     for (const BoxRow& row : statusRows_)
         helped << row.box;
-    helped << saveButton_ << showSavedButton_;
+    helped << saveButton_ << showSavedCharactersButton_;
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);
         onEvent(control, QEvent::Enter, [this, control] { host_.showHelp(control->toolTip()); });
