@@ -44,7 +44,7 @@ void chooseFromContextMenu(QWidget* field, const QString& entry) {
     QApplication::sendEvent(target, &open);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QAction* action = menu->findChild<QAction*>(entry);
+    QAction* action = menu->findChild<QAction*>(entry + QStringLiteral("Action"));
     QVERIFY2(action, qPrintable(entry));
     QVERIFY(action->isEnabled());
     action->trigger();
