@@ -48,25 +48,25 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     closeOnEscape(this);
     setFont(windowFont(font(), 9));
 
-    icon_ = new QLabel;
-    icon_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-    icon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    title_ = new QLabel(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ"));
+    iconLabel_ = new QLabel;
+    iconLabel_->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    iconLabel_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    titleLabel_ = new QLabel(QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ"));
     QFont titleFont = windowFont(font(), 12);
     titleFont.setBold(true);
-    title_->setFont(titleFont);
-    version_ = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
+    titleLabel_->setFont(titleFont);
+    versionLabel_ = new QLabel(QStringLiteral("ﾊﾞｰｼﾞｮﾝ"));
     descriptionLabel_ = new QLabel(QStringLiteral(
         "このツールは、MMORPG（Wendmoor)内にある仕事技術のレベルUPに必要な経験値などを求める計"
         "算機です。"));
     description_ = descriptionLabel_->text();
     descriptionLabel_->setWordWrap(true);
     descriptionLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    disclaimer_ = new QLabel(
+    disclaimerLabel_ = new QLabel(
         QStringLiteral("警告: このツールの計算結果はゲーム内の実際の値と異なる場合があります。"
                        "データファイルの内容を確かめたうえ、ご自身の責任でお使いください。"));
-    disclaimer_->setWordWrap(true);
-    disclaimer_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    disclaimerLabel_->setWordWrap(true);
+    disclaimerLabel_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     rule_[0] = makeLine(QPalette::Dark);
     rule_[1] = makeLine(QPalette::Light);
     okButton_ = new QPushButton(QStringLiteral("OK"));
@@ -75,11 +75,11 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     connect(okButton_, &QPushButton::clicked, this, &AboutWindow::closeWindow);
     connect(systemInfoButton_, &QPushButton::clicked, this, &AboutWindow::openSystemInfo);
 
-    icon_->setObjectName(QStringLiteral("icon"));
-    title_->setObjectName(QStringLiteral("title"));
-    version_->setObjectName(QStringLiteral("version"));
-    descriptionLabel_->setObjectName(QStringLiteral("description"));
-    disclaimer_->setObjectName(QStringLiteral("disclaimer"));
+    iconLabel_->setObjectName(QStringLiteral("iconLabel"));
+    titleLabel_->setObjectName(QStringLiteral("titleLabel"));
+    versionLabel_->setObjectName(QStringLiteral("versionLabel"));
+    descriptionLabel_->setObjectName(QStringLiteral("descriptionLabel"));
+    disclaimerLabel_->setObjectName(QStringLiteral("disclaimerLabel"));
     rule_[0]->setObjectName(QStringLiteral("ruleShadow"));
     rule_[1]->setObjectName(QStringLiteral("ruleLight"));
     okButton_->setObjectName(QStringLiteral("okButton"));
@@ -87,17 +87,17 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
 
     // Load: the title and version replace the design texts.
     setWindowTitle(data_.appTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    version_->setText(QStringLiteral("Ver. %1. %2. %3")
-                          .arg(kVersionMajor)
-                          .arg(kVersionMinor)
-                          .arg(kVersionRevision));
-    title_->setText(data_.appTitle);
+    versionLabel_->setText(QStringLiteral("Ver. %1. %2. %3")
+                               .arg(kVersionMajor)
+                               .arg(kVersionMinor)
+                               .arg(kVersionRevision));
+    titleLabel_->setText(data_.appTitle);
 
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(12);
-    head->addWidget(icon_, 0, 0, 3, 1);
-    head->addWidget(title_, 0, 1);
-    head->addWidget(version_, 1, 1);
+    head->addWidget(iconLabel_, 0, 0, 3, 1);
+    head->addWidget(titleLabel_, 0, 1);
+    head->addWidget(versionLabel_, 1, 1);
     head->addWidget(descriptionLabel_, 2, 1);
     head->setColumnStretch(1, 1);
     head->setRowStretch(2, 1);
@@ -108,7 +108,7 @@ AboutWindow::AboutWindow(AppData& data, Dialogs& dialogs, QWidget* parent)
     buttons->addStretch();
     auto* foot = new QHBoxLayout;
     foot->setSpacing(12);
-    foot->addWidget(disclaimer_, 1);
+    foot->addWidget(disclaimerLabel_, 1);
     foot->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);

@@ -41,11 +41,11 @@ class AboutWindow : public QWidget {
 
     void fitHeight();
 
-    QLabel* icon_ = nullptr;
-    QLabel* title_ = nullptr;
-    QLabel* version_ = nullptr;
+    QLabel* iconLabel_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
     QLabel* descriptionLabel_ = nullptr;
-    QLabel* disclaimer_ = nullptr;
+    QLabel* disclaimerLabel_ = nullptr;
     std::array<QFrame*, 2> rule_{};  // an etched line: shadow, then light
     QPushButton* okButton_ = nullptr;
     QPushButton* systemInfoButton_ = nullptr;

@@ -75,11 +75,11 @@ void CharacterHistoryWindow::buildControls() {
         named(makeList(nullptr, QStringLiteral("保存したキャラ名を選択します")), "nameList");
     saveTimeList_ = named(makeList(nullptr, QStringLiteral("選択したキャラの保存日時を選択します")),
                           "saveTimeList");
-    connect(nameList_, &QComboBox::activated, this, [this] { listChosen(List::Name); });
-    connect(saveTimeList_, &QComboBox::activated, this, [this] { listChosen(List::SaveTime); });
+    connect(nameList_, &QComboBox::activated, this, [this] { showListChoice(List::Name); });
+    connect(saveTimeList_, &QComboBox::activated, this, [this] { showListChoice(List::SaveTime); });
 
     auto box = [this](const QString& name, const QString& tip) {
-        QLineEdit* e = named(makeField(nullptr, tip), name);
+        QLineEdit* e = named(makeBox(nullptr, tip), name);
         connect(e, &QLineEdit::textChanged, this, [this] { showWorkRowsForFame(); });
         return e;
     };
@@ -95,7 +95,7 @@ void CharacterHistoryWindow::buildControls() {
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
         s.post = new QCheckBox;
-        s.post->setObjectName(QStringLiteral("workPost%1").arg(k));
+        s.post->setObjectName(QStringLiteral("workPostCheck%1").arg(k));
         s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
         s.work = named(makeTypingList(nullptr, QStringLiteral("作業名を選択します")),
                        QStringLiteral("workList%1").arg(k));
@@ -105,8 +105,8 @@ void CharacterHistoryWindow::buildControls() {
             s.work->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
         connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
-        s.level = named(makeField(nullptr, QStringLiteral("作業のレベルを入力します")),
-                        QStringLiteral("workLevel%1").arg(k));
+        s.level = named(makeBox(nullptr, QStringLiteral("作業のレベルを入力します")),
+                        QStringLiteral("workLevelBox%1").arg(k));
     }
 }
 
@@ -255,7 +255,7 @@ void CharacterHistoryWindow::showWorkRowsForFame() {
     }
 }
 
-void CharacterHistoryWindow::listChosen(List list) {
+void CharacterHistoryWindow::showListChoice(List list) {
     for (int k = 7; k <= 12; ++k)
         slot(k).work->setCurrentIndex(0);
     chosenPositions_[size_t(list)] =

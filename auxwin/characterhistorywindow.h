@@ -67,7 +67,7 @@ class CharacterHistoryWindow : public QWidget {
     void buildControls();
     void buildLayout();
     void installKeyHandlers();
-    void listChosen(List list);
+    void showListChoice(List list);
     void showSave();
     void showWorks(const std::array<SavedWork, kJobSlots>& works);
     void restoreSavedWork(int slot);

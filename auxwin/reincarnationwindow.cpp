@@ -61,11 +61,11 @@ void ReincarnationWindow::buildControls() {
         return named(makeLabel(nullptr, caption, tip), name);
     };
     auto chosenAs = [this](QComboBox* c, const char* name, List which) {
-        connect(c, &QComboBox::activated, this, [this, which] { listChosen(which); });
+        connect(c, &QComboBox::activated, this, [this, which] { showListChoice(which); });
         return named(c, name);
     };
     auto box = [](const QString& name, const QString& tip) {
-        return named(makeField(nullptr, tip), name);
+        return named(makeBox(nullptr, tip), name);
     };
 
     // Created in tab order: lists, count, level, values, the button, results.
@@ -91,7 +91,7 @@ void ReincarnationWindow::buildControls() {
             const StatusCaption& s = kStatusCaptions[size_t(v)];
             const QString name = QString::fromLatin1(s.name) + suffix;
             const QString tip = QString::fromUtf16(s.tip);
-            boxes[size_t(v)].box = box(name, tip);
+            boxes[size_t(v)].box = box(name + QStringLiteral("Box"), tip);
             boxes[size_t(v)].caption =
                 label(name + QStringLiteral("Caption"), QString::fromUtf16(s.caption), tip);
         }
@@ -246,7 +246,7 @@ void ReincarnationWindow::load() {
         chooseEntry(nameList_, 0);
 }
 
-void ReincarnationWindow::listChosen(List list) {
+void ReincarnationWindow::showListChoice(List list) {
     const QComboBox* lists[] = {nameList_, jobList_, saveTimeList_};
     chosenPositions_[size_t(list)] = chosenListPosition(lists[size_t(list)]);
     // Results of another character or save would pass for this one's.

@@ -54,7 +54,7 @@ class ReincarnationWindow : public QWidget {
     void buildControls();
     void buildLayout();
     void installKeyHandlers();
-    void listChosen(List list);
+    void showListChoice(List list);
     void showSave();
     void emptyResults();
     // Every box that takes digits only, in tab order.

@@ -49,16 +49,16 @@ StartupSettingsWindow::StartupSettingsWindow(AppData& data, Dialogs& dialogs, Se
     startPage_.frame = makeChoice(frameTip, startPage_);
     startPage_.frame->setObjectName(QStringLiteral("startPageFrame"));
     startPage_.caption->setObjectName(QStringLiteral("startPageCaption"));
-    startPage_.options[0]->setObjectName(QStringLiteral("startPageCalculator"));
-    startPage_.options[1]->setObjectName(QStringLiteral("startPageCharacterData"));
+    startPage_.options[0]->setObjectName(QStringLiteral("startPageCalculatorOption"));
+    startPage_.options[1]->setObjectName(QStringLiteral("startPageCharacterDataOption"));
     windowSize_.caption = new QLabel(QStringLiteral("画面サイズ"));
     windowSize_.options = {makeOption(nullptr, QStringLiteral("小画面(&S)"), smallerTip),
                            makeOption(nullptr, QStringLiteral("大画面(&L)"), largerTip)};
     windowSize_.frame = makeChoice(frameTip, windowSize_);
     windowSize_.frame->setObjectName(QStringLiteral("windowSizeFrame"));
     windowSize_.caption->setObjectName(QStringLiteral("windowSizeCaption"));
-    windowSize_.options[0]->setObjectName(QStringLiteral("windowSizeSmall"));
-    windowSize_.options[1]->setObjectName(QStringLiteral("windowSizeLarge"));
+    windowSize_.options[0]->setObjectName(QStringLiteral("windowSizeSmallOption"));
+    windowSize_.options[1]->setObjectName(QStringLiteral("windowSizeLargeOption"));
     // Both captions take the same width so the options line up.
     const int labelWidth =
         qMax(windowSize_.caption->sizeHint().width(), startPage_.caption->sizeHint().width());

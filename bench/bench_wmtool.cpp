@@ -130,9 +130,9 @@ void BenchWmTool::levelList() {
     wm::WmTool tool(dialogs_);
     wm::MainWindow* window = showOnLoadedData(tool, code);
     QVERIFY(window);
-    auto* results = window->findChild<QPlainTextEdit*>(QStringLiteral("resultList"));
-    auto* startLevel = window->findChild<QLineEdit*>(QStringLiteral("startLevelEdit"));
-    auto* targetLevel = window->findChild<QLineEdit*>(QStringLiteral("targetLevelEdit"));
+    auto* results = window->findChild<QPlainTextEdit*>(QStringLiteral("resultBox"));
+    auto* startLevel = window->findChild<QLineEdit*>(QStringLiteral("startLevelBox"));
+    auto* targetLevel = window->findChild<QLineEdit*>(QStringLiteral("targetLevelBox"));
     auto* calculate = window->findChild<QPushButton*>(QStringLiteral("calculateButton"));
     QVERIFY(results && startLevel && targetLevel && calculate);
     QBENCHMARK {
@@ -152,7 +152,7 @@ void BenchWmTool::productChoice() {
     QVERIFY(window);
     auto* works = window->findChild<QComboBox*>(QStringLiteral("workList"));
     auto* products = window->findChild<QComboBox*>(QStringLiteral("productList"));
-    auto* level = window->findChild<QLineEdit*>(QStringLiteral("productLevelEdit"));
+    auto* level = window->findChild<QLineEdit*>(QStringLiteral("productLevelBox"));
     QVERIFY(works && products && level);
     int work = 0;
     QBENCHMARK {

@@ -46,21 +46,21 @@ void MaterialTreeWindow::buildControls() {
     productList_ = named(makeList(nullptr, QStringLiteral("生産品を選択します")), "productList");
     productList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    runsField_ = new QLineEdit(QStringLiteral("1"));
-    runsField_->setObjectName(QStringLiteral("runsField"));
-    runsField_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
-    runsField_->setMaxLength(19);
-    runsField_->setFixedWidth(runsField_->fontMetrics().horizontalAdvance(QString(20, u'0')));
-    acceptDigits(runsField_, [this] { recalculate(); });
+    runsBox_ = new QLineEdit(QStringLiteral("1"));
+    runsBox_->setObjectName(QStringLiteral("runsBox"));
+    runsBox_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
+    runsBox_->setMaxLength(19);
+    runsBox_->setFixedWidth(runsBox_->fontMetrics().horizontalAdvance(QString(20, u'0')));
+    acceptDigits(runsBox_, [this] { recalculate(); });
 
-    treeView_ = new QTreeWidget;
-    treeView_->setObjectName(QStringLiteral("materialTree"));
-    treeView_->setHeaderLabels(materialTreeHeaders());
-    treeView_->setUniformRowHeights(true);
-    treeView_->setAlternatingRowColors(true);
-    treeView_->setFont(resultFont(treeView_->font()));
+    materialTree_ = new QTreeWidget;
+    materialTree_->setObjectName(QStringLiteral("materialTree"));
+    materialTree_->setHeaderLabels(materialTreeHeaders());
+    materialTree_->setUniformRowHeights(true);
+    materialTree_->setAlternatingRowColors(true);
+    materialTree_->setFont(resultFont(materialTree_->font()));
 
-    totalsView_ = columnsBox(QStringLiteral("totals"));
+    totalsBox_ = columnsBox(QStringLiteral("totalsBox"));
 
     copyButton_ =
         actionButton(QStringLiteral("コピー(&C)"),
@@ -77,9 +77,9 @@ void MaterialTreeWindow::buildControls() {
         connect(addToListButton_, &QPushButton::clicked, this, [this] { addToList(); });
     }
 
-    connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
+    connect(workList_, &QComboBox::activated, this, [this] { showWorkProducts(); });
     connect(productList_, &QComboBox::activated, this, [this] { recalculate(); });
-    connect(runsField_, &QLineEdit::textEdited, this, [this] { followRuns(); });
+    connect(runsBox_, &QLineEdit::textEdited, this, [this] { followRuns(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
     if (saveButton_)
         connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
@@ -94,12 +94,12 @@ void MaterialTreeWindow::buildLayout() {
     plan->addWidget(buddyLabel(QStringLiteral("生産品(&P)"), productList_));
     plan->addWidget(productList_, 1);
     plan->addSpacing(8);
-    plan->addWidget(buddyLabel(QStringLiteral("生産回数(&R)"), runsField_));
-    plan->addWidget(runsField_);
+    plan->addWidget(buddyLabel(QStringLiteral("生産回数(&R)"), runsBox_));
+    plan->addWidget(runsBox_);
     outer->addLayout(plan);
-    outer->addWidget(treeView_, 3);
-    outer->addWidget(buddyLabel(QStringLiteral("合計(&S)"), totalsView_));
-    outer->addWidget(totalsView_, 2);
+    outer->addWidget(materialTree_, 3);
+    outer->addWidget(buddyLabel(QStringLiteral("合計(&S)"), totalsBox_));
+    outer->addWidget(totalsBox_, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(copyButton_);
@@ -110,8 +110,8 @@ void MaterialTreeWindow::buildLayout() {
     outer->addLayout(buttons);
 
     QWidget* previous = workList_;
-    for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsField_),
-                          static_cast<QWidget*>(treeView_), static_cast<QWidget*>(totalsView_),
+    for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsBox_),
+                          static_cast<QWidget*>(materialTree_), static_cast<QWidget*>(totalsBox_),
                           static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_),
                           static_cast<QWidget*>(addToListButton_)}) {
         if (!next)
@@ -123,7 +123,7 @@ void MaterialTreeWindow::buildLayout() {
 
 void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {
     if (!runs.isEmpty())
-        runsField_->setText(runs);
+        runsBox_->setText(runs);
     const int work = int(workSections().indexOf(section));
     if (work < 0)
         return;
@@ -144,7 +144,7 @@ int MaterialTreeWindow::chosenSection() const {
     return workSection(workList_->currentIndex());
 }
 
-void MaterialTreeWindow::workChosen() {
+void MaterialTreeWindow::showWorkProducts() {
     QStringList products;
     const int section = chosenSection();
     for (int row = 1; row <= ProductTable::kRows; ++row) {
@@ -164,7 +164,7 @@ void MaterialTreeWindow::recalculate() {
     shown_ = false;
     const int row = productList_->currentIndex() + 1;
     if (row >= 1) {
-        const RunsInput runs = readRunCount(runsField_->text());
+        const RunsInput runs = readRunCount(runsBox_->text());
         QString error = runs.error;
         if (runs.runs) {
             tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
@@ -175,8 +175,8 @@ void MaterialTreeWindow::recalculate() {
             tree_ = MaterialTree();
             showTree();
             dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-            runsField_->setFocus(Qt::OtherFocusReason);
-            runsField_->selectAll();
+            runsBox_->setFocus(Qt::OtherFocusReason);
+            runsBox_->selectAll();
             return;
         }
     }
@@ -186,7 +186,7 @@ void MaterialTreeWindow::recalculate() {
 void MaterialTreeWindow::followRuns() {
     // The tree of the earlier count must not stay; a count that cannot be used says why
     // only on Enter.
-    const RunsInput runs = readRunCount(runsField_->text());
+    const RunsInput runs = readRunCount(runsBox_->text());
     const int row = productList_->currentIndex() + 1;
     tree_ = runs.runs && row >= 1
                 ? buildMaterialTree(data_.products, chosenSection(), row, *runs.runs)
@@ -198,12 +198,12 @@ void MaterialTreeWindow::followRuns() {
 }
 
 void MaterialTreeWindow::showTree() {
-    treeView_->clear();
+    materialTree_->clear();
     std::vector<QTreeWidgetItem*> parents;
     for (const MaterialNode& node : tree_.nodes) {
         parents.resize(size_t(node.depth));
-        auto* item =
-            parents.empty() ? new QTreeWidgetItem(treeView_) : new QTreeWidgetItem(parents.back());
+        auto* item = parents.empty() ? new QTreeWidgetItem(materialTree_)
+                                     : new QTreeWidgetItem(parents.back());
         const QStringList columns = materialNodeColumns(node);
         for (int c = 0; c < columns.size(); ++c)
             item->setText(c, columns[c]);
@@ -211,16 +211,16 @@ void MaterialTreeWindow::showTree() {
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         parents.push_back(item);
     }
-    treeView_->expandAll();
-    for (int c = 0; c < treeView_->columnCount(); ++c)
-        treeView_->resizeColumnToContents(c);
+    materialTree_->expandAll();
+    for (int c = 0; c < materialTree_->columnCount(); ++c)
+        materialTree_->resizeColumnToContents(c);
 
     if (!shown_) {
-        totalsView_->clear();
+        totalsBox_->clear();
         return;
     }
     const QString totals = materialTotalsText(tree_);
-    showColumns(totalsView_, totals);
+    showColumns(totalsBox_, totals);
 }
 
 QString MaterialTreeWindow::resultText() const {
@@ -238,7 +238,7 @@ void MaterialTreeWindow::saveText() {
 // The plan on screen, with the runs typed, whether or not Enter showed its tree yet.
 void MaterialTreeWindow::addToList() {
     const int row = productList_->currentIndex() + 1;
-    const RunsInput runs = readRunCount(runsField_->text());
+    const RunsInput runs = readRunCount(runsBox_->text());
     const QString error = row < 1 ? QStringLiteral("生産品が選択されていません") : runs.error;
     if (!error.isEmpty()) {
         dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);

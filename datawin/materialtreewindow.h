@@ -40,7 +40,7 @@ class MaterialTreeWindow : public QWidget {
   private:
     void buildControls();
     void buildLayout();
-    void workChosen();
+    void showWorkProducts();
     void recalculate();
     // The runs typed: the tree follows at once, or goes while the count cannot be used.
     void followRuns();
@@ -57,9 +57,9 @@ class MaterialTreeWindow : public QWidget {
 
     QComboBox* workList_ = nullptr;
     QComboBox* productList_ = nullptr;
-    QLineEdit* runsField_ = nullptr;
-    QTreeWidget* treeView_ = nullptr;
-    QPlainTextEdit* totalsView_ = nullptr;
+    QLineEdit* runsBox_ = nullptr;
+    QTreeWidget* materialTree_ = nullptr;
+    QPlainTextEdit* totalsBox_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* addToListButton_ = nullptr;

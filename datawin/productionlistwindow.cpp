@@ -87,7 +87,7 @@ void ProductionListWindow::keyPressEvent(QKeyEvent* event) {
 
 // ---- rows ------------------------------------------------------------------------------
 
-void ProductionListWindow::workChosen() {
+void ProductionListWindow::showWorkProducts() {
     refillList(productList_, sectionProducts(data_.products, workSection(workList_->currentIndex()),
                                              kProductListRows));
     productList_->setEditText(QString());
@@ -97,15 +97,15 @@ void ProductionListWindow::addChosenProduct() {
     const QString name = productList_->currentText().trimmed();
     QString problem =
         name.isEmpty() ? QStringLiteral("生産品を選ぶか入力してください") : unusableName(name);
-    const std::optional<qint64> runs = countOf(runsField_->text());
+    const std::optional<qint64> runs = countOf(runsBox_->text());
     if (problem.isEmpty() && !runs)
-        problem = runsField_->text().isEmpty() ? QStringLiteral("生産回数を入力してください")
-                                               : materialCountTooLargeMessage();
+        problem = runsBox_->text().isEmpty() ? QStringLiteral("生産回数を入力してください")
+                                             : materialCountTooLargeMessage();
     if (!problem.isEmpty()) {
         dialogs_.messageBox(problem, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         QWidget* field = name.isEmpty() || !unusableName(name).isEmpty()
                              ? static_cast<QWidget*>(productList_)
-                             : static_cast<QWidget*>(runsField_);
+                             : static_cast<QWidget*>(runsBox_);
         field->setFocus(Qt::OtherFocusReason);
         selectAllText(field);
         return;
@@ -148,7 +148,7 @@ void ProductionListWindow::moveRow(int by) {
     rowsTable_->setCurrentCell(to, rowsTable_->currentColumn());
 }
 
-void ProductionListWindow::runsEdited(int row) {
+void ProductionListWindow::takeTypedRuns(int row) {
     if (row < 0 || row >= int(rows_.size()))
         return;
     const QString text = rowsTable_->item(row, 2)->text();
@@ -166,18 +166,18 @@ void ProductionListWindow::runsEdited(int row) {
 // ---- held pieces -----------------------------------------------------------------------
 
 void ProductionListWindow::setHeld() {
-    const QString name = heldName_->currentText().trimmed();
-    const std::optional<qint64> pieces = countOf(heldCount_->text());
+    const QString name = heldNameList_->currentText().trimmed();
+    const std::optional<qint64> pieces = countOf(heldCountBox_->text());
     const QString nameProblem =
         name.isEmpty() ? QStringLiteral("名前を入力してください") : unusableName(name);
     QString problem = nameProblem;
     if (problem.isEmpty() && !pieces)
-        problem = heldCount_->text().isEmpty() ? QStringLiteral("個数を入力してください")
-                                               : materialCountTooLargeMessage();
+        problem = heldCountBox_->text().isEmpty() ? QStringLiteral("個数を入力してください")
+                                                  : materialCountTooLargeMessage();
     if (!problem.isEmpty()) {
         dialogs_.messageBox(problem, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        QWidget* field = nameProblem.isEmpty() ? static_cast<QWidget*>(heldCount_)
-                                               : static_cast<QWidget*>(heldName_);
+        QWidget* field = nameProblem.isEmpty() ? static_cast<QWidget*>(heldCountBox_)
+                                               : static_cast<QWidget*>(heldNameList_);
         field->setFocus(Qt::OtherFocusReason);
         selectAllText(field);
         return;
@@ -194,12 +194,12 @@ void ProductionListWindow::setHeld() {
         held_.push_back({name, *pieces});
     }
     recalculate();
-    heldName_->setEditText(QString());
-    heldCount_->clear();
-    heldName_->setFocus(Qt::OtherFocusReason);
+    heldNameList_->setEditText(QString());
+    heldCountBox_->clear();
+    heldNameList_->setFocus(Qt::OtherFocusReason);
 }
 
-void ProductionListWindow::heldEdited(int row) {
+void ProductionListWindow::takeTypedHeldCount(int row) {
     if (row < 0 || row >= int(held_.size()))
         return;
     const QString text = heldTable_->item(row, 1)->text();
@@ -221,8 +221,8 @@ ProductionList ProductionListWindow::list() const {
     ProductionList current;
     current.rows = rows_;
     current.held = held_;
-    current.maximumWeight = countOf(maximumWeight_->text());
-    current.currentWeight = countOf(currentWeight_->text());
+    current.maximumWeight = countOf(maximumWeightBox_->text());
+    current.currentWeight = countOf(currentWeightBox_->text());
     return current;
 }
 
@@ -233,8 +233,8 @@ void ProductionListWindow::showList(const ProductionList& shown) {
     const auto weightText = [](const std::optional<qint64>& w) {
         return w ? numText(*w) : QString();
     };
-    maximumWeight_->setText(weightText(shown.maximumWeight));
-    currentWeight_->setText(weightText(shown.currentWeight));
+    maximumWeightBox_->setText(weightText(shown.maximumWeight));
+    currentWeightBox_->setText(weightText(shown.currentWeight));
     filling_ = false;
     recalculate();
 }
@@ -272,7 +272,7 @@ void ProductionListWindow::recalculate() {
 
     carryLine_.clear();
     if (!totals_.error.isEmpty()) {
-        totalsView_->setPlainText(totals_.error);
+        totalsBox_->setPlainText(totals_.error);
         carryLabel_->setText(QString());
     } else {
         if (current.maximumWeight && current.currentWeight)
@@ -283,7 +283,7 @@ void ProductionListWindow::recalculate() {
                                  : carryLine_);
         const QString text = productionListText(rows_, totals_, carryLine_);
         // The places at the end of a line may be as long as they like.
-        showColumns(totalsView_, rows_.empty() ? QString() : text, true);
+        showColumns(totalsBox_, rows_.empty() ? QString() : text, true);
     }
     keepCurrentList();
 }
@@ -403,9 +403,9 @@ void ProductionListWindow::offerWeights(const QString& maximum, const QString& c
     const std::optional<qint64> max = intPart(maximum);
     const std::optional<qint64> now = intPart(current);
     if (max && *max >= 0)
-        maximumWeight_->setText(numText(*max));
+        maximumWeightBox_->setText(numText(*max));
     if (now && *now >= 0)
-        currentWeight_->setText(numText(*now));
+        currentWeightBox_->setText(numText(*now));
 }
 
 }  // namespace wm

@@ -47,14 +47,14 @@ class ProductionListWindow : public QWidget {
     void buildLayout();
     void connectHandlers();
 
-    void workChosen();
+    void showWorkProducts();
     void addChosenProduct();
     void addRow(const ListRow& row);
     void removeRow();
     void moveRow(int by);
-    void runsEdited(int row);
+    void takeTypedRuns(int row);
     void setHeld();
-    void heldEdited(int row);
+    void takeTypedHeldCount(int row);
     // The list on screen, as it is kept and written.
     ProductionList list() const;
     void showList(const ProductionList& list);
@@ -83,21 +83,21 @@ class ProductionListWindow : public QWidget {
 
     QComboBox* workList_ = nullptr;     // 作業
     QComboBox* productList_ = nullptr;  // 生産品, with completion over every product
-    QLineEdit* runsField_ = nullptr;    // 生産回数
+    QLineEdit* runsBox_ = nullptr;      // 生産回数
     QPushButton* addButton_ = nullptr;
     QTableWidget* rowsTable_ = nullptr;
     QPushButton* removeButton_ = nullptr;
     QPushButton* upButton_ = nullptr;
     QPushButton* downButton_ = nullptr;
-    QComboBox* heldName_ = nullptr;  // 手持ち
-    QLineEdit* heldCount_ = nullptr;
+    QComboBox* heldNameList_ = nullptr;  // 手持ち
+    QLineEdit* heldCountBox_ = nullptr;
     QPushButton* heldButton_ = nullptr;
     QTableWidget* heldTable_ = nullptr;
-    QLineEdit* maximumWeight_ = nullptr;  // 最大重量
-    QLineEdit* currentWeight_ = nullptr;  // 現在重量
+    QLineEdit* maximumWeightBox_ = nullptr;  // 最大重量
+    QLineEdit* currentWeightBox_ = nullptr;  // 現在重量
     QLabel* carryLabel_ = nullptr;
-    QPlainTextEdit* totalsView_ = nullptr;
-    QPushButton* openButton_ = nullptr;
+    QPlainTextEdit* totalsBox_ = nullptr;
+    QPushButton* openListButton_ = nullptr;
     QPushButton* saveListButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;  // Text作成

@@ -30,8 +30,8 @@ void digitsOnly(QLineEdit* field, const std::function<void()>& onEnter) {
     acceptDigits(field, onEnter);
 }
 
-QLineEdit* countField(const QString& name, const QString& tip) {
-    QLineEdit* field = named(makeField(nullptr, tip), name);
+QLineEdit* countBox(const QString& name, const QString& tip) {
+    QLineEdit* field = named(makeBox(nullptr, tip), name);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(16, QLatin1Char('0'))));
     return field;
 }
@@ -96,14 +96,14 @@ void ProductionListWindow::buildControls() {
     refillList(workList_, sectionNames(data_.products, workSections()));
     productList_ = nameList(QStringLiteral("productList"),
                             QStringLiteral("生産品を選ぶか、名前を入力します"), names);
-    runsField_ = countField(QStringLiteral("runsField"), QStringLiteral("生産回数を入力します"));
-    runsField_->setText(QStringLiteral("1"));
-    digitsOnly(runsField_, [this] { addChosenProduct(); });
+    runsBox_ = countBox(QStringLiteral("runsBox"), QStringLiteral("生産回数を入力します"));
+    runsBox_->setText(QStringLiteral("1"));
+    digitsOnly(runsBox_, [this] { addChosenProduct(); });
     addButton_ = actionButton(QStringLiteral("追加(&A)"), QStringLiteral("リストに追加します"),
                               QStringLiteral("addButton"));
 
     rowsTable_ =
-        table(QStringLiteral("listRows"),
+        table(QStringLiteral("rowsTable"),
               {QStringLiteral("生産品"), QStringLiteral("作業"), QStringLiteral("生産回数")}, 2);
     removeButton_ =
         actionButton(QStringLiteral("削除(&D)"), QStringLiteral("選んだ行をリストから外します"),
@@ -113,28 +113,28 @@ void ProductionListWindow::buildControls() {
     downButton_ = actionButton(QStringLiteral("下へ(&N)"), QStringLiteral("選んだ行を下へ移します"),
                                QStringLiteral("downButton"));
 
-    heldName_ = nameList(QStringLiteral("heldName"),
-                         QStringLiteral("持っている材料や生産品の名前を入力します"), names);
-    heldCount_ = countField(QStringLiteral("heldCount"), QStringLiteral("持っている個数です"));
-    digitsOnly(heldCount_, [this] { setHeld(); });
+    heldNameList_ = nameList(QStringLiteral("heldNameList"),
+                             QStringLiteral("持っている材料や生産品の名前を入力します"), names);
+    heldCountBox_ = countBox(QStringLiteral("heldCountBox"), QStringLiteral("持っている個数です"));
+    digitsOnly(heldCountBox_, [this] { setHeld(); });
     heldButton_ =
         actionButton(QStringLiteral("手持ちに設定(&E)"),
                      QStringLiteral("個数 0 で手持ちから外します"), QStringLiteral("heldButton"));
     heldTable_ =
-        table(QStringLiteral("heldList"), {QStringLiteral("名前"), QStringLiteral("個数")}, 1);
+        table(QStringLiteral("heldTable"), {QStringLiteral("名前"), QStringLiteral("個数")}, 1);
 
-    maximumWeight_ =
-        countField(QStringLiteral("maximumWeight"), QStringLiteral("キャラの最大重量を入力します"));
-    currentWeight_ = countField(QStringLiteral("currentWeight"),
-                                QStringLiteral("キャラの現在の重量を入力します"));
-    digitsOnly(maximumWeight_, nullptr);
-    digitsOnly(currentWeight_, nullptr);
+    maximumWeightBox_ = countBox(QStringLiteral("maximumWeightBox"),
+                                 QStringLiteral("キャラの最大重量を入力します"));
+    currentWeightBox_ = countBox(QStringLiteral("currentWeightBox"),
+                                 QStringLiteral("キャラの現在の重量を入力します"));
+    digitsOnly(maximumWeightBox_, nullptr);
+    digitsOnly(currentWeightBox_, nullptr);
     carryLabel_ = new QLabel;
-    carryLabel_->setObjectName(QStringLiteral("carryLine"));
+    carryLabel_->setObjectName(QStringLiteral("carryLabel"));
 
-    totalsView_ = columnsBox(QStringLiteral("totals"));
+    totalsBox_ = columnsBox(QStringLiteral("totalsBox"));
 
-    openButton_ =
+    openListButton_ =
         actionButton(QStringLiteral("開く(&O)"), QStringLiteral("保存したリストを開きます"),
                      QStringLiteral("openListButton"));
     saveListButton_ = actionButton(QStringLiteral("リストを保存(&S)"),
@@ -155,8 +155,8 @@ void ProductionListWindow::buildLayout() {
     add->addWidget(workList_);
     add->addWidget(buddyLabel(QStringLiteral("生産品(&P)"), productList_));
     add->addWidget(productList_, 1);
-    add->addWidget(buddyLabel(QStringLiteral("生産回数(&R)"), runsField_));
-    add->addWidget(runsField_);
+    add->addWidget(buddyLabel(QStringLiteral("生産回数(&R)"), runsBox_));
+    add->addWidget(runsBox_);
     add->addWidget(addButton_);
     outer->addLayout(add);
 
@@ -169,10 +169,10 @@ void ProductionListWindow::buildLayout() {
     lists->addLayout(rowButtons, 0, 1);
     auto* held = new QVBoxLayout;
     auto* heldLine = new QHBoxLayout;
-    heldLine->addWidget(buddyLabel(QStringLiteral("手持ち(&H)"), heldName_));
-    heldLine->addWidget(heldName_, 1);
-    heldLine->addWidget(buddyLabel(QStringLiteral("個数(&K)"), heldCount_));
-    heldLine->addWidget(heldCount_);
+    heldLine->addWidget(buddyLabel(QStringLiteral("手持ち(&H)"), heldNameList_));
+    heldLine->addWidget(heldNameList_, 1);
+    heldLine->addWidget(buddyLabel(QStringLiteral("個数(&K)"), heldCountBox_));
+    heldLine->addWidget(heldCountBox_);
     heldLine->addWidget(heldButton_);
     held->addLayout(heldLine);
     held->addWidget(heldTable_);
@@ -182,17 +182,17 @@ void ProductionListWindow::buildLayout() {
     outer->addLayout(lists, 2);
 
     auto* carry = new QHBoxLayout;
-    carry->addWidget(buddyLabel(QStringLiteral("最大重量(&X)"), maximumWeight_));
-    carry->addWidget(maximumWeight_);
-    carry->addWidget(buddyLabel(QStringLiteral("現在重量(&Y)"), currentWeight_));
-    carry->addWidget(currentWeight_);
+    carry->addWidget(buddyLabel(QStringLiteral("最大重量(&X)"), maximumWeightBox_));
+    carry->addWidget(maximumWeightBox_);
+    carry->addWidget(buddyLabel(QStringLiteral("現在重量(&Y)"), currentWeightBox_));
+    carry->addWidget(currentWeightBox_);
     carry->addSpacing(8);
     carry->addWidget(carryLabel_, 1);
     outer->addLayout(carry);
-    outer->addWidget(buddyLabel(QStringLiteral("合計(&G)"), totalsView_));
-    outer->addWidget(totalsView_, 3);
+    outer->addWidget(buddyLabel(QStringLiteral("合計(&G)"), totalsBox_));
+    outer->addWidget(totalsBox_, 3);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(openButton_);
+    buttons->addWidget(openListButton_);
     buttons->addWidget(saveListButton_);
     buttons->addStretch(1);
     buttons->addWidget(copyButton_);
@@ -201,32 +201,33 @@ void ProductionListWindow::buildLayout() {
 
     QWidget* previous = workList_;
     for (QWidget* next : std::initializer_list<QWidget*>{
-             productList_, runsField_, addButton_, rowsTable_, removeButton_, upButton_,
-             downButton_, heldName_, heldCount_, heldButton_, heldTable_, maximumWeight_,
-             currentWeight_, totalsView_, openButton_, saveListButton_, copyButton_, saveButton_}) {
+             productList_, runsBox_, addButton_, rowsTable_, removeButton_, upButton_, downButton_,
+             heldNameList_, heldCountBox_, heldButton_, heldTable_, maximumWeightBox_,
+             currentWeightBox_, totalsBox_, openListButton_, saveListButton_, copyButton_,
+             saveButton_}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
 }
 
 void ProductionListWindow::connectHandlers() {
-    connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
+    connect(workList_, &QComboBox::activated, this, [this] { showWorkProducts(); });
     connect(addButton_, &QPushButton::clicked, this, [this] { addChosenProduct(); });
     connect(removeButton_, &QPushButton::clicked, this, [this] { removeRow(); });
     connect(upButton_, &QPushButton::clicked, this, [this] { moveRow(-1); });
     connect(downButton_, &QPushButton::clicked, this, [this] { moveRow(1); });
     connect(rowsTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!filling_)
-            runsEdited(item->row());
+            takeTypedRuns(item->row());
     });
     connect(heldButton_, &QPushButton::clicked, this, [this] { setHeld(); });
     connect(heldTable_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (!filling_)
-            heldEdited(item->row());
+            takeTypedHeldCount(item->row());
     });
-    for (QLineEdit* weight : {maximumWeight_, currentWeight_})
+    for (QLineEdit* weight : {maximumWeightBox_, currentWeightBox_})
         connect(weight, &QLineEdit::textChanged, this, [this] { recalculate(); });
-    connect(openButton_, &QPushButton::clicked, this, [this] { openList(); });
+    connect(openListButton_, &QPushButton::clicked, this, [this] { openList(); });
     connect(saveListButton_, &QPushButton::clicked, this, [this] { saveList(); });
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyText(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });

@@ -64,7 +64,7 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow
         resize(size().expandedTo(least));
     });
     guildPanel_.guildOption->setChecked(true);
-    onGuildModeClicked(false);
+    switchGuildMode(false);
 
     QPushButton* materialTreeButton = actionButton(
         QStringLiteral("材料の内訳(&M)"), QStringLiteral("材料をすべての段階まで表示します"),
@@ -96,7 +96,7 @@ int ProductWindow::listPos(const QComboBox* list) {
     return list->itemText(i) == list->currentText() ? i : -1;
 }
 
-void ProductWindow::emptyEdit(QComboBox* list) {
+void ProductWindow::clearChoice(QComboBox* list) {
     list->setCurrentIndex(-1);
     list->setEditText(QString());
 }
@@ -120,15 +120,15 @@ void ProductWindow::fillWorkLists() {
 }
 
 void ProductWindow::connectHandlers() {
-    connect(workList_, &QComboBox::activated, this, [this] { onWorkChosen(); });
-    connect(productList_, &QComboBox::activated, this, [this] { onProductChosen(); });
+    connect(workList_, &QComboBox::activated, this, [this] { showWorkProducts(); });
+    connect(productList_, &QComboBox::activated, this, [this] { showProduct(); });
     for (const MaterialRow& row : materials_) {
         connect(row.workList, &QComboBox::activated, this, [this, &row] {
-            onMaterialWorkChosen(row);
+            showMaterialWorkProducts(row);
             followEdits();
         });
         connect(row.nameList, &QComboBox::activated, this, [this, &row] {
-            onMaterialChosen(row);
+            showMaterialLevel(row);
             followEdits();
         });
         // A chosen material name shows from its start, as a list shows its entries.
@@ -138,11 +138,11 @@ void ProductWindow::connectHandlers() {
                 name->lineEdit()->setCursorPosition(0);
         });
     }
-    connect(guildPanel_.placeList, &QComboBox::activated, this, [this] { onGuildPlaceChosen(); });
+    connect(guildPanel_.placeList, &QComboBox::activated, this, [this] { showGuildPlace(); });
     connect(guildPanel_.guildOption, &QRadioButton::clicked, this,
-            [this] { onGuildModeClicked(false); });
+            [this] { switchGuildMode(false); });
     connect(guildPanel_.learningOption, &QRadioButton::clicked, this,
-            [this] { onGuildModeClicked(true); });
+            [this] { switchGuildMode(true); });
     for (QRadioButton* o : {modes_.materials, modes_.products})
         connect(o, &QRadioButton::clicked, this, [this] { refreshInfo(); });
     // What is typed counts at once: no result of the earlier text stays.
@@ -157,8 +157,8 @@ void ProductWindow::connectHandlers() {
 
 // ---- choices ---------------------------------------------------------------------------
 
-void ProductWindow::onWorkChosen() {
-    infoText_->clear();
+void ProductWindow::showWorkProducts() {
+    infoBox_->clear();
     unknownMaterial_ = false;
     const int section = workSection(workPos());
     modes_.materials->setText(section <= Section::LastGathering ? QStringLiteral("採取場所")
@@ -166,21 +166,21 @@ void ProductWindow::onWorkChosen() {
     refillList(productList_, QStringList{kUnknownProduct} +
                                  sectionProducts(data_.products, section, kProductListRows));
     for (const MaterialRow& row : materials_)
-        emptyEdit(row.workList);
+        clearChoice(row.workList);
     for (const MaterialRow& row : materials_)
-        emptyEdit(row.nameList);
+        clearChoice(row.nameList);
     for (QLineEdit* e : numberBoxes())
         e->clear();
     fillGuildPlaces();
 }
 
-void ProductWindow::onMaterialWorkChosen(const MaterialRow& row) {
+void ProductWindow::showMaterialWorkProducts(const MaterialRow& row) {
     row.level->clear();
     const int section = materialWorkSection(listPos(row.workList));
     refillList(row.nameList, sectionProducts(data_.products, section, kMaterialListRows));
 }
 
-void ProductWindow::onMaterialChosen(const MaterialRow& row) {
+void ProductWindow::showMaterialLevel(const MaterialRow& row) {
     const int p = listPos(row.nameList);
     if (p < 0)
         return;
@@ -190,7 +190,7 @@ void ProductWindow::onMaterialChosen(const MaterialRow& row) {
         row.level->setText(numText(*level));
 }
 
-void ProductWindow::onProductChosen() {
+void ProductWindow::showProduct() {
     const QScopedValueRollback<bool> choosing(choosingProduct_, true);
     const ProductChoice choice =
         chooseProduct(data_.products, workSection(workPos()), listPos(productList_),
@@ -238,9 +238,9 @@ void ProductWindow::showMaterialRow(const MaterialRow& row, const MaterialRowFil
 }
 
 void ProductWindow::emptyMaterialRow(const MaterialRow& row) {
-    emptyEdit(row.workList);
+    clearChoice(row.workList);
     refillList(row.nameList, {});
-    emptyEdit(row.nameList);
+    clearChoice(row.nameList);
     for (QLineEdit* e : {row.count, row.level, row.weight})
         e->clear();
 }

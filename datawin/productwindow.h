@@ -66,10 +66,10 @@ class ProductWindow : public QWidget {
     void connectHandlers();
     // The work list (作業) and the three material work lists.
     void fillWorkLists();
-    void onWorkChosen();
-    void onMaterialWorkChosen(const MaterialRow& row);
-    void onMaterialChosen(const MaterialRow& row);
-    void onProductChosen();
+    void showWorkProducts();
+    void showMaterialWorkProducts(const MaterialRow& row);
+    void showMaterialLevel(const MaterialRow& row);
+    void showProduct();
     void showMaterialRow(const MaterialRow& row, const MaterialRowFill& fill);
     void emptyMaterialRow(const MaterialRow& row);
     ProductFields productFields() const;
@@ -90,13 +90,13 @@ class ProductWindow : public QWidget {
     // The guild panel (productwindowguild.cpp): the place list for the chosen work, in ギルド
     // or 習得 mode, and the details of the chosen place.
     void fillGuildPlaces();
-    void onGuildPlaceChosen();
-    void onGuildModeClicked(bool learning);
+    void showGuildPlace();
+    void switchGuildMode(bool learning);
     void clearGuildDetails();
 
     // Position of the chosen entry; -1 when the edit field no longer shows it.
     static int listPos(const QComboBox* list);
-    static void emptyEdit(QComboBox* list);
+    static void clearChoice(QComboBox* list);
     int workPos() const;
     // The number boxes of the product and its materials, and the total weight.
     QList<QLineEdit*> numberBoxes() const;
@@ -120,7 +120,7 @@ class ProductWindow : public QWidget {
         QComboBox* placeList = nullptr;
         QLineEdit* building = nullptr;
         QLineEdit* person = nullptr;
-        QLabel* conditionLabel = nullptr;
+        QLabel* conditionCaption = nullptr;
         QLineEdit* condition = nullptr;
     };
 
@@ -135,7 +135,7 @@ class ProductWindow : public QWidget {
     WeightBoxes weights_;
     InfoModes modes_;
     GuildPanel guildPanel_;
-    QPlainTextEdit* infoText_ = nullptr;
+    QPlainTextEdit* infoBox_ = nullptr;
 
     QList<GuildPlace> guildPlaces_;  // in the order of the place list
 

@@ -50,7 +50,7 @@ void ProductWindow::buildControls() {
         return makeLabel(parent, QString::fromUtf8(text), QString::fromUtf8(tip));
     };
     auto fieldIn = [](QWidget* parent, const char* tip) {
-        return makeField(parent, QString::fromUtf8(tip));
+        return makeBox(parent, QString::fromUtf8(tip));
     };
     // Names are typed to find them in the list, but only choosing one is a choice.
     auto listIn = [](QWidget* parent, const char* tip) {
@@ -122,17 +122,17 @@ void ProductWindow::buildControls() {
     guildPanel_.building = gfield("その作業に関する人がいる場所が表示されます");
     labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
     guildPanel_.person = gfield("その作業の人物が表示されます");
-    guildPanel_.conditionLabel = glabel("条件", "その作業に関する人物の名前が表示されます");
+    guildPanel_.conditionCaption = glabel("条件", "その作業に関する人物の名前が表示されます");
     guildPanel_.condition = gfield("その作業の習得に必要な材料を表示します");
 
     // Not locked: the user may add notes to the text until the next rebuild.
-    infoText_ = new QPlainTextEdit(f);
-    infoText_->setFont(resultFont(infoText_->font()));
+    infoBox_ = new QPlainTextEdit(f);
+    infoBox_->setFont(resultFont(infoBox_->font()));
     // Six lines without scrolling: the two carry lines, a medicine's strength and three effects.
     // (A laid-out line is a little taller than the font's line spacing.)
-    infoText_->setMinimumHeight((infoText_->fontMetrics().lineSpacing() + 1) * 6 +
-                                2 * infoText_->frameWidth() +
-                                2 * int(infoText_->document()->documentMargin()) + 4);
+    infoBox_->setMinimumHeight((infoBox_->fontMetrics().lineSpacing() + 1) * 6 +
+                               2 * infoBox_->frameWidth() +
+                               2 * int(infoBox_->document()->documentMargin()) + 4);
 
     QList<QLineEdit*> readOnly{weights_.total, totalExpBox_, guildPanel_.building,
                                guildPanel_.person, guildPanel_.condition};
@@ -145,7 +145,7 @@ void ProductWindow::buildControls() {
     QList<QWidget*> displays(readOnly.begin(), readOnly.end());
     for (const MaterialRow& row : materials_)
         displays << row.level;
-    displays << infoText_;
+    displays << infoBox_;
     for (QWidget* w : displays)
         w->setFocusPolicy(Qt::ClickFocus);
 
@@ -153,7 +153,7 @@ void ProductWindow::buildControls() {
     for (const MaterialRow& row : materials_)
         for (QWidget* w : row.widgets())
             keepSpaceWhenHidden(w);
-    keepSpaceWhenHidden(guildPanel_.conditionLabel);
+    keepSpaceWhenHidden(guildPanel_.conditionCaption);
     keepSpaceWhenHidden(guildPanel_.condition);
 
     // Names by meaning, for whoever looks a control up.
@@ -169,25 +169,25 @@ void ProductWindow::buildControls() {
         // The rows are numbered from 1 in their names, as on the window.
         const MaterialRow& row = materials_[k];
         const int number = int(k) + 1;
-        name(row.workList, QStringLiteral("materialWork%1").arg(number));
-        name(row.level, QStringLiteral("materialLevel%1").arg(number));
-        name(row.nameList, QStringLiteral("materialName%1").arg(number));
-        name(row.count, QStringLiteral("materialCount%1").arg(number));
-        name(row.weight, QStringLiteral("materialWeight%1").arg(number));
+        name(row.workList, QStringLiteral("materialWorkList%1").arg(number));
+        name(row.level, QStringLiteral("materialLevelBox%1").arg(number));
+        name(row.nameList, QStringLiteral("materialNameList%1").arg(number));
+        name(row.count, QStringLiteral("materialCountBox%1").arg(number));
+        name(row.weight, QStringLiteral("materialWeightBox%1").arg(number));
     }
-    name(weights_.current, QStringLiteral("currentWeight"));
-    name(weights_.maximum, QStringLiteral("maximumWeight"));
-    name(weights_.total, QStringLiteral("totalWeight"));
-    name(modes_.materials, QStringLiteral("materialsMode"));
-    name(modes_.products, QStringLiteral("productsMode"));
+    name(weights_.current, QStringLiteral("currentWeightBox"));
+    name(weights_.maximum, QStringLiteral("maximumWeightBox"));
+    name(weights_.total, QStringLiteral("totalWeightBox"));
+    name(modes_.materials, QStringLiteral("materialsOption"));
+    name(modes_.products, QStringLiteral("productsOption"));
     name(guildPanel_.guildOption, QStringLiteral("guildOption"));
     name(guildPanel_.learningOption, QStringLiteral("learningOption"));
     name(guildPanel_.placeList, QStringLiteral("placeList"));
-    name(guildPanel_.building, QStringLiteral("building"));
-    name(guildPanel_.person, QStringLiteral("person"));
-    name(guildPanel_.conditionLabel, QStringLiteral("conditionLabel"));
-    name(guildPanel_.condition, QStringLiteral("condition"));
-    name(infoText_, QStringLiteral("infoText"));
+    name(guildPanel_.building, QStringLiteral("buildingBox"));
+    name(guildPanel_.person, QStringLiteral("personBox"));
+    name(guildPanel_.conditionCaption, QStringLiteral("conditionCaption"));
+    name(guildPanel_.condition, QStringLiteral("conditionBox"));
+    name(infoBox_, QStringLiteral("infoBox"));
 
     // Short number fields: three digits, five for the weights.
     for (const MaterialRow& row : materials_)
@@ -260,7 +260,7 @@ void ProductWindow::buildLayout() {
     guild->addWidget(guildPanel_.building, 2, 1);
     guild->addWidget(labels_.person, 3, 0);
     guild->addWidget(guildPanel_.person, 3, 1);
-    guild->addWidget(guildPanel_.conditionLabel, 4, 0);
+    guild->addWidget(guildPanel_.conditionCaption, 4, 0);
     guild->addWidget(guildPanel_.condition, 4, 1);
     guild->setColumnStretch(1, 1);
     middle->addWidget(guildFrame_, 1);
@@ -293,7 +293,7 @@ void ProductWindow::buildLayout() {
     weightLine->addWidget(weights_.total);
     main->addLayout(weightLine);
 
-    main->addWidget(infoText_, 1);
+    main->addWidget(infoBox_, 1);
 }
 
 void ProductWindow::buildTabOrder() {
@@ -306,7 +306,7 @@ void ProductWindow::buildTabOrder() {
         weights_.current,           weights_.maximum,      weights_.total,
         modes_.materials,           modes_.products,       guildPanel_.guildOption,
         guildPanel_.learningOption, guildPanel_.placeList, guildPanel_.building,
-        guildPanel_.person,         guildPanel_.condition, infoText_};
+        guildPanel_.person,         guildPanel_.condition, infoBox_};
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -9,8 +9,8 @@
 
 namespace wm {
 
-void ProductWindow::onGuildModeClicked(bool learning) {
-    guildPanel_.conditionLabel->setVisible(learning);
+void ProductWindow::switchGuildMode(bool learning) {
+    guildPanel_.conditionCaption->setVisible(learning);
     guildPanel_.condition->setVisible(learning);
     clearGuildDetails();
     fillGuildPlaces();
@@ -31,7 +31,7 @@ void ProductWindow::fillGuildPlaces() {
         chooseEntry(guildPanel_.placeList, 0);
 }
 
-void ProductWindow::onGuildPlaceChosen() {
+void ProductWindow::showGuildPlace() {
     const int c = listPos(guildPanel_.placeList);
     if (c < 0 || c >= guildPlaces_.size())
         return;

@@ -28,8 +28,8 @@ InfoInputs ProductWindow::infoInputs() const {
 
 void ProductWindow::refreshInfo() {
     const InfoInputs in = infoInputs();
-    infoText_->setPlainText(modes_.materials->isChecked() ? materialInfoText(data_.products, in)
-                                                          : productInfoText(data_.products, in));
+    infoBox_->setPlainText(modes_.materials->isChecked() ? materialInfoText(data_.products, in)
+                                                         : productInfoText(data_.products, in));
 }
 
 void ProductWindow::followEdits() {

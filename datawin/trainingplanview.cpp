@@ -41,7 +41,7 @@ void TrainingPlanWindow::showPlan() {
     }
     if (!planned) {
         messageLabel_->setText(problem_);
-        totalsView_->clear();
+        totalsBox_->clear();
         return;
     }
     QString summary = QStringLiteral("Lv.%1～Lv.%2までの必要経験値 %3 EXP")
@@ -55,7 +55,7 @@ void TrainingPlanWindow::showPlan() {
     // The totals and materials: the plan's text after its stages.
     const QStringList lines = planResultText().split(QLatin1Char('\n'));
     const QString totals = lines.mid(2 + qsizetype(plan_.stages.size()) + 1).join(u'\n');
-    showColumns(totalsView_, totals);
+    showColumns(totalsBox_, totals);
 }
 
 QString TrainingPlanWindow::planResultText() const {

@@ -29,8 +29,8 @@ const QString kTitle = QStringLiteral("育成計画");
 constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
-QLineEdit* numberField(const QString& name, const QString& tip, int maxLength) {
-    QLineEdit* field = named(makeField(nullptr, tip), name);
+QLineEdit* numberBox(const QString& name, const QString& tip, int maxLength) {
+    QLineEdit* field = named(makeBox(nullptr, tip), name);
     field->setMaxLength(maxLength);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
     // Enter goes on to the next control.
@@ -80,16 +80,16 @@ TrainingPlanWindow::TrainingPlanWindow(AppData& data, Dialogs& dialogs, QWidget*
 void TrainingPlanWindow::buildControls() {
     workList_ = named(makeList(nullptr, QStringLiteral("作業名を選択します")), "workList");
     refillList(workList_, sectionNames(data_.products, workSections()));
-    startLevelEdit_ =
-        numberField(QStringLiteral("startLevelEdit"), QStringLiteral("今のレベルを入力します"), 3);
-    targetLevelEdit_ = numberField(QStringLiteral("targetLevelEdit"),
-                                   QStringLiteral("目標のレベルを入力します"), 3);
+    startLevelBox_ =
+        numberBox(QStringLiteral("startLevelBox"), QStringLiteral("今のレベルを入力します"), 3);
+    targetLevelBox_ =
+        numberBox(QStringLiteral("targetLevelBox"), QStringLiteral("目標のレベルを入力します"), 3);
     remainingExpCheck_ = new QCheckBox(QStringLiteral("残り経験値(&E)"));
     remainingExpCheck_->setObjectName(QStringLiteral("remainingExpCheck"));
     remainingExpCheck_->setToolTip(QStringLiteral("次のレベルまでの残り経験値から計算します"));
-    remainingExpEdit_ = numberField(QStringLiteral("remainingExpEdit"),
-                                    QStringLiteral("次のレベルまでの残り経験値を入力します"), 19);
-    remainingExpEdit_->setEnabled(false);
+    remainingExpBox_ = numberBox(QStringLiteral("remainingExpBox"),
+                                 QStringLiteral("次のレベルまでの残り経験値を入力します"), 19);
+    remainingExpBox_->setEnabled(false);
     objectiveList_ = named(makeList(nullptr, QStringLiteral("何を最も少なくするかを選択します")),
                            "objectiveList");
     for (PlanObjective o : {PlanObjective::Runs, PlanObjective::Steps, PlanObjective::Weight})
@@ -105,10 +105,10 @@ void TrainingPlanWindow::buildControls() {
     productTable_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     productTable_->setSortingEnabled(true);
     messageLabel_ = new QLabel;
-    messageLabel_->setObjectName(QStringLiteral("planMessage"));
+    messageLabel_->setObjectName(QStringLiteral("messageLabel"));
     messageLabel_->setWordWrap(true);
     stageTable_ = table(QStringLiteral("stageTable"), planStageHeaders());
-    totalsView_ = columnsBox(QStringLiteral("planTotals"));
+    totalsBox_ = columnsBox(QStringLiteral("totalsBox"));
 
     copyProductsButton_ =
         actionButton(QStringLiteral("生産品をコピー(&C)"),
@@ -124,15 +124,15 @@ void TrainingPlanWindow::buildControls() {
     closeButton_ = actionButton(QStringLiteral("閉じる(&X)"), QStringLiteral("窓を閉じます"),
                                 QStringLiteral("closeButton"));
 
-    connect(workList_, &QComboBox::activated, this, [this] { workChosen(); });
-    for (QLineEdit* field : {startLevelEdit_, targetLevelEdit_, remainingExpEdit_})
+    connect(workList_, &QComboBox::activated, this, [this] { showWorkProducts(); });
+    for (QLineEdit* field : {startLevelBox_, targetLevelBox_, remainingExpBox_})
         connect(field, &QLineEdit::textChanged, this, [this] { recalculate(); });
     connect(remainingExpCheck_, &QCheckBox::toggled, this, [this](bool on) {
-        remainingExpEdit_->setEnabled(on);
+        remainingExpBox_->setEnabled(on);
         recalculate();
     });
     connect(objectiveList_, &QComboBox::activated, this, [this] { recalculate(); });
-    connect(sortList_, &QComboBox::activated, this, [this](int column) { sortChosen(column); });
+    connect(sortList_, &QComboBox::activated, this, [this](int column) { sortProducts(column); });
     connect(productTable_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) {
                 sortColumn_ = column;
@@ -157,13 +157,13 @@ void TrainingPlanWindow::buildLayout() {
     inputs->addWidget(buddyLabel(QStringLiteral("作業(&W)"), workList_));
     inputs->addWidget(workList_);
     inputs->addSpacing(8);
-    inputs->addWidget(buddyLabel(QStringLiteral("初期ＬＶ(&S)"), startLevelEdit_));
-    inputs->addWidget(startLevelEdit_);
-    inputs->addWidget(buddyLabel(QStringLiteral("上限ＬＶ(&G)"), targetLevelEdit_));
-    inputs->addWidget(targetLevelEdit_);
+    inputs->addWidget(buddyLabel(QStringLiteral("初期ＬＶ(&S)"), startLevelBox_));
+    inputs->addWidget(startLevelBox_);
+    inputs->addWidget(buddyLabel(QStringLiteral("上限ＬＶ(&G)"), targetLevelBox_));
+    inputs->addWidget(targetLevelBox_);
     inputs->addSpacing(8);
     inputs->addWidget(remainingExpCheck_);
-    inputs->addWidget(remainingExpEdit_);
+    inputs->addWidget(remainingExpBox_);
     inputs->addSpacing(8);
     inputs->addWidget(buddyLabel(QStringLiteral("目的(&O)"), objectiveList_));
     inputs->addWidget(objectiveList_);
@@ -182,8 +182,8 @@ void TrainingPlanWindow::buildLayout() {
     stages->addWidget(buddyLabel(QStringLiteral("計画(&L)"), stageTable_));
     stages->addWidget(stageTable_);
     auto* totals = new QVBoxLayout;
-    totals->addWidget(buddyLabel(QStringLiteral("合計と材料(&M)"), totalsView_));
-    totals->addWidget(totalsView_);
+    totals->addWidget(buddyLabel(QStringLiteral("合計と材料(&M)"), totalsBox_));
+    totals->addWidget(totalsBox_);
     planArea->addLayout(stages, 2);
     planArea->addLayout(totals, 3);
     outer->addLayout(planArea, 3);
@@ -193,11 +193,10 @@ void TrainingPlanWindow::buildLayout() {
         buttons->addWidget(b);
     outer->addLayout(buttons);
 
-    const QList<QWidget*> order{workList_,          startLevelEdit_,     targetLevelEdit_,
-                                remainingExpCheck_, remainingExpEdit_,   objectiveList_,
-                                sortList_,          productTable_,       stageTable_,
-                                totalsView_,        copyProductsButton_, copyPlanButton_,
-                                saveButton_,        closeButton_};
+    const QList<QWidget*> order{
+        workList_,           startLevelBox_,  targetLevelBox_, remainingExpCheck_, remainingExpBox_,
+        objectiveList_,      sortList_,       productTable_,   stageTable_,        totalsBox_,
+        copyProductsButton_, copyPlanButton_, saveButton_,     closeButton_};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -206,9 +205,9 @@ void TrainingPlanWindow::startFrom(int workPosition, const LevelInputs& levels) 
     filling_ = true;
     // Levels the calculation page could not use leave the window's own.
     if (checkLevels(data_, levels).ok) {
-        startLevelEdit_->setText(levels.startLevel);
-        targetLevelEdit_->setText(levels.targetLevel);
-        remainingExpEdit_->setText(levels.useExp ? levels.exp : QString());
+        startLevelBox_->setText(levels.startLevel);
+        targetLevelBox_->setText(levels.targetLevel);
+        remainingExpBox_->setText(levels.useExp ? levels.exp : QString());
         remainingExpCheck_->setChecked(levels.useExp);
     }
     filling_ = false;
@@ -222,7 +221,7 @@ int TrainingPlanWindow::chosenSection() const {
     return workList_->currentIndex() < 0 ? 0 : workSection(workList_->currentIndex());
 }
 
-void TrainingPlanWindow::workChosen() {
+void TrainingPlanWindow::showWorkProducts() {
     products_ = planProducts(data_.products, chosenSection());
     fillProductTable();
     recalculate();
@@ -255,7 +254,7 @@ void TrainingPlanWindow::productChecked(int tableRow) {
     recalculate();
 }
 
-void TrainingPlanWindow::sortChosen(int column) {
+void TrainingPlanWindow::sortProducts(int column) {
     // The same column again turns the order round.
     const Qt::SortOrder order = column == sortColumn_ && sortOrder_ == Qt::AscendingOrder
                                     ? Qt::DescendingOrder
@@ -271,10 +270,10 @@ void TrainingPlanWindow::recalculate() {
     materials_ = PlanMaterials();
     problem_.clear();
     LevelInputs in;
-    in.startLevel = startLevelEdit_->text();
-    in.targetLevel = targetLevelEdit_->text();
+    in.startLevel = startLevelBox_->text();
+    in.targetLevel = targetLevelBox_->text();
     in.useExp = remainingExpCheck_->isChecked();
-    in.exp = remainingExpEdit_->text();
+    in.exp = remainingExpBox_->text();
     const LevelCheck check = checkLevels(data_, in);
     levels_ = planLevels(data_, check);
     // The runs alone and the notes follow the levels.

@@ -38,10 +38,10 @@ class TrainingPlanWindow : public QWidget {
   private:
     void buildControls();
     void buildLayout();
-    void workChosen();
+    void showWorkProducts();
     void fillProductTable();
     void productChecked(int tableRow);
-    void sortChosen(int column);
+    void sortProducts(int column);
     void recalculate();
     void showPlan();
     void copyPlan();
@@ -61,16 +61,16 @@ class TrainingPlanWindow : public QWidget {
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 
     QComboBox* workList_ = nullptr;
-    QLineEdit* startLevelEdit_ = nullptr;
-    QLineEdit* targetLevelEdit_ = nullptr;
+    QLineEdit* startLevelBox_ = nullptr;
+    QLineEdit* targetLevelBox_ = nullptr;
     QCheckBox* remainingExpCheck_ = nullptr;
-    QLineEdit* remainingExpEdit_ = nullptr;
+    QLineEdit* remainingExpBox_ = nullptr;
     QComboBox* objectiveList_ = nullptr;
     QComboBox* sortList_ = nullptr;
     QTableWidget* productTable_ = nullptr;
     QLabel* messageLabel_ = nullptr;
     QTableWidget* stageTable_ = nullptr;
-    QPlainTextEdit* totalsView_ = nullptr;
+    QPlainTextEdit* totalsBox_ = nullptr;
     QPushButton* copyProductsButton_ = nullptr;
     QPushButton* copyPlanButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -27,46 +27,46 @@ QString boxText(const QString& crlfText) {
 }  // namespace
 
 void CalculationPage::connectControls() {
-    connect(saveResultButton, &QPushButton::clicked, this, &CalculationPage::saveResultRequested);
-    connect(workList, &QComboBox::activated, this, &CalculationPage::showWorkProducts);
-    connect(productList, &QComboBox::activated, this, &CalculationPage::showProduct);
-    connect(remainingExpCheck, &QCheckBox::clicked, this, &CalculationPage::remainingExpToggled);
-    connect(calculateButton, &QPushButton::clicked, this, &CalculationPage::calculate);
-    connect(expListButton, &QPushButton::clicked, this, &CalculationPage::listLevels);
-    connect(clearButton, &QPushButton::clicked, this, &CalculationPage::askToClearResults);
-    connect(runTotalsButton, &QPushButton::clicked, this, &CalculationPage::totalRuns);
-    connect(runsNeededButton, &QPushButton::clicked, this, &CalculationPage::countRunsNeeded);
-    connect(expTabOrderOption, &QRadioButton::clicked, this,
+    connect(saveResultButton_, &QPushButton::clicked, this, &CalculationPage::saveResultRequested);
+    connect(workList_, &QComboBox::activated, this, &CalculationPage::showWorkProducts);
+    connect(productList_, &QComboBox::activated, this, &CalculationPage::showProduct);
+    connect(remainingExpCheck_, &QCheckBox::clicked, this, &CalculationPage::switchRemainingExp);
+    connect(calculateButton_, &QPushButton::clicked, this, &CalculationPage::calculate);
+    connect(expListButton_, &QPushButton::clicked, this, &CalculationPage::listLevels);
+    connect(clearButton_, &QPushButton::clicked, this, &CalculationPage::askToClearResults);
+    connect(runTotalsButton_, &QPushButton::clicked, this, &CalculationPage::totalRuns);
+    connect(runsNeededButton_, &QPushButton::clicked, this, &CalculationPage::countRunsNeeded);
+    connect(expTabOrderOption_, &QRadioButton::clicked, this,
             [this] { setTabOrderMode(TabOrderMode::Experience); });
-    connect(countTabOrderOption, &QRadioButton::clicked, this,
+    connect(countTabOrderOption_, &QRadioButton::clicked, this,
             [this] { setTabOrderMode(TabOrderMode::Count); });
-    onLeave(startLevelEdit, [this] { showStartLevelExp(); });
+    onLeave(startLevelBox_, [this] { showStartLevelExp(); });
     // The label and the total belong to the levels on screen.
-    connect(startLevelEdit, &QLineEdit::textChanged, this, &CalculationPage::showStartLevelExp);
-    for (QLineEdit* level : {startLevelEdit, targetLevelEdit, remainingExpEdit})
+    connect(startLevelBox_, &QLineEdit::textChanged, this, &CalculationPage::showStartLevelExp);
+    for (QLineEdit* level : {startLevelBox_, targetLevelBox_, remainingExpBox_})
         connect(level, &QLineEdit::textChanged, this, [this] { neededExp_ = 0; });
-    connect(remainingExpCheck, &QCheckBox::toggled, this, [this] { neededExp_ = 0; });
+    connect(remainingExpCheck_, &QCheckBox::toggled, this, [this] { neededExp_ = 0; });
     // 1回分のEXP follows the step values as they are typed.
-    for (QLineEdit* step : {stepExpEdit, stepsEdit})
+    for (QLineEdit* step : {stepExpBox_, stepsBox_})
         connect(step, &QLineEdit::textEdited, this, [this] {
-            runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
+            runExpBox_->setText(runExpText(stepExpBox_->text(), stepsBox_->text()));
         });
-    onEvent(runExpEdit, QEvent::MouseButtonRelease, [this] { refreshRunExp(); });
-    onEvent(stepExpEdit, QEvent::MouseButtonRelease, [this] { stepExpEdit->selectAll(); });
+    onEvent(runExpBox_, QEvent::MouseButtonRelease, [this] { refreshRunExp(); });
+    onEvent(stepExpBox_, QEvent::MouseButtonRelease, [this] { stepExpBox_->selectAll(); });
     shadeRemainingExp(false);
     // The page starts in the experience tab order, without moving the focus.
-    for (QWidget* field : {runsEdit, stepExpEdit, stepsEdit})
+    for (QWidget* field : {runsBox_, stepExpBox_, stepsBox_})
         setTabStop(field, false);
-    setTabStop(runTotalsButton, false);
+    setTabStop(runTotalsButton_, false);
     fillWorkList();
 }
 
 void CalculationPage::shadeRemainingExp(bool used) {
-    QPalette palette = remainingExpEdit->palette();
-    const QPalette standard = remainingExpEdit->style()->standardPalette();
+    QPalette palette = remainingExpBox_->palette();
+    const QPalette standard = remainingExpBox_->style()->standardPalette();
     palette.setColor(QPalette::Base, used ? standard.color(QPalette::Base)
                                           : standard.color(QPalette::Disabled, QPalette::Window));
-    remainingExpEdit->setPalette(palette);
+    remainingExpBox_->setPalette(palette);
 }
 
 void CalculationPage::setTabStop(QWidget* field, bool stop) {
@@ -74,66 +74,66 @@ void CalculationPage::setTabStop(QWidget* field, bool stop) {
 }
 
 void CalculationPage::fillWorkList() {
-    workList->clear();
-    workList->addItems(sectionNames(data_.products, workSections()));
-    workList->setCurrentIndex(-1);
+    workList_->clear();
+    workList_->addItems(sectionNames(data_.products, workSections()));
+    workList_->setCurrentIndex(-1);
 }
 
 void CalculationPage::showWorkProducts() {
-    for (QLineEdit* field : {stepExpEdit, stepsEdit, runExpEdit, productLevelEdit})
+    for (QLineEdit* field : {stepExpBox_, stepsBox_, runExpBox_, productLevelBox_})
         field->clear();
-    materialsBox->clear();
+    materialsBox_->clear();
     setMaterials_ = {};
-    productList->clear();
-    productList->addItems(
-        sectionProducts(data_.products, workSection(workList->currentIndex()), kProductListRows));
-    productList->setCurrentIndex(-1);
-    productLabel->setToolTip(productLabelTip(workList->currentText()));
+    productList_->clear();
+    productList_->addItems(
+        sectionProducts(data_.products, workSection(workList_->currentIndex()), kProductListRows));
+    productList_->setCurrentIndex(-1);
+    productCaption_->setToolTip(productLabelTip(workList_->currentText()));
 }
 
 void CalculationPage::showProduct() {
-    materialsBox->clear();
-    const int section = workSection(workList->currentIndex());
-    const int row = productList->currentIndex() + 1;
+    materialsBox_->clear();
+    const int section = workSection(workList_->currentIndex());
+    const int row = productList_->currentIndex() + 1;
     const ProductStepFields fields = productFieldsOf(data_.products, section, row);
-    productLevelEdit->setText(fields.level);
-    stepExpEdit->setText(fields.stepExp);
-    stepsEdit->setText(fields.steps);
+    productLevelBox_->setText(fields.level);
+    stepExpBox_->setText(fields.stepExp);
+    stepsBox_->setText(fields.steps);
     refreshRunExp();
     const SetMaterialList materials = setMaterialsOf(
         data_.products, data_.products.at(section, ProductColumn::SetMaterials, row));
-    materialsBox->setPlainText(boxText(materials.text));
+    materialsBox_->setPlainText(boxText(materials.text));
     setMaterials_ = materials.materials;
 }
 
 void CalculationPage::refreshRunExp() {
     // Values from the data are protected; a 0 or empty value can be typed in.
-    for (QLineEdit* field : {stepExpEdit, stepsEdit}) {
+    for (QLineEdit* field : {stepExpBox_, stepsBox_}) {
         if (const auto locked = lockedByData(field->text()))
             field->setReadOnly(*locked);
     }
-    runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
-    runExpEdit->selectAll();
+    runExpBox_->setText(runExpText(stepExpBox_->text(), stepsBox_->text()));
+    runExpBox_->selectAll();
 }
 
 void CalculationPage::showStartLevelExp() {
-    startLevelExpLabel->setText(
-        wm::startLevelLabel(data_, startLevelEdit->text()).value_or(QString()));
+    startLevelExpLabel_->setText(
+        wm::startLevelLabel(data_, startLevelBox_->text()).value_or(QString()));
 }
 
-void CalculationPage::remainingExpToggled() {
-    shadeRemainingExp(remainingExpCheck->isChecked());
-    if (remainingExpCheck->isChecked())
-        remainingExpEdit->setFocus();
+void CalculationPage::switchRemainingExp() {
+    shadeRemainingExp(remainingExpCheck_->isChecked());
+    if (remainingExpCheck_->isChecked())
+        remainingExpBox_->setFocus();
 }
 
 LevelInputs CalculationPage::levelInputs() const {
     LevelInputs in;
     in.windowCode = windowCode_;
-    in.startLevel = startLevelEdit->text();
-    in.targetLevel = targetLevelEdit->text();
-    in.exp = remainingExpEdit->text();
-    in.useExp = remainingExpCheck->isChecked();
+    in.startLevel = startLevelBox_->text();
+    in.targetLevel = targetLevelBox_->text();
+    in.exp = remainingExpBox_->text();
+    in.useExp = remainingExpCheck_->isChecked();
     return in;
 }
 
@@ -142,7 +142,7 @@ void CalculationPage::calculate() {
     const LevelOutcome out = calculateLevels(data_, in);
     if (out.problem)
         showMessage(dialogs_, out.problem->message);
-    targetLevelEdit->setText(out.targetLevel);
+    targetLevelBox_->setText(out.targetLevel);
     neededExp_ = out.neededExp;
     for (const ResultPiece& piece : out.pieces) {
         if (piece.both)
@@ -152,19 +152,19 @@ void CalculationPage::calculate() {
     }
     if (out.problem && out.problem->focus) {
         const LevelField focus = *out.problem->focus;
-        QLineEdit* field = focus == LevelField::StartLevel    ? startLevelEdit
-                           : focus == LevelField::TargetLevel ? targetLevelEdit
-                                                              : remainingExpEdit;
+        QLineEdit* field = focus == LevelField::StartLevel    ? startLevelBox_
+                           : focus == LevelField::TargetLevel ? targetLevelBox_
+                                                              : remainingExpBox_;
         if (out.problem->selectAll)
             field->selectAll();
         field->setFocus();
     } else if (out.done) {
-        startLevelEdit->setFocus();
+        startLevelBox_->setFocus();
     }
 }
 
 void CalculationPage::listLevels() {
-    resultList->clear();
+    resultBox_->clear();
     appendResult(boxText(expListText(data_, expListLevels(windowCode_))));
 }
 
@@ -172,59 +172,59 @@ void CalculationPage::askToClearResults() {
     if (dialogs_.messageBox(QStringLiteral("計算結果を削除しますがよろしいですか？"),
                             QStringLiteral("計算結果の削除"),
                             Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
-        resultList->clear();
+        resultBox_->clear();
 }
 
 void CalculationPage::saveResult() {
-    wm::saveResult(data_, dialogs_, resultList->toPlainText());
+    wm::saveResult(data_, dialogs_, resultBox_->toPlainText());
 }
 
 void CalculationPage::setTabOrderMode(TabOrderMode mode) {
     tabOrderMode_ = mode;
-    QWidget* const experienceFields[] = {runsNeededButton, startLevelEdit, targetLevelEdit,
-                                         remainingExpEdit, calculateButton};
+    QWidget* const experienceFields[] = {runsNeededButton_, startLevelBox_, targetLevelBox_,
+                                         remainingExpBox_, calculateButton_};
     if (mode == TabOrderMode::Experience) {
         for (QWidget* field :
-             {static_cast<QWidget*>(runsEdit), static_cast<QWidget*>(runTotalsButton),
-              static_cast<QWidget*>(stepExpEdit), static_cast<QWidget*>(stepsEdit)})
+             {static_cast<QWidget*>(runsBox_), static_cast<QWidget*>(runTotalsButton_),
+              static_cast<QWidget*>(stepExpBox_), static_cast<QWidget*>(stepsBox_)})
             setTabStop(field, false);
         for (QWidget* field : experienceFields)
             setTabStop(field, true);
-        startLevelEdit->setFocus();
+        startLevelBox_->setFocus();
         return;
     }
     for (QWidget* field : experienceFields)
         setTabStop(field, false);
-    setTabStop(runsEdit, true);
-    setTabStop(runTotalsButton, true);
+    setTabStop(runsBox_, true);
+    setTabStop(runTotalsButton_, true);
     // Values taken from the data are skipped and protected; a 0 can be typed over.
-    for (QLineEdit* field : {stepExpEdit, stepsEdit}) {
+    for (QLineEdit* field : {stepExpBox_, stepsBox_}) {
         if (const auto locked = lockedByData(field->text())) {
             setTabStop(field, !*locked);
             field->setReadOnly(*locked);
         }
     }
-    runExpEdit->setText(runExpText(stepExpEdit->text(), stepsEdit->text()));
-    workList->setFocus();
+    runExpBox_->setText(runExpText(stepExpBox_->text(), stepsBox_->text()));
+    workList_->setFocus();
 }
 
 void CalculationPage::focusProductionField(ProductionField field, bool selectAll) {
     QWidget* target = nullptr;
     switch (field) {
         case ProductionField::Work:
-            target = workList;
+            target = workList_;
             break;
         case ProductionField::Product:
-            target = productList;
+            target = productList_;
             break;
         case ProductionField::StepExp:
-            target = stepExpEdit;
+            target = stepExpBox_;
             break;
         case ProductionField::Steps:
-            target = stepsEdit;
+            target = stepsBox_;
             break;
         case ProductionField::Runs:
-            target = runsEdit;
+            target = runsBox_;
             break;
     }
     if (selectAll)
@@ -234,12 +234,12 @@ void CalculationPage::focusProductionField(ProductionField field, bool selectAll
 
 ProductionInputs CalculationPage::productionInputs() const {
     ProductionInputs in;
-    in.workPosition = workList->currentIndex();
-    in.work = workList->currentText();
-    in.product = productList->currentText();
-    in.stepExp = stepExpEdit->text();
-    in.steps = stepsEdit->text();
-    in.runs = runsEdit->text();
+    in.workPosition = workList_->currentIndex();
+    in.work = workList_->currentText();
+    in.product = productList_->currentText();
+    in.stepExp = stepExpBox_->text();
+    in.steps = stepsBox_->text();
+    in.runs = runsBox_->text();
     in.neededExp = neededExp_;
     in.setMaterials = setMaterials_;
     return in;

@@ -59,14 +59,14 @@ void CalculationPage::enterOnLevel(LevelBox box, QLineEdit* level, QWidget* next
 }
 
 void CalculationPage::setupKeys() {
-    digitField(startLevelEdit, 3,
-               [this] { enterOnLevel(LevelBox::Start, startLevelEdit, targetLevelEdit); });
-    digitField(targetLevelEdit, 3,
-               [this] { enterOnLevel(LevelBox::Target, targetLevelEdit, remainingExpEdit); });
-    KeyFilter::install(remainingExpEdit, [this](int& code) { remainingExpKey(code); });
+    digitField(startLevelBox_, 3,
+               [this] { enterOnLevel(LevelBox::Start, startLevelBox_, targetLevelBox_); });
+    digitField(targetLevelBox_, 3,
+               [this] { enterOnLevel(LevelBox::Target, targetLevelBox_, remainingExpBox_); });
+    KeyFilter::install(remainingExpBox_, [this](int& code) { filterRemainingExpKey(code); });
     // Enter in a list moves on: from the work to the product, from the product to the runs.
-    for (QComboBox* list : {workList, productList}) {
-        QWidget* next = list == workList ? static_cast<QWidget*>(productList) : runsEdit;
+    for (QComboBox* list : {workList_, productList_}) {
+        QWidget* next = list == workList_ ? static_cast<QWidget*>(productList_) : runsBox_;
         KeyFilter::install(list, [next](int& code) {
             if (code == kKeyEnter) {
                 code = 0;
@@ -75,70 +75,77 @@ void CalculationPage::setupKeys() {
         });
     }
     auto bothNumbers = [this] {
-        return isNumber(stepExpEdit->text()) && isNumber(stepsEdit->text());
+        return isNumber(stepExpBox_->text()) && isNumber(stepsBox_->text());
     };
-    digitField(stepExpEdit, 0, [this, bothNumbers] {
+    digitField(stepExpBox_, 0, [this, bothNumbers] {
         if (bothNumbers())
             refreshRunExp();
-        stepsEdit->setFocus(Qt::TabFocusReason);
+        stepsBox_->setFocus(Qt::TabFocusReason);
     });
-    digitField(stepsEdit, 0, [this, bothNumbers] {
-        if (stepsEdit->text().isEmpty())
+    digitField(stepsBox_, 0, [this, bothNumbers] {
+        if (stepsBox_->text().isEmpty())
             return;
         if (bothNumbers())
             refreshRunExp();
-        runsNeededButton->setFocus(Qt::TabFocusReason);
+        runsNeededButton_->setFocus(Qt::TabFocusReason);
     });
-    digitField(runsEdit, 0, [this] {
-        if (!runsEdit->text().isEmpty())
+    digitField(runsBox_, 0, [this] {
+        if (!runsBox_->text().isEmpty())
             totalRuns();
     });
 }
 
 void CalculationPage::setupHelp() {
-    for (QLineEdit* field : {startLevelEdit, targetLevelEdit, remainingExpEdit})
+    for (QLineEdit* field : {startLevelBox_, targetLevelBox_, remainingExpBox_})
         selectOnFocus(field);
 
     // The help line explains the control under the mouse, with the control's own tooltip.
     // The lists, the display options and Text作成 leave the line as it was.
-    const QList<QWidget*> helped{
-        startLevelLabel,     startLevelEdit,    targetLevelLabel,  targetLevelEdit,
-        startLevelExpLabel,  remainingExpLabel, remainingExpEdit,  remainingExpCheck,
-        workLabel,           productLabel,      productLevelLabel, productLevelEdit,
-        stepsLabel,          stepsEdit,         stepExpLabel,      stepExpEdit,
-        runExpLabel,         runExpEdit,        runsLabel,         runsEdit,
-        materialsLabel,      materialsBox,      tabOrderGroup,     expTabOrderOption,
-        countTabOrderOption, calculateButton,   expListButton,     clearButton,
-        runsNeededButton,    runTotalsButton,   resultList,        helpLine};
+    const QList<QWidget*> helped{startLevelCaption_,   startLevelBox_,
+                                 targetLevelCaption_,  targetLevelBox_,
+                                 startLevelExpLabel_,  remainingExpCaption_,
+                                 remainingExpBox_,     remainingExpCheck_,
+                                 workCaption_,         productCaption_,
+                                 productLevelCaption_, productLevelBox_,
+                                 stepsCaption_,        stepsBox_,
+                                 stepExpCaption_,      stepExpBox_,
+                                 runExpCaption_,       runExpBox_,
+                                 runsCaption_,         runsBox_,
+                                 materialsCaption_,    materialsBox_,
+                                 tabOrderFrame_,       expTabOrderOption_,
+                                 countTabOrderOption_, calculateButton_,
+                                 expListButton_,       clearButton_,
+                                 runsNeededButton_,    runTotalsButton_,
+                                 resultBox_,           helpLabel_};
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);
         onEvent(control, QEvent::Enter,
                 [this, control] { emit helpRequested(control->toolTip()); });
     }
-    new BareFrameHover(tabOrderGroup, [this] { emit helpRequested(tabOrderGroup->toolTip()); });
+    new BareFrameHover(tabOrderFrame_, [this] { emit helpRequested(tabOrderFrame_->toolTip()); });
 }
 
-void CalculationPage::remainingExpKey(int& code) {
+void CalculationPage::filterRemainingExpKey(int& code) {
     if (code == kKeySpace) {
         // Space switches the remaining experience on or off; the blank itself is typed.
-        if (remainingExpCheck->isChecked()) {
-            remainingExpCheck->setChecked(false);
-            remainingExpEdit->clear();
+        if (remainingExpCheck_->isChecked()) {
+            remainingExpCheck_->setChecked(false);
+            remainingExpBox_->clear();
         } else {
-            remainingExpCheck->setChecked(true);
+            remainingExpCheck_->setChecked(true);
         }
-        remainingExpToggled();
+        switchRemainingExp();
         return;
     }
     if (code == kKeyEnter) {
         code = 0;
-        if (!(remainingExpEdit->text().isEmpty() && remainingExpCheck->isChecked()))
-            calculateButton->setFocus(Qt::TabFocusReason);
+        if (!(remainingExpBox_->text().isEmpty() && remainingExpCheck_->isChecked()))
+            calculateButton_->setFocus(Qt::TabFocusReason);
         return;
     }
     if (code == kKeyBackspace || isDigitKey(code)) {
         shadeRemainingExp(true);
-        if (digitKey(code, remainingExpEdit->text().size(), remainingExpEdit->hasSelectedText(),
+        if (digitKey(code, remainingExpBox_->text().size(), remainingExpBox_->hasSelectedText(),
                      7) == DigitKey::Full)
             code = 0;
         return;

@@ -37,207 +37,207 @@ CalculationPage::CalculationPage(int windowCode, AppData& data, Dialogs& dialogs
 }
 
 void CalculationPage::buildLevelGroup() {
-    levelGroup = named(makeFrame(this), "levelGroup");
-    startLevelLabel = named(makeLabel(levelGroup, QStringLiteral("初期ＬＶ"),
-                                      QStringLiteral("計算を開始する初期レベルを設定します")),
-                            "startLevelLabel");
-    startLevelEdit = named(
-        makeField(levelGroup, QStringLiteral("いくつから計算するか指定してください（１～299）")),
-        "startLevelEdit");
-    targetLevelLabel = named(makeLabel(levelGroup, QStringLiteral("上限ＬＶ"),
-                                       QStringLiteral("計算する上限のレベルを設定します")),
-                             "targetLevelLabel");
-    targetLevelEdit =
-        named(makeField(levelGroup, QStringLiteral("いくつまで計算するか指定してください(2～300)")),
-              "targetLevelEdit");
-    startLevelExpLabel =
-        named(makeLabel(levelGroup, QString(), QStringLiteral("初期レベルの経験値が表示されます")),
+    levelFrame_ = named(makeFrame(this), "levelFrame");
+    startLevelCaption_ = named(makeLabel(levelFrame_, QStringLiteral("初期ＬＶ"),
+                                         QStringLiteral("計算を開始する初期レベルを設定します")),
+                               "startLevelCaption");
+    startLevelBox_ = named(
+        makeBox(levelFrame_, QStringLiteral("いくつから計算するか指定してください（１～299）")),
+        "startLevelBox");
+    targetLevelCaption_ = named(makeLabel(levelFrame_, QStringLiteral("上限ＬＶ"),
+                                          QStringLiteral("計算する上限のレベルを設定します")),
+                                "targetLevelCaption");
+    targetLevelBox_ =
+        named(makeBox(levelFrame_, QStringLiteral("いくつまで計算するか指定してください(2～300)")),
+              "targetLevelBox");
+    startLevelExpLabel_ =
+        named(makeLabel(levelFrame_, QString(), QStringLiteral("初期レベルの経験値が表示されます")),
               "startLevelExpLabel");
-    startLevelExpLabel->setFrameShape(QFrame::Panel);
-    startLevelExpLabel->setFrameShadow(QFrame::Sunken);
-    startLevelExpLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    startLevelExpLabel_->setFrameShape(QFrame::Panel);
+    startLevelExpLabel_->setFrameShadow(QFrame::Sunken);
+    startLevelExpLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Room for its two lines from the start, so the page does not shift when it fills.
-    startLevelExpLabel->setMinimumHeight(designFontMetrics(startLevelExpLabel).lineSpacing() * 2 +
-                                         6);
-    remainingExpCheck = named(new QCheckBox(levelGroup), "remainingExpCheck");
-    remainingExpCheck->setToolTip(
+    startLevelExpLabel_->setMinimumHeight(designFontMetrics(startLevelExpLabel_).lineSpacing() * 2 +
+                                          6);
+    remainingExpCheck_ = named(new QCheckBox(levelFrame_), "remainingExpCheck");
+    remainingExpCheck_->setToolTip(
         QStringLiteral("残り経験値を使用する場合は、チェックしてください"));
-    remainingExpLabel = named(
-        makeLabel(levelGroup, QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします")),
-        "remainingExpLabel");
-    remainingExpEdit = named(
-        makeField(levelGroup, QStringLiteral("初期に必要な残り経験値未満の場合は入力してください")),
-        "remainingExpEdit");
-    fitDigits(startLevelEdit, 4);
-    fitDigits(targetLevelEdit, 4);
+    remainingExpCaption_ = named(
+        makeLabel(levelFrame_, QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします")),
+        "remainingExpCaption");
+    remainingExpBox_ = named(
+        makeBox(levelFrame_, QStringLiteral("初期に必要な残り経験値未満の場合は入力してください")),
+        "remainingExpBox");
+    fitDigits(startLevelBox_, 4);
+    fitDigits(targetLevelBox_, 4);
 
-    auto* g = tightGrid(levelGroup);
-    g->addWidget(startLevelLabel, 0, 0);
-    g->addWidget(startLevelEdit, 0, 1, Qt::AlignLeft);
-    g->addWidget(targetLevelLabel, 1, 0);
-    g->addWidget(targetLevelEdit, 1, 1, Qt::AlignLeft);
-    g->addWidget(startLevelExpLabel, 2, 0, 1, 2);
+    auto* g = tightGrid(levelFrame_);
+    g->addWidget(startLevelCaption_, 0, 0);
+    g->addWidget(startLevelBox_, 0, 1, Qt::AlignLeft);
+    g->addWidget(targetLevelCaption_, 1, 0);
+    g->addWidget(targetLevelBox_, 1, 1, Qt::AlignLeft);
+    g->addWidget(startLevelExpLabel_, 2, 0, 1, 2);
     auto* expRow = new QHBoxLayout;
     expRow->setSpacing(2);
-    expRow->addWidget(remainingExpCheck);
-    expRow->addWidget(remainingExpLabel);
+    expRow->addWidget(remainingExpCheck_);
+    expRow->addWidget(remainingExpCaption_);
     g->addLayout(expRow, 3, 0);
-    g->addWidget(remainingExpEdit, 3, 1);
+    g->addWidget(remainingExpBox_, 3, 1);
     g->setColumnStretch(1, 1);
 }
 
 void CalculationPage::buildProductGroup() {
-    productGroup = named(makeFrame(this), "productGroup");
-    workLabel = named(makeLabel(productGroup, QStringLiteral("作業リスト"),
-                                QStringLiteral("仕事技術を選択します")),
-                      "workLabel");
-    workList = named(makeList(productGroup, QStringLiteral("仕事技術を選択します"), QString()),
-                     "workList");
-    productLabel = named(
-        makeLabel(productGroup, QStringLiteral("生産品名"), QStringLiteral("生産品名を選択します")),
-        "productLabel");
-    productList =
-        named(makeList(productGroup, QStringLiteral("仕事技術の各生産物を選択します"), QString()),
+    productFrame_ = named(makeFrame(this), "productFrame");
+    workCaption_ = named(makeLabel(productFrame_, QStringLiteral("作業リスト"),
+                                   QStringLiteral("仕事技術を選択します")),
+                         "workCaption");
+    workList_ = named(makeList(productFrame_, QStringLiteral("仕事技術を選択します"), QString()),
+                      "workList");
+    productCaption_ = named(makeLabel(productFrame_, QStringLiteral("生産品名"),
+                                      QStringLiteral("生産品名を選択します")),
+                            "productCaption");
+    productList_ =
+        named(makeList(productFrame_, QStringLiteral("仕事技術の各生産物を選択します"), QString()),
               "productList");
-    productLevelLabel = named(makeLabel(productGroup, QStringLiteral("Lv."),
-                                        QStringLiteral("生産(採取)可能なレベルを表示します")),
-                              "productLevelLabel");
-    productLevelEdit =
-        named(makeField(productGroup,
-                        QStringLiteral("各生産品を採取(生産)する為に必要なレベルが表示されます")),
-              "productLevelEdit");
-    stepsLabel = named(
-        makeLabel(productGroup, QStringLiteral("作業工程"), QStringLiteral("作業工程を設定します")),
-        "stepsLabel");
-    stepsEdit =
-        named(makeField(productGroup, QStringLiteral("作業工程の回数が表示されます")), "stepsEdit");
-    stepExpLabel = named(makeLabel(productGroup, QStringLiteral("1回のEXP"),
-                                   QStringLiteral("1回の経験値を設定します")),
-                         "stepExpLabel");
-    stepExpEdit =
-        named(makeField(productGroup, QStringLiteral("1回の経験値が表示されます")), "stepExpEdit");
-    runExpLabel =
-        named(makeLabel(productGroup, QStringLiteral("1回分のEXP"),
+    productLevelCaption_ = named(makeLabel(productFrame_, QStringLiteral("Lv."),
+                                           QStringLiteral("生産(採取)可能なレベルを表示します")),
+                                 "productLevelCaption");
+    productLevelBox_ =
+        named(makeBox(productFrame_,
+                      QStringLiteral("各生産品を採取(生産)する為に必要なレベルが表示されます")),
+              "productLevelBox");
+    stepsCaption_ = named(makeLabel(productFrame_, QStringLiteral("作業工程"),
+                                    QStringLiteral("作業工程を設定します")),
+                          "stepsCaption");
+    stepsBox_ =
+        named(makeBox(productFrame_, QStringLiteral("作業工程の回数が表示されます")), "stepsBox");
+    stepExpCaption_ = named(makeLabel(productFrame_, QStringLiteral("1回のEXP"),
+                                      QStringLiteral("1回の経験値を設定します")),
+                            "stepExpCaption");
+    stepExpBox_ =
+        named(makeBox(productFrame_, QStringLiteral("1回の経験値が表示されます")), "stepExpBox");
+    runExpCaption_ =
+        named(makeLabel(productFrame_, QStringLiteral("1回分のEXP"),
                         QStringLiteral("1回のEXPと作業工程をかけた値を計算して表示します")),
-              "runExpLabel");
-    runExpEdit = named(makeField(productGroup, QStringLiteral("1回分のEXPを計算して表示されます")),
-                       "runExpEdit");
-    runsLabel = named(makeLabel(productGroup, QStringLiteral("作成個数"),
-                                QStringLiteral("生産品をいくつ作成するか設定します")),
-                      "runsLabel");
-    runsEdit = named(makeField(productGroup, QStringLiteral("作成する生産物の個数を入力します")),
-                     "runsEdit");
-    for (QLineEdit* field : {productLevelEdit, stepsEdit, stepExpEdit, runExpEdit, runsEdit})
+              "runExpCaption");
+    runExpBox_ = named(makeBox(productFrame_, QStringLiteral("1回分のEXPを計算して表示されます")),
+                       "runExpBox");
+    runsCaption_ = named(makeLabel(productFrame_, QStringLiteral("作成個数"),
+                                   QStringLiteral("生産品をいくつ作成するか設定します")),
+                         "runsCaption");
+    runsBox_ = named(makeBox(productFrame_, QStringLiteral("作成する生産物の個数を入力します")),
+                     "runsBox");
+    for (QLineEdit* field : {productLevelBox_, stepsBox_, stepExpBox_, runExpBox_, runsBox_})
         fitDigits(field, 5);
 
-    auto* g = tightGrid(productGroup);
-    g->addWidget(workLabel, 0, 0);
-    g->addWidget(workList, 0, 1, 1, 4);
-    g->addWidget(productLabel, 1, 0);
-    g->addWidget(productList, 1, 1, 1, 4);
-    g->addWidget(productLevelLabel, 2, 0);
-    g->addWidget(productLevelEdit, 2, 1);
-    g->addWidget(stepsLabel, 2, 2);
-    g->addWidget(stepsEdit, 2, 3);
-    g->addWidget(stepExpLabel, 3, 0);
-    g->addWidget(stepExpEdit, 3, 1);
-    g->addWidget(runExpLabel, 3, 2);
-    g->addWidget(runExpEdit, 3, 3);
-    g->addWidget(runsLabel, 4, 0);
-    g->addWidget(runsEdit, 4, 1);
+    auto* g = tightGrid(productFrame_);
+    g->addWidget(workCaption_, 0, 0);
+    g->addWidget(workList_, 0, 1, 1, 4);
+    g->addWidget(productCaption_, 1, 0);
+    g->addWidget(productList_, 1, 1, 1, 4);
+    g->addWidget(productLevelCaption_, 2, 0);
+    g->addWidget(productLevelBox_, 2, 1);
+    g->addWidget(stepsCaption_, 2, 2);
+    g->addWidget(stepsBox_, 2, 3);
+    g->addWidget(stepExpCaption_, 3, 0);
+    g->addWidget(stepExpBox_, 3, 1);
+    g->addWidget(runExpCaption_, 3, 2);
+    g->addWidget(runExpBox_, 3, 3);
+    g->addWidget(runsCaption_, 4, 0);
+    g->addWidget(runsBox_, 4, 1);
     // The room of a larger window goes to the lists and past the boxes, never between a
     // label and its box.
     g->setColumnStretch(4, 1);
 }
 
 void CalculationPage::buildMaterialsGroup() {
-    materialsGroup = named(makeFrame(this), "materialsGroup");
-    materialsLabel = named(makeLabel(materialsGroup, QStringLiteral("必要な材料"),
-                                     QStringLiteral("作業する為に必要な材料を表示します")),
-                           "materialsLabel");
-    materialsBox = named(new QPlainTextEdit(materialsGroup), "materialsBox");
-    materialsBox->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
-    materialsBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    materialsFrame_ = named(makeFrame(this), "materialsFrame");
+    materialsCaption_ = named(makeLabel(materialsFrame_, QStringLiteral("必要な材料"),
+                                        QStringLiteral("作業する為に必要な材料を表示します")),
+                              "materialsCaption");
+    materialsBox_ = named(new QPlainTextEdit(materialsFrame_), "materialsBox");
+    materialsBox_->setToolTip(QStringLiteral("作業する為に必要な材料を表示します"));
+    materialsBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Three materials and the total line; the result list below gets the rest of the
     // height. Lines are laid out at whole pixels (the spacing rounded up), and the box
     // wants one pixel more than its lines and margins before it drops the scroll bar.
-    materialsBox->setFont(resultFont(font()));
-    const int line = int(std::ceil(QFontMetricsF(materialsBox->font()).lineSpacing()));
-    const int margin = int(std::ceil(materialsBox->document()->documentMargin()));
-    materialsBox->setFixedHeight(line * 4 + margin * 2 + 1 + materialsBox->frameWidth() * 2);
-    auto* v = new QVBoxLayout(materialsGroup);
+    materialsBox_->setFont(resultFont(font()));
+    const int line = int(std::ceil(QFontMetricsF(materialsBox_->font()).lineSpacing()));
+    const int margin = int(std::ceil(materialsBox_->document()->documentMargin()));
+    materialsBox_->setFixedHeight(line * 4 + margin * 2 + 1 + materialsBox_->frameWidth() * 2);
+    auto* v = new QVBoxLayout(materialsFrame_);
     v->setContentsMargins(6, 4, 6, 4);
     v->setSpacing(2);
-    v->addWidget(materialsLabel);
-    v->addWidget(materialsBox, 1);
+    v->addWidget(materialsCaption_);
+    v->addWidget(materialsBox_, 1);
 }
 
 void CalculationPage::buildOptionGroups() {
-    displayGroup = named(makeFrame(this), "displayGroup");
-    showWeightCheck =
-        named(new QCheckBox(QStringLiteral("重量表示"), displayGroup), "showWeightCheck");
-    showStepsCheck =
-        named(new QCheckBox(QStringLiteral("工程表示"), displayGroup), "showStepsCheck");
+    displayFrame_ = named(makeFrame(this), "displayFrame");
+    showWeightCheck_ =
+        named(new QCheckBox(QStringLiteral("重量表示"), displayFrame_), "showWeightCheck");
+    showStepsCheck_ =
+        named(new QCheckBox(QStringLiteral("工程表示"), displayFrame_), "showStepsCheck");
     if (!isLarge()) {
-        showWeightCheck->setToolTip(QStringLiteral("材料などの重量を表示するかどうか選択します"));
-        showStepsCheck->setToolTip(
+        showWeightCheck_->setToolTip(QStringLiteral("材料などの重量を表示するかどうか選択します"));
+        showStepsCheck_->setToolTip(
             QStringLiteral("作業の工程数をひょうじするかどうかを設定します"));
     }
-    auto* display = new QVBoxLayout(displayGroup);
+    auto* display = new QVBoxLayout(displayFrame_);
     display->setContentsMargins(6, 4, 6, 4);
-    display->addWidget(showWeightCheck);
-    display->addWidget(showStepsCheck);
+    display->addWidget(showWeightCheck_);
+    display->addWidget(showStepsCheck_);
 
-    tabOrderGroup = named(makeFrame(this, QStringLiteral("タブの移動の切り替えの設定をします")),
-                          "tabOrderGroup");
-    expTabOrderOption =
-        named(new QRadioButton(QStringLiteral("経験用(&E)"), tabOrderGroup), "expTabOrderOption");
-    expTabOrderOption->setToolTip(QStringLiteral("タブの移動を経験値用に切り替えます"));
-    countTabOrderOption =
-        named(new QRadioButton(QStringLiteral("個数用(&K)"), tabOrderGroup), "countTabOrderOption");
-    countTabOrderOption->setToolTip(QStringLiteral("タブの移動を個数計算用に切り替えます"));
-    expTabOrderOption->setChecked(true);
-    auto* order = new QVBoxLayout(tabOrderGroup);
+    tabOrderFrame_ = named(makeFrame(this, QStringLiteral("タブの移動の切り替えの設定をします")),
+                           "tabOrderFrame");
+    expTabOrderOption_ =
+        named(new QRadioButton(QStringLiteral("経験用(&E)"), tabOrderFrame_), "expTabOrderOption");
+    expTabOrderOption_->setToolTip(QStringLiteral("タブの移動を経験値用に切り替えます"));
+    countTabOrderOption_ = named(new QRadioButton(QStringLiteral("個数用(&K)"), tabOrderFrame_),
+                                 "countTabOrderOption");
+    countTabOrderOption_->setToolTip(QStringLiteral("タブの移動を個数計算用に切り替えます"));
+    expTabOrderOption_->setChecked(true);
+    auto* order = new QVBoxLayout(tabOrderFrame_);
     order->setContentsMargins(6, 4, 6, 4);
-    order->addWidget(expTabOrderOption);
-    order->addWidget(countTabOrderOption);
+    order->addWidget(expTabOrderOption_);
+    order->addWidget(countTabOrderOption_);
 }
 
 void CalculationPage::buildButtons() {
-    calculateButton =
+    calculateButton_ =
         named(makeButton(this, QStringLiteral("計算開始(&R)"),
                          QStringLiteral("初期レベル～上限レベルまでの経験値の計算をします")),
               "calculateButton");
-    expListButton = named(makeButton(this, QStringLiteral("リスト表示(&L)"),
-                                     QStringLiteral("全経験値リストを表示します")),
-                          "expListButton");
-    runsNeededButton = named(
+    expListButton_ = named(makeButton(this, QStringLiteral("リスト表示(&L)"),
+                                      QStringLiteral("全経験値リストを表示します")),
+                           "expListButton");
+    runsNeededButton_ = named(
         makeButton(this, QStringLiteral("生産回数(&P)"),
                    QStringLiteral("生産品をいくつ作れば計算した経験値を越えるかを算出します")),
         "runsNeededButton");
-    runTotalsButton = named(makeButton(this, QStringLiteral("個数計算(&N)"),
-                                       QStringLiteral("生産品を作った個数より経験値を算出します")),
-                            "runTotalsButton");
-    clearButton = named(
+    runTotalsButton_ = named(makeButton(this, QStringLiteral("個数計算(&N)"),
+                                        QStringLiteral("生産品を作った個数より経験値を算出します")),
+                             "runTotalsButton");
+    clearButton_ = named(
         makeButton(this, QStringLiteral("結果クリア(&C)"), QStringLiteral("結果を消去します")),
         "clearButton");
-    saveResultButton = named(makeButton(this, QStringLiteral("Text作成(&F)"),
-                                        QStringLiteral("結果をテキストファイルに出力します")),
-                             "saveResultButton");
+    saveResultButton_ = named(makeButton(this, QStringLiteral("Text作成(&F)"),
+                                         QStringLiteral("結果をテキストファイルに出力します")),
+                              "saveResultButton");
 }
 
 void CalculationPage::buildResultArea() {
-    resultList = named(new QPlainTextEdit(this), "resultList");
-    resultList->setFont(resultFont(font()));
-    resultList->setToolTip(QStringLiteral("仕事技術レベルの経験値の結果を表示されます"));
-    resultList->setReadOnly(true);
-    resultList->setLineWrapMode(QPlainTextEdit::NoWrap);
-    resultList->setMinimumHeight(resultList->fontMetrics().lineSpacing() * 5 + 12);
-    helpLine = named(makeLabel(this, QString(), QStringLiteral("各項目の説明が表示されます")),
-                     "calculationHelpLine");
-    helpLine->setFrameShape(QFrame::Panel);
-    helpLine->setFrameShadow(QFrame::Sunken);
-    helpLine->setMinimumHeight(designFontMetrics(helpLine).height() + 4);
+    resultBox_ = named(new QPlainTextEdit(this), "resultBox");
+    resultBox_->setFont(resultFont(font()));
+    resultBox_->setToolTip(QStringLiteral("仕事技術レベルの経験値の結果を表示されます"));
+    resultBox_->setReadOnly(true);
+    resultBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    resultBox_->setMinimumHeight(resultBox_->fontMetrics().lineSpacing() * 5 + 12);
+    helpLabel_ = named(makeLabel(this, QString(), QStringLiteral("各項目の説明が表示されます")),
+                       "calculationHelpLabel");
+    helpLabel_->setFrameShape(QFrame::Panel);
+    helpLabel_->setFrameShadow(QFrame::Sunken);
+    helpLabel_->setMinimumHeight(designFontMetrics(helpLabel_).height() + 4);
 }
 
 void CalculationPage::layOut() {
@@ -250,53 +250,53 @@ void CalculationPage::layOut() {
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(levelGroup);
+    left->addWidget(levelFrame_);
     auto* options = new QHBoxLayout;
-    options->addWidget(displayGroup);
-    options->addWidget(tabOrderGroup);
+    options->addWidget(displayFrame_);
+    options->addWidget(tabOrderFrame_);
     left->addLayout(options);
     auto* buttons = new QGridLayout;
     buttons->setSpacing(3);
-    buttons->addWidget(calculateButton, 0, 0);
-    buttons->addWidget(expListButton, 0, 1);
-    buttons->addWidget(runsNeededButton, 1, 0);
-    buttons->addWidget(runTotalsButton, 1, 1);
-    buttons->addWidget(clearButton, 2, 0);
-    buttons->addWidget(saveResultButton, 2, 1);
+    buttons->addWidget(calculateButton_, 0, 0);
+    buttons->addWidget(expListButton_, 0, 1);
+    buttons->addWidget(runsNeededButton_, 1, 0);
+    buttons->addWidget(runTotalsButton_, 1, 1);
+    buttons->addWidget(clearButton_, 2, 0);
+    buttons->addWidget(saveResultButton_, 2, 1);
     left->addLayout(buttons);
     left->addStretch();
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    right->addWidget(productGroup);
-    right->addWidget(materialsGroup);
+    right->addWidget(productFrame_);
+    right->addWidget(materialsFrame_);
     right->addStretch();
 
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
-    grid->addWidget(resultList, 1, 0, 1, 2);
-    grid->addWidget(helpLine, 2, 0, 1, 2);
+    grid->addWidget(resultBox_, 1, 0, 1, 2);
+    grid->addWidget(helpLabel_, 2, 0, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
 }
 
 void CalculationPage::appendResult(const QString& text) {
-    QTextCursor cursor = resultList->textCursor();
+    QTextCursor cursor = resultBox_->textCursor();
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
-    resultList->setTextCursor(cursor);
+    resultBox_->setTextCursor(cursor);
 }
 
 void CalculationPage::clearResults() {
-    resultList->clear();
+    resultBox_->clear();
 }
 
 void CalculationPage::showHelp(const QString& text) {
-    helpLine->setText(text);
+    helpLabel_->setText(text);
 }
 
 CalculationPage::ProductChoice CalculationPage::productChoice() const {
-    return {workList->currentIndex(), productList->currentIndex(), runsEdit->text()};
+    return {workList_->currentIndex(), productList_->currentIndex(), runsBox_->text()};
 }
 
 }  // namespace wm

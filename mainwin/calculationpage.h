@@ -80,8 +80,8 @@ class CalculationPage : public QFrame {
 
     // Level group.
     void showStartLevelExp();
-    void remainingExpToggled();
-    void remainingExpKey(int& code);
+    void switchRemainingExp();
+    void filterRemainingExpKey(int& code);
     // Enter in a level box: on to next, or the level selected when out of range.
     void enterOnLevel(LevelBox box, QLineEdit* level, QWidget* next);
     // The remaining-experience box looks inactive while it is not used.
@@ -118,56 +118,56 @@ class CalculationPage : public QFrame {
     qint64 neededExp_ = 0;
 
     // Level group.
-    QGroupBox* levelGroup = nullptr;
-    QLabel* startLevelLabel = nullptr;  // 初期ＬＶ
-    QLineEdit* startLevelEdit = nullptr;
-    QLabel* targetLevelLabel = nullptr;  // 上限ＬＶ
-    QLineEdit* targetLevelEdit = nullptr;
-    QLabel* startLevelExpLabel = nullptr;  // experience from the start level to the next
-    QCheckBox* remainingExpCheck = nullptr;
-    QLabel* remainingExpLabel = nullptr;  // EXP
-    QLineEdit* remainingExpEdit = nullptr;
+    QGroupBox* levelFrame_ = nullptr;
+    QLabel* startLevelCaption_ = nullptr;  // 初期ＬＶ
+    QLineEdit* startLevelBox_ = nullptr;
+    QLabel* targetLevelCaption_ = nullptr;  // 上限ＬＶ
+    QLineEdit* targetLevelBox_ = nullptr;
+    QLabel* startLevelExpLabel_ = nullptr;  // experience from the start level to the next
+    QCheckBox* remainingExpCheck_ = nullptr;
+    QLabel* remainingExpCaption_ = nullptr;  // EXP
+    QLineEdit* remainingExpBox_ = nullptr;
 
     // Product group.
-    QGroupBox* productGroup = nullptr;
-    QLabel* workLabel = nullptr;  // 作業リスト
-    QComboBox* workList = nullptr;
-    QLabel* productLabel = nullptr;  // 生産品名
-    QComboBox* productList = nullptr;
-    QLabel* productLevelLabel = nullptr;  // Lv.
-    QLineEdit* productLevelEdit = nullptr;
-    QLabel* stepsLabel = nullptr;  // 作業工程
-    QLineEdit* stepsEdit = nullptr;
-    QLabel* stepExpLabel = nullptr;  // 1回のEXP
-    QLineEdit* stepExpEdit = nullptr;
-    QLabel* runExpLabel = nullptr;  // 1回分のEXP
-    QLineEdit* runExpEdit = nullptr;
-    QLabel* runsLabel = nullptr;  // 作成個数
-    QLineEdit* runsEdit = nullptr;
+    QGroupBox* productFrame_ = nullptr;
+    QLabel* workCaption_ = nullptr;  // 作業リスト
+    QComboBox* workList_ = nullptr;
+    QLabel* productCaption_ = nullptr;  // 生産品名
+    QComboBox* productList_ = nullptr;
+    QLabel* productLevelCaption_ = nullptr;  // Lv.
+    QLineEdit* productLevelBox_ = nullptr;
+    QLabel* stepsCaption_ = nullptr;  // 作業工程
+    QLineEdit* stepsBox_ = nullptr;
+    QLabel* stepExpCaption_ = nullptr;  // 1回のEXP
+    QLineEdit* stepExpBox_ = nullptr;
+    QLabel* runExpCaption_ = nullptr;  // 1回分のEXP
+    QLineEdit* runExpBox_ = nullptr;
+    QLabel* runsCaption_ = nullptr;  // 作成個数
+    QLineEdit* runsBox_ = nullptr;
 
     // Set materials.
-    QGroupBox* materialsGroup = nullptr;
-    QLabel* materialsLabel = nullptr;  // 必要な材料
-    QPlainTextEdit* materialsBox = nullptr;
+    QGroupBox* materialsFrame_ = nullptr;
+    QLabel* materialsCaption_ = nullptr;  // 必要な材料
+    QPlainTextEdit* materialsBox_ = nullptr;
 
     // Options.
-    QGroupBox* displayGroup = nullptr;
-    QCheckBox* showWeightCheck = nullptr;  // 重量表示
-    QCheckBox* showStepsCheck = nullptr;   // 工程表示
-    QGroupBox* tabOrderGroup = nullptr;
-    QRadioButton* expTabOrderOption = nullptr;    // 経験用
-    QRadioButton* countTabOrderOption = nullptr;  // 個数用
+    QGroupBox* displayFrame_ = nullptr;
+    QCheckBox* showWeightCheck_ = nullptr;  // 重量表示
+    QCheckBox* showStepsCheck_ = nullptr;   // 工程表示
+    QGroupBox* tabOrderFrame_ = nullptr;
+    QRadioButton* expTabOrderOption_ = nullptr;    // 経験用
+    QRadioButton* countTabOrderOption_ = nullptr;  // 個数用
 
     // Buttons.
-    QPushButton* calculateButton = nullptr;   // 計算開始
-    QPushButton* expListButton = nullptr;     // リスト表示
-    QPushButton* clearButton = nullptr;       // 結果クリア
-    QPushButton* saveResultButton = nullptr;  // Text作成
-    QPushButton* runsNeededButton = nullptr;  // 生産回数
-    QPushButton* runTotalsButton = nullptr;   // 個数計算
+    QPushButton* calculateButton_ = nullptr;   // 計算開始
+    QPushButton* expListButton_ = nullptr;     // リスト表示
+    QPushButton* clearButton_ = nullptr;       // 結果クリア
+    QPushButton* saveResultButton_ = nullptr;  // Text作成
+    QPushButton* runsNeededButton_ = nullptr;  // 生産回数
+    QPushButton* runTotalsButton_ = nullptr;   // 個数計算
 
-    QPlainTextEdit* resultList = nullptr;
-    QLabel* helpLine = nullptr;
+    QPlainTextEdit* resultBox_ = nullptr;
+    QLabel* helpLabel_ = nullptr;
 };
 
 }  // namespace wm

@@ -47,27 +47,27 @@ void leaveUnchosen(QComboBox* list) {
 }  // namespace
 
 void CharacterPage::connectHandlers() {
-    for (size_t i = 0; i < subPageButtons_.size(); ++i) {
+    for (size_t i = 0; i < subPageOptions_.size(); ++i) {
         const auto subPage = CharacterSubPage(i);
-        connect(subPageButtons_[i], &QRadioButton::clicked, this,
+        connect(subPageOptions_[i], &QRadioButton::clicked, this,
                 [this, subPage] { showSubPage(subPage); });
     }
     // The name list only grows by the lost-focus rule, never by Enter.
     nameList_->setInsertPolicy(QComboBox::NoInsert);
-    connect(nameList_, &QComboBox::editTextChanged, this, &CharacterPage::nameEdited);
-    onLeave(nameList_, [this] { nameLeft(); });
+    connect(nameList_, &QComboBox::editTextChanged, this, &CharacterPage::trimTypedName);
+    onLeave(nameList_, [this] { chooseTypedName(); });
 
-    connect(jobList_, &QComboBox::activated, this, &CharacterPage::jobChosen);
+    connect(jobList_, &QComboBox::activated, this, &CharacterPage::applyJob);
     for (Equipment kind : kAllEquipment)
         connect(equipmentList(kind), &QComboBox::activated, this,
-                [this, kind] { equipmentChosen(kind); });
+                [this, kind] { applyEquipment(kind); });
     for (size_t i = 0; i < statusRows_.size(); ++i) {
         const auto box = Status(i);
         connect(statusRows_[i].box, &QLineEdit::textChanged, this,
-                [this, box] { statusChanged(box); });
+                [this, box] { followStatus(box); });
     }
     connect(saveButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
-    connect(showSavedButton_, &QPushButton::clicked, this,
+    connect(showSavedCharactersButton_, &QPushButton::clicked, this,
             &CharacterPage::savedCharactersRequested);
 }
 
@@ -82,7 +82,7 @@ void CharacterPage::showPage() {
 }
 
 void CharacterPage::chooseSubPage(CharacterSubPage subPage) {
-    subPageButtons_[size_t(subPage)]->setChecked(true);
+    subPageOptions_[size_t(subPage)]->setChecked(true);
     showSubPage(subPage);
 }
 
@@ -100,7 +100,7 @@ void CharacterPage::showSubPage(CharacterSubPage subPage) {
 }
 
 void CharacterPage::showHelp(const QString& text) {
-    helpLine_->setText(text);
+    helpLabel_->setText(text);
 }
 
 void CharacterPage::fillLists() {
@@ -153,7 +153,7 @@ void CharacterPage::showSlotsForFame() {
     }
 }
 
-void CharacterPage::nameEdited() {
+void CharacterPage::trimTypedName() {
     // Pasted text bypasses the key filter; the saved file cannot hold such characters.
     QString name = nameList_->currentText();
     name.removeIf([](QChar ch) { return !canEncodeCp932(QString(ch)); });
@@ -165,7 +165,7 @@ void CharacterPage::nameEdited() {
     moveCaretToEnd(nameList_);
 }
 
-void CharacterPage::nameLeft() {
+void CharacterPage::chooseTypedName() {
     const QString typed = nameList_->currentText();
     for (int i = 0; i < nameList_->count(); ++i) {
         if (nameList_->itemText(i) == typed) {
@@ -177,14 +177,14 @@ void CharacterPage::nameLeft() {
     nameList_->setCurrentIndex(nameList_->count() - 1);
 }
 
-void CharacterPage::jobChosen() {
+void CharacterPage::applyJob() {
     // The class sets the carry factor, so the maximum weight follows at once.
-    statusChanged(Status::Strength);
+    followStatus(Status::Strength);
     applyJobLimits(jobList_->currentIndex());
     showEquipmentWeight();
 }
 
-void CharacterPage::equipmentChosen(Equipment kind) {
+void CharacterPage::applyEquipment(Equipment kind) {
     if (!groupResetting_) {
         const QList<Equipment> others = equipmentGroupOf(kind);
         if (!others.isEmpty()) {
@@ -203,7 +203,7 @@ void CharacterPage::showEquipmentWeight() {
     weightBox(WeightBox::Equipment)->setText(numText(equipmentWeight(equipmentChoices_)));
 }
 
-void CharacterPage::statusChanged(Status box) {
+void CharacterPage::followStatus(Status box) {
     if (box == Status::Strength)
         showMaximumWeight();
     showSlotsForFame();
@@ -251,13 +251,13 @@ void CharacterPage::showMaximumWeight() {
     shown->weightBox(WeightBox::Maximum)->setText(weight.value_or(QString()));
 }
 
-void CharacterPage::workChosen(int slot) {
+void CharacterPage::rememberWorkCode(int slot) {
     if (slot < kFirstFreeSlot)
         return;
     workCodes_[size_t(slot - 1)] = workCodeOfEntry(jobSlot(slot).work->currentIndex());
 }
 
-void CharacterPage::workTyped(int slot) {
+void CharacterPage::restoreWorkEntry(int slot) {
     if (workSlotsRefilling_)
         return;
     QComboBox* work = jobSlot(slot).work;

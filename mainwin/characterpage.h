@@ -117,7 +117,7 @@ class CharacterPage : public QFrame {
     };
 
     // Building.
-    QGroupBox* buildSubPageButtons();
+    QGroupBox* buildSubPageOptions();
     QGroupBox* buildStatusFrame();
     QGroupBox* buildEquipmentFrame(bool weapons);
     QGroupBox* buildWeightFrame();
@@ -138,24 +138,24 @@ class CharacterPage : public QFrame {
     void fillLists();
     void showSubPage(CharacterSubPage subPage);
     void showSlotsForFame();
-    void nameEdited();
-    void nameLeft();
-    void jobChosen();
-    void equipmentChosen(Equipment kind);
+    void trimTypedName();
+    void chooseTypedName();
+    void applyJob();
+    void applyEquipment(Equipment kind);
     void showEquipmentWeight();
-    void statusChanged(Status box);
+    void followStatus(Status box);
     // The class's limits lock lists of the page the user sees; every page's lists are
     // freed first.
     void applyJobLimits(int jobIndex);
     void freeEquipmentLists();
     void lockEquipmentLists(const std::array<bool, kEquipmentKinds>& locked);
     void showMaximumWeight();
-    void workChosen(int slot);
-    void workTyped(int slot);
+    void rememberWorkCode(int slot);
+    void restoreWorkEntry(int slot);
     // The 技術 sub-page refills the lists of job slots 7..12.
     void refillWorkSlots();
     // Keys of the name, class and equipment lists.
-    void listKeys(QComboBox* list, int& code);
+    void filterListKey(QComboBox* list, int& code);
     // Says which field of a save is no number; true when the save has to stop.
     bool refuseNonNumber(const CharacterLine& line);
 
@@ -173,25 +173,25 @@ class CharacterPage : public QFrame {
     CharacterPageHost& host_;
 
     QGroupBox* subPageFrame_ = nullptr;
-    std::array<QRadioButton*, 3> subPageButtons_{};  // 能力, 装備, 技術
+    std::array<QRadioButton*, 3> subPageOptions_{};  // 能力, 装備, 技術
     QGroupBox* statusFrame_ = nullptr;               // 能力: name, class, status
     QGroupBox* weaponFrame_ = nullptr;               // 装備: weapons
     QGroupBox* equipmentFrame_ = nullptr;            // 装備: everything else worn or carried
     QGroupBox* weightFrame_ = nullptr;               // 装備: weights
     QGroupBox* workFrame_ = nullptr;                 // 技術: job slots
-    QLabel* nameLabel_ = nullptr;
+    QLabel* nameCaption_ = nullptr;
     QComboBox* nameList_ = nullptr;  // 名前
-    QLabel* jobLabel_ = nullptr;
+    QLabel* jobCaption_ = nullptr;
     QComboBox* jobList_ = nullptr;  // 職業
     std::array<CaptionedBox, kStatusBoxes> statusRows_{};
     std::array<EquipmentRow, kEquipmentKinds> equipmentRows_{};
     std::array<CaptionedBox, 3> weightRows_{};
     std::array<JobSlot, kJobSlots> jobSlots_{};  // empty until ensureJobSlots()
     bool jobSlotsBuilt_ = false;
-    QPushButton* saveButton_ = nullptr;        // PC保存
-    QPushButton* showSavedButton_ = nullptr;   // PC表示
-    QPushButton* luckPrayerButton_ = nullptr;  // 幸運祈願
-    QLabel* helpLine_ = nullptr;
+    QPushButton* saveButton_ = nullptr;                 // PC保存
+    QPushButton* showSavedCharactersButton_ = nullptr;  // PC表示
+    QPushButton* luckPrayerButton_ = nullptr;           // 幸運祈願
+    QLabel* helpLabel_ = nullptr;
 
     bool listsFilled_ = false;
     std::array<EquipmentChoice, kEquipmentKinds> equipmentChoices_{};

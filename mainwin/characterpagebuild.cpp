@@ -42,7 +42,7 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
-    v->addWidget(buildSubPageButtons());
+    v->addWidget(buildSubPageOptions());
 
     // The sub-pages share this area; hidden frames take no room.
     auto* area = new QGridLayout;
@@ -59,17 +59,17 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     buildButtons();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(saveButton_);
-    buttons->addWidget(showSavedButton_);
+    buttons->addWidget(showSavedCharactersButton_);
     buttons->addStretch();
     buttons->addWidget(luckPrayerButton_);
     v->addLayout(buttons);
 
-    helpLine_ = makeLabel(this, QString());
-    helpLine_->setObjectName(QStringLiteral("characterHelpLine"));
-    helpLine_->setFrameShape(QFrame::Panel);
-    helpLine_->setFrameShadow(QFrame::Sunken);
-    helpLine_->setMinimumHeight(designFontMetrics(helpLine_).height() + 4);
-    v->addWidget(helpLine_);
+    helpLabel_ = makeLabel(this, QString());
+    helpLabel_->setObjectName(QStringLiteral("characterHelpLabel"));
+    helpLabel_->setFrameShape(QFrame::Panel);
+    helpLabel_->setFrameShadow(QFrame::Sunken);
+    helpLabel_->setMinimumHeight(designFontMetrics(helpLabel_).height() + 4);
+    v->addWidget(helpLabel_);
 
     fitRowHeights(this);
     // Until the page is first shown the status sub-page is the one laid out.
@@ -85,22 +85,23 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
     showSlotsForFame();
 }
 
-QGroupBox* CharacterPage::buildSubPageButtons() {
+QGroupBox* CharacterPage::buildSubPageOptions() {
     subPageFrame_ = makeFrame(this);
     subPageFrame_->setObjectName(QStringLiteral("subPageFrame"));
     static const char16_t* const captions[] = {u"能力", u"装備", u"技術"};
     static const char16_t* const tips[] = {u"キャラの能力情報入力画面表示します",
                                            u"キャラの装備情報入力画面表示します",
                                            u"キャラの仕事技術情報入力画面表示します"};
-    static const char* const names[] = {"subPageStatus", "subPageEquipment", "subPageWorks"};
+    static const char* const names[] = {"subPageStatusOption", "subPageEquipmentOption",
+                                        "subPageWorksOption"};
     auto* row = new QHBoxLayout(subPageFrame_);
     row->setContentsMargins(8, 2, 8, 2);
-    for (size_t i = 0; i < subPageButtons_.size(); ++i) {
+    for (size_t i = 0; i < subPageOptions_.size(); ++i) {
         QRadioButton* button =
             makeOption(subPageFrame_, QString::fromUtf16(captions[i]), QString::fromUtf16(tips[i]));
         button->setObjectName(QLatin1String(names[i]));
         row->addWidget(button);
-        subPageButtons_[i] = button;
+        subPageOptions_[i] = button;
     }
     row->addStretch();
     return subPageFrame_;
@@ -111,20 +112,20 @@ QGroupBox* CharacterPage::buildStatusFrame() {
     statusFrame_->setObjectName(QStringLiteral("statusFrame"));
     auto* g = tightGrid(statusFrame_);
     // Made in the order they are placed: the order they join the tab order in.
-    nameLabel_ =
+    nameCaption_ =
         makeLabel(statusFrame_, QStringLiteral("名前"), QStringLiteral("キャラの名前を入力します"));
     nameList_ = new QComboBox(statusFrame_);
     nameList_->setObjectName(QStringLiteral("nameList"));
     nameList_->setEditable(true);
     nameList_->setToolTip(QStringLiteral("入力した名前の選択をします"));
-    jobLabel_ =
+    jobCaption_ =
         makeLabel(statusFrame_, QStringLiteral("職業"), QStringLiteral("職業の選択をします"));
     jobList_ = makeList(statusFrame_, QStringLiteral("選択した職業が表示されます"),
                         QStringLiteral("平民"));
     jobList_->setObjectName(QStringLiteral("jobList"));
-    g->addWidget(nameLabel_, 0, 0);
+    g->addWidget(nameCaption_, 0, 0);
     g->addWidget(nameList_, 0, 1, 1, 4);
-    g->addWidget(jobLabel_, 1, 0);
+    g->addWidget(jobCaption_, 1, 0);
     g->addWidget(jobList_, 1, 1, 1, 4);
 
     auto row = [this, g](Status box, const QString& caption, const QString& labelTip,
@@ -132,9 +133,9 @@ QGroupBox* CharacterPage::buildStatusFrame() {
                          int column) {
         CaptionedBox& r = statusRows_[size_t(box)];
         r.caption = makeLabel(statusFrame_, caption, labelTip);
-        r.caption->setObjectName(named(name, "Label"));
-        r.box = makeField(statusFrame_, boxTip, text);
-        r.box->setObjectName(named(name, "Edit"));
+        r.caption->setObjectName(named(name, "Caption"));
+        r.box = makeBox(statusFrame_, boxTip, text);
+        r.box->setObjectName(named(name, "Box"));
         g->addWidget(r.caption, gridRow, column);
         g->addWidget(r.box, gridRow, column + 1);
     };
@@ -192,7 +193,7 @@ QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
             labelTip = QStringLiteral("装備している衣（服）を選択します");
         EquipmentRow& row = equipmentRows_[size_t(kind)];
         row.label = makeLabel(frame, name, labelTip);
-        row.label->setObjectName(named(kEquipmentNames[int(kind)], "Label"));
+        row.label->setObjectName(named(kEquipmentNames[int(kind)], "Caption"));
         row.list = makeList(frame, tip, kUnchosen);
         row.list->setObjectName(named(kEquipmentNames[int(kind)], "List"));
         g->addWidget(row.label, gridRow, 0);
@@ -223,9 +224,9 @@ QGroupBox* CharacterPage::buildWeightFrame() {
         CaptionedBox& row = weightRows_[i];
         row.caption = makeLabel(weightFrame_, QString::fromUtf16(texts[i].caption),
                                 QString::fromUtf16(texts[i].labelTip));
-        row.caption->setObjectName(named(texts[i].name, "Label"));
-        row.box = makeField(weightFrame_, QString::fromUtf16(texts[i].boxTip));
-        row.box->setObjectName(named(texts[i].name, "Edit"));
+        row.caption->setObjectName(named(texts[i].name, "Caption"));
+        row.box = makeBox(weightFrame_, QString::fromUtf16(texts[i].boxTip));
+        row.box->setObjectName(named(texts[i].name, "Box"));
     }
     for (size_t i = 0; i < weightRows_.size(); ++i) {
         fitDigits(weightRows_[i].box, 6);
@@ -254,11 +255,11 @@ void CharacterPage::ensureJobSlots() {
         s.check = new QCheckBox(workFrame_);
         s.check->setObjectName(name + QStringLiteral("Check"));
         s.work = new QComboBox(workFrame_);
-        s.work->setObjectName(name + QStringLiteral("Work"));
+        s.work->setObjectName(name + QStringLiteral("WorkList"));
         s.work->setEditable(true);
         s.work->setToolTip(QStringLiteral("作業名を選択します"));
-        s.level = makeField(workFrame_, QStringLiteral("作業のレベルを入力します"));
-        s.level->setObjectName(name + QStringLiteral("Level"));
+        s.level = makeBox(workFrame_, QStringLiteral("作業のレベルを入力します"));
+        s.level->setObjectName(name + QStringLiteral("LevelBox"));
         fitDigits(s.level, 3);
         if (slot < kFirstFreeSlot) {
             const QString work = QString::fromUtf16(kGatheringWorks[size_t(slot - 1)]);
@@ -275,9 +276,10 @@ void CharacterPage::ensureJobSlots() {
     fitRowHeights(workFrame_);
     for (int slot = 1; slot <= kJobSlots; ++slot) {
         QComboBox* work = jobSlots_[size_t(slot - 1)].work;
-        connect(work, &QComboBox::activated, this, [this, slot] { workChosen(slot); });
+        connect(work, &QComboBox::activated, this, [this, slot] { rememberWorkCode(slot); });
         // Only typing changes a slot's text; choosing from the list is a click.
-        connect(work->lineEdit(), &QLineEdit::textEdited, this, [this, slot] { workTyped(slot); });
+        connect(work->lineEdit(), &QLineEdit::textEdited, this,
+                [this, slot] { restoreWorkEntry(slot); });
     }
     setupJobSlotKeysAndHelp();
     showSlotsForFame();
@@ -295,9 +297,9 @@ void CharacterPage::buildButtons() {
     saveButton_ =
         makeButton(this, QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
     saveButton_->setObjectName(QStringLiteral("saveCharacterButton"));
-    showSavedButton_ =
+    showSavedCharactersButton_ =
         makeButton(this, QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
-    showSavedButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
+    showSavedCharactersButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));
     luckPrayerButton_ = makeButton(this, QStringLiteral("幸運祈願(&U)"),
                                    QStringLiteral("幸運祈願をした時の上昇後の値を計算します"));
     luckPrayerButton_->setObjectName(QStringLiteral("luckPrayerButton"));

@@ -49,7 +49,7 @@ void CharacterPage::setupKeys() {
         digitField(box, 5, [box] { focusNextControl(box); });
     }
     if (!large_) {
-        for (QRadioButton* button : subPageButtons_) {
+        for (QRadioButton* button : subPageOptions_) {
             KeyFilter::install(button, [button](int& code) {
                 if (code == kKeyEnter)
                     focusNextControl(button);
@@ -58,10 +58,10 @@ void CharacterPage::setupKeys() {
         }
     }
     for (QComboBox* list : {nameList_, jobList_})
-        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+        KeyFilter::install(list, [this, list](int& code) { filterListKey(list, code); });
     for (const EquipmentRow& row : equipmentRows_) {
         QComboBox* list = row.list;
-        KeyFilter::install(list, [this, list](int& code) { listKeys(list, code); });
+        KeyFilter::install(list, [this, list](int& code) { filterListKey(list, code); });
     }
 
     focusButtonsOnAccessKey(this);
@@ -89,7 +89,7 @@ void CharacterPage::setupJobSlotKeysAndHelp() {
     }
 }
 
-void CharacterPage::listKeys(QComboBox* list, int& code) {
+void CharacterPage::filterListKey(QComboBox* list, int& code) {
     if (code == kKeyBackspace)
         return;
     if (code == kKeyEnter) {
@@ -116,11 +116,11 @@ void CharacterPage::listKeys(QComboBox* list, int& code) {
 void CharacterPage::setupHelp() {
     // The help line explains the control under the mouse, with the control's own tooltip.
     QList<QWidget*> helped;
-    helped << helpLine_ << weightRows_[size_t(WeightBox::Equipment)].caption
+    helped << helpLabel_ << weightRows_[size_t(WeightBox::Equipment)].caption
            << weightRows_[size_t(WeightBox::Maximum)].caption;
-    for (size_t i = 0; i < subPageButtons_.size(); ++i)
-        helped << subPageButtons_[i] << weightRows_[i].box;
-    helped << statusRows_[size_t(Status::Fame)].caption << nameLabel_ << jobLabel_
+    for (size_t i = 0; i < subPageOptions_.size(); ++i)
+        helped << subPageOptions_[i] << weightRows_[i].box;
+    helped << statusRows_[size_t(Status::Fame)].caption << nameCaption_ << jobCaption_
            << statusRows_[size_t(Status::Level)].caption;
     for (Status box : {Status::Hp, Status::Vitality, Status::Intelligence, Status::Luck, Status::Mp,
                        Status::Agility, Status::Strength, Status::Charm})
@@ -129,7 +129,7 @@ void CharacterPage::setupHelp() {
         helped << row.label;
     for (const CaptionedBox& row : statusRows_)
         helped << row.box;
-    helped << saveButton_ << showSavedButton_;
+    helped << saveButton_ << showSavedCharactersButton_;
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);
         onEvent(control, QEvent::Enter, [this, control] { host_.showHelp(control->toolTip()); });

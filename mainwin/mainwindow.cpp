@@ -115,58 +115,58 @@ const TabEntry kTabEntries[] = {
 }  // namespace
 
 void MainWindow::buildMenus() {
-    fileMenu = named(menuBar()->addMenu(QStringLiteral("ファイル(&F)")), "fileMenu");
-    characterDataMenu = named(fileMenu->addMenu(QStringLiteral("PCデータ")), "characterDataMenu");
-    saveCharacterDataAction = named(characterDataMenu->addAction(QStringLiteral("PCデータ保存")),
-                                    "saveCharacterDataAction");
-    showCharacterDataAction = named(characterDataMenu->addAction(QStringLiteral("PCデータ表示")),
-                                    "showCharacterDataAction");
-    saveResultAction = named(fileMenu->addAction(isLarge() ? QStringLiteral("作業ファイルの作成")
-                                                           : QStringLiteral("作業ファイル作成")),
-                             "saveResultAction");
-    fileMenuSeparator = fileMenu->addSeparator();
-    closeAction = named(fileMenu->addAction(QStringLiteral("閉じる")), "closeAction");
+    fileMenu_ = named(menuBar()->addMenu(QStringLiteral("ファイル(&F)")), "fileMenu");
+    characterDataMenu_ = named(fileMenu_->addMenu(QStringLiteral("PCデータ")), "characterDataMenu");
+    saveCharacterDataAction_ = named(characterDataMenu_->addAction(QStringLiteral("PCデータ保存")),
+                                     "saveCharacterDataAction");
+    showCharacterDataAction_ = named(characterDataMenu_->addAction(QStringLiteral("PCデータ表示")),
+                                     "showCharacterDataAction");
+    saveResultAction_ = named(fileMenu_->addAction(isLarge() ? QStringLiteral("作業ファイルの作成")
+                                                             : QStringLiteral("作業ファイル作成")),
+                              "saveResultAction");
+    fileMenuSeparator_ = fileMenu_->addSeparator();
+    closeAction_ = named(fileMenu_->addAction(QStringLiteral("閉じる")), "closeAction");
 
-    viewMenu = named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "viewMenu");
+    viewMenu_ = named(menuBar()->addMenu(QStringLiteral("表示(&V)")), "viewMenu");
     for (const TabEntry& entry : kTabEntries) {
         QAction* action =
-            named(viewMenu->addAction(QString::fromUtf16(entry.menuText)), entry.actionName);
+            named(viewMenu_->addAction(QString::fromUtf16(entry.menuText)), entry.actionName);
         const TabAction tab = entry.action;
         connect(action, &QAction::triggered, this, [this, tab] { runTabAction(tab); });
     }
-    materialTreeAction =
-        named(viewMenu->addAction(QStringLiteral("材料の内訳")), "materialTreeAction");
-    connect(materialTreeAction, &QAction::triggered, this, &MainWindow::materialTreeRequested);
-    trainingPlanAction =
-        named(viewMenu->addAction(QStringLiteral("育成計画")), "trainingPlanAction");
-    connect(trainingPlanAction, &QAction::triggered, this, &MainWindow::trainingPlanRequested);
+    materialTreeAction_ =
+        named(viewMenu_->addAction(QStringLiteral("材料の内訳")), "materialTreeAction");
+    connect(materialTreeAction_, &QAction::triggered, this, &MainWindow::materialTreeRequested);
+    trainingPlanAction_ =
+        named(viewMenu_->addAction(QStringLiteral("育成計画")), "trainingPlanAction");
+    connect(trainingPlanAction_, &QAction::triggered, this, &MainWindow::trainingPlanRequested);
 
-    productionListAction =
-        named(viewMenu->addAction(QStringLiteral("生産リスト")), "productionListAction");
-    connect(productionListAction, &QAction::triggered, this, &MainWindow::productionListRequested);
+    productionListAction_ =
+        named(viewMenu_->addAction(QStringLiteral("生産リスト")), "productionListAction");
+    connect(productionListAction_, &QAction::triggered, this, &MainWindow::productionListRequested);
 
-    helpMenu = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
-    aboutAction = named(helpMenu->addAction(QStringLiteral("バージョン情報")), "aboutAction");
-    startupSettingsAction =
-        named(helpMenu->addAction(QStringLiteral("起動設定")), "startupSettingsAction");
+    helpMenu_ = named(menuBar()->addMenu(QStringLiteral("ヘルプ(&H)")), "helpMenu");
+    aboutAction_ = named(helpMenu_->addAction(QStringLiteral("バージョン情報")), "aboutAction");
+    startupSettingsAction_ =
+        named(helpMenu_->addAction(QStringLiteral("起動設定")), "startupSettingsAction");
 
-    connect(saveCharacterDataAction, &QAction::triggered, this,
+    connect(saveCharacterDataAction_, &QAction::triggered, this,
             &MainWindow::characterSaveRequested);
-    connect(saveResultAction, &QAction::triggered, this, &MainWindow::saveResultRequested);
-    connect(closeAction, &QAction::triggered, this, [this] { host_.endProgram(); });
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::aboutRequested);
-    connect(startupSettingsAction, &QAction::triggered, this, &MainWindow::openStartupSettings);
+    connect(saveResultAction_, &QAction::triggered, this, &MainWindow::saveResultRequested);
+    connect(closeAction_, &QAction::triggered, this, [this] { host_.endProgram(); });
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutRequested);
+    connect(startupSettingsAction_, &QAction::triggered, this, &MainWindow::openStartupSettings);
 }
 
 QWidget* MainWindow::buildTabButtons() {
-    tabButtons = named(makeFrame(centralWidget()), "tabButtons");
-    auto* column = new QVBoxLayout(tabButtons);
+    tabButtonFrame_ = named(makeFrame(centralWidget()), "tabButtonFrame");
+    auto* column = new QVBoxLayout(tabButtonFrame_);
     column->setContentsMargins(3, 6, 3, 6);
     const int side = isLarge() ? 34 : 28;
     for (const TabEntry& entry : kTabEntries) {
         if (!entry.buttonName)
             continue;
-        QPushButton* button = named(makeButton(tabButtons, QString::fromUtf16(entry.caption),
+        QPushButton* button = named(makeButton(tabButtonFrame_, QString::fromUtf16(entry.caption),
                                                QString::fromUtf16(entry.tip)),
                                     entry.buttonName);
         button->setFixedSize(side, side);
@@ -175,7 +175,7 @@ QWidget* MainWindow::buildTabButtons() {
         connect(button, &QPushButton::clicked, this, [this, tab] { runTabAction(tab); });
     }
     column->addStretch();
-    return tabButtons;
+    return tabButtonFrame_;
 }
 
 void MainWindow::runTabAction(TabAction action) {
@@ -265,12 +265,12 @@ void MainWindow::showHelp(const QString& text) {
 
 void MainWindow::setupKeysAndHelp() {
     // Each page sets up its own buttons' access keys.
-    focusButtonsOnAccessKey(tabButtons);
+    focusButtonsOnAccessKey(tabButtonFrame_);
 
     // The help line explains the control under the mouse, with the control's own tooltip.
     // Each page shows help for its own controls.
     QList<QWidget*> helped;
-    for (QPushButton* button : tabButtons->findChildren<QPushButton*>())
+    for (QPushButton* button : tabButtonFrame_->findChildren<QPushButton*>())
         helped << button;
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);
@@ -332,7 +332,7 @@ CalculationPage& MainWindow::calculationPage() {
 void MainWindow::orderPagesForTab() {
     // Each group in the order its controls have now; Tab skips the hidden page.
     chainTabOrder(nullptr, focusControlsIn(calculationPage_) + focusControlsIn(characterPage_) +
-                               focusControlsIn(tabButtons));
+                               focusControlsIn(tabButtonFrame_));
 }
 
 Dialogs& MainWindow::dialogs() {

@@ -133,21 +133,21 @@ class MainWindow : public QMainWindow, private CharacterPageHost {
     bool built_ = false;  // the constructor has run
 
     // Menus.
-    QMenu* fileMenu = nullptr;
-    QMenu* characterDataMenu = nullptr;
-    QAction* saveCharacterDataAction = nullptr;  // PCデータ保存
-    QAction* showCharacterDataAction = nullptr;  // PCデータ表示
-    QAction* saveResultAction = nullptr;         // 作業ファイル作成
-    QAction* fileMenuSeparator = nullptr;
-    QAction* closeAction = nullptr;  // 閉じる
-    QMenu* viewMenu = nullptr;
-    QAction* materialTreeAction = nullptr;    // 材料の内訳
-    QAction* trainingPlanAction = nullptr;    // 育成計画
-    QAction* productionListAction = nullptr;  // 生産リスト
-    QMenu* helpMenu = nullptr;
-    QAction* aboutAction = nullptr;            // バージョン情報
-    QAction* startupSettingsAction = nullptr;  // 起動設定
-    QGroupBox* tabButtons = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* characterDataMenu_ = nullptr;
+    QAction* saveCharacterDataAction_ = nullptr;  // PCデータ保存
+    QAction* showCharacterDataAction_ = nullptr;  // PCデータ表示
+    QAction* saveResultAction_ = nullptr;         // 作業ファイル作成
+    QAction* fileMenuSeparator_ = nullptr;
+    QAction* closeAction_ = nullptr;  // 閉じる
+    QMenu* viewMenu_ = nullptr;
+    QAction* materialTreeAction_ = nullptr;    // 材料の内訳
+    QAction* trainingPlanAction_ = nullptr;    // 育成計画
+    QAction* productionListAction_ = nullptr;  // 生産リスト
+    QMenu* helpMenu_ = nullptr;
+    QAction* aboutAction_ = nullptr;            // バージョン情報
+    QAction* startupSettingsAction_ = nullptr;  // 起動設定
+    QGroupBox* tabButtonFrame_ = nullptr;
 };
 
 }  // namespace wm

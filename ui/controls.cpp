@@ -36,7 +36,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip) {
     return label;
 }
 
-QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text) {
+QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text) {
     auto* field = new QLineEdit(text, parent);
     field->setToolTip(tip);
     return field;

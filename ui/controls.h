@@ -40,7 +40,7 @@ struct CaptionedBox {
 // of laying out its text in the default font first and again when it joins the window.
 // A window that makes its controls first and lays them out after passes no parent.
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip = QString());
-QLineEdit* makeField(QWidget* parent, const QString& tip, const QString& text = QString());
+QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text = QString());
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip);
 // A drop-down list that shows a text of its own (or nothing) until an entry is chosen.
 QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown = QString());

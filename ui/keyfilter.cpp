@@ -266,24 +266,25 @@ void KeyFilter::showContextMenu(const QPoint& globalPos) {
         connect(action, &QAction::triggered, this, std::move(run));
     };
     const bool selected = editor->hasSelectedText();
-    add("undo", QStringLiteral("元に戻す(&U)"), editor->isUndoAvailable(), [this, editor] {
+    add("undoAction", QStringLiteral("元に戻す(&U)"), editor->isUndoAvailable(), [this, editor] {
         if (allowsDeleting())
             editor->undo();
     });
     menu->addSeparator();
-    add("cut", QStringLiteral("切り取り(&T)"), selected, [this, editor] {
+    add("cutAction", QStringLiteral("切り取り(&T)"), selected, [this, editor] {
         if (allowsDeleting())
             editor->cut();
     });
-    add("copy", QStringLiteral("コピー(&C)"), selected, [editor] { editor->copy(); });
-    add("paste", QStringLiteral("貼り付け(&P)"), !QGuiApplication::clipboard()->text().isEmpty(),
+    add("copyAction", QStringLiteral("コピー(&C)"), selected, [editor] { editor->copy(); });
+    add("pasteAction", QStringLiteral("貼り付け(&P)"),
+        !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { typeText(QGuiApplication::clipboard()->text()); });
-    add("delete", QStringLiteral("削除(&D)"), selected, [this, editor] {
+    add("deleteAction", QStringLiteral("削除(&D)"), selected, [this, editor] {
         if (allowsDeleting())
             editor->del();
     });
     menu->addSeparator();
-    add("selectAll", QStringLiteral("すべて選択(&A)"), !editor->text().isEmpty(),
+    add("selectAllAction", QStringLiteral("すべて選択(&A)"), !editor->text().isEmpty(),
         [editor] { editor->selectAll(); });
     menu->popup(globalPos);
 }

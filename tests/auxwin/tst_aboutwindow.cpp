@@ -74,15 +74,17 @@ class TestAboutWindow : public QObject {
 
     void loadTexts() {
         QCOMPARE(w().windowTitle(), QStringLiteral("wmtoolのﾊﾞｰｼﾞｮﾝ情報"));
-        QCOMPARE(wmtest::child<QLabel>(&w(), "title")->text(), QStringLiteral("wmtool"));
-        QCOMPARE(wmtest::child<QLabel>(&w(), "version")->text(), QStringLiteral("Ver. 0. 2. 6"));
-        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign);
-        QVERIFY(
-            wmtest::child<QLabel>(&w(), "disclaimer")->text().startsWith(QStringLiteral("警告: ")));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "titleLabel")->text(), QStringLiteral("wmtool"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "versionLabel")->text(),
+                 QStringLiteral("Ver. 0. 2. 6"));
+        QCOMPARE(wmtest::child<QLabel>(&w(), "descriptionLabel")->text(), kDesign);
+        QVERIFY(wmtest::child<QLabel>(&w(), "disclaimerLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("警告: ")));
         QCOMPARE(wmtest::child<QPushButton>(&w(), "okButton")->text(), QStringLiteral("OK"));
         QCOMPARE(wmtest::child<QPushButton>(&w(), "systemInfoButton")->text(),
                  QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-        QVERIFY(!wmtest::child<QLabel>(&w(), "icon")->pixmap().isNull());
+        QVERIFY(!wmtest::child<QLabel>(&w(), "iconLabel")->pixmap().isNull());
     }
 
     void okCloses() {
@@ -126,20 +128,20 @@ class TestAboutWindow : public QObject {
                               QStringLiteral("\n\nプログラム更新日時：") + programText;
 
         w().appendUpdateTimes();
-        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
+        QCOMPARE(wmtest::child<QLabel>(&w(), "descriptionLabel")->text(), kDesign + lines);
         // The window grows with the wrapped description instead of cutting it off.
         QVERIFY(w().height() >= w().layout()->totalHeightForWidth(w().width()));
         const int height = w().height();
         // Opened again while still loaded: the lines stand once, the window keeps its size.
         w().appendUpdateTimes();
-        QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(), kDesign + lines);
+        QCOMPARE(wmtest::child<QLabel>(&w(), "descriptionLabel")->text(), kDesign + lines);
         QCOMPARE(w().height(), height);
         // A file changed in between shows its new time.
         if (makeData) {
             const QDateTime later(QDate(2010, 1, 2), QTime(3, 4, 5));
             setTime(folder_->filePath("txtFile/MakeData.txt"), later);
             w().appendUpdateTimes();
-            QCOMPARE(wmtest::child<QLabel>(&w(), "description")->text(),
+            QCOMPARE(wmtest::child<QLabel>(&w(), "descriptionLabel")->text(),
                      kDesign + QStringLiteral("\n\n生産データ更新日時：") +
                          QLocale::system().toString(later, QLocale::ShortFormat) +
                          QStringLiteral("\n\nプログラム更新日時：") + programText);

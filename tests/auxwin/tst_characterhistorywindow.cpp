@@ -36,12 +36,12 @@ class TestCharacterHistoryWindow : public wmtest::CharacterWindowTest<CharacterH
     QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
     // Work slots 1..12: check, work list, level.
     QCheckBox* workPost(int k) {
-        return wmtest::child<QCheckBox>(win_.data(), QStringLiteral("workPost%1").arg(k));
+        return wmtest::child<QCheckBox>(win_.data(), QStringLiteral("workPostCheck%1").arg(k));
     }
     QComboBox* workList(int k) {
         return wmtest::child<QComboBox>(win_.data(), QStringLiteral("workList%1").arg(k));
     }
-    QLineEdit* workLevel(int k) { return box(QStringLiteral("workLevel%1").arg(k)); }
+    QLineEdit* workLevel(int k) { return box(QStringLiteral("workLevelBox%1").arg(k)); }
 
     // Writes the character file, loads it and opens the window as the show button does.
     void open(const QStringList& lines) {

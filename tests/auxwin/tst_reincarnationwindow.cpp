@@ -33,8 +33,8 @@ class TestReincarnationWindow : public wmtest::CharacterWindowTest<Reincarnation
     QLineEdit* box(const QString& name) { return wmtest::child<QLineEdit>(win_.data(), name); }
     QComboBox* list(const char* name) { return wmtest::child<QComboBox>(win_.data(), name); }
     // The value boxes by value: HP, 体力, 知力, 幸運, MP, 敏捷, 筋力, 魅力.
-    QLineEdit* input(int v) { return box(QString::fromLatin1(kValueNames[v]) + "Input"); }
-    QLineEdit* result(int v) { return box(QString::fromLatin1(kValueNames[v]) + "Result"); }
+    QLineEdit* input(int v) { return box(QString::fromLatin1(kValueNames[v]) + "InputBox"); }
+    QLineEdit* result(int v) { return box(QString::fromLatin1(kValueNames[v]) + "ResultBox"); }
     void open() {
         win_ = new ReincarnationWindow(*data_);
         w().show();
@@ -174,7 +174,7 @@ class TestReincarnationWindow : public wmtest::CharacterWindowTest<Reincarnation
     // Typing into an input without 計算 empties the results of the values before.
     void editEmptiesResults_data() {
         QTest::addColumn<QString>("box");
-        QTest::newRow("HP") << "hpInput";
+        QTest::newRow("HP") << "hpInputBox";
         QTest::newRow("count") << "countBox";
         QTest::newRow("level") << "levelBox";
     }
@@ -202,19 +202,19 @@ class TestReincarnationWindow : public wmtest::CharacterWindowTest<Reincarnation
         QTest::newRow("count fourth digit")
             << QStringLiteral("countBox") << "100" << false << "100";
         QTest::newRow("HP seventh digit")
-            << QStringLiteral("hpInput") << "123456" << false << "123456";
+            << QStringLiteral("hpInputBox") << "123456" << false << "123456";
         QTest::newRow("HP sixth digit")
-            << QStringLiteral("hpInput") << "12345" << false << "123459";
+            << QStringLiteral("hpInputBox") << "12345" << false << "123459";
         QTest::newRow("MP seventh digit")
-            << QStringLiteral("mpInput") << "123456" << false << "123456";
+            << QStringLiteral("mpInputBox") << "123456" << false << "123456";
         QTest::newRow("体力 fifth digit")
-            << QStringLiteral("vitalityInput") << "1234" << false << "1234";
+            << QStringLiteral("vitalityInputBox") << "1234" << false << "1234";
         QTest::newRow("魅力 fourth digit")
-            << QStringLiteral("charmInput") << "123" << false << "1239";
+            << QStringLiteral("charmInputBox") << "123" << false << "1239";
         QTest::newRow("HP result seventh digit")
-            << QStringLiteral("hpResult") << "123456" << false << "123456";
+            << QStringLiteral("hpResultBox") << "123456" << false << "123456";
         QTest::newRow("筋力 result fifth digit")
-            << QStringLiteral("strengthResult") << "1234" << false << "1234";
+            << QStringLiteral("strengthResultBox") << "1234" << false << "1234";
     }
     void digitLimits() {
         QFETCH(QString, box);
@@ -239,13 +239,14 @@ class TestReincarnationWindow : public wmtest::CharacterWindowTest<Reincarnation
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("next");
         QTest::newRow("letter in count") << QStringLiteral("countBox") << Qt::Key_A << "levelBox";
-        QTest::newRow("letter in HP") << QStringLiteral("hpInput") << Qt::Key_A << "vitalityInput";
+        QTest::newRow("letter in HP")
+            << QStringLiteral("hpInputBox") << Qt::Key_A << "vitalityInputBox";
         QTest::newRow("Enter in 幸運")
-            << QStringLiteral("luckInput") << Qt::Key_Return << "mpInput";
+            << QStringLiteral("luckInputBox") << Qt::Key_Return << "mpInputBox";
         QTest::newRow("blank in 魅力")
-            << QStringLiteral("charmInput") << Qt::Key_Space << "calculateButton";
+            << QStringLiteral("charmInputBox") << Qt::Key_Space << "calculateButton";
         QTest::newRow("letter in HP result")
-            << QStringLiteral("hpResult") << Qt::Key_Z << "vitalityResult";
+            << QStringLiteral("hpResultBox") << Qt::Key_Z << "vitalityResultBox";
     }
     void otherKeysMoveOn() {
         QFETCH(QString, box);

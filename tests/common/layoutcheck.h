@@ -69,7 +69,7 @@ inline int textRight(const QLabel* label, const QWidget* window) {
 }
 
 // How far each label's text stands from the box it names, side by side in one row: a label
-// "xLabel" or "xCaption" and its box "xEdit", "xList", "xBox" or "x", both shown. A window
+// "xLabel" or "xCaption" and its box "xBox", "xList" or "x", both shown. A window
 // that grows keeps these as they were.
 inline QStringList labelGaps(const QWidget* window) {
     QStringList gaps;
@@ -79,7 +79,7 @@ inline QStringList labelGaps(const QWidget* window) {
             !(prefix.endsWith(QLatin1String("Label")) || prefix.endsWith(QLatin1String("Caption"))))
             continue;
         prefix.chop(prefix.endsWith(QLatin1String("Label")) ? 5 : 7);
-        for (const char* suffix : {"Edit", "List", "Box", ""}) {
+        for (const char* suffix : {"Box", "List", ""}) {
             const auto* box = window->findChild<QWidget*>(prefix + QLatin1String(suffix));
             if (!box || box == label || !box->isVisible())
                 continue;

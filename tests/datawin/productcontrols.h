@@ -36,7 +36,7 @@ struct ProductControls {
         QComboBox* placeList;
         QLineEdit* building;
         QLineEdit* person;
-        QLabel* conditionLabel;
+        QLabel* conditionCaption;
         QLineEdit* condition;
     };
 
@@ -49,19 +49,19 @@ struct ProductControls {
           totalExpBox(child<QLineEdit>(window, "totalExpBox")),
           weightBox(child<QLineEdit>(window, "weightBox")),
           materials{row(window, 1), row(window, 2), row(window, 3)},
-          weights{child<QLineEdit>(window, "currentWeight"),
-                  child<QLineEdit>(window, "maximumWeight"),
-                  child<QLineEdit>(window, "totalWeight")},
-          modes{child<QRadioButton>(window, "materialsMode"),
-                child<QRadioButton>(window, "productsMode")},
+          weights{child<QLineEdit>(window, "currentWeightBox"),
+                  child<QLineEdit>(window, "maximumWeightBox"),
+                  child<QLineEdit>(window, "totalWeightBox")},
+          modes{child<QRadioButton>(window, "materialsOption"),
+                child<QRadioButton>(window, "productsOption")},
           guildPanel{child<QRadioButton>(window, "guildOption"),
                      child<QRadioButton>(window, "learningOption"),
                      child<QComboBox>(window, "placeList"),
-                     child<QLineEdit>(window, "building"),
-                     child<QLineEdit>(window, "person"),
-                     child<QLabel>(window, "conditionLabel"),
-                     child<QLineEdit>(window, "condition")},
-          infoText(child<QPlainTextEdit>(window, "infoText")) {}
+                     child<QLineEdit>(window, "buildingBox"),
+                     child<QLineEdit>(window, "personBox"),
+                     child<QLabel>(window, "conditionCaption"),
+                     child<QLineEdit>(window, "conditionBox")},
+          infoBox(child<QPlainTextEdit>(window, "infoBox")) {}
 
     QComboBox* workList;
     QComboBox* productList;
@@ -74,15 +74,15 @@ struct ProductControls {
     WeightBoxes weights;
     InfoModes modes;
     GuildPanel guildPanel;
-    QPlainTextEdit* infoText;
+    QPlainTextEdit* infoBox;
 
   private:
     static MaterialRow row(QWidget* window, int k) {
-        return {child<QComboBox>(window, QStringLiteral("materialWork%1").arg(k)),
-                child<QLineEdit>(window, QStringLiteral("materialLevel%1").arg(k)),
-                child<QComboBox>(window, QStringLiteral("materialName%1").arg(k)),
-                child<QLineEdit>(window, QStringLiteral("materialCount%1").arg(k)),
-                child<QLineEdit>(window, QStringLiteral("materialWeight%1").arg(k))};
+        return {child<QComboBox>(window, QStringLiteral("materialWorkList%1").arg(k)),
+                child<QLineEdit>(window, QStringLiteral("materialLevelBox%1").arg(k)),
+                child<QComboBox>(window, QStringLiteral("materialNameList%1").arg(k)),
+                child<QLineEdit>(window, QStringLiteral("materialCountBox%1").arg(k)),
+                child<QLineEdit>(window, QStringLiteral("materialWeightBox%1").arg(k))};
     }
 };
 

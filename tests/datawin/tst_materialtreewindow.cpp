@@ -109,14 +109,14 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
     static QStringList totals(QWidget* window) {
-        return part<QPlainTextEdit>(window, "totals")->toPlainText().split('\n');
+        return part<QPlainTextEdit>(window, "totalsBox")->toPlainText().split('\n');
     }
     // The sword plan, chosen in the calculator's main window of a size.
     MaterialTreeWindow* openSwordFromMain(int size, const QString& runs) {
         wm::MainWindow& main = startTool(size);
         wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         choose(part<QComboBox>(&main, "productList"), "ミスリルの細剣");
-        part<QLineEdit>(&main, "runsEdit")->setText(runs);
+        part<QLineEdit>(&main, "runsBox")->setText(runs);
         part<QAction>(&main, "materialTreeAction")->trigger();
         return tool_->existingMaterialTree();
     }
@@ -148,7 +148,7 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         QCOMPARE(part<QComboBox>(window, "workList")->currentText(), QStringLiteral("剣鍛冶"));
         QCOMPARE(part<QComboBox>(window, "productList")->currentText(),
                  QStringLiteral("ミスリルの細剣"));
-        QCOMPARE(part<QLineEdit>(window, "runsField")->text(), QStringLiteral("2"));
+        QCOMPARE(part<QLineEdit>(window, "runsBox")->text(), QStringLiteral("2"));
         QCOMPARE(shownTree(part<QTreeWidget>(window, "materialTree")), kSwordTree);
         QCOMPARE(totals(window), kSwordTotals);
         QVERIFY(part<QPushButton>(window, "saveButton")->isVisible());
@@ -160,7 +160,7 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         MaterialTreeWindow* window = tool_->existingMaterialTree();
         QVERIFY(window && window->isVisible());
         QCOMPARE(part<QComboBox>(window, "workList")->currentIndex(), -1);
-        QCOMPARE(part<QLineEdit>(window, "runsField")->text(), QStringLiteral("1"));
+        QCOMPARE(part<QLineEdit>(window, "runsBox")->text(), QStringLiteral("1"));
         QCOMPARE(part<QTreeWidget>(window, "materialTree")->topLevelItemCount(), 0);
         // A work alone preselects the work; its products wait for a choice.
         wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
@@ -255,7 +255,7 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         QCOMPARE(folder_->readBytes("内訳.txt"), bytes);
     }
 
-    void runsField_data() {
+    void runsBox_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");  // empty: the tree follows
         QTest::addColumn<QString>("root");
@@ -278,12 +278,12 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
                                                << "個数が大きすぎるため、材料の内訳を計算できません"
                                                << "";
     }
-    void runsField() {
+    void runsBox() {
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(QString, root);
         MaterialTreeWindow* window = openSwordFromMain(1, "2");
-        auto* runs = part<QLineEdit>(window, "runsField");
+        auto* runs = part<QLineEdit>(window, "runsBox");
         auto* tree = part<QTreeWidget>(window, "materialTree");
         runs->selectAll();
         QTest::keyClick(runs, Qt::Key_Backspace);
@@ -303,7 +303,7 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         // The refused count stays selected: the next number typed replaces it.
         QCOMPARE(runs->selectedText(), typed);
         QCOMPARE(tree->topLevelItemCount(), 0);
-        QCOMPARE(part<QPlainTextEdit>(window, "totals")->toPlainText(), QString());
+        QCOMPARE(part<QPlainTextEdit>(window, "totalsBox")->toPlainText(), QString());
         QCOMPARE(window->resultText(), QString());
     }
 
@@ -311,9 +311,9 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         MaterialTreeWindow* window = openSwordFromMain(1, "2");
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QList<QWidget*> expected{
-            part<QComboBox>(window, "workList"),    part<QComboBox>(window, "productList"),
-            part<QLineEdit>(window, "runsField"),   part<QTreeWidget>(window, "materialTree"),
-            part<QPlainTextEdit>(window, "totals"), part<QPushButton>(window, "copyButton"),
+            part<QComboBox>(window, "workList"),       part<QComboBox>(window, "productList"),
+            part<QLineEdit>(window, "runsBox"),        part<QTreeWidget>(window, "materialTree"),
+            part<QPlainTextEdit>(window, "totalsBox"), part<QPushButton>(window, "copyButton"),
             part<QPushButton>(window, "saveButton")};
         expected.first()->setFocus();
         QList<QWidget*> seen{QApplication::focusWidget()};

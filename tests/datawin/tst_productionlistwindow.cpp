@@ -54,7 +54,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         return tool_->existingProductionList();
     }
     static QStringList totals(QWidget* window) {
-        return child<QPlainTextEdit>(window, "totals")->toPlainText().split('\n');
+        return child<QPlainTextEdit>(window, "totalsBox")->toPlainText().split('\n');
     }
 
   private slots:
@@ -87,12 +87,12 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         wm::chooseEntry(child<QComboBox>(window, "workList"), wmtest::kSwordSmithing);
         auto* products = child<QComboBox>(window, "productList");
         wm::chooseEntry(products, products->findText("ミスリルの細剣"));
-        auto* runs = child<QLineEdit>(window, "runsField");
+        auto* runs = child<QLineEdit>(window, "runsBox");
         runs->setFocus();
         runs->selectAll();
         QTest::keyClicks(runs, "2x");
         QTest::keyClick(runs, Qt::Key_Return);
-        auto* rows = child<QTableWidget>(window, "listRows");
+        auto* rows = child<QTableWidget>(window, "rowsTable");
         QCOMPARE(rows->rowCount(), 1);
         QCOMPARE(cells(rows, 0), (QStringList{"ミスリルの細剣", "剣鍛冶", "2"}));
         // The ore of the sword's tree: 12 pieces of 8.
@@ -110,12 +110,12 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         main.runTabAction(wm::TabAction::CharacterPage);
         wm::CharacterPage* page = main.existingCharacterPage();
         QVERIFY(page);
-        child<QLineEdit>(page, "maximumWeightEdit")->setText("1500");
-        child<QLineEdit>(page, "currentWeightEdit")->setText("200");
+        child<QLineEdit>(page, "maximumWeightBox")->setText("1500");
+        child<QLineEdit>(page, "currentWeightBox")->setText("200");
         child<QAction>(&main, "productionListAction")->trigger();
         ProductionListWindow* window = tool_->existingProductionList();
-        QCOMPARE(child<QLineEdit>(window, "maximumWeight")->text(), QStringLiteral("1500"));
-        QCOMPARE(child<QLineEdit>(window, "currentWeight")->text(), QStringLiteral("200"));
+        QCOMPARE(child<QLineEdit>(window, "maximumWeightBox")->text(), QStringLiteral("1500"));
+        QCOMPARE(child<QLineEdit>(window, "currentWeightBox")->text(), QStringLiteral("200"));
     }
 
     // The kept list comes back: rows, held pieces and weights; an unknown product is kept
@@ -127,10 +127,10 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
                                                 << "最大重量\t20"
                                                 << "現在重量\t10");
         ProductionListWindow* window = openList();
-        auto* rows = child<QTableWidget>(window, "listRows");
+        auto* rows = child<QTableWidget>(window, "rowsTable");
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(cells(rows, 1), (QStringList{"幻の剣", "不明（データにない）", "1"}));
-        QCOMPARE(cells(child<QTableWidget>(window, "heldList"), 0),
+        QCOMPARE(cells(child<QTableWidget>(window, "heldTable"), 0),
                  (QStringList{"ミスリルインゴット", "4"}));
         const QStringList shown = totals(window);
         QVERIFY(shown.contains("ミスリルインゴット\t精錬\t4\t4\t0"));
@@ -138,17 +138,17 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         QVERIFY(shown.contains("合計重量\t\t126\t\t\t18"));
         // Room 10: three hides of 3 on the first trip; the fourth, 2 herbs of 2 and 2 shells
         // of 1 (9) on the second.
-        QCOMPARE(child<QLabel>(window, "carryLine")->text(),
+        QCOMPARE(child<QLabel>(window, "carryLabel")->text(),
                  QStringLiteral("運ぶ回数 2 回、最後の回の残り重量 1"));
         QVERIFY(window->resultText().contains("運ぶ回数 2 回、最後の回の残り重量 1\n"));
 
         // Held pieces set by keyboard; 0 takes them off again.
-        auto* name = child<QComboBox>(window, "heldName");
+        auto* name = child<QComboBox>(window, "heldNameList");
         name->setEditText("貝殻");
-        auto* count = child<QLineEdit>(window, "heldCount");
+        auto* count = child<QLineEdit>(window, "heldCountBox");
         QTest::keyClicks(count, "2");
         QTest::keyClick(count, Qt::Key_Return);
-        QCOMPARE(child<QTableWidget>(window, "heldList")->rowCount(), 2);
+        QCOMPARE(child<QTableWidget>(window, "heldTable")->rowCount(), 2);
         QVERIFY(totals(window).contains("合計重量\t\t126\t\t\t16"));
         QVERIFY(folder_->readBytes(kListFile).contains(wmtest::cp932Lines({"手持ち\t貝殻\t2"})));
     }
@@ -160,7 +160,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         ProductionListWindow* window = openList();
         QVERIFY2(dialogs_.last().text.contains("2 行目: 「x」は個数ではありません"),
                  qPrintable(dialogs_.last().text));
-        QCOMPARE(child<QTableWidget>(window, "listRows")->rowCount(), 0);
+        QCOMPARE(child<QTableWidget>(window, "rowsTable")->rowCount(), 0);
         QCOMPARE(folder_->readBytes(kListFile), wmtest::cp932Lines({"生産 木炭 1", "生産 木炭 x"}));
         QCOMPARE(folder_->readBytes(kListFile + ".bak"),
                  wmtest::cp932Lines({"生産 木炭 1", "生産 木炭 x"}));
@@ -170,7 +170,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
     void namedLists() {
         ProductionListWindow* window = openList();
         window->addProduct(9, 1, 3);  // 製材, its first product
-        const QString product = cells(child<QTableWidget>(window, "listRows"), 0).first();
+        const QString product = cells(child<QTableWidget>(window, "rowsTable"), 0).first();
         QString chosen;
         window->setFileChooser([&chosen](bool, const QString&) { return chosen; });
         folder_->writeLines("bad.txt", {"# x", "", "手持ち 木炭"});
@@ -180,7 +180,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         QVERIFY2(dialogs_.last().text.endsWith(
                      "を開けませんでした\r\n3 行目: 手持ち の行の項目は 3 個です"),
                  qPrintable(dialogs_.last().text));
-        QCOMPARE(child<QTableWidget>(window, "listRows")->rowCount(), 1);
+        QCOMPARE(child<QTableWidget>(window, "rowsTable")->rowCount(), 1);
 
         chosen = folder_->filePath("mine.txt");
         dialogs_.expectMessage(Dialogs::Answer::Ok);
@@ -189,11 +189,11 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         QCOMPARE(folder_->readBytes("mine.txt"),
                  wmtest::cp932Lines(header() << "生産\t" + product + "\t3\t製材"));
         QVERIFY(QTest::qWaitForWindowActive(window));
-        child<QTableWidget>(window, "listRows")->setFocus();
-        QTest::keyClick(child<QTableWidget>(window, "listRows"), Qt::Key_Delete);
-        QCOMPARE(child<QTableWidget>(window, "listRows")->rowCount(), 0);
+        child<QTableWidget>(window, "rowsTable")->setFocus();
+        QTest::keyClick(child<QTableWidget>(window, "rowsTable"), Qt::Key_Delete);
+        QCOMPARE(child<QTableWidget>(window, "rowsTable")->rowCount(), 0);
         QTest::mouseClick(child<QPushButton>(window, "openListButton"), Qt::LeftButton);
-        QCOMPARE(cells(child<QTableWidget>(window, "listRows"), 0),
+        QCOMPARE(cells(child<QTableWidget>(window, "rowsTable"), 0),
                  (QStringList{product, "製材", "3"}));
         QApplication::clipboard()->clear();
         QTest::mouseClick(child<QPushButton>(window, "copyButton"), Qt::LeftButton);
@@ -213,7 +213,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         wm::chooseEntry(child<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         auto* products = child<QComboBox>(&main, "productList");
         wm::chooseEntry(products, products->findText("ミスリルの細剣"));
-        child<QLineEdit>(&main, "runsEdit")->setText("5");
+        child<QLineEdit>(&main, "runsBox")->setText("5");
         child<QAction>(&main, "materialTreeAction")->trigger();
         QTest::mouseClick(child<QPushButton>(tool_->existingMaterialTree(), "addToListButton"),
                           Qt::LeftButton);
@@ -225,7 +225,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         auto* shown = child<QComboBox>(productWindow, "productList");
         wm::chooseEntry(shown, shown->findText("ミスリルの細剣"));
         QTest::mouseClick(child<QPushButton>(productWindow, "addToListButton"), Qt::LeftButton);
-        auto* rows = child<QTableWidget>(window, "listRows");
+        auto* rows = child<QTableWidget>(window, "rowsTable");
         QCOMPARE(rows->rowCount(), 2);
         QCOMPARE(cells(rows, 0), (QStringList{"ミスリルの細剣", "剣鍛冶", "5"}));
         QCOMPARE(cells(rows, 1), (QStringList{"ミスリルの細剣", "剣鍛冶", "1"}));

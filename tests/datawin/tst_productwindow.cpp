@@ -39,7 +39,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         ui().weights.current->setText(QString::number(current));
         ui().weights.maximum->setText(QString::number(maximum));
     }
-    QString info() { return ui().infoText->toPlainText(); }
+    QString info() { return ui().infoBox->toPlainText(); }
     void showAndActivate() {
         w().show();
         w().activateWindow();
@@ -54,7 +54,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         QCOMPARE(w().windowTitle(), QStringLiteral("生産品の簡易表示　Ver.0.2.6"));
         QVERIFY(w().width() >= 409 && w().height() >= 536);
         QVERIFY(ui().guildPanel.guildOption->isChecked());
-        QVERIFY(ui().guildPanel.conditionLabel->isHidden());
+        QVERIFY(ui().guildPanel.conditionCaption->isHidden());
         QVERIFY(ui().guildPanel.condition->isHidden());
         QVERIFY(ui().modes.materials->isChecked());
         QCOMPARE(ui().modes.materials->text(), QStringLiteral("材料"));
@@ -71,16 +71,16 @@ class TestProductWindow : public wmtest::ProductWindowTest {
                                   "製材", "精錬作業", "裁縫作業専門", "革細工", "素材32"}));
             QCOMPARE(ui().materials[k - 1].workList->currentIndex(), -1);
         }
-        for (const char* box : {"totalWeight", "totalExpBox", "materialWeight1", "materialWeight2",
-                                "materialWeight3"})
+        for (const char* box : {"totalWeightBox", "totalExpBox", "materialWeightBox1",
+                                "materialWeightBox2", "materialWeightBox3"})
             QVERIFY(wmtest::child<QLineEdit>(&w(), box)->isReadOnly());
-        for (const char* box :
-             {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1", "materialCount2",
-              "materialCount3", "materialLevel1", "materialLevel2", "materialLevel3"})
+        for (const char* box : {"levelBox", "expBox", "runsBox", "weightBox", "materialCountBox1",
+                                "materialCountBox2", "materialCountBox3", "materialLevelBox1",
+                                "materialLevelBox2", "materialLevelBox3"})
             QVERIFY(!wmtest::child<QLineEdit>(&w(), box)->isReadOnly());
         QVERIFY(ui().guildPanel.building->isReadOnly() && ui().guildPanel.person->isReadOnly() &&
                 ui().guildPanel.condition->isReadOnly());
-        QVERIFY(!ui().infoText->isReadOnly());
+        QVERIFY(!ui().infoBox->isReadOnly());
     }
 
     void workPositions_data() {
@@ -186,7 +186,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         chooseWork(0);
         wmtest::clickIndicator(ui().guildPanel.learningOption);
         QVERIFY(ui().guildPanel.learningOption->isChecked());
-        QVERIFY(ui().guildPanel.conditionLabel->isVisible());
+        QVERIFY(ui().guildPanel.conditionCaption->isVisible());
         QVERIFY(ui().guildPanel.condition->isVisible());
         QCOMPARE(items(ui().guildPanel.placeList), (QStringList{"森村", "港町", "雪村"}));
         QCOMPARE(ui().guildPanel.building->text(), QStringLiteral("狩人小屋"));
@@ -203,7 +203,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         QCOMPARE(ui().guildPanel.condition->text(), QStringLiteral("条件1"));
 
         wmtest::clickIndicator(ui().guildPanel.guildOption);
-        QVERIFY(ui().guildPanel.conditionLabel->isHidden());
+        QVERIFY(ui().guildPanel.conditionCaption->isHidden());
         QVERIFY(ui().guildPanel.condition->isHidden());
         QCOMPARE(ui().guildPanel.condition->text(), QString());
         QCOMPARE(items(ui().guildPanel.placeList), (QStringList{"森村", "王都"}));
@@ -248,11 +248,11 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         QTest::addColumn<QString>("full");
         QTest::newRow("level") << "levelBox"
                                << "123";
-        QTest::newRow("material count") << "materialCount1"
+        QTest::newRow("material count") << "materialCountBox1"
                                         << "999";
-        QTest::newRow("current weight") << "currentWeight"
+        QTest::newRow("current weight") << "currentWeightBox"
                                         << "12345";
-        QTest::newRow("maximum weight") << "maximumWeight"
+        QTest::newRow("maximum weight") << "maximumWeightBox"
                                         << "54321";
     }
     void digitLimits() {
@@ -384,8 +384,9 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         chooseProduct(QStringLiteral("剣"));
         chooseWork(work);
         wm::chooseEntry(ui().productList, 0);
-        for (const char* box : {"levelBox", "expBox", "runsBox", "weightBox", "materialCount1",
-                                "materialCount2", "materialCount3", "totalWeight", "totalExpBox"})
+        for (const char* box :
+             {"levelBox", "expBox", "runsBox", "weightBox", "materialCountBox1",
+              "materialCountBox2", "materialCountBox3", "totalWeightBox", "totalExpBox"})
             QCOMPARE(wmtest::child<QLineEdit>(&w(), box)->text(), QStringLiteral("0"));
         for (int k = 1; k <= 3; ++k) {
             QVERIFY(!ui().materials[k - 1].workList->isHidden());
@@ -506,7 +507,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         chooseProduct(QStringLiteral("万能薬"));
         QCOMPARE(info().count(QLatin1Char('\n')), 5);
         QCoreApplication::processEvents();
-        QCOMPARE(ui().infoText->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(ui().infoBox->verticalScrollBar()->maximum(), 0);
     }
 
     void productChoiceEmptiesEveryMaterialRow() {
@@ -620,13 +621,13 @@ class TestProductWindow : public wmtest::ProductWindowTest {
         QTest::addColumn<bool>("productMode");
         QTest::newRow("experience x runs") << "totalExpBox"
                                            << "9223372036854775807" << false;
-        QTest::newRow("amount x runs") << "materialCount1"
+        QTest::newRow("amount x runs") << "materialCountBox1"
                                        << "9223372036854775807" << false;
         QTest::newRow("largest experience") << "totalExpBox"
                                             << "92234642714974" << false;
-        QTest::newRow("free weight") << "currentWeight"
+        QTest::newRow("free weight") << "currentWeightBox"
                                      << "-9223372036854775807" << false;
-        QTest::newRow("free weight, products") << "currentWeight"
+        QTest::newRow("free weight, products") << "currentWeightBox"
                                                << "-9223372036854775807" << true;
     }
     void infoBeyond64Bits() {

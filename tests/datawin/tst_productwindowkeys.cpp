@@ -44,7 +44,7 @@ void chooseFromContextMenu(QWidget* field, const QString& entry) {
     QApplication::sendEvent(target, &open);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QAction* action = menu->findChild<QAction*>(entry);
+    QAction* action = menu->findChild<QAction*>(entry + QStringLiteral("Action"));
     QVERIFY2(action, qPrintable(entry));
     QVERIFY(action->isEnabled());
     action->trigger();
@@ -88,15 +88,15 @@ class ProductWindowKeysTest : public wmtest::ProductWindowTest {
     void informationTextPassesTab() {
         wm::chooseEntry(ui().workList, 6);  // 薬調合
         wm::chooseEntry(ui().productList, 1);
-        const QString text = ui().infoText->toPlainText();
+        const QString text = ui().infoBox->toPlainText();
         QVERIFY(!text.isEmpty());
-        ui().infoText->setFocus();
+        ui().infoBox->setFocus();
         press(Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != ui().infoText);
-        ui().infoText->setFocus();
+        QVERIFY(QApplication::focusWidget() != ui().infoBox);
+        ui().infoBox->setFocus();
         press(Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(QApplication::focusWidget() != ui().infoText);
-        QCOMPARE(ui().infoText->toPlainText(), text);
+        QVERIFY(QApplication::focusWidget() != ui().infoBox);
+        QCOMPARE(ui().infoBox->toPlainText(), text);
     }
 
     void workListTakesNoEdits_data() {

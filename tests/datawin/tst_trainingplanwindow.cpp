@@ -53,8 +53,8 @@ class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
   private:
     TrainingPlanWindow* openFromMain(int size, const QString& start, const QString& target) {
         wm::MainWindow& main = startTool(size);
-        part<QLineEdit>(&main, "startLevelEdit")->setText(start);
-        part<QLineEdit>(&main, "targetLevelEdit")->setText(target);
+        part<QLineEdit>(&main, "startLevelBox")->setText(start);
+        part<QLineEdit>(&main, "targetLevelBox")->setText(target);
         wm::chooseEntry(part<QComboBox>(&main, "workList"), wmtest::kSwordSmithing);
         part<QAction>(&main, "trainingPlanAction")->trigger();
         return tool_->existingTrainingPlan();
@@ -87,7 +87,7 @@ class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
         QCOMPARE(part<QComboBox>(window, "workList")->currentText(), QStringLiteral("剣鍛冶"));
         QCOMPARE(part<QTableWidget>(window, "productTable")->rowCount(), 9);
         QCOMPARE(rows(stages(window), 5), kFewestRuns);
-        QCOMPARE(part<QLabel>(window, "planMessage")->text(),
+        QCOMPARE(part<QLabel>(window, "messageLabel")->text(),
                  QStringLiteral("Lv.001～Lv.030までの必要経験値 27541 EXP"));
     }
 
@@ -100,7 +100,7 @@ class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
         QTest::keyClick(objective, Qt::Key_Down);
         QCOMPARE(objective->currentText(), QStringLiteral("工程最少"));
         QCOMPARE(stages(window)->item(1, 3)->text(), QStringLiteral("158"));
-        QVERIFY(part<QPlainTextEdit>(window, "planTotals")
+        QVERIFY(part<QPlainTextEdit>(window, "totalsBox")
                     ->toPlainText()
                     .startsWith(QStringLiteral("合計回数\t428\n合計工程\t1527\n")));
         // 並べ替え on 必要Lv twice: the highest level first; Space leaves it out.
@@ -115,16 +115,16 @@ class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
         QTest::keyClick(products, Qt::Key_Space);
         QCOMPARE(products->item(8, 0)->checkState(), Qt::Unchecked);
         QCOMPARE(
-            part<QLabel>(window, "planMessage")->text(),
+            part<QLabel>(window, "messageLabel")->text(),
             QStringLiteral("Lv.1 で作れる生産品がありません。最初に作れる生産品は Lv.10 からです"));
         QCOMPARE(stages(window)->rowCount(), 0);
         // A level the calculation page refuses: its message.
-        part<QLineEdit>(window, "startLevelEdit")->clear();
-        QCOMPARE(part<QLabel>(window, "planMessage")->text(),
+        part<QLineEdit>(window, "startLevelBox")->clear();
+        QCOMPARE(part<QLabel>(window, "messageLabel")->text(),
                  QStringLiteral("初期レベルが正しく入力されていません"));
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(part<QLineEdit>(window, "startLevelEdit"), Qt::Key_Escape);
+        QTest::keyClick(part<QLineEdit>(window, "startLevelBox"), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
     }
 

@@ -22,23 +22,23 @@ namespace wmtest {
 // The calculation page's controls.
 struct CalcControls {
     explicit CalcControls(QWidget& w)
-        : startLevelEdit(child<QLineEdit>(&w, "startLevelEdit")),
-          targetLevelEdit(child<QLineEdit>(&w, "targetLevelEdit")),
+        : startLevelBox(child<QLineEdit>(&w, "startLevelBox")),
+          targetLevelBox(child<QLineEdit>(&w, "targetLevelBox")),
           startLevelExpLabel(child<QLabel>(&w, "startLevelExpLabel")),
           remainingExpCheck(child<QCheckBox>(&w, "remainingExpCheck")),
-          remainingExpEdit(child<QLineEdit>(&w, "remainingExpEdit")),
+          remainingExpBox(child<QLineEdit>(&w, "remainingExpBox")),
           workList(child<QComboBox>(&w, "workList")),
-          productLabel(child<QLabel>(&w, "productLabel")),
+          productCaption(child<QLabel>(&w, "productCaption")),
           productList(child<QComboBox>(&w, "productList")),
-          productLevelEdit(child<QLineEdit>(&w, "productLevelEdit")),
-          stepsEdit(child<QLineEdit>(&w, "stepsEdit")),
-          stepExpEdit(child<QLineEdit>(&w, "stepExpEdit")),
-          runExpEdit(child<QLineEdit>(&w, "runExpEdit")),
-          runsEdit(child<QLineEdit>(&w, "runsEdit")),
+          productLevelBox(child<QLineEdit>(&w, "productLevelBox")),
+          stepsBox(child<QLineEdit>(&w, "stepsBox")),
+          stepExpBox(child<QLineEdit>(&w, "stepExpBox")),
+          runExpBox(child<QLineEdit>(&w, "runExpBox")),
+          runsBox(child<QLineEdit>(&w, "runsBox")),
           materialsBox(child<QPlainTextEdit>(&w, "materialsBox")),
           showWeightCheck(child<QCheckBox>(&w, "showWeightCheck")),
           showStepsCheck(child<QCheckBox>(&w, "showStepsCheck")),
-          tabOrderGroup(child<QGroupBox>(&w, "tabOrderGroup")),
+          tabOrderFrame(child<QGroupBox>(&w, "tabOrderFrame")),
           expTabOrderOption(child<QRadioButton>(&w, "expTabOrderOption")),
           countTabOrderOption(child<QRadioButton>(&w, "countTabOrderOption")),
           calculateButton(child<QPushButton>(&w, "calculateButton")),
@@ -47,26 +47,26 @@ struct CalcControls {
           saveResultButton(child<QPushButton>(&w, "saveResultButton")),
           runsNeededButton(child<QPushButton>(&w, "runsNeededButton")),
           runTotalsButton(child<QPushButton>(&w, "runTotalsButton")),
-          resultList(child<QPlainTextEdit>(&w, "resultList")),
-          helpLine(child<QLabel>(&w, "calculationHelpLine")) {}
+          resultBox(child<QPlainTextEdit>(&w, "resultBox")),
+          helpLabel(child<QLabel>(&w, "calculationHelpLabel")) {}
 
-    QLineEdit* startLevelEdit;
-    QLineEdit* targetLevelEdit;
+    QLineEdit* startLevelBox;
+    QLineEdit* targetLevelBox;
     QLabel* startLevelExpLabel;
     QCheckBox* remainingExpCheck;
-    QLineEdit* remainingExpEdit;
+    QLineEdit* remainingExpBox;
     QComboBox* workList;
-    QLabel* productLabel;
+    QLabel* productCaption;
     QComboBox* productList;
-    QLineEdit* productLevelEdit;
-    QLineEdit* stepsEdit;
-    QLineEdit* stepExpEdit;
-    QLineEdit* runExpEdit;
-    QLineEdit* runsEdit;
+    QLineEdit* productLevelBox;
+    QLineEdit* stepsBox;
+    QLineEdit* stepExpBox;
+    QLineEdit* runExpBox;
+    QLineEdit* runsBox;
     QPlainTextEdit* materialsBox;
     QCheckBox* showWeightCheck;
     QCheckBox* showStepsCheck;
-    QGroupBox* tabOrderGroup;
+    QGroupBox* tabOrderFrame;
     QRadioButton* expTabOrderOption;
     QRadioButton* countTabOrderOption;
     QPushButton* calculateButton;
@@ -75,8 +75,8 @@ struct CalcControls {
     QPushButton* saveResultButton;
     QPushButton* runsNeededButton;
     QPushButton* runTotalsButton;
-    QPlainTextEdit* resultList;
-    QLabel* helpLine;
+    QPlainTextEdit* resultBox;
+    QLabel* helpLabel;
 };
 
 inline CalcControls calc(QWidget& w) {

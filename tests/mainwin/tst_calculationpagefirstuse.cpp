@@ -133,8 +133,8 @@ void CalculationPageFirstUseTest::opensOnCharacterPage() {
     QCOMPARE(wmtest::items(calc(w).workList), wmtest::items(calc(built).workList));
     QVERIFY(calc(w).workList->count() > 0);
     QCOMPARE(calc(w).workList->currentIndex(), -1);
-    QCOMPARE(calc(w).startLevelEdit->font(), w.font());
-    QCOMPARE(calc(w).resultList->font(), calc(built).resultList->font());
+    QCOMPARE(calc(w).startLevelBox->font(), w.font());
+    QCOMPARE(calc(w).resultBox->font(), calc(built).resultBox->font());
     QCOMPARE(calc(w).materialsBox->height(), calc(built).materialsBox->height());
     // Once built, the page stays.
     w.runTabAction(TabAction::CharacterPage);
@@ -156,14 +156,14 @@ void CalculationPageFirstUseTest::tabOrderAsBuiltWithWindow() {
     // Tab goes round and skips the hidden page: the order round the window is what counts.
     const QStringList order = tabOrderNames(&built);
     QVERIFY(order.size() > 80);
-    QCOMPARE(order.first(), QString("startLevelEdit"));
+    QCOMPARE(order.first(), QString("startLevelBox"));
     QCOMPARE(order.last(), QString("reincarnationButton"));
-    QCOMPARE(roundFrom(tabOrderNames(&later), "startLevelEdit"), order);
+    QCOMPARE(roundFrom(tabOrderNames(&later), "startLevelBox"), order);
     // The count order makes other fields tab stops, and others not; all keep their places.
     calc(built).countTabOrderOption->click();
     calc(later).countTabOrderOption->click();
-    QVERIFY(tabOrderNames(&built).contains("runsEdit"));
-    QVERIFY(!tabOrderNames(&built).contains("startLevelEdit"));
+    QVERIFY(tabOrderNames(&built).contains("runsBox"));
+    QVERIFY(!tabOrderNames(&built).contains("startLevelBox"));
     QCOMPARE(roundFrom(tabOrderNames(&later), "calculationPageButton"),
              roundFrom(tabOrderNames(&built), "calculationPageButton"));
 }
@@ -182,13 +182,13 @@ void CalculationPageFirstUseTest::firstFocusOnCharacterPage() {
     built.runTabAction(TabAction::CharacterPage);
     built.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&built));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("subPageStatus"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("subPageStatusOption"));
     built.hide();
     MainWindow& later = openedOnCharacterPage(code);
     later.runTabAction(TabAction::CharacterPage);
     later.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&later));
-    QCOMPARE(QApplication::focusWidget(), later.findChild<QWidget*>("subPageStatus"));
+    QCOMPARE(QApplication::focusWidget(), later.findChild<QWidget*>("subPageStatusOption"));
 }
 
 void CalculationPageFirstUseTest::builtHiddenForResultsAndHelp() {
@@ -205,11 +205,11 @@ void CalculationPageFirstUseTest::builtHiddenForResultsAndHelp() {
     QVERIFY(w.existingCharacterPage()->isVisible());
     QVERIFY(!w.isCalculationPageShown());
     QCOMPARE(w.windowTitle(), kTitle + QStringLiteral("  ( キャラデータ )"));
-    QCOMPARE(calc(w).resultList->toPlainText(), QString("----"));
-    QCOMPARE(calc(w).helpLine->text(), QString("作業名を選択します"));
+    QCOMPARE(calc(w).resultBox->toPlainText(), QString("----"));
+    QCOMPARE(calc(w).helpLabel->text(), QString("作業名を選択します"));
     w.runTabAction(TabAction::CalculationPage);
     QCOMPARE(w.existingCalculationPage(), page);
-    QCOMPARE(calc(w).resultList->toPlainText(), QString("----"));
+    QCOMPARE(calc(w).resultBox->toPlainText(), QString("----"));
 }
 
 void CalculationPageFirstUseTest::menuSaveBeforeShowing() {
@@ -231,15 +231,15 @@ void CalculationPageFirstUseTest::sizeSwitchBuildsNothing() {
     QVERIFY(small.isVisible());
     QVERIFY(small.isCalculationPageShown());
     // Back again: the results of a page never built need no clearing.
-    calc(small).resultList->setPlainText(QStringLiteral("Lv.005"));
+    calc(small).resultBox->setPlainText(QStringLiteral("Lv.005"));
     small.runTabAction(TabAction::SwitchSize);
     QVERIFY(large.isVisible());
     QVERIFY(!large.existingCalculationPage());
     QVERIFY(large.existingCharacterPage()->isVisible());
-    QCOMPARE(calc(small).resultList->toPlainText(), QString("Lv.005"));
+    QCOMPARE(calc(small).resultBox->toPlainText(), QString("Lv.005"));
     // The other way the switch clears the page the user goes to.
     large.runTabAction(TabAction::SwitchSize);
-    QVERIFY(calc(small).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(small).resultBox->toPlainText().isEmpty());
 }
 
 void CalculationPageFirstUseTest::accessKeysOfLaterPage() {
@@ -251,7 +251,7 @@ void CalculationPageFirstUseTest::accessKeysOfLaterPage() {
     // the button's click follows a moment later.
     QTest::keyClick(w.windowHandle(), Qt::Key_L, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), calc(w).expListButton);
-    QTRY_VERIFY(calc(w).resultList->toPlainText().contains(QStringLiteral("Lv.")));
+    QTRY_VERIFY(calc(w).resultBox->toPlainText().contains(QStringLiteral("Lv.")));
 }
 
 WM_TEST_MAIN(CalculationPageFirstUseTest)

@@ -139,7 +139,7 @@ void CharacterPageFirstUseTest::tabOrderAsBuiltWithWindow() {
     QCOMPARE(after, expected);
     QVERIFY(wmtest::shell(w).calculationPage->isAncestorOf(before.at(firstTab - 1)));
     // Within the page, the order of the page's own layout: 能力 first, 名前 before 職業.
-    QCOMPARE(pageControls.first()->objectName(), QString("subPageStatus"));
+    QCOMPARE(pageControls.first()->objectName(), QString("subPageStatusOption"));
     QVERIFY(pageControls.indexOf(wmtest::child<QComboBox>(&w, "nameList")) <
             pageControls.indexOf(wmtest::child<QComboBox>(&w, "jobList")));
     QCOMPARE(pageControls.last()->objectName(), QString("luckPrayerButton"));
@@ -148,7 +148,7 @@ void CharacterPageFirstUseTest::tabOrderAsBuiltWithWindow() {
     p.chooseSubPage(wm::CharacterSubPage::Status);
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QLineEdit* charm = wmtest::child<QLineEdit>(&w, "charmEdit");
+    QLineEdit* charm = wmtest::child<QLineEdit>(&w, "charmBox");
     charm->setFocus();
     QTest::keyClick(charm, Qt::Key_Return);
     QVERIFY(page->isAncestorOf(QApplication::focusWidget()));
@@ -212,23 +212,23 @@ void CharacterPageFirstUseTest::limitsReachUnbuiltVisiblePage() {
 void CharacterPageFirstUseTest::strengthOfHiddenWindowBuildsNothing() {
     MainWindow& large = shown(2);
     large.runTabAction(wm::TabAction::CharacterPage);
-    auto* maximum = wmtest::child<QLineEdit>(&large, "maximumWeightEdit");
+    auto* maximum = wmtest::child<QLineEdit>(&large, "maximumWeightBox");
     QCOMPARE(maximum->text(), QString("1000"));
     large.hide();
     MainWindow& small = shown(1);
     // The maximum weight follows the visible window's class; a page never built has none,
     // so there is nothing to change and nothing to build.
-    wmtest::child<QLineEdit>(&large, "strengthEdit")->setText("30");
+    wmtest::child<QLineEdit>(&large, "strengthBox")->setText("30");
     QVERIFY(!small.existingCharacterPage());
     QCOMPARE(maximum->text(), QString("1000"));
     // Hovering a control of the hidden window writes the visible window's help lines.
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(wmtest::child<QPushButton>(&large, "saveCharacterButton"), &enter);
-    QCOMPARE(wmtest::calc(small).helpLine->text(), QString("PC情報を保存します"));
+    QCOMPARE(wmtest::calc(small).helpLabel->text(), QString("PC情報を保存します"));
     QVERIFY(!small.existingCharacterPage());
-    QCOMPARE(wmtest::child<QLabel>(&small.characterPage(), "characterHelpLine")->text(),
+    QCOMPARE(wmtest::child<QLabel>(&small.characterPage(), "characterHelpLabel")->text(),
              QString("PC情報を保存します"));
-    QCOMPARE(wmtest::child<QLabel>(&large, "characterHelpLine")->text(), QString());
+    QCOMPARE(wmtest::child<QLabel>(&large, "characterHelpLabel")->text(), QString());
 }
 
 void CharacterPageFirstUseTest::pageOfOtherSize() {
@@ -264,33 +264,33 @@ void CharacterPageFirstUseTest::jobSlotsOnFirstShowing() {
     MainWindow& w = shown(code);
     w.runTabAction(wm::TabAction::CharacterPage);
     CharacterPage& page = *w.existingCharacterPage();
-    QVERIFY(!w.findChild<QWidget*>("jobSlot1Work"));
+    QVERIFY(!w.findChild<QWidget*>("jobSlot1WorkList"));
     // A fame typed before the slots exist decides how many show once they do.
-    wmtest::child<QLineEdit>(&w, "fameEdit")->setText(fame);
+    wmtest::child<QLineEdit>(&w, "fameBox")->setText(fame);
     page.chooseSubPage(wm::CharacterSubPage::Equipment);
-    QVERIFY(!w.findChild<QWidget*>("jobSlot1Work"));
+    QVERIFY(!w.findChild<QWidget*>("jobSlot1WorkList"));
     page.chooseSubPage(wm::CharacterSubPage::Works);
     for (int slot = 1; slot <= 12; ++slot) {
         const QString name = QStringLiteral("jobSlot%1").arg(slot);
         QCOMPARE(wmtest::child<QCheckBox>(&w, name + "Check")->isVisible(), slot <= count);
-        QCOMPARE(wmtest::child<QComboBox>(&w, name + "Work")->isVisible(), slot <= count);
-        QCOMPARE(wmtest::child<QLineEdit>(&w, name + "Level")->isVisible(), slot <= count);
+        QCOMPARE(wmtest::child<QComboBox>(&w, name + "WorkList")->isVisible(), slot <= count);
+        QCOMPARE(wmtest::child<QLineEdit>(&w, name + "LevelBox")->isVisible(), slot <= count);
     }
-    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot6Work")->currentText(), QString("鉱石堀り"));
+    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot6WorkList")->currentText(), QString("鉱石堀り"));
     // Rows as high as the page's other rows.
-    auto* level = wmtest::child<QLineEdit>(&w, "jobSlot1Level");
-    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot1Work")->height(),
+    auto* level = wmtest::child<QLineEdit>(&w, "jobSlot1LevelBox");
+    QCOMPARE(wmtest::child<QComboBox>(&w, "jobSlot1WorkList")->height(),
              wmtest::child<QComboBox>(&w, "jobList")->height());
-    QCOMPARE(level->height(), wmtest::child<QLineEdit>(&w, "fameEdit")->height());
+    QCOMPARE(level->height(), wmtest::child<QLineEdit>(&w, "fameBox")->height());
     // Keys and help as on the other boxes: digits only, and the help line explains it.
     QTest::keyClicks(level, "a5b");
     QCOMPARE(level->text(), QString("5"));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(level, &enter);
-    QCOMPARE(wmtest::child<QLabel>(&w, "characterHelpLine")->text(), level->toolTip());
+    QCOMPARE(wmtest::child<QLabel>(&w, "characterHelpLabel")->text(), level->toolTip());
     // Fame changes reach the slots from now on.
-    wmtest::child<QLineEdit>(&w, "fameEdit")->setText("15001");
-    QVERIFY(wmtest::child<QComboBox>(&w, "jobSlot12Work")->isVisible());
+    wmtest::child<QLineEdit>(&w, "fameBox")->setText("15001");
+    QVERIFY(wmtest::child<QComboBox>(&w, "jobSlot12WorkList")->isVisible());
 }
 
 void CharacterPageFirstUseTest::saveBeforeJobSlotsShown() {
@@ -308,7 +308,7 @@ void CharacterPageFirstUseTest::saveBeforeJobSlotsShown() {
         host->scripted.expectMessage(Answer::Ok);
         page.saveCharacter();
         // The gathering slots' empty levels show the 0 that was saved.
-        QCOMPARE(wmtest::child<QLineEdit>(&w, "jobSlot1Level")->text(), QString("0"));
+        QCOMPARE(wmtest::child<QLineEdit>(&w, "jobSlot1LevelBox")->text(), QString("0"));
         QCOMPARE(wmtest::child<QGroupBox>(&w, "workFrame")->isVisible(), code == 2);
         w.hide();
     }

@@ -140,7 +140,7 @@ MainWindow& DesktopKeysTest::window(int code) {
 
 MainWindow& DesktopKeysTest::enterLevelsUpToTheButton(int code) {
     MainWindow& w = window(code);
-    calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelBox->setFocus();
     typeKeys("5");
     press(Qt::Key_Return);
     typeKeys("6");
@@ -154,37 +154,37 @@ void DesktopKeysTest::enterPressesLevelButton() {
     MainWindow& w = enterLevelsUpToTheButton(code);
     QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     press(Qt::Key_Return);
-    QVERIFY(calc(w).resultList->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
+    QVERIFY(calc(w).resultBox->toPlainText().contains("Lv.005～Lv.006までの必要経験値"));
     // Ready for the next range.
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
 
     // Any other button takes Enter as well: the list of all levels.
     calc(w).expListButton->setFocus();
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(calc(w).resultList->toPlainText().contains("Lv.199"));
+    QVERIFY(calc(w).resultBox->toPlainText().contains("Lv.199"));
 }
 
 void DesktopKeysTest::enterPressesRunCountButton() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    calc(w).startLevelEdit->setText("1");
-    calc(w).targetLevelEdit->setText("6");  // 100
+    calc(w).startLevelBox->setText("1");
+    calc(w).targetLevelBox->setText("6");  // 100
     calc(w).calculateButton->click();
     w.calculationPage().clearResults();
     wm::chooseEntry(calc(w).workList, 0);
     wm::chooseEntry(calc(w).productList, 0);  // ウサギの肉: 10 experience in 3 steps
-    calc(w).stepsEdit->setReadOnly(false);
-    calc(w).stepsEdit->setFocus();
+    calc(w).stepsBox->setReadOnly(false);
+    calc(w).stepsBox->setFocus();
     press(Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), calc(w).runsNeededButton);
     press(Qt::Key_Return);
-    QVERIFY(calc(w).resultList->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
+    QVERIFY(calc(w).resultBox->toPlainText().startsWith("ウサギの肉 を 4 回分\n"));
 }
 
 void DesktopKeysTest::accessKeyOfVisibleButtonWins() {
     QFETCH(int, code);
     MainWindow& w = window(code);
-    calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelBox->setFocus();
     host->scripted.expectMessage(Answer::Ok);
     press(Qt::Key_F, Qt::AltModifier);
     QTRY_COMPARE(host->scripted.shown().size(), 1);
@@ -209,7 +209,7 @@ void DesktopKeysTest::multiLineBoxesPassTab() {
     MainWindow& w = window(code);
     wm::chooseEntry(calc(w).workList, 2);
     wm::chooseEntry(calc(w).productList, 0);
-    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultList}) {
+    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultBox}) {
         const QString before = box->toPlainText();
         box->setFocus();
         press(Qt::Key_Tab);
@@ -227,14 +227,14 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     // Digits only, at most three: a paste types what typing would.
-    calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelBox->setFocus();
     clipboard->setText("1a2345");
     press(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
+    QCOMPARE(calc(w).startLevelBox->text(), QString("123"));
 
     w.runTabAction(wm::TabAction::CharacterPage);
     w.characterPage().chooseSubPage(wm::CharacterSubPage::Equipment);
-    QLineEdit* weight = wmtest::child<QLineEdit>(&w, "currentWeightEdit");
+    QLineEdit* weight = wmtest::child<QLineEdit>(&w, "currentWeightBox");
     weight->setFocus();
     weight->selectAll();
     clipboard->setText("12345678901234567890");
@@ -252,7 +252,7 @@ void DesktopKeysTest::pasteAndDeleteObeyFields() {
 
     // A list that drops every key drops deleting and pasting too.
     w.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
-    QComboBox* slot = wmtest::child<QComboBox>(&w, "jobSlot1Work");
+    QComboBox* slot = wmtest::child<QComboBox>(&w, "jobSlot1WorkList");
     const QString job = slot->currentText();
     slot->setFocus();
     press(Qt::Key_Home);
@@ -270,10 +270,10 @@ void DesktopKeysTest::wheelNeedsFocusedList() {
     QFETCH(int, code);
     MainWindow& w = window(code);
     wm::chooseEntry(calc(w).workList, 1);
-    calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelBox->setFocus();
     wheelNotch(calc(w).workList);
     QCOMPARE(calc(w).workList->currentIndex(), 1);
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
     // Nor does the wheel take the focus to the list first.
     QCOMPARE(calc(w).workList->focusPolicy(), Qt::StrongFocus);
     // The list the user works in still follows the wheel.
@@ -291,7 +291,7 @@ void DesktopKeysTest::fieldsShowWhatTheyHold() {
 
     w.runTabAction(wm::TabAction::CharacterPage);
     QTest::qWait(0);
-    QVERIFY(showsWhole(wmtest::child<QLineEdit>(&w, "fameEdit"), "88888888"));
+    QVERIFY(showsWhole(wmtest::child<QLineEdit>(&w, "fameBox"), "88888888"));
 }
 
 // The focus is drawn when Enter or a click moved it, not only after Tab; a read-only text
@@ -305,15 +305,15 @@ void DesktopKeysTest::focusShowsHoweverItMoved() {
     QVERIFY(option.state & QStyle::State_HasFocus);
     QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
 
-    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultList}) {
+    for (QPlainTextEdit* box : {calc(w).materialsBox, calc(w).resultBox}) {
         QTest::mouseClick(box->viewport(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), box);
         auto* ring = box->findChild<QWidget*>("wmFocusRing");
         QVERIFY(ring && ring->isVisible());
         QCOMPARE(ring->geometry(), box->rect());
     }
-    QTest::mouseClick(calc(w).startLevelEdit, Qt::LeftButton);
-    QVERIFY(!calc(w).resultList->findChild<QWidget*>("wmFocusRing")->isVisible());
+    QTest::mouseClick(calc(w).startLevelBox, Qt::LeftButton);
+    QVERIFY(!calc(w).resultBox->findChild<QWidget*>("wmFocusRing")->isVisible());
 }
 
 WM_TEST_MAIN(DesktopKeysTest)

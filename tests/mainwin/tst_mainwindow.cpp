@@ -141,15 +141,15 @@ void TestMainWindow::characterPageFilledOnce() {
     QVERIFY(!w.existingCharacterPage());
     w.runTabAction(wm::TabAction::CharacterPage);
     QVERIFY(w.existingCharacterPage()->listsFilled());
-    QVERIFY(child<QRadioButton>(w, "subPageStatus")->isChecked());
+    QVERIFY(child<QRadioButton>(w, "subPageStatusOption")->isChecked());
     QVERIFY(child(w, "statusFrame")->isVisible());
 
     // The user's sub-page survives a second showing of the page.
-    wmtest::clickIndicator(child<QRadioButton>(w, "subPageEquipment"));
+    wmtest::clickIndicator(child<QRadioButton>(w, "subPageEquipmentOption"));
     w.runTabAction(wm::TabAction::CalculationPage);
     w.runTabAction(wm::TabAction::CharacterPage);
     QVERIFY(w.existingCharacterPage()->listsFilled());
-    QVERIFY(child<QRadioButton>(w, "subPageEquipment")->isChecked());
+    QVERIFY(child<QRadioButton>(w, "subPageEquipmentOption")->isChecked());
     QVERIFY(child(w, "weaponFrame")->isVisible());
     QVERIFY(!child(w, "statusFrame")->isVisible());
 }
@@ -176,7 +176,8 @@ void TestMainWindow::subPages() {
     // Start from a different sub-page so every frame has to change.
     w.characterPage().chooseSubPage(sub == 1 ? CharacterSubPage::Works
                                              : CharacterSubPage::Equipment);
-    const char* const buttons[] = {"subPageStatus", "subPageEquipment", "subPageWorks"};
+    const char* const buttons[] = {"subPageStatusOption", "subPageEquipmentOption",
+                                   "subPageWorksOption"};
     wmtest::clickIndicator(child<QRadioButton>(w, buttons[sub]));
     QList<bool> seen;
     for (const char* frame :
@@ -200,8 +201,8 @@ void TestMainWindow::sizeSwitch() {
     QFETCH(bool, byMenu);
     MainWindow& w = shown(code);
     w.runTabAction(wm::TabAction::CharacterPage);
-    child<QLineEdit>(w, "strengthEdit")->clear();
-    QTest::keyClicks(child<QLineEdit>(w, "strengthEdit"), QStringLiteral("25"));
+    child<QLineEdit>(w, "strengthBox")->clear();
+    QTest::keyClicks(child<QLineEdit>(w, "strengthBox"), QStringLiteral("25"));
     w.appendResult(QStringLiteral("here"));
     QVERIFY(!host->windows[3 - code]);
 
@@ -213,19 +214,19 @@ void TestMainWindow::sizeSwitch() {
     QCOMPARE(other.windowTitle(), kTitle);  // its own load, no page chosen yet
     QCOMPARE(w.windowTitle(), kCharTitle);
 
-    QTest::keyClicks(calc(other).startLevelEdit, QStringLiteral("5"));
+    QTest::keyClicks(calc(other).startLevelBox, QStringLiteral("5"));
     other.appendResult(QStringLiteral("there"));
     runTab(other, wm::TabAction::SwitchSize, byMenu);
     QVERIFY(w.isVisible());
     QVERIFY(!other.isVisible());
-    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
-    QCOMPARE(child<QLineEdit>(w, "strengthEdit")->text(), QStringLiteral("25"));
+    QVERIFY(calc(w).resultBox->toPlainText().isEmpty());
+    QCOMPARE(child<QLineEdit>(w, "strengthBox")->text(), QStringLiteral("25"));
     QVERIFY(child(w, "characterPage")->isVisible());
-    QCOMPARE(calc(other).resultList->toPlainText(), QStringLiteral("there"));
+    QCOMPARE(calc(other).resultBox->toPlainText(), QStringLiteral("there"));
 
     runTab(w, wm::TabAction::SwitchSize, byMenu);
-    QCOMPARE(calc(other).startLevelEdit->text(), QStringLiteral("5"));
-    QVERIFY(calc(other).resultList->toPlainText().isEmpty());
+    QCOMPARE(calc(other).startLevelBox->text(), QStringLiteral("5"));
+    QVERIFY(calc(other).resultBox->toPlainText().isEmpty());
 }
 
 void TestMainWindow::settingsCode_data() {
@@ -305,7 +306,7 @@ void TestMainWindow::characterButtonsReachProgram() {
     QCOMPARE(host->scripted.shown().at(1).text,
              QStringLiteral("結果がないので、ファイル作成は出来ません"));
     // 幸運祈願 and PCデータ表示 change nothing on the page.
-    QCOMPARE(child<QLineEdit>(w, "luckEdit")->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(w, "luckBox")->text(), QStringLiteral("0"));
     QCOMPARE(w.windowTitle(), kCharTitle);
 }
 
@@ -315,11 +316,11 @@ void TestMainWindow::resultAppendsToLastLine() {
     w.appendResult(QStringLiteral("-----"));
     w.appendResult(QStringLiteral("-----\n"));
     // A user click into the middle must not move where results go.
-    QTextCursor start = calc(w).resultList->textCursor();
+    QTextCursor start = calc(w).resultBox->textCursor();
     start.setPosition(0);
-    calc(w).resultList->setTextCursor(start);
+    calc(w).resultBox->setTextCursor(start);
     w.appendResult(QStringLiteral("end"));
-    QCOMPARE(calc(w).resultList->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
+    QCOMPARE(calc(w).resultBox->toPlainText(), QStringLiteral("Lv.005 10\n----------\nend"));
 }
 
 void TestMainWindow::sizeDifferences_data() {
@@ -352,10 +353,10 @@ void TestMainWindow::listsStartUnchosen() {
     MainWindow& w = shown(1);
     wm::CharacterPage& page = w.characterPage();
     page.chooseSubPage(wm::CharacterSubPage::Works);  // the job slots are built there
-    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->currentText(), QStringLiteral("鉱石堀り"));
-    QCOMPARE(child<QComboBox>(w, "jobSlot6Work")->itemText(0), QStringLiteral("鉱石掘り"));
-    QCOMPARE(child<QComboBox>(w, "jobSlot1Work")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>(w, "jobSlot6WorkList")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>(w, "jobSlot6WorkList")->currentText(), QStringLiteral("鉱石堀り"));
+    QCOMPARE(child<QComboBox>(w, "jobSlot6WorkList")->itemText(0), QStringLiteral("鉱石掘り"));
+    QCOMPARE(child<QComboBox>(w, "jobSlot1WorkList")->currentIndex(), -1);
     QCOMPARE(page.workCode(6), 6);
     QCOMPARE(page.workCode(7), 0);
     QCOMPARE(wm::savedEquipmentCode(page.equipmentChoice(wm::Equipment::Sword)),

@@ -33,24 +33,24 @@ void TabOrderTest::pages_data() {
     QTest::addColumn<bool>("openedOnCharacterPage");
     // The level group, the options, the buttons row by row, then the product side.
     const QStringList calculation = {
-        "startLevelEdit",   "targetLevelEdit", "remainingExpCheck", "remainingExpEdit",
-        "showWeightCheck",  "showStepsCheck",  "expTabOrderOption", "countTabOrderOption",
-        "calculateButton",  "expListButton",   "runsNeededButton",  "clearButton",
-        "saveResultButton", "workList",        "productList",       "productLevelEdit",
-        "runExpEdit",       "materialsBox",    "resultList"};
-    QStringList character{"subPageStatus", "subPageEquipment", "subPageWorks"};
+        "startLevelBox",    "targetLevelBox", "remainingExpCheck", "remainingExpBox",
+        "showWeightCheck",  "showStepsCheck", "expTabOrderOption", "countTabOrderOption",
+        "calculateButton",  "expListButton",  "runsNeededButton",  "clearButton",
+        "saveResultButton", "workList",       "productList",       "productLevelBox",
+        "runExpBox",        "materialsBox",   "resultBox"};
+    QStringList character{"subPageStatusOption", "subPageEquipmentOption", "subPageWorksOption"};
     // 能力: the status boxes row by row across both columns.
-    character << QStringList{"nameList",         "jobList",      "fameEdit",     "levelEdit",
-                             "hpEdit",           "mpEdit",       "vitalityEdit", "agilityEdit",
-                             "intelligenceEdit", "strengthEdit", "luckEdit",     "charmEdit"};
+    character << QStringList{"nameList",        "jobList",     "fameBox",     "levelBox",
+                             "hpBox",           "mpBox",       "vitalityBox", "agilityBox",
+                             "intelligenceBox", "strengthBox", "luckBox",     "charmBox"};
     // 装備: the weapons, then the weights.
-    character << QStringList{"swordList",          "katanaList",          "axeList",
-                             "staffList",          "abacusList",          "whipList",
-                             "fightingGlovesList", "equipmentWeightEdit", "currentWeightEdit",
-                             "maximumWeightEdit"};
+    character << QStringList{"swordList",          "katanaList",         "axeList",
+                             "staffList",          "abacusList",         "whipList",
+                             "fightingGlovesList", "equipmentWeightBox", "currentWeightBox",
+                             "maximumWeightBox"};
     // 技術: the job slots.
     for (int slot = 1; slot <= 12; ++slot) {
-        for (const char* part : {"Check", "Work", "Level"})
+        for (const char* part : {"Check", "WorkList", "LevelBox"})
             character << QStringLiteral("jobSlot%1").arg(slot) + QLatin1String(part);
     }
     // 装備: everything else worn or carried.

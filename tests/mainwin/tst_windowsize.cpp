@@ -64,7 +64,7 @@ class TestWindowSize : public QObject {
         QWidget* pageFrame =
             page == 1 ? static_cast<QWidget*>(shell(w).calculationPage) : w.existingCharacterPage();
         const QSize pageBefore = pageFrame->size();
-        const int listBefore = calc(w).resultList->height();
+        const int listBefore = calc(w).resultBox->height();
         const QStringList designedGaps = wmtest::labelGaps(&w);
         QVERIFY(designedGaps.size() >= 7);
 
@@ -80,7 +80,7 @@ class TestWindowSize : public QObject {
         QCOMPARE(pageFrame->width(), pageBefore.width() + 300);
         QCOMPARE(pageFrame->height(), pageBefore.height() + 240);
         if (page == 1)
-            QVERIFY(calc(w).resultList->height() >= listBefore + 230);
+            QVERIFY(calc(w).resultBox->height() >= listBefore + 230);
 
         // Never smaller than designed.
         w.resize(200, 150);

@@ -135,15 +135,15 @@ void TestWmTool::optionsFileChoosesWindow_data() {
     QTest::addColumn<QString>("focus");  // where the first activation puts the focus
     const QString calc = kTitle + QStringLiteral("  ( 仕事技術計算 )");
     const QString chara = kTitle + QStringLiteral("  ( キャラデータ )");
-    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara << "subPageStatus";
-    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle << "startLevelEdit";
+    QTest::addRow("2 and 2") << QStringList{"2", "2"} << 2 << chara << "subPageStatusOption";
+    QTest::addRow("1.9 alone") << QStringList{"1.9"} << 1 << kTitle << "startLevelBox";
     QTest::addRow("as written, 1 and 2")
         << QStringList{"#  数字はすべて半角で入力してください", "#0 x", "1", "#1 x", "2"} << 1
-        << chara << "subPageStatus";
-    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc << "startLevelEdit";
-    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle << "startLevelEdit";
+        << chara << "subPageStatusOption";
+    QTest::addRow("2 and 1") << QStringList{"2", "1"} << 2 << calc << "startLevelBox";
+    QTest::addRow("page 3 ignored") << QStringList{"1", "3"} << 1 << kTitle << "startLevelBox";
     QTest::addRow("extra values ignored")
-        << QStringList{"1", "1", "2"} << 1 << calc << "startLevelEdit";
+        << QStringList{"1", "1", "2"} << 1 << calc << "startLevelBox";
     QTest::addRow("comments only")
         << QStringList{"#  数字", "#0 x", "#1 y"} << 0 << QString() << QString();
     QTest::addRow("size 3") << QStringList{"3", "1"} << 0 << QString() << QString();
@@ -183,8 +183,8 @@ void TestWmTool::startWithoutOptionsFile() {
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
     QCOMPARE(opt.windowTitle(), QStringLiteral("起動設定"));
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculatorOption")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmallOption")->isChecked());
     QCOMPARE(wmtest::child<QPushButton>(&opt, "confirmButton")->text(), QStringLiteral("起動(&R)"));
     QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("終了(&X)"));
     QVERIFY(!wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
@@ -202,10 +202,10 @@ void TestWmTool::startWithoutOptionsFile() {
 void TestWmTool::startChoosesLargeCharacterPage() {
     QVERIFY(start(std::nullopt));
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
-    QVERIFY(!wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
-    QTest::keyClick(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"),
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterDataOption"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"));
+    QVERIFY(!wmtest::child<QRadioButton>(&opt, "startPageCalculatorOption")->isChecked());
+    QTest::keyClick(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"),
                     Qt::Key_Return);  // Enter on a choice starts, like "起動"
     wm::MainWindow* shown = visibleMain();
     QVERIFY(shown);
@@ -288,11 +288,11 @@ void TestWmTool::openedFromMainWindow() {
     QCOMPARE(wmtest::child<QPushButton>(&opt, "closeButton")->text(), QStringLiteral("キャンセル"));
     QVERIFY(wmtest::child<QPushButton>(&opt, "applyButton")->isVisible());
     QCOMPARE(wmtest::child<QPushButton>(&opt, "applyButton")->text(), QStringLiteral("適用(&A)"));
-    QVERIFY(
-        wmtest::child<QRadioButton>(&opt, size.toInt() == 1 ? "windowSizeSmall" : "windowSizeLarge")
-            ->isChecked());
     QVERIFY(wmtest::child<QRadioButton>(
-                &opt, page.toInt() == 1 ? "startPageCalculator" : "startPageCharacterData")
+                &opt, size.toInt() == 1 ? "windowSizeSmallOption" : "windowSizeLargeOption")
+                ->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, page.toInt() == 1 ? "startPageCalculatorOption"
+                                                                : "startPageCharacterDataOption")
                 ->isChecked());
 }
 
@@ -300,7 +300,7 @@ void TestWmTool::okAppliesAndCloses() {
     QVERIFY(start(QStringList{"1", "1"}));
     shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"));
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(visibleMain(), tool->existingMainWindow(2));
@@ -312,8 +312,8 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QVERIFY(start(QStringList{"1", "1"}));
     shell(tool->mainWindow(1)).startupSettingsAction->trigger();
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterDataOption"));
     click(wmtest::child<QPushButton>(&opt, "applyButton"));
     QVERIFY(tool->data().settingsOpener == Opener{});
     QVERIFY(opt.isVisible());
@@ -327,7 +327,7 @@ void TestWmTool::cancelAfterApplyDoesNothing() {
     QCOMPARE(visibleMain(), large);
     QVERIFY(!large->isCalculationPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeLarge")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption")->isChecked());
     QCOMPARE(tool->ended, 0);
 }
 
@@ -340,16 +340,16 @@ void TestWmTool::cancelRestoresOpenedState() {
     small.runTabAction(wm::TabAction::CharacterPage);
     small.runTabAction(wm::TabAction::SwitchSize);
     tool->mainWindow(2).runTabAction(wm::TabAction::CharacterPage);
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterData"));
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "startPageCharacterDataOption"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"));
 
     click(wmtest::child<QPushButton>(&opt, "closeButton"));
     QVERIFY(dialogs.shown().isEmpty());
     QCOMPARE(visibleMain(), &small);
     QVERIFY(small.isCalculationPageShown());
     QVERIFY(opt.isVisible());
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmallOption")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculatorOption")->isChecked());
     QVERIFY(
         tool->data().settingsOpener ==
         (Opener{Opener::Kind::MainWindow, {wm::WindowSize::Small, wm::StartPage::Calculation}}));
@@ -363,7 +363,7 @@ void TestWmTool::unwritableOptionsFile() {
     QVERIFY(start(std::nullopt));
     wm::StartupSettingsWindow& opt = tool->settingsWindow();
     QVERIFY(opt.isVisible());
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLarge"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&opt, "windowSizeLargeOption"));
     dialogs.expectMessage(Dialogs::Answer::Ok);
     click(wmtest::child<QPushButton>(&opt, "confirmButton"));
     QCOMPARE(dialogs.shown().size(), 1);
@@ -403,10 +403,10 @@ void TestWmTool::enterPressesButtonsOfEveryWindow() {
     wmtest::child<QLineEdit>(rebirth, "levelBox")->setText(QStringLiteral("100"));
     for (const char* value :
          {"hp", "vitality", "intelligence", "luck", "mp", "agility", "strength", "charm"})
-        wmtest::child<QLineEdit>(rebirth, QString::fromLatin1(value) + "Input")
+        wmtest::child<QLineEdit>(rebirth, QString::fromLatin1(value) + "InputBox")
             ->setText(QStringLiteral("50"));
     enterOn(wmtest::child<QPushButton>(rebirth, "calculateButton"));
-    QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResult")->text().isEmpty());
+    QVERIFY(!wmtest::child<QLineEdit>(rebirth, "hpResultBox")->text().isEmpty());
 
     shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
@@ -467,24 +467,24 @@ void TestWmTool::modifiedKeysTypeNothing_data() {
     QTest::addColumn<int>("modifiers");
     const int alt = Qt::AltModifier, meta = Qt::MetaModifier;
     QTest::newRow("初期ＬＶ Alt+X") << "main"
-                                    << "startLevelEdit" << int(Qt::Key_X) << alt;
+                                    << "startLevelBox" << int(Qt::Key_X) << alt;
     QTest::newRow("初期ＬＶ Alt+1") << "main"
-                                    << "startLevelEdit" << int(Qt::Key_1) << alt;
+                                    << "startLevelBox" << int(Qt::Key_1) << alt;
     QTest::newRow("初期ＬＶ Super+Z") << "main"
-                                      << "startLevelEdit" << int(Qt::Key_Z) << meta;
+                                      << "startLevelBox" << int(Qt::Key_Z) << meta;
     QTest::newRow("初期ＬＶ Ctrl+Alt+Q")
         << "main"
-        << "startLevelEdit" << int(Qt::Key_Q) << int(Qt::ControlModifier | alt);
+        << "startLevelBox" << int(Qt::Key_Q) << int(Qt::ControlModifier | alt);
     QTest::newRow("名声 Alt+K") << "status"
-                                << "fameEdit" << int(Qt::Key_K) << alt;
+                                << "fameBox" << int(Qt::Key_K) << alt;
     QTest::newRow("現在重量 Alt+Z") << "weights"
-                                    << "currentWeightEdit" << int(Qt::Key_Z) << alt;
+                                    << "currentWeightBox" << int(Qt::Key_Z) << alt;
     QTest::newRow("技術 slot Alt+X") << "works"
-                                     << "jobSlot7Work" << int(Qt::Key_X) << alt;
+                                     << "jobSlot7WorkList" << int(Qt::Key_X) << alt;
     QTest::newRow("作業名 Alt+Q") << "product"
                                   << "workList" << int(Qt::Key_Q) << alt;
     QTest::newRow("生産回数 Alt+X") << "tree"
-                                    << "runsField" << int(Qt::Key_X) << alt;
+                                    << "runsBox" << int(Qt::Key_X) << alt;
     QTest::newRow("転生回数 Meta+Y") << "rebirth"
                                      << "countBox" << int(Qt::Key_Y) << meta;
 }
@@ -551,19 +551,20 @@ void TestWmTool::settingsTabStopsAndAccessKeys() {
     QVERIFY(QTest::qWaitForWindowActive(&opt));
     auto* apply = wmtest::child<QPushButton>(&opt, "applyButton");
     wmtest::child<QPushButton>(&opt, "closeButton")->setFocus();
-    const QStringList stops = {"startPageCharacterData", "windowSizeLarge", "applyButton"};
+    const QStringList stops = {"startPageCharacterDataOption", "windowSizeLargeOption",
+                               "applyButton"};
     for (const QString& stop : stops) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), stop);
     }
     QTest::keyClick(apply, Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeLarge"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeLargeOption"));
     // The arrow keys choose within the line; Tab then comes back to the new choice.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmall")->isChecked());
+    QVERIFY(wmtest::child<QRadioButton>(&opt, "windowSizeSmallOption")->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeSmall"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("windowSizeSmallOption"));
 
     QList<QKeySequence> keys;
     for (QAbstractButton* control : opt.findChildren<QAbstractButton*>()) {
@@ -575,7 +576,7 @@ void TestWmTool::settingsTabStopsAndAccessKeys() {
     }
     QCOMPARE(keys.size(), 5);  // the four options and 適用
     QTest::keyClick(opt.windowHandle(), Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculator")->isChecked());
+    QTRY_VERIFY(wmtest::child<QRadioButton>(&opt, "startPageCalculatorOption")->isChecked());
     // Two lines of choices gain nothing from more room.
     QCOMPARE(opt.maximumSize(), opt.minimumSize());
     QVERIFY(opt.width() >= 320);
@@ -619,13 +620,13 @@ void TestWmTool::reincarnationAndAboutWindows() {
     shell(*w).aboutAction->trigger();
     wm::AboutWindow* about = tool->existingAboutWindow();
     QVERIFY(about && about->isVisible());
-    const QString once = wmtest::child<QLabel>(about, "description")->text();
+    const QString once = wmtest::child<QLabel>(about, "descriptionLabel")->text();
     QVERIFY(once.contains(QStringLiteral("生産データ更新日時：")));
     // The production data exists, the program file named by the list does not.
     QVERIFY(!once.contains(QStringLiteral("生産データ更新日時：不明")));
     QVERIFY(once.endsWith(QStringLiteral("プログラム更新日時：不明")));
     shell(*w).aboutAction->trigger();  // still open: the two lines stand once
-    QCOMPARE(wmtest::child<QLabel>(about, "description")->text(), once);
+    QCOMPARE(wmtest::child<QLabel>(about, "descriptionLabel")->text(), once);
     // Neither window gains from more room: both keep their size.
     QCOMPARE(about->maximumSize(), about->minimumSize());
     QCOMPARE(tool->existingReincarnationWindow()->maximumSize(),
@@ -686,11 +687,11 @@ void TestWmTool::rulesGoToBothWindows() {
     QVERIFY(start(QStringList{"1", "1"}));
     wm::MainWindow& large = tool->mainWindow(2);
     wm::MainWindow* small = visibleMain();
-    calc(*small).startLevelEdit->setText(QStringLiteral("5"));
+    calc(*small).startLevelBox->setText(QStringLiteral("5"));
     QTest::mouseClick(calc(*small).calculateButton, Qt::LeftButton);
-    QCOMPARE(calc(large).resultList->toPlainText(), QString(98, QLatin1Char('-')));
+    QCOMPARE(calc(large).resultBox->toPlainText(), QString(98, QLatin1Char('-')));
     // Switching size clears the list of the window switched to.
     shell(*small).tabAction(wm::TabAction::SwitchSize)->trigger();
     QVERIFY(large.isVisible());
-    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(large).resultBox->toPlainText().isEmpty());
 }

@@ -56,11 +56,11 @@ class TestViewer : public QObject {
         QCOMPARE(win_->minimumSize(), start);
         QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
                  qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
-        const QSize text = wmtest::ProductControls(win_).infoText->size();
+        const QSize text = wmtest::ProductControls(win_).infoBox->size();
         win_->resize(start + QSize(200, 300));
         QTRY_COMPARE(win_->size(), start + QSize(200, 300));
-        QVERIFY(wmtest::ProductControls(win_).infoText->height() >= text.height() + 290);
-        QVERIFY(wmtest::ProductControls(win_).infoText->width() >= text.width() + 190);
+        QVERIFY(wmtest::ProductControls(win_).infoBox->height() >= text.height() + 290);
+        QVERIFY(wmtest::ProductControls(win_).infoBox->width() >= text.width() + 190);
         QVERIFY2(wmtest::layoutFaults(win_).isEmpty(),
                  qPrintable(wmtest::layoutFaults(win_).join(QLatin1Char('\n'))));
         win_->resize(100, 100);
@@ -129,7 +129,7 @@ class TestViewer : public QObject {
                  QStringLiteral("秘薬の素"));
         QCOMPARE(wmtest::ProductControls(win_).materials[0].count->text(), QStringLiteral("1"));
         QVERIFY(!wmtest::ProductControls(win_).materials[0].nameList->isHidden());
-        QCOMPARE(wmtest::ProductControls(win_).infoText->toPlainText(), text);
+        QCOMPARE(wmtest::ProductControls(win_).infoBox->toPlainText(), text);
     }
 
     void guildWarningShownOnce() {
@@ -234,11 +234,11 @@ class TestViewer : public QObject {
         product(QStringLiteral("湧き水の霊薬"));
         QCOMPARE(ui.materials[0].level->text(), QString());
         QCOMPARE(ui.materials[0].weight->text(), QString());
-        QCOMPARE(ui.infoText->toPlainText(), QString());
+        QCOMPARE(ui.infoBox->toPlainText(), QString());
         // 虫除けの香: the strength on its own line.
         ui.modes.products->click();
         product(QStringLiteral("虫除けの香"));
-        QCOMPARE(ui.infoText->toPlainText(),
+        QCOMPARE(ui.infoBox->toPlainText(),
                  QStringLiteral("虫除けの香 を 1000 持てます\n残り重量は 0 です\n  薬物強度:30"));
 
         // 銀の首飾り: 銀の鎖 from section 29, runs capped.
@@ -246,7 +246,7 @@ class TestViewer : public QObject {
         wm::chooseEntry(ui.workList, 27);
         product(QStringLiteral("銀の首飾り"));
         QCOMPARE(
-            ui.infoText->toPlainText(),
+            ui.infoBox->toPlainText(),
             QStringLiteral("首飾り細工 020 の 銀の鎖 を 39\n細工       025 の 宝石の台座 を 39\n"
                            "銀の首飾り を 39 回分作れます\n"
                            "銀の首飾り を 39 回分の経験値 11700\n残り重量は 922 です"));

@@ -23,7 +23,7 @@ using wm::MainWindow;
 using wmtest::calc;
 using wmtest::shell;
 
-class KeyHelpTest : public QObject {
+class PageKeysTest : public QObject {
     Q_OBJECT
   private slots:
     void init();
@@ -41,14 +41,14 @@ class KeyHelpTest : public QObject {
     void nameCuts();
     void inputMethodTextIsFiltered();
     void selectOnFocus();
-    void helpLine();
+    void helpLabel();
 
   private:
     MainWindow& window(int code);
     std::unique_ptr<FakeHost> host;
 };
 
-void KeyHelpTest::init() {
+void PageKeysTest::init() {
     host = std::make_unique<FakeHost>();
     host->data.expTable.set(0, -1);
     wm::fillExpTableByFormula(host->data.expTable);
@@ -60,28 +60,28 @@ void KeyHelpTest::init() {
     host->data.jobs.set(1, 3, "01");
 }
 
-void KeyHelpTest::cleanup() {
+void PageKeysTest::cleanup() {
     WM_VERIFY_DIALOGS(host->scripted);
     host.reset();
 }
 
-MainWindow& KeyHelpTest::window(int code) {
+MainWindow& PageKeysTest::window(int code) {
     return host->shownWindow(code);
 }
 
-void KeyHelpTest::startLevelDigits() {
+void PageKeysTest::startLevelDigits() {
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setFocus();
-    QTest::keyClicks(calc(w).startLevelEdit, "1a2 34");
-    QCOMPARE(calc(w).startLevelEdit->text(), QString("123"));
-    calc(w).startLevelEdit->selectAll();
-    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_4);
-    QCOMPARE(calc(w).startLevelEdit->text(), QString("4"));
-    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_Backspace);
-    QCOMPARE(calc(w).startLevelEdit->text(), QString());
+    calc(w).startLevelBox->setFocus();
+    QTest::keyClicks(calc(w).startLevelBox, "1a2 34");
+    QCOMPARE(calc(w).startLevelBox->text(), QString("123"));
+    calc(w).startLevelBox->selectAll();
+    QTest::keyClick(calc(w).startLevelBox, Qt::Key_4);
+    QCOMPARE(calc(w).startLevelBox->text(), QString("4"));
+    QTest::keyClick(calc(w).startLevelBox, Qt::Key_Backspace);
+    QCOMPARE(calc(w).startLevelBox->text(), QString());
 }
 
-void KeyHelpTest::enterInLevels_data() {
+void PageKeysTest::enterInLevels_data() {
     QTest::addColumn<bool>("target");
     QTest::addColumn<QString>("level");
     QTest::addColumn<bool>("movesOn");
@@ -91,14 +91,14 @@ void KeyHelpTest::enterInLevels_data() {
     QTest::newRow("target 301") << true << "301" << false;
 }
 
-void KeyHelpTest::enterInLevels() {
+void PageKeysTest::enterInLevels() {
     QFETCH(bool, target);
     QFETCH(QString, level);
     QFETCH(bool, movesOn);
     MainWindow& w = window(1);
-    QLineEdit* field = target ? calc(w).targetLevelEdit : calc(w).startLevelEdit;
+    QLineEdit* field = target ? calc(w).targetLevelBox : calc(w).startLevelBox;
     QWidget* next =
-        target ? static_cast<QWidget*>(calc(w).remainingExpEdit) : calc(w).targetLevelEdit;
+        target ? static_cast<QWidget*>(calc(w).remainingExpBox) : calc(w).targetLevelBox;
     field->setFocus();
     field->setText(level);
     field->deselect();
@@ -112,69 +112,69 @@ void KeyHelpTest::enterInLevels() {
     }
 }
 
-void KeyHelpTest::remainingExperienceKeys() {
+void PageKeysTest::remainingExperienceKeys() {
     MainWindow& w = window(1);
-    calc(w).remainingExpEdit->setFocus();
-    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Space);  // switches the box on
+    calc(w).remainingExpBox->setFocus();
+    QTest::keyClick(calc(w).remainingExpBox, Qt::Key_Space);  // switches the box on
     QVERIFY(calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
-    calc(w).remainingExpEdit->clear();
-    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
+    QCOMPARE(calc(w).remainingExpBox->text(), QString(" "));
+    calc(w).remainingExpBox->clear();
+    QTest::keyClick(calc(w).remainingExpBox, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(),
-             calc(w).remainingExpEdit);  // empty and checked: stays
-    QTest::keyClicks(calc(w).remainingExpEdit, "12345678");
-    QCOMPARE(calc(w).remainingExpEdit->text(), QString("1234567"));
-    QTest::keyClick(calc(w).remainingExpEdit,
+             calc(w).remainingExpBox);  // empty and checked: stays
+    QTest::keyClicks(calc(w).remainingExpBox, "12345678");
+    QCOMPARE(calc(w).remainingExpBox->text(), QString("1234567"));
+    QTest::keyClick(calc(w).remainingExpBox,
                     Qt::Key_Space);  // and off again, leaving one blank
     QVERIFY(!calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(calc(w).remainingExpEdit->text(), QString(" "));
-    QTest::keyClick(calc(w).remainingExpEdit, Qt::Key_Return);
+    QCOMPARE(calc(w).remainingExpBox->text(), QString(" "));
+    QTest::keyClick(calc(w).remainingExpBox, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), calc(w).calculateButton);
     // Enter presses the button: with no start level the calculation asks for one there.
     host->scripted.expectMessage(wm::Dialogs::Answer::Ok);
     QTest::keyClick(calc(w).calculateButton, Qt::Key_Return);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが正しく入力されていません"));
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
 }
 
-void KeyHelpTest::productFieldsEnter() {
+void PageKeysTest::productFieldsEnter() {
     MainWindow& w = window(2);
-    calc(w).runsEdit->setFocus();
-    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);  // empty: nothing at all
-    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
+    calc(w).runsBox->setFocus();
+    QTest::keyClick(calc(w).runsBox, Qt::Key_Return);  // empty: nothing at all
+    QVERIFY(calc(w).resultBox->toPlainText().isEmpty());
     wm::chooseEntry(calc(w).workList, 0);
     wm::chooseEntry(calc(w).productList, 0);
-    calc(w).runsEdit->setFocus();
-    QTest::keyClicks(calc(w).runsEdit, "2x");
-    QTest::keyClick(calc(w).runsEdit, Qt::Key_Return);
+    calc(w).runsBox->setFocus();
+    QTest::keyClicks(calc(w).runsBox, "2x");
+    QTest::keyClick(calc(w).runsBox, Qt::Key_Return);
     QCOMPARE(
-        calc(w).resultList->toPlainText(),
+        calc(w).resultBox->toPlainText(),
         QString("ウサギの肉 を 2 回分生産した時の合計  60 EXP\n  重量 ： ウサギの肉 × 2 = 0\n"));
 
-    calc(w).stepExpEdit->setReadOnly(false);
-    calc(w).stepExpEdit->setText("7");
-    calc(w).stepExpEdit->setFocus();
-    QTest::keyClick(calc(w).stepExpEdit, Qt::Key_Return);
-    QCOMPARE(calc(w).runExpEdit->text(), QString("21"));
-    QCOMPARE(QApplication::focusWidget(), calc(w).stepsEdit);
-    QTest::keyClick(calc(w).stepsEdit, Qt::Key_Return);
+    calc(w).stepExpBox->setReadOnly(false);
+    calc(w).stepExpBox->setText("7");
+    calc(w).stepExpBox->setFocus();
+    QTest::keyClick(calc(w).stepExpBox, Qt::Key_Return);
+    QCOMPARE(calc(w).runExpBox->text(), QString("21"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).stepsBox);
+    QTest::keyClick(calc(w).stepsBox, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), calc(w).runsNeededButton);
 }
 
-void KeyHelpTest::statusBoxLimits_data() {
+void PageKeysTest::statusBoxLimits_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("fame") << "fameEdit"
+    QTest::newRow("fame") << "fameBox"
                           << "12345678";
-    QTest::newRow("HP") << "hpEdit"
+    QTest::newRow("HP") << "hpBox"
                         << "12345";
-    QTest::newRow("MP") << "mpEdit"
+    QTest::newRow("MP") << "mpBox"
                         << "12345";
-    QTest::newRow("strength") << "strengthEdit"
+    QTest::newRow("strength") << "strengthBox"
                               << "123";
 }
 
-void KeyHelpTest::statusBoxLimits() {
+void PageKeysTest::statusBoxLimits() {
     QFETCH(QString, box);
     QFETCH(QString, kept);
     MainWindow& w = window(1);
@@ -188,22 +188,22 @@ void KeyHelpTest::statusBoxLimits() {
     QVERIFY(QApplication::focusWidget() != field);
 }
 
-void KeyHelpTest::listsDropKeys() {
+void PageKeysTest::listsDropKeys() {
     MainWindow& small = window(1);
     small.runTabAction(wm::TabAction::CharacterPage);
     small.characterPage().chooseSubPage(wm::CharacterSubPage::Works);
-    auto* work = wmtest::child<QComboBox>(&small, "jobSlot7Work");
+    auto* work = wmtest::child<QComboBox>(&small, "jobSlot7WorkList");
     work->setFocus();
     const int before = work->currentIndex();
     QTest::keyClicks(work, "ab1");
     QCOMPARE(work->currentIndex(), before);
-    auto* subPage = wmtest::child<QRadioButton>(&small, "subPageWorks");
+    auto* subPage = wmtest::child<QRadioButton>(&small, "subPageWorksOption");
     subPage->setFocus();
     QTest::keyClick(subPage, Qt::Key_Return);
     QVERIFY(QApplication::focusWidget() != subPage);
 }
 
-void KeyHelpTest::nameCuts_data() {
+void PageKeysTest::nameCuts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("after");
     // The key goes in after the cut, and the name rule keeps the first fourteen bytes.
@@ -213,7 +213,7 @@ void KeyHelpTest::nameCuts_data() {
                                   << "abcdeあいうえz";
 }
 
-void KeyHelpTest::nameCuts() {
+void PageKeysTest::nameCuts() {
     QFETCH(QString, name);
     QFETCH(QString, after);
     MainWindow& w = window(1);
@@ -226,48 +226,48 @@ void KeyHelpTest::nameCuts() {
     QCOMPARE(list->currentText(), after);
 }
 
-void KeyHelpTest::inputMethodTextIsFiltered() {
+void PageKeysTest::inputMethodTextIsFiltered() {
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setFocus();
+    calc(w).startLevelBox->setFocus();
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8("１2あ3"));
-    QApplication::sendEvent(calc(w).startLevelEdit, &commit);
-    QCOMPARE(calc(w).startLevelEdit->text(), QString("23"));
+    QApplication::sendEvent(calc(w).startLevelBox, &commit);
+    QCOMPARE(calc(w).startLevelBox->text(), QString("23"));
 }
 
-void KeyHelpTest::selectOnFocus() {
+void PageKeysTest::selectOnFocus() {
     MainWindow& w = window(1);
-    calc(w).targetLevelEdit->setText("250");
-    calc(w).startLevelEdit->setFocus();
-    QTest::mouseClick(calc(w).targetLevelEdit, Qt::LeftButton);
-    QTRY_COMPARE(calc(w).targetLevelEdit->selectedText(), QString("250"));
+    calc(w).targetLevelBox->setText("250");
+    calc(w).startLevelBox->setFocus();
+    QTest::mouseClick(calc(w).targetLevelBox, Qt::LeftButton);
+    QTRY_COMPARE(calc(w).targetLevelBox->selectedText(), QString("250"));
 }
 
-void KeyHelpTest::helpLine() {
+void PageKeysTest::helpLabel() {
     MainWindow& w = window(1);
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(calc(w).runsNeededButton, &enter);
-    QCOMPARE(calc(w).helpLine->text(),
+    QCOMPARE(calc(w).helpLabel->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
     // The character page, created later, shows the same text in its own line.
     QVERIFY(!w.existingCharacterPage());
-    auto* characterHelp = wmtest::child<QLabel>(&w.characterPage(), "characterHelpLine");
-    QCOMPARE(characterHelp->text(), calc(w).helpLine->text());
+    auto* characterHelp = wmtest::child<QLabel>(&w.characterPage(), "characterHelpLabel");
+    QCOMPARE(characterHelp->text(), calc(w).helpLabel->text());
     QApplication::sendEvent(calc(w).workList, &enter);  // lists leave the line as it was
-    QCOMPARE(calc(w).helpLine->text(),
+    QCOMPARE(calc(w).helpLabel->text(),
              QString("生産品をいくつ作れば計算した経験値を越えるかを算出します"));
     QApplication::sendEvent(characterHelp, &enter);
-    QCOMPARE(calc(w).helpLine->text(), QString());
-    QApplication::sendEvent(wmtest::child<QLabel>(&w, "glovesLabel"), &enter);
-    QCOMPARE(calc(w).helpLine->text(), QString("装備している手袋（こて）を選択します"));
-    QCOMPARE(characterHelp->text(), calc(w).helpLine->text());
+    QCOMPARE(calc(w).helpLabel->text(), QString());
+    QApplication::sendEvent(wmtest::child<QLabel>(&w, "glovesCaption"), &enter);
+    QCOMPARE(calc(w).helpLabel->text(), QString("装備している手袋（こて）を選択します"));
+    QCOMPARE(characterHelp->text(), calc(w).helpLabel->text());
 
     // From an option back onto the bare frame around it: the frame's own text.
     QTest::mouseMove(calc(w).expTabOrderOption, calc(w).expTabOrderOption->rect().center());
-    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動を経験値用に切り替えます"));
-    QTest::mouseMove(calc(w).tabOrderGroup, QPoint(2, 2));
-    QTRY_COMPARE(calc(w).helpLine->text(), QString("タブの移動の切り替えの設定をします"));
+    QTRY_COMPARE(calc(w).helpLabel->text(), QString("タブの移動を経験値用に切り替えます"));
+    QTest::mouseMove(calc(w).tabOrderFrame, QPoint(2, 2));
+    QTRY_COMPARE(calc(w).helpLabel->text(), QString("タブの移動の切り替えの設定をします"));
 }
 
-WM_TEST_MAIN(KeyHelpTest)
-#include "tst_keyhelp.moc"
+WM_TEST_MAIN(PageKeysTest)
+#include "tst_pagekeys.moc"

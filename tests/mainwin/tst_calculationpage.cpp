@@ -50,7 +50,7 @@ QStringList productionData() {
 
 }  // namespace
 
-class CalcPageTest : public QObject {
+class CalculationPageTest : public QObject {
     Q_OBJECT
   private slots:
     void init();
@@ -86,7 +86,7 @@ class CalcPageTest : public QObject {
     std::unique_ptr<FakeHost> host;
 };
 
-void CalcPageTest::init() {
+void CalculationPageTest::init() {
     folder = std::make_unique<wmtest::TestFolder>();
     folder->writeLines("txtFile/MakeData.txt", productionData());
     host = std::make_unique<FakeHost>();
@@ -96,56 +96,57 @@ void CalcPageTest::init() {
     wm::loadProducts(host->data, host->scripted);
 }
 
-void CalcPageTest::cleanup() {
+void CalculationPageTest::cleanup() {
     WM_VERIFY_DIALOGS(host->scripted);
     host.reset();
     folder.reset();
 }
 
-MainWindow& CalcPageTest::window(int code) {
+MainWindow& CalculationPageTest::window(int code) {
     return host->shownWindow(code);
 }
 
-void CalcPageTest::choose(MainWindow& w, int work, int product) {
+void CalculationPageTest::choose(MainWindow& w, int work, int product) {
     wm::chooseEntry(calc(w).workList, work);
     if (product >= 0)
         wm::chooseEntry(calc(w).productList, product);
 }
 
-void CalcPageTest::calculateLevels(MainWindow& w, const QString& start, const QString& target) {
-    calc(w).startLevelEdit->setText(start);
-    calc(w).targetLevelEdit->setText(target);
+void CalculationPageTest::calculateLevels(MainWindow& w, const QString& start,
+                                          const QString& target) {
+    calc(w).startLevelBox->setText(start);
+    calc(w).targetLevelBox->setText(target);
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
 }
 
-void CalcPageTest::fiveToEightInBothSizes_data() {
+void CalculationPageTest::fiveToEightInBothSizes_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("rule");
     QTest::newRow("small") << 1 << 49;
     QTest::newRow("large") << 2 << 56;
 }
 
-void CalcPageTest::fiveToEightInBothSizes() {
+void CalculationPageTest::fiveToEightInBothSizes() {
     QFETCH(int, code);
     QFETCH(int, rule);
     MainWindow& other = host->mainWindow(3 - code);
     MainWindow& w = window(code);
-    calc(w).startLevelEdit->setText("5");
-    calc(w).targetLevelEdit->setText("8");
+    calc(w).startLevelBox->setText("5");
+    calc(w).targetLevelBox->setText("8");
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     const QString block = dashes(rule) +
                           "\nLv.005       44 EXP\nLv.006       62 EXP\nLv.007       83 EXP\n" +
                           dashes(rule) + "\nLv.005～Lv.008までの必要経験値        189 EXP\n";
-    QCOMPARE(calc(w).resultList->toPlainText(), block);
+    QCOMPARE(calc(w).resultBox->toPlainText(), block);
     // The rules go to both windows' lists.
-    QCOMPARE(calc(other).resultList->toPlainText(), dashes(rule) + dashes(rule));
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
+    QCOMPARE(calc(other).resultBox->toPlainText(), dashes(rule) + dashes(rule));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
     // A second calculation starts right after the last line break.
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
-    QVERIFY(calc(w).resultList->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
+    QVERIFY(calc(w).resultBox->toPlainText().startsWith(block + dashes(rule) + "\nLv.005"));
 }
 
-void CalcPageTest::targetCorrections_data() {
+void CalculationPageTest::targetCorrections_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("corrected");
@@ -164,91 +165,91 @@ void CalcPageTest::targetCorrections_data() {
                                 << "Lv.299～Lv.300までの必要経験値    3586279 EXP";
 }
 
-void CalcPageTest::targetCorrections() {
+void CalculationPageTest::targetCorrections() {
     QFETCH(QString, start);
     QFETCH(QString, target);
     QFETCH(QString, corrected);
     QFETCH(QString, total);
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setText(start);
-    calc(w).targetLevelEdit->setText(target);
+    calc(w).startLevelBox->setText(start);
+    calc(w).targetLevelBox->setText(target);
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
-    QCOMPARE(calc(w).targetLevelEdit->text(), corrected);
-    QVERIFY2(calc(w).resultList->toPlainText().endsWith(total + "\n"),
-             qPrintable(calc(w).resultList->toPlainText()));
+    QCOMPARE(calc(w).targetLevelBox->text(), corrected);
+    QVERIFY2(calc(w).resultBox->toPlainText().endsWith(total + "\n"),
+             qPrintable(calc(w).resultBox->toPlainText()));
 }
 
-void CalcPageTest::startTooHighKeepsRaisedTarget() {
+void CalculationPageTest::startTooHighKeepsRaisedTarget() {
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setText("350");
+    calc(w).startLevelBox->setText("350");
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("初期レベルが上限値を越えています"));
     QCOMPARE(host->scripted.last().title, QString("入力ミス"));
-    QCOMPARE(calc(w).targetLevelEdit->text(), QString("351"));
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
-    QCOMPARE(calc(w).startLevelEdit->selectedText(), QString("350"));
-    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
+    QCOMPARE(calc(w).targetLevelBox->text(), QString("351"));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
+    QCOMPARE(calc(w).startLevelBox->selectedText(), QString("350"));
+    QVERIFY(calc(w).resultBox->toPlainText().isEmpty());
 }
 
-void CalcPageTest::startLabelAndRemainingExperience() {
+void CalculationPageTest::startLabelAndRemainingExperience() {
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setFocus();
-    QTest::keyClicks(calc(w).startLevelEdit, "299");
-    calc(w).targetLevelEdit->setFocus();  // leaving the start level shows its experience
+    calc(w).startLevelBox->setFocus();
+    QTest::keyClicks(calc(w).startLevelBox, "299");
+    calc(w).targetLevelBox->setFocus();  // leaving the start level shows its experience
     QCOMPARE(calc(w).startLevelExpLabel->text(),
              QString("初期ＬＶから次までの経験値\n(仮) 3586279 EXP"));
-    calc(w).startLevelEdit->setText("5");
-    calc(w).startLevelEdit->setFocus();
-    calc(w).targetLevelEdit->setFocus();
+    calc(w).startLevelBox->setText("5");
+    calc(w).startLevelBox->setFocus();
+    calc(w).targetLevelBox->setFocus();
     QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n44 EXP"));
     // Typing alone changes it: no label of an earlier start level stays.
-    calc(w).startLevelEdit->setFocus();
-    QTest::keyClick(calc(w).startLevelEdit, Qt::Key_Backspace);
+    calc(w).startLevelBox->setFocus();
+    QTest::keyClick(calc(w).startLevelBox, Qt::Key_Backspace);
     QCOMPARE(calc(w).startLevelExpLabel->text(), QString());
-    QTest::keyClicks(calc(w).startLevelEdit, "6");
+    QTest::keyClicks(calc(w).startLevelBox, "6");
     QCOMPARE(calc(w).startLevelExpLabel->text(), QString("初期ＬＶから次までの経験値\n62 EXP"));
-    calc(w).startLevelEdit->setText("5");
+    calc(w).startLevelBox->setText("5");
 
     wmtest::clickIndicator(calc(w).remainingExpCheck);
     QVERIFY(calc(w).remainingExpCheck->isChecked());
-    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
-    calc(w).targetLevelEdit->setText("6");
-    calc(w).remainingExpEdit->setText("45");
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpBox);
+    calc(w).targetLevelBox->setText("6");
+    calc(w).remainingExpBox->setText("45");
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text,
              QString("残り経験値が必要経験値より\r\n小さくなるようにしてください"));
-    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).remainingExpBox);
 
-    calc(w).remainingExpEdit->setText("44");
+    calc(w).remainingExpBox->setText("44");
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
-    QCOMPARE(calc(w).resultList->toPlainText(),
+    QCOMPARE(calc(w).resultBox->toPlainText(),
              dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
                  "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }
 
-void CalcPageTest::listAndClear() {
+void CalculationPageTest::listAndClear() {
     MainWindow& small = window(1);
-    calc(small).resultList->setPlainText("old");
+    calc(small).resultBox->setPlainText("old");
     QTest::mouseClick(calc(small).expListButton, Qt::LeftButton);
-    QCOMPARE(calc(small).resultList->toPlainText().count('\n'), 199);
-    QVERIFY(calc(small).resultList->toPlainText().startsWith("Lv.001        2 EXP\n"));
+    QCOMPARE(calc(small).resultBox->toPlainText().count('\n'), 199);
+    QVERIFY(calc(small).resultBox->toPlainText().startsWith("Lv.001        2 EXP\n"));
     MainWindow& large = window(2);
     QTest::mouseClick(calc(large).expListButton, Qt::LeftButton);
-    QCOMPARE(calc(large).resultList->toPlainText().count('\n'), 299);
+    QCOMPARE(calc(large).resultBox->toPlainText().count('\n'), 299);
 
     host->scripted.expectMessage(Answer::No);
     QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算結果を削除しますがよろしいですか？"));
     QCOMPARE(host->scripted.last().buttons, Dialogs::Buttons::YesNo);
-    QVERIFY(!calc(large).resultList->toPlainText().isEmpty());
+    QVERIFY(!calc(large).resultBox->toPlainText().isEmpty());
     host->scripted.expectMessage(Answer::Yes);
     QTest::mouseClick(calc(large).clearButton, Qt::LeftButton);
-    QVERIFY(calc(large).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(large).resultBox->toPlainText().isEmpty());
 }
 
-void CalcPageTest::workPositionsAroundTheGap() {
+void CalculationPageTest::workPositionsAroundTheGap() {
     for (int code : {1, 2}) {
         MainWindow& w = window(code);
         QCOMPARE(calc(w).workList->count(), 30);
@@ -259,29 +260,29 @@ void CalcPageTest::workPositionsAroundTheGap() {
         QCOMPARE(calc(w).workList->currentText(), QString("作業30"));
         QCOMPARE(calc(w).productList->itemText(0), QString("魔導書"));
         QCOMPARE(calc(w).productList->currentIndex(), -1);
-        QCOMPARE(calc(w).productLabel->toolTip(), QString("作業30の中から作業を選んでください"));
+        QCOMPARE(calc(w).productCaption->toolTip(), QString("作業30の中から作業を選んでください"));
     }
 }
 
-void CalcPageTest::productFillsFieldsOfItsWindow() {
+void CalculationPageTest::productFillsFieldsOfItsWindow() {
     MainWindow& other = host->mainWindow(2);
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QCOMPARE(calc(w).productLevelEdit->text(), QString("10"));
-    QCOMPARE(calc(w).stepExpEdit->text(), QString("5"));
-    QCOMPARE(calc(w).stepsEdit->text(), QString("3"));
-    QCOMPARE(calc(w).runExpEdit->text(), QString("15"));
+    QCOMPARE(calc(w).productLevelBox->text(), QString("10"));
+    QCOMPARE(calc(w).stepExpBox->text(), QString("5"));
+    QCOMPARE(calc(w).stepsBox->text(), QString("3"));
+    QCOMPARE(calc(w).runExpBox->text(), QString("15"));
     const QString set = "板材 × 2\n金具 × 1\n材料の合計重量 ： 15";
     QCOMPARE(calc(w).materialsBox->toPlainText(), set);
     QCOMPARE(calc(other).materialsBox->toPlainText(),
              QString());  // the other window has no product
     // Choosing another work empties the product fields.
     choose(w, 0, -1);
-    QVERIFY(calc(w).stepExpEdit->text().isEmpty());
+    QVERIFY(calc(w).stepExpBox->text().isEmpty());
     QVERIFY(calc(w).materialsBox->toPlainText().isEmpty());
 }
 
-void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
+void CalculationPageTest::eachWindowComputesWithItsOwnProduct_data() {
     QTest::addColumn<bool>("runCount");
     QTest::addColumn<QString>("largeResult");
     QTest::addColumn<QString>("smallMaterials");
@@ -291,19 +292,19 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct_data() {
                               << "板材 × 8 = 32  金具 × 4 = 28";
 }
 
-void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
+void CalculationPageTest::eachWindowComputesWithItsOwnProduct() {
     QFETCH(bool, runCount);
     QFETCH(QString, largeResult);
     QFETCH(QString, smallMaterials);
     MainWindow& large = window(2);
     calculateLevels(large, "1", "5");  // 56
     choose(large, 8, 0);               // 製材: 板材, no materials
-    calc(large).runsEdit->setText("10");
+    calc(large).runsBox->setText("10");
     const QString largeSet = calc(large).materialsBox->toPlainText();
     MainWindow& small = window(1);
     calculateLevels(small, "1", "5");
     choose(small, 12, 0);  // 鉄の剣: 板材 and 金具
-    calc(small).runsEdit->setText("10");
+    calc(small).runsBox->setText("10");
     QCOMPARE(calc(large).materialsBox->toPlainText(), largeSet);
 
     QPushButton* largeButton =
@@ -311,64 +312,64 @@ void CalcPageTest::eachWindowComputesWithItsOwnProduct() {
     large.calculationPage().clearResults();
     small.calculationPage().clearResults();
     QTest::mouseClick(largeButton, Qt::LeftButton);
-    QCOMPARE(calc(large).resultList->toPlainText(), largeResult);
+    QCOMPARE(calc(large).resultBox->toPlainText(), largeResult);
     QPushButton* smallButton =
         runCount ? calc(small).runsNeededButton : calc(small).runTotalsButton;
     QTest::mouseClick(smallButton, Qt::LeftButton);
-    QVERIFY2(calc(small).resultList->toPlainText().contains(smallMaterials),
-             qPrintable(calc(small).resultList->toPlainText()));
+    QVERIFY2(calc(small).resultBox->toPlainText().contains(smallMaterials),
+             qPrintable(calc(small).resultBox->toPlainText()));
 }
 
-void CalcPageTest::runExperienceLocks() {
+void CalculationPageTest::runExperienceLocks() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
-    QVERIFY(calc(w).stepExpEdit->isReadOnly());
-    QVERIFY(calc(w).stepsEdit->isReadOnly());
-    calc(w).stepsEdit->setText("0");
-    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
-    QVERIFY(!calc(w).stepsEdit->isReadOnly());  // a 0 can be typed over
-    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
-    calc(w).stepsEdit->clear();
-    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
-    QCOMPARE(calc(w).runExpEdit->text(), QString("0"));
-    calc(w).stepExpEdit->clear();
-    QTest::mouseClick(calc(w).runExpEdit, Qt::LeftButton);
-    QCOMPARE(calc(w).runExpEdit->text(), QString());
+    QVERIFY(calc(w).stepExpBox->isReadOnly());
+    QVERIFY(calc(w).stepsBox->isReadOnly());
+    calc(w).stepsBox->setText("0");
+    QTest::mouseClick(calc(w).runExpBox, Qt::LeftButton);
+    QVERIFY(!calc(w).stepsBox->isReadOnly());  // a 0 can be typed over
+    QCOMPARE(calc(w).runExpBox->text(), QString("0"));
+    calc(w).stepsBox->clear();
+    QTest::mouseClick(calc(w).runExpBox, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpBox->text(), QString("0"));
+    calc(w).stepExpBox->clear();
+    QTest::mouseClick(calc(w).runExpBox, Qt::LeftButton);
+    QCOMPARE(calc(w).runExpBox->text(), QString());
     // Typed steps count at once, without Enter.
-    calc(w).stepExpEdit->setText("4");
-    calc(w).stepsEdit->setFocus();
-    QTest::keyClicks(calc(w).stepsEdit, "3");
-    QCOMPARE(calc(w).runExpEdit->text(), QString("12"));
+    calc(w).stepExpBox->setText("4");
+    calc(w).stepsBox->setFocus();
+    QTest::keyClicks(calc(w).stepsBox, "3");
+    QCOMPARE(calc(w).runExpBox->text(), QString("12"));
 }
 
-void CalcPageTest::runTotals() {
+void CalculationPageTest::runTotals() {
     MainWindow& w = window(2);
     choose(w, 12, 0);
-    calc(w).runsEdit->setText("2.5");
+    calc(w).runsBox->setText("2.5");
     QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
-    QCOMPARE(calc(w).resultList->toPlainText(),
+    QCOMPARE(calc(w).resultBox->toPlainText(),
              QString("鉄の剣 を 2.5 回分生産した時の合計  38 EXP\n  "
                      "材料 ： 板材 × 5 = 20 金具 × 2.5 = 17 \n"));
     choose(w, 0, 0);
-    calc(w).runsEdit->setText("3");
+    calc(w).runsBox->setText("3");
     QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
-    QVERIFY(calc(w).resultList->toPlainText().endsWith(
+    QVERIFY(calc(w).resultBox->toPlainText().endsWith(
         "ウサギの肉 を 3 回分生産した時の合計  90 EXP\n  重量 ： ウサギの肉 × 3 = 12\n"));
     QCOMPARE(host->data.producedExp, qint64(90));
 }
 
-void CalcPageTest::runCounts() {
+void CalculationPageTest::runCounts() {
     MainWindow& w = window(1);
     calculateLevels(w, "1", "12");  // 940
     choose(w, 12, 1);               // 木の剣: 10 x 3, no materials
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
-    QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 32 回分\n  材料 ：  合計 : 0\n"));
+    QVERIFY(calc(w).resultBox->toPlainText().endsWith("木の剣 を 32 回分\n  材料 ：  合計 : 0\n"));
     calculateLevels(w, "5", "9");  // 296
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
-    QVERIFY(calc(w).resultList->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
+    QVERIFY(calc(w).resultBox->toPlainText().endsWith("木の剣 を 10 回分\n  材料 ：  合計 : 0\n"));
 }
 
-void CalcPageTest::runCountsNeedTheLevelsOnScreen() {
+void CalculationPageTest::runCountsNeedTheLevelsOnScreen() {
     // Each time the total of the levels shown is missing: the other window's, changed
     // levels, a refused calculation.
     MainWindow& large = window(2);
@@ -382,15 +383,15 @@ void CalcPageTest::runCountsNeedTheLevelsOnScreen() {
         QCOMPARE(host->scripted.last().text, QString("計算する範囲の経験値がわかりません"));
     };
     refused(small);
-    calc(large).targetLevelEdit->setText("6");
+    calc(large).targetLevelBox->setText("6");
     refused(large);
-    calc(large).startLevelEdit->setText("350");
+    calc(large).startLevelBox->setText("350");
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(large).calculateButton, Qt::LeftButton);
     refused(large);
 }
 
-void CalcPageTest::productionChecksMoveFocus() {
+void CalculationPageTest::productionChecksMoveFocus() {
     MainWindow& w = window(1);
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
@@ -401,33 +402,33 @@ void CalcPageTest::productionChecksMoveFocus() {
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).runTotalsButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().text, QString("計算する個数がわかりません"));
-    QCOMPARE(QApplication::focusWidget(), calc(w).runsEdit);
+    QCOMPARE(QApplication::focusWidget(), calc(w).runsBox);
 
     host->scripted.expectMessage(Answer::Ok);
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));
-    QVERIFY(calc(w).resultList->toPlainText().isEmpty());
+    QVERIFY(calc(w).resultBox->toPlainText().isEmpty());
 }
 
-void CalcPageTest::tabOrderOptions() {
+void CalculationPageTest::tabOrderOptions() {
     MainWindow& w = window(1);
     choose(w, 12, 0);
     wmtest::clickIndicator(calc(w).countTabOrderOption);
     QCOMPARE(w.calculationPage().tabOrderMode(), wm::TabOrderMode::Count);
     QCOMPARE(QApplication::focusWidget(), calc(w).workList);
-    QVERIFY(calc(w).runsEdit->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus));
-    QVERIFY(!(calc(w).stepExpEdit->focusPolicy() & Qt::TabFocus));  // taken from the data
+    QVERIFY(calc(w).runsBox->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).startLevelBox->focusPolicy() & Qt::TabFocus));
+    QVERIFY(!(calc(w).stepExpBox->focusPolicy() & Qt::TabFocus));  // taken from the data
     wmtest::clickIndicator(calc(w).expTabOrderOption);
-    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelEdit);
-    QVERIFY(calc(w).startLevelEdit->focusPolicy() & Qt::TabFocus);
-    QVERIFY(!(calc(w).runsEdit->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(QApplication::focusWidget(), calc(w).startLevelBox);
+    QVERIFY(calc(w).startLevelBox->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(calc(w).runsBox->focusPolicy() & Qt::TabFocus));
 }
 
-void CalcPageTest::resultFileFromButton() {
+void CalculationPageTest::resultFileFromButton() {
     MainWindow& w = window(1);
-    calc(w).startLevelEdit->setText("5");
-    calc(w).targetLevelEdit->setText("6");
+    calc(w).startLevelBox->setText("5");
+    calc(w).targetLevelBox->setText("6");
     QTest::mouseClick(calc(w).calculateButton, Qt::LeftButton);
     host->scripted.expectMessage(Answer::Yes);
     host->scripted.expectMessage(Answer::Yes);
@@ -444,21 +445,21 @@ void CalcPageTest::resultFileFromButton() {
     QCOMPARE(host->scripted.shown().size(), 5);
 }
 
-void CalcPageTest::accessKeyRunsCalculation() {
+void CalculationPageTest::accessKeyRunsCalculation() {
     MainWindow& w = window(1);
     // The access key leaves the start level as a click on the button would, so the
     // remaining experience is checked against the start level just typed.
     calc(w).remainingExpCheck->setChecked(true);
-    calc(w).remainingExpEdit->setText("44");
-    calc(w).startLevelEdit->setText("5");
-    calc(w).startLevelEdit->setFocus();
+    calc(w).remainingExpBox->setText("44");
+    calc(w).startLevelBox->setText("5");
+    calc(w).startLevelBox->setFocus();
     QTest::keyClick(w.windowHandle(), Qt::Key_R, Qt::AltModifier);
-    QTRY_COMPARE(calc(w).targetLevelEdit->text(),
+    QTRY_COMPARE(calc(w).targetLevelBox->text(),
                  QString("6"));  // an access key clicks the button a moment later
-    QCOMPARE(calc(w).resultList->toPlainText(),
+    QCOMPARE(calc(w).resultBox->toPlainText(),
              dashes(42) + "\nLv.005       44 EXP\n" + dashes(49) +
                  "\nLv.005～Lv.006までの必要経験値         44 EXP\n");
 }
 
-WM_TEST_MAIN(CalcPageTest)
-#include "tst_calcpage.moc"
+WM_TEST_MAIN(CalculationPageTest)
+#include "tst_calculationpage.moc"

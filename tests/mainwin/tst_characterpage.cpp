@@ -88,7 +88,7 @@ QComboBox* equipmentList(MainWindow& w, Equipment kind) {
 }
 
 QColor labelColour(MainWindow& w, Equipment kind) {
-    return wmtest::child<QLabel>(&w, QString(kEquipmentNames[int(kind)]) + "Label")
+    return wmtest::child<QLabel>(&w, QString(kEquipmentNames[int(kind)]) + "Caption")
         ->palette()
         .color(QPalette::WindowText);
 }
@@ -106,11 +106,11 @@ QLineEdit* edit(MainWindow& w, const char* name) {
 }
 
 QComboBox* slotWork(MainWindow& w, int slot) {
-    return wmtest::child<QComboBox>(&w, QString("jobSlot%1Work").arg(slot));
+    return wmtest::child<QComboBox>(&w, QString("jobSlot%1WorkList").arg(slot));
 }
 
 QLineEdit* slotLevel(MainWindow& w, int slot) {
-    return wmtest::child<QLineEdit>(&w, QString("jobSlot%1Level").arg(slot));
+    return wmtest::child<QLineEdit>(&w, QString("jobSlot%1LevelBox").arg(slot));
 }
 
 QPushButton* saveButton(MainWindow& w) {
@@ -123,7 +123,7 @@ QString savedCode(MainWindow& w, Equipment kind) {
 
 }  // namespace
 
-class CharPageTest : public QObject {
+class CharacterPageTest : public QObject {
     Q_OBJECT
   private slots:
     void init();
@@ -173,7 +173,7 @@ class CharPageTest : public QObject {
     std::unique_ptr<FakeHost> host;
 };
 
-void CharPageTest::init() {
+void CharacterPageTest::init() {
     folder = std::make_unique<wmtest::TestFolder>();
     folder->writeLines("txtFile/JobData.txt", kJobs);
     folder->writeLines("txtFile/MakeData.txt", productionData());
@@ -184,20 +184,20 @@ void CharPageTest::init() {
     host->data.history.clear();
 }
 
-void CharPageTest::cleanup() {
+void CharacterPageTest::cleanup() {
     WM_VERIFY_DIALOGS(host->scripted);
     host.reset();
     folder.reset();
 }
 
-void CharPageTest::listsOnFirstShowing() {
+void CharacterPageTest::listsOnFirstShowing() {
     QFETCH(int, code);
     MainWindow& w = page(code);
     QCOMPARE(jobList(w)->count(), 24);
     QCOMPARE(jobList(w)->currentText(), QString("平民"));
     QCOMPARE(jobList(w)->itemText(23), QString());
     QCOMPARE(w.characterPage().jobCode(), QString("01"));
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("1000"));  // strength 0 x 50 + 1000
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString("1000"));  // strength 0 x 50 + 1000
     const QMap<Equipment, QStringList> expected{
         {E::Sword, {"未選択", "銅の剣", "鉄の剣"}},
         {E::Staff, {"未選択"}},
@@ -213,10 +213,10 @@ void CharPageTest::listsOnFirstShowing() {
         QCOMPARE(equipmentList(w, kind)->currentIndex(), 0);
         QCOMPARE(savedCode(w, kind), QString("0000"));
     }
-    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), QString("0"));
+    QCOMPARE(edit(w, "equipmentWeightBox")->text(), QString("0"));
 }
 
-void CharPageTest::exclusiveGroups_data() {
+void CharacterPageTest::exclusiveGroups_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<Equipment>("first");
     QTest::addColumn<Equipment>("second");
@@ -244,7 +244,7 @@ void CharPageTest::exclusiveGroups_data() {
     }
 }
 
-void CharPageTest::exclusiveGroups() {
+void CharacterPageTest::exclusiveGroups() {
     QFETCH(int, code);
     QFETCH(Equipment, first);
     QFETCH(Equipment, second);
@@ -260,10 +260,10 @@ void CharPageTest::exclusiveGroups() {
     // The reset must not come back to the list just chosen.
     QCOMPARE(equipmentList(w, second)->currentIndex(), 1);
     QCOMPARE(savedCode(w, second), secondTag);
-    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), weight);
+    QCOMPARE(edit(w, "equipmentWeightBox")->text(), weight);
 }
 
-void CharPageTest::necklaceWeightAndCode_data() {
+void CharacterPageTest::necklaceWeightAndCode_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("tag");
@@ -276,7 +276,7 @@ void CharPageTest::necklaceWeightAndCode_data() {
     }
 }
 
-void CharPageTest::necklaceWeightAndCode() {
+void CharacterPageTest::necklaceWeightAndCode() {
     QFETCH(int, code);
     QFETCH(int, index);
     QFETCH(QString, tag);
@@ -284,10 +284,10 @@ void CharPageTest::necklaceWeightAndCode() {
     MainWindow& w = page(code);
     pick(equipmentList(w, E::Necklace), index);
     QCOMPARE(savedCode(w, E::Necklace), tag);
-    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), weight);
+    QCOMPARE(edit(w, "equipmentWeightBox")->text(), weight);
 }
 
-void CharPageTest::sampleNecklacesWeighTheirRows() {
+void CharacterPageTest::sampleNecklacesWeighTheirRows() {
     wmtest::TestFolder sample;
     sample.copySampleData();
     sample.prepare(host->data);
@@ -308,12 +308,12 @@ void CharPageTest::sampleNecklacesWeighTheirRows() {
         const QStringList& item = expected.at(i);
         pick(equipmentList(w, E::Necklace), i + 1);
         QCOMPARE(equipmentList(w, E::Necklace)->currentText(), item.at(0));
-        QCOMPARE(edit(w, "equipmentWeightEdit")->text(), item.at(1));
+        QCOMPARE(edit(w, "equipmentWeightBox")->text(), item.at(1));
         QCOMPARE(savedCode(w, E::Necklace), QString("00") + item.at(1) + item.at(2));
     }
 }
 
-void CharPageTest::jobLimits_data() {
+void CharacterPageTest::jobLimits_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("job");
     QTest::addColumn<QList<Equipment>>("locked");
@@ -327,7 +327,7 @@ void CharPageTest::jobLimits_data() {
     }
 }
 
-void CharPageTest::jobLimits() {
+void CharacterPageTest::jobLimits() {
     QFETCH(int, code);
     QFETCH(int, job);
     QFETCH(QList<Equipment>, locked);
@@ -350,7 +350,7 @@ void CharPageTest::jobLimits() {
         if (weights.contains(n))
             QCOMPARE(equipmentList(w, n)->currentIndex(), isLocked ? 0 : 1);
     }
-    QCOMPARE(edit(w, "equipmentWeightEdit")->text(), QString::number(kept));
+    QCOMPARE(edit(w, "equipmentWeightBox")->text(), QString::number(kept));
     QCOMPARE(w.characterPage().jobCode(), QString("0%1").arg(job + 1));
 
     // Another class first frees every list.
@@ -361,7 +361,7 @@ void CharPageTest::jobLimits() {
     }
 }
 
-void CharPageTest::limitsActOnVisibleWindow() {
+void CharacterPageTest::limitsActOnVisibleWindow() {
     MainWindow& large = page(2);
     large.hide();
     MainWindow& small = page(1);
@@ -377,27 +377,27 @@ void CharPageTest::limitsActOnVisibleWindow() {
     }
 }
 
-void CharPageTest::maximumWeight() {
+void CharacterPageTest::maximumWeight() {
     MainWindow& w = page(1);
-    edit(w, "strengthEdit")->setText("30");
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
+    edit(w, "strengthBox")->setText("30");
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString("2500"));
     // A new class changes the carry factor at once.
     pick(jobList(w), 1);
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("3100"));
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString("3100"));
     // A factor or a strength that is no number leaves no weight of the values before.
     pick(jobList(w), 4);
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString());
     pick(jobList(w), 0);
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
-    edit(w, "strengthEdit")->setText("");
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString());
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString("2500"));
+    edit(w, "strengthBox")->setText("");
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString());
     // Only strength counts.
-    edit(w, "strengthEdit")->setText("30");
-    edit(w, "agilityEdit")->setText("99");
-    QCOMPARE(edit(w, "maximumWeightEdit")->text(), QString("2500"));
+    edit(w, "strengthBox")->setText("30");
+    edit(w, "agilityBox")->setText("99");
+    QCOMPARE(edit(w, "maximumWeightBox")->text(), QString("2500"));
 }
 
-void CharPageTest::fameSlots_data() {
+void CharacterPageTest::fameSlots_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("fame");
     QTest::addColumn<int>("count");
@@ -410,14 +410,14 @@ void CharPageTest::fameSlots_data() {
     }
 }
 
-void CharPageTest::fameSlots() {
+void CharacterPageTest::fameSlots() {
     QFETCH(int, code);
     QFETCH(QString, fame);
     QFETCH(int, count);
     MainWindow& w = page(code);
     w.characterPage().chooseSubPage(CharacterSubPage::Works);
-    edit(w, "fameEdit")->setText("20000");
-    edit(w, "fameEdit")->setText(fame);
+    edit(w, "fameBox")->setText("20000");
+    edit(w, "fameBox")->setText(fame);
     for (int k = 9; k <= 12; ++k) {
         QCOMPARE(wmtest::child<QCheckBox>(&w, QString("jobSlot%1Check").arg(k))->isVisible(),
                  k <= count);
@@ -426,7 +426,7 @@ void CharPageTest::fameSlots() {
     }
 }
 
-void CharPageTest::nameCut_data() {
+void CharacterPageTest::nameCut_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::newRow("13 + double") << "abcdefghijklmあ"
@@ -445,7 +445,7 @@ void CharPageTest::nameCut_data() {
                                       << "abcd";
 }
 
-void CharPageTest::nameCut() {
+void CharacterPageTest::nameCut() {
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     MainWindow& w = page(1);
@@ -457,14 +457,14 @@ void CharPageTest::nameCut() {
     QCOMPARE(nameBox(w)->currentText(), kept);
 }
 
-void CharPageTest::nameList() {
+void CharacterPageTest::nameList() {
     MainWindow& w = page(1);
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
     auto leaveName = [&](const QString& name) {
         nameBox(w)->setFocus();
         nameBox(w)->setEditText(name);
-        edit(w, "levelEdit")->setFocus();
+        edit(w, "levelBox")->setFocus();
     };
     leaveName("");
     leaveName("");
@@ -480,7 +480,7 @@ void CharPageTest::nameList() {
     QCOMPARE(nameBox(w)->currentText(), QString("Alice"));
 }
 
-void CharPageTest::workSlots_data() {
+void CharacterPageTest::workSlots_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("name");
@@ -494,13 +494,13 @@ void CharPageTest::workSlots_data() {
     }
 }
 
-void CharPageTest::workSlots() {
+void CharacterPageTest::workSlots() {
     QFETCH(int, code);
     QFETCH(int, position);
     QFETCH(QString, name);
     QFETCH(int, slotCode);
     MainWindow& w = page(code);
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorks"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorksOption"));
     for (int k = 7; k <= 12; ++k) {
         QCOMPARE(slotWork(w, k)->count(), 25);
         QCOMPARE(slotWork(w, k)->currentIndex(), -1);
@@ -511,15 +511,15 @@ void CharPageTest::workSlots() {
     pick(slotWork(w, 3), 0);
     QCOMPARE(w.characterPage().workCode(3), 3);
     // The refill keeps the codes and shows the work each names.
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageStatus"));
-    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorks"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageStatusOption"));
+    wmtest::clickIndicator(wmtest::child<QRadioButton>(&w, "subPageWorksOption"));
     QCOMPARE(w.characterPage().workCode(8), slotCode);
     QCOMPARE(slotWork(w, 8)->currentIndex(), position);
     QCOMPARE(slotWork(w, 7)->currentIndex(), -1);
     QCOMPARE(w.characterPage().workCode(7), 0);
 }
 
-void CharPageTest::workSlotTypingRestores() {
+void CharacterPageTest::workSlotTypingRestores() {
     MainWindow& w = page(1);
     w.characterPage().chooseSubPage(CharacterSubPage::Works);
     pick(slotWork(w, 8), 6);
@@ -531,19 +531,19 @@ void CharPageTest::workSlotTypingRestores() {
     QCOMPARE(w.characterPage().workCode(9), 0);
 }
 
-void CharPageTest::threeSaves() {
+void CharacterPageTest::threeSaves() {
     QFETCH(int, code);
     MainWindow& w = page(code);
     nameBox(w)->setEditText("騎士アリス");
     pick(jobList(w), 1);
     const QStringList values{"45", "300", "12", "8", "5", "40", "15", "30", ""};
-    const char* const statusBoxes[] = {"levelEdit",        "hpEdit",       "vitalityEdit",
-                                       "intelligenceEdit", "luckEdit",     "mpEdit",
-                                       "agilityEdit",      "strengthEdit", "charmEdit"};
+    const char* const statusBoxes[] = {"levelBox",        "hpBox",       "vitalityBox",
+                                       "intelligenceBox", "luckBox",     "mpBox",
+                                       "agilityBox",      "strengthBox", "charmBox"};
     for (int i = 0; i < 9; ++i)
         edit(w, statusBoxes[i])->setText(values.at(i));
-    edit(w, "fameEdit")->setText("2600");
-    edit(w, "currentWeightEdit")->setText("120");
+    edit(w, "fameBox")->setText("2600");
+    edit(w, "currentWeightBox")->setText("120");
     pick(equipmentList(w, E::Axe), 1);
     pick(equipmentList(w, E::Necklace), 1);
     pick(equipmentList(w, E::Book), 1);
@@ -564,7 +564,7 @@ void CharPageTest::threeSaves() {
     QStringList lines;
     for (int save = 0; save < 3; ++save) {
         if (save == 2)
-            edit(w, "levelEdit")->setText("46");
+            edit(w, "levelBox")->setText("46");
         w.characterPage().stampSavesWith(QDateTime(QDate(2008, 3, 5), QTime(14, 7 + save, 33)));
         host->scripted.expectMessage(Answer::Yes);
         host->scripted.expectMessage(Answer::Ok);
@@ -590,7 +590,7 @@ void CharPageTest::threeSaves() {
     QVERIFY(host->data.history.at(1, wm::HistoryField::SavedAtAndWorks, 4).isEmpty());
 }
 
-void CharPageTest::saveRefused_data() {
+void CharacterPageTest::saveRefused_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("byMenu");
     QTest::addColumn<QString>("name");
@@ -617,7 +617,7 @@ void CharPageTest::saveRefused_data() {
                                        << "入力ミス";
 }
 
-void CharPageTest::saveRefused() {
+void CharacterPageTest::saveRefused() {
     QFETCH(int, code);
     QFETCH(bool, byMenu);
     QFETCH(QString, name);
@@ -626,7 +626,7 @@ void CharPageTest::saveRefused() {
     QFETCH(QString, title);
     MainWindow& w = page(code);
     nameBox(w)->setEditText(name);
-    wmtest::child<QLineEdit>(&w, "fameEdit")->setText(fame);
+    wmtest::child<QLineEdit>(&w, "fameBox")->setText(fame);
     host->scripted.expectMessage(Answer::Ok);
     if (byMenu)
         shell(w).saveCharacterDataAction->trigger();
@@ -638,7 +638,7 @@ void CharPageTest::saveRefused() {
     QVERIFY(!folder->exists("txtFile/PCData.txt"));
 }
 
-void CharPageTest::saveCancelled() {
+void CharacterPageTest::saveCancelled() {
     MainWindow& w = page(2);
     nameBox(w)->setEditText("Bob");
     host->scripted.expectMessage(Answer::No);
@@ -649,7 +649,7 @@ void CharPageTest::saveCancelled() {
     QVERIFY(!folder->exists("txtFile/PCData.txt"));
 }
 
-void CharPageTest::saveGoesWhereReadersLook_data() {
+void CharacterPageTest::saveGoesWhereReadersLook_data() {
     QTest::addColumn<QString>("folderEntry");
     QTest::addColumn<QString>("fileEntry");
     QTest::addColumn<QString>("written");
@@ -664,7 +664,7 @@ void CharPageTest::saveGoesWhereReadersLook_data() {
                                 << "txtFile/PCData.txt";
 }
 
-void CharPageTest::saveGoesWhereReadersLook() {
+void CharacterPageTest::saveGoesWhereReadersLook() {
     QFETCH(QString, folderEntry);
     QFETCH(QString, fileEntry);
     QFETCH(QString, written);
@@ -682,7 +682,7 @@ void CharPageTest::saveGoesWhereReadersLook() {
     QCOMPARE(host->data.history.names(), QStringList{"Bob"});
 }
 
-void CharPageTest::failedAppendReported() {
+void CharacterPageTest::failedAppendReported() {
     MainWindow& w = page(1);
     QVERIFY(QDir(folder->path()).mkpath("txtFile/PCData.txt"));
     nameBox(w)->setEditText("Bob");
@@ -695,5 +695,5 @@ void CharPageTest::failedAppendReported() {
     QVERIFY(QFileInfo(folder->filePath("txtFile/PCData.txt")).isDir());
 }
 
-WM_TEST_MAIN(CharPageTest)
-#include "tst_charpage.moc"
+WM_TEST_MAIN(CharacterPageTest)
+#include "tst_characterpage.moc"
