@@ -408,6 +408,13 @@ void CalculationPageTest::productionChecksMoveFocus() {
     QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
     QCOMPARE(host->scripted.last().title, QString("必要経験値なし"));
     QVERIFY(calc(w).resultBox->toPlainText().isEmpty());
+
+    // The field 生産回数 names is selected for retyping.
+    calc(w).stepExpBox->setText("x");
+    host->scripted.expectMessage(Answer::Ok);
+    QTest::mouseClick(calc(w).runsNeededButton, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), calc(w).stepExpBox);
+    QCOMPARE(calc(w).stepExpBox->selectedText(), QString("x"));
 }
 
 void CalculationPageTest::tabOrderOptions() {
