@@ -18,7 +18,6 @@
 #include "keyfilter.h"
 #include "numbers.h"
 #include "productinfo.h"
-#include "resultfiles.h"
 #include "widgets.h"
 
 namespace wm {
