@@ -28,37 +28,35 @@ class NeverFinished : public QValidator {
     State validate(QString&, int&) const override { return Intermediate; }
 };
 
+template <class Control>
+Control* withTip(Control* control, const QString& tip) {
+    control->setToolTip(tip);
+    return control;
+}
+
 }  // namespace
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip) {
-    auto* label = new QLabel(caption, parent);
-    label->setToolTip(tip);
-    return label;
+    return withTip(new QLabel(caption, parent), tip);
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text) {
-    auto* field = new QLineEdit(text, parent);
-    field->setToolTip(tip);
-    return field;
+    return withTip(new QLineEdit(text, parent), tip);
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(tip);
-    return button;
+    return withTip(new QPushButton(caption, parent), tip);
 }
 
 QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown) {
-    auto* list = new QComboBox(parent);
-    list->setToolTip(tip);
+    auto* list = withTip(new QComboBox(parent), tip);
     list->setPlaceholderText(shown);
     list->setCurrentIndex(-1);
     return list;
 }
 
 QComboBox* makeTypingList(QWidget* parent, const QString& tip) {
-    auto* list = new QComboBox(parent);
-    list->setToolTip(tip);
+    auto* list = withTip(new QComboBox(parent), tip);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     return list;
@@ -70,15 +68,11 @@ void typingNeverChooses(QComboBox* list) {
 }
 
 QGroupBox* makeFrame(QWidget* parent, const QString& tip) {
-    auto* frame = new QGroupBox(parent);
-    frame->setToolTip(tip);
-    return frame;
+    return withTip(new QGroupBox(parent), tip);
 }
 
 QRadioButton* makeOption(QWidget* parent, const QString& caption, const QString& tip) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setToolTip(tip);
-    return option;
+    return withTip(new QRadioButton(caption, parent), tip);
 }
 
 void fitDigits(QLineEdit* field, int digits) {
