@@ -66,7 +66,7 @@ void CharacterPage::connectHandlers() {
         connect(statusRows_[i].box, &QLineEdit::textChanged, this,
                 [this, box] { followStatus(box); });
     }
-    connect(saveButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
+    connect(saveCharacterButton_, &QPushButton::clicked, this, &CharacterPage::saveRequested);
     connect(showSavedCharactersButton_, &QPushButton::clicked, this,
             &CharacterPage::savedCharactersRequested);
 }

@@ -188,7 +188,7 @@ class CharacterPage : public QFrame {
     std::array<CaptionedBox, 3> weightRows_{};
     std::array<JobSlot, kJobSlots> jobSlots_{};  // empty until ensureJobSlots()
     bool jobSlotsBuilt_ = false;
-    QPushButton* saveButton_ = nullptr;                 // PC保存
+    QPushButton* saveCharacterButton_ = nullptr;        // PC保存
     QPushButton* showSavedCharactersButton_ = nullptr;  // PC表示
     QPushButton* luckPrayerButton_ = nullptr;           // 幸運祈願
     QLabel* helpLabel_ = nullptr;

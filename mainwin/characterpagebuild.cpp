@@ -58,7 +58,7 @@ CharacterPage::CharacterPage(bool large, const QFont& windowFont, AppData& data,
 
     buildButtons();
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(saveButton_);
+    buttons->addWidget(saveCharacterButton_);
     buttons->addWidget(showSavedCharactersButton_);
     buttons->addStretch();
     buttons->addWidget(luckPrayerButton_);
@@ -294,9 +294,9 @@ void CharacterPage::placeJobSlotsInTabOrder() {
 }
 
 void CharacterPage::buildButtons() {
-    saveButton_ =
+    saveCharacterButton_ =
         makeButton(this, QStringLiteral("PC保存（&S）"), QStringLiteral("PC情報を保存します"));
-    saveButton_->setObjectName(QStringLiteral("saveCharacterButton"));
+    saveCharacterButton_->setObjectName(QStringLiteral("saveCharacterButton"));
     showSavedCharactersButton_ =
         makeButton(this, QStringLiteral("PC表示（&L）"), QStringLiteral("PC情報を読み込みます"));
     showSavedCharactersButton_->setObjectName(QStringLiteral("showSavedCharactersButton"));

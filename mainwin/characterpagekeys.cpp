@@ -129,7 +129,7 @@ void CharacterPage::setupHelp() {
         helped << row.label;
     for (const CaptionedBox& row : statusRows_)
         helped << row.box;
-    helped << saveButton_ << showSavedCharactersButton_;
+    helped << saveCharacterButton_ << showSavedCharactersButton_;
     for (QWidget* control : helped) {
         control->setAttribute(Qt::WA_Hover, true);
         onEvent(control, QEvent::Enter, [this, control] { host_.showHelp(control->toolTip()); });
