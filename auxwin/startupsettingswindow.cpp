@@ -10,6 +10,7 @@
 #include "controls.h"
 #include "desktopinput.h"
 #include "keyfilter.h"
+#include "messages.h"
 #include "options.h"
 #include "widgets.h"
 
@@ -162,7 +163,8 @@ void StartupSettingsWindow::applyChosen() {
     host_.openOnPage(windowCodeOf(choice.size), choice.page);
     applyWindowSize(data_, host_, choice.size);
     applyStartPage(host_, choice.page);
-    saveOptions(data_, dialogs_, choice);
+    if (const auto problem = saveOptions(data_, choice))
+        showMessage(dialogs_, *problem);
 }
 
 void StartupSettingsWindow::cancel() {

@@ -7,7 +7,6 @@
 #include "appdata.h"
 #include "characterhistory.h"
 #include "cp932.h"
-#include "dialogs.h"
 #include "gamedata.h"
 #include "options.h"
 #include "textrules.h"
@@ -152,20 +151,6 @@ bool write(const QString& path, const QStringList& lines, QString* error) {
     return result.ok;
 }
 
-// Any box during generation is a fault of the generator.
-class NoDialogs : public wm::Dialogs {
-  public:
-    QString seen;
-    Answer messageBox(const QString& text, const QString&, Buttons, Icon) override {
-        seen = text;
-        return Answer::Ok;
-    }
-    QString inputBox(const QString& prompt, const QString&, const QString&) override {
-        seen = prompt;
-        return QString();
-    }
-};
-
 }  // namespace
 
 bool writeCharacterHistory(const QString& nativePath, int characters, int saves, QString* error) {
@@ -218,14 +203,13 @@ bool writeLargestData(const QString& folder, int optionCode, QString* error) {
                                kHistorySaves, error))
         return false;
     if (optionCode != 0) {
-        NoDialogs dialogs;
         // The code is the file's page digit, then its size digit.
         const wm::WindowChoice choice{
             optionCode % 10 == 2 ? wm::WindowSize::Large : wm::WindowSize::Small,
             optionCode / 10 == 2 ? wm::StartPage::Character : wm::StartPage::Calculation};
-        if (!wm::saveOptions(d, dialogs, choice)) {
+        if (const auto problem = wm::saveOptions(d, choice)) {
             if (error)
-                *error = dialogs.seen;
+                *error = problem->text;
             return false;
         }
     }

@@ -205,11 +205,12 @@ QString loadHistory(AppData& d) {
     return QString();
 }
 
-void reportHistoryProblem(const AppData& d, Dialogs& dialogs, const QString& reason) {
-    if (!reason.isEmpty())
-        dialogs.messageBox(d.nativeDataPath(FileListEntry::History) +
-                               QStringLiteral("\r\nファイルを開けません: ") + reason,
-                           d.appTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+std::optional<Message> historyProblemMessage(const AppData& d, const QString& reason) {
+    if (reason.isEmpty())
+        return std::nullopt;
+    return Message{d.nativeDataPath(FileListEntry::History) +
+                       QStringLiteral("\r\nファイルを開けません: ") + reason,
+                   d.appTitle, Dialogs::Icon::Exclamation};
 }
 
 }  // namespace wm

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "characterrules.h"
-#include "dialogs.h"
+#include "message.h"
 
 namespace wm {
 
@@ -114,7 +114,8 @@ bool isCompleteSave(const QString& line);
 // is no complete save (an empty one too) is skipped; a missing file leaves the table empty.
 // Returns why a file that is there could not be read ("" when it was, or is missing).
 QString loadHistory(AppData& d);
-// Tells the user why the character data file could not be read; nothing when reason is "".
-void reportHistoryProblem(const AppData& d, Dialogs& dialogs, const QString& reason);
+// The message telling why the character data file could not be read; nothing when reason
+// is "".
+std::optional<Message> historyProblemMessage(const AppData& d, const QString& reason);
 
 }  // namespace wm

@@ -84,7 +84,7 @@ void applyStartPage(WindowOps& windows, StartPage page) {
     windows.switchPage(code, page);
 }
 
-bool saveOptions(const AppData& d, Dialogs& dialogs, const WindowChoice& choice) {
+std::optional<Message> saveOptions(const AppData& d, const WindowChoice& choice) {
     const QStringList lines{
         QStringLiteral("#  数字はすべて半角で入力してください"),
         QStringLiteral("#0 画面ウィンドウサイズ(1=サイズ小 : 2=サイズ大)"),
@@ -97,11 +97,9 @@ bool saveOptions(const AppData& d, Dialogs& dialogs, const WindowChoice& choice)
                                    ? writeLines(path, lines)
                                    : FileResult{false, notHome()};
     if (written.ok)
-        return true;
-    dialogs.messageBox(
-        path + QStringLiteral(" に起動設定を保存できませんでした\r\n") + written.error,
-        QStringLiteral("起動設定"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    return false;
+        return std::nullopt;
+    return Message{path + QStringLiteral(" に起動設定を保存できませんでした\r\n") + written.error,
+                   QStringLiteral("起動設定"), Dialogs::Icon::Exclamation};
 }
 
 }  // namespace wm

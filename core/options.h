@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "appdata.h"
-#include "dialogs.h"
+#include "message.h"
 #include "startup.h"
 
 namespace wm {
@@ -30,8 +30,8 @@ void applyWindowSize(const AppData& d, WindowOps& windows, WindowSize size);
 // character page the large one, whichever is visible.
 void applyStartPage(WindowOps& windows, StartPage page);
 
-// Writes the five lines of the options file for a choice. A failed write is reported;
-// false then.
-bool saveOptions(const AppData& d, Dialogs& dialogs, const WindowChoice& choice);
+// Writes the five lines of the options file for a choice. The message telling why the file
+// could not be written; nothing when it was.
+std::optional<Message> saveOptions(const AppData& d, const WindowChoice& choice);
 
 }  // namespace wm

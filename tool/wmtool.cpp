@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "characterhistory.h"
+#include "messages.h"
 #include "productinfo.h"
 #include "qtdialogs.h"
 #include "startup.h"
@@ -104,7 +105,8 @@ void WmTool::openProductWindow() {
 void WmTool::openReincarnation() {
     if (!reincarnation_) {
         reincarnation_ = new ReincarnationWindow(data_);
-        reportHistoryProblem(data_, *dialogs_, reincarnation_->historyProblem());
+        if (const auto problem = historyProblemMessage(data_, reincarnation_->historyProblem()))
+            showMessage(*dialogs_, *problem);
     }
     bringUp(reincarnation_);
 }
@@ -163,7 +165,8 @@ void WmTool::addToProductionList(int section, int row, qint64 runs) {
 }
 
 void WmTool::showCharacterData() {
-    reportHistoryProblem(data_, *dialogs_, loadHistory(data_));
+    if (const auto problem = historyProblemMessage(data_, loadHistory(data_)))
+        showMessage(*dialogs_, *problem);
     if (!characterHistory_)
         characterHistory_ = new CharacterHistoryWindow(data_, *dialogs_);
     if (characterHistory_->showSavedCharacters())

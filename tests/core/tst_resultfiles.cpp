@@ -4,14 +4,11 @@
 #include "characterhistory.h"
 #include "options.h"
 #include "resultfiles.h"
-#include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 
 using namespace wm;
-using wmtest::ScriptedDialogs;
 using wmtest::TestFolder;
-using Answer = Dialogs::Answer;
 using Status = SaveReport::Status;
 
 class ResultFilesTest : public QObject {
@@ -22,7 +19,6 @@ class ResultFilesTest : public QObject {
         d = AppData();
         folder->prepare(d);
     }
-    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
 
     void pathRule_data();
     void pathRule();
@@ -40,7 +36,6 @@ class ResultFilesTest : public QObject {
   private:
     std::unique_ptr<TestFolder> folder;
     AppData d;
-    ScriptedDialogs dialogs;
 };
 
 void ResultFilesTest::pathRule_data() {
@@ -192,9 +187,9 @@ void ResultFilesTest::writesStayHome() {
     d.fileList.set(options ? 8 : 6, "..\\..\\outside.txt");
     QString text;
     if (options) {
-        dialogs.expectMessage(Answer::Ok);
-        QVERIFY(!saveOptions(d, dialogs, WindowChoice{}));
-        text = dialogs.last().text;
+        const auto problem = saveOptions(d, WindowChoice{});
+        QVERIFY(problem);
+        text = problem->text;
     } else {
         const SaveReport report = appendToDataFile(d, FileListEntry::History, "x");
         QCOMPARE(report.status, Status::Failed);

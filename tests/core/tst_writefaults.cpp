@@ -10,13 +10,11 @@
 #include "faultshim.h"
 #include "options.h"
 #include "resultfiles.h"
-#include "scripteddialogs.h"
 #include "testfolder.h"
 #include "testmain.h"
 
 using namespace wm;
 using wmtest::FaultGuard;
-using wmtest::ScriptedDialogs;
 using wmtest::TestFolder;
 
 // Write failures the disk reports late (the new file's sync or close) or half-way (a short
@@ -24,7 +22,6 @@ using wmtest::TestFolder;
 class WriteFaultsTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { WM_VERIFY_DIALOGS(dialogs); }
 
     void replaceKeepsOldFile_data();
     void replaceKeepsOldFile();
@@ -39,7 +36,6 @@ class WriteFaultsTest : public QObject {
     void notRegularTargetsRefused();
 
   private:
-    ScriptedDialogs dialogs;
 };
 
 namespace {
@@ -105,9 +101,9 @@ void WriteFaultsTest::savesReportTheFailure() {
     {
         FaultGuard fault(call.constData(), options ? "Option.txt" : "out.txt", "EIO");
         if (options) {
-            dialogs.expectMessage(Dialogs::Answer::Ok);
-            QVERIFY(!saveOptions(d, dialogs, {WindowSize::Small, StartPage::Character}));
-            text = dialogs.last().text;
+            const auto problem = saveOptions(d, {WindowSize::Small, StartPage::Character});
+            QVERIFY(problem);
+            text = problem->text;
         } else {
             const SaveReport report = writeResult(d, "result", "out", NonEmptyFile::Replace);
             QCOMPARE(report.status, SaveReport::Status::Failed);

@@ -60,6 +60,7 @@ class TestWmTool : public QObject {
     void optionsFileChoosesWindow_data();
     void optionsFileChoosesWindow();
     void startWithoutOptionsFile();
+    void failedOptionsSaveIsShown();
     void startChoosesLargeCharacterPage();
     void quitAtStartup_data();
     void quitAtStartup();
@@ -197,6 +198,19 @@ void TestWmTool::startWithoutOptionsFile() {
     QCOMPARE(shown->windowTitle(), kTitle + QStringLiteral("  ( 仕事技術計算 )"));
     QVERIFY(!opt.isVisible());
     QCOMPARE(folder->readBytes(kOptions), optionBytes("1", "1"));
+}
+
+// The program still starts when its choice cannot be kept; the user is told why.
+void TestWmTool::failedOptionsSaveIsShown() {
+    QVERIFY(start(std::nullopt));
+    QVERIFY(QDir().mkpath(folder->filePath(kOptions)));
+    dialogs.expectMessage(Dialogs::Answer::Ok);
+    click(wmtest::child<QPushButton>(&tool->settingsWindow(), "confirmButton"));
+    QVERIFY(visibleMain());
+    QVERIFY(dialogs.last().text.startsWith(QDir::toNativeSeparators(folder->filePath(kOptions)) +
+                                           " に起動設定を保存できませんでした\r\n"));
+    QCOMPARE(dialogs.last().title, QString("起動設定"));
+    QCOMPARE(dialogs.last().icon, Dialogs::Icon::Exclamation);
 }
 
 void TestWmTool::startChoosesLargeCharacterPage() {
