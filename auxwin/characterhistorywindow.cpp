@@ -94,19 +94,19 @@ void CharacterHistoryWindow::buildControls() {
 
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
-        s.post = new QCheckBox;
-        s.post->setObjectName(QStringLiteral("workPostCheck%1").arg(k));
-        s.post->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
-        s.work = named(makeTypingList(nullptr, QStringLiteral("作業名を選択します")),
-                       QStringLiteral("workList%1").arg(k));
-        s.work->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        s.work->setMinimumContentsLength(7);
+        s.postCheck = new QCheckBox;
+        s.postCheck->setObjectName(QStringLiteral("workPostCheck%1").arg(k));
+        s.postCheck->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
+        s.workList = named(makeTypingList(nullptr, QStringLiteral("作業名を選択します")),
+                           QStringLiteral("workList%1").arg(k));
+        s.workList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        s.workList->setMinimumContentsLength(7);
         if (k <= 6)
-            s.work->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
-        connect(s.work->lineEdit(), &QLineEdit::textEdited, this,
+            s.workList->addItem(QString::fromUtf16(kGatheringWorks[size_t(k - 1)]));
+        connect(s.workList->lineEdit(), &QLineEdit::textEdited, this,
                 [this, k] { restoreSavedWork(k); });
-        s.level = named(makeBox(nullptr, QStringLiteral("作業のレベルを入力します")),
-                        QStringLiteral("workLevelBox%1").arg(k));
+        s.levelBox = named(makeBox(nullptr, QStringLiteral("作業のレベルを入力します")),
+                           QStringLiteral("workLevelBox%1").arg(k));
     }
 }
 
@@ -148,10 +148,10 @@ void CharacterHistoryWindow::buildLayout() {
     work->setVerticalSpacing(3);
     const int levelBox = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10;
     for (int k = 1; k <= 12; ++k) {
-        slot(k).level->setFixedWidth(levelBox);
-        work->addWidget(slot(k).post, k - 1, 0);
-        work->addWidget(slot(k).work, k - 1, 1);
-        work->addWidget(slot(k).level, k - 1, 2);
+        slot(k).levelBox->setFixedWidth(levelBox);
+        work->addWidget(slot(k).postCheck, k - 1, 0);
+        work->addWidget(slot(k).workList, k - 1, 1);
+        work->addWidget(slot(k).levelBox, k - 1, 2);
     }
     work->setColumnStretch(1, 1);
     work->setRowStretch(12, 1);
@@ -167,7 +167,7 @@ void CharacterHistoryWindow::buildLayout() {
     for (QLineEdit* box : statusBoxes())
         order << box;
     for (const WorkSlot& s : workSlots_)
-        order << s.post << s.work << s.level;
+        order << s.postCheck << s.workList << s.levelBox;
     chainTabOrder(nullptr, order);
 }
 
@@ -212,11 +212,11 @@ void CharacterHistoryWindow::fillWorkLists() {
     for (int s : freeSlotSections())
         names << data_.products.sectionName(s);
     for (int k = kFirstFreeSlot; k <= kJobSlots; ++k)
-        refillList(slot(k).work, names);
+        refillList(slot(k).workList, names);
 }
 
 int CharacterHistoryWindow::workListPos(int slot, int code) {
-    return entryOfWorkCode(code, this->slot(slot).work->count()).value_or(-1);
+    return entryOfWorkCode(code, this->slot(slot).workList->count()).value_or(-1);
 }
 
 bool CharacterHistoryWindow::showSavedCharacters() {
@@ -244,20 +244,20 @@ void CharacterHistoryWindow::showWorkRowsForFame() {
     }
     const int rows = slotCountForFame(fame_.box->text());
     for (int k = 10; k <= 12; ++k) {
-        slot(k).post->hide();
-        slot(k).work->hide();
-        slot(k).level->hide();
+        slot(k).postCheck->hide();
+        slot(k).workList->hide();
+        slot(k).levelBox->hide();
     }
     for (int k = 10; k <= rows; ++k) {
-        slot(k).post->show();
-        slot(k).work->show();
-        slot(k).level->show();
+        slot(k).postCheck->show();
+        slot(k).workList->show();
+        slot(k).levelBox->show();
     }
 }
 
 void CharacterHistoryWindow::showListChoice(List list) {
     for (int k = 7; k <= 12; ++k)
-        slot(k).work->setCurrentIndex(0);
+        slot(k).workList->setCurrentIndex(0);
     chosenPositions_[size_t(list)] =
         chosenListPosition(list == List::Name ? nameList_ : saveTimeList_);
     if (list == List::Name)
@@ -302,10 +302,10 @@ void CharacterHistoryWindow::showSave() {
         if (k <= 6) {
             entry.level = QStringLiteral("0");
         } else {
-            slot(k).work->setCurrentIndex(0);
+            slot(k).workList->setCurrentIndex(0);
             entry.level.clear();
         }
-        slot(k).level->setText(entry.level);
+        slot(k).levelBox->setText(entry.level);
     }
 }
 
@@ -316,9 +316,9 @@ void CharacterHistoryWindow::showWorks(const std::array<SavedWork, kJobSlots>& w
         if (k > 6) {
             const int pos = workListPos(k, entry.code);
             if (pos > 0)
-                slot(k).work->setCurrentIndex(pos);
+                slot(k).workList->setCurrentIndex(pos);
         }
-        slot(k).level->setText(shownSavedLevel(entry.level));
+        slot(k).levelBox->setText(shownSavedLevel(entry.level));
     }
 }
 
@@ -329,7 +329,7 @@ void CharacterHistoryWindow::restoreSavedWork(int k) {
     if (pos <= 0)
         return;
     // The shown work is the saved one: typing puts it back.
-    QComboBox* list = slot(k).work;
+    QComboBox* list = slot(k).workList;
     const QSignalBlocker block(list->lineEdit());
     list->setCurrentIndex(pos);
     list->setEditText(list->itemText(pos));

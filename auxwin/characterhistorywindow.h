@@ -59,9 +59,9 @@ class CharacterHistoryWindow : public QWidget {
 
     // One work slot: "post to the board" check, work name and level.
     struct WorkSlot {
-        QCheckBox* post = nullptr;
-        QComboBox* work = nullptr;
-        QLineEdit* level = nullptr;
+        QCheckBox* postCheck = nullptr;
+        QComboBox* workList = nullptr;
+        QLineEdit* levelBox = nullptr;
     };
 
     void buildControls();

@@ -84,7 +84,7 @@ ProductWindow::ProductWindow(AppData& data, Dialogs& dialogs, MaterialTreeWindow
 }
 
 std::array<QWidget*, 5> ProductWindow::MaterialRow::widgets() const {
-    return {workList, level, nameList, count, weight};
+    return {workList, levelBox, nameList, countBox, weightBox};
 }
 
 // ---- lists -----------------------------------------------------------------------------
@@ -104,7 +104,7 @@ void ProductWindow::clearChoice(QComboBox* list) {
 QList<QLineEdit*> ProductWindow::numberBoxes() const {
     QList<QLineEdit*> boxes{weights_.total, totalExpBox_, levelBox_, expBox_, runsBox_, weightBox_};
     for (const MaterialRow& row : materials_)
-        boxes << row.count << row.level << row.weight;
+        boxes << row.countBox << row.levelBox << row.weightBox;
     return boxes;
 }
 
@@ -148,7 +148,7 @@ void ProductWindow::connectHandlers() {
     // What is typed counts at once: no result of the earlier text stays.
     QList<QLineEdit*> edited{expBox_, runsBox_, weightBox_, weights_.current, weights_.maximum};
     for (const MaterialRow& row : materials_)
-        edited << row.count;
+        edited << row.countBox;
     for (QLineEdit* e : edited)
         connect(e, &QLineEdit::textEdited, this, [this] { followEdits(); });
     // The texts name the product as typed.
@@ -175,7 +175,7 @@ void ProductWindow::showWorkProducts() {
 }
 
 void ProductWindow::showMaterialWorkProducts(const MaterialRow& row) {
-    row.level->clear();
+    row.levelBox->clear();
     const int section = materialWorkSection(listPos(row.workList));
     refillList(row.nameList, sectionProducts(data_.products, section, kMaterialListRows));
 }
@@ -187,7 +187,7 @@ void ProductWindow::showMaterialLevel(const MaterialRow& row) {
     const auto level = intPart(
         productField(data_.products, row.nameList->itemText(p), ProductColumn::Name).left(3));
     if (level)
-        row.level->setText(numText(*level));
+        row.levelBox->setText(numText(*level));
 }
 
 void ProductWindow::showProduct() {
@@ -220,8 +220,8 @@ void ProductWindow::showMaterialRow(const MaterialRow& row, const MaterialRowFil
     // Nothing of the previous product may stay in a row.
     emptyMaterialRow(row);
     if (fill.shown) {
-        row.count->setText(fill.count);
-        row.weight->setText(fill.weight);
+        row.countBox->setText(fill.count);
+        row.weightBox->setText(fill.weight);
         if (fill.listPosition) {
             // Chosen as if clicked: the row's material list and level follow.
             chooseIfExists(row.workList, fill.listPosition->workPosition);
@@ -231,7 +231,7 @@ void ProductWindow::showMaterialRow(const MaterialRow& row, const MaterialRowFil
             row.nameList->setEditText(fill.material);
         }
         if (!fill.level.isEmpty())
-            row.level->setText(fill.level);
+            row.levelBox->setText(fill.level);
     }
     for (QWidget* w : row.widgets())
         w->setVisible(fill.shown);
@@ -241,7 +241,7 @@ void ProductWindow::emptyMaterialRow(const MaterialRow& row) {
     clearChoice(row.workList);
     refillList(row.nameList, {});
     clearChoice(row.nameList);
-    for (QLineEdit* e : {row.count, row.level, row.weight})
+    for (QLineEdit* e : {row.countBox, row.levelBox, row.weightBox})
         e->clear();
 }
 

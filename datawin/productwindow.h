@@ -46,10 +46,10 @@ class ProductWindow : public QWidget {
     // One material row: its work (材料), level, material name, 数量 and 重量 per run.
     struct MaterialRow {
         QComboBox* workList = nullptr;
-        QLineEdit* level = nullptr;
+        QLineEdit* levelBox = nullptr;
         QComboBox* nameList = nullptr;
-        QLineEdit* count = nullptr;
-        QLineEdit* weight = nullptr;
+        QLineEdit* countBox = nullptr;
+        QLineEdit* weightBox = nullptr;
         // In the order the row shows them.
         std::array<QWidget*, 5> widgets() const;
     };
@@ -143,7 +143,7 @@ class ProductWindow : public QWidget {
     QGroupBox* modeFrame_ = nullptr;
     QGroupBox* guildFrame_ = nullptr;
     // 作業名, 生産品, 生産Ｌｖ, 経験値, 回数, 重量, 材料, 数量, 重量 (per run), 合計値.
-    struct Labels {
+    struct Captions {
         QLabel* work = nullptr;
         QLabel* product = nullptr;
         QLabel* level = nullptr;
@@ -159,7 +159,7 @@ class ProductWindow : public QWidget {
         QLabel* place = nullptr;
         QLabel* building = nullptr;
         QLabel* person = nullptr;
-    } labels_;
+    } captions_;
 
     AppData& data_;
     Dialogs& dialogs_;

@@ -65,36 +65,36 @@ void ProductWindow::buildControls() {
     auto field = [&](const char* tip) { return fieldIn(f, tip); };
     auto list = [&](const char* tip) { return listIn(f, tip); };
 
-    labels_.work = label("作業名", "作業名を選択します");
+    captions_.work = label("作業名", "作業名を選択します");
     workList_ = list("作業名を選択してください");
-    labels_.product = label("生産品", "生産品の名前を選択または入力します");
+    captions_.product = label("生産品", "生産品の名前を選択または入力します");
     productList_ = list("生産品の選択、または入力してください");
-    labels_.level = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
+    captions_.level = label("生産Ｌｖ", "生産品の生産可能Ｌｖを入力します");
     levelBox_ = field("生産Ｌｖを入力してください");
-    labels_.exp = label("経験値", "成功１回の経験値を入力します");
+    captions_.exp = label("経験値", "成功１回の経験値を入力します");
     expBox_ = field("成功１回の取得経験値を入力してください");
-    labels_.runs = label("回数", "生産品が完成するまでの回数を入力します");
+    captions_.runs = label("回数", "生産品が完成するまでの回数を入力します");
     runsBox_ = field("生産品完成までに必要な回数を入力してください");
-    labels_.totalExp = label("合計値", "生産品の経験値の合計値が表示されます");
+    captions_.totalExp = label("合計値", "生産品の経験値の合計値が表示されます");
     totalExpBox_ = field("生産品の経験値の合計値を表示します");
-    labels_.weight = label("重量", "生産品の重量を入力します");
+    captions_.weight = label("重量", "生産品の重量を入力します");
     weightBox_ = field("生産品の重量を入力してください");
-    labels_.materials = label("材料", "生産品に必要な材料を選択します");
-    labels_.count = label("数量", "生産品に必要な数を入力します");
-    labels_.materialWeight = label("重量", "生産品に必要な数を入力します");
+    captions_.materials = label("材料", "生産品に必要な材料を選択します");
+    captions_.count = label("数量", "生産品に必要な数を入力します");
+    captions_.materialWeight = label("重量", "生産品に必要な数を入力します");
     for (size_t k = 0; k < materials_.size(); ++k) {
         const MaterialRowTips& tips = kMaterialRowTips[k];
         MaterialRow& row = materials_[k];
         row.workList = list(tips.work);
-        row.level = field(tips.level);
+        row.levelBox = field(tips.level);
         row.nameList = list(tips.name);
-        row.count = field(tips.count);
-        row.weight = field(tips.weight);
+        row.countBox = field(tips.count);
+        row.weightBox = field(tips.weight);
     }
-    labels_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
+    captions_.currentWeight = label("現在重量", "キャラの現在の重量を入力します");
     weights_.current = field("キャラの現在の重量を入力してください");
     weights_.current->setText(QStringLiteral("0"));
-    labels_.maximumWeight = label("最大重量", "キャラの最大重量を入力します");
+    captions_.maximumWeight = label("最大重量", "キャラの最大重量を入力します");
     weights_.maximum = field("キャラの最大重量を入力してください");
     weights_.maximum->setText(QStringLiteral("1000"));
     weights_.total = field("材料の合計重量を表示します");
@@ -116,11 +116,11 @@ void ProductWindow::buildControls() {
     guildPanel_.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
     auto glabel = [&](const char* text, const char* tip) { return labelIn(g, text, tip); };
     auto gfield = [&](const char* tip) { return fieldIn(g, tip); };
-    labels_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
+    captions_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");
     guildPanel_.placeList = listIn(g, "作業ギルドやその作業習得する場所を選択します");
-    labels_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
+    captions_.building = glabel("建物", "その作業に関する人がいる場所が表示されます");
     guildPanel_.building = gfield("その作業に関する人がいる場所が表示されます");
-    labels_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
+    captions_.person = glabel("人物", "その作業に関する人物の名前が表示されます");
     guildPanel_.person = gfield("その作業の人物が表示されます");
     guildPanel_.conditionCaption = glabel("条件", "その作業に関する人物の名前が表示されます");
     guildPanel_.condition = gfield("その作業の習得に必要な材料を表示します");
@@ -137,14 +137,14 @@ void ProductWindow::buildControls() {
     QList<QLineEdit*> readOnly{weights_.total, totalExpBox_, guildPanel_.building,
                                guildPanel_.person, guildPanel_.condition};
     for (const MaterialRow& row : materials_)
-        readOnly << row.weight;
+        readOnly << row.weightBox;
     for (QLineEdit* e : readOnly)
         e->setReadOnly(true);
     // Display fields are skipped when moving on: the read-only ones, the material levels and
     // the information text.
     QList<QWidget*> displays(readOnly.begin(), readOnly.end());
     for (const MaterialRow& row : materials_)
-        displays << row.level;
+        displays << row.levelBox;
     displays << infoBox_;
     for (QWidget* w : displays)
         w->setFocusPolicy(Qt::ClickFocus);
@@ -170,10 +170,10 @@ void ProductWindow::buildControls() {
         const MaterialRow& row = materials_[k];
         const int number = int(k) + 1;
         name(row.workList, QStringLiteral("materialWorkList%1").arg(number));
-        name(row.level, QStringLiteral("materialLevelBox%1").arg(number));
+        name(row.levelBox, QStringLiteral("materialLevelBox%1").arg(number));
         name(row.nameList, QStringLiteral("materialNameList%1").arg(number));
-        name(row.count, QStringLiteral("materialCountBox%1").arg(number));
-        name(row.weight, QStringLiteral("materialWeightBox%1").arg(number));
+        name(row.countBox, QStringLiteral("materialCountBox%1").arg(number));
+        name(row.weightBox, QStringLiteral("materialWeightBox%1").arg(number));
     }
     name(weights_.current, QStringLiteral("currentWeightBox"));
     name(weights_.maximum, QStringLiteral("maximumWeightBox"));
@@ -202,9 +202,9 @@ void ProductWindow::buildControls() {
                           fontMetrics().horizontalAdvance(QLatin1Char('X'));
     for (const MaterialRow& row : materials_) {
         row.nameList->setMinimumContentsLength(nameChars);
-        row.count->setMaximumWidth(shortWidth);
-        row.level->setMaximumWidth(shortWidth);
-        row.weight->setMaximumWidth(longWidth);
+        row.countBox->setMaximumWidth(shortWidth);
+        row.levelBox->setMaximumWidth(shortWidth);
+        row.weightBox->setMaximumWidth(longWidth);
     }
     for (QLineEdit* e : {weights_.total, totalExpBox_, weights_.current, weights_.maximum})
         e->setMaximumWidth(longWidth);
@@ -221,9 +221,9 @@ void ProductWindow::buildLayout() {
 
     // Work and product lines, text-mode options to their right.
     auto* top = new QGridLayout;
-    top->addWidget(labels_.work, 0, 0);
+    top->addWidget(captions_.work, 0, 0);
     top->addWidget(workList_, 0, 1);
-    top->addWidget(labels_.product, 1, 0);
+    top->addWidget(captions_.product, 1, 0);
     top->addWidget(productList_, 1, 1);
     auto* modeLayout = new QVBoxLayout(modeFrame_);
     modeLayout->setContentsMargins(6, 2, 6, 2);
@@ -236,11 +236,11 @@ void ProductWindow::buildLayout() {
     // Product numbers on the left, guild panel on the right.
     auto* middle = new QHBoxLayout;
     auto* numbers = new QGridLayout;
-    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{labels_.level, levelBox_},
-                                                               {labels_.exp, expBox_},
-                                                               {labels_.runs, runsBox_},
-                                                               {labels_.totalExp, totalExpBox_},
-                                                               {labels_.weight, weightBox_}}};
+    const std::array<std::pair<QLabel*, QLineEdit*>, 5> lines{{{captions_.level, levelBox_},
+                                                               {captions_.exp, expBox_},
+                                                               {captions_.runs, runsBox_},
+                                                               {captions_.totalExp, totalExpBox_},
+                                                               {captions_.weight, weightBox_}}};
     for (int i = 0; i < int(lines.size()); ++i) {
         numbers->addWidget(lines[size_t(i)].first, i, 0);
         numbers->addWidget(lines[size_t(i)].second, i, 1);
@@ -254,11 +254,11 @@ void ProductWindow::buildLayout() {
     options->addWidget(guildPanel_.learningOption);
     options->addStretch(1);
     guild->addLayout(options, 0, 0, 1, 2);
-    guild->addWidget(labels_.place, 1, 0);
+    guild->addWidget(captions_.place, 1, 0);
     guild->addWidget(guildPanel_.placeList, 1, 1);
-    guild->addWidget(labels_.building, 2, 0);
+    guild->addWidget(captions_.building, 2, 0);
     guild->addWidget(guildPanel_.building, 2, 1);
-    guild->addWidget(labels_.person, 3, 0);
+    guild->addWidget(captions_.person, 3, 0);
     guild->addWidget(guildPanel_.person, 3, 1);
     guild->addWidget(guildPanel_.conditionCaption, 4, 0);
     guild->addWidget(guildPanel_.condition, 4, 1);
@@ -269,9 +269,9 @@ void ProductWindow::buildLayout() {
     // Materials table: work, level, material, amount, weight per run.
     auto* mats = new QGridLayout;
     mats->setHorizontalSpacing(4);
-    mats->addWidget(labels_.materials, 0, 0, 1, 3);
-    mats->addWidget(labels_.count, 0, 3);
-    mats->addWidget(labels_.materialWeight, 0, 4);
+    mats->addWidget(captions_.materials, 0, 0, 1, 3);
+    mats->addWidget(captions_.count, 0, 3);
+    mats->addWidget(captions_.materialWeight, 0, 4);
     for (size_t k = 0; k < materials_.size(); ++k) {
         const int line = int(k) + 1;  // under the column heads
         const auto widgets = materials_[k].widgets();
@@ -284,10 +284,10 @@ void ProductWindow::buildLayout() {
 
     // Current, maximum and total weight.
     auto* weightLine = new QHBoxLayout;
-    weightLine->addWidget(labels_.currentWeight);
+    weightLine->addWidget(captions_.currentWeight);
     weightLine->addWidget(weights_.current);
     weightLine->addSpacing(8);
-    weightLine->addWidget(labels_.maximumWeight);
+    weightLine->addWidget(captions_.maximumWeight);
     weightLine->addWidget(weights_.maximum);
     weightLine->addStretch(1);
     weightLine->addWidget(weights_.total);

@@ -21,7 +21,7 @@ InfoInputs ProductWindow::infoInputs() const {
     in.pieceWeight = weightBox_->text();
     for (size_t k = 0; k < materials_.size(); ++k)
         in.materials[k] = {materials_[k].workList->currentText(),
-                           materials_[k].nameList->currentText(), materials_[k].count->text()};
+                           materials_[k].nameList->currentText(), materials_[k].countBox->text()};
     in.unknownMaterial = unknownMaterial_;
     return in;
 }
@@ -41,8 +41,8 @@ void ProductWindow::followEdits() {
     for (size_t k = 0; k < materials_.size(); ++k) {
         const MaterialRow& row = materials_[k];
         const QString material = row.nameList->currentText();
-        row.weight->setText(materialRowWeight(data_.products, material, row.count->text()));
-        rowWeights[k] = {row.count->text(), row.weight->text()};
+        row.weightBox->setText(materialRowWeight(data_.products, material, row.countBox->text()));
+        rowWeights[k] = {row.countBox->text(), row.weightBox->text()};
         unknownMaterial_ = unknownMaterial_ ||
                            (!material.isEmpty() && material != kUnknownProduct &&
                             productField(data_.products, material, ProductColumn::Name).isEmpty());

@@ -148,8 +148,8 @@ void CharacterPage::showSlotsForFame() {
     for (int slot = 10; slot <= kJobSlots; ++slot) {
         const bool shown = slot <= shownSlots;
         jobSlot(slot).check->setVisible(shown);
-        jobSlot(slot).work->setVisible(shown);
-        jobSlot(slot).level->setVisible(shown);
+        jobSlot(slot).workList->setVisible(shown);
+        jobSlot(slot).levelBox->setVisible(shown);
     }
 }
 
@@ -221,7 +221,7 @@ void CharacterPage::applyJobLimits(int jobIndex) {
 void CharacterPage::freeEquipmentLists() {
     for (const EquipmentRow& row : equipmentRows_) {
         row.list->setEnabled(true);
-        setLabelGreyed(row.label, false);
+        setLabelGreyed(row.caption, false);
     }
 }
 
@@ -231,7 +231,7 @@ void CharacterPage::lockEquipmentLists(const std::array<bool, kEquipmentKinds>& 
             continue;
         const EquipmentRow& row = equipmentRows_[size_t(kind)];
         row.list->setEnabled(false);
-        setLabelGreyed(row.label, true);
+        setLabelGreyed(row.caption, true);
         chooseEntry(row.list, 0);
     }
 }
@@ -254,13 +254,13 @@ void CharacterPage::showMaximumWeight() {
 void CharacterPage::rememberWorkCode(int slot) {
     if (slot < kFirstFreeSlot)
         return;
-    workCodes_[size_t(slot - 1)] = workCodeOfEntry(jobSlot(slot).work->currentIndex());
+    workCodes_[size_t(slot - 1)] = workCodeOfEntry(jobSlot(slot).workList->currentIndex());
 }
 
 void CharacterPage::restoreWorkEntry(int slot) {
     if (workSlotsRefilling_)
         return;
-    QComboBox* work = jobSlot(slot).work;
+    QComboBox* work = jobSlot(slot).workList;
     // A code that names no entry of the list (nothing chosen yet) leaves the text alone.
     if (const auto position = entryOfWorkCode(workCode(slot), work->count())) {
         work->setCurrentIndex(*position);
@@ -273,7 +273,7 @@ void CharacterPage::refillWorkSlots() {
     workSlotsRefilling_ = true;
     const QList<int> sections = freeSlotSections();
     for (int slot = kFirstFreeSlot; slot <= kJobSlots; ++slot) {
-        QComboBox* work = jobSlot(slot).work;
+        QComboBox* work = jobSlot(slot).workList;
         work->clear();
         work->addItem(QString());
         for (int section : sections)
@@ -297,7 +297,7 @@ bool CharacterPage::refuseNonNumber(const CharacterLine& line) {
             name = QStringLiteral("名声");
             break;
         case NumberField::Kind::WorkLevel:
-            name = jobSlot(field->slot).work->currentText() + QStringLiteral("のＬＶ");
+            name = jobSlot(field->slot).workList->currentText() + QStringLiteral("のＬＶ");
             break;
     }
     host_.dialogs().messageBox(name + QStringLiteral("は半角数字で入力してください"),
@@ -333,7 +333,7 @@ void CharacterPage::saveCharacter() {
     line.fame = statusBox(Status::Fame)->text();
     line.workCodes = workCodes_;
     for (int slot = 1; slot <= kJobSlots; ++slot)
-        line.workLevels[size_t(slot - 1)] = jobSlot(slot).level->text();
+        line.workLevels[size_t(slot - 1)] = jobSlot(slot).levelBox->text();
     // The page's fields take digits only; the file is guarded whatever let other text in.
     if (refuseNonNumber(line))
         return;
@@ -348,7 +348,7 @@ void CharacterPage::saveCharacter() {
     const QString text = characterLine(line);
     // The builder fills in "0" for the empty level of a used slot; the page shows it too.
     for (int slot = 1; slot <= kJobSlots; ++slot) {
-        QLineEdit* level = jobSlot(slot).level;
+        QLineEdit* level = jobSlot(slot).levelBox;
         if (level->text() != line.workLevels[size_t(slot - 1)])
             level->setText(line.workLevels[size_t(slot - 1)]);
     }

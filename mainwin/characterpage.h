@@ -107,13 +107,13 @@ class CharacterPage : public QFrame {
 
   private:
     struct EquipmentRow {
-        QLabel* label = nullptr;
+        QLabel* caption = nullptr;
         QComboBox* list = nullptr;
     };
     struct JobSlot {
         QCheckBox* check = nullptr;
-        QComboBox* work = nullptr;
-        QLineEdit* level = nullptr;
+        QComboBox* workList = nullptr;
+        QLineEdit* levelBox = nullptr;
     };
 
     // Building.

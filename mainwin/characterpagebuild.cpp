@@ -192,11 +192,11 @@ QGroupBox* CharacterPage::buildEquipmentFrame(bool weapons) {
         else if (kind == Equipment::Clothes)
             labelTip = QStringLiteral("装備している衣（服）を選択します");
         EquipmentRow& row = equipmentRows_[size_t(kind)];
-        row.label = makeLabel(frame, name, labelTip);
-        row.label->setObjectName(named(kEquipmentNames[int(kind)], "Caption"));
+        row.caption = makeLabel(frame, name, labelTip);
+        row.caption->setObjectName(named(kEquipmentNames[int(kind)], "Caption"));
         row.list = makeList(frame, tip, kUnchosen);
         row.list->setObjectName(named(kEquipmentNames[int(kind)], "List"));
-        g->addWidget(row.label, gridRow, 0);
+        g->addWidget(row.caption, gridRow, 0);
         g->addWidget(row.list, gridRow, 1);
         ++gridRow;
     }
@@ -254,28 +254,28 @@ void CharacterPage::ensureJobSlots() {
         const QString name = QStringLiteral("jobSlot%1").arg(slot);
         s.check = new QCheckBox(workFrame_);
         s.check->setObjectName(name + QStringLiteral("Check"));
-        s.work = new QComboBox(workFrame_);
-        s.work->setObjectName(name + QStringLiteral("WorkList"));
-        s.work->setEditable(true);
-        s.work->setToolTip(QStringLiteral("作業名を選択します"));
-        s.level = makeBox(workFrame_, QStringLiteral("作業のレベルを入力します"));
-        s.level->setObjectName(name + QStringLiteral("LevelBox"));
-        fitDigits(s.level, 3);
+        s.workList = new QComboBox(workFrame_);
+        s.workList->setObjectName(name + QStringLiteral("WorkList"));
+        s.workList->setEditable(true);
+        s.workList->setToolTip(QStringLiteral("作業名を選択します"));
+        s.levelBox = makeBox(workFrame_, QStringLiteral("作業のレベルを入力します"));
+        s.levelBox->setObjectName(name + QStringLiteral("LevelBox"));
+        fitDigits(s.levelBox, 3);
         if (slot < kFirstFreeSlot) {
             const QString work = QString::fromUtf16(kGatheringWorks[size_t(slot - 1)]);
-            s.work->addItem(work);
+            s.workList->addItem(work);
             // Nothing is chosen yet; the sixth slot has always shown its own spelling.
-            s.work->setCurrentIndex(-1);
-            s.work->setEditText(slot == 6 ? QStringLiteral("鉱石堀り") : work);
+            s.workList->setCurrentIndex(-1);
+            s.workList->setEditText(slot == 6 ? QStringLiteral("鉱石堀り") : work);
         }
         g->addWidget(s.check, slot - 1, 0);
-        g->addWidget(s.work, slot - 1, 1);
-        g->addWidget(s.level, slot - 1, 2);
+        g->addWidget(s.workList, slot - 1, 1);
+        g->addWidget(s.levelBox, slot - 1, 2);
     }
     g->setColumnStretch(1, 1);
     fitRowHeights(workFrame_);
     for (int slot = 1; slot <= kJobSlots; ++slot) {
-        QComboBox* work = jobSlots_[size_t(slot - 1)].work;
+        QComboBox* work = jobSlots_[size_t(slot - 1)].workList;
         connect(work, &QComboBox::activated, this, [this, slot] { rememberWorkCode(slot); });
         // Only typing changes a slot's text; choosing from the list is a click.
         connect(work->lineEdit(), &QLineEdit::textEdited, this,

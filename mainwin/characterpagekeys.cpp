@@ -74,10 +74,10 @@ void CharacterPage::setupKeys() {
 
 void CharacterPage::setupJobSlotKeysAndHelp() {
     for (const JobSlot& slot : jobSlots_) {
-        QLineEdit* level = slot.level;
+        QLineEdit* level = slot.levelBox;
         digitField(level, 3, [level] { focusNextControl(level); });
         // A slot's work is only chosen, never typed; Enter moves on.
-        QComboBox* work = slot.work;
+        QComboBox* work = slot.workList;
         KeyFilter::install(work, [work](int& code) {
             if (code == kKeyEnter)
                 focusNextControl(work);
@@ -126,7 +126,7 @@ void CharacterPage::setupHelp() {
                        Status::Agility, Status::Strength, Status::Charm})
         helped << statusRows_[size_t(box)].caption;
     for (const EquipmentRow& row : equipmentRows_)
-        helped << row.label;
+        helped << row.caption;
     for (const CaptionedBox& row : statusRows_)
         helped << row.box;
     helped << saveCharacterButton_ << showSavedCharactersButton_;
