@@ -26,3 +26,15 @@
         QTEST_SET_MAIN_SOURCE_PATH                                              \
         return QTest::qExec(&tc, argc, argv);                                   \
     }
+
+namespace wmtest {
+
+// The rows of a test run once on each main window: the column holds its code, 1 for the
+// small window and 2 for the large one.
+inline void bothWindowSizes(const char* column = "code") {
+    QTest::addColumn<int>(column);
+    QTest::newRow("small") << 1;
+    QTest::newRow("large") << 2;
+}
+
+}  // namespace wmtest

@@ -130,11 +130,7 @@ class TestMaterialTreeWindow : public wmtest::ToolWindowTest {
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
-    void fromTheMainWindow_data() {
-        QTest::addColumn<int>("size");
-        QTest::newRow("small") << 1;
-        QTest::newRow("large") << 2;
-    }
+    void fromTheMainWindow_data() { wmtest::bothWindowSizes("size"); }
     void fromTheMainWindow() {
         QFETCH(int, size);
         MaterialTreeWindow* window = openSwordFromMain(size, "2");

@@ -64,11 +64,7 @@ class TestProductionListWindow : public wmtest::ToolWindowTest {
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
-    void fromEitherMainWindow_data() {
-        QTest::addColumn<int>("size");
-        QTest::newRow("small") << 1;
-        QTest::newRow("large") << 2;
-    }
+    void fromEitherMainWindow_data() { wmtest::bothWindowSizes("size"); }
     // 表示 > 生産リスト after 材料の内訳; a product chosen, runs typed, Enter adds it.
     void fromEitherMainWindow() {
         QFETCH(int, size);

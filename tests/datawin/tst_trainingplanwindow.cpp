@@ -68,11 +68,7 @@ class TestTrainingPlanWindow : public wmtest::ToolWindowTest {
         WM_VERIFY_DIALOGS(dialogs_);
     }
 
-    void fromTheMainWindow_data() {
-        QTest::addColumn<int>("size");
-        QTest::newRow("small") << 1;
-        QTest::newRow("large") << 2;
-    }
+    void fromTheMainWindow_data() { wmtest::bothWindowSizes("size"); }
     void fromTheMainWindow() {
         QFETCH(int, size);
         TrainingPlanWindow* window = openFromMain(size, "1", "30");

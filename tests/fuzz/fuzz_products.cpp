@@ -93,12 +93,8 @@ void information(const ProductTable& products, int workPosition, int row,
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input = wmfuzz::bytesOf(data, size);
-    wmfuzz::writeDataFile(QStringLiteral("MakeData.txt"), kPrefix + input);
     AppData d;
-    wmfuzz::prepare(d);
-    wmfuzz::SilentDialogs dialogs;
-    loadProducts(d, dialogs);
-    FUZZ_CHECK(dialogs.messages <= 1);
+    wmfuzz::loadProductBytes(d, kPrefix + input);
     const ProductTable& products = d.products;
 
     sectionNames(products, workSections());

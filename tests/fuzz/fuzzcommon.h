@@ -14,6 +14,7 @@
 #include "appdata.h"
 #include "cp932.h"
 #include "dialogs.h"
+#include "gamedata.h"
 
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
@@ -112,6 +113,16 @@ void loadPrefixThenInput(const QString& file, const QByteArray& prefix, const QB
     prepare(after);
     writeDataFile(file, prefix + input);
     load(after, dialogs);
+    FUZZ_CHECK(dialogs.messages <= 1);
+}
+
+// The products of these bytes as MakeData.txt, read by the real loader into a fresh AppData:
+// at most one message, at the first bad line.
+inline void loadProductBytes(wm::AppData& d, const QByteArray& bytes) {
+    writeDataFile(QStringLiteral("MakeData.txt"), bytes);
+    prepare(d);
+    SilentDialogs dialogs;
+    wm::loadProducts(d, dialogs);
     FUZZ_CHECK(dialogs.messages <= 1);
 }
 

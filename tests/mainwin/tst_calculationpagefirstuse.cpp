@@ -84,9 +84,7 @@ void CalculationPageFirstUseTest::cleanup() {
 }
 
 void CalculationPageFirstUseTest::sizes_data() {
-    QTest::addColumn<int>("code");
-    QTest::newRow("small") << 1;
-    QTest::newRow("large") << 2;
+    wmtest::bothWindowSizes();
 }
 
 void CalculationPageFirstUseTest::opensOnCharacterPage() {

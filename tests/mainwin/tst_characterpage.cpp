@@ -158,11 +158,7 @@ class CharacterPageTest : public QObject {
     void failedAppendReported();
 
   private:
-    void sizes() {
-        QTest::addColumn<int>("code");
-        QTest::newRow("small") << 1;
-        QTest::newRow("large") << 2;
-    }
+    void sizes() { wmtest::bothWindowSizes(); }
     MainWindow& page(int code) {
         MainWindow& w = host->mainWindow(code);
         w.show();

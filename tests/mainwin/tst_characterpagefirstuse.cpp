@@ -85,9 +85,7 @@ void CharacterPageFirstUseTest::cleanup() {
 }
 
 void CharacterPageFirstUseTest::sizes_data() {
-    QTest::addColumn<int>("code");
-    QTest::newRow("small") << 1;
-    QTest::newRow("large") << 2;
+    wmtest::bothWindowSizes();
 }
 
 void CharacterPageFirstUseTest::notBuiltWithWindow() {

@@ -33,9 +33,7 @@ using wmtest::shell;
 namespace {
 
 void sizes() {
-    QTest::addColumn<int>("code");
-    QTest::newRow("small") << 1;
-    QTest::newRow("large") << 2;
+    wmtest::bothWindowSizes();
 }
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
