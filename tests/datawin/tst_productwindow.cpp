@@ -29,6 +29,16 @@ class TestProductWindow : public wmtest::ProductWindowTest {
     Q_OBJECT
 
   private:
+    // The second product of the ingot section, with its first column, steps and weight, made
+    // the one material of 短剣 (one per run).
+    void daggerNeeds(const QString& nameField, const QString& stepsField, const QString& weight) {
+        data_->products.set(10, 1, 2, nameField);
+        data_->products.set(10, 2, 2, stepsField);
+        data_->products.set(10, 3, 2, weight);
+        data_->products.set(10, 4, 2, QStringLiteral("00"));
+        data_->products.set(13, 4, 2, QStringLiteral("01") + nameField.mid(4));
+    }
+
     void chooseWork(int pos) { wm::chooseEntry(ui().workList, pos); }
     void chooseProduct(const QString& name) {
         const int i = ui().productList->findText(name);
@@ -473,11 +483,8 @@ class TestProductWindow : public wmtest::ProductWindowTest {
     void longMaterialNameShowsFromItsStart() {
         // A name far wider than its list: the row shows its beginning, not its end.
         const QString longName = QStringLiteral("とても長い名前の鉄鉱石をさらに精錬した鉄");
-        data_->products.set(10, 1, 2, QStringLiteral("001:") + longName);
-        data_->products.set(10, 2, 2, QStringLiteral("010:01"));
-        data_->products.set(10, 3, 2, QStringLiteral("1"));
-        data_->products.set(10, 4, 2, QStringLiteral("00"));
-        data_->products.set(13, 4, 2, QStringLiteral("01") + longName);
+        daggerNeeds(QStringLiteral("001:") + longName, QStringLiteral("010:01"),
+                    QStringLiteral("1"));
         chooseWork(12);
         chooseProduct(QStringLiteral("短剣"));
         QLineEdit* name = ui().materials[0].nameList->lineEdit();
@@ -488,11 +495,7 @@ class TestProductWindow : public wmtest::ProductWindowTest {
     void designedSizeShowsWholeTexts() {
         // ミスリルインゴット in a material row, then a medicine of three effects.
         const QString ingot = QStringLiteral("ミスリルインゴット");
-        data_->products.set(10, 1, 2, QStringLiteral("100:") + ingot);
-        data_->products.set(10, 2, 2, QStringLiteral("105:08"));
-        data_->products.set(10, 3, 2, QStringLiteral("7"));
-        data_->products.set(10, 4, 2, QStringLiteral("00"));
-        data_->products.set(13, 4, 2, QStringLiteral("01") + ingot);
+        daggerNeeds(QStringLiteral("100:") + ingot, QStringLiteral("105:08"), QStringLiteral("7"));
         data_->products.set(7, 5, 3, QStringLiteral("80,HP回復,200,MP回復,150,毒治療,1"));
         showAndActivate();
         chooseWork(12);
