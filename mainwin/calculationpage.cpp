@@ -190,12 +190,12 @@ void CalculationPage::buildOptionGroups() {
 
     tabOrderFrame_ = named(makeFrame(this, QStringLiteral("タブの移動の切り替えの設定をします")),
                            "tabOrderFrame");
-    expTabOrderOption_ =
-        named(new QRadioButton(QStringLiteral("経験用(&E)"), tabOrderFrame_), "expTabOrderOption");
-    expTabOrderOption_->setToolTip(QStringLiteral("タブの移動を経験値用に切り替えます"));
-    countTabOrderOption_ = named(new QRadioButton(QStringLiteral("個数用(&K)"), tabOrderFrame_),
+    expTabOrderOption_ = named(makeOption(tabOrderFrame_, QStringLiteral("経験用(&E)"),
+                                          QStringLiteral("タブの移動を経験値用に切り替えます")),
+                               "expTabOrderOption");
+    countTabOrderOption_ = named(makeOption(tabOrderFrame_, QStringLiteral("個数用(&K)"),
+                                            QStringLiteral("タブの移動を個数計算用に切り替えます")),
                                  "countTabOrderOption");
-    countTabOrderOption_->setToolTip(QStringLiteral("タブの移動を個数計算用に切り替えます"));
     expTabOrderOption_->setChecked(true);
     auto* order = new QVBoxLayout(tabOrderFrame_);
     order->setContentsMargins(6, 4, 6, 4);
