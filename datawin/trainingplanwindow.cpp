@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -146,8 +145,7 @@ void TrainingPlanWindow::buildControls() {
     connect(copyPlanButton_, &QPushButton::clicked, this, [this] { copyPlan(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 void TrainingPlanWindow::buildLayout() {
