@@ -109,16 +109,11 @@ void MaterialTreeWindow::buildLayout() {
         buttons->addWidget(addToListButton_);
     outer->addLayout(buttons);
 
-    QWidget* previous = workList_;
-    for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsBox_),
-                          static_cast<QWidget*>(materialTree_), static_cast<QWidget*>(totalsBox_),
-                          static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_),
-                          static_cast<QWidget*>(addToListButton_)}) {
-        if (!next)
-            continue;
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    QList<QWidget*> order{workList_,     productList_, runsBox_,
+                          materialTree_, totalsBox_,   copyButton_};
+    if (saveButton_)
+        order << saveButton_ << addToListButton_;
+    chainTabOrder(nullptr, order);
 }
 
 void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {

@@ -199,15 +199,11 @@ void ProductionListWindow::buildLayout() {
     buttons->addWidget(saveButton_);
     outer->addLayout(buttons);
 
-    QWidget* previous = workList_;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             productList_, runsBox_, addButton_, rowsTable_, removeButton_, upButton_, downButton_,
-             heldNameList_, heldCountBox_, heldButton_, heldTable_, maximumWeightBox_,
-             currentWeightBox_, totalsBox_, openListButton_, saveListButton_, copyButton_,
-             saveButton_}) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder(nullptr,
+                  {workList_, productList_, runsBox_, addButton_, rowsTable_, removeButton_,
+                   upButton_, downButton_, heldNameList_, heldCountBox_, heldButton_, heldTable_,
+                   maximumWeightBox_, currentWeightBox_, totalsBox_, openListButton_,
+                   saveListButton_, copyButton_, saveButton_});
 }
 
 void ProductionListWindow::connectHandlers() {

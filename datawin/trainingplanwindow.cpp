@@ -190,12 +190,10 @@ void TrainingPlanWindow::buildLayout() {
         buttons->addWidget(b);
     outer->addLayout(buttons);
 
-    const QList<QWidget*> order{
-        workList_,           startLevelBox_,  targetLevelBox_, remainingExpCheck_, remainingExpBox_,
-        objectiveList_,      sortList_,       productTable_,   stageTable_,        totalsBox_,
-        copyProductsButton_, copyPlanButton_, saveButton_,     closeButton_};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(nullptr,
+                  {workList_, startLevelBox_, targetLevelBox_, remainingExpCheck_, remainingExpBox_,
+                   objectiveList_, sortList_, productTable_, stageTable_, totalsBox_,
+                   copyProductsButton_, copyPlanButton_, saveButton_, closeButton_});
 }
 
 void TrainingPlanWindow::startFrom(int workPosition, const LevelInputs& levels) {
