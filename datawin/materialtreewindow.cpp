@@ -46,11 +46,10 @@ void MaterialTreeWindow::buildControls() {
     productList_ = named(makeList(nullptr, QStringLiteral("生産品を選択します")), "productList");
     productList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    runsBox_ = new QLineEdit(QStringLiteral("1"));
-    runsBox_->setObjectName(QStringLiteral("runsBox"));
-    runsBox_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
-    runsBox_->setMaxLength(19);
-    runsBox_->setFixedWidth(runsBox_->fontMetrics().horizontalAdvance(QString(20, u'0')));
+    runsBox_ = named(
+        makeCountBox(nullptr, QStringLiteral("生産回数を入力して Enter で計算します"), 19, 20),
+        "runsBox");
+    runsBox_->setText(QStringLiteral("1"));
     acceptDigits(runsBox_, [this] { recalculate(); });
 
     materialTree_ = new QTreeWidget;

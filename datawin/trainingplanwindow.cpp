@@ -28,9 +28,7 @@ constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
 QLineEdit* numberBox(const QString& name, const QString& tip, int maxLength) {
-    QLineEdit* field = named(makeBox(nullptr, tip), name);
-    field->setMaxLength(maxLength);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
+    QLineEdit* field = named(makeCountBox(nullptr, tip, maxLength, maxLength + 2), name);
     // Enter goes on to the next control.
     acceptDigits(field, [field] { focusNextControl(field); });
     return field;
