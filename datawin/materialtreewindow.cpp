@@ -153,41 +153,36 @@ void MaterialTreeWindow::showWorkProducts() {
     showTree();
 }
 
-void MaterialTreeWindow::recalculate() {
+QString MaterialTreeWindow::buildTree() {
     tree_ = MaterialTree();
     shown_ = false;
     const int row = productList_->currentIndex() + 1;
-    if (row >= 1) {
-        const RunsInput runs = readRunCount(runsBox_->text());
-        QString error = runs.error;
-        if (runs.runs) {
-            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
-            error = tree_.error;
-        }
-        shown_ = error.isEmpty();
-        if (!shown_) {
-            tree_ = MaterialTree();
-            showTree();
-            dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-            runsBox_->setFocus(Qt::OtherFocusReason);
-            runsBox_->selectAll();
-            return;
-        }
-    }
+    if (row < 1)
+        return QString();
+    const RunsInput runs = readRunCount(runsBox_->text());
+    if (runs.runs)
+        tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
+    const QString error = runs.runs ? tree_.error : runs.error;
+    shown_ = error.isEmpty();
+    if (!shown_)
+        tree_ = MaterialTree();
+    return error;
+}
+
+void MaterialTreeWindow::recalculate() {
+    const QString error = buildTree();
     showTree();
+    if (!error.isEmpty()) {
+        dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        runsBox_->setFocus(Qt::OtherFocusReason);
+        runsBox_->selectAll();
+    }
 }
 
 void MaterialTreeWindow::followRuns() {
     // The tree of the earlier count must not stay; a count that cannot be used says why
     // only on Enter.
-    const RunsInput runs = readRunCount(runsBox_->text());
-    const int row = productList_->currentIndex() + 1;
-    tree_ = runs.runs && row >= 1
-                ? buildMaterialTree(data_.products, chosenSection(), row, *runs.runs)
-                : MaterialTree();
-    shown_ = runs.runs && row >= 1 && tree_.error.isEmpty();
-    if (!shown_)
-        tree_ = MaterialTree();
+    buildTree();
     showTree();
 }
 
