@@ -77,6 +77,21 @@ qint64 cost(const TrainingPlan& plan, PlanObjective objective) {
                                                 : plan.runs;
 }
 
+// 80 random products, as many as the largest work has: the first open from level 1, the
+// others from a level below topLevel.
+std::vector<PlanProduct> randomProducts(QRandomGenerator& random, int topLevel) {
+    std::vector<PlanProduct> products(80);
+    for (size_t i = 0; i < products.size(); ++i) {
+        PlanProduct& p = products[i];
+        p.row = int(i) + 1;
+        p.level = i == 0 ? 1 : random.bounded(1, topLevel);
+        p.steps = random.bounded(1, 100);
+        p.runExp = random.bounded(1, 1000) * p.steps;
+        p.runWeight = random.bounded(0, 2000);
+    }
+    return products;
+}
+
 }  // namespace
 
 class TrainingPlanBench : public QObject {
@@ -141,15 +156,7 @@ class TrainingPlanBench : public QObject {
         qint64 largestExcess = 0;
         qint64 slowest = 0;
         for (int round = 0; round < 200; ++round) {
-            std::vector<PlanProduct> products(80);
-            for (size_t i = 0; i < products.size(); ++i) {
-                PlanProduct& p = products[i];
-                p.row = int(i) + 1;
-                p.level = i == 0 ? 1 : random.bounded(1, 300);
-                p.steps = random.bounded(1, 100);
-                p.runExp = random.bounded(1, 1000) * p.steps;
-                p.runWeight = random.bounded(0, 2000);
-            }
+            const std::vector<PlanProduct> products = randomProducts(random, 300);
             QElapsedTimer timer;
             timer.start();
             const TrainingPlan plan = planTraining(products, levels_, PlanObjective(objective));
@@ -179,15 +186,7 @@ class TrainingPlanBench : public QObject {
         qint64 largestExcess = 0;
         int heuristic = 0;
         for (int round = 0; round < 30; ++round) {
-            std::vector<PlanProduct> products(80);
-            for (size_t i = 0; i < products.size(); ++i) {
-                PlanProduct& p = products[i];
-                p.row = int(i) + 1;
-                p.level = i == 0 ? 1 : random.bounded(1, 60);
-                p.steps = random.bounded(1, 100);
-                p.runExp = random.bounded(1, 1000) * p.steps;
-                p.runWeight = random.bounded(0, 2000);
-            }
+            const std::vector<PlanProduct> products = randomProducts(random, 60);
             const TrainingPlan plan = planTraining(products, levels, PlanObjective(objective));
             const TrainingPlan best = planTraining(products, levels, PlanObjective(objective),
                                                    std::numeric_limits<qint64>::max());

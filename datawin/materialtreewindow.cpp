@@ -46,11 +46,10 @@ void MaterialTreeWindow::buildControls() {
     productList_ = named(makeList(nullptr, QStringLiteral("生産品を選択します")), "productList");
     productList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    runsBox_ = new QLineEdit(QStringLiteral("1"));
-    runsBox_->setObjectName(QStringLiteral("runsBox"));
-    runsBox_->setToolTip(QStringLiteral("生産回数を入力して Enter で計算します"));
-    runsBox_->setMaxLength(19);
-    runsBox_->setFixedWidth(runsBox_->fontMetrics().horizontalAdvance(QString(20, u'0')));
+    runsBox_ = named(
+        makeCountBox(nullptr, QStringLiteral("生産回数を入力して Enter で計算します"), 19, 20),
+        "runsBox");
+    runsBox_->setText(QStringLiteral("1"));
     acceptDigits(runsBox_, [this] { recalculate(); });
 
     materialTree_ = new QTreeWidget;
@@ -109,16 +108,11 @@ void MaterialTreeWindow::buildLayout() {
         buttons->addWidget(addToListButton_);
     outer->addLayout(buttons);
 
-    QWidget* previous = workList_;
-    for (QWidget* next : {static_cast<QWidget*>(productList_), static_cast<QWidget*>(runsBox_),
-                          static_cast<QWidget*>(materialTree_), static_cast<QWidget*>(totalsBox_),
-                          static_cast<QWidget*>(copyButton_), static_cast<QWidget*>(saveButton_),
-                          static_cast<QWidget*>(addToListButton_)}) {
-        if (!next)
-            continue;
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    QList<QWidget*> order{workList_,     productList_, runsBox_,
+                          materialTree_, totalsBox_,   copyButton_};
+    if (saveButton_)
+        order << saveButton_ << addToListButton_;
+    chainTabOrder(nullptr, order);
 }
 
 void MaterialTreeWindow::choosePlan(int section, int row, const QString& runs) {
@@ -159,41 +153,36 @@ void MaterialTreeWindow::showWorkProducts() {
     showTree();
 }
 
-void MaterialTreeWindow::recalculate() {
+QString MaterialTreeWindow::buildTree() {
     tree_ = MaterialTree();
     shown_ = false;
     const int row = productList_->currentIndex() + 1;
-    if (row >= 1) {
-        const RunsInput runs = readRunCount(runsBox_->text());
-        QString error = runs.error;
-        if (runs.runs) {
-            tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
-            error = tree_.error;
-        }
-        shown_ = error.isEmpty();
-        if (!shown_) {
-            tree_ = MaterialTree();
-            showTree();
-            dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-            runsBox_->setFocus(Qt::OtherFocusReason);
-            runsBox_->selectAll();
-            return;
-        }
-    }
+    if (row < 1)
+        return QString();
+    const RunsInput runs = readRunCount(runsBox_->text());
+    if (runs.runs)
+        tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
+    const QString error = runs.runs ? tree_.error : runs.error;
+    shown_ = error.isEmpty();
+    if (!shown_)
+        tree_ = MaterialTree();
+    return error;
+}
+
+void MaterialTreeWindow::recalculate() {
+    const QString error = buildTree();
     showTree();
+    if (!error.isEmpty()) {
+        dialogs_.messageBox(error, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        runsBox_->setFocus(Qt::OtherFocusReason);
+        runsBox_->selectAll();
+    }
 }
 
 void MaterialTreeWindow::followRuns() {
     // The tree of the earlier count must not stay; a count that cannot be used says why
     // only on Enter.
-    const RunsInput runs = readRunCount(runsBox_->text());
-    const int row = productList_->currentIndex() + 1;
-    tree_ = runs.runs && row >= 1
-                ? buildMaterialTree(data_.products, chosenSection(), row, *runs.runs)
-                : MaterialTree();
-    shown_ = runs.runs && row >= 1 && tree_.error.isEmpty();
-    if (!shown_)
-        tree_ = MaterialTree();
+    buildTree();
     showTree();
 }
 

@@ -41,6 +41,9 @@ class MaterialTreeWindow : public QWidget {
     void buildControls();
     void buildLayout();
     void showWorkProducts();
+    // The tree of the plan the lists and the runs show, when there is one; why there is
+    // none when a product is chosen, else "".
+    QString buildTree();
     void recalculate();
     // The runs typed: the tree follows at once, or goes while the count cannot be used.
     void followRuns();

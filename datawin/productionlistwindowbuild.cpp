@@ -25,15 +25,8 @@ namespace wm {
 namespace {
 
 // Half-width digits only, as every count field of the program.
-void digitsOnly(QLineEdit* field, const std::function<void()>& onEnter) {
-    field->setMaxLength(19);
-    acceptDigits(field, onEnter);
-}
-
 QLineEdit* countBox(const QString& name, const QString& tip) {
-    QLineEdit* field = named(makeBox(nullptr, tip), name);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(16, QLatin1Char('0'))));
-    return field;
+    return named(makeCountBox(nullptr, tip, 19, 16), name);
 }
 
 // The counts of a table are edited in place, digits only.
@@ -98,7 +91,7 @@ void ProductionListWindow::buildControls() {
                             QStringLiteral("生産品を選ぶか、名前を入力します"), names);
     runsBox_ = countBox(QStringLiteral("runsBox"), QStringLiteral("生産回数を入力します"));
     runsBox_->setText(QStringLiteral("1"));
-    digitsOnly(runsBox_, [this] { addChosenProduct(); });
+    acceptDigits(runsBox_, [this] { addChosenProduct(); });
     addButton_ = actionButton(QStringLiteral("追加(&A)"), QStringLiteral("リストに追加します"),
                               QStringLiteral("addButton"));
 
@@ -116,7 +109,7 @@ void ProductionListWindow::buildControls() {
     heldNameList_ = nameList(QStringLiteral("heldNameList"),
                              QStringLiteral("持っている材料や生産品の名前を入力します"), names);
     heldCountBox_ = countBox(QStringLiteral("heldCountBox"), QStringLiteral("持っている個数です"));
-    digitsOnly(heldCountBox_, [this] { setHeld(); });
+    acceptDigits(heldCountBox_, [this] { setHeld(); });
     heldButton_ =
         actionButton(QStringLiteral("手持ちに設定(&E)"),
                      QStringLiteral("個数 0 で手持ちから外します"), QStringLiteral("heldButton"));
@@ -127,8 +120,8 @@ void ProductionListWindow::buildControls() {
                                  QStringLiteral("キャラの最大重量を入力します"));
     currentWeightBox_ = countBox(QStringLiteral("currentWeightBox"),
                                  QStringLiteral("キャラの現在の重量を入力します"));
-    digitsOnly(maximumWeightBox_, nullptr);
-    digitsOnly(currentWeightBox_, nullptr);
+    acceptDigits(maximumWeightBox_, nullptr);
+    acceptDigits(currentWeightBox_, nullptr);
     carryLabel_ = new QLabel;
     carryLabel_->setObjectName(QStringLiteral("carryLabel"));
 
@@ -199,15 +192,11 @@ void ProductionListWindow::buildLayout() {
     buttons->addWidget(saveButton_);
     outer->addLayout(buttons);
 
-    QWidget* previous = workList_;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             productList_, runsBox_, addButton_, rowsTable_, removeButton_, upButton_, downButton_,
-             heldNameList_, heldCountBox_, heldButton_, heldTable_, maximumWeightBox_,
-             currentWeightBox_, totalsBox_, openListButton_, saveListButton_, copyButton_,
-             saveButton_}) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder(nullptr,
+                  {workList_, productList_, runsBox_, addButton_, rowsTable_, removeButton_,
+                   upButton_, downButton_, heldNameList_, heldCountBox_, heldButton_, heldTable_,
+                   maximumWeightBox_, currentWeightBox_, totalsBox_, openListButton_,
+                   saveListButton_, copyButton_, saveButton_});
 }
 
 void ProductionListWindow::connectHandlers() {

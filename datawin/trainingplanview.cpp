@@ -28,22 +28,20 @@ QTableWidgetItem* textCell(const QString& text, bool number) {
 void TrainingPlanWindow::showPlan() {
     const bool planned = problem_.isEmpty();
     stageTable_->setRowCount(planned ? int(plan_.stages.size()) : 0);
-    if (planned) {
-        for (int row = 0; row < int(plan_.stages.size()); ++row) {
-            const PlanStage& s = plan_.stages[size_t(row)];
-            stageTable_->setItem(row, 0, textCell(numText(s.fromLevel), true));
-            stageTable_->setItem(row, 1, textCell(numText(s.toLevel), true));
-            stageTable_->setItem(row, 2, textCell(products_[size_t(s.product)].name, false));
-            stageTable_->setItem(row, 3, textCell(numText(s.runs), true));
-            stageTable_->setItem(row, 4, textCell(numText(s.exp), true));
-        }
-        stageTable_->resizeColumnsToContents();
-    }
     if (!planned) {
         messageLabel_->setText(problem_);
         totalsBox_->clear();
         return;
     }
+    for (int row = 0; row < int(plan_.stages.size()); ++row) {
+        const PlanStage& s = plan_.stages[size_t(row)];
+        stageTable_->setItem(row, 0, textCell(numText(s.fromLevel), true));
+        stageTable_->setItem(row, 1, textCell(numText(s.toLevel), true));
+        stageTable_->setItem(row, 2, textCell(products_[size_t(s.product)].name, false));
+        stageTable_->setItem(row, 3, textCell(numText(s.runs), true));
+        stageTable_->setItem(row, 4, textCell(numText(s.exp), true));
+    }
+    stageTable_->resizeColumnsToContents();
     QString summary = QStringLiteral("Lv.%1～Lv.%2までの必要経験値 %3 EXP")
                           .arg(format000(levels_.startLevel))
                           .arg(format000(levels_.targetLevel()))

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,9 +28,7 @@ constexpr int kUseColumn = 0;
 constexpr int kFirstColumnOfLevels = 6;  // 単独の回数 and 備考 follow the levels
 
 QLineEdit* numberBox(const QString& name, const QString& tip, int maxLength) {
-    QLineEdit* field = named(makeBox(nullptr, tip), name);
-    field->setMaxLength(maxLength);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(maxLength + 2, u'0')));
+    QLineEdit* field = named(makeCountBox(nullptr, tip, maxLength, maxLength + 2), name);
     // Enter goes on to the next control.
     acceptDigits(field, [field] { focusNextControl(field); });
     return field;
@@ -146,8 +143,7 @@ void TrainingPlanWindow::buildControls() {
     connect(copyPlanButton_, &QPushButton::clicked, this, [this] { copyPlan(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { saveText(); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this);
 }
 
 void TrainingPlanWindow::buildLayout() {
@@ -192,12 +188,10 @@ void TrainingPlanWindow::buildLayout() {
         buttons->addWidget(b);
     outer->addLayout(buttons);
 
-    const QList<QWidget*> order{
-        workList_,           startLevelBox_,  targetLevelBox_, remainingExpCheck_, remainingExpBox_,
-        objectiveList_,      sortList_,       productTable_,   stageTable_,        totalsBox_,
-        copyProductsButton_, copyPlanButton_, saveButton_,     closeButton_};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(nullptr,
+                  {workList_, startLevelBox_, targetLevelBox_, remainingExpCheck_, remainingExpBox_,
+                   objectiveList_, sortList_, productTable_, stageTable_, totalsBox_,
+                   copyProductsButton_, copyPlanButton_, saveButton_, closeButton_});
 }
 
 void TrainingPlanWindow::startFrom(int workPosition, const LevelInputs& levels) {

@@ -44,6 +44,13 @@ QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text) {
     return withTip(new QLineEdit(text, parent), tip);
 }
 
+QLineEdit* makeCountBox(QWidget* parent, const QString& tip, int maxLength, int shownDigits) {
+    QLineEdit* field = makeBox(parent, tip);
+    field->setMaxLength(maxLength);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(shownDigits, u'0')));
+    return field;
+}
+
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip) {
     return withTip(new QPushButton(caption, parent), tip);
 }

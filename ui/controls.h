@@ -42,6 +42,9 @@ struct CaptionedBox {
 QLabel* makeLabel(QWidget* parent, const QString& caption, const QString& tip = QString());
 QLineEdit* makeBox(QWidget* parent, const QString& tip, const QString& text = QString());
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip);
+// A count field of up to maxLength characters, as wide as shownDigits digits in its own font.
+// The caller gives it its key rule.
+QLineEdit* makeCountBox(QWidget* parent, const QString& tip, int maxLength, int shownDigits);
 // A drop-down list that shows a text of its own (or nothing) until an entry is chosen.
 QComboBox* makeList(QWidget* parent, const QString& tip, const QString& shown = QString());
 // A drop-down list whose text can be typed as well as chosen; typing adds no entry.
