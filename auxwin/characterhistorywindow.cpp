@@ -94,9 +94,10 @@ void CharacterHistoryWindow::buildControls() {
 
     for (int k = 1; k <= 12; ++k) {
         WorkSlot& s = slot(k);
-        s.postCheck = new QCheckBox;
-        s.postCheck->setObjectName(QStringLiteral("workPostCheck%1").arg(k));
-        s.postCheck->setToolTip(QStringLiteral("掲示板用に出力する場合はチェックしてください"));
+        s.postCheck =
+            named(makeCheck(nullptr, QString(),
+                            QStringLiteral("掲示板用に出力する場合はチェックしてください")),
+                  QStringLiteral("workPostCheck%1").arg(k));
         s.workList = named(makeTypingList(nullptr, QStringLiteral("作業名を選択します")),
                            QStringLiteral("workList%1").arg(k));
         s.workList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -100,20 +100,20 @@ void ProductWindow::buildControls() {
     weights_.total = field("材料の合計重量を表示します");
 
     modeFrame_ = makeFrame(f);
-    modes_.materials = new QRadioButton(QStringLiteral("材料"), modeFrame_);
-    modes_.materials->setToolTip(
-        QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
-    modes_.products = new QRadioButton(QStringLiteral("生産品"), modeFrame_);
-    modes_.products->setToolTip(
-        QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
+    modes_.materials =
+        makeOption(modeFrame_, QStringLiteral("材料"),
+                   QStringLiteral("生産品の採取場所・材料毎に持てる数と作成回数の表示します"));
+    modes_.products =
+        makeOption(modeFrame_, QStringLiteral("生産品"),
+                   QStringLiteral("生産品を一度に持てる数と薬・料理の効果を表示します"));
     modes_.materials->setChecked(true);
 
     guildFrame_ = makeFrame(f);
     QWidget* g = guildFrame_;
-    guildPanel_.guildOption = new QRadioButton(QStringLiteral("ギルド"), g);
-    guildPanel_.guildOption->setToolTip(QStringLiteral("作業ギルドの情報を表示します"));
-    guildPanel_.learningOption = new QRadioButton(QStringLiteral("習得"), g);
-    guildPanel_.learningOption->setToolTip(QStringLiteral("作業の習得方法の情報を表示します"));
+    guildPanel_.guildOption =
+        makeOption(g, QStringLiteral("ギルド"), QStringLiteral("作業ギルドの情報を表示します"));
+    guildPanel_.learningOption =
+        makeOption(g, QStringLiteral("習得"), QStringLiteral("作業の習得方法の情報を表示します"));
     auto glabel = [&](const char* text, const char* tip) { return labelIn(g, text, tip); };
     auto gfield = [&](const char* tip) { return fieldIn(g, tip); };
     captions_.place = glabel("場所", "作業ギルドやその作業習得する場所を選択します");

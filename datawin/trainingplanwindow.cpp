@@ -80,9 +80,10 @@ void TrainingPlanWindow::buildControls() {
         numberBox(QStringLiteral("startLevelBox"), QStringLiteral("今のレベルを入力します"), 3);
     targetLevelBox_ =
         numberBox(QStringLiteral("targetLevelBox"), QStringLiteral("目標のレベルを入力します"), 3);
-    remainingExpCheck_ = new QCheckBox(QStringLiteral("残り経験値(&E)"));
-    remainingExpCheck_->setObjectName(QStringLiteral("remainingExpCheck"));
-    remainingExpCheck_->setToolTip(QStringLiteral("次のレベルまでの残り経験値から計算します"));
+    remainingExpCheck_ =
+        named(makeCheck(nullptr, QStringLiteral("残り経験値(&E)"),
+                        QStringLiteral("次のレベルまでの残り経験値から計算します")),
+              "remainingExpCheck");
     remainingExpBox_ = numberBox(QStringLiteral("remainingExpBox"),
                                  QStringLiteral("次のレベルまでの残り経験値を入力します"), 19);
     remainingExpBox_->setEnabled(false);

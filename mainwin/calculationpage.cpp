@@ -59,9 +59,10 @@ void CalculationPage::buildLevelGroup() {
     // Room for its two lines from the start, so the page does not shift when it fills.
     startLevelExpLabel_->setMinimumHeight(designFontMetrics(startLevelExpLabel_).lineSpacing() * 2 +
                                           6);
-    remainingExpCheck_ = named(new QCheckBox(levelFrame_), "remainingExpCheck");
-    remainingExpCheck_->setToolTip(
-        QStringLiteral("残り経験値を使用する場合は、チェックしてください"));
+    remainingExpCheck_ =
+        named(makeCheck(levelFrame_, QString(),
+                        QStringLiteral("残り経験値を使用する場合は、チェックしてください")),
+              "remainingExpCheck");
     remainingExpCaption_ = named(
         makeLabel(levelFrame_, QStringLiteral("EXP"), QStringLiteral("残り経験値の設定をします")),
         "remainingExpCaption");
@@ -174,15 +175,16 @@ void CalculationPage::buildMaterialsGroup() {
 
 void CalculationPage::buildOptionGroups() {
     displayFrame_ = named(makeFrame(this), "displayFrame");
+    // Only the small window explains them.
+    const auto tip = [this](const QString& text) { return isLarge() ? QString() : text; };
     showWeightCheck_ =
-        named(new QCheckBox(QStringLiteral("重量表示"), displayFrame_), "showWeightCheck");
+        named(makeCheck(displayFrame_, QStringLiteral("重量表示"),
+                        tip(QStringLiteral("材料などの重量を表示するかどうか選択します"))),
+              "showWeightCheck");
     showStepsCheck_ =
-        named(new QCheckBox(QStringLiteral("工程表示"), displayFrame_), "showStepsCheck");
-    if (!isLarge()) {
-        showWeightCheck_->setToolTip(QStringLiteral("材料などの重量を表示するかどうか選択します"));
-        showStepsCheck_->setToolTip(
-            QStringLiteral("作業の工程数をひょうじするかどうかを設定します"));
-    }
+        named(makeCheck(displayFrame_, QStringLiteral("工程表示"),
+                        tip(QStringLiteral("作業の工程数をひょうじするかどうかを設定します"))),
+              "showStepsCheck");
     auto* display = new QVBoxLayout(displayFrame_);
     display->setContentsMargins(6, 4, 6, 4);
     display->addWidget(showWeightCheck_);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -80,6 +81,10 @@ QGroupBox* makeFrame(QWidget* parent, const QString& tip) {
 
 QRadioButton* makeOption(QWidget* parent, const QString& caption, const QString& tip) {
     return withTip(new QRadioButton(caption, parent), tip);
+}
+
+QCheckBox* makeCheck(QWidget* parent, const QString& caption, const QString& tip) {
+    return withTip(new QCheckBox(caption, parent), tip);
 }
 
 void fitDigits(QLineEdit* field, int digits) {

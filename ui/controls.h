@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -55,6 +56,7 @@ void typingNeverChooses(QComboBox* list);
 QGroupBox* makeFrame(QWidget* parent, const QString& tip = QString());
 // One of a group of exclusive options.
 QRadioButton* makeOption(QWidget* parent, const QString& caption, const QString& tip);
+QCheckBox* makeCheck(QWidget* parent, const QString& caption, const QString& tip);
 // Number fields are sized for their digits so the rows line up at both sizes.
 // The digits are measured in the application's font, not the window's: the sizes were
 // designed so.
