@@ -7,13 +7,13 @@
 
 #include "numbers.h"
 #include "production.h"
+#include "textrules.h"
 
 namespace wm {
 
 namespace {
 
 const QString kUnknownWork = QStringLiteral("不明");
-const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
 
 bool isGatheringSection(int section) {
@@ -205,10 +205,6 @@ bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productS
     return true;
 }
 
-QString joinLine(const QStringList& cells) {
-    return cells.join(kTab);
-}
-
 }  // namespace
 
 QString materialCountTooLargeMessage() {
@@ -280,23 +276,23 @@ QStringList materialNodeColumns(const MaterialNode& node) {
 }
 
 QString materialTotalsText(const MaterialTree& tree) {
-    QStringList lines{joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
-                                QStringLiteral("個数"), QStringLiteral("重量")})};
+    QStringList lines{tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
+                               QStringLiteral("個数"), QStringLiteral("重量")})};
     for (const LeafTotal& leaf : tree.leaves)
-        lines << joinLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight)});
-    lines << joinLine({QStringLiteral("合計重量"), QString(), QString(), numText(tree.leafWeight)});
-    lines << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+        lines << tabLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight)});
+    lines << tabLine({QStringLiteral("合計重量"), QString(), QString(), numText(tree.leafWeight)});
+    lines << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
     for (const WorkExp& work : tree.works)
-        lines << joinLine({work.work, numText(work.exp)});
+        lines << tabLine({work.work, numText(work.exp)});
     return lines.join(kNewline);
 }
 
 QString materialTreeText(const MaterialTree& tree) {
-    QStringList lines{joinLine(materialTreeHeaders())};
+    QStringList lines{tabLine(materialTreeHeaders())};
     for (const MaterialNode& node : tree.nodes) {
         QStringList cells = materialNodeColumns(node);
         cells[0].prepend(QString(qsizetype(node.depth) * 2, QLatin1Char(' ')));
-        lines << joinLine(cells);
+        lines << tabLine(cells);
     }
     return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);
 }

@@ -19,6 +19,9 @@ QStringList splitFields(const QString& line, QChar separator, bool trimTrailing,
 // The last field splitFields would give: the text after the last separator.
 QString lastField(const QString& line, QChar separator);
 
+// Cells joined by tabs: one line of the tab-separated texts.
+QString tabLine(const QStringList& cells);
+
 // The text before the first sep (all of it when there is none), and the text after it
 // (nothing when there is none, so a short line leaves the later fields empty).
 QString textBefore(const QString& text, QChar sep);

@@ -4,6 +4,7 @@
 #include "materialtree.h"
 #include "numbers.h"
 #include "production.h"
+#include "textrules.h"
 #include "trainingplan.h"
 
 namespace wm {
@@ -12,10 +13,6 @@ namespace {
 
 const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
-
-QString joinLine(const QStringList& cells) {
-    return cells.join(kTab);
-}
 
 }  // namespace
 
@@ -157,9 +154,9 @@ QStringList planProductColumns(const PlanProduct& product, const PlanLevels& lev
 }
 
 QString planProductsText(const std::vector<PlanProduct>& products, const PlanLevels& levels) {
-    QStringList lines{joinLine(planProductHeaders())};
+    QStringList lines{tabLine(planProductHeaders())};
     for (const PlanProduct& p : products)
-        lines << joinLine(planProductColumns(p, levels));
+        lines << tabLine(planProductColumns(p, levels));
     return lines.join(kNewline) + kNewline;
 }
 
@@ -171,31 +168,31 @@ QStringList planStageHeaders() {
 QString planText(const QString& work, const std::vector<PlanProduct>& products,
                  const PlanLevels& levels, PlanObjective objective, const TrainingPlan& plan,
                  const PlanMaterials& materials) {
-    QStringList lines{joinLine({QStringLiteral("育成計画"), work,
-                                QStringLiteral("Lv.%1～Lv.%2")
-                                    .arg(format000(levels.startLevel))
-                                    .arg(format000(levels.targetLevel())),
-                                planObjectiveName(objective)}),
-                      joinLine(planStageHeaders())};
+    QStringList lines{tabLine({QStringLiteral("育成計画"), work,
+                               QStringLiteral("Lv.%1～Lv.%2")
+                                   .arg(format000(levels.startLevel))
+                                   .arg(format000(levels.targetLevel())),
+                               planObjectiveName(objective)}),
+                      tabLine(planStageHeaders())};
     for (const PlanStage& s : plan.stages)
-        lines << joinLine({numText(s.fromLevel), numText(s.toLevel),
-                           products[size_t(s.product)].name, numText(s.runs), numText(s.exp)});
-    lines << QString() << joinLine({QStringLiteral("合計回数"), numText(plan.runs)})
-          << joinLine({QStringLiteral("合計工程"), numText(plan.steps)})
-          << joinLine({QStringLiteral("合計経験値"), numText(plan.exp)})
-          << joinLine({QStringLiteral("上限Lvを超える経験値"), numText(plan.beyond)});
+        lines << tabLine({numText(s.fromLevel), numText(s.toLevel),
+                          products[size_t(s.product)].name, numText(s.runs), numText(s.exp)});
+    lines << QString() << tabLine({QStringLiteral("合計回数"), numText(plan.runs)})
+          << tabLine({QStringLiteral("合計工程"), numText(plan.steps)})
+          << tabLine({QStringLiteral("合計経験値"), numText(plan.exp)})
+          << tabLine({QStringLiteral("上限Lvを超える経験値"), numText(plan.beyond)});
     if (!plan.exact)
-        lines << joinLine({QStringLiteral("近似の計画(最少の下限)"), numText(plan.lowerBound)});
+        lines << tabLine({QStringLiteral("近似の計画(最少の下限)"), numText(plan.lowerBound)});
     lines << QString()
-          << joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"), QStringLiteral("個数"),
-                       QStringLiteral("重量"), QStringLiteral("採取場所")});
+          << tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"), QStringLiteral("個数"),
+                      QStringLiteral("重量"), QStringLiteral("採取場所")});
     for (const PlanLeaf& leaf : materials.leaves)
-        lines << joinLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight),
-                           leaf.places.join(QLatin1Char(','))});
-    lines << joinLine({QStringLiteral("合計重量"), QString(), QString(), numText(materials.weight)})
-          << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+        lines << tabLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight),
+                          leaf.places.join(QLatin1Char(','))});
+    lines << tabLine({QStringLiteral("合計重量"), QString(), QString(), numText(materials.weight)})
+          << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
     for (const PlanWorkExp& w : materials.works)
-        lines << joinLine({w.work, numText(w.exp)});
+        lines << tabLine({w.work, numText(w.exp)});
     return lines.join(kNewline) + kNewline;
 }
 
