@@ -259,20 +259,23 @@ QStringList materialTreeHeaders() {
             QStringLiteral("採取場所・備考")};
 }
 
+QString materialNote(MaterialKind kind, const QStringList& places) {
+    if (kind == MaterialKind::Gathered)
+        return places.join(QLatin1Char(','));
+    if (kind == MaterialKind::CycleCut)
+        return QStringLiteral("循環するためここで打ち切り");
+    return QString();
+}
+
 QStringList materialNodeColumns(const MaterialNode& node) {
     const bool run = node.kind != MaterialKind::Unknown && node.kind != MaterialKind::CycleCut;
-    QString note;
-    if (node.kind == MaterialKind::Gathered)
-        note = node.places.join(QLatin1Char(','));
-    else if (node.kind == MaterialKind::CycleCut)
-        note = QStringLiteral("循環するためここで打ち切り");
     return {node.name,
             node.work,
             numText(node.pieces),
             run ? numText(node.runs) : QString(),
             run ? numText(node.exp) : QString(),
             node.kind == MaterialKind::Unknown ? QString() : numText(node.weight),
-            note};
+            materialNote(node.kind, node.places)};
 }
 
 QString materialTotalsText(const MaterialTree& tree) {

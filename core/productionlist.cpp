@@ -357,16 +357,10 @@ QString productionListText(const std::vector<ListRow>& rows, const ListTotals& t
           << tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
                       QStringLiteral("必要数"), QStringLiteral("手持ち"), QStringLiteral("残り"),
                       QStringLiteral("残りの重量"), QStringLiteral("採取場所・備考")});
-    for (const BaseTotal& b : totals.bases) {
-        QString note;
-        if (b.kind == MaterialKind::Gathered)
-            note = b.places.join(QLatin1Char(','));
-        else if (b.kind == MaterialKind::CycleCut)
-            note = QStringLiteral("循環するためここで打ち切り");
+    for (const BaseTotal& b : totals.bases)
         lines << tabLine({b.name, b.work, numText(b.needed), numText(b.held), numText(b.left),
                           b.kind == MaterialKind::Unknown ? QString() : numText(b.weightLeft),
-                          note});
-    }
+                          materialNote(b.kind, b.places)});
     lines << tabLine({QStringLiteral("合計重量"), QString(), numText(totals.weightNeeded),
                       QString(), QString(), numText(totals.weightLeft)});
     if (!carryLine.isEmpty())
