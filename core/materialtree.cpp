@@ -183,9 +183,11 @@ bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productS
                                                    : leafOfUnknown[node.name];
             if (at == kNotFound) {
                 at = int(tree.leaves.size());
-                tree.leaves.push_back({node.name, node.work, 0, 0});
+                tree.leaves.push_back({node.name, node.work, 0, 0, {}});
             }
             LeafTotal& leaf = tree.leaves[size_t(at)];
+            if (node.kind == MaterialKind::Gathered && leaf.places.isEmpty())
+                leaf.places = node.places;
             if (qAddOverflow(leaf.pieces, node.pieces, &leaf.pieces) ||
                 qAddOverflow(leaf.weight, node.weight, &leaf.weight) ||
                 qAddOverflow(tree.leafWeight, node.weight, &tree.leafWeight))

@@ -42,6 +42,7 @@ struct LeafTotal {
     QString work;
     qint64 pieces = 0;
     qint64 weight = 0;
+    QStringList places;  // gathering places, for a gathered material
 };
 
 // Experience one work gains from all its runs in the plan.

@@ -42,18 +42,8 @@ std::vector<PlanProduct> planProducts(const ProductTable& data, int section) {
         PlanProduct& p = products[i];
         p.runWeight = tree.leafWeight;
         p.weightError = tree.error;
-        for (const LeafTotal& leaf : tree.leaves) {
-            PlanLeaf added{leaf.name, leaf.work, leaf.pieces, leaf.weight, {}};
-            for (const MaterialNode& node : tree.nodes) {
-                if (node.kind == MaterialKind::Gathered && node.name == leaf.name) {
-                    added.places = node.places;
-                    break;
-                }
-            }
-            p.runLeaves.push_back(added);
-        }
-        for (const WorkExp& work : tree.works)
-            p.runWorks.push_back({work.work, work.exp});
+        p.runLeaves = tree.leaves;
+        p.runWorks = tree.works;
     }
     return products;
 }
@@ -89,13 +79,13 @@ PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const Trai
         const PlanProduct& product = products[size_t(stage.product)];
         if (!product.weightError.isEmpty())
             return refuse(product.weightError);
-        for (const PlanLeaf& leaf : product.runLeaves) {
+        for (const LeafTotal& leaf : product.runLeaves) {
             const QString key = leaf.work + kTab + leaf.name;
             if (!leafAt.contains(key)) {
                 leafAt.insert(key, int(out.leaves.size()));
                 out.leaves.push_back({leaf.name, leaf.work, 0, 0, leaf.places});
             }
-            PlanLeaf& total = out.leaves[size_t(leafAt.value(key))];
+            LeafTotal& total = out.leaves[size_t(leafAt.value(key))];
             const auto pieces = checkedMul(leaf.pieces, stage.runs);
             const auto weight = checkedMul(leaf.weight, stage.runs);
             if (!pieces || !weight || qAddOverflow(total.pieces, *pieces, &total.pieces) ||
@@ -103,12 +93,12 @@ PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const Trai
                 qAddOverflow(out.weight, *weight, &out.weight))
                 return refuse(materialCountTooLargeMessage());
         }
-        for (const PlanWorkExp& work : product.runWorks) {
+        for (const WorkExp& work : product.runWorks) {
             if (!workAt.contains(work.work)) {
                 workAt.insert(work.work, int(out.works.size()));
-                out.works.push_back({work.work, 0});
+                out.works.push_back({work.section, work.work, 0});
             }
-            PlanWorkExp& total = out.works[size_t(workAt.value(work.work))];
+            WorkExp& total = out.works[size_t(workAt.value(work.work))];
             const auto exp = checkedMul(work.exp, stage.runs);
             if (!exp || qAddOverflow(total.exp, *exp, &total.exp))
                 return refuse(materialCountTooLargeMessage());
@@ -186,12 +176,12 @@ QString planText(const QString& work, const std::vector<PlanProduct>& products,
     lines << QString()
           << tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"), QStringLiteral("個数"),
                       QStringLiteral("重量"), QStringLiteral("採取場所")});
-    for (const PlanLeaf& leaf : materials.leaves)
+    for (const LeafTotal& leaf : materials.leaves)
         lines << tabLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight),
                           leaf.places.join(QLatin1Char(','))});
     lines << tabLine({QStringLiteral("合計重量"), QString(), QString(), numText(materials.weight)})
           << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
-    for (const PlanWorkExp& w : materials.works)
+    for (const WorkExp& w : materials.works)
         lines << tabLine({w.work, numText(w.exp)});
     return lines.join(kNewline) + kNewline;
 }
