@@ -244,10 +244,8 @@ std::vector<MaterialTree> buildMaterialTrees(const ProductTable& data, int secti
 RunsInput readRunCount(const QString& text) {
     if (text.isEmpty())
         return {std::nullopt, QStringLiteral("生産回数を入力してください")};
-    for (const QChar ch : text) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            return {std::nullopt, QStringLiteral("生産回数は数字で入力してください")};
-    }
+    if (!isAllDigits(text))
+        return {std::nullopt, QStringLiteral("生産回数は数字で入力してください")};
     bool ok = false;
     const qint64 runs = text.toLongLong(&ok);
     if (!ok)
