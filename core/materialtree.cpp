@@ -52,8 +52,8 @@ const ProductFacts& MaterialCatalog::facts(int slot) {
     f.section = s;
     f.work = data_.sectionName(s);
     f.weight = intPart(data_.at(s, ProductColumn::Weight, r)).value_or(0);
-    const QString steps = data_.at(s, ProductColumn::ExpAndSteps, r);
-    f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
+    const ProductNumbers numbers = productNumbers(data_, s, r);
+    f.runExp = numbers.stepExp.value_or(0) * numbers.steps.value_or(0);
     if (isGatheringSection(s)) {
         f.kind = MaterialKind::Gathered;
         f.places = data_.at(s, ProductColumn::Extra, r).split(QLatin1Char(','));

@@ -26,11 +26,11 @@ std::vector<PlanProduct> planProducts(const ProductTable& data, int section) {
         PlanProduct p;
         p.row = row;
         p.name = productName(first);
-        p.level = int(std::clamp<qint64>(intPart(first.left(3)).value_or(0), 0, 999));
-        const QString steps = data.at(section, ProductColumn::ExpAndSteps, row);
-        p.steps = intPart(steps.right(2)).value_or(0);
+        const ProductNumbers numbers = productNumbers(data, section, row);
+        p.level = int(std::clamp<qint64>(numbers.level.value_or(0), 0, 999));
+        p.steps = numbers.steps.value_or(0);
         // Two negative fields would multiply into experience the product never gives.
-        const qint64 stepExp = intPart(steps.left(3)).value_or(0);
+        const qint64 stepExp = numbers.stepExp.value_or(0);
         p.runExp = stepExp > 0 && p.steps > 0 ? stepExp * p.steps : 0;
         products.push_back(p);
         oneRun.emplace_back(row, 1);
