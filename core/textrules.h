@@ -42,6 +42,11 @@ int byteLength(const QString& text);
 // The longest start of text that is at most maxBytes long.
 QString cutToBytes(const QString& text, int maxBytes);
 
+// A control character (below a blank, or DEL): nothing a field or a path holds.
+inline bool isControlCharacter(QChar ch) {
+    return ch.unicode() < 0x20 || ch.unicode() == 0x7f;
+}
+
 // A key filter's character code for a half-width digit.
 constexpr bool isDigitKey(int code) {
     return code >= '0' && code <= '9';
