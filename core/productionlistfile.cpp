@@ -154,7 +154,7 @@ QString productionListFileText(const ProductionList& list, QString* problem) {
             return bad(QStringLiteral("%1 が負の数です").arg(key));
         lines << tabLine({key, numText(*weight)});
     }
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return crlfText(lines);
 }
 
 FileResult writeProductionList(const QString& nativePath, const ProductionList& list) {

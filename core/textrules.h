@@ -22,6 +22,9 @@ QString lastField(const QString& line, QChar separator);
 // Cells joined by tabs: one line of the tab-separated texts.
 QString tabLine(const QStringList& cells);
 
+// Lines each ended by CR LF, as the data files hold them.
+QString crlfText(const QStringList& lines);
+
 // The text before the first sep (all of it when there is none), and the text after it
 // (nothing when there is none, so a short line leaves the later fields empty).
 QString textBefore(const QString& text, QChar sep);
