@@ -44,6 +44,8 @@ struct PlanLevels {
     std::vector<qint64> reach;
     int targetLevel() const { return startLevel + int(reach.size()); }
     qint64 need() const { return reach.empty() ? 0 : reach.back(); }
+    // The level reached with `exp` experience from the start.
+    int levelAt(qint64 exp) const;
 };
 // The levels of checked level fields, by the same table entries 計算開始 adds up.
 PlanLevels planLevels(const AppData& d, const LevelCheck& check);
