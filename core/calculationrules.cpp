@@ -12,15 +12,12 @@ QString productLabelTip(const QString& work) {
 }
 
 ProductStepFields productFieldsOf(const ProductTable& products, int section, int row) {
-    auto wholeNumber = [](const QString& text) {
-        const auto v = intPart(text);
-        return v ? numText(*v) : QString();
-    };
-    const QString expAndSteps = products.at(section, ProductColumn::ExpAndSteps, row);
+    auto text = [](const std::optional<qint64>& v) { return v ? numText(*v) : QString(); };
+    const ProductNumbers numbers = productNumbers(products, section, row);
     ProductStepFields fields;
-    fields.level = wholeNumber(products.at(section, ProductColumn::Name, row).left(3));
-    fields.stepExp = wholeNumber(expAndSteps.left(3));
-    fields.steps = wholeNumber(expAndSteps.right(2));
+    fields.level = text(numbers.level);
+    fields.stepExp = text(numbers.stepExp);
+    fields.steps = text(numbers.steps);
     return fields;
 }
 

@@ -1,7 +1,6 @@
 #include "characterhistory.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cmath>
 
 #include "appdata.h"
@@ -63,21 +62,13 @@ QStringList CharacterHistory::names() const {
     return list;
 }
 
-namespace {
-
-bool isDigitsOrEmpty(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-}  // namespace
-
 std::optional<NumberField> nonNumberField(const CharacterLine& in) {
-    if (!isDigitsOrEmpty(in.weight))
+    if (!isAllDigits(in.weight))
         return NumberField{NumberField::Kind::Weight};
-    if (!isDigitsOrEmpty(in.fame))
+    if (!isAllDigits(in.fame))
         return NumberField{NumberField::Kind::Fame};
     for (int i = 0; i < kJobSlots; ++i) {
-        if (in.workCodes[size_t(i)] != 0 && !isDigitsOrEmpty(in.workLevels[size_t(i)]))
+        if (in.workCodes[size_t(i)] != 0 && !isAllDigits(in.workLevels[size_t(i)]))
             return NumberField{NumberField::Kind::WorkLevel, i + 1};
     }
     return std::nullopt;

@@ -6,6 +6,8 @@
 #include <QStringEncoder>
 #include <optional>
 
+#include "textrules.h"
+
 namespace wm {
 
 namespace {
@@ -166,10 +168,7 @@ FileResult writeTextFile(const QString& nativePath, const QString& text) {
 }
 
 FileResult writeLines(const QString& nativePath, const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
-    return writeTextFile(nativePath, text);
+    return writeTextFile(nativePath, crlfText(lines));
 }
 
 namespace {

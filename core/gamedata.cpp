@@ -1,5 +1,7 @@
 #include "gamedata.h"
 
+#include <algorithm>
+
 #include "characterrules.h"
 #include "cp932.h"
 #include "numbers.h"
@@ -21,11 +23,7 @@ struct FileListAttempt {
 
 // A control character (a NUL cuts a path short where a file is opened) makes no path.
 bool holdsControlCharacter(const QString& entry) {
-    for (const QChar ch : entry) {
-        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
-            return true;
-    }
-    return false;
+    return std::any_of(entry.begin(), entry.end(), isControlCharacter);
 }
 
 // Why the entry of a file the program writes leads away from the program folder and the data

@@ -7,13 +7,13 @@
 
 #include "numbers.h"
 #include "production.h"
+#include "textrules.h"
 
 namespace wm {
 
 namespace {
 
 const QString kUnknownWork = QStringLiteral("不明");
-const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
 
 bool isGatheringSection(int section) {
@@ -52,8 +52,8 @@ const ProductFacts& MaterialCatalog::facts(int slot) {
     f.section = s;
     f.work = data_.sectionName(s);
     f.weight = intPart(data_.at(s, ProductColumn::Weight, r)).value_or(0);
-    const QString steps = data_.at(s, ProductColumn::ExpAndSteps, r);
-    f.runExp = intPart(steps.left(3)).value_or(0) * intPart(steps.right(2)).value_or(0);
+    const ProductNumbers numbers = productNumbers(data_, s, r);
+    f.runExp = numbers.stepExp.value_or(0) * numbers.steps.value_or(0);
     if (isGatheringSection(s)) {
         f.kind = MaterialKind::Gathered;
         f.places = data_.at(s, ProductColumn::Extra, r).split(QLatin1Char(','));
@@ -183,9 +183,11 @@ bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productS
                                                    : leafOfUnknown[node.name];
             if (at == kNotFound) {
                 at = int(tree.leaves.size());
-                tree.leaves.push_back({node.name, node.work, 0, 0});
+                tree.leaves.push_back({node.name, node.work, 0, 0, {}});
             }
             LeafTotal& leaf = tree.leaves[size_t(at)];
+            if (node.kind == MaterialKind::Gathered && leaf.places.isEmpty())
+                leaf.places = node.places;
             if (qAddOverflow(leaf.pieces, node.pieces, &leaf.pieces) ||
                 qAddOverflow(leaf.weight, node.weight, &leaf.weight) ||
                 qAddOverflow(tree.leafWeight, node.weight, &tree.leafWeight))
@@ -203,10 +205,6 @@ bool TreeBuilder::addTotals(MaterialTree& tree, const std::vector<int>& productS
             return false;
     }
     return true;
-}
-
-QString joinLine(const QStringList& cells) {
-    return cells.join(kTab);
 }
 
 }  // namespace
@@ -246,10 +244,8 @@ std::vector<MaterialTree> buildMaterialTrees(const ProductTable& data, int secti
 RunsInput readRunCount(const QString& text) {
     if (text.isEmpty())
         return {std::nullopt, QStringLiteral("生産回数を入力してください")};
-    for (const QChar ch : text) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            return {std::nullopt, QStringLiteral("生産回数は数字で入力してください")};
-    }
+    if (!isAllDigits(text))
+        return {std::nullopt, QStringLiteral("生産回数は数字で入力してください")};
     bool ok = false;
     const qint64 runs = text.toLongLong(&ok);
     if (!ok)
@@ -263,40 +259,43 @@ QStringList materialTreeHeaders() {
             QStringLiteral("採取場所・備考")};
 }
 
+QString materialNote(MaterialKind kind, const QStringList& places) {
+    if (kind == MaterialKind::Gathered)
+        return places.join(QLatin1Char(','));
+    if (kind == MaterialKind::CycleCut)
+        return QStringLiteral("循環するためここで打ち切り");
+    return QString();
+}
+
 QStringList materialNodeColumns(const MaterialNode& node) {
     const bool run = node.kind != MaterialKind::Unknown && node.kind != MaterialKind::CycleCut;
-    QString note;
-    if (node.kind == MaterialKind::Gathered)
-        note = node.places.join(QLatin1Char(','));
-    else if (node.kind == MaterialKind::CycleCut)
-        note = QStringLiteral("循環するためここで打ち切り");
     return {node.name,
             node.work,
             numText(node.pieces),
             run ? numText(node.runs) : QString(),
             run ? numText(node.exp) : QString(),
             node.kind == MaterialKind::Unknown ? QString() : numText(node.weight),
-            note};
+            materialNote(node.kind, node.places)};
 }
 
 QString materialTotalsText(const MaterialTree& tree) {
-    QStringList lines{joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
-                                QStringLiteral("個数"), QStringLiteral("重量")})};
+    QStringList lines{tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
+                               QStringLiteral("個数"), QStringLiteral("重量")})};
     for (const LeafTotal& leaf : tree.leaves)
-        lines << joinLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight)});
-    lines << joinLine({QStringLiteral("合計重量"), QString(), QString(), numText(tree.leafWeight)});
-    lines << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+        lines << tabLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight)});
+    lines << tabLine({QStringLiteral("合計重量"), QString(), QString(), numText(tree.leafWeight)});
+    lines << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
     for (const WorkExp& work : tree.works)
-        lines << joinLine({work.work, numText(work.exp)});
+        lines << tabLine({work.work, numText(work.exp)});
     return lines.join(kNewline);
 }
 
 QString materialTreeText(const MaterialTree& tree) {
-    QStringList lines{joinLine(materialTreeHeaders())};
+    QStringList lines{tabLine(materialTreeHeaders())};
     for (const MaterialNode& node : tree.nodes) {
         QStringList cells = materialNodeColumns(node);
         cells[0].prepend(QString(qsizetype(node.depth) * 2, QLatin1Char(' ')));
-        lines << joinLine(cells);
+        lines << tabLine(cells);
     }
     return lines.join(kNewline) + kNewline + kNewline + materialTotalsText(tree);
 }

@@ -42,6 +42,7 @@ struct LeafTotal {
     QString work;
     qint64 pieces = 0;
     qint64 weight = 0;
+    QStringList places;  // gathering places, for a gathered material
 };
 
 // Experience one work gains from all its runs in the plan.
@@ -129,6 +130,8 @@ QString materialTreeText(const MaterialTree& tree);
 // The texts of a node's columns as the tree shows them: name, work, pieces, runs,
 // experience, weight, note.
 QStringList materialNodeColumns(const MaterialNode& node);
+// The note column of a material: a gathered one's places, or why a cut one stops there.
+QString materialNote(MaterialKind kind, const QStringList& places);
 QStringList materialTreeHeaders();
 // The totals part of materialTreeText.
 QString materialTotalsText(const MaterialTree& tree);

@@ -59,6 +59,10 @@ std::optional<T> roundInto(double value) {
 
 }  // namespace
 
+bool isAllDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(), isAsciiDigit);
+}
+
 bool isNumber(const QString& text) {
     // Plain digits, the usual case in the data files, need no closer look.
     if (isPlainDigits(text))

@@ -8,6 +8,8 @@ namespace wm {
 
 // Is text a decimal number: optional sign, digits with an optional fraction, blanks around.
 bool isNumber(const QString& text);
+// Is every character of text a half-width digit; true for an empty text.
+bool isAllDigits(const QString& text);
 // The value of a number text; nothing when text is not a number or too large for a double.
 std::optional<double> toNumber(const QString& text);
 // The integer part, rounded down (towards minus infinity), clamped to 64 bits.

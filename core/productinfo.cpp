@@ -92,8 +92,7 @@ bool fillMaterialRow(const ProductTable& products, const QString& entry, Materia
         row.workName = products.sectionName(found->section);
         row.material = name;
     }
-    if (const auto level =
-            intPart(products.at(found->section, ProductColumn::Name, found->row).left(3)))
+    if (const auto level = productNumbers(products, found->section, found->row).level)
         row.level = numText(*level);
     return true;
 }
@@ -224,15 +223,14 @@ ProductChoice chooseProduct(const ProductTable& products, int section, int posit
     ProductFields& fields = out.fields;
     fields = before;
     if (position != 0) {
-        const QString nameField = products.at(section, ProductColumn::Name, position);
-        const QString expField = products.at(section, ProductColumn::ExpAndSteps, position);
+        const ProductNumbers numbers = productNumbers(products, section, position);
         const auto put = [](QString& field, const std::optional<qint64>& value) {
             if (value)
                 field = numText(*value);
         };
-        put(fields.level, intPart(nameField.left(3)));
-        put(fields.exp, intPart(expField.left(3)));
-        put(fields.runs, intPart(expField.right(2)));
+        put(fields.level, numbers.level);
+        put(fields.exp, numbers.stepExp);
+        put(fields.runs, numbers.steps);
         put(fields.weight, intPart(products.at(section, ProductColumn::Weight, position)));
     } else {
         for (QString* field :

@@ -113,6 +113,12 @@ QString productField(const ProductTable& data, const QString& name, int column) 
     return found;
 }
 
+ProductNumbers productNumbers(const ProductTable& data, int section, int row) {
+    const QString expAndSteps = data.at(section, ProductColumn::ExpAndSteps, row);
+    return {intPart(data.at(section, ProductColumn::Name, row).left(3)),
+            intPart(expAndSteps.left(3)), intPart(expAndSteps.right(2))};
+}
+
 std::vector<SetMaterialEntry> parseSetMaterials(const QString& setField) {
     std::vector<SetMaterialEntry> entries;
     QString rest = setField;

@@ -41,6 +41,16 @@ inline QString productName(const QString& column1) {
     return column1.mid(4);
 }
 
+// The numbers of a product's line, each as intPart reads it: its level from the first three
+// characters of its name column, the experience of one step and the steps of one run from the
+// first three and the last two of its experience column. Nothing where one is no number.
+struct ProductNumbers {
+    std::optional<qint64> level;
+    std::optional<qint64> stepExp;
+    std::optional<qint64> steps;
+};
+ProductNumbers productNumbers(const ProductTable& data, int section, int row);
+
 // One entry of a set-material field: the count per run and the material's name.
 struct SetMaterialEntry {
     qint64 count = 0;

@@ -7,13 +7,13 @@
 
 #include "numbers.h"
 #include "production.h"
+#include "textrules.h"
 
 namespace wm {
 
 namespace {
 
 const QString kUnknownWork = QStringLiteral("不明");
-const QChar kTab(QLatin1Char('\t'));
 constexpr int kNotFound = MaterialCatalog::kNotFound;
 
 // One product or unknown name of the list, reached once however many rows need it.
@@ -292,10 +292,6 @@ ListTotals ListBuilder::build(const std::vector<ListRow>& rows,
     return totals;
 }
 
-QString joinLine(const QStringList& cells) {
-    return cells.join(kTab);
-}
-
 }  // namespace
 
 ListTotals productionListTotals(const ProductTable& data, const std::vector<ListRow>& rows,
@@ -343,41 +339,35 @@ QString carryLineText(const CarryTrips& trips) {
 
 QString productionListText(const std::vector<ListRow>& rows, const ListTotals& totals,
                            const QString& carryLine) {
-    QStringList lines{joinLine(
+    QStringList lines{tabLine(
         {QStringLiteral("生産リスト"), QStringLiteral("作業"), QStringLiteral("生産回数")})};
     for (size_t i = 0; i < rows.size(); ++i) {
         const bool known = i < totals.rows.size() && totals.rows[i].known;
-        lines << joinLine({rows[i].product,
-                           known ? totals.rows[i].work : QStringLiteral("不明（データにない）"),
-                           numText(rows[i].runs)});
+        lines << tabLine({rows[i].product,
+                          known ? totals.rows[i].work : QStringLiteral("不明（データにない）"),
+                          numText(rows[i].runs)});
     }
     lines << QString()
-          << joinLine({QStringLiteral("作る生産品"), QStringLiteral("作業"),
-                       QStringLiteral("必要数"), QStringLiteral("手持ち"),
-                       QStringLiteral("生産回数")});
+          << tabLine({QStringLiteral("作る生産品"), QStringLiteral("作業"),
+                      QStringLiteral("必要数"), QStringLiteral("手持ち"),
+                      QStringLiteral("生産回数")});
     for (const MadeTotal& m : totals.made)
-        lines << joinLine({m.name, m.work, numText(m.needed), numText(m.held), numText(m.runs)});
+        lines << tabLine({m.name, m.work, numText(m.needed), numText(m.held), numText(m.runs)});
     lines << QString()
-          << joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
-                       QStringLiteral("必要数"), QStringLiteral("手持ち"), QStringLiteral("残り"),
-                       QStringLiteral("残りの重量"), QStringLiteral("採取場所・備考")});
-    for (const BaseTotal& b : totals.bases) {
-        QString note;
-        if (b.kind == MaterialKind::Gathered)
-            note = b.places.join(QLatin1Char(','));
-        else if (b.kind == MaterialKind::CycleCut)
-            note = QStringLiteral("循環するためここで打ち切り");
-        lines << joinLine({b.name, b.work, numText(b.needed), numText(b.held), numText(b.left),
-                           b.kind == MaterialKind::Unknown ? QString() : numText(b.weightLeft),
-                           note});
-    }
-    lines << joinLine({QStringLiteral("合計重量"), QString(), numText(totals.weightNeeded),
-                       QString(), QString(), numText(totals.weightLeft)});
+          << tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"),
+                      QStringLiteral("必要数"), QStringLiteral("手持ち"), QStringLiteral("残り"),
+                      QStringLiteral("残りの重量"), QStringLiteral("採取場所・備考")});
+    for (const BaseTotal& b : totals.bases)
+        lines << tabLine({b.name, b.work, numText(b.needed), numText(b.held), numText(b.left),
+                          b.kind == MaterialKind::Unknown ? QString() : numText(b.weightLeft),
+                          materialNote(b.kind, b.places)});
+    lines << tabLine({QStringLiteral("合計重量"), QString(), numText(totals.weightNeeded),
+                      QString(), QString(), numText(totals.weightLeft)});
     if (!carryLine.isEmpty())
         lines << carryLine;
-    lines << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+    lines << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
     for (const WorkExp& work : totals.works)
-        lines << joinLine({work.work, numText(work.exp)});
+        lines << tabLine({work.work, numText(work.exp)});
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -5,6 +5,7 @@
 
 #include "cp932.h"
 #include "numbers.h"
+#include "textrules.h"
 
 namespace wm {
 
@@ -136,14 +137,14 @@ QString productionListFileText(const ProductionList& list, QString* problem) {
         QStringList fields{kRowKey, row.product, numText(row.runs)};
         if (!row.work.isEmpty())
             fields << row.work;
-        lines << fields.join(QLatin1Char('\t'));
+        lines << tabLine(fields);
     }
     for (const HeldPieces& h : list.held) {
         if (!writableName(h.name))
             return bad(QStringLiteral("「%1」はリストに書けない名前です").arg(h.name));
         if (h.pieces < 0)
             return bad(QStringLiteral("%1 の手持ちが負の数です").arg(h.name));
-        lines << QStringList{kHeldKey, h.name, numText(h.pieces)}.join(QLatin1Char('\t'));
+        lines << tabLine({kHeldKey, h.name, numText(h.pieces)});
     }
     for (const auto& [key, weight] :
          {std::pair{kMaximumKey, list.maximumWeight}, std::pair{kCurrentKey, list.currentWeight}}) {
@@ -151,9 +152,9 @@ QString productionListFileText(const ProductionList& list, QString* problem) {
             continue;
         if (*weight < 0)
             return bad(QStringLiteral("%1 が負の数です").arg(key));
-        lines << key + QLatin1Char('\t') + numText(*weight);
+        lines << tabLine({key, numText(*weight)});
     }
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return crlfText(lines);
 }
 
 FileResult writeProductionList(const QString& nativePath, const ProductionList& list) {

@@ -9,7 +9,6 @@ namespace wm {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("テキストファイル作成");
 const QString kAppendTitle = QStringLiteral("ファイル作成");
 
 using Status = SaveReport::Status;
@@ -64,7 +63,7 @@ SaveReport writeResult(const AppData& d, const QString& resultText, const QStrin
                        NonEmptyFile nonEmpty) {
     if (resultText.isEmpty())
         return {};
-    if (auto refused = badName(name, kSaveTitle))
+    if (auto refused = badName(name, kResultSaveTitle))
         return *refused;
     const QString path = toNativePath(resultFilePath(d, name));
     const QFileInfo existing(path);
@@ -75,9 +74,9 @@ SaveReport writeResult(const AppData& d, const QString& resultText, const QStrin
         .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     const FileResult written = writeTextFile(path, text + QStringLiteral("\r\n"));
     if (!written.ok)
-        return failed(path, written.error, kSaveTitle);
+        return failed(path, written.error, kResultSaveTitle);
     return {Status::Saved,
-            {path + QStringLiteral(" に保存されました"), kSaveTitle, Dialogs::Icon::None}};
+            {path + QStringLiteral(" に保存されました"), kResultSaveTitle, Dialogs::Icon::None}};
 }
 
 namespace {

@@ -31,6 +31,9 @@ struct SaveReport {
 
 enum class NonEmptyFile { Keep, Replace };
 
+// The title of every message about saving the result list.
+inline const QString kResultSaveTitle = QStringLiteral("テキストファイル作成");
+
 // Writes the result list (line ends "\n" as a text box holds them) and one more line end
 // to resultFilePath(name). A file with content is replaced only when told so.
 SaveReport writeResult(const AppData& d, const QString& resultText, const QString& name,

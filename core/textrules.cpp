@@ -79,6 +79,17 @@ QString lastField(const QString& line, QChar separator) {
     return line.mid(line.lastIndexOf(separator) + 1);
 }
 
+QString tabLine(const QStringList& cells) {
+    return cells.join(QLatin1Char('\t'));
+}
+
+QString crlfText(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
 QString textBefore(const QString& text, QChar sep) {
     const qsizetype i = text.indexOf(sep);
     return i < 0 ? text : text.left(i);

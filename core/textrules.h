@@ -19,6 +19,12 @@ QStringList splitFields(const QString& line, QChar separator, bool trimTrailing,
 // The last field splitFields would give: the text after the last separator.
 QString lastField(const QString& line, QChar separator);
 
+// Cells joined by tabs: one line of the tab-separated texts.
+QString tabLine(const QStringList& cells);
+
+// Lines each ended by CR LF, as the data files hold them.
+QString crlfText(const QStringList& lines);
+
 // The text before the first sep (all of it when there is none), and the text after it
 // (nothing when there is none, so a short line leaves the later fields empty).
 QString textBefore(const QString& text, QChar sep);
@@ -38,6 +44,11 @@ QString programFolderFrom(const QString& platformDir);
 int byteLength(const QString& text);
 // The longest start of text that is at most maxBytes long.
 QString cutToBytes(const QString& text, int maxBytes);
+
+// A control character (below a blank, or DEL): nothing a field or a path holds.
+inline bool isControlCharacter(QChar ch) {
+    return ch.unicode() < 0x20 || ch.unicode() == 0x7f;
+}
 
 // A key filter's character code for a half-width digit.
 constexpr bool isDigitKey(int code) {

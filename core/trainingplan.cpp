@@ -32,7 +32,6 @@ class Planner {
     TrainingPlan plan();
 
   private:
-    int levelAt(qint64 exp) const;
     // The experience from which level `level` is reached; past the need when never.
     qint64 expOfLevel(int level) const;
     // The usable candidates at a level: a prefix of candidates_, which is sorted by level.
@@ -63,11 +62,6 @@ Planner::Planner(const std::vector<PlanProduct>& products, const PlanLevels& lev
     std::stable_sort(candidates_.begin(), candidates_.end(), [&](int a, int b) {
         return products_[size_t(a)].level < products_[size_t(b)].level;
     });
-}
-
-int Planner::levelAt(qint64 exp) const {
-    const auto reached = std::upper_bound(levels_.reach.begin(), levels_.reach.end(), exp);
-    return levels_.startLevel + int(reached - levels_.reach.begin());
 }
 
 qint64 Planner::expOfLevel(int level) const {
@@ -103,7 +97,7 @@ bool Planner::better(int a, int b) const {
 
 qint64 Planner::greedy(qint64 exp, qint64 until, std::vector<std::pair<int, qint64>>& runs) const {
     while (exp < until) {
-        const int level = levelAt(exp);
+        const int level = levels_.levelAt(exp);
         const size_t usable = usableAt(level);
         int best = candidates_[0];
         for (size_t i = 1; i < usable; ++i)
@@ -161,7 +155,7 @@ bool Planner::exact(qint64 exp, qint64 unit, std::vector<std::pair<int, qint64>>
     for (size_t i = 0; i + 1 < states; ++i) {
         if (best[i].cost == kNoCost)
             continue;
-        const size_t usable = usableAt(levelAt(exp + gained[i]));
+        const size_t usable = usableAt(levels_.levelAt(exp + gained[i]));
         for (size_t k = 0; k < usable; ++k) {
             const PlanProduct& p = products_[size_t(candidates_[k])];
             Cost next{0, best[i].runs + 1};
@@ -225,10 +219,10 @@ void Planner::addStages(const std::vector<std::pair<int, qint64>>& runs, Trainin
             plan.stages.back().runs += n;
             plan.stages.back().exp += gain;
         } else {
-            plan.stages.push_back({product, levelAt(exp), 0, n, gain});
+            plan.stages.push_back({product, levels_.levelAt(exp), 0, n, gain});
         }
         exp += gain;
-        plan.stages.back().toLevel = levelAt(exp);
+        plan.stages.back().toLevel = levels_.levelAt(exp);
     }
 }
 
@@ -281,6 +275,10 @@ TrainingPlan Planner::plan() {
 
 }  // namespace
 
+int PlanLevels::levelAt(qint64 exp) const {
+    return startLevel + int(std::upper_bound(reach.begin(), reach.end(), exp) - reach.begin());
+}
+
 qint64 runCost(const PlanProduct& product, PlanObjective objective) {
     switch (objective) {
         case PlanObjective::Steps:
@@ -319,9 +317,7 @@ TrainingPlan planTraining(const std::vector<PlanProduct>& products, const PlanLe
     }
     Planner planner(products, levels, objective, exactVisits);
     // A remaining experience of 0 starts on the next level.
-    const int startLevel = levels.startLevel + int(std::upper_bound(levels.reach.begin(),
-                                                                    levels.reach.end(), qint64(0)) -
-                                                   levels.reach.begin());
+    const int startLevel = levels.levelAt(0);
     if (levels.need() > 0 && first > startLevel)
         return refused(QStringLiteral("Lv.%1 で作れる生産品がありません。"
                                       "最初に作れる生産品は Lv.%2 からです")

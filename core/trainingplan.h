@@ -7,6 +7,7 @@
 
 #include "appdata.h"
 #include "levelcalc.h"
+#include "materialtree.h"
 #include "tables.h"
 
 namespace wm {
@@ -18,18 +19,6 @@ enum class PlanObjective {
     Weight,  // 材料重量最少: the gathered materials of the whole plan
 };
 
-// A material at an end of the tree of 材料の内訳, over its whole tree.
-struct PlanLeaf {
-    QString name;
-    QString work;
-    qint64 pieces = 0;
-    qint64 weight = 0;
-    QStringList places;
-};
-struct PlanWorkExp {
-    QString work;
-    qint64 exp = 0;
-};
 // One product of the work as the planner sees it.
 struct PlanProduct {
     int row = 0;
@@ -40,8 +29,8 @@ struct PlanProduct {
     qint64 runWeight = 0;  // the gathered materials of one run, as 材料の内訳 counts them
     QString weightError;   // not empty when 材料の内訳 refuses one run; runWeight is 0 then
     // The tree of one run: n runs take n times each, as every count of the tree is per run.
-    std::vector<PlanLeaf> runLeaves;
-    std::vector<PlanWorkExp> runWorks;
+    std::vector<LeafTotal> runLeaves;
+    std::vector<WorkExp> runWorks;
     bool used = true;  // 使う
 };
 
@@ -55,6 +44,8 @@ struct PlanLevels {
     std::vector<qint64> reach;
     int targetLevel() const { return startLevel + int(reach.size()); }
     qint64 need() const { return reach.empty() ? 0 : reach.back(); }
+    // The level reached with `exp` experience from the start.
+    int levelAt(qint64 exp) const;
 };
 // The levels of checked level fields, by the same table entries 計算開始 adds up.
 PlanLevels planLevels(const AppData& d, const LevelCheck& check);
@@ -100,9 +91,9 @@ std::optional<qint64> runsAlone(const PlanProduct& product, qint64 need);
 // Everything the plan consumes, by the rules of 材料の内訳.
 struct PlanMaterials {
     QString error;
-    std::vector<PlanLeaf> leaves;
+    std::vector<LeafTotal> leaves;
     qint64 weight = 0;
-    std::vector<PlanWorkExp> works;
+    std::vector<WorkExp> works;
 };
 PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const TrainingPlan& plan);
 

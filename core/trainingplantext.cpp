@@ -4,6 +4,7 @@
 #include "materialtree.h"
 #include "numbers.h"
 #include "production.h"
+#include "textrules.h"
 #include "trainingplan.h"
 
 namespace wm {
@@ -12,10 +13,6 @@ namespace {
 
 const QChar kTab(QLatin1Char('\t'));
 const QChar kNewline(QLatin1Char('\n'));
-
-QString joinLine(const QStringList& cells) {
-    return cells.join(kTab);
-}
 
 }  // namespace
 
@@ -29,11 +26,11 @@ std::vector<PlanProduct> planProducts(const ProductTable& data, int section) {
         PlanProduct p;
         p.row = row;
         p.name = productName(first);
-        p.level = int(std::clamp<qint64>(intPart(first.left(3)).value_or(0), 0, 999));
-        const QString steps = data.at(section, ProductColumn::ExpAndSteps, row);
-        p.steps = intPart(steps.right(2)).value_or(0);
+        const ProductNumbers numbers = productNumbers(data, section, row);
+        p.level = int(std::clamp<qint64>(numbers.level.value_or(0), 0, 999));
+        p.steps = numbers.steps.value_or(0);
         // Two negative fields would multiply into experience the product never gives.
-        const qint64 stepExp = intPart(steps.left(3)).value_or(0);
+        const qint64 stepExp = numbers.stepExp.value_or(0);
         p.runExp = stepExp > 0 && p.steps > 0 ? stepExp * p.steps : 0;
         products.push_back(p);
         oneRun.emplace_back(row, 1);
@@ -45,18 +42,8 @@ std::vector<PlanProduct> planProducts(const ProductTable& data, int section) {
         PlanProduct& p = products[i];
         p.runWeight = tree.leafWeight;
         p.weightError = tree.error;
-        for (const LeafTotal& leaf : tree.leaves) {
-            PlanLeaf added{leaf.name, leaf.work, leaf.pieces, leaf.weight, {}};
-            for (const MaterialNode& node : tree.nodes) {
-                if (node.kind == MaterialKind::Gathered && node.name == leaf.name) {
-                    added.places = node.places;
-                    break;
-                }
-            }
-            p.runLeaves.push_back(added);
-        }
-        for (const WorkExp& work : tree.works)
-            p.runWorks.push_back({work.work, work.exp});
+        p.runLeaves = tree.leaves;
+        p.runWorks = tree.works;
     }
     return products;
 }
@@ -92,13 +79,13 @@ PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const Trai
         const PlanProduct& product = products[size_t(stage.product)];
         if (!product.weightError.isEmpty())
             return refuse(product.weightError);
-        for (const PlanLeaf& leaf : product.runLeaves) {
+        for (const LeafTotal& leaf : product.runLeaves) {
             const QString key = leaf.work + kTab + leaf.name;
             if (!leafAt.contains(key)) {
                 leafAt.insert(key, int(out.leaves.size()));
                 out.leaves.push_back({leaf.name, leaf.work, 0, 0, leaf.places});
             }
-            PlanLeaf& total = out.leaves[size_t(leafAt.value(key))];
+            LeafTotal& total = out.leaves[size_t(leafAt.value(key))];
             const auto pieces = checkedMul(leaf.pieces, stage.runs);
             const auto weight = checkedMul(leaf.weight, stage.runs);
             if (!pieces || !weight || qAddOverflow(total.pieces, *pieces, &total.pieces) ||
@@ -106,12 +93,12 @@ PlanMaterials planMaterials(const std::vector<PlanProduct>& products, const Trai
                 qAddOverflow(out.weight, *weight, &out.weight))
                 return refuse(materialCountTooLargeMessage());
         }
-        for (const PlanWorkExp& work : product.runWorks) {
+        for (const WorkExp& work : product.runWorks) {
             if (!workAt.contains(work.work)) {
                 workAt.insert(work.work, int(out.works.size()));
-                out.works.push_back({work.work, 0});
+                out.works.push_back({work.section, work.work, 0});
             }
-            PlanWorkExp& total = out.works[size_t(workAt.value(work.work))];
+            WorkExp& total = out.works[size_t(workAt.value(work.work))];
             const auto exp = checkedMul(work.exp, stage.runs);
             if (!exp || qAddOverflow(total.exp, *exp, &total.exp))
                 return refuse(materialCountTooLargeMessage());
@@ -157,9 +144,9 @@ QStringList planProductColumns(const PlanProduct& product, const PlanLevels& lev
 }
 
 QString planProductsText(const std::vector<PlanProduct>& products, const PlanLevels& levels) {
-    QStringList lines{joinLine(planProductHeaders())};
+    QStringList lines{tabLine(planProductHeaders())};
     for (const PlanProduct& p : products)
-        lines << joinLine(planProductColumns(p, levels));
+        lines << tabLine(planProductColumns(p, levels));
     return lines.join(kNewline) + kNewline;
 }
 
@@ -171,31 +158,31 @@ QStringList planStageHeaders() {
 QString planText(const QString& work, const std::vector<PlanProduct>& products,
                  const PlanLevels& levels, PlanObjective objective, const TrainingPlan& plan,
                  const PlanMaterials& materials) {
-    QStringList lines{joinLine({QStringLiteral("育成計画"), work,
-                                QStringLiteral("Lv.%1～Lv.%2")
-                                    .arg(format000(levels.startLevel))
-                                    .arg(format000(levels.targetLevel())),
-                                planObjectiveName(objective)}),
-                      joinLine(planStageHeaders())};
+    QStringList lines{tabLine({QStringLiteral("育成計画"), work,
+                               QStringLiteral("Lv.%1～Lv.%2")
+                                   .arg(format000(levels.startLevel))
+                                   .arg(format000(levels.targetLevel())),
+                               planObjectiveName(objective)}),
+                      tabLine(planStageHeaders())};
     for (const PlanStage& s : plan.stages)
-        lines << joinLine({numText(s.fromLevel), numText(s.toLevel),
-                           products[size_t(s.product)].name, numText(s.runs), numText(s.exp)});
-    lines << QString() << joinLine({QStringLiteral("合計回数"), numText(plan.runs)})
-          << joinLine({QStringLiteral("合計工程"), numText(plan.steps)})
-          << joinLine({QStringLiteral("合計経験値"), numText(plan.exp)})
-          << joinLine({QStringLiteral("上限Lvを超える経験値"), numText(plan.beyond)});
+        lines << tabLine({numText(s.fromLevel), numText(s.toLevel),
+                          products[size_t(s.product)].name, numText(s.runs), numText(s.exp)});
+    lines << QString() << tabLine({QStringLiteral("合計回数"), numText(plan.runs)})
+          << tabLine({QStringLiteral("合計工程"), numText(plan.steps)})
+          << tabLine({QStringLiteral("合計経験値"), numText(plan.exp)})
+          << tabLine({QStringLiteral("上限Lvを超える経験値"), numText(plan.beyond)});
     if (!plan.exact)
-        lines << joinLine({QStringLiteral("近似の計画(最少の下限)"), numText(plan.lowerBound)});
+        lines << tabLine({QStringLiteral("近似の計画(最少の下限)"), numText(plan.lowerBound)});
     lines << QString()
-          << joinLine({QStringLiteral("材料の合計"), QStringLiteral("作業"), QStringLiteral("個数"),
-                       QStringLiteral("重量"), QStringLiteral("採取場所")});
-    for (const PlanLeaf& leaf : materials.leaves)
-        lines << joinLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight),
-                           leaf.places.join(QLatin1Char(','))});
-    lines << joinLine({QStringLiteral("合計重量"), QString(), QString(), numText(materials.weight)})
-          << QString() << joinLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
-    for (const PlanWorkExp& w : materials.works)
-        lines << joinLine({w.work, numText(w.exp)});
+          << tabLine({QStringLiteral("材料の合計"), QStringLiteral("作業"), QStringLiteral("個数"),
+                      QStringLiteral("重量"), QStringLiteral("採取場所")});
+    for (const LeafTotal& leaf : materials.leaves)
+        lines << tabLine({leaf.name, leaf.work, numText(leaf.pieces), numText(leaf.weight),
+                          leaf.places.join(QLatin1Char(','))});
+    lines << tabLine({QStringLiteral("合計重量"), QString(), QString(), numText(materials.weight)})
+          << QString() << tabLine({QStringLiteral("作業ごとの経験値"), QStringLiteral("経験値")});
+    for (const WorkExp& w : materials.works)
+        lines << tabLine({w.work, numText(w.exp)});
     return lines.join(kNewline) + kNewline;
 }
 

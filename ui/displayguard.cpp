@@ -39,18 +39,17 @@ const char* noDisplayLine(const char* program, const char* platform, const char*
                           const char* waylandDisplay) {
     static QByteArray line;
     const QByteArray name(program);
+    QByteArray reason;
     if (*platform)
-        line = name + ": the Qt platform \"" + platform +
-               "\" (QT_QPA_PLATFORM) cannot open a window here; start " + name +
-               " from a desktop session.";
+        reason = QByteArray("the Qt platform \"") + platform +
+                 "\" (QT_QPA_PLATFORM) cannot open a window here";
     else if (!*display && !*waylandDisplay)
-        line = name + ": no display (DISPLAY and WAYLAND_DISPLAY are not set); start " + name +
-               " from a desktop session.";
+        reason = "no display (DISPLAY and WAYLAND_DISPLAY are not set)";
     else
-        line = name + ": no display server answers at " +
-               (*display ? "DISPLAY=" + QByteArray(display)
-                         : "WAYLAND_DISPLAY=" + QByteArray(waylandDisplay)) +
-               "; start " + name + " from a desktop session.";
+        reason = "no display server answers at " +
+                 (*display ? "DISPLAY=" + QByteArray(display)
+                           : "WAYLAND_DISPLAY=" + QByteArray(waylandDisplay));
+    line = name + ": " + reason + "; start " + name + " from a desktop session.";
     return line.constData();
 }
 

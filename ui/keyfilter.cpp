@@ -244,7 +244,7 @@ void KeyFilter::typeText(const QString& text) {
         if (QApplication::focusWidget() != focused)
             break;
         // Line ends and other control characters cannot be typed into a field.
-        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+        if (isControlCharacter(ch))
             continue;
         int code = ch.unicode();
         handler_(code);

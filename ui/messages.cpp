@@ -6,8 +6,6 @@ namespace wm {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("テキストファイル作成");
-
 // Writes the list under name, asking before a file with content is replaced.
 void writeAsking(const AppData& d, Dialogs& dialogs, const QString& resultText,
                  const QString& name) {
@@ -18,7 +16,7 @@ void writeAsking(const AppData& d, Dialogs& dialogs, const QString& resultText,
             QStringLiteral("上書きの確認"), Dialogs::Buttons::YesNo);
         if (answer != Dialogs::Answer::Yes) {
             dialogs.messageBox(name + QStringLiteral(" の書き込みをキャンセルをしました"),
-                               kSaveTitle);
+                               kResultSaveTitle);
             return;
         }
         report = writeResult(d, resultText, name, NonEmptyFile::Replace);
@@ -35,13 +33,14 @@ void showMessage(Dialogs& dialogs, const Message& message) {
 
 void saveResult(const AppData& d, Dialogs& dialogs, const QString& resultText) {
     if (resultText.isEmpty()) {
-        dialogs.messageBox(QStringLiteral("結果がないので、ファイル作成は出来ません"), kSaveTitle);
+        dialogs.messageBox(QStringLiteral("結果がないので、ファイル作成は出来ません"),
+                           kResultSaveTitle);
         return;
     }
-    if (dialogs.messageBox(QStringLiteral("結果をテキストファイルに書き出しますか？"), kSaveTitle,
-                           Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    if (dialogs.messageBox(QStringLiteral("結果をテキストファイルに書き出しますか？"),
+                           kResultSaveTitle, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
-    if (dialogs.messageBox(QStringLiteral("ファイル名を入力しますか？"), kSaveTitle,
+    if (dialogs.messageBox(QStringLiteral("ファイル名を入力しますか？"), kResultSaveTitle,
                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
         const QString name = dialogs.inputBox(
             QStringLiteral("テキストファイル名を入力してください"),
