@@ -162,7 +162,7 @@ QString MaterialTreeWindow::buildTree() {
     const RunsInput runs = readRunCount(runsBox_->text());
     if (runs.runs)
         tree_ = buildMaterialTree(data_.products, chosenSection(), row, *runs.runs);
-    const QString error = runs.runs ? tree_.error : runs.error;
+    QString error = runs.runs ? tree_.error : runs.error;
     shown_ = error.isEmpty();
     if (!shown_)
         tree_ = MaterialTree();
